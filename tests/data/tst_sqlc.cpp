@@ -17,6 +17,12 @@ private slots:
         // Capital letters pack as 17 to 42: 'H' is 24, 'V' is 38.
         QTest::newRow("letters") << QByteArray("HV000") << (24 | (38 << 6));
         QTest::newRow("empty") << QByteArray() << 0;
+        // Anything below '0' or past 'o' wraps into the six bits.
+        QTest::newRow("lower-case letter") << QByteArray("a0000") << 49;
+        QTest::newRow("blank") << QByteArray(" 0000") << 48;
+        QTest::newRow("last character in bits 24 to 29") << QByteArray("0000o") << (63 << 24);
+        // Only five characters fit: a longer text must not spill into the sign bit.
+        QTest::newRow("sixth character ignored") << QByteArray("235059") << 83906754;
     }
 
     void pack()
