@@ -1,0 +1,242 @@
+#include "authenticateuserclientpkihandler.h"
+
+#include "authcode.h"
+#include "qorvassert.h"
+
+#include "authenticateuserreply3.pb.h"
+#include "authenticateuserrequest3.pb.h"
+#include "user3.pb.h"
+
+#include <boost/date_time/posix_time/time_formatters.hpp>
+
+#include <cstdint>
+
+namespace
+{
+using qorv::data::AuthenticateUserReply;
+using qorv::data::SecurityDescriptor;
+using qorv::data::User;
+
+std::string Text(const PkiHandler::Buffer &buffer, std::uint64_t length)
+{
+    return std::string(reinterpret_cast<const char *>(buffer.get()), length);
+}
+
+// Reads like std::stoi: leading blanks, a sign, digits; the rest is ignored.
+std::int32_t Integer(const std::string &text)
+{
+    return std::stoi(text);
+}
+
+std::uint32_t BitPattern(const std::string &text)
+{
+    return static_cast<std::uint32_t>(Integer(text));
+}
+
+SecurityDescriptor &Descriptor(User &user)
+{
+    return *user.mutable_user_security_descriptor();
+}
+
+// One protected field of the user's record: where it sits in the reply and
+// where its plaintext goes.
+struct UserField
+{
+    const std::string &(AuthenticateUserReply::*bytes)() const;
+    std::int32_t (AuthenticateUserReply::*length)() const;
+    void (*apply)(User &user, const std::string &plaintext);
+};
+
+const std::array<UserField, AuthenticateUserClientPkiHandler::UserFieldCount> &UserFields()
+{
+    using R = AuthenticateUserReply;
+    using T = const std::string &;
+    static const std::array<UserField, AuthenticateUserClientPkiHandler::UserFieldCount> fields{{
+        {&R::encrypted_user_id, &R::encrypted_user_id_len,
+         [](User &u, T p) { u.set_user_id(Integer(p)); }},
+        {&R::encrypted_user_group_id, &R::encrypted_user_group_id_len,
+         [](User &u, T p) { u.set_user_group_id(Integer(p)); }},
+        {&R::encrypted_user_name, &R::encrypted_user_name_len,
+         [](User &u, T p) { u.set_user_name(p); }},
+        {&R::encrypted_user_last_name, &R::encrypted_user_last_name_len,
+         [](User &u, T p) { u.set_user_last_name(p); }},
+        {&R::encrypted_user_first_name, &R::encrypted_user_first_name_len,
+         [](User &u, T p) { u.set_user_first_name(p); }},
+        {&R::encrypted_user_middle_name, &R::encrypted_user_middle_name_len,
+         [](User &u, T p) { u.set_user_middle_name(p); }},
+        {&R::encrypted_user_description, &R::encrypted_user_description_len,
+         [](User &u, T p) { u.set_user_description(p); }},
+        {&R::encrypted_user_email_address, &R::encrypted_user_email_address_len,
+         [](User &u, T p) { u.set_user_email_address(p); }},
+        {&R::encrypted_user_properties, &R::encrypted_user_properties_len,
+         [](User &u, T p) { u.set_user_properties(BitPattern(p)); }},
+        {&R::encrypted_user_creation_date, &R::encrypted_user_creation_date_len,
+         [](User &u, T p) { u.set_user_creation_date(p); }},
+        {&R::encrypted_active, &R::encrypted_active_len,
+         [](User &u, T p) { Descriptor(u).set_active(BitPattern(p)); }},
+        {&R::encrypted_active_region, &R::encrypted_active_region_len,
+         [](User &u, T p) { Descriptor(u).set_active_region(p); }},
+        {&R::encrypted_active_from, &R::encrypted_active_from_len,
+         [](User &u, T p) { Descriptor(u).set_active_from(p); }},
+        {&R::encrypted_active_to, &R::encrypted_active_to_len,
+         [](User &u, T p) { Descriptor(u).set_active_to(p); }},
+        {&R::encrypted_audits, &R::encrypted_audits_len,
+         [](User &u, T p) { Descriptor(u).set_audits(BitPattern(p)); }},
+        {&R::encrypted_password, &R::encrypted_password_len,
+         [](User &u, T p) { Descriptor(u).set_password(p); }},
+        {&R::encrypted_permissions, &R::encrypted_permissions_len,
+         [](User &u, T p) { Descriptor(u).set_permissions(BitPattern(p)); }},
+        {&R::encrypted_session_duration, &R::encrypted_session_duration_len,
+         [](User &u, T p) { Descriptor(u).set_session_duration(Integer(p)); }},
+        {&R::encrypted_expiration_date, &R::encrypted_expiration_date_len,
+         [](User &u, T p) { Descriptor(u).set_expiration_date(p); }},
+        {&R::encrypted_expiration_action, &R::encrypted_expiration_action_len,
+         [](User &u, T p) { Descriptor(u).set_expiration_action(BitPattern(p)); }},
+        {&R::encrypted_user_security_descriptor_password_length,
+         &R::encrypted_user_security_descriptor_password_length_len,
+         [](User &u, T p) { u.set_user_security_descriptor_password_length(Integer(p)); }},
+        {&R::encrypted_user_folder_id, &R::encrypted_user_folder_id_len,
+         [](User &u, T p) { u.set_user_folder_id(Integer(p)); }},
+        {&R::encrypted_user_message_folder_id, &R::encrypted_user_message_folder_id_len,
+         [](User &u, T p) { u.set_user_message_folder_id(Integer(p)); }},
+    }};
+    return fields;
+}
+}
+
+AuthenticateUserClientPkiHandler::AuthenticateUserClientPkiHandler()
+    : m_encryptedUserNameLen(0)
+    , m_encryptedUserPasswordLen(0)
+    , m_encryptedTimestampLen(0)
+    , m_decryptedServerTimestampLen(0)
+    , m_decryptedServerEncryptionKeyLen(0)
+    , m_decryptedServerSessionIdLen(0)
+    , m_decryptedUserFieldLens{}
+{
+}
+
+AuthenticateUserClientPkiHandler::~AuthenticateUserClientPkiHandler() = default;
+
+void AuthenticateUserClientPkiHandler::setUserNameHash(const std::string &userNameHash)
+{
+    QORV_ASSERT(! userNameHash.empty());
+    m_userNameHash = userNameHash;
+}
+
+void AuthenticateUserClientPkiHandler::setUserPasswordHash(const std::string &userPasswordHash)
+{
+    QORV_ASSERT(! userPasswordHash.empty());
+    m_userPasswordHash = userPasswordHash;
+}
+
+std::int32_t AuthenticateUserClientPkiHandler::encryptRequest(qorv::data::AuthenticateUserRequest &request)
+{
+    std::int32_t authcode = encryptUserName();
+    if (AUTH_CODE_SUCCESS != authcode)
+        return authcode;
+    authcode = encryptUserPassword();
+    if (AUTH_CODE_SUCCESS != authcode)
+        return authcode;
+    authcode = encryptTimestamp();
+    if (AUTH_CODE_SUCCESS != authcode)
+        return authcode;
+
+    request.set_encrypted_user_name(Text(m_encryptedUserName, m_encryptedUserNameLen));
+    request.set_encrypted_user_name_len(static_cast<std::int32_t>(m_encryptedUserNameLen));
+    request.set_encrypted_user_password(Text(m_encryptedUserPassword, m_encryptedUserPasswordLen));
+    request.set_encrypted_user_password_len(static_cast<std::int32_t>(m_encryptedUserPasswordLen));
+    request.set_encrypted_client_time_stamp(Text(m_encryptedTimestamp, m_encryptedTimestampLen));
+    request.set_encrypted_client_time_stamp_len(static_cast<std::int32_t>(m_encryptedTimestampLen));
+    return AUTH_CODE_SUCCESS;
+}
+
+std::int32_t AuthenticateUserClientPkiHandler::decryptReply(const qorv::data::AuthenticateUserReply &reply,
+                                                            qorv::data::User &user)
+{
+    std::int32_t authcode = decryptServerTimestamp(reply);
+    if (AUTH_CODE_SUCCESS != authcode)
+        return authcode;
+    authcode = decryptServerEncryptionKey(reply);
+    if (AUTH_CODE_SUCCESS != authcode)
+        return authcode;
+    authcode = decryptServerSessionId(reply);
+    if (AUTH_CODE_SUCCESS != authcode)
+        return authcode;
+    return decryptUser(reply, user);
+}
+
+std::string AuthenticateUserClientPkiHandler::getDecryptedServerTimestamp() const
+{
+    QORV_ASSERT(m_decryptedServerTimestampLen && m_decryptedServerTimestamp);
+    return Text(m_decryptedServerTimestamp, m_decryptedServerTimestamp ? m_decryptedServerTimestampLen : 0);
+}
+
+std::string AuthenticateUserClientPkiHandler::getDecryptedServerEncryptionKey() const
+{
+    QORV_ASSERT(m_decryptedServerEncryptionKeyLen && m_decryptedServerEncryptionKey);
+    return Text(m_decryptedServerEncryptionKey,
+                m_decryptedServerEncryptionKey ? m_decryptedServerEncryptionKeyLen : 0);
+}
+
+std::string AuthenticateUserClientPkiHandler::getDecryptedServerSessionId() const
+{
+    QORV_ASSERT(m_decryptedServerSessionIdLen && m_decryptedServerSessionId);
+    return Text(m_decryptedServerSessionId, m_decryptedServerSessionId ? m_decryptedServerSessionIdLen : 0);
+}
+
+std::string AuthenticateUserClientPkiHandler::getClientTimestamp() const
+{
+    QORV_ASSERT(boost::posix_time::not_a_date_time != m_timestamp);
+    if (m_timestamp.is_special())
+        return std::string();
+    return boost::posix_time::to_iso_extended_string(m_timestamp);
+}
+
+std::int32_t AuthenticateUserClientPkiHandler::encryptUserName()
+{
+    return encryptText(m_userNameHash, m_encryptedUserName, m_encryptedUserNameLen);
+}
+
+std::int32_t AuthenticateUserClientPkiHandler::encryptUserPassword()
+{
+    return encryptText(m_userPasswordHash, m_encryptedUserPassword, m_encryptedUserPasswordLen);
+}
+
+std::int32_t AuthenticateUserClientPkiHandler::encryptTimestamp()
+{
+    return encryptText(getClientTimestamp(), m_encryptedTimestamp, m_encryptedTimestampLen);
+}
+
+std::int32_t AuthenticateUserClientPkiHandler::decryptServerTimestamp(const qorv::data::AuthenticateUserReply &reply)
+{
+    return decryptField(reply.encrypted_server_time_stamp(), reply.encrypted_server_time_stamp_len(),
+                        m_decryptedServerTimestamp, m_decryptedServerTimestampLen);
+}
+
+std::int32_t AuthenticateUserClientPkiHandler::decryptServerEncryptionKey(
+    const qorv::data::AuthenticateUserReply &reply)
+{
+    return decryptField(reply.encrypted_encryption_key(), reply.encrypted_encryption_key_len(),
+                        m_decryptedServerEncryptionKey, m_decryptedServerEncryptionKeyLen);
+}
+
+std::int32_t AuthenticateUserClientPkiHandler::decryptServerSessionId(const qorv::data::AuthenticateUserReply &reply)
+{
+    return decryptField(reply.encrypted_session_id(), reply.encrypted_session_id_len(), m_decryptedServerSessionId,
+                        m_decryptedServerSessionIdLen);
+}
+
+std::int32_t AuthenticateUserClientPkiHandler::decryptUser(const qorv::data::AuthenticateUserReply &reply,
+                                                           qorv::data::User &user)
+{
+    const auto &fields = UserFields();
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const UserField &field = fields[i];
+        const std::int32_t authcode = decryptField((reply.*field.bytes)(), (reply.*field.length)(),
+                                                   m_decryptedUserFields[i], m_decryptedUserFieldLens[i]);
+        if (AUTH_CODE_SUCCESS != authcode)
+            return authcode;
+        field.apply(user, Text(m_decryptedUserFields[i], m_decryptedUserFieldLens[i]));
+    }
+    return AUTH_CODE_SUCCESS;
+}

@@ -1,0 +1,8 @@
+#include "cryptolengtherror.h"
+
+CryptoLengthError::CryptoLengthError(const std::string &what)
+    : std::length_error(what)
+{
+}
+
+CryptoLengthError::~CryptoLengthError() = default;
