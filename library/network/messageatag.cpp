@@ -1,0 +1,5 @@
+#include "messageatag.h"
+
+MessageAtag::MessageAtag() = default;
+
+MessageAtag::~MessageAtag() = default;

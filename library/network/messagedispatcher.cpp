@@ -1,0 +1,95 @@
+#include "messagedispatcher.h"
+
+#include "cryptographer.h"
+#include "isvalidport.h"
+#include "message.h"
+#include "qorvassert.h"
+
+std::string MessageDispatcher::m_serverName;
+int MessageDispatcher::m_serverPort = 0;
+DbId MessageDispatcher::m_sessionId(DbId::m_NullId);
+std::string MessageDispatcher::m_sessionCreationDate;
+
+MessageDispatcher::MessageDispatcher(common::Opcode majorOpcode, common::Opcode minorOpcode, const std::string &request)
+    : m_majorOpcode(majorOpcode)
+    , m_minorOpcode(minorOpcode)
+    , m_request(request)
+{
+}
+
+bool MessageDispatcher::dispatch()
+{
+    Message message(static_cast<unsigned short>(m_serverPort), m_serverName.c_str());
+    message.setMajorOpcode(m_majorOpcode);
+    message.setMinorOpcode(m_minorOpcode);
+    message.setSessionId(m_sessionId);
+    message.setBody(m_request);
+    message.encrypt(CryptographerSingleton::instance()->getEkey());
+    return dispatchMessage(message);
+}
+
+bool MessageDispatcher::dispatchMessage(Message &message)
+{
+    if (message.connect() != 0 || message.send() < 0 || message.receive() != 0) {
+        m_majorErcode = message.getMajorErcode();
+        m_minorErcode = message.getMinorErcode();
+        return false;
+    }
+
+    if (message.decrypt(CryptographerSingleton::instance()->getEkey()) <= 0)
+        return false;
+
+    m_majorErcode = message.getMajorErcode();
+    m_minorErcode = message.getMinorErcode();
+    // The server may renumber the session at any reply; the next request
+    // must carry whatever it said last.
+    m_sessionId = message.getSessionId();
+    m_reply = message.getBody();
+    return true;
+}
+
+void MessageDispatcher::setServerName(const std::string &name)
+{
+    QORV_ASSERT(!name.empty());
+    if (name.empty())
+        return;
+    m_serverName = name;
+}
+
+std::string MessageDispatcher::getServerName()
+{
+    return m_serverName;
+}
+
+void MessageDispatcher::setServerPort(int port)
+{
+    QORV_ASSERT(network::IsValidPort(port));
+    if (!network::IsValidPort(port))
+        return;
+    m_serverPort = port;
+}
+
+int MessageDispatcher::getServerPort()
+{
+    return m_serverPort;
+}
+
+void MessageDispatcher::setSessionId(int id)
+{
+    m_sessionId = id;
+}
+
+int MessageDispatcher::getSessionId()
+{
+    return m_sessionId;
+}
+
+void MessageDispatcher::setSessionCreationDate(const std::string &date)
+{
+    m_sessionCreationDate = date;
+}
+
+std::string MessageDispatcher::getSessionCreationDate()
+{
+    return m_sessionCreationDate;
+}

@@ -1,0 +1,5 @@
+#include "messageivec.h"
+
+MessageIvec::MessageIvec() = default;
+
+MessageIvec::~MessageIvec() = default;

@@ -1,0 +1,446 @@
+#include "acelogcapture.h"
+#include "cryptographer.h"
+#include "messagedispatcher.h"
+#include "scopedclock.h"
+#include "selectdocumentreply3.pb.h"
+#include "selectdocumentrequest3.pb.h"
+#include "testserver.h"
+
+#include <QtTest>
+
+#include <cstring>
+#include <limits>
+
+using testsupport::TestFault;
+using testsupport::TestReply;
+using testsupport::TestRequest;
+using testsupport::TestServer;
+using testsupport::TestSessionKey;
+
+Q_DECLARE_METATYPE(TestFault)
+
+namespace
+{
+constexpr int NullSessionId = std::numeric_limits<int>::min();
+
+const TestSessionKey LoggedOnKey = {0x3c, 0x01, 0x9f, 0x44, 0x70, 0x12, 0xd5, 0x8e,
+                                    0x21, 0xab, 0x05, 0x6d, 0xe0, 0x37, 0xc8, 0x99};
+
+void SetClientSessionKey(const TestSessionKey &key)
+{
+    std::memcpy(CryptographerSingleton::instance()->getEkey(), key.data(), key.size());
+}
+
+std::string FolderRequest(int folderId)
+{
+    qorv::data::SelectDocumentRequest request;
+    request.set_document_folder_id(folderId);
+    return request.SerializeAsString();
+}
+
+std::string DocumentsReply(const std::string &name)
+{
+    qorv::data::SelectDocumentReply reply;
+    reply.add_document()->set_document_name(name);
+    return reply.SerializeAsString();
+}
+
+struct Outcome
+{
+    bool dispatched;
+    int majorErcode;
+    int minorErcode;
+    std::string reply;
+};
+
+Outcome Exchange(int majorOpcode, int minorOpcode, const std::string &request)
+{
+    MessageDispatcher dispatcher(majorOpcode, minorOpcode, request);
+    const bool dispatched = dispatcher.dispatch();
+    return {dispatched, dispatcher.getMajorErcode(), dispatcher.getMinorErcode(), dispatcher.getReply()};
+}
+}
+
+class TestMessageDispatcher : public QObject
+{
+    Q_OBJECT
+
+private:
+    TestServer m_server;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_server.start());
+        MessageDispatcher::setServerName("127.0.0.1");
+        MessageDispatcher::setServerPort(m_server.port());
+    }
+
+    void init()
+    {
+        m_server.clearRequests();
+        m_server.setSessionKey(TestSessionKey{});
+        SetClientSessionKey(TestSessionKey{});
+        MessageDispatcher::setServerName("127.0.0.1");
+        MessageDispatcher::setServerPort(m_server.port());
+        MessageDispatcher::setSessionId(NullSessionId);
+    }
+
+    void roundTrip()
+    {
+        const std::string request = FolderRequest(1234);
+        m_server.reply(41, -38, DocumentsReply("Minutes"));
+
+        MessageDispatcher dispatcher(41, -38, request);
+        QVERIFY(dispatcher.dispatch());
+        QVERIFY(dispatcher.noEr());
+        QCOMPARE(dispatcher.getMajorErcode(), 0);
+        QCOMPARE(dispatcher.getMinorErcode(), 0);
+
+        qorv::data::SelectDocumentReply reply;
+        QVERIFY(reply.ParseFromString(dispatcher.getReply()));
+        QCOMPARE(reply.document_size(), 1);
+        QCOMPARE(reply.document(0).document_name(), std::string("Minutes"));
+
+        // What the server read with its own parser and opened with its own cipher.
+        const std::vector<TestRequest> requests = m_server.requests();
+        QCOMPARE(requests.size(), std::size_t(1));
+        const TestRequest &sent = requests.front();
+        QVERIFY(sent.authentic);
+        QCOMPARE(sent.payload, request);
+        QCOMPARE(sent.byteOrder, 1u);
+        QCOMPARE(sent.sessionId, NullSessionId);
+        QCOMPARE(sent.messageId, 0);
+        QCOMPARE(sent.majorProtocol, 1);
+        QCOMPARE(sent.minorProtocol, 0);
+        QCOMPARE(sent.majorOpcode, 41);
+        QCOMPARE(sent.minorOpcode, -38);
+        QCOMPARE(sent.majorErcode, 1);
+        QCOMPARE(sent.minorErcode, 1);
+        QCOMPARE(sent.hmacLength, 0u);
+        QCOMPARE(sent.ivecLength, 16u);
+        QCOMPARE(sent.atagLength, 16u);
+        QCOMPARE(sent.codeLength, static_cast<std::uint32_t>(request.size()));
+        QCOMPARE(sent.bodyLength, 0u);
+        QVERIFY(sent.code != request);
+    }
+
+    void requestHeaderOnTheWire()
+    {
+        const testsupport::ScopedClock clock(testsupport::UtcInstant(2025, 11, 3, 7, 45, 30));
+        MessageDispatcher::setSessionId(-2);
+        Exchange(57, 1, std::string(300, 'x'));
+
+        const std::vector<TestRequest> requests = m_server.requests();
+        QCOMPARE(requests.size(), std::size_t(1));
+        QCOMPARE(QByteArray::fromStdString(requests.front().rawHeader).toHex(),
+                 QByteArray("01000000" "feffffff" "00000000" "01000000" "00000000"
+                            "39000000" "01000000" "01000000" "01000000"
+                            "e9070000" "0b000000" "03000000" "07000000" "2d000000" "1e000000"
+                            "00000000" "10000000" "10000000" "2c010000" "00000000"));
+    }
+
+    void emptyPayloadTravelsUnencrypted()
+    {
+        const Outcome outcome = Exchange(4, 1, std::string());
+        QVERIFY(outcome.dispatched);
+        QCOMPARE(outcome.majorErcode, 0);
+        QCOMPARE(outcome.minorErcode, 0);
+        QVERIFY(outcome.reply.empty());
+
+        const TestRequest sent = m_server.requests().front();
+        QCOMPARE(sent.codeLength, 0u);
+        QCOMPARE(sent.ivecLength, 16u);
+        QCOMPARE(sent.atagLength, 16u);
+        QVERIFY(sent.payload.empty());
+    }
+
+    void largePayloadsBothWays()
+    {
+        std::string payload(3 * 1024 * 1024 + 17, '\0');
+        for (std::size_t i = 0; i < payload.size(); ++i)
+            payload[i] = static_cast<char>(i * 131 % 251);
+        m_server.onRequest(57, [](const TestRequest &request) {
+            TestReply reply;
+            reply.payload = std::string(request.payload.rbegin(), request.payload.rend());
+            return reply;
+        });
+
+        const Outcome outcome = Exchange(57, 1, payload);
+        QVERIFY(outcome.dispatched);
+        QCOMPARE(outcome.reply, std::string(payload.rbegin(), payload.rend()));
+        QCOMPARE(m_server.requests().front().payload, payload);
+    }
+
+    void framesAreSealedUnderTheSessionKey()
+    {
+        SetClientSessionKey(LoggedOnKey);
+        m_server.setSessionKey(LoggedOnKey);
+        m_server.reply(44, 1, "folders");
+
+        const Outcome outcome = Exchange(44, 1, "select");
+        QVERIFY(outcome.dispatched);
+        QCOMPARE(outcome.reply, std::string("folders"));
+        QVERIFY(m_server.requests().front().authentic);
+    }
+
+    void requestUnderAnotherKeyIsRefused()
+    {
+        // The server still expects the all-zero key of a client not logged on.
+        SetClientSessionKey(LoggedOnKey);
+
+        const Outcome outcome = Exchange(44, 1, "select");
+        QVERIFY(!outcome.dispatched);
+        QCOMPARE(outcome.majorErcode, 1);
+        QCOMPARE(outcome.minorErcode, 1);
+        QVERIFY(!m_server.requests().front().authentic);
+    }
+
+    void serverErrorCodes_data()
+    {
+        QTest::addColumn<int>("majorErcode");
+        QTest::addColumn<int>("minorErcode");
+        QTest::addColumn<int>("expectedMajorErcode");
+        QTest::addColumn<int>("expectedMinorErcode");
+
+        QTest::newRow("success") << 0 << 0 << 0 << 0;
+        QTest::newRow("request's words (1, 1)") << 1 << 1 << 0 << 0;
+        QTest::newRow("(1, 0)") << 1 << 0 << 0 << 0;
+        QTest::newRow("(0, 1)") << 0 << 1 << 0 << 0;
+        QTest::newRow("(2, 1)") << 2 << 1 << 2 << 0;
+        QTest::newRow("refused (-1, -1)") << -1 << -1 << -1 << -1;
+        QTest::newRow("sql state") << 83906754 << 3 << 83906754 << 3;
+    }
+
+    void serverErrorCodes()
+    {
+        QFETCH(int, majorErcode);
+        QFETCH(int, minorErcode);
+        QFETCH(int, expectedMajorErcode);
+        QFETCH(int, expectedMinorErcode);
+        m_server.reply(22, 1, "diagnostics", majorErcode, minorErcode);
+
+        const std::string request = "insert";
+        MessageDispatcher dispatcher(22, 1, request);
+        QVERIFY(dispatcher.dispatch());
+        QCOMPARE(dispatcher.getMajorErcode(), expectedMajorErcode);
+        QCOMPARE(dispatcher.getMinorErcode(), expectedMinorErcode);
+        QCOMPARE(dispatcher.noEr(), expectedMajorErcode == 0 && expectedMinorErcode == 0);
+        QCOMPARE(dispatcher.getReply(), std::string("diagnostics"));
+    }
+
+    void bigEndianReplyHeader()
+    {
+        TestReply reply;
+        reply.payload = "from a big-endian server";
+        reply.majorErcode = 7;
+        reply.minorErcode = -2;
+        reply.sessionId = 0x01020304;
+        m_server.reply(50, 1, reply);
+        m_server.injectFault(TestFault::bigEndianHeader());
+
+        const Outcome outcome = Exchange(50, 1, "select");
+        QVERIFY(outcome.dispatched);
+        QCOMPARE(outcome.majorErcode, 7);
+        QCOMPARE(outcome.minorErcode, -2);
+        QCOMPARE(outcome.reply, reply.payload);
+        QCOMPARE(MessageDispatcher::getSessionId(), 0x01020304);
+    }
+
+    void failedExchanges_data()
+    {
+        QTest::addColumn<TestFault>("fault");
+        QTest::addColumn<int>("expectedMajorErcode");
+        QTest::addColumn<int>("expectedMinorErcode");
+
+        // Before a complete reply header, or on a reply that does not open,
+        // the request's own (1, 1) remain.
+        QTest::newRow("no answer") << TestFault::noAnswer() << 1 << 1;
+        QTest::newRow("closed before the header") << TestFault::closeAfterBytes(0) << 1 << 1;
+        QTest::newRow("closed inside the header") << TestFault::closeAfterBytes(40) << 1 << 1;
+        QTest::newRow("closed one byte short of the header") << TestFault::closeAfterBytes(79) << 1 << 1;
+        QTest::newRow("wrong tag") << TestFault::wrongTag() << 1 << 1;
+
+        // After the header: the reply header's codes, scripted as (5, 6).
+        QTest::newRow("closed after the header") << TestFault::closeAfterBytes(80) << 5 << 6;
+        QTest::newRow("closed inside the IV") << TestFault::closeAfterBytes(90) << 5 << 6;
+        QTest::newRow("closed inside the code") << TestFault::closeAfterBytes(120) << 5 << 6;
+        QTest::newRow("absurd HMAC length")
+            << TestFault::segmentLength(TestFault::Segment::Hmac, 0xFFFFFFFFu) << 5 << 6;
+        QTest::newRow("absurd IV length")
+            << TestFault::segmentLength(TestFault::Segment::Ivec, 0xFFFFFFFFu) << 5 << 6;
+        QTest::newRow("IV one byte too long")
+            << TestFault::segmentLength(TestFault::Segment::Ivec, 17) << 5 << 6;
+        QTest::newRow("absurd tag length")
+            << TestFault::segmentLength(TestFault::Segment::Atag, 0x80000000u) << 5 << 6;
+        QTest::newRow("absurd code length")
+            << TestFault::segmentLength(TestFault::Segment::Code, 0xFFFFFFFFu) << 5 << 6;
+        QTest::newRow("code length above the cipher's count")
+            << TestFault::segmentLength(TestFault::Segment::Code, 0x80000000u) << 5 << 6;
+        QTest::newRow("code longer than sent")
+            << TestFault::segmentLength(TestFault::Segment::Code, 0x00100000u) << 5 << 6;
+        QTest::newRow("absurd body length")
+            << TestFault::segmentLength(TestFault::Segment::Body, 0xFFFFFFFFu) << 5 << 6;
+        QTest::newRow("clear body beside the code") << TestFault::clearBody("unsealed") << 5 << 6;
+    }
+
+    void failedExchanges()
+    {
+        QFETCH(TestFault, fault);
+        QFETCH(int, expectedMajorErcode);
+        QFETCH(int, expectedMinorErcode);
+
+        TestReply reply;
+        reply.payload = "a reply long enough to be cut in its code segment";
+        reply.majorErcode = 5;
+        reply.minorErcode = 6;
+        reply.sessionId = 99;
+        m_server.reply(41, 1, reply);
+        m_server.injectFault(fault);
+        MessageDispatcher::setSessionId(17);
+
+        const Outcome outcome = Exchange(41, 1, "select");
+        QVERIFY(!outcome.dispatched);
+        QCOMPARE(outcome.majorErcode, expectedMajorErcode);
+        QCOMPARE(outcome.minorErcode, expectedMinorErcode);
+        QVERIFY(outcome.reply.empty());
+        // Only a complete exchange moves the session id.
+        QCOMPARE(MessageDispatcher::getSessionId(), 17);
+
+        // The next exchange is unaffected.
+        QVERIFY(Exchange(41, 1, "select").dispatched);
+        QCOMPARE(MessageDispatcher::getSessionId(), 99);
+    }
+
+    void incompleteHeaderIsLogged()
+    {
+        m_server.injectFault(TestFault::closeAfterBytes(79));
+        const AceLogCapture log;
+        QVERIFY(!Exchange(41, 1, "select").dispatched);
+        QVERIFY2(log.text().find("Message::receiveHeader(): headerCount != m_HeaderLength") != std::string::npos,
+                 log.text().c_str());
+    }
+
+    void noServerListening()
+    {
+        TestServer closed;
+        QVERIFY(closed.start());
+        const unsigned short port = closed.port();
+        closed.stop();
+        MessageDispatcher::setServerPort(port);
+
+        const Outcome outcome = Exchange(41, 1, "select");
+        QVERIFY(!outcome.dispatched);
+        QCOMPARE(outcome.majorErcode, 1);
+        QCOMPARE(outcome.minorErcode, 1);
+        QVERIFY(outcome.reply.empty());
+    }
+
+    void unresolvableServerName()
+    {
+        MessageDispatcher::setServerName("no-such-host.invalid");
+        const Outcome outcome = Exchange(41, 1, "select");
+        QVERIFY(!outcome.dispatched);
+        QCOMPARE(outcome.majorErcode, 1);
+        QCOMPARE(outcome.minorErcode, 1);
+    }
+
+    void serverNameIsResolved()
+    {
+        // "localhost" may name ::1 first; the server listens on 127.0.0.1 only.
+        MessageDispatcher::setServerName("localhost");
+        QVERIFY(Exchange(41, 1, "select").dispatched);
+        QCOMPARE(m_server.requests().size(), std::size_t(1));
+    }
+
+    void unparsablePayloadIsTheCallersToJudge()
+    {
+        const std::string garbage("\xff\xff\xff\xff\x0f", 5);
+        m_server.reply(41, 1, garbage);
+
+        const Outcome outcome = Exchange(41, 1, "select");
+        QVERIFY(outcome.dispatched);
+        QCOMPARE(outcome.majorErcode, 0);
+        QCOMPARE(outcome.minorErcode, 0);
+        QCOMPARE(outcome.reply, garbage);
+        qorv::data::SelectDocumentReply reply;
+        QVERIFY(!reply.ParseFromString(outcome.reply));
+    }
+
+    void sessionIdFollowsEveryCompleteReply()
+    {
+        m_server.setReplySessionId(42);
+        QVERIFY(Exchange(41, 1, "first").dispatched);
+        QCOMPARE(MessageDispatcher::getSessionId(), 42);
+
+        // A refused request still renumbers the session.
+        TestReply refused;
+        refused.majorErcode = -1;
+        refused.minorErcode = -1;
+        refused.sessionId = 43;
+        m_server.reply(57, 1, refused);
+        QVERIFY(Exchange(57, 1, "second").dispatched);
+        QCOMPARE(MessageDispatcher::getSessionId(), 43);
+
+        // A reply that does not open does not.
+        TestReply forged;
+        forged.payload = "forged";
+        forged.sessionId = 44;
+        m_server.reply(60, 1, forged);
+        m_server.injectFault(TestFault::wrongTag());
+        QVERIFY(!Exchange(60, 1, "third").dispatched);
+        QCOMPARE(MessageDispatcher::getSessionId(), 43);
+
+        QVERIFY(Exchange(41, 1, "fourth").dispatched);
+        const std::vector<TestRequest> requests = m_server.requests();
+        QCOMPARE(requests.size(), std::size_t(4));
+        QCOMPARE(requests[0].sessionId, NullSessionId);
+        QCOMPARE(requests[1].sessionId, 42);
+        QCOMPARE(requests[2].sessionId, 43);
+        QCOMPARE(requests[3].sessionId, 43);
+        m_server.setReplySessionId(NullSessionId);
+    }
+
+    void serverPortMustBeValid_data()
+    {
+        QTest::addColumn<int>("port");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("80") << 80 << false;
+        QTest::newRow("1023") << 1023 << false;
+        QTest::newRow("1024") << 1024 << true;
+        QTest::newRow("65535") << 65535 << true;
+        QTest::newRow("65536") << 65536 << false;
+        QTest::newRow("negative") << -4000 << false;
+    }
+
+    void serverPortMustBeValid()
+    {
+        QFETCH(int, port);
+        QFETCH(bool, accepted);
+        MessageDispatcher::setServerPort(5000);
+
+        const AceLogCapture log;
+        MessageDispatcher::setServerPort(port);
+        QCOMPARE(MessageDispatcher::getServerPort(), accepted ? port : 5000);
+        QCOMPARE(log.text().find("network::IsValidPort(port)") != std::string::npos, !accepted);
+    }
+
+    void serverNameMustNotBeEmpty()
+    {
+        MessageDispatcher::setServerName("server.example");
+        const AceLogCapture log;
+        MessageDispatcher::setServerName(std::string());
+        QCOMPARE(MessageDispatcher::getServerName(), std::string("server.example"));
+        QVERIFY(log.text().find("!name.empty()") != std::string::npos);
+    }
+
+    void sessionCreationDateIsKept()
+    {
+        MessageDispatcher::setSessionCreationDate("2025-11-03 07:45:30.000000");
+        QVERIFY(Exchange(41, 1, "select").dispatched);
+        QCOMPARE(MessageDispatcher::getSessionCreationDate(), std::string("2025-11-03 07:45:30.000000"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestMessageDispatcher)
+#include "tst_messagedispatcher.moc"

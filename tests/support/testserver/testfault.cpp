@@ -1,0 +1,50 @@
+#include "testfault.h"
+
+namespace testsupport
+{
+TestFault TestFault::closeAfterBytes(std::size_t bytes)
+{
+    TestFault fault;
+    fault.kind = Kind::CloseAfterBytes;
+    fault.bytes = bytes;
+    return fault;
+}
+
+TestFault TestFault::noAnswer()
+{
+    TestFault fault;
+    fault.kind = Kind::NoAnswer;
+    return fault;
+}
+
+TestFault TestFault::wrongTag()
+{
+    TestFault fault;
+    fault.kind = Kind::WrongTag;
+    return fault;
+}
+
+TestFault TestFault::bigEndianHeader()
+{
+    TestFault fault;
+    fault.kind = Kind::BigEndianHeader;
+    return fault;
+}
+
+TestFault TestFault::segmentLength(Segment segment, std::uint32_t length)
+{
+    TestFault fault;
+    fault.kind = Kind::SegmentLength;
+    fault.segment = segment;
+    fault.length = length;
+    return fault;
+}
+
+TestFault TestFault::clearBody(const std::string &text)
+{
+    TestFault fault;
+    fault.kind = Kind::ClearBody;
+    fault.text = text;
+    return fault;
+}
+}

@@ -1,0 +1,46 @@
+#ifndef TESTFAULT_H
+#define TESTFAULT_H
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace testsupport
+{
+// A way for the test server to misbehave on one reply.
+struct TestFault
+{
+    enum class Kind
+    {
+        CloseAfterBytes, // send only the first `bytes` bytes of the reply frame
+        NoAnswer,        // read the request, then close without a reply
+        WrongTag,        // the reply's GCM tag does not verify
+        BigEndianHeader, // every header word written big-endian (valid, but unusual)
+        SegmentLength,   // announce `length` for `segment`, send the segments as they are
+        ClearBody,       // carry `text` as a clear body segment (outside the protocol)
+    };
+    enum class Segment
+    {
+        Hmac,
+        Ivec,
+        Atag,
+        Code,
+        Body,
+    };
+
+    Kind kind = Kind::NoAnswer;
+    std::size_t bytes = 0;
+    Segment segment = Segment::Code;
+    std::uint32_t length = 0;
+    std::string text;
+
+    static TestFault closeAfterBytes(std::size_t bytes);
+    static TestFault noAnswer();
+    static TestFault wrongTag();
+    static TestFault bigEndianHeader();
+    static TestFault segmentLength(Segment segment, std::uint32_t length);
+    static TestFault clearBody(const std::string &text);
+};
+}
+
+#endif // TESTFAULT_H
