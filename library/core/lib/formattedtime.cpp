@@ -1,0 +1,28 @@
+#include "formattedtime.h"
+
+#include "qorvassert.h"
+
+#include <boost/date_time/posix_time/posix_time.hpp>
+
+#include <exception>
+#include <locale>
+#include <sstream>
+
+std::string GetFormattedTime(const std::string &time)
+{
+    // Any date will do: only the time of day is written.
+    boost::posix_time::ptime dateTime(boost::posix_time::not_a_date_time);
+    try {
+        dateTime = boost::posix_time::time_from_string("2001-01-01 " + time);
+    } catch (const std::exception &) {
+        // Unreadable: left as not-a-date-time for the check below.
+    }
+    QORV_ASSERT(!dateTime.is_not_a_date_time());
+    if (dateTime.is_special())
+        return std::string();
+
+    std::ostringstream stream;
+    stream.imbue(std::locale(std::locale::classic(), new boost::posix_time::time_facet("%I:%M %p")));
+    stream << dateTime;
+    return stream.str();
+}

@@ -1,0 +1,3 @@
+#include "documentkeyproxy.h"
+
+DocumentKeyProxy::~DocumentKeyProxy() = default;

@@ -1,0 +1,3 @@
+#include "documentproxy.h"
+
+DocumentProxy::~DocumentProxy() = default;

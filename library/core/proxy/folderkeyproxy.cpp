@@ -1,0 +1,3 @@
+#include "folderkeyproxy.h"
+
+FolderKeyProxy::~FolderKeyProxy() = default;

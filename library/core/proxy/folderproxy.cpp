@@ -1,0 +1,3 @@
+#include "folderproxy.h"
+
+FolderProxy::~FolderProxy() = default;

@@ -1,0 +1,3 @@
+#include "groupkeyproxy.h"
+
+GroupKeyProxy::~GroupKeyProxy() = default;

@@ -1,0 +1,3 @@
+#include "groupproxy.h"
+
+GroupProxy::~GroupProxy() = default;

@@ -1,0 +1,3 @@
+#include "messageproxy.h"
+
+MessageProxy::~MessageProxy() = default;

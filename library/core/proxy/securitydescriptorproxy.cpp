@@ -1,0 +1,3 @@
+#include "securitydescriptorproxy.h"
+
+SecurityDescriptorProxy::~SecurityDescriptorProxy() = default;

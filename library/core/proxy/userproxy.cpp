@@ -1,0 +1,3 @@
+#include "userproxy.h"
+
+UserProxy::~UserProxy() = default;
