@@ -1,0 +1,6 @@
+#include "abstractmainpanelistwidget.h"
+
+AbstractMainPaneListWidget::AbstractMainPaneListWidget(QWidget *parent)
+    : AbstractPaneListWidget(parent)
+{
+}

@@ -1,0 +1,6 @@
+#include "abstractmainpanetreeview.h"
+
+AbstractMainPaneTreeView::AbstractMainPaneTreeView(QWidget *parent)
+    : AbstractPaneTreeView(parent)
+{
+}

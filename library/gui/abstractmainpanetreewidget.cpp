@@ -1,0 +1,6 @@
+#include "abstractmainpanetreewidget.h"
+
+AbstractMainPaneTreeWidget::AbstractMainPaneTreeWidget(QWidget *parent)
+    : AbstractPaneTreeWidget(parent)
+{
+}

@@ -1,0 +1,6 @@
+#include "abstractsidepanelistwidget.h"
+
+AbstractSidePaneListWidget::AbstractSidePaneListWidget(QWidget *parent)
+    : AbstractPaneListWidget(parent)
+{
+}

@@ -1,0 +1,6 @@
+#include "abstractsidepanetreewidget.h"
+
+AbstractSidePaneTreeWidget::AbstractSidePaneTreeWidget(QWidget *parent)
+    : AbstractPaneTreeWidget(parent)
+{
+}

@@ -1,0 +1,35 @@
+#include "abstractservercomponent.h"
+
+#include "common/errorcode.h"
+#include "messagedispatcher.h"
+#include "waitcursor.h"
+
+AbstractServerComponent::AbstractServerComponent(QObject *parent)
+    : Component(parent)
+{
+}
+
+void AbstractServerComponent::receiveRequest(common::Opcode majorOpcode, common::Opcode minorOpcode,
+                                             const std::string &request)
+{
+    defaultRequestHandler(majorOpcode, minorOpcode, request);
+}
+
+void AbstractServerComponent::defaultRequestHandler(int majorOpcode, int minorOpcode, const std::string &request)
+{
+    MessageDispatcher dispatcher(majorOpcode, minorOpcode, request);
+    utils::WaitCursor waitCursor(true);
+    if (dispatcher.dispatch()) {
+        // Reply handlers run with the normal cursor: some of them open dialogs.
+        waitCursor.restore();
+        emit deliverReply(majorOpcode, minorOpcode, request, dispatcher.getMajorErcode(),
+                          dispatcher.getMinorErcode(), dispatcher.getReply());
+        return;
+    }
+    if (dispatcher.getMajorErcode() == common::er::HeaderUnset
+        && dispatcher.getMinorErcode() == common::er::HeaderUnset) {
+        waitCursor.restore();
+        emit deliverReply(majorOpcode, minorOpcode, request, common::er::NoReply, common::er::NoReplyMinor,
+                          std::string());
+    }
+}

@@ -1,0 +1,74 @@
+#include "applicationcomponent.h"
+
+#include "clockcomponent.h"
+#include "common/eventcode.h"
+#include "common/majorcode.h"
+#include "consolemanager.h"
+#include "documentbrowsermanager.h"
+#include "documenteditormanager.h"
+#include "documentkeyringmanager.h"
+#include "documentkeysmanager.h"
+#include "folderkeyringmanager.h"
+#include "folderkeysmanager.h"
+#include "messagebrowsermanager.h"
+#include "messageeditormanager.h"
+#include "messagereadermanager.h"
+#include "servercomponent.h"
+#include "servicerouter.h"
+#include "systemrouter.h"
+#include "usergroupbrowsermanager.h"
+
+ApplicationComponent::ApplicationComponent(QObject *parent)
+    : ApplicationComponentBase(parent)
+    , m_clockComponent(new ClockComponent(this))
+    , m_consoleManager(new ConsoleManager(this))
+    , m_userGroupBrowserManager(new UserGroupBrowserManager(this))
+    , m_documentBrowserManager(new DocumentBrowserManager(this))
+    , m_documentEditorManager(new DocumentEditorManager(this))
+    , m_folderKeyringManager(new FolderKeyringManager(this))
+    , m_documentKeyringManager(new DocumentKeyringManager(this))
+    , m_documentKeysManager(new DocumentKeysManager(this))
+    , m_folderKeysManager(new FolderKeysManager(this))
+    , m_messageBrowserManager(new MessageBrowserManager(this))
+    , m_messageEditorManager(new MessageEditorManager(this))
+    , m_messageReaderManager(new MessageReaderManager(this))
+{
+    // Link order is delivery order: the managers see every reply in this order,
+    // always after every window. The chain stops at the first failed link.
+    connectClockComponent()
+        && connectAbstractViewManager(m_consoleManager)
+        && connectAbstractViewManager(m_userGroupBrowserManager)
+        && connectAbstractViewManager(m_documentBrowserManager)
+        && connectAbstractViewManager(m_documentEditorManager)
+        && connectAbstractViewManager(m_folderKeyringManager)
+        && connectAbstractViewManager(m_documentKeyringManager)
+        && connectAbstractViewManager(m_documentKeysManager)
+        && connectAbstractViewManager(m_folderKeysManager)
+        && connectAbstractViewManager(m_messageBrowserManager)
+        && connectAbstractViewManager(m_messageEditorManager)
+        && connectAbstractViewManager(m_messageReaderManager);
+
+    emit deliverEvent(common::ev::Started, 1, std::string());
+    emit deliverRequest(common::op::StartClock, 1, std::string());
+}
+
+ApplicationComponent::~ApplicationComponent()
+{
+    // No tick may reach a member that is already half gone.
+    emit deliverRequest(common::op::StopClock, 1, std::string());
+}
+
+bool ApplicationComponent::connectClockComponent()
+{
+    // By signature name: the clock's receive slot is protected.
+    return connect(m_clockComponent, SIGNAL(deliverEvent(common::Evcode const, common::Evcode const, std::string const &)),
+                   m_systemConnector, SLOT(receiveEvent(common::Evcode const, common::Evcode const, std::string const &)))
+        && connect(m_clockComponent,
+                   SIGNAL(deliverReply(common::Opcode const, common::Opcode const, std::string const &,
+                                       common::Ercode const, common::Ercode const, std::string const &)),
+                   m_systemConnector,
+                   SLOT(receiveReply(common::Opcode const, common::Opcode const, std::string const &,
+                                     common::Ercode const, common::Ercode const, std::string const &)))
+        && connect(m_systemConnector, SIGNAL(deliverRequest(common::Opcode const, common::Opcode const, std::string const &)),
+                   m_clockComponent, SLOT(receiveRequest(common::Opcode const, common::Opcode const, std::string const &)));
+}

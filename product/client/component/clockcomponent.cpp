@@ -1,0 +1,37 @@
+#include "clockcomponent.h"
+
+#include "common/eventcode.h"
+#include "common/majorcode.h"
+
+#include <QTimer>
+
+namespace
+{
+constexpr int TickIntervalMs = 60000;
+}
+
+ClockComponent::ClockComponent(QObject *parent)
+    : Component(parent)
+    , m_timer(new QTimer(this))
+{
+    m_timer->setSingleShot(false);
+    connectSignals();
+}
+
+void ClockComponent::receiveRequest(common::Opcode majorOpcode, common::Opcode, const std::string &)
+{
+    if (majorOpcode == common::op::StartClock)
+        m_timer->start(TickIntervalMs);
+    else if (majorOpcode == common::op::StopClock)
+        m_timer->stop();
+}
+
+void ClockComponent::handleTimeout()
+{
+    emit deliverEvent(common::ev::ClockTick, 1, std::string());
+}
+
+bool ClockComponent::connectSignals()
+{
+    return static_cast<bool>(connect(m_timer, SIGNAL(timeout()), this, SLOT(handleTimeout())));
+}

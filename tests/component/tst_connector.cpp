@@ -1,0 +1,128 @@
+#include "component.h"
+#include "connector.h"
+#include "recordingcomponent.h"
+
+#include <QtTest>
+
+using testsupport::RecordingComponent;
+
+namespace
+{
+// Emits tuples with only a major code, as a member linked by signature name
+// with a shorter signal would.
+class ShortSender : public QObject
+{
+    Q_OBJECT
+
+signals:
+    void event(common::Evcode majorEvcode);
+    void reply(common::Opcode majorOpcode);
+    void request(common::Opcode majorOpcode);
+};
+
+void LinkAll(const Connector *connector, const RecordingComponent *recorder)
+{
+    QObject::connect(connector, &Connector::deliverEvent, recorder, &RecordingComponent::receiveEvent);
+    QObject::connect(connector, &Connector::deliverReply, recorder, &RecordingComponent::receiveReply);
+    QObject::connect(connector, &Connector::deliverRequest, recorder, &RecordingComponent::receiveRequest);
+}
+}
+
+class TestConnector : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void relaysEachTupleUnchanged()
+    {
+        QStringList log;
+        Connector connector;
+        RecordingComponent recorder(QStringLiteral("r"), &log);
+        LinkAll(&connector, &recorder);
+
+        connector.receiveEvent(-32, -37, "line");
+        connector.receiveReply(41, -38, "asked", 7, 9, "answer");
+        connector.receiveRequest(44, -38, "payload");
+
+        QCOMPARE(log, QStringList({"r: event -32 -37 line", "r: reply 41 -38 7 9", "r: request 44 -38"}));
+        QCOMPARE(recorder.lastRequest(), std::string("asked"));
+        QCOMPARE(recorder.lastReply(), std::string("answer"));
+    }
+
+    void shortSignalsTakeTheDefaults()
+    {
+        QStringList log;
+        ShortSender sender;
+        Connector connector;
+        RecordingComponent recorder(QStringLiteral("r"), &log);
+        LinkAll(&connector, &recorder);
+        QVERIFY(QObject::connect(&sender, SIGNAL(event(common::Evcode)), &connector, SLOT(receiveEvent(common::Evcode))));
+        QVERIFY(QObject::connect(&sender, SIGNAL(reply(common::Opcode)), &connector, SLOT(receiveReply(common::Opcode))));
+        QVERIFY(QObject::connect(&sender, SIGNAL(request(common::Opcode)), &connector,
+                                 SLOT(receiveRequest(common::Opcode))));
+
+        emit sender.event(-3);
+        emit sender.reply(41);
+        emit sender.request(7);
+
+        QCOMPARE(log, QStringList({"r: event -3 1", "r: reply 41 1 0 0", "r: request 7 1"}));
+        QCOMPARE(recorder.lastRequest(), std::string());
+        QCOMPARE(recorder.lastReply(), std::string());
+    }
+
+    void linksBySignatureName_data()
+    {
+        QTest::addColumn<QByteArray>("signal");
+        QTest::addColumn<QByteArray>("slot");
+        QTest::newRow("event") << QByteArray(SIGNAL(deliverEvent(common::Evcode const, common::Evcode const, std::string const &)))
+                               << QByteArray(SLOT(receiveEvent(common::Evcode const, common::Evcode const, std::string const &)));
+        QTest::newRow("reply") << QByteArray(SIGNAL(deliverReply(common::Opcode const, common::Opcode const, std::string const &, common::Ercode const, common::Ercode const, std::string const &)))
+                               << QByteArray(SLOT(receiveReply(common::Opcode const, common::Opcode const, std::string const &, common::Ercode const, common::Ercode const, std::string const &)));
+        QTest::newRow("request") << QByteArray(SIGNAL(deliverRequest(common::Opcode const, common::Opcode const, std::string const &)))
+                                 << QByteArray(SLOT(receiveRequest(common::Opcode const, common::Opcode const, std::string const &)));
+    }
+
+    void linksBySignatureName()
+    {
+        QFETCH(QByteArray, signal);
+        QFETCH(QByteArray, slot);
+        Component member;
+        Connector connector;
+        QVERIFY(QObject::connect(&member, signal.constData(), &connector, slot.constData()));
+    }
+
+    void receiversRunInLinkOrderBeforeTheEmitReturns()
+    {
+        QStringList log;
+        Connector connector;
+        RecordingComponent first(QStringLiteral("first"), &log);
+        RecordingComponent second(QStringLiteral("second"), &log);
+        RecordingComponent third(QStringLiteral("third"), &log);
+        LinkAll(&connector, &first);
+        LinkAll(&connector, &second);
+        LinkAll(&connector, &third);
+
+        emit connector.deliverRequest(41, -38, "payload");
+
+        QCOMPARE(log, QStringList({"first: request 41 -38", "second: request 41 -38", "third: request 41 -38"}));
+    }
+
+    void plainComponentIgnoresEverything()
+    {
+        QStringList log;
+        Component member;
+        RecordingComponent recorder(QStringLiteral("r"), &log);
+        QObject::connect(&member, &Component::deliverEvent, &recorder, &RecordingComponent::receiveEvent);
+        QObject::connect(&member, &Component::deliverReply, &recorder, &RecordingComponent::receiveReply);
+        QObject::connect(&member, &Component::deliverRequest, &recorder, &RecordingComponent::receiveRequest);
+
+        member.receiveEvent(-1, 1, "");
+        member.receiveReply(41, 1, "a", 0, 0, "b");
+        member.receiveRequest(41, 1, "a");
+
+        QVERIFY(log.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestConnector)
+#include "tst_connector.moc"

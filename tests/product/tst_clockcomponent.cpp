@@ -1,0 +1,113 @@
+#include "clockcomponent.h"
+#include "recordingcomponent.h"
+#include "systemconnector.h"
+
+#include <QtTest>
+
+using testsupport::RecordingComponent;
+
+class TestClockComponent : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTimer *timerOf(ClockComponent &clock) { return clock.findChild<QTimer *>(); }
+
+    static void send(ClockComponent &clock, common::Opcode major)
+    {
+        static_cast<IComponent &>(clock).receiveRequest(major, 1, std::string());
+    }
+
+private slots:
+    void stoppedUntilStarted()
+    {
+        ClockComponent clock;
+        QVERIFY(timerOf(clock));
+        QVERIFY(!timerOf(clock)->isActive());
+    }
+
+    void startRequestStartsARepeatingMinute()
+    {
+        ClockComponent clock;
+        send(clock, -53);
+        QVERIFY(timerOf(clock)->isActive());
+        QCOMPARE(timerOf(clock)->interval(), 60000);
+        QVERIFY(!timerOf(clock)->isSingleShot());
+    }
+
+    void tickDeliversTheMinuteEvent()
+    {
+        QStringList log;
+        ClockComponent clock;
+        RecordingComponent recorder(QStringLiteral("r"), &log);
+        QObject::connect(&clock, &Component::deliverEvent, &recorder, &RecordingComponent::receiveEvent);
+        send(clock, -53);
+
+        QVERIFY(QMetaObject::invokeMethod(timerOf(clock), "timeout"));
+        QVERIFY(QMetaObject::invokeMethod(timerOf(clock), "timeout"));
+
+        QCOMPARE(log, QStringList({"r: event -3 1", "r: event -3 1"}));
+    }
+
+    void secondStartRestartsTheMinute()
+    {
+        // A minute timer is rounded to whole seconds, so the wait must be
+        // longer than one for the restart to show.
+        ClockComponent clock;
+        send(clock, -53);
+        QTest::qWait(1100);
+        const int beforeRestart = timerOf(clock)->remainingTime();
+        send(clock, -53);
+        QVERIFY(timerOf(clock)->isActive());
+        QVERIFY2(timerOf(clock)->remainingTime() > beforeRestart + 100,
+                 qPrintable(QStringLiteral("%1 then %2").arg(beforeRestart).arg(timerOf(clock)->remainingTime())));
+    }
+
+    void stopRequestStops()
+    {
+        ClockComponent clock;
+        send(clock, -53);
+        send(clock, -54);
+        QVERIFY(!timerOf(clock)->isActive());
+    }
+
+    void otherRequestsAreIgnored_data()
+    {
+        QTest::addColumn<int>("major");
+        QTest::newRow("-52") << -52;
+        QTest::newRow("-55") << -55;
+        QTest::newRow("53") << 53;
+        QTest::newRow("54") << 54;
+        QTest::newRow("1") << 1;
+    }
+
+    void otherRequestsAreIgnored()
+    {
+        QFETCH(int, major);
+        ClockComponent clock;
+        send(clock, major);
+        QVERIFY(!timerOf(clock)->isActive());
+        send(clock, -53);
+        send(clock, major);
+        QVERIFY(timerOf(clock)->isActive());
+    }
+
+    void requestsArriveThroughTheSystemConnectorByName()
+    {
+        // The way the application component links it: by signature name,
+        // since the clock's receive slot is not public.
+        ClockComponent clock;
+        SystemConnector connector;
+        QVERIFY(QObject::connect(&connector,
+                                 SIGNAL(deliverRequest(common::Opcode const, common::Opcode const, std::string const &)),
+                                 &clock,
+                                 SLOT(receiveRequest(common::Opcode const, common::Opcode const, std::string const &))));
+        connector.receiveRequest(-53);
+        QVERIFY(timerOf(clock)->isActive());
+        connector.receiveRequest(-54);
+        QVERIFY(!timerOf(clock)->isActive());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestClockComponent)
+#include "tst_clockcomponent.moc"

@@ -1,0 +1,131 @@
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+
+// The program itself, started as a user would start it.
+class TestQuillaneClient : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_home;
+
+    QProcessEnvironment environment(const QString &platform) const
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
+        // The ACE log to the standard error stream instead of the system log.
+        environment.insert(QStringLiteral("QORV_LOG_STDERR"), QStringLiteral("1"));
+        environment.insert(QStringLiteral("HOME"), m_home.path());
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.path() + QStringLiteral("/config"));
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), m_home.path() + QStringLiteral("/data"));
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_home.path());
+        return environment;
+    }
+
+    // True once the process has its own handlers for SIGINT and SIGTERM:
+    // from then on either signal ends it with status 1 and its message.
+    static bool handlesTerminationSignals(const QProcess &client)
+    {
+        QFile status(QStringLiteral("/proc/%1/status").arg(client.processId()));
+        if (!status.open(QIODevice::ReadOnly))
+            return false;
+        for (const QByteArray &line : status.readAll().split('\n')) {
+            if (!line.startsWith("SigCgt:"))
+                continue;
+            const qulonglong caught = line.mid(7).trimmed().toULongLong(nullptr, 16);
+            const qulonglong wanted = (1ULL << (SIGINT - 1)) | (1ULL << (SIGTERM - 1));
+            return (caught & wanted) == wanted;
+        }
+        return false;
+    }
+
+    static void finishWith(QProcess &client, int signal)
+    {
+        QVERIFY(::kill(static_cast<pid_t>(client.processId()), signal) == 0);
+        QVERIFY2(client.waitForFinished(20000), "the client did not end");
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_home.isValid());
+        QVERIFY(QFile::exists(QStringLiteral(QORV_CLIENT_EXECUTABLE)));
+    }
+
+    void signalEndsTheProgram_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::addColumn<QByteArray>("message");
+        QTest::newRow("SIGTERM") << int(SIGTERM) << QByteArray("Quillane Client received SIGTERM signal!");
+        QTest::newRow("SIGINT") << int(SIGINT) << QByteArray("Quillane Client received SIGINT signal!");
+    }
+
+    void signalEndsTheProgram()
+    {
+        QFETCH(int, signal);
+        QFETCH(QByteArray, message);
+        QProcess client;
+        client.setProcessEnvironment(environment(QStringLiteral("offscreen")));
+        client.start(QStringLiteral(QORV_CLIENT_EXECUTABLE), QStringList());
+        QVERIFY(client.waitForStarted());
+        // A signal that comes before the entry point has installed its
+        // handlers ends the process the system's way, with no message.
+        QTRY_VERIFY_WITH_TIMEOUT(handlesTerminationSignals(client), 60000);
+        // Most likely inside the event loop by now; a signal before it ends
+        // the program the same way, only a little later.
+        QTest::qWait(500);
+        QCOMPARE(client.state(), QProcess::Running);
+
+        finishWith(client, signal);
+
+        QCOMPARE(client.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(client.exitCode(), 1);
+        const QByteArray errors = client.readAllStandardError();
+        QVERIFY2(errors.contains(message + '\n'), errors.constData());
+        QCOMPARE(errors.count(message), 1);
+    }
+
+    void consoleAppearsOnTheScreen()
+    {
+        const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
+        const QString xwininfo = QStandardPaths::findExecutable(QStringLiteral("xwininfo"));
+        if (xvfb.isEmpty() || xwininfo.isEmpty())
+            QSKIP("Needs Xvfb and xwininfo");
+
+        // The X server picks a free display and writes its number out.
+        QProcess server;
+        server.start(xvfb, {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-nolisten"),
+                            QStringLiteral("tcp"), QStringLiteral("-screen"), QStringLiteral("0"),
+                            QStringLiteral("1280x1024x24")});
+        QVERIFY(server.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(server.canReadLine(), 20000);
+        const QString display = QStringLiteral(":") + QString::fromLatin1(server.readLine().trimmed());
+
+        QProcessEnvironment env = environment(QStringLiteral("xcb"));
+        env.insert(QStringLiteral("DISPLAY"), display);
+        QProcess client;
+        client.setProcessEnvironment(env);
+        client.start(QStringLiteral(QORV_CLIENT_EXECUTABLE), QStringList());
+        QVERIFY(client.waitForStarted());
+
+        const auto windows = [&xwininfo, &display] {
+            QProcess info;
+            info.start(xwininfo, {QStringLiteral("-display"), display, QStringLiteral("-root"), QStringLiteral("-tree")});
+            info.waitForFinished(10000);
+            return info.readAllStandardOutput();
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(windows().contains("\"Quillane Client\""), 60000);
+
+        finishWith(client, SIGTERM);
+        QCOMPARE(client.exitCode(), 1);
+        server.terminate();
+        QVERIFY(server.waitForFinished(10000));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestQuillaneClient)
+#include "tst_quillaneclient.moc"

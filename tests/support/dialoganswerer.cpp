@@ -1,0 +1,139 @@
+#include "dialoganswerer.h"
+#include <QPushButton>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QDialog>
+#include <QEvent>
+#include <QInputDialog>
+#include <QTimer>
+
+namespace testsupport
+{
+DialogAnswerer::DialogAnswerer(QObject *parent)
+    : QObject(parent)
+    , m_timer(new QTimer(this))
+{
+    m_timer->setInterval(10);
+    connect(m_timer, &QTimer::timeout, this, &DialogAnswerer::poll);
+}
+
+DialogAnswerer::~DialogAnswerer() = default;
+
+void DialogAnswerer::expect(QMessageBox::StandardButton button)
+{
+    expect(static_cast<QDialogButtonBox::StandardButton>(static_cast<int>(button)));
+}
+
+void DialogAnswerer::expect(QDialogButtonBox::StandardButton button)
+{
+    const int which = static_cast<int>(button);
+    expect(Action([this, which](QWidget *dialog) {
+        if (press(dialog, which))
+            return;
+        m_seen.last().answered = false;
+        if (auto *plain = qobject_cast<QDialog *>(dialog))
+            plain->reject();
+        else
+            dialog->close();
+    }));
+}
+
+void DialogAnswerer::expect(Action action)
+{
+    m_queue.append(std::move(action));
+    m_timer->start();
+}
+
+int DialogAnswerer::pending() const
+{
+    return m_queue.size();
+}
+
+const QList<DialogAnswerer::Seen> &DialogAnswerer::seen() const
+{
+    return m_seen;
+}
+
+QString DialogAnswerer::lastTitle() const
+{
+    return m_seen.isEmpty() ? QString() : m_seen.last().title;
+}
+
+QString DialogAnswerer::lastText() const
+{
+    return m_seen.isEmpty() ? QString() : m_seen.last().text;
+}
+
+bool DialogAnswerer::waitForAll(int timeoutMs) const
+{
+    QDeadlineTimer deadline(timeoutMs);
+    while (!m_queue.isEmpty() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return m_queue.isEmpty();
+}
+
+void DialogAnswerer::poll()
+{
+    QWidget *dialog = QApplication::activeModalWidget();
+    // A dialog that was just answered may stay on screen for a moment while it
+    // closes; it counts as new again once it has been hidden.
+    if (!dialog || !dialog->isVisible() || dialog == m_lastAnswered)
+        return;
+    if (m_queue.isEmpty()) {
+        m_timer->stop();
+        return;
+    }
+    const Action action = m_queue.takeFirst();
+    if (m_queue.isEmpty())
+        m_timer->stop();
+    Seen seen = describe(dialog);
+    seen.answered = true;
+    m_seen.append(seen);
+    m_lastAnswered = dialog;
+    dialog->installEventFilter(this);
+    action(dialog);
+}
+
+bool DialogAnswerer::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Hide && watched == m_lastAnswered) {
+        watched->removeEventFilter(this);
+        m_lastAnswered = nullptr;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+DialogAnswerer::Seen DialogAnswerer::describe(QWidget *dialog)
+{
+    Seen seen;
+    seen.className = QString::fromLatin1(dialog->metaObject()->className());
+    seen.title = dialog->windowTitle();
+    if (const auto *box = qobject_cast<QMessageBox *>(dialog)) {
+        seen.text = box->text();
+        seen.informativeText = box->informativeText();
+    } else if (const auto *input = qobject_cast<QInputDialog *>(dialog)) {
+        seen.text = input->labelText();
+    }
+    return seen;
+}
+
+bool DialogAnswerer::press(QWidget *dialog, int button)
+{
+    QAbstractButton *target = nullptr;
+    if (auto *box = qobject_cast<QMessageBox *>(dialog))
+        target = box->button(static_cast<QMessageBox::StandardButton>(button));
+    if (!target) {
+        for (QDialogButtonBox *buttons : dialog->findChildren<QDialogButtonBox *>()) {
+            target = buttons->button(static_cast<QDialogButtonBox::StandardButton>(button));
+            if (target)
+                break;
+        }
+    }
+    if (!target)
+        return false;
+    target->click();
+    return true;
+}
+}

@@ -1,0 +1,76 @@
+#ifndef DIALOGANSWERER_H
+#define DIALOGANSWERER_H
+
+#include <QDialogButtonBox>
+#include <QList>
+#include <QMessageBox>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+
+class QTimer;
+class QWidget;
+
+namespace testsupport
+{
+// Answers the modal dialogs that the code under test opens, one queued answer
+// per dialog, in order. Queue the answers, then run the code: while answers are
+// pending, the answerer polls for the active modal widget, records its title
+// and text, and presses the queued button (or runs the queued action).
+//
+//     testsupport::DialogAnswerer answerer;
+//     answerer.expect(QMessageBox::No);
+//     window.close();                       // asks, is answered No
+//     QCOMPARE(answerer.seen().at(0).text, QStringLiteral("..."));
+class DialogAnswerer : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Seen
+    {
+        QString className;       // the dialog's class, e.g. "QMessageBox"
+        QString title;           // windowTitle()
+        QString text;            // QMessageBox::text(), QInputDialog::labelText(), else empty
+        QString informativeText; // QMessageBox::informativeText(), else empty
+        bool answered = false;   // false when the queued button was not found
+    };
+    using Action = std::function<void(QWidget *)>;
+
+    explicit DialogAnswerer(QObject *parent = nullptr);
+    ~DialogAnswerer() override;
+
+    // Presses this button of the next modal dialog (a message box's own button,
+    // else the button of the dialog's button box). When the dialog has no such
+    // button it is rejected instead, so a test never hangs, and the miss is
+    // recorded.
+    void expect(QMessageBox::StandardButton button);
+    void expect(QDialogButtonBox::StandardButton button);
+    // Runs action on the next modal dialog; the action must end the dialog.
+    void expect(Action action);
+
+    int pending() const;
+    const QList<Seen> &seen() const;
+    QString lastTitle() const;
+    QString lastText() const;
+    // Waits, processing events, until every queued answer was used.
+    bool waitForAll(int timeoutMs = 5000) const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void poll();
+    static Seen describe(QWidget *dialog);
+    static bool press(QWidget *dialog, int button);
+
+    QTimer *m_timer;
+    QList<Action> m_queue;
+    QList<Seen> m_seen;
+    QPointer<QWidget> m_lastAnswered;
+};
+}
+
+#endif // DIALOGANSWERER_H
