@@ -1,5 +1,9 @@
 #include "servicerouter.h"
 
+#include "logeventfactory.h"
+#include "replylogevent.h"
+#include "requestlogevent.h"
+
 #include "common/auditkind.h"
 #include "common/auditroute.h"
 #include "common/eventcode.h"
@@ -31,18 +35,20 @@ void ServiceRouter::receiveRequest(common::Opcode majorOpcode, common::Opcode mi
     emit deliverRequest(majorOpcode, minorOpcode, request);
 }
 
-std::string ServiceRouter::replyAuditLine(common::Opcode, common::Opcode, const std::string &, common::Ercode,
-                                          common::Ercode, const std::string &)
+std::string ServiceRouter::replyAuditLine(common::Opcode majorOpcode, common::Opcode minorOpcode,
+                                          const std::string &request, common::Ercode majorErcode,
+                                          common::Ercode minorErcode, const std::string &reply)
 {
-    // The reply's audit event, chosen by its major, is built here from all six
-    // values of the reply and destroyed once it has given its line. Until the
-    // audit events exist every line is empty.
-    return std::string();
+    // The event lives only while it gives its line; it is built from the reply
+    // exactly as it travels, so it sees the session the reply left behind.
+    const std::unique_ptr<ReplyLogEvent> event =
+        MakeReplyLogEvent(majorOpcode, minorOpcode, request, majorErcode, minorErcode, reply);
+    return event ? (*event)() : std::string();
 }
 
-std::string ServiceRouter::requestAuditLine(common::Opcode, common::Opcode, const std::string &)
+std::string ServiceRouter::requestAuditLine(common::Opcode majorOpcode, common::Opcode minorOpcode,
+                                            const std::string &request)
 {
-    // The local request's audit event, chosen by its major, is built here from
-    // the request. Until the audit events exist every line is empty.
-    return std::string();
+    const std::unique_ptr<RequestLogEvent> event = MakeRequestLogEvent(majorOpcode, minorOpcode, request);
+    return event ? (*event)() : std::string();
 }
