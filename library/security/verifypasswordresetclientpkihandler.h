@@ -1,7 +1,7 @@
 #ifndef VERIFYPASSWORDRESETCLIENTPKIHANDLER_H
 #define VERIFYPASSWORDRESETCLIENTPKIHANDLER_H
 
-#include "clientpkihandler.h"
+#include "verifyresetclientpkihandler.h"
 
 namespace qorv::data
 {
@@ -11,13 +11,11 @@ class VerifyPasswordResetReply;
 
 // First step of the password reset: sends the account's e-mail address encrypted
 // for the server and decrypts the password-reset code the server answers with.
-class VerifyPasswordResetClientPkiHandler : public ClientPkiHandler
+class VerifyPasswordResetClientPkiHandler : public VerifyResetClientPkiHandler
 {
 public:
     VerifyPasswordResetClientPkiHandler();
-    virtual ~VerifyPasswordResetClientPkiHandler();
-
-    void setUserEmailAddress(const std::string &address);
+    ~VerifyPasswordResetClientPkiHandler() override;
 
     // Fills the request only when the address encrypted; otherwise returns the
     // failing code and leaves the request as it was.
@@ -26,15 +24,6 @@ public:
 
     // Only after decryptReply succeeded.
     std::string getDecryptedPasswordResetAuthcode() const;
-
-private:
-    std::int32_t encryptUserEmailAddress();
-
-    std::string m_userEmailAddress;
-    Buffer m_encryptedUserEmailAddress;
-    std::uint64_t m_encryptedUserEmailAddressLen;
-    Buffer m_decryptedPasswordResetAuthcode;
-    std::uint64_t m_decryptedPasswordResetAuthcodeLen;
 };
 
 #endif // VERIFYPASSWORDRESETCLIENTPKIHANDLER_H

@@ -1,7 +1,7 @@
 #ifndef VERIFYUSERNAMERESETCLIENTPKIHANDLER_H
 #define VERIFYUSERNAMERESETCLIENTPKIHANDLER_H
 
-#include "clientpkihandler.h"
+#include "verifyresetclientpkihandler.h"
 
 namespace qorv::data
 {
@@ -11,13 +11,11 @@ class VerifyUserNameResetReply;
 
 // First step of the user-name reset: sends the account's e-mail address encrypted
 // for the server and decrypts the user-name-reset code the server answers with.
-class VerifyUserNameResetClientPkiHandler : public ClientPkiHandler
+class VerifyUserNameResetClientPkiHandler : public VerifyResetClientPkiHandler
 {
 public:
     VerifyUserNameResetClientPkiHandler();
-    virtual ~VerifyUserNameResetClientPkiHandler();
-
-    void setUserEmailAddress(const std::string &address);
+    ~VerifyUserNameResetClientPkiHandler() override;
 
     // Fills the request only when the address encrypted; otherwise returns the
     // failing code and leaves the request as it was.
@@ -26,15 +24,6 @@ public:
 
     // Only after decryptReply succeeded.
     std::string getDecryptedUserNameResetAuthcode() const;
-
-private:
-    std::int32_t encryptUserEmailAddress();
-
-    std::string m_userEmailAddress;
-    Buffer m_encryptedUserEmailAddress;
-    std::uint64_t m_encryptedUserEmailAddressLen;
-    Buffer m_decryptedUserNameResetAuthcode;
-    std::uint64_t m_decryptedUserNameResetAuthcodeLen;
 };
 
 #endif // VERIFYUSERNAMERESETCLIENTPKIHANDLER_H

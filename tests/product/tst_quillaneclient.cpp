@@ -118,7 +118,9 @@ private slots:
             info.waitForFinished(10000);
             return info.readAllStandardOutput();
         };
-        QTRY_VERIFY_WITH_TIMEOUT(windows().contains("\"Quillane Client\""), 60000);
+        // The console's caption is "Console", followed by the server's name once
+        // one is known.
+        QTRY_VERIFY_WITH_TIMEOUT(windows().contains("\"Console"), 60000);
 
         finishWith(client, SIGTERM);
         QCOMPARE(client.exitCode(), 1);

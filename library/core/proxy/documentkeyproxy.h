@@ -57,6 +57,9 @@ public:
         Print = 11
     };
 
+    // Every permission bit that a document key can carry.
+    static constexpr unsigned int PermissionMask = 0xFFFu;
+
     // The descriptor's expiration_action word, stored whole.
     enum Action : unsigned int {
         NoAction = 0

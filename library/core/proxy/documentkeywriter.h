@@ -2,13 +2,13 @@
 #define DOCUMENTKEYWRITER_H
 
 #include "documentkeyproxy.h"
+#include "keydescriptorwriter.h"
 
 #include <string>
 
 namespace qorv::data
 {
 class DocumentKey;
-class SecurityDescriptor;
 }
 
 class DocumentKeyReader;
@@ -17,7 +17,7 @@ class DocumentKeyReader;
 // setter makes its field present and creates the document, user or security
 // descriptor on the way when the key lacks it. Nothing is checked beyond the
 // dates: judging the key as a whole is for the validators and the server.
-class DocumentKeyWriter : public DocumentKeyProxy
+class DocumentKeyWriter : public KeyDescriptorWriter<DocumentKeyProxy>
 {
 public:
     // The initialisation is accepted for symmetry with the other writers; a
@@ -41,45 +41,12 @@ public:
     void setCreationDate(const std::string &date);
     void setDocumentId(int id);
     void setDocumentName(const std::string &name);
-    void setUserId(int id);
-    void setUserLastName(const std::string &name);
-    void setUserFirstName(const std::string &name);
-    void setUserMiddleName(const std::string &name);
 
-    void setActiveRegion(const std::string &region);
-    void setActiveFrom(const std::string &time);
-    void setActiveTo(const std::string &time);
-    // The stored form of the passcode, or the empty text for none.
-    void setPassword(const std::string &password);
-    void setSessionDuration(int seconds);
     void setExpirationDate(const std::string &date);
-    void setExpirationAction(Action action);
-
-    void setActive(Active active, bool value);
-    void setActiveOnSunday(bool value);
-    void setActiveOnMonday(bool value);
-    void setActiveOnTuesday(bool value);
-    void setActiveOnWednesday(bool value);
-    void setActiveOnThursday(bool value);
-    void setActiveOnFriday(bool value);
-    void setActiveOnSaturday(bool value);
-    void setActiveDuringJanuary(bool value);
-    void setActiveDuringFebruary(bool value);
-    void setActiveDuringMarch(bool value);
-    void setActiveDuringApril(bool value);
-    void setActiveDuringMay(bool value);
-    void setActiveDuringJune(bool value);
-    void setActiveDuringJuly(bool value);
-    void setActiveDuringAugust(bool value);
-    void setActiveDuringSeptember(bool value);
-    void setActiveDuringOctober(bool value);
-    void setActiveDuringNovember(bool value);
-    void setActiveDuringDecember(bool value);
-    void setPermission(Permission permission, bool value);
-    void setAudit(Audit audit, bool value);
 
 private:
-    qorv::data::SecurityDescriptor &descriptor();
+    qorv::data::User &user() override;
+    qorv::data::SecurityDescriptor &descriptor() override;
 
     qorv::data::DocumentKey *m_documentKey;
 };

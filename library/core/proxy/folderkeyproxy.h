@@ -47,6 +47,9 @@ public:
         Search = 6
     };
 
+    // Every permission bit that a folder key can carry.
+    static constexpr unsigned int PermissionMask = 0x7Fu;
+
     // The descriptor's expiration_action word, stored whole; both names
     // stand for the one set of values.
     enum Action : unsigned int {

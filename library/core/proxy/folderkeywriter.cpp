@@ -49,59 +49,9 @@ void FolderKeyWriter::setFolderName(const std::string &name)
     m_folderKey->mutable_folder_key_folder()->set_folder_name(name);
 }
 
-void FolderKeyWriter::setUserId(int id)
-{
-    m_folderKey->mutable_folder_key_user()->set_user_id(id);
-}
-
-void FolderKeyWriter::setUserLastName(const std::string &name)
-{
-    m_folderKey->mutable_folder_key_user()->set_user_last_name(name);
-}
-
-void FolderKeyWriter::setUserFirstName(const std::string &name)
-{
-    m_folderKey->mutable_folder_key_user()->set_user_first_name(name);
-}
-
-void FolderKeyWriter::setUserMiddleName(const std::string &name)
-{
-    m_folderKey->mutable_folder_key_user()->set_user_middle_name(name);
-}
-
-void FolderKeyWriter::setActiveRegion(const std::string &region)
-{
-    descriptor().set_active_region(region);
-}
-
-void FolderKeyWriter::setActiveFrom(const std::string &time)
-{
-    descriptor().set_active_from(time);
-}
-
-void FolderKeyWriter::setActiveTo(const std::string &time)
-{
-    descriptor().set_active_to(time);
-}
-
-void FolderKeyWriter::setPassword(const std::string &password)
-{
-    descriptor().set_password(password);
-}
-
-void FolderKeyWriter::setSessionDuration(int seconds)
-{
-    descriptor().set_session_duration(seconds);
-}
-
 void FolderKeyWriter::setExpirationDate(const std::string &date)
 {
     descriptor().set_expiration_date(date);
-}
-
-void FolderKeyWriter::setExpirationAction(ExpirationAction action)
-{
-    descriptor().set_expiration_action(action);
 }
 
 void FolderKeyWriter::setActive(bool value)
@@ -109,117 +59,9 @@ void FolderKeyWriter::setActive(bool value)
     setActive(ActiveStatus, value);
 }
 
-void FolderKeyWriter::setActive(Active active, bool value)
+qorv::data::User &FolderKeyWriter::user()
 {
-    qorv::data::SecurityDescriptor &target = descriptor();
-    target.set_active(setBit(active, target.active(), value));
-}
-
-void FolderKeyWriter::setActiveOnSunday(bool value)
-{
-    setActive(ActiveOnSunday, value);
-}
-
-void FolderKeyWriter::setActiveOnMonday(bool value)
-{
-    setActive(ActiveOnMonday, value);
-}
-
-void FolderKeyWriter::setActiveOnTuesday(bool value)
-{
-    setActive(ActiveOnTuesday, value);
-}
-
-void FolderKeyWriter::setActiveOnWednesday(bool value)
-{
-    setActive(ActiveOnWednesday, value);
-}
-
-void FolderKeyWriter::setActiveOnThursday(bool value)
-{
-    setActive(ActiveOnThursday, value);
-}
-
-void FolderKeyWriter::setActiveOnFriday(bool value)
-{
-    setActive(ActiveOnFriday, value);
-}
-
-void FolderKeyWriter::setActiveOnSaturday(bool value)
-{
-    setActive(ActiveOnSaturday, value);
-}
-
-void FolderKeyWriter::setActiveDuringJanuary(bool value)
-{
-    setActive(ActiveDuringJanuary, value);
-}
-
-void FolderKeyWriter::setActiveDuringFebruary(bool value)
-{
-    setActive(ActiveDuringFebruary, value);
-}
-
-void FolderKeyWriter::setActiveDuringMarch(bool value)
-{
-    setActive(ActiveDuringMarch, value);
-}
-
-void FolderKeyWriter::setActiveDuringApril(bool value)
-{
-    setActive(ActiveDuringApril, value);
-}
-
-void FolderKeyWriter::setActiveDuringMay(bool value)
-{
-    setActive(ActiveDuringMay, value);
-}
-
-void FolderKeyWriter::setActiveDuringJune(bool value)
-{
-    setActive(ActiveDuringJune, value);
-}
-
-void FolderKeyWriter::setActiveDuringJuly(bool value)
-{
-    setActive(ActiveDuringJuly, value);
-}
-
-void FolderKeyWriter::setActiveDuringAugust(bool value)
-{
-    setActive(ActiveDuringAugust, value);
-}
-
-void FolderKeyWriter::setActiveDuringSeptember(bool value)
-{
-    setActive(ActiveDuringSeptember, value);
-}
-
-void FolderKeyWriter::setActiveDuringOctober(bool value)
-{
-    setActive(ActiveDuringOctober, value);
-}
-
-void FolderKeyWriter::setActiveDuringNovember(bool value)
-{
-    setActive(ActiveDuringNovember, value);
-}
-
-void FolderKeyWriter::setActiveDuringDecember(bool value)
-{
-    setActive(ActiveDuringDecember, value);
-}
-
-void FolderKeyWriter::setPermission(Permission permission, bool value)
-{
-    qorv::data::SecurityDescriptor &target = descriptor();
-    target.set_permissions(setBit(permission, target.permissions(), value));
-}
-
-void FolderKeyWriter::setAudit(Audit audit, bool value)
-{
-    qorv::data::SecurityDescriptor &target = descriptor();
-    target.set_audits(setBit(audit, target.audits(), value));
+    return *m_folderKey->mutable_folder_key_user();
 }
 
 qorv::data::SecurityDescriptor &FolderKeyWriter::descriptor()

@@ -1,10 +1,10 @@
 #ifndef INSERTDOCUMENTKEYLOGEVENT_H
 #define INSERTDOCUMENTKEYLOGEVENT_H
 
-#include "replylogevent.h"
+#include "insertkeylogevent.h"
 
 // The reply to a document key given to a user. Counts the replies since start-up by outcome, audited or not.
-class InsertDocumentKeyLogEvent : public ReplyLogEvent
+class InsertDocumentKeyLogEvent : public InsertKeyLogEvent
 {
     Q_OBJECT
 

@@ -1,10 +1,10 @@
 #ifndef INSERTFOLDERKEYLOGEVENT_H
 #define INSERTFOLDERKEYLOGEVENT_H
 
-#include "replylogevent.h"
+#include "insertkeylogevent.h"
 
 // The reply to a folder key given to a user. Counts the replies since start-up by outcome, audited or not.
-class InsertFolderKeyLogEvent : public ReplyLogEvent
+class InsertFolderKeyLogEvent : public InsertKeyLogEvent
 {
     Q_OBJECT
 

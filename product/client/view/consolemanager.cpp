@@ -1,0 +1,43 @@
+#include "consolemanager.h"
+
+#include "applicationcomponent.h"
+#include "common/eventcode.h"
+#include "consoleview.h"
+
+#include <QApplication>
+#include <QPointer>
+
+ConsoleManager::ConsoleManager(ApplicationComponent *applicationComponent)
+    : AbstractViewManager(applicationComponent)
+    , m_applicationComponent(applicationComponent)
+{
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &ConsoleManager::destroyConsoles);
+}
+
+ConsoleManager::~ConsoleManager()
+{
+    destroyConsoles();
+}
+
+void ConsoleManager::receiveEvent(common::Evcode majorEvcode, common::Evcode minorEvcode, const std::string &)
+{
+    if (majorEvcode != common::ev::Started || minorEvcode != 1)
+        return;
+    auto *console = new ConsoleView(QApplication::activeWindow());
+    m_applicationComponent->connectAbstractViewWindow(console);
+    console->show();
+}
+
+void ConsoleManager::destroyConsoles()
+{
+    // Deleted rather than closed: closing the console logs off, which asks the
+    // user and quits. Its destructor still runs, so it keeps its geometry.
+    QList<QPointer<ConsoleView>> consoles;
+    const QWidgetList widgets = QApplication::topLevelWidgets();
+    for (QWidget *widget : widgets) {
+        if (auto *console = qobject_cast<ConsoleView *>(widget))
+            consoles.append(console);
+    }
+    for (const QPointer<ConsoleView> &console : consoles)
+        delete console.data();
+}

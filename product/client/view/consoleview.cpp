@@ -1,0 +1,548 @@
+#include "consoleview.h"
+
+#include "authenticateuserclientpkihandler.h"
+#include "common/majorcode.h"
+#include "common/minortag.h"
+#include "cryptographer.h"
+#include "dbid.h"
+#include "linguist.h"
+#include "logondialog.h"
+#include "messagedispatcher.h"
+#include "picturedirectoriesdialog.h"
+#include "registry.h"
+#include "resetpasswordwizard.h"
+#include "restoredocumentwizard.h"
+#include "settings.h"
+#include "spellchecker.h"
+#include "timezonedatabase.h"
+#include "useroptionsdialog.h"
+#include "userreader.h"
+#include "userserver.h"
+#include "userwriter.h"
+
+#include "authenticateuserreply3.pb.h"
+#include "authenticateuserrequest3.pb.h"
+#include "dictionary3.pb.h"
+#include "insertdictionaryrequest3.pb.h"
+#include "insertdocumentrequest3.pb.h"
+#include "selectdictionaryreply3.pb.h"
+#include "selectdictionaryrequest3.pb.h"
+#include "updateuserrequest3.pb.h"
+#include "verifymultifactorauthenticationauthcodereply3.pb.h"
+#include "verifymultifactorauthenticationauthcoderequest3.pb.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QIcon>
+#include <QInputDialog>
+#include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include <hunspell.hxx>
+
+#include <algorithm>
+#include <cstring>
+
+namespace
+{
+constexpr int StatusTimeoutMs = 10000;
+constexpr int MultiFactorAuthenticationTries = 3;
+const QString PicturesSearchPrefix = QStringLiteral("pictures");
+
+QIcon Icon(const char *fileName)
+{
+    return QIcon(QStringLiteral(":icons/32x32/") + QLatin1String(fileName));
+}
+
+int LoggedOnUserId()
+{
+    return RegistrySingleton::instance()->getUser().user_id();
+}
+
+// Codes are often typed or pasted in groups; every blank, tab and line end is
+// dropped, wherever it stands.
+std::string WithoutWhiteSpace(const QString &text)
+{
+    std::string code = text.toUtf8().toStdString();
+    code.erase(std::remove_if(code.begin(), code.end(),
+                              [](char c) { return c != '\0' && std::strchr(" \t\n\v\f\r", c) != nullptr; }),
+               code.end());
+    return code;
+}
+
+// The log-on request with both hashes sealed for the server; empty when it
+// cannot be built.
+std::string LogOnRequest(const QString &userName, const QString &userPassword)
+{
+    const Cryptographer *cryptographer = CryptographerSingleton::instance();
+    AuthenticateUserClientPkiHandler handler;
+    handler.setUserNameHash(cryptographer->hashUserName(userName.toUtf8().toStdString()));
+    handler.setUserPasswordHash(cryptographer->hashPassword(userPassword.toUtf8().toStdString()));
+    qorv::data::AuthenticateUserRequest request;
+    if (handler.encryptRequest(request) != 0)
+        return std::string();
+    std::string payload;
+    if (!request.SerializeToString(&payload))
+        return std::string();
+    return payload;
+}
+
+void ShowBox(QWidget *parent, QMessageBox::Icon icon, const QString &title, const QString &text)
+{
+    QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+}
+
+ConsoleView::ConsoleView(QWidget *parent)
+    : AbstractConsoleView(parent)
+    , m_userGroupBrowserAction(new QAction(Icon("users.png"), tr("UserGroupBrowser"), this))
+    , m_messageBrowserAction(new QAction(Icon("folder3_mail.png"), tr("MessageBrowser"), this))
+    , m_documentBrowserAction(new QAction(Icon("folder_document.png"), tr("DocumentBrowser"), this))
+    , m_documentKeysAction(new QAction(Icon("document_text_lock.png"), tr("DocumentKeys"), this))
+    , m_folderKeysAction(new QAction(Icon("folder_document_lock.png"), tr("FolderKeys"), this))
+    , m_pictureDirectoriesAction(m_editMenu->addAction(Icon("photo_landscape.png"), tr("PictureDirectories"), this,
+                                                       SLOT(pictureDirectories())))
+    , m_restoreDocumentAction(m_toolsMenu->addAction(Icon("recycle.png"), tr("RestoreDocument"), this,
+                                                     SLOT(restoreDocument())))
+    , m_resetPasswordAction(m_toolsMenu->addAction(Icon("password_field.png"), tr("ResetPassword"), this,
+                                                   SLOT(resetPassword())))
+    , m_optionsAction(m_toolsMenu->addAction(Linguist::tr("Options"), this, SLOT(options())))
+{
+    setObjectName(QStringLiteral("ConsoleView"));
+
+    connect(m_userGroupBrowserAction, SIGNAL(triggered()), this, SLOT(newUserGroupBrowser()));
+    connect(m_messageBrowserAction, SIGNAL(triggered()), this, SLOT(newMessageBrowser()));
+    connect(m_documentBrowserAction, SIGNAL(triggered()), this, SLOT(newDocumentBrowser()));
+    connect(m_documentKeysAction, SIGNAL(triggered()), this, SLOT(newDocumentKeys()));
+    connect(m_folderKeysAction, SIGNAL(triggered()), this, SLOT(newFolderKeys()));
+
+    m_userGroupBrowserAction->setStatusTip(tr("NewUserGroupBrowserStatusTip"));
+    m_userGroupBrowserAction->setToolTip(tr("NewUserGroupBrowserToolTip"));
+    m_messageBrowserAction->setStatusTip(tr("NewMessageBrowserStatusTip"));
+    m_messageBrowserAction->setToolTip(tr("NewMessageBrowserToolTip"));
+    m_documentBrowserAction->setStatusTip(tr("NewDocumentBrowserStatusTip"));
+    m_documentBrowserAction->setToolTip(tr("NewDocumentBrowserToolTip"));
+    m_documentKeysAction->setStatusTip(tr("NewDocumentKeysStatusTip"));
+    m_documentKeysAction->setToolTip(tr("NewDocumentKeysToolTip"));
+    m_folderKeysAction->setStatusTip(tr("NewFolderKeysStatusTip"));
+    m_folderKeysAction->setToolTip(tr("NewFolderKeysToolTip"));
+    m_pictureDirectoriesAction->setStatusTip(tr("PictureDirectoriesStatusTip"));
+    m_restoreDocumentAction->setStatusTip(tr("RestoreDocumentStatusTip"));
+    m_restoreDocumentAction->setToolTip(tr("RestoreDocumentToolTip"));
+    m_resetPasswordAction->setStatusTip(tr("ResetPasswordStatusTip"));
+    m_resetPasswordAction->setToolTip(tr("ResetPasswordToolTip"));
+    m_optionsAction->setMenuRole(QAction::PreferencesRole);
+
+    for (QAction *action : {m_userGroupBrowserAction, m_messageBrowserAction, m_documentBrowserAction,
+                            m_documentKeysAction, m_folderKeysAction, m_pictureDirectoriesAction,
+                            m_restoreDocumentAction, m_resetPasswordAction})
+        action->setIconVisibleInMenu(true);
+
+    initializeMode();
+    initializeWindow();
+    initializeFileMenu();
+    initializeEditMenu();
+    initializeViewMenu();
+    initializeToolsMenu();
+    initializeStandardToolBar();
+    initializeLogTextEdit();
+}
+
+ConsoleView::~ConsoleView()
+{
+    Settings().saveWidgetGeometrySettings(this, Settings::ClassName);
+}
+
+bool ConsoleView::logOnWithNamePassword(const QString &userName, const QString &userPassword,
+                                        const QString &serverName, int serverPort, const QString &defaultTimeZone)
+{
+    // The dispatcher cannot go anywhere without a server name. Refusing here,
+    // before anything is cleared, keeps the session state as it was.
+    if (serverName.isEmpty()) {
+        ShowBox(this, QMessageBox::Warning, Linguist::tr("Warning"), Linguist::tr("InvalidServerName"));
+        return false;
+    }
+
+    RegistrySingleton::instance()->clear();
+    CryptographerSingleton::instance()->clear();
+    MessageDispatcher::setServerName(serverName.toUtf8().toStdString());
+    MessageDispatcher::setServerPort(serverPort);
+    TimeZoneDatabase::instance()->setDefaultTimeZone(defaultTimeZone.toUtf8().toStdString());
+
+    const std::string payload = LogOnRequest(userName, userPassword);
+    if (payload.empty())
+        return false;
+    // The reply, and everything it leads to, is handled before this returns.
+    emit deliverRequest(common::op::AuthenticateUser, common::tag::Plain, payload);
+    return true;
+}
+
+void ConsoleView::receiveReply(common::Opcode majorOpcode, common::Opcode minorOpcode, const std::string &request,
+                               common::Ercode majorErcode, common::Ercode minorErcode, const std::string &reply)
+{
+    AbstractConsoleView::receiveReply(majorOpcode, minorOpcode, request, majorErcode, minorErcode, reply);
+    if (majorOpcode == common::op::AuthenticateUser)
+        authenticateUserReplyHandler(majorOpcode, minorOpcode, request, majorErcode, minorErcode, reply);
+}
+
+void ConsoleView::newUserGroupBrowser()
+{
+    emit deliverRequest(common::op::OpenUserGroupBrowser, common::tag::Plain, std::string());
+}
+
+void ConsoleView::newMessageBrowser()
+{
+    emit deliverRequest(common::op::OpenMessageBrowser, common::tag::Plain, std::string());
+}
+
+void ConsoleView::newDocumentBrowser()
+{
+    emit deliverRequest(common::op::OpenDocumentBrowser, common::tag::Plain, std::string());
+}
+
+void ConsoleView::newFolderKeys()
+{
+    emit deliverRequest(common::op::OpenFolderKeys, common::tag::Plain, std::string());
+}
+
+void ConsoleView::newDocumentKeys()
+{
+    emit deliverRequest(common::op::OpenDocumentKeys, common::tag::Plain, std::string());
+}
+
+void ConsoleView::pictureDirectories()
+{
+    PictureDirectoriesDialog dialog(this);
+    Settings settings;
+    QListWidget *list = dialog.getDirectoryListWidget();
+
+    // The home picture directory is always searched; it is shown for
+    // completeness but is not the user's to edit or to store.
+    const QString homeDirectory = settings.getHomePictureDirectory();
+    if (!homeDirectory.isEmpty()) {
+        auto *homeItem = new QListWidgetItem(homeDirectory, list);
+        homeItem->setFlags(Qt::NoItemFlags);
+    }
+    for (const QString &directory : settings.getPictureDirectories())
+        new QListWidgetItem(directory, list);
+
+    if (dialog.exec() == QDialog::Accepted) {
+        QStringList directories;
+        for (int row = 0; row < list->count(); ++row) {
+            const QString directory = list->item(row)->text();
+            if (directory != homeDirectory)
+                directories.append(directory);
+        }
+        settings.setPictureDirectories(directories);
+    }
+    QDir::setSearchPaths(PicturesSearchPrefix, settings.getPictureSearchPaths());
+}
+
+void ConsoleView::restoreDocument()
+{
+    RestoreDocumentWizard wizard(this);
+    if (wizard.exec() != QDialog::Accepted)
+        return;
+
+    // A restored document is a new document of the logged-on user in the
+    // chosen folder; the server gives it its id.
+    qorv::data::InsertDocumentRequest request;
+    qorv::data::Document *document = request.mutable_document();
+    *document = wizard.getDocument();
+    document->set_document_id(DbId::m_NullId);
+    document->set_document_user_id(LoggedOnUserId());
+    document->set_document_folder_id(wizard.getDocumentFolderId());
+
+    std::string payload;
+    if (!request.SerializeToString(&payload))
+        return;
+    emit deliverRequest(common::op::InsertDocument, common::tag::RestoreDocument, payload);
+}
+
+void ConsoleView::resetPassword()
+{
+    ResetPasswordWizard wizard(this);
+    wizard.exec();
+}
+
+void ConsoleView::options()
+{
+    UserOptionsDialog dialog(this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+
+    // The switches go onto the server's current properties word, not onto a
+    // copy that may have changed since log-on.
+    qorv::data::User &user = RegistrySingleton::instance()->getUser();
+    if (!UserServer(user).reload())
+        return;
+
+    qorv::data::UpdateUserRequest request;
+    qorv::data::User *update = request.mutable_user();
+    UserWriter writer(*update);
+    writer.setId(user.user_id());
+    writer.setProperties(UserReader(user).properties());
+    writer.setProperty(UserProxy::DocumentSharedNotifications, dialog.isDocumentSharedNotificationEnabled());
+    writer.setProperty(UserProxy::MessageReceivedNotifications, dialog.isMessageReceivedNotificationEnabled());
+    writer.setProperty(UserProxy::MultiFactorAuthentication, dialog.isMultiFactorAuthenticationEnabled());
+
+    std::string payload;
+    bool updated = false;
+    if (request.SerializeToString(&payload)) {
+        MessageDispatcher dispatcher(common::op::UpdateUser, common::tag::Plain, payload);
+        updated = dispatcher.dispatch() && dispatcher.noEr();
+    }
+    if (!updated) {
+        ShowBox(this, QMessageBox::Warning, Linguist::tr("Warning"),
+                UserOptionsDialog::tr("UserOptionsHaveNotBeenSet"));
+        return;
+    }
+    UserWriter(user).setProperties(update->user_properties());
+    ShowBox(this, QMessageBox::Information, Linguist::tr("Information"),
+            UserOptionsDialog::tr("UserOptionsHaveBeenSet"));
+}
+
+bool ConsoleView::logOn()
+{
+    QString userName;
+    QString userPassword;
+    QString serverName;
+    int serverPort = 0;
+    QString defaultTimeZone;
+    {
+        LogonDialog dialog(this);
+        if (dialog.exec() != QDialog::Accepted)
+            return false;
+        defaultTimeZone = dialog.getDefaultTimeZone();
+        serverPort = dialog.getServerPort();
+        serverName = dialog.getServerName();
+        userPassword = dialog.getUserPassword();
+        userName = dialog.getUserName();
+    }
+    return logOnWithNamePassword(userName, userPassword, serverName, serverPort, defaultTimeZone);
+}
+
+bool ConsoleView::logOff()
+{
+    if (getMode() != m_loggedOffMode) {
+        QMessageBox question(QMessageBox::NoIcon, windowTitle(), tr("LogOffConfirmation"),
+                             QMessageBox::Yes | QMessageBox::No, this);
+        question.setDefaultButton(QMessageBox::No);
+        if (question.exec() != QMessageBox::Yes)
+            return false;
+
+        setWindowCaption(tr("ConsoleViewWindowTitle"), QString(), QString());
+        setMode(m_loggedOffMode);
+        // The words go under the user's id, so they are saved before the
+        // session and the user are forgotten.
+        saveDictionary();
+        emit deliverRequest(common::op::TerminateUserSession, common::tag::Plain, std::string());
+        SpellChecker::instance()->reset();
+        RegistrySingleton::instance()->clear();
+        CryptographerSingleton::instance()->clear();
+    }
+    QCoreApplication::quit();
+    return true;
+}
+
+void ConsoleView::authenticateUserReplyHandler(int majorOpcode, int minorOpcode, const std::string &request,
+                                               int majorErcode, int minorErcode, const std::string &reply)
+{
+    // A reply that carries error codes is no log-on, whatever its payload
+    // says: its box is shown and nothing else happens. Only then are the
+    // server's flags read.
+    if (majorErcode != 0 || minorErcode != 0) {
+        AbstractConsoleView::authenticateUserReplyHandler(majorOpcode, minorOpcode, request, majorErcode,
+                                                          minorErcode, reply);
+        return;
+    }
+
+    qorv::data::AuthenticateUserReply message;
+    if (!message.ParseFromString(reply)) {
+        setWindowCaption(QObject::tr("CannotParseReply."), QString(), QString());
+        return;
+    }
+    if (!message.user_name_found()) {
+        m_statusBar->showMessage(tr("UserNameNotFound"), StatusTimeoutMs);
+        return;
+    }
+    if (!message.user_password_decoded()) {
+        m_statusBar->showMessage(tr("UserPasswordNotDecoded"), StatusTimeoutMs);
+        return;
+    }
+    if (!message.user_session_inserted()) {
+        m_statusBar->showMessage(tr("UserSessionNotInserted"), StatusTimeoutMs);
+        return;
+    }
+
+    const UserReader user(RegistrySingleton::instance()->getUser());
+    if (user.property(UserProxy::MultiFactorAuthentication) && !verifyMultiFactorAuthentication())
+        return;
+    completeLogOn();
+}
+
+void ConsoleView::initializeMode()
+{
+    AbstractConsoleView::initializeMode();
+    for (QAction *action : {m_userGroupBrowserAction, m_messageBrowserAction, m_documentBrowserAction,
+                            m_documentKeysAction, m_folderKeysAction, m_pictureDirectoriesAction,
+                            m_restoreDocumentAction, m_resetPasswordAction, m_optionsAction}) {
+        registerProp(m_loggedOffMode, Mode::Enter, action, "enabled", false);
+        registerProp(m_loggedOnMode, Mode::Enter, action, "enabled", true);
+    }
+    setMode(m_loggedOffMode);
+}
+
+void ConsoleView::initializeWindow()
+{
+    AbstractConsoleView::initializeWindow();
+    setWindowCaption(tr("ConsoleViewWindowTitle"), QString(), QString());
+    setWindowIcon(Icon("shield_key.png"));
+    Settings().restoreWidgetGeometrySettings(this, Settings::ClassName, QSize(640, 480), QPoint(64, 48));
+}
+
+void ConsoleView::initializeFileMenu()
+{
+    m_fileMenu->addSeparator();
+    QMenu *newMenu = m_fileMenu->addMenu(Linguist::tr("New"));
+    newMenu->addAction(m_userGroupBrowserAction);
+    newMenu->addSeparator();
+    newMenu->addAction(m_messageBrowserAction);
+    newMenu->addAction(m_documentBrowserAction);
+    newMenu->addSeparator();
+    newMenu->addAction(m_documentKeysAction);
+    newMenu->addAction(m_folderKeysAction);
+}
+
+void ConsoleView::initializeEditMenu()
+{
+    // Network settings and picture directories are in place as they were made.
+}
+
+void ConsoleView::initializeViewMenu()
+{
+    // The view-log action is in place as it was made.
+}
+
+void ConsoleView::initializeToolsMenu()
+{
+    m_toolsMenu->insertSeparator(m_resetPasswordAction);
+    m_toolsMenu->insertSeparator(m_optionsAction);
+}
+
+void ConsoleView::initializeStandardToolBar()
+{
+    AbstractConsoleView::initializeStandardToolBar();
+    m_standardToolBar->addAction(m_userGroupBrowserAction);
+    m_standardToolBar->addSeparator();
+    m_standardToolBar->addAction(m_messageBrowserAction);
+    m_standardToolBar->addAction(m_documentBrowserAction);
+    m_standardToolBar->addSeparator();
+    m_standardToolBar->addAction(m_documentKeysAction);
+    m_standardToolBar->addAction(m_folderKeysAction);
+    m_standardToolBar->addSeparator();
+    m_standardToolBar->addAction(m_restoreDocumentAction);
+    m_standardToolBar->addSeparator();
+    m_standardToolBar->addAction(m_resetPasswordAction);
+    m_standardToolBar->addSeparator();
+    AbstractViewWindow::initializeStandardToolBar();
+}
+
+bool ConsoleView::verifyMultiFactorAuthentication()
+{
+    for (int attempt = 1; attempt <= MultiFactorAuthenticationTries; ++attempt) {
+        if (askMultiFactorAuthenticationCode())
+            return true;
+        if (attempt < MultiFactorAuthenticationTries)
+            ShowBox(this, QMessageBox::Warning, Linguist::tr("Error"), Linguist::tr("IncorrectAuthcodeTryAgain"));
+    }
+    ShowBox(this, QMessageBox::Information, Linguist::tr("Error"),
+            Linguist::tr("IncorrectAuthcodeApplicationWillShutDown"));
+    emit deliverRequest(common::op::TerminateUserSession, common::tag::Plain, std::string());
+    QCoreApplication::quit();
+    return false;
+}
+
+bool ConsoleView::askMultiFactorAuthenticationCode()
+{
+    QString typed;
+    {
+        QInputDialog dialog(this);
+        dialog.setWindowTitle(tr("MultiFactorAuthenticationAuthorizationCodeDialogTitle"));
+        dialog.setLabelText(tr("MultiFactorAuthenticationAuthorizationCodeDialogLabel"));
+        dialog.setOkButtonText(Linguist::tr("Ok"));
+        dialog.setCancelButtonText(Linguist::tr("Cancel"));
+        if (dialog.exec() != QDialog::Accepted)
+            return false;
+        typed = dialog.textValue();
+    }
+
+    qorv::data::VerifyMultiFactorAuthenticationAuthcodeRequest request;
+    request.set_user_id(LoggedOnUserId());
+    request.set_multi_factor_authentication_authcode(WithoutWhiteSpace(typed));
+    std::string payload;
+    if (!request.SerializeToString(&payload))
+        return false;
+    MessageDispatcher dispatcher(common::op::VerifyMultiFactorAuthenticationAuthcode, common::tag::Plain, payload);
+    if (!dispatcher.dispatch())
+        return false;
+    qorv::data::VerifyMultiFactorAuthenticationAuthcodeReply reply;
+    return reply.ParseFromString(dispatcher.getReply()) && reply.multi_factor_authentication_authcode_verified();
+}
+
+void ConsoleView::completeLogOn()
+{
+    QDir::setSearchPaths(PicturesSearchPrefix, Settings().getPictureSearchPaths());
+    setMode(m_loggedOnMode);
+    loadDictionary();
+
+    // A name made of blanks alone (all name fields present but empty) is no
+    // name: the caption then shows the server only.
+    const QString displayName =
+        QString::fromUtf8(UserReader(RegistrySingleton::instance()->getUser()).displayName().c_str());
+    setWindowCaption(tr("ConsoleViewWindowTitle"), QString::fromUtf8(MessageDispatcher::getServerName().c_str()),
+                     displayName.trimmed().isEmpty() ? QString() : displayName);
+    m_statusBar->showMessage(AbstractConsoleView::tr("AuthenticateUserNoEr"), StatusTimeoutMs);
+}
+
+void ConsoleView::loadDictionary()
+{
+    Hunspell *hunspell = SpellChecker::instance()->getSpellChecker();
+    if (!hunspell)
+        return;
+    qorv::data::SelectDictionaryRequest request;
+    request.set_dictionary_user_id(LoggedOnUserId());
+    std::string payload;
+    if (!request.SerializeToString(&payload))
+        return;
+    MessageDispatcher dispatcher(common::op::SelectDictionary, common::tag::Plain, payload);
+    if (!dispatcher.dispatch())
+        return;
+    qorv::data::SelectDictionaryReply reply;
+    if (!reply.ParseFromString(dispatcher.getReply()))
+        return;
+    for (const qorv::data::Dictionary &entry : reply.dictionary())
+        hunspell->add(entry.dictionary_word());
+}
+
+void ConsoleView::saveDictionary()
+{
+    const int userId = LoggedOnUserId();
+    for (const DictionaryEntry &entry : SpellChecker::instance()->getDictionaryEntries()) {
+        qorv::data::InsertDictionaryRequest request;
+        qorv::data::Dictionary *dictionary = request.mutable_dictionary();
+        *dictionary = entry;
+        dictionary->set_dictionary_user_id(userId);
+        std::string payload;
+        if (!request.SerializeToString(&payload))
+            continue;
+        // One word's failure does not keep the others from being saved.
+        MessageDispatcher dispatcher(common::op::InsertDictionary, common::tag::Plain, payload);
+        dispatcher.dispatch();
+    }
+}

@@ -1,0 +1,46 @@
+#include "documentbrowsermanager.h"
+
+#include "applicationcomponent.h"
+#include "common/majorcode.h"
+#include "common/minortag.h"
+#include "standindocumentbrowserview.h"
+
+#include "openfolderkeyrequest3.pb.h"
+
+DocumentBrowserManager::DocumentBrowserManager(ApplicationComponent *applicationComponent)
+    : AbstractViewManager(applicationComponent)
+    , m_applicationComponent(applicationComponent)
+{
+}
+
+void DocumentBrowserManager::receiveRequest(common::Opcode majorOpcode, common::Opcode minorOpcode,
+                                            const std::string &request)
+{
+    if (majorOpcode != common::op::OpenDocumentBrowser)
+        return;
+    if (minorOpcode == 1)
+        openDocumentBrowser();
+    else if (minorOpcode == common::tag::OpenFolderKey)
+        openFolderKeys(request);
+}
+
+void DocumentBrowserManager::openDocumentBrowser() const
+{
+    auto *browser = new StandInDocumentBrowserView(nullptr);
+    m_applicationComponent->connectAbstractViewWindow(browser);
+    browser->show();
+}
+
+void DocumentBrowserManager::openFolderKeys(const std::string &request) const
+{
+    qorv::data::OpenFolderKeyRequest openFolderKeyRequest;
+    if (!openFolderKeyRequest.ParseFromString(request))
+        return;
+    for (const qorv::data::FolderKey &folderKey : openFolderKeyRequest.folder_key()) {
+        auto *browser = new StandInDocumentBrowserView(nullptr);
+        m_applicationComponent->connectAbstractViewWindow(browser);
+        browser->show();
+        emit browser->addFolderKeyShortcutItem(folderKey);
+        browser->openFolderKey(folderKey);
+    }
+}

@@ -1,0 +1,20 @@
+#include "documentkeysmanager.h"
+
+#include "applicationcomponent.h"
+#include "common/majorcode.h"
+#include "standindocumentkeysview.h"
+
+DocumentKeysManager::DocumentKeysManager(ApplicationComponent *applicationComponent)
+    : AbstractViewManager(applicationComponent)
+    , m_applicationComponent(applicationComponent)
+{
+}
+
+void DocumentKeysManager::receiveRequest(common::Opcode majorOpcode, common::Opcode, const std::string &)
+{
+    if (majorOpcode != common::op::OpenDocumentKeys)
+        return;
+    auto *view = new StandInDocumentKeysView(nullptr);
+    m_applicationComponent->connectAbstractViewWindow(view);
+    view->show();
+}

@@ -1,0 +1,31 @@
+#ifndef FOLDERKEYRINGMANAGER_H
+#define FOLDERKEYRINGMANAGER_H
+
+#include "abstractviewmanager.h"
+
+class ApplicationComponent;
+
+// Keeps at most one keyring window per folder. The successful select reply
+// (43, -37) opens the keyring of the folder named in its echoed request, with
+// the keys of the reply sorted by their users' alphabetical names, or brings
+// the open one to the front; a delete reply (10) that says the folder is gone
+// closes the keyrings of that folder.
+class FolderKeyringManager : public AbstractViewManager
+{
+    Q_OBJECT
+
+public:
+    explicit FolderKeyringManager(ApplicationComponent *applicationComponent);
+
+protected slots:
+    void processReply(common::Opcode majorOpcode, common::Opcode minorOpcode = 1,
+                      const std::string &request = std::string(), const std::string &reply = std::string()) override;
+
+private:
+    void openFolderKeyring(const std::string &request, const std::string &reply) const;
+    static void closeFolderKeyring(const std::string &request, const std::string &reply);
+
+    ApplicationComponent *const m_applicationComponent;
+};
+
+#endif // FOLDERKEYRINGMANAGER_H

@@ -1,0 +1,25 @@
+#ifndef FOLDERKEYSMANAGER_H
+#define FOLDERKEYSMANAGER_H
+
+#include "abstractviewmanager.h"
+
+class ApplicationComponent;
+
+// Opens a new window of the folder keys given to the user on every request
+// (-28), whatever its minor opcode; any number of them may be open.
+class FolderKeysManager : public AbstractViewManager
+{
+    Q_OBJECT
+
+public:
+    explicit FolderKeysManager(ApplicationComponent *applicationComponent);
+
+public slots:
+    void receiveRequest(common::Opcode majorOpcode, common::Opcode minorOpcode = 1,
+                        const std::string &request = std::string()) override;
+
+private:
+    ApplicationComponent *const m_applicationComponent;
+};
+
+#endif // FOLDERKEYSMANAGER_H

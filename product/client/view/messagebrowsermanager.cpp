@@ -1,0 +1,54 @@
+#include "messagebrowsermanager.h"
+
+#include "applicationcomponent.h"
+#include "common/majorcode.h"
+#include "standinmessagebrowserview.h"
+
+#include "openmessagerequest3.pb.h"
+
+#include <QApplication>
+#include <QList>
+#include <QPointer>
+
+MessageBrowserManager::MessageBrowserManager(ApplicationComponent *applicationComponent)
+    : AbstractViewManager(applicationComponent)
+    , m_applicationComponent(applicationComponent)
+{
+}
+
+void MessageBrowserManager::receiveRequest(common::Opcode majorOpcode, common::Opcode, const std::string &request)
+{
+    if (majorOpcode == common::op::OpenMessageBrowser)
+        openMessageBrowser();
+    else if (majorOpcode == common::op::OpenMessageReader)
+        handleOpenMessage(request);
+}
+
+void MessageBrowserManager::openMessageBrowser() const
+{
+    auto *browser = new StandInMessageBrowserView(nullptr);
+    m_applicationComponent->connectAbstractViewWindow(browser);
+    browser->show();
+}
+
+void MessageBrowserManager::handleOpenMessage(const std::string &request)
+{
+    qorv::data::OpenMessageRequest openMessageRequest;
+    if (!openMessageRequest.ParseFromString(request))
+        return;
+    const qorv::data::Message &message = openMessageRequest.message();
+    if (!message.message_user_is_recipient())
+        return;
+    // A browser sends the update of the user's copy from here, and whatever
+    // answers it may close windows on the way.
+    QList<QPointer<StandInMessageBrowserView>> browsers;
+    const QWidgetList widgets = QApplication::topLevelWidgets();
+    for (QWidget *widget : widgets) {
+        if (auto *browser = qobject_cast<StandInMessageBrowserView *>(widget))
+            browsers.append(browser);
+    }
+    for (const QPointer<StandInMessageBrowserView> &browser : browsers) {
+        if (browser)
+            browser->handleOpenMessage(message);
+    }
+}

@@ -1,0 +1,30 @@
+#ifndef MESSAGEBROWSERMANAGER_H
+#define MESSAGEBROWSERMANAGER_H
+
+#include "abstractviewmanager.h"
+
+class ApplicationComponent;
+
+// Opens a new message browser on every request (-29), whatever its minor
+// opcode. When a received message is being opened (-43), it first tells every
+// open message browser, which marks the message read; being linked before the
+// reader's manager, it does so before the reader opens.
+class MessageBrowserManager : public AbstractViewManager
+{
+    Q_OBJECT
+
+public:
+    explicit MessageBrowserManager(ApplicationComponent *applicationComponent);
+
+public slots:
+    void receiveRequest(common::Opcode majorOpcode, common::Opcode minorOpcode = 1,
+                        const std::string &request = std::string()) override;
+
+private:
+    void openMessageBrowser() const;
+    static void handleOpenMessage(const std::string &request);
+
+    ApplicationComponent *const m_applicationComponent;
+};
+
+#endif // MESSAGEBROWSERMANAGER_H

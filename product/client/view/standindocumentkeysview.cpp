@@ -1,0 +1,6 @@
+#include "standindocumentkeysview.h"
+
+StandInDocumentKeysView::StandInDocumentKeysView(QWidget *parent)
+    : AbstractViewWindow(parent)
+{
+}

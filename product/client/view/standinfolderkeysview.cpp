@@ -1,0 +1,6 @@
+#include "standinfolderkeysview.h"
+
+StandInFolderKeysView::StandInFolderKeysView(QWidget *parent)
+    : AbstractViewWindow(parent)
+{
+}

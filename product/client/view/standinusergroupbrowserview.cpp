@@ -1,0 +1,6 @@
+#include "standinusergroupbrowserview.h"
+
+StandInUserGroupBrowserView::StandInUserGroupBrowserView(QWidget *parent)
+    : AbstractViewWindow(parent)
+{
+}

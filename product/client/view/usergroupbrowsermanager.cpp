@@ -1,0 +1,20 @@
+#include "usergroupbrowsermanager.h"
+
+#include "applicationcomponent.h"
+#include "common/majorcode.h"
+#include "standinusergroupbrowserview.h"
+
+UserGroupBrowserManager::UserGroupBrowserManager(ApplicationComponent *applicationComponent)
+    : AbstractViewManager(applicationComponent)
+    , m_applicationComponent(applicationComponent)
+{
+}
+
+void UserGroupBrowserManager::receiveRequest(common::Opcode majorOpcode, common::Opcode, const std::string &)
+{
+    if (majorOpcode != common::op::OpenUserGroupBrowser)
+        return;
+    auto *view = new StandInUserGroupBrowserView(nullptr);
+    m_applicationComponent->connectAbstractViewWindow(view);
+    view->show();
+}

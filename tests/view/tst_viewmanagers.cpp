@@ -1,0 +1,1000 @@
+#include "applicationcomponent.h"
+#include "consoleview.h"
+#include "executiveconnector.h"
+#include "dbid.h"
+#include "recordingcomponent.h"
+#include "serviceconnector.h"
+#include "standindocumentbrowserview.h"
+#include "standindocumenteditorview.h"
+#include "standindocumentkeyringview.h"
+#include "standinfolderkeyringview.h"
+#include "standinmessagebrowserview.h"
+#include "standinmessageeditorview.h"
+#include "standinmessagereaderview.h"
+#include "testenvironment.h"
+
+#include "deletedocumentrequest3.pb.h"
+#include "deletefolderreply3.pb.h"
+#include "deletefolderrequest3.pb.h"
+#include "deletemessagerequest3.pb.h"
+#include "openfolderkeyrequest3.pb.h"
+#include "openmessagerequest3.pb.h"
+#include "selectdocumentkeyreply3.pb.h"
+#include "selectdocumentkeyrequest3.pb.h"
+#include "selectdocumentreply3.pb.h"
+#include "selectdocumentrequest3.pb.h"
+#include "selectfolderkeyreply3.pb.h"
+#include "selectfolderkeyrequest3.pb.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QtTest>
+
+#include <algorithm>
+#include <memory>
+
+using testsupport::RecordingComponent;
+
+QORV_ISOLATE_TEST_ENVIRONMENT()
+
+namespace
+{
+// A field with a length of 255 and no bytes behind it: no message parses it.
+const QByteArray Unparsable("\x0a\xff", 2);
+
+// The open windows of one class: a closed window may linger until its deferred
+// deletion, but it is no longer open.
+template <class Window>
+QList<Window *> OpenWindows()
+{
+    QList<Window *> windows;
+    const QWidgetList widgets = QApplication::topLevelWidgets();
+    for (QWidget *widget : widgets) {
+        auto *window = qobject_cast<Window *>(widget);
+        if (window && !window->isHidden())
+            windows.append(window);
+    }
+    return windows;
+}
+
+// The class names of every open window, sorted, for tests that must see that
+// nothing else opened.
+QStringList OpenWindowClasses()
+{
+    QStringList classes;
+    const QList<AbstractViewWindow *> windows = OpenWindows<AbstractViewWindow>();
+    for (const AbstractViewWindow *window : windows)
+        classes.append(QString::fromLatin1(window->metaObject()->className()));
+    classes.sort();
+    return classes;
+}
+
+// Undoes the three links that put a window on the bus; true when all three
+// had been made.
+bool TakeOffTheBus(const ApplicationComponent &bus, AbstractViewWindow *window)
+{
+    const auto *connector = bus.findChild<ExecutiveConnector *>();
+    return QObject::disconnect(connector, &Connector::deliverEvent, window, &AbstractMainWindow::receiveEvent)
+        && QObject::disconnect(connector, &Connector::deliverReply, window, &AbstractMainWindow::receiveReply)
+        && QObject::disconnect(window, &AbstractMainWindow::deliverRequest, connector, &Connector::receiveRequest);
+}
+
+// Bringing a window to the front is the one thing the offscreen platform
+// refuses, with a warning per window, which tells that it was asked.
+void ExpectRaises(int count)
+{
+    for (int i = 0; i < count; ++i)
+        QTest::ignoreMessage(QtWarningMsg, "This plugin does not support raise()");
+}
+
+void DestroyClosedWindows()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void DestroyAllWindows()
+{
+    QList<QPointer<QWidget>> windows;
+    const QWidgetList widgets = QApplication::topLevelWidgets();
+    for (QWidget *widget : widgets)
+        windows.append(widget);
+    for (const QPointer<QWidget> &window : windows)
+        delete window.data();
+    DestroyClosedWindows();
+}
+
+qorv::data::Document Document(int id, const std::string &name = std::string())
+{
+    qorv::data::Document document;
+    document.set_document_id(id);
+    if (!name.empty())
+        document.set_document_name(name);
+    return document;
+}
+
+QByteArray Bytes(const google::protobuf::MessageLite &message)
+{
+    return QByteArray::fromStdString(message.SerializeAsString());
+}
+
+QByteArray SelectDocumentReply(const QList<int> &documentIds, int sqlc = 0)
+{
+    qorv::data::SelectDocumentReply reply;
+    if (sqlc != 0)
+        reply.mutable_sql_diag_rec()->set_sqlc(sqlc);
+    for (int id : documentIds)
+        *reply.add_document() = Document(id);
+    return Bytes(reply);
+}
+
+QByteArray SelectDocumentRequest()
+{
+    qorv::data::SelectDocumentRequest request;
+    request.set_document_folder_id(3);
+    return Bytes(request);
+}
+
+qorv::data::DocumentKey DocumentKey(int documentId, int userId)
+{
+    qorv::data::DocumentKey key;
+    *key.mutable_document_key_document() = Document(documentId);
+    key.mutable_document_key_user()->set_user_id(userId);
+    return key;
+}
+
+QByteArray SelectDocumentKeyRequest(int documentId, const std::string &documentName = std::string())
+{
+    qorv::data::SelectDocumentKeyRequest request;
+    request.set_document_key_document_id(documentId);
+    request.set_document_key_document_name(documentName);
+    return Bytes(request);
+}
+
+QByteArray SelectDocumentKeyReply(const QList<qorv::data::DocumentKey> &keys, int sqlc = 0)
+{
+    qorv::data::SelectDocumentKeyReply reply;
+    if (sqlc != 0)
+        reply.mutable_sql_diag_rec()->set_sqlc(sqlc);
+    for (const qorv::data::DocumentKey &key : keys)
+        *reply.add_document_key() = key;
+    return Bytes(reply);
+}
+
+qorv::data::FolderKey FolderKey(int folderId, const std::string &lastName = std::string(),
+                                const std::string &firstName = std::string())
+{
+    qorv::data::FolderKey key;
+    key.mutable_folder_key_folder()->set_folder_id(folderId);
+    if (!lastName.empty() || !firstName.empty()) {
+        key.mutable_folder_key_user()->set_user_last_name(lastName);
+        key.mutable_folder_key_user()->set_user_first_name(firstName);
+    }
+    return key;
+}
+
+QByteArray SelectFolderKeyRequest(int folderId, const std::string &folderName = std::string())
+{
+    qorv::data::SelectFolderKeyRequest request;
+    request.set_folder_key_folder_id(folderId);
+    request.set_folder_key_folder_name(folderName);
+    return Bytes(request);
+}
+
+QByteArray SelectFolderKeyReply(const QList<qorv::data::FolderKey> &keys, int sqlc = 0)
+{
+    qorv::data::SelectFolderKeyReply reply;
+    if (sqlc != 0)
+        reply.mutable_sql_diag_rec()->set_sqlc(sqlc);
+    for (const qorv::data::FolderKey &key : keys)
+        *reply.add_folder_key() = key;
+    return Bytes(reply);
+}
+
+QByteArray DeleteDocumentRequest(int documentId)
+{
+    qorv::data::DeleteDocumentRequest request;
+    request.set_document_id(documentId);
+    return Bytes(request);
+}
+
+QByteArray DeleteFolderRequest(int folderId)
+{
+    qorv::data::DeleteFolderRequest request;
+    request.set_folder_id(folderId);
+    return Bytes(request);
+}
+
+QByteArray DeleteFolderReply(int returnCode)
+{
+    qorv::data::DeleteFolderReply reply;
+    reply.set_return_code(returnCode);
+    return Bytes(reply);
+}
+
+QByteArray DeleteMessageRequest(int messageId)
+{
+    qorv::data::DeleteMessageRequest request;
+    request.set_message_id(messageId);
+    return Bytes(request);
+}
+
+// How a message says whose copy it is.
+enum class Copy
+{
+    Unmarked, // message_user_is_recipient absent
+    Own,      // present and false
+    Received, // present and true
+};
+
+QByteArray OpenMessageRequest(int messageId, Copy copy)
+{
+    qorv::data::OpenMessageRequest request;
+    qorv::data::Message *message = request.mutable_message();
+    message->set_message_id(messageId);
+    if (copy != Copy::Unmarked)
+        message->set_message_user_is_recipient(copy == Copy::Received);
+    return Bytes(request);
+}
+
+QList<int> FolderIds(const std::vector<qorv::data::FolderKey> &keys)
+{
+    QList<int> ids;
+    for (const qorv::data::FolderKey &key : keys)
+        ids.append(key.folder_key_folder().folder_id());
+    return ids;
+}
+
+template <class Window, class KeyOf>
+QList<int> SortedKeys(KeyOf keyOf)
+{
+    QList<int> keys;
+    const QList<Window *> windows = OpenWindows<Window>();
+    for (const Window *window : windows)
+        keys.append(keyOf(*window));
+    std::sort(keys.begin(), keys.end());
+    return keys;
+}
+
+QList<int> EditorDocumentIds()
+{
+    return SortedKeys<StandInDocumentEditorView>(
+        [](const StandInDocumentEditorView &editor) { return editor.getDocument().document_id(); });
+}
+
+QList<int> DocumentKeyringIds()
+{
+    return SortedKeys<StandInDocumentKeyringView>(
+        [](const StandInDocumentKeyringView &keyring) { return keyring.getDocumentId(); });
+}
+
+QList<int> FolderKeyringIds()
+{
+    return SortedKeys<StandInFolderKeyringView>(
+        [](const StandInFolderKeyringView &keyring) { return keyring.getFolderId(); });
+}
+
+QList<int> MessageEditorIds()
+{
+    return SortedKeys<StandInMessageEditorView>(
+        [](const StandInMessageEditorView &editor) { return editor.getMessage().message_id(); });
+}
+
+QList<int> MessageReaderIds()
+{
+    return SortedKeys<StandInMessageReaderView>(
+        [](const StandInMessageReaderView &reader) { return reader.getMessage().message_id(); });
+}
+}
+
+// The managers on the real bus: a window's requests enter the executive
+// connector, replies come up from the service connector as the server
+// component hands them up, and events rise the same way.
+class TestViewManagers : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<ApplicationComponent> m_bus;
+    std::unique_ptr<RecordingComponent> m_window;
+    QStringList m_log;
+
+    ServiceConnector *serviceConnector() const { return m_bus->findChild<ServiceConnector *>(); }
+
+    void request(common::Opcode majorOpcode, common::Opcode minorOpcode, const QByteArray &payload = QByteArray())
+    {
+        emit m_window->deliverRequest(majorOpcode, minorOpcode, payload.toStdString());
+    }
+
+    void reply(common::Opcode majorOpcode, common::Opcode minorOpcode, const QByteArray &request,
+               const QByteArray &reply, common::Ercode majorErcode = 0, common::Ercode minorErcode = 0)
+    {
+        serviceConnector()->receiveReply(majorOpcode, minorOpcode, request.toStdString(), majorErcode, minorErcode,
+                                         reply.toStdString());
+    }
+
+private slots:
+    void init()
+    {
+        QTest::failOnWarning("This plugin does not support raise()");
+        m_log.clear();
+        m_bus = std::make_unique<ApplicationComponent>();
+        m_window = std::make_unique<RecordingComponent>(QStringLiteral("window"), &m_log);
+        QVERIFY(m_bus->connectAbstractViewWindow(m_window.get()));
+    }
+
+    void cleanup()
+    {
+        m_window.reset();
+        m_bus.reset();
+        DestroyAllWindows();
+    }
+
+    // Start-up
+
+    void startUpOpensOneConsole()
+    {
+        const QList<ConsoleView *> consoles = OpenWindows<ConsoleView>();
+        QCOMPARE(consoles.size(), 1);
+        QVERIFY(consoles.first()->isVisible());
+        QVERIFY(!consoles.first()->parentWidget());
+        QCOMPARE(OpenWindowClasses(), QStringList({"ConsoleView"}));
+    }
+
+    void otherEventsOpenNoConsole_data()
+    {
+        QTest::addColumn<int>("major");
+        QTest::addColumn<int>("minor");
+        QTest::newRow("start-up, other minor") << -1 << 2;
+        QTest::newRow("start-up, negative minor") << -1 << -1;
+        QTest::newRow("clock tick") << -3 << 1;
+        QTest::newRow("editor options") << -47 << 1;
+    }
+
+    void otherEventsOpenNoConsole()
+    {
+        QFETCH(int, major);
+        QFETCH(int, minor);
+
+        serviceConnector()->receiveEvent(major, minor, std::string());
+
+        QCOMPARE(OpenWindowClasses(), QStringList({"ConsoleView"}));
+    }
+
+    void consoleTakesTheActiveWindowAsParent()
+    {
+        cleanup();
+        QWidget active;
+        active.show();
+        active.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&active));
+
+        ApplicationComponent bus;
+
+        const QList<ConsoleView *> consoles = OpenWindows<ConsoleView>();
+        QCOMPARE(consoles.size(), 1);
+        QCOMPARE(consoles.first()->parentWidget(), &active);
+    }
+
+    void consoleGoesWhenTheEventLoopEnds()
+    {
+        QPointer<ConsoleView> console = OpenWindows<ConsoleView>().value(0);
+        QVERIFY(console);
+
+        QVERIFY(QMetaObject::invokeMethod(qApp, "aboutToQuit", Qt::DirectConnection));
+
+        QVERIFY(!console);
+    }
+
+    // Launchers: a new window on every request
+
+    void launcherOpensANewWindowEveryTime_data()
+    {
+        QTest::addColumn<int>("major");
+        QTest::addColumn<int>("minor");
+        QTest::addColumn<QString>("windowClass");
+        QTest::newRow("user groups") << -31 << 1 << "StandInUserGroupBrowserView";
+        QTest::newRow("user groups, any minor") << -31 << -7 << "StandInUserGroupBrowserView";
+        QTest::newRow("document browser") << -26 << 1 << "StandInDocumentBrowserView";
+        QTest::newRow("document keys") << -27 << 1 << "StandInDocumentKeysView";
+        QTest::newRow("document keys, any minor") << -27 << 4 << "StandInDocumentKeysView";
+        QTest::newRow("folder keys") << -28 << 1 << "StandInFolderKeysView";
+        QTest::newRow("folder keys, any minor") << -28 << -2 << "StandInFolderKeysView";
+        QTest::newRow("message browser") << -29 << 1 << "StandInMessageBrowserView";
+        QTest::newRow("message browser, any minor") << -29 << 9 << "StandInMessageBrowserView";
+    }
+
+    void launcherOpensANewWindowEveryTime()
+    {
+        QFETCH(int, major);
+        QFETCH(int, minor);
+        QFETCH(QString, windowClass);
+
+        request(major, minor);
+        request(major, minor);
+
+        QCOMPARE(OpenWindowClasses(), QStringList({"ConsoleView", windowClass, windowClass}));
+        const QList<AbstractViewWindow *> windows = OpenWindows<AbstractViewWindow>();
+        for (AbstractViewWindow *window : windows) {
+            if (window->metaObject()->className() == windowClass) {
+                QVERIFY(!window->parentWidget());
+                QVERIFY(window->testAttribute(Qt::WA_DeleteOnClose));
+                QVERIFY(TakeOffTheBus(*m_bus, window));
+            }
+        }
+    }
+
+    // Document browsers: the minor opcode decides
+
+    void documentBrowserRequest_data()
+    {
+        QTest::addColumn<int>("minor");
+        QTest::addColumn<QByteArray>("payload");
+        QTest::addColumn<int>("plainBrowsers");
+        QTest::addColumn<QList<int>>("keyBrowsers"); // the folder of each browser opened through a key
+
+        qorv::data::OpenFolderKeyRequest twoKeys;
+        *twoKeys.add_folder_key() = FolderKey(11);
+        *twoKeys.add_folder_key() = FolderKey(12);
+        qorv::data::OpenFolderKeyRequest sameKeyTwice;
+        *sameKeyTwice.add_folder_key() = FolderKey(11);
+        *sameKeyTwice.add_folder_key() = FolderKey(11);
+
+        QTest::newRow("plain") << 1 << QByteArray() << 1 << QList<int>();
+        QTest::newRow("plain ignores its payload") << 1 << Bytes(twoKeys) << 1 << QList<int>();
+        QTest::newRow("two folder keys") << -36 << Bytes(twoKeys) << 0 << QList<int>({11, 12});
+        QTest::newRow("the same key twice") << -36 << Bytes(sameKeyTwice) << 0 << QList<int>({11, 11});
+        QTest::newRow("no folder key") << -36 << QByteArray() << 0 << QList<int>();
+        QTest::newRow("unparsable keys") << -36 << Unparsable << 0 << QList<int>();
+        QTest::newRow("other minor") << 5 << Bytes(twoKeys) << 0 << QList<int>();
+        QTest::newRow("another tag") << -35 << Bytes(twoKeys) << 0 << QList<int>();
+    }
+
+    void documentBrowserRequest()
+    {
+        QFETCH(int, minor);
+        QFETCH(QByteArray, payload);
+        QFETCH(int, plainBrowsers);
+        QFETCH(QList<int>, keyBrowsers);
+
+        request(-26, minor, payload);
+
+        int plain = 0;
+        QList<int> folders;
+        const QList<StandInDocumentBrowserView *> browsers = OpenWindows<StandInDocumentBrowserView>();
+        for (const StandInDocumentBrowserView *browser : browsers) {
+            if (browser->openedFolderKeys().empty()) {
+                QVERIFY(browser->shortcutFolderKeys().empty());
+                ++plain;
+                continue;
+            }
+            // Each browser gets its own key, as a shortcut and opened.
+            QCOMPARE(FolderIds(browser->openedFolderKeys()).size(), 1);
+            QCOMPARE(FolderIds(browser->shortcutFolderKeys()), FolderIds(browser->openedFolderKeys()));
+            folders += FolderIds(browser->openedFolderKeys());
+        }
+        std::sort(folders.begin(), folders.end());
+        QCOMPARE(plain, plainBrowsers);
+        QCOMPARE(folders, keyBrowsers);
+        QCOMPARE(OpenWindowClasses().size(), 1 + plainBrowsers + keyBrowsers.size());
+    }
+
+    // Document editors: one per document
+
+    void selectDocumentReply_data()
+    {
+        QTest::addColumn<int>("minor");
+        QTest::addColumn<QByteArray>("requestPayload");
+        QTest::addColumn<QByteArray>("replyPayload");
+        QTest::addColumn<int>("majorErcode");
+        QTest::addColumn<int>("minorErcode");
+        QTest::addColumn<QList<int>>("editors");
+        QTest::addColumn<int>("raises"); // over both deliveries of the reply
+
+        const QByteArray threeDocuments = SelectDocumentReply({7, 5, 9});
+        QTest::newRow("three documents") << -35 << SelectDocumentRequest() << threeDocuments << 0 << 0
+                                         << QList<int>({5, 7, 9}) << 3;
+        QTest::newRow("no document") << -35 << SelectDocumentRequest() << SelectDocumentReply({}) << 0 << 0
+                                     << QList<int>() << 0;
+        QTest::newRow("same document twice") << -35 << SelectDocumentRequest() << SelectDocumentReply({4, 4})
+                                             << 0 << 0 << QList<int>({4}) << 3;
+        QTest::newRow("document without id") << -35 << SelectDocumentRequest()
+                                             << Bytes([] {
+                                                    qorv::data::SelectDocumentReply reply;
+                                                    reply.add_document()->set_document_name("untitled");
+                                                    return reply;
+                                                }())
+                                             << 0 << 0 << QList<int>({0}) << 1;
+        QTest::newRow("empty request") << -35 << QByteArray() << threeDocuments << 0 << 0
+                                       << QList<int>({5, 7, 9}) << 3;
+        QTest::newRow("sql error") << -35 << SelectDocumentRequest() << SelectDocumentReply({5}, 123) << 0
+                                   << 0 << QList<int>() << 0;
+        QTest::newRow("minor error") << -35 << SelectDocumentRequest() << threeDocuments << 0 << 5
+                                     << QList<int>() << 0;
+        QTest::newRow("link failure") << -35 << SelectDocumentRequest() << threeDocuments << -1 << 1
+                                      << QList<int>() << 0;
+        QTest::newRow("major error") << -35 << SelectDocumentRequest() << threeDocuments << 3 << 0
+                                     << QList<int>() << 0;
+        QTest::newRow("unparsable reply") << -35 << SelectDocumentRequest() << Unparsable << 0 << 0
+                                          << QList<int>() << 0;
+        QTest::newRow("unparsable request") << -35 << Unparsable << threeDocuments << 0 << 0 << QList<int>() << 0;
+        QTest::newRow("untagged select") << 1 << SelectDocumentRequest() << threeDocuments << 0 << 0
+                                         << QList<int>() << 0;
+        QTest::newRow("other tag") << -38 << SelectDocumentRequest() << threeDocuments << 0 << 0
+                                   << QList<int>() << 0;
+        QTest::newRow("keyring tag") << -34 << SelectDocumentRequest() << threeDocuments << 0 << 0
+                                     << QList<int>() << 0;
+    }
+
+    void selectDocumentReply()
+    {
+        QFETCH(int, minor);
+        QFETCH(QByteArray, requestPayload);
+        QFETCH(QByteArray, replyPayload);
+        QFETCH(int, majorErcode);
+        QFETCH(int, minorErcode);
+        QFETCH(QList<int>, editors);
+        QFETCH(int, raises);
+        ExpectRaises(raises);
+
+        reply(41, minor, requestPayload, replyPayload, majorErcode, minorErcode);
+        QCOMPARE(EditorDocumentIds(), editors);
+
+        // The same reply again brings the editors to the front; none is added.
+        reply(41, minor, requestPayload, replyPayload, majorErcode, minorErcode);
+        QCOMPARE(EditorDocumentIds(), editors);
+        for (const StandInDocumentEditorView *editor : OpenWindows<StandInDocumentEditorView>())
+            QVERIFY(!editor->parentWidget());
+    }
+
+    void selectDocumentKeyReply_data()
+    {
+        QTest::addColumn<QByteArray>("replyPayload");
+        QTest::addColumn<int>("minorErcode");
+        QTest::addColumn<QList<int>>("editors");
+
+        qorv::data::DocumentKey guarded = DocumentKey(8, 2);
+        guarded.mutable_document_key_security_descriptor()->set_password("key rules");
+
+        QTest::newRow("one key") << SelectDocumentKeyReply({guarded}) << 0 << QList<int>({8});
+        QTest::newRow("no key") << SelectDocumentKeyReply({}) << 0 << QList<int>();
+        QTest::newRow("two keys") << SelectDocumentKeyReply({guarded, DocumentKey(9, 2)}) << 0 << QList<int>();
+        QTest::newRow("sql error") << SelectDocumentKeyReply({guarded}, 7) << 0 << QList<int>();
+        QTest::newRow("error pair") << SelectDocumentKeyReply({guarded}) << 4 << QList<int>();
+        QTest::newRow("unparsable reply") << Unparsable << 0 << QList<int>();
+    }
+
+    void selectDocumentKeyReply()
+    {
+        QFETCH(QByteArray, replyPayload);
+        QFETCH(int, minorErcode);
+        QFETCH(QList<int>, editors);
+
+        reply(40, -35, SelectDocumentKeyRequest(8), replyPayload, 0, minorErcode);
+
+        QCOMPARE(EditorDocumentIds(), editors);
+    }
+
+    void documentKeyOpensTheDocumentUnderTheKeysRules()
+    {
+        qorv::data::DocumentKey key = DocumentKey(8, 2);
+        key.mutable_document_key_document()->set_document_name("Plan");
+        key.mutable_document_key_document()->mutable_document_security_descriptor()->set_password("owner");
+        key.mutable_document_key_security_descriptor()->set_password("holder");
+
+        reply(40, -35, SelectDocumentKeyRequest(8), SelectDocumentKeyReply({key}));
+
+        const QList<StandInDocumentEditorView *> editors = OpenWindows<StandInDocumentEditorView>();
+        QCOMPARE(editors.size(), 1);
+        const qorv::data::Document &document = editors.first()->getDocument();
+        QCOMPARE(document.document_name(), std::string("Plan"));
+        QCOMPARE(document.document_security_descriptor().password(), std::string("holder"));
+    }
+
+    void documentKeyWithoutRulesOpensWithEmptyRules()
+    {
+        qorv::data::DocumentKey key = DocumentKey(8, 2);
+        key.mutable_document_key_document()->mutable_document_security_descriptor()->set_password("owner");
+
+        reply(40, -35, SelectDocumentKeyRequest(8), SelectDocumentKeyReply({key}));
+
+        const QList<StandInDocumentEditorView *> editors = OpenWindows<StandInDocumentEditorView>();
+        QCOMPARE(editors.size(), 1);
+        const qorv::data::Document &document = editors.first()->getDocument();
+        QCOMPARE(document.document_security_descriptor_enum_case(), qorv::data::Document::kDocumentSecurityDescriptor);
+        QCOMPARE(document.document_security_descriptor().ByteSizeLong(), size_t(0));
+    }
+
+    void openDocumentFromBrowserThenKeyKeepsOneEditor()
+    {
+        qorv::data::SelectDocumentReply fromBrowser;
+        *fromBrowser.add_document() = Document(8, "from the browser");
+        reply(41, -35, SelectDocumentRequest(), Bytes(fromBrowser));
+        StandInDocumentEditorView *editor = OpenWindows<StandInDocumentEditorView>().value(0);
+        QVERIFY(editor);
+
+        qorv::data::DocumentKey key = DocumentKey(8, 2);
+        key.mutable_document_key_document()->set_document_name("from the key");
+        ExpectRaises(1);
+        reply(40, -35, SelectDocumentKeyRequest(8), SelectDocumentKeyReply({key}));
+
+        QCOMPARE(OpenWindows<StandInDocumentEditorView>(), QList<StandInDocumentEditorView *>({editor}));
+        QCOMPARE(editor->getDocument().document_name(), std::string("from the browser"));
+    }
+
+    void editorOptionsRequestReachesTheWindowsAsAnEvent()
+    {
+        RecordingComponent manager(QStringLiteral("manager"), &m_log);
+        QVERIFY(m_bus->connectAbstractViewManager(&manager));
+
+        request(-57, 3, "ignored");
+
+        // Windows hear the event; the managers only the request.
+        QCOMPARE(m_log.filter(QStringLiteral("-47")), QStringList({"window: event -47 1"}));
+        QCOMPARE(m_log.filter(QStringLiteral("manager:")), QStringList({"manager: request -57 3"}));
+    }
+
+    // Deleting closes the windows of the deleted object, once it is deleted
+
+    void deleteDocumentReply_data()
+    {
+        QTest::addColumn<QByteArray>("requestPayload");
+        QTest::addColumn<int>("majorErcode");
+        QTest::addColumn<int>("minorErcode");
+        QTest::addColumn<QList<int>>("editors");
+        QTest::addColumn<QList<int>>("keyrings");
+
+        QTest::newRow("deleted") << DeleteDocumentRequest(5) << 0 << 0 << QList<int>({6}) << QList<int>({6});
+        QTest::newRow("other document") << DeleteDocumentRequest(4) << 0 << 0 << QList<int>({5, 6})
+                                        << QList<int>({5, 6});
+        QTest::newRow("minor error") << DeleteDocumentRequest(5) << 0 << 1 << QList<int>({5, 6})
+                                     << QList<int>({5, 6});
+        QTest::newRow("major error") << DeleteDocumentRequest(5) << 2 << 0 << QList<int>({5, 6})
+                                     << QList<int>({5, 6});
+        QTest::newRow("link failure") << DeleteDocumentRequest(5) << -1 << 1 << QList<int>({5, 6})
+                                      << QList<int>({5, 6});
+        QTest::newRow("unparsable request") << Unparsable << 0 << 0 << QList<int>({5, 6}) << QList<int>({5, 6});
+    }
+
+    void deleteDocumentReply()
+    {
+        QFETCH(QByteArray, requestPayload);
+        QFETCH(int, majorErcode);
+        QFETCH(int, minorErcode);
+        QFETCH(QList<int>, editors);
+        QFETCH(QList<int>, keyrings);
+        reply(41, -35, SelectDocumentRequest(), SelectDocumentReply({5, 6}));
+        reply(40, -34, SelectDocumentKeyRequest(5), SelectDocumentKeyReply({}));
+        reply(40, -34, SelectDocumentKeyRequest(6), SelectDocumentKeyReply({}));
+        QList<QPointer<AbstractViewWindow>> windows;
+        for (AbstractViewWindow *window : OpenWindows<AbstractViewWindow>())
+            windows.append(window);
+
+        // The reply payload is not read: the echoed request says what went.
+        reply(7, 1, requestPayload, Unparsable, majorErcode, minorErcode);
+
+        QCOMPARE(EditorDocumentIds(), editors);
+        QCOMPARE(DocumentKeyringIds(), keyrings);
+        // Closed windows are destroyed, not just hidden.
+        DestroyClosedWindows();
+        const auto alive = [](const QPointer<AbstractViewWindow> &window) { return !window.isNull(); };
+        QCOMPARE(static_cast<int>(std::count_if(windows.cbegin(), windows.cend(), alive)),
+                 1 + editors.size() + keyrings.size());
+    }
+
+    void deleteFolderReply_data()
+    {
+        QTest::addColumn<QByteArray>("replyPayload");
+        QTest::addColumn<int>("minorErcode");
+        QTest::addColumn<QList<int>>("keyrings");
+
+        QTest::newRow("deleted") << DeleteFolderReply(1) << 0 << QList<int>({6});
+        QTest::newRow("refused by the server") << DeleteFolderReply(0) << 0 << QList<int>({5, 6});
+        QTest::newRow("error pair") << DeleteFolderReply(1) << 1 << QList<int>({5, 6});
+        QTest::newRow("unparsable reply") << Unparsable << 0 << QList<int>({5, 6});
+    }
+
+    void deleteFolderReply()
+    {
+        QFETCH(QByteArray, replyPayload);
+        QFETCH(int, minorErcode);
+        QFETCH(QList<int>, keyrings);
+        reply(43, -37, SelectFolderKeyRequest(5), SelectFolderKeyReply({}));
+        reply(43, -37, SelectFolderKeyRequest(6), SelectFolderKeyReply({}));
+
+        reply(10, 1, DeleteFolderRequest(5), replyPayload, 0, minorErcode);
+
+        QCOMPARE(FolderKeyringIds(), keyrings);
+    }
+
+    void deleteWithTheNullIdLeavesKeyringsOpen()
+    {
+        reply(43, -37, SelectFolderKeyRequest(DbId::m_NullId), SelectFolderKeyReply({}));
+        reply(40, -34, SelectDocumentKeyRequest(DbId::m_NullId), SelectDocumentKeyReply({}));
+        QCOMPARE(FolderKeyringIds(), QList<int>({DbId::m_NullId}));
+        QCOMPARE(DocumentKeyringIds(), QList<int>({DbId::m_NullId}));
+
+        reply(10, 1, DeleteFolderRequest(DbId::m_NullId), DeleteFolderReply(1));
+        reply(7, 1, DeleteDocumentRequest(DbId::m_NullId), QByteArray());
+
+        QCOMPARE(FolderKeyringIds(), QList<int>({DbId::m_NullId}));
+        QCOMPARE(DocumentKeyringIds(), QList<int>({DbId::m_NullId}));
+    }
+
+    // Keyrings: one per document or folder
+
+    void documentKeyringReply_data()
+    {
+        QTest::addColumn<int>("minor");
+        QTest::addColumn<QByteArray>("requestPayload");
+        QTest::addColumn<QByteArray>("replyPayload");
+        QTest::addColumn<int>("minorErcode");
+        QTest::addColumn<bool>("opens");
+
+        const QByteArray keys = SelectDocumentKeyReply({DocumentKey(5, 30), DocumentKey(5, 10), DocumentKey(5, 20)});
+        QTest::newRow("keys") << -34 << SelectDocumentKeyRequest(5, "Zürich") << keys << 0 << true;
+        QTest::newRow("no key") << -34 << SelectDocumentKeyRequest(5, "Zürich") << SelectDocumentKeyReply({}) << 0
+                                << true;
+        QTest::newRow("sql error") << -34 << SelectDocumentKeyRequest(5, "Zürich") << SelectDocumentKeyReply({}, 9)
+                                   << 0 << false;
+        QTest::newRow("error pair") << -34 << SelectDocumentKeyRequest(5, "Zürich") << keys << 2 << false;
+        QTest::newRow("unparsable request") << -34 << Unparsable << keys << 0 << false;
+        QTest::newRow("unparsable reply") << -34 << SelectDocumentKeyRequest(5, "Zürich") << Unparsable << 0
+                                          << false;
+        QTest::newRow("editor tag") << -36 << SelectDocumentKeyRequest(5, "Zürich") << keys << 0 << false;
+        QTest::newRow("untagged") << 1 << SelectDocumentKeyRequest(5, "Zürich") << keys << 0 << false;
+    }
+
+    void documentKeyringReply()
+    {
+        QFETCH(int, minor);
+        QFETCH(QByteArray, requestPayload);
+        QFETCH(QByteArray, replyPayload);
+        QFETCH(int, minorErcode);
+        QFETCH(bool, opens);
+
+        reply(40, minor, requestPayload, replyPayload, 0, minorErcode);
+
+        const QList<StandInDocumentKeyringView *> keyrings = OpenWindows<StandInDocumentKeyringView>();
+        QCOMPARE(keyrings.size(), opens ? 1 : 0);
+        if (!opens)
+            return;
+        StandInDocumentKeyringView *keyring = keyrings.first();
+        QCOMPARE(keyring->getDocumentId(), 5);
+        QCOMPARE(keyring->getDocumentName(), QStringLiteral("Zürich"));
+        QVERIFY(!keyring->parentWidget());
+        // The keys come in the reply's order.
+        qorv::data::SelectDocumentKeyReply expected;
+        QVERIFY(expected.ParseFromString(replyPayload.toStdString()));
+        QCOMPARE(keyring->documentKeys().size(), static_cast<size_t>(expected.document_key_size()));
+        for (int i = 0; i < expected.document_key_size(); ++i)
+            QCOMPARE(keyring->documentKeys()[i].SerializeAsString(), expected.document_key(i).SerializeAsString());
+
+        // Asked again, the open keyring comes to the front and takes no keys.
+        ExpectRaises(1);
+        reply(40, minor, requestPayload, replyPayload, 0, minorErcode);
+        QCOMPARE(OpenWindows<StandInDocumentKeyringView>(), QList<StandInDocumentKeyringView *>({keyring}));
+        QCOMPARE(keyring->documentKeys().size(), static_cast<size_t>(expected.document_key_size()));
+    }
+
+    void folderKeyringReply_data()
+    {
+        QTest::addColumn<int>("minor");
+        QTest::addColumn<QByteArray>("requestPayload");
+        QTest::addColumn<QByteArray>("replyPayload");
+        QTest::addColumn<int>("minorErcode");
+        QTest::addColumn<bool>("opens");
+
+        const QByteArray keys = SelectFolderKeyReply({FolderKey(5, "Lee", "Ann")});
+        QTest::newRow("keys") << -37 << SelectFolderKeyRequest(5, "Märkte") << keys << 0 << true;
+        QTest::newRow("sql error") << -37 << SelectFolderKeyRequest(5, "Märkte") << SelectFolderKeyReply({}, 9)
+                                   << 0 << false;
+        QTest::newRow("error pair") << -37 << SelectFolderKeyRequest(5, "Märkte") << keys << 2 << false;
+        QTest::newRow("unparsable request") << -37 << Unparsable << keys << 0 << false;
+        QTest::newRow("unparsable reply") << -37 << SelectFolderKeyRequest(5, "Märkte") << Unparsable << 0
+                                          << false;
+        QTest::newRow("untagged") << 1 << SelectFolderKeyRequest(5, "Märkte") << keys << 0 << false;
+    }
+
+    void folderKeyringReply()
+    {
+        QFETCH(int, minor);
+        QFETCH(QByteArray, requestPayload);
+        QFETCH(QByteArray, replyPayload);
+        QFETCH(int, minorErcode);
+        QFETCH(bool, opens);
+
+        reply(43, minor, requestPayload, replyPayload, 0, minorErcode);
+
+        const QList<StandInFolderKeyringView *> keyrings = OpenWindows<StandInFolderKeyringView>();
+        QCOMPARE(keyrings.size(), opens ? 1 : 0);
+        if (!opens)
+            return;
+        StandInFolderKeyringView *keyring = keyrings.first();
+        QCOMPARE(keyring->getFolderId(), 5);
+        QCOMPARE(keyring->getFolderName(), QStringLiteral("Märkte"));
+        QCOMPARE(keyring->folderKeys().size(), size_t(1));
+
+        ExpectRaises(1);
+        reply(43, minor, requestPayload, replyPayload, 0, minorErcode);
+        QCOMPARE(OpenWindows<StandInFolderKeyringView>(), QList<StandInFolderKeyringView *>({keyring}));
+        QCOMPARE(keyring->folderKeys().size(), size_t(1));
+    }
+
+    void folderKeysAreSortedByUserName_data()
+    {
+        QTest::addColumn<QStringList>("users"); // "Last, First" in reply order; empty for a key without user
+        QTest::addColumn<QStringList>("expected");
+
+        QTest::newRow("upper case first") << QStringList({"adler, Bea", "Zeller, Max", "Adler, Eva"})
+                                          << QStringList({"Adler, Eva", "Zeller, Max", "adler, Bea"});
+        QTest::newRow("shorter prefix first") << QStringList({"Lee, Annabel", "Lee, Ann", "Leeds, Al"})
+                                              << QStringList({"Lee, Ann", "Lee, Annabel", "Leeds, Al"});
+        QTest::newRow("no user first") << QStringList({"Baker, Jo", "", "Abel, Cy"})
+                                       << QStringList({"", "Abel, Cy", "Baker, Jo"});
+        // Bytes, not letters: a UTF-8 lead byte is above every ASCII letter.
+        QTest::newRow("bytes as unsigned") << QStringList({"Ölund, Per", "zander, Ida", "Oden, Lia"})
+                                           << QStringList({"Oden, Lia", "zander, Ida", "Ölund, Per"});
+        QTest::newRow("single key") << QStringList({"Lee, Ann"}) << QStringList({"Lee, Ann"});
+    }
+
+    void folderKeysAreSortedByUserName()
+    {
+        QFETCH(QStringList, users);
+        QFETCH(QStringList, expected);
+        QList<qorv::data::FolderKey> keys;
+        for (const QString &user : users) {
+            const QStringList names = user.split(QStringLiteral(", "));
+            keys.append(user.isEmpty() ? FolderKey(5)
+                                       : FolderKey(5, names.value(0).toStdString(), names.value(1).toStdString()));
+        }
+
+        reply(43, -37, SelectFolderKeyRequest(5), SelectFolderKeyReply(keys));
+
+        const QList<StandInFolderKeyringView *> keyrings = OpenWindows<StandInFolderKeyringView>();
+        QCOMPARE(keyrings.size(), 1);
+        QStringList order;
+        for (const qorv::data::FolderKey &key : keyrings.first()->folderKeys()) {
+            const qorv::data::User &user = key.folder_key_user();
+            order.append(key.has_folder_key_user() ? QString::fromStdString(user.user_last_name() + ", "
+                                                                             + user.user_first_name())
+                                                   : QString());
+        }
+        QCOMPARE(order, expected);
+    }
+
+    // Messages: own copies in the editor, received ones in the reader
+
+    void openMessageRequest_data()
+    {
+        QTest::addColumn<int>("major");
+        QTest::addColumn<QByteArray>("payload");
+        QTest::addColumn<QList<int>>("editors");
+        QTest::addColumn<QList<int>>("readers");
+        QTest::addColumn<QList<int>>("readInBrowser");
+
+        QTest::newRow("edit own") << -41 << OpenMessageRequest(3, Copy::Own) << QList<int>({3}) << QList<int>()
+                                  << QList<int>();
+        QTest::newRow("edit unmarked") << -41 << OpenMessageRequest(3, Copy::Unmarked) << QList<int>({3})
+                                       << QList<int>() << QList<int>();
+        QTest::newRow("edit without message") << -41 << QByteArray() << QList<int>({0}) << QList<int>()
+                                              << QList<int>();
+        QTest::newRow("edit received") << -41 << OpenMessageRequest(3, Copy::Received) << QList<int>()
+                                       << QList<int>() << QList<int>();
+        QTest::newRow("read received") << -43 << OpenMessageRequest(3, Copy::Received) << QList<int>()
+                                       << QList<int>({3}) << QList<int>({3});
+        QTest::newRow("read own") << -43 << OpenMessageRequest(3, Copy::Own) << QList<int>() << QList<int>()
+                                  << QList<int>();
+        QTest::newRow("read unmarked") << -43 << OpenMessageRequest(3, Copy::Unmarked) << QList<int>()
+                                       << QList<int>() << QList<int>();
+        QTest::newRow("edit unparsable") << -41 << Unparsable << QList<int>() << QList<int>() << QList<int>();
+        QTest::newRow("read unparsable") << -43 << Unparsable << QList<int>() << QList<int>() << QList<int>();
+    }
+
+    void openMessageRequest()
+    {
+        QFETCH(int, major);
+        QFETCH(QByteArray, payload);
+        QFETCH(QList<int>, editors);
+        QFETCH(QList<int>, readers);
+        QFETCH(QList<int>, readInBrowser);
+        request(-29, 1);
+        request(-29, 1);
+
+        request(major, 1, payload);
+        // The same message again brings its window to the front, and marks it
+        // read again.
+        ExpectRaises(editors.size() + readers.size());
+        request(major, 1, payload);
+
+        QCOMPARE(MessageEditorIds(), editors);
+        QCOMPARE(MessageReaderIds(), readers);
+        const QList<StandInMessageBrowserView *> browsers = OpenWindows<StandInMessageBrowserView>();
+        QCOMPARE(browsers.size(), 2);
+        for (const StandInMessageBrowserView *browser : browsers) {
+            QList<int> opened;
+            for (const qorv::data::Message &message : browser->openedMessages())
+                opened.append(message.message_id());
+            QCOMPARE(opened, readInBrowser + readInBrowser);
+        }
+        for (const QWidget *window : OpenWindows<StandInMessageEditorView>())
+            QVERIFY(!window->parentWidget());
+        for (const QWidget *window : OpenWindows<StandInMessageReaderView>())
+            QVERIFY(!window->parentWidget());
+    }
+
+    void editorAndReaderOfTheSameIdAreIndependent()
+    {
+        request(-41, 1, OpenMessageRequest(3, Copy::Own));
+        request(-43, 1, OpenMessageRequest(3, Copy::Received));
+
+        QCOMPARE(MessageEditorIds(), QList<int>({3}));
+        QCOMPARE(MessageReaderIds(), QList<int>({3}));
+    }
+
+    void deleteMessageReply_data()
+    {
+        QTest::addColumn<QByteArray>("requestPayload");
+        QTest::addColumn<int>("majorErcode");
+        QTest::addColumn<int>("minorErcode");
+        QTest::addColumn<QList<int>>("remaining");
+
+        QTest::newRow("deleted") << DeleteMessageRequest(3) << 0 << 0 << QList<int>({4});
+        QTest::newRow("other message") << DeleteMessageRequest(5) << 0 << 0 << QList<int>({3, 4});
+        QTest::newRow("minor error") << DeleteMessageRequest(3) << 0 << 1 << QList<int>({3, 4});
+        QTest::newRow("major error") << DeleteMessageRequest(3) << 7 << 0 << QList<int>({3, 4});
+        QTest::newRow("unparsable request") << Unparsable << 0 << 0 << QList<int>({3, 4});
+    }
+
+    void deleteMessageReply()
+    {
+        QFETCH(QByteArray, requestPayload);
+        QFETCH(int, majorErcode);
+        QFETCH(int, minorErcode);
+        QFETCH(QList<int>, remaining);
+        for (int id : {3, 4}) {
+            request(-41, 1, OpenMessageRequest(id, Copy::Own));
+            request(-43, 1, OpenMessageRequest(id, Copy::Received));
+        }
+
+        reply(15, 1, requestPayload, QByteArray(), majorErcode, minorErcode);
+
+        QCOMPARE(MessageEditorIds(), remaining);
+        QCOMPARE(MessageReaderIds(), remaining);
+    }
+
+    // The look-ups
+
+    void closedWindowNoLongerCounts()
+    {
+        reply(41, -35, SelectDocumentRequest(), SelectDocumentReply({5}));
+        QPointer<StandInDocumentEditorView> first = OpenWindows<StandInDocumentEditorView>().value(0);
+        QVERIFY(first);
+        QVERIFY(first->close());
+        // Deletion is deferred: the closed editor still exists here.
+        QVERIFY(first);
+
+        reply(41, -35, SelectDocumentRequest(), SelectDocumentReply({5}));
+
+        QCOMPARE(EditorDocumentIds(), QList<int>({5}));
+        QVERIFY(!OpenWindows<StandInDocumentEditorView>().contains(first.data()));
+    }
+
+    void twoEditorsOfOneDocumentAreBothRaisedAndClosed()
+    {
+        // Only possible from outside the managers.
+        auto *first = new StandInDocumentEditorView(Document(5));
+        auto *second = new StandInDocumentEditorView(Document(5));
+        first->show();
+        second->show();
+
+        ExpectRaises(2);
+        reply(41, -35, SelectDocumentRequest(), SelectDocumentReply({5}));
+        QCOMPARE(EditorDocumentIds(), QList<int>({5, 5}));
+
+        reply(7, 1, DeleteDocumentRequest(5), QByteArray());
+        QCOMPARE(EditorDocumentIds(), QList<int>());
+    }
+};
+
+QTEST_MAIN(TestViewManagers)
+#include "tst_viewmanagers.moc"
