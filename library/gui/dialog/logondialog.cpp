@@ -1,5 +1,6 @@
 #include "logondialog.h"
 
+#include "credentialresetflow.h"
 #include "linguist.h"
 #include "networksettings.h"
 
@@ -218,12 +219,12 @@ void LogonDialog::optionsStateChanged(int state)
 
 void LogonDialog::forgotUserName(const QString &)
 {
-    // The forgotten user name flow comes with the reset exchanges.
+    CredentialResetFlow(this, CredentialResetFlow::UserName).run(getServerName(), getServerPort());
 }
 
 void LogonDialog::forgotPassword(const QString &)
 {
-    // The forgotten password flow comes with the reset exchanges.
+    CredentialResetFlow(this, CredentialResetFlow::Password).run(getServerName(), getServerPort());
 }
 
 void LogonDialog::setLinkLabelInteraction()
