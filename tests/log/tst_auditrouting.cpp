@@ -1,5 +1,5 @@
 #include "auditfixture.h"
-#include "auditlogcapture.h"
+#include "acelogcapture.h"
 #include "messagedispatcher.h"
 #include "recordingcomponent.h"
 #include "servercomponent.h"
@@ -140,7 +140,7 @@ private slots:
     {
         SetAuditMask(LineBit(1));
         m_server.reply(41, -38, SelectDocumentsReply({5, 12, 12, 7}));
-        AuditLogCapture capture;
+        testsupport::AceLogCapture capture;
 
         m_router->receiveRequest(41, -38, qorv::data::SelectDocumentRequest().SerializeAsString());
 
@@ -169,7 +169,7 @@ private slots:
     {
         SetAuditMask(LineBit(5) | DetailsBit(5));
         m_server.injectFault(TestFault::noAnswer());
-        AuditLogCapture capture;
+        testsupport::AceLogCapture capture;
 
         m_router->receiveRequest(7, 1, DeleteDocumentRequest(42, "Plan"));
 
@@ -188,7 +188,7 @@ private slots:
     {
         SetAuditMask(EveryLineWithDetails & ~LineBit(1));
         m_server.reply(41, -38, SelectDocumentsReply({5}));
-        AuditLogCapture capture;
+        testsupport::AceLogCapture capture;
 
         m_router->receiveRequest(41, -38, std::string());
 
@@ -201,7 +201,7 @@ private slots:
     {
         SetAuditMask(EveryLineWithDetails);
         m_server.reply(43, -6, std::string("keys"));
-        AuditLogCapture capture;
+        testsupport::AceLogCapture capture;
 
         m_router->receiveRequest(43, -6, std::string());
 
@@ -242,7 +242,7 @@ private slots:
         SetAuditMask(mask);
         if (payload.isEmpty())
             QTest::ignoreMessage(QtWarningMsg, "Bad message!");
-        AuditLogCapture capture;
+        testsupport::AceLogCapture capture;
 
         m_router->receiveRequest(major, 1, payload.toStdString());
 
@@ -256,7 +256,7 @@ private slots:
     void theDocumentedCopyReachesNoOne()
     {
         SetAuditMask(LineBit(7) | DetailsBit(7));
-        AuditLogCapture capture;
+        testsupport::AceLogCapture capture;
         m_router->receiveRequest(-12, 1, CopyRequest(42, "Plan", 120));
         const std::string line = LineOf(m_log.value(0));
         QCOMPARE(m_log.size(), 1);

@@ -1,5 +1,5 @@
 #include "auditfixture.h"
-#include "auditlogcapture.h"
+#include "acelogcapture.h"
 #include "logeventfactory.h"
 #include "messagedispatcher.h"
 #include "replylogevent.h"
@@ -246,7 +246,7 @@ private slots:
         QFETCH(int, classId);
         QFETCH(QString, name);
         SetAuditMask(LineBit(4));
-        AuditLogCapture capture;
+        testsupport::AceLogCapture capture;
         const std::string line = Line(major, request, reply);
         QCOMPARE(HeaderOf(line), QStringList({"CEF:0", "Halvemoor", "QuillaneClient", "1.0.0",
                                               QString::number(classId), name, "4"}));
@@ -328,7 +328,7 @@ private slots:
         QFETCH(bool, details);
         QFETCH(QString, pairs);
         SetAuditMask(LineBit(4) | (details ? DetailsBit(4) : 0));
-        AuditLogCapture capture;
+        testsupport::AceLogCapture capture;
         const std::string line = Line(major, request, reply, majorErcode);
         QCOMPARE(EventPairs(line), pairs);
         QCOMPARE(capture.lines().size(), std::size_t(1));
@@ -463,7 +463,7 @@ private slots:
         QFETCH(bool, details);
         QFETCH(QString, warning);
         SetAuditMask(LineBit(4) | (details ? DetailsBit(4) : 0));
-        AuditLogCapture capture;
+        testsupport::AceLogCapture capture;
         QTest::ignoreMessage(QtWarningMsg, qPrintable(warning));
         QCOMPARE(Line(major, request, reply, majorErcode), std::string());
         QVERIFY(capture.lines().empty());

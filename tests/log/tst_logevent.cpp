@@ -1,5 +1,5 @@
 #include "auditfixture.h"
-#include "auditlogcapture.h"
+#include "acelogcapture.h"
 #include "logevent.h"
 #include "registry.h"
 
@@ -335,7 +335,7 @@ private slots:
         QFETCH(int, priority);
         SetAuditMask(LineBit(severity));
         ProbeEvent event(severity);
-        AuditLogCapture capture;
+        testsupport::AceLogCapture capture;
         const std::string line = event.logEvent(cef::Outcome::None);
 
         QCOMPARE(line, event.header() + event.extension());
@@ -360,7 +360,7 @@ private slots:
         QFETCH(QString, expected);
         SetAuditMask(LineBit(7));
         ProbeEvent event;
-        AuditLogCapture capture;
+        testsupport::AceLogCapture capture;
         const std::string line = event.logEvent(cef::Outcome(outcome));
         const QMap<QString, QString> pairs = ExtensionOf(line);
         QCOMPARE(pairs.contains("outcome"), !expected.isEmpty());
@@ -373,7 +373,7 @@ private slots:
         SetAuditMask(LineBit(7));
         ProbeEvent event;
         event.addKeyValuePair("outcome", std::string("pending"));
-        AuditLogCapture capture;
+        testsupport::AceLogCapture capture;
         QCOMPARE(ExtensionOf(event.logEvent(cef::Outcome::Success)).value("outcome"), QStringLiteral("pending"));
     }
 
@@ -386,7 +386,7 @@ private slots:
         ProbeEvent event;
         const std::string forged = "Plan\r\nCEF:0|Halvemoor|QuillaneClient|1.0.0|1|forged|10|suser=root";
         event.addKeyValuePair("cs1", forged);
-        AuditLogCapture capture;
+        testsupport::AceLogCapture capture;
         const std::string line = event.logEvent(cef::Outcome::None);
 
         QVERIFY(line.find('\n') == std::string::npos);
@@ -403,7 +403,7 @@ private slots:
         SetAuditMask(LineBit(7));
         ProbeEvent event;
         event.addKeyValuePair("cs1", std::string("%s%n%d"));
-        AuditLogCapture capture;
+        testsupport::AceLogCapture capture;
         const std::string line = event.logEvent(cef::Outcome::None);
         QCOMPARE(capture.lines().front().text, line);
         QCOMPARE(ExtensionOf(line).value("cs1"), QStringLiteral("%s%n%d"));

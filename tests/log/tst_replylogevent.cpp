@@ -1,5 +1,5 @@
 #include "auditfixture.h"
-#include "auditlogcapture.h"
+#include "acelogcapture.h"
 #include "logeventfactory.h"
 #include "messagedispatcher.h"
 #include "replylogevent.h"
@@ -150,7 +150,7 @@ private slots:
         QFETCH(QString, reason);
         QFETCH(QString, msg);
         SetAuditMask(LineBit(4) | (details ? DetailsBit(4) : 0));
-        AuditLogCapture capture;
+        testsupport::AceLogCapture capture;
         const std::string line = LogOnLine(majorErcode, minorErcode);
 
         QCOMPARE(HeaderOf(line), QStringList({"CEF:0", "Halvemoor", "QuillaneClient", "1.0.0", "1",
@@ -183,7 +183,7 @@ private slots:
         QFETCH(int, code);
         QFETCH(QString, text);
         SetAuditMask(LineBit(4) | DetailsBit(4));
-        AuditLogCapture capture;
+        testsupport::AceLogCapture capture;
         const QMap<QString, QString> pairs = ExtensionOf(LogOnLine(code, 1));
         QCOMPARE(pairs.value("msg"), text);
         QCOMPARE(pairs.value("reason"), QString::number(code));
@@ -194,7 +194,7 @@ private slots:
     {
         QCoreApplication::removeTranslator(&m_translator);
         SetAuditMask(LineBit(4) | DetailsBit(4));
-        AuditLogCapture capture;
+        testsupport::AceLogCapture capture;
         const std::string bad = LogOnLine(63, 1);
         const std::string unknown = LogOnLine(5, 1);
         QCoreApplication::installTranslator(&m_translator);
@@ -208,7 +208,7 @@ private slots:
     {
         SetAuditMask(EveryLineWithDetails & ~LineBit(5));
         ProbeReplyEvent event(0, true);
-        AuditLogCapture capture;
+        testsupport::AceLogCapture capture;
         QCOMPARE(event(), std::string());
         QCOMPARE(event.calls(), 0);
         QVERIFY(capture.lines().empty());
@@ -227,7 +227,7 @@ private slots:
         QFETCH(int, majorErcode);
         SetAuditMask(LineBit(5) | DetailsBit(5));
         ProbeReplyEvent event(majorErcode, false);
-        AuditLogCapture capture;
+        testsupport::AceLogCapture capture;
         QCOMPARE(event(), std::string());
         QCOMPARE(event.calls(), 1);
         QVERIFY(capture.lines().empty());
@@ -237,7 +237,7 @@ private slots:
     {
         SetAuditMask(LineBit(5));
         ProbeReplyEvent event(0, true);
-        AuditLogCapture capture;
+        testsupport::AceLogCapture capture;
         const std::string line = event();
         QCOMPARE(event.calls(), 1);
         QCOMPARE(HeaderOf(line).value(4), QStringLiteral("99"));

@@ -1,5 +1,5 @@
 #include "auditfixture.h"
-#include "auditlogcapture.h"
+#include "acelogcapture.h"
 #include "copydocumenttoclipboardlogevent.h"
 #include "logeventfactory.h"
 #include "messagedispatcher.h"
@@ -103,7 +103,7 @@ private slots:
         QCOMPARE(MessageDispatcher::getServerName(), std::string());
         QCOMPARE(MessageDispatcher::getServerPort(), 0);
         SetAuditMask(LineBit(7));
-        AuditLogCapture capture;
+        testsupport::AceLogCapture capture;
         const std::string line = Line(-20, Payload(-20, 42, "Plan", 1));
         QCOMPARE(KeysOf(line), QStringList({"cn1", "cn1Label", "cnt", "shost", "spid", "suser"}));
         QCOMPARE(capture.lines().size(), std::size_t(1));
@@ -118,7 +118,7 @@ private slots:
         CopyDocumentToClipboardLogEvent first(-12, 1, payload, nullptr);
         CopyDocumentToClipboardLogEvent second(-12, 1, payload, nullptr);
         CopyDocumentToClipboardLogEvent third(-12, 1, payload, nullptr);
-        AuditLogCapture capture;
+        testsupport::AceLogCapture capture;
         const std::string line = third();
 
         const std::string expected = "CEF:0|Halvemoor|QuillaneClient|1.0.0|4|copy document to clipboard|7|"
@@ -165,7 +165,7 @@ private slots:
         QFETCH(QString, direction);
         const bool message = IsMessageRequest(major);
         SetAuditMask(LineBit(severity) | DetailsBit(severity));
-        AuditLogCapture capture;
+        testsupport::AceLogCapture capture;
         const std::string line = Line(major, Payload(major, 42, "Plan = A\\B", 120));
 
         QCOMPARE(HeaderOf(line), QStringList({"CEF:0", "Halvemoor", "QuillaneClient", "1.0.0",
@@ -212,7 +212,7 @@ private slots:
         QFETCH(int, major);
         QFETCH(int, severity);
         SetAuditMask(EveryLineWithDetails & ~LineBit(severity));
-        AuditLogCapture capture;
+        testsupport::AceLogCapture capture;
         QCOMPARE(Line(major, std::string("\xFF\xFF", 2)), std::string());
         QVERIFY(capture.lines().empty());
     }
@@ -253,7 +253,7 @@ private slots:
         QFETCH(QByteArray, payload);
         QFETCH(QString, warning);
         SetAuditMask(EveryLineWithDetails);
-        AuditLogCapture capture;
+        testsupport::AceLogCapture capture;
         QTest::ignoreMessage(QtWarningMsg, qPrintable(warning));
         QCOMPARE(Line(major, payload.toStdString()), std::string());
         QVERIFY(capture.lines().empty());

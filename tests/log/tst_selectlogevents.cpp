@@ -1,5 +1,5 @@
 #include "auditfixture.h"
-#include "auditlogcapture.h"
+#include "acelogcapture.h"
 #include "logeventfactory.h"
 #include "messagedispatcher.h"
 #include "replylogevent.h"
@@ -155,7 +155,7 @@ private slots:
         QFETCH(QString, msg);
 
         SetAuditMask(LineBit(1));
-        AuditLogCapture capture;
+        testsupport::AceLogCapture capture;
         const std::string line = Line(major, reply, majorErcode);
         QCOMPARE(HeaderOf(line), QStringList({"CEF:0", "Halvemoor", "QuillaneClient", "1.0.0",
                                               QString::number(classId), name, "1"}));
@@ -179,7 +179,7 @@ private slots:
             texts.append(QString::number(id));
         }
         SetAuditMask(LineBit(1));
-        AuditLogCapture capture;
+        testsupport::AceLogCapture capture;
         QCOMPARE(ExtensionOf(Line(41, Reply(41, ids))).value("cs1"), texts.join(", "));
     }
 
@@ -196,7 +196,7 @@ private slots:
     {
         QFETCH(int, major);
         SetAuditMask(LineBit(1));
-        AuditLogCapture capture;
+        testsupport::AceLogCapture capture;
         QTest::ignoreMessage(QtWarningMsg, "ParseFromString failed!");
         QCOMPARE(Line(major, QByteArray("\xFF\xFF", 2)), std::string());
         QVERIFY(capture.lines().empty());

@@ -1,5 +1,5 @@
 #include "auditfixture.h"
-#include "auditlogcapture.h"
+#include "acelogcapture.h"
 #include "deletedocumentlogevent.h"
 #include "logeventfactory.h"
 #include "messagedispatcher.h"
@@ -219,7 +219,7 @@ private slots:
         QFETCH(QStringList, header);
         const int severity = header.last().toInt();
         SetAuditMask(LineBit(severity));
-        AuditLogCapture capture;
+        testsupport::AceLogCapture capture;
         const std::string line = Line(major, request);
         QCOMPARE(HeaderOf(line), header);
         QCOMPARE(capture.lines().size(), std::size_t(1));
@@ -308,7 +308,7 @@ private slots:
         QFETCH(QString, pairs);
         const int severity = SeverityOf(major);
         SetAuditMask(LineBit(severity) | (details ? DetailsBit(severity) : 0));
-        AuditLogCapture capture;
+        testsupport::AceLogCapture capture;
         const std::string line = Line(major, request, majorErcode);
         QCOMPARE(EventPairs(line), pairs);
         QCOMPARE(capture.lines().size(), std::size_t(1));
@@ -373,7 +373,7 @@ private slots:
         QFETCH(QByteArray, request);
         QFETCH(QString, warning);
         SetAuditMask(EveryLineWithDetails);
-        AuditLogCapture capture;
+        testsupport::AceLogCapture capture;
         QTest::ignoreMessage(QtWarningMsg, qPrintable(warning));
         QCOMPARE(Line(major, request), std::string());
         QTest::ignoreMessage(QtWarningMsg, qPrintable(warning));
@@ -392,7 +392,7 @@ private slots:
         QFETCH(int, major);
         QFETCH(QByteArray, request);
         SetAuditMask(EveryLineWithDetails & ~LineBit(SeverityOf(major)));
-        AuditLogCapture capture;
+        testsupport::AceLogCapture capture;
         QCOMPARE(Line(major, request), std::string());
         QVERIFY(capture.lines().empty());
     }

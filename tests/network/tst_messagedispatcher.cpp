@@ -315,7 +315,7 @@ private slots:
     void incompleteHeaderIsLogged()
     {
         m_server.injectFault(TestFault::closeAfterBytes(79));
-        const AceLogCapture log;
+        const testsupport::AceLogCapture log;
         QVERIFY(!Exchange(41, 1, "select").dispatched);
         QVERIFY2(log.text().find("Message::receiveHeader(): headerCount != m_HeaderLength") != std::string::npos,
                  log.text().c_str());
@@ -419,7 +419,7 @@ private slots:
         QFETCH(bool, accepted);
         MessageDispatcher::setServerPort(5000);
 
-        const AceLogCapture log;
+        const testsupport::AceLogCapture log;
         MessageDispatcher::setServerPort(port);
         QCOMPARE(MessageDispatcher::getServerPort(), accepted ? port : 5000);
         QCOMPARE(log.text().find("network::IsValidPort(port)") != std::string::npos, !accepted);
@@ -428,7 +428,7 @@ private slots:
     void serverNameMustNotBeEmpty()
     {
         MessageDispatcher::setServerName("server.example");
-        const AceLogCapture log;
+        const testsupport::AceLogCapture log;
         MessageDispatcher::setServerName(std::string());
         QCOMPARE(MessageDispatcher::getServerName(), std::string("server.example"));
         QVERIFY(log.text().find("!name.empty()") != std::string::npos);
