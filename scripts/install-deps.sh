@@ -6,12 +6,13 @@ set -eu
 PACKAGES="
 build-essential cmake ninja-build ccache pkg-config
 qt6-base-dev qt6-base-dev-tools qt6-scxml-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
-libqt6svg6 libqt6svg6-dev qt6-qpa-plugins
+libqt6svg6 qt6-svg-dev qt6-qpa-plugins
 libace-dev libssl-dev openssl
 libprotobuf-dev protobuf-compiler
 libhunspell-dev hunspell-en-us
 libboost-dev libboost-date-time-dev
 xvfb xauth x11-utils fonts-dejavu-core
+libbenchmark-dev
 "
 
 missing=""
