@@ -7,20 +7,35 @@
 #include "qorvassert.h"
 #include "registry.h"
 
+#include "fromhex.h"
+#include "readint32.h"
+#include "secrettext.h"
+
 #include "authenticateuserreply3.pb.h"
 #include "user3.pb.h"
 
-#include <boost/algorithm/hex.hpp>
-
 #include <algorithm>
 #include <climits>
-#include <iterator>
+#include <optional>
 
 namespace
 {
 // "\x" and 32 hexadecimal digits.
 constexpr std::size_t hexKeyLen = 34;
 constexpr std::size_t hexKeyPrefixLen = 2;
+
+// The decrypted record holds the user's stored password form: this copy is
+// wiped however the completion ends (the registry keeps its own).
+struct DecryptedUser
+{
+    qorv::data::User user;
+
+    ~DecryptedUser()
+    {
+        if (user.has_user_security_descriptor())
+            SecretText::Wipe(*user.mutable_user_security_descriptor()->mutable_password());
+    }
+};
 }
 
 LogOnCompletion::LogOnCompletion()
@@ -37,31 +52,37 @@ bool LogOnCompletion::complete(const std::string &replyPayload)
         return false;
 
     AuthenticateUserClientPkiHandler handler;
-    qorv::data::User user;
-    if (AUTH_CODE_SUCCESS != handler.decryptReply(reply, user))
+    DecryptedUser decrypted;
+    if (AUTH_CODE_SUCCESS != handler.decryptReply(reply, decrypted.user))
         return false;
 
-    const std::string hexKey = handler.getDecryptedServerEncryptionKey();
-    QORV_ASSERT(hexKeyLen == hexKey.size());
-    if (hexKeyLen != hexKey.size())
+    const SecretText hexKey(handler.getDecryptedServerEncryptionKey());
+    QORV_ASSERT(hexKeyLen == hexKey.get().size());
+    if (hexKeyLen != hexKey.get().size())
         return false;
-    std::string unhexRawKey;
-    boost::algorithm::unhex(hexKey.begin() + hexKeyPrefixLen, hexKey.end(), std::back_inserter(unhexRawKey));
-    QORV_ASSERT(crypto::AES_EKEY_BLOCK_SIZE == unhexRawKey.size());
-    if (crypto::AES_EKEY_BLOCK_SIZE != unhexRawKey.size())
+    std::optional<std::string> decoded =
+        crypto::FromHex(std::string_view(hexKey.get()).substr(hexKeyPrefixLen));
+    if (!decoded)
+        return false;
+    const SecretText unhexRawKey(std::move(*decoded));
+    SecretText::Wipe(*decoded);
+    QORV_ASSERT(crypto::AES_EKEY_BLOCK_SIZE == unhexRawKey.get().size());
+    if (crypto::AES_EKEY_BLOCK_SIZE != unhexRawKey.get().size())
         return false;
 
     // Read before anything is installed: a session id that is no number must
     // not leave a new key behind with the old session.
-    const std::int32_t sessionId = std::stoi(handler.getDecryptedServerSessionId());
+    const std::optional<std::int32_t> sessionId = utils::ReadInt32(handler.getDecryptedServerSessionId());
+    if (!sessionId)
+        return false;
 
     unsigned char *ekey = CryptographerSingleton::instance()->getEkey();
     if (!ekey)
         return false;
-    std::copy(unhexRawKey.begin(), unhexRawKey.end(), ekey);
+    std::copy(unhexRawKey.get().begin(), unhexRawKey.get().end(), ekey);
     m_sessionCreationDate = handler.getDecryptedServerTimestamp();
-    m_sessionId = sessionId;
-    RegistrySingleton::instance()->setUser(user);
+    m_sessionId = *sessionId;
+    RegistrySingleton::instance()->setUser(decrypted.user);
     return true;
 }
 

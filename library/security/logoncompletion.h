@@ -15,9 +15,9 @@ public:
 
     // replyPayload: the serialized log-on reply of an exchange that ended with
     // the error codes (0, 0). True when the session was installed; false
-    // leaves the session key and the registry as they were. A session id or
-    // a key text that is not a number throws, also before anything changed.
-    bool complete(const std::string &replyPayload);
+    // leaves the session key and the registry as they were, also for a key
+    // text that is not hexadecimal or a session id that is not a number.
+    [[nodiscard]] bool complete(const std::string &replyPayload);
 
     std::int32_t getSessionId() const;
     const std::string &getSessionCreationDate() const;

@@ -152,7 +152,7 @@ private slots:
         QVERIFY(testsupport::LoadBuiltInZoneTable(*TimeZoneDatabase::instance()));
         QVERIFY(testsupport::InstallClientTranslation());
         const Cryptographer *cryptographer = CryptographerSingleton::instance();
-        m_storedPasscode = cryptographer->encodePassword(cryptographer->hashPassword(Passcode));
+        m_storedPasscode = cryptographer->encodePassword(cryptographer->hashPassword(Passcode).value());
         QCOMPARE(m_storedPasscode.size(), std::size_t(64));
     }
 

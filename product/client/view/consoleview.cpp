@@ -12,6 +12,7 @@
 #include "registry.h"
 #include "resetpasswordwizard.h"
 #include "restoredocumentwizard.h"
+#include "secrettext.h"
 #include "settings.h"
 #include "spellchecker.h"
 #include "timezonedatabase.h"
@@ -46,6 +47,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
+#include <utility>
 
 namespace
 {
@@ -74,20 +77,34 @@ std::string WithoutWhiteSpace(const QString &text)
     return code;
 }
 
-// The log-on request with both hashes sealed for the server; empty when it
-// cannot be built.
-std::string LogOnRequest(const QString &userName, const QString &userPassword)
+// The log-on request with both hashes sealed for the server; none when it
+// cannot be built. Without a hash (the Cryptographer's lock was not
+// available) there is nothing that could stand in for the user's name or
+// password, so there is no request either.
+std::optional<std::string> LogOnRequest(const QString &userName, const QString &userPassword)
 {
     const Cryptographer *cryptographer = CryptographerSingleton::instance();
+    const SecretText password(userPassword.toUtf8().toStdString());
+    std::optional<std::string> userNameHash = cryptographer->hashUserName(userName.toUtf8().toStdString());
+    std::optional<std::string> passwordHash = cryptographer->hashPassword(password.get());
+    if (!userNameHash || !passwordHash) {
+        qWarning("The user name or password could not be hashed; no log-on request is sent.");
+        return std::nullopt;
+    }
     AuthenticateUserClientPkiHandler handler;
-    handler.setUserNameHash(cryptographer->hashUserName(userName.toUtf8().toStdString()));
-    handler.setUserPasswordHash(cryptographer->hashPassword(userPassword.toUtf8().toStdString()));
+    handler.setUserNameHash(std::move(*userNameHash));
+    handler.setUserPasswordHash(std::move(*passwordHash));
     qorv::data::AuthenticateUserRequest request;
-    if (handler.encryptRequest(request) != 0)
-        return std::string();
+    const std::int32_t authcode = handler.encryptRequest(request);
+    if (authcode != 0) {
+        qWarning("The log-on request could not be encrypted (code %d); it is not sent.", authcode);
+        return std::nullopt;
+    }
     std::string payload;
-    if (!request.SerializeToString(&payload))
-        return std::string();
+    if (!request.SerializeToString(&payload)) {
+        qWarning("The log-on request could not be serialized; it is not sent.");
+        return std::nullopt;
+    }
     return payload;
 }
 
@@ -174,11 +191,14 @@ bool ConsoleView::logOnWithNamePassword(const QString &userName, const QString &
     MessageDispatcher::setServerPort(serverPort);
     TimeZoneDatabase::instance()->setDefaultTimeZone(defaultTimeZone.toUtf8().toStdString());
 
-    const std::string payload = LogOnRequest(userName, userPassword);
-    if (payload.empty())
+    const std::optional<std::string> payload = LogOnRequest(userName, userPassword);
+    if (!payload) {
+        ShowBox(this, QMessageBox::Warning, AbstractConsoleView::tr("AuthenticateUser"),
+                tr("LogOnRequestNotPrepared"));
         return false;
+    }
     // The reply, and everything it leads to, is handled before this returns.
-    emit deliverRequest(common::op::AuthenticateUser, common::tag::Plain, payload);
+    emit deliverRequest(common::op::AuthenticateUser, common::tag::Plain, *payload);
     return true;
 }
 
