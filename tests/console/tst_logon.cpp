@@ -587,8 +587,9 @@ private slots:
         // The console offers no second log-on; a refused one still clears the
         // session it would replace.
         m_fixture.server().setSessionKey(testsupport::TestSessionKey{});
-        console()->logOnWithNamePassword(QStringLiteral("bob"), QStringLiteral("x"), QStringLiteral("127.0.0.1"),
-                                         m_fixture.server().port(), QStringLiteral("Europe/Lisbon"));
+        QVERIFY(console()->logOnWithNamePassword(QStringLiteral("bob"), QStringLiteral("x"),
+                                                 QStringLiteral("127.0.0.1"), m_fixture.server().port(),
+                                                 QStringLiteral("Europe/Lisbon")));
         QVERIFY(!RegistrySingleton::instance()->getUser().has_user_id());
         QVERIFY(CryptographerSingleton::instance()->isClear());
         QCOMPARE(status(), QStringLiteral("User name not found."));

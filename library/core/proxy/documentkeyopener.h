@@ -24,7 +24,7 @@ public:
     // message reader) parents the dialogs and sends the requests. Returns only
     // after the dialogs and the whole request and reply handling; true when
     // the key's select request was sent.
-    bool open(AbstractViewWindow *window) const;
+    [[nodiscard]] bool open(AbstractViewWindow *window) const;
 
 private:
     DocumentKeyReader m_documentKeyReader;

@@ -19,13 +19,13 @@ public:
     // From a document browser: asks for the keys under the key's folder,
     // which that browser lists in its main pane. True when the request was
     // sent.
-    bool open(AbstractViewWindow *documentBrowser) const;
+    [[nodiscard]] bool open(AbstractViewWindow *documentBrowser) const;
     // From the folder keys window: asks for a new document browser on the
     // key. True when the request was sent.
-    bool openInNewBrowser(AbstractViewWindow *folderKeysWindow) const;
+    [[nodiscard]] bool openInNewBrowser(AbstractViewWindow *folderKeysWindow) const;
 
 private:
-    bool validate(AbstractViewWindow *window) const;
+    [[nodiscard]] bool validate(AbstractViewWindow *window) const;
 
     FolderKeyReader m_folderKeyReader;
 };

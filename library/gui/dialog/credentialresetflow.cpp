@@ -188,16 +188,22 @@ std::string CredentialResetFlow::requestUserNameCode(const std::string &address)
     handler.setUserEmailAddress(address);
     qorv::data::VerifyUserNameResetRequest request;
     std::string payload;
-    if (handler.encryptRequest(request) != 0 || !request.SerializeToString(&payload))
+    if (handler.encryptRequest(request) != 0 || !request.SerializeToString(&payload)) {
+        qWarning("The reset verification request could not be built; it is not sent.");
         return std::string();
+    }
 
     useServer();
     MessageDispatcher dispatcher(common::op::VerifyUserNameReset, common::tag::Plain, payload);
-    if (!dispatcher.dispatch())
+    if (!dispatcher.dispatch()) {
+        qWarning("The reset verification exchange failed; no code is asked for.");
         return std::string();
+    }
     qorv::data::VerifyUserNameResetReply reply;
-    if (!reply.ParseFromString(dispatcher.getReply()) || handler.decryptReply(reply) != 0)
+    if (!reply.ParseFromString(dispatcher.getReply()) || handler.decryptReply(reply) != 0) {
+        qWarning("The reset verification reply holds no readable code; no code is asked for.");
         return std::string();
+    }
     return handler.getDecryptedUserNameResetAuthcode();
 }
 
@@ -207,16 +213,22 @@ std::string CredentialResetFlow::requestPasswordCode(const std::string &address)
     handler.setUserEmailAddress(address);
     qorv::data::VerifyPasswordResetRequest request;
     std::string payload;
-    if (handler.encryptRequest(request) != 0 || !request.SerializeToString(&payload))
+    if (handler.encryptRequest(request) != 0 || !request.SerializeToString(&payload)) {
+        qWarning("The reset verification request could not be built; it is not sent.");
         return std::string();
+    }
 
     useServer();
     MessageDispatcher dispatcher(common::op::VerifyPasswordReset, common::tag::Plain, payload);
-    if (!dispatcher.dispatch())
+    if (!dispatcher.dispatch()) {
+        qWarning("The reset verification exchange failed; no code is asked for.");
         return std::string();
+    }
     qorv::data::VerifyPasswordResetReply reply;
-    if (!reply.ParseFromString(dispatcher.getReply()) || handler.decryptReply(reply) != 0)
+    if (!reply.ParseFromString(dispatcher.getReply()) || handler.decryptReply(reply) != 0) {
+        qWarning("The reset verification reply holds no readable code; no code is asked for.");
         return std::string();
+    }
     return handler.getDecryptedPasswordResetAuthcode();
 }
 

@@ -40,7 +40,7 @@ private:
     std::string requestCode(const std::string &address) const;
     std::string requestUserNameCode(const std::string &address) const;
     std::string requestPasswordCode(const std::string &address) const;
-    bool confirmCode(const std::string &code) const;
+    [[nodiscard]] bool confirmCode(const std::string &code) const;
     // The new value as typed, or empty when the user cancelled.
     std::string askNewValue() const;
     Outcome reset(const std::string &address, const std::string &code, const std::string &value) const;

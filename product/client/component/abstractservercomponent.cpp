@@ -31,5 +31,9 @@ void AbstractServerComponent::defaultRequestHandler(int majorOpcode, int minorOp
         waitCursor.restore();
         emit deliverReply(majorOpcode, minorOpcode, request, common::er::NoReply, common::er::NoReplyMinor,
                           std::string());
+        return;
     }
+    // The header came, the rest did not: there is no reply to hand on.
+    qWarning("The reply to request (%d, %d) arrived incomplete (error codes %d, %d); it is dropped.", majorOpcode,
+             minorOpcode, dispatcher.getMajorErcode(), dispatcher.getMinorErcode());
 }

@@ -41,7 +41,7 @@ public:
     explicit ApplicationComponent(QObject *parent = nullptr);
     ~ApplicationComponent() override;
 
-    bool connectClockComponent();
+    [[nodiscard]] bool connectClockComponent();
 
 private:
     ClockComponent *const m_clockComponent;

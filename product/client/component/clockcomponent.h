@@ -21,7 +21,7 @@ protected slots:
     void handleTimeout();
 
 protected:
-    virtual bool connectSignals();
+    [[nodiscard]] virtual bool connectSignals();
 
 private:
     QTimer *const m_timer;

@@ -189,7 +189,11 @@ bool ConsoleView::logOnWithNamePassword(const QString &userName, const QString &
     CryptographerSingleton::instance()->clear();
     MessageDispatcher::setServerName(serverName.toUtf8().toStdString());
     MessageDispatcher::setServerPort(serverPort);
-    TimeZoneDatabase::instance()->setDefaultTimeZone(defaultTimeZone.toUtf8().toStdString());
+    // The region is kept even when the table lacks it: new keys and messages
+    // start with it, and their hours are then read as UTC.
+    const std::string region = defaultTimeZone.toUtf8().toStdString();
+    if (!TimeZoneDatabase::instance()->setDefaultTimeZone(region))
+        qWarning("The default time-zone region \"%s\" is not in the zone table.", region.c_str());
 
     const std::optional<std::string> payload = LogOnRequest(userName, userPassword);
     if (!payload) {
@@ -506,11 +510,15 @@ bool ConsoleView::askMultiFactorAuthenticationCode()
     request.set_user_id(LoggedOnUserId());
     request.set_multi_factor_authentication_authcode(WithoutWhiteSpace(typed));
     std::string payload;
-    if (!request.SerializeToString(&payload))
+    if (!request.SerializeToString(&payload)) {
+        qWarning("The multi-factor code request could not be serialized; the code counts as wrong.");
         return false;
+    }
     MessageDispatcher dispatcher(common::op::VerifyMultiFactorAuthenticationAuthcode, common::tag::Plain, payload);
-    if (!dispatcher.dispatch())
+    if (!dispatcher.dispatch()) {
+        qWarning("The multi-factor code could not be checked with the server; it counts as wrong.");
         return false;
+    }
     qorv::data::VerifyMultiFactorAuthenticationAuthcodeReply reply;
     return reply.ParseFromString(dispatcher.getReply()) && reply.multi_factor_authentication_authcode_verified();
 }
@@ -538,14 +546,20 @@ void ConsoleView::loadDictionary()
     qorv::data::SelectDictionaryRequest request;
     request.set_dictionary_user_id(LoggedOnUserId());
     std::string payload;
-    if (!request.SerializeToString(&payload))
+    if (!request.SerializeToString(&payload)) {
+        qWarning("The dictionary request could not be serialized; the added words are not loaded.");
         return;
+    }
     MessageDispatcher dispatcher(common::op::SelectDictionary, common::tag::Plain, payload);
-    if (!dispatcher.dispatch())
+    if (!dispatcher.dispatch()) {
+        qWarning("The added words could not be loaded from the server.");
         return;
+    }
     qorv::data::SelectDictionaryReply reply;
-    if (!reply.ParseFromString(dispatcher.getReply()))
+    if (!reply.ParseFromString(dispatcher.getReply())) {
+        qWarning("The dictionary reply could not be parsed; the added words are not loaded.");
         return;
+    }
     for (const qorv::data::Dictionary &entry : reply.dictionary())
         hunspell->add(entry.dictionary_word());
 }
@@ -558,11 +572,14 @@ void ConsoleView::saveDictionary()
         qorv::data::Dictionary *dictionary = request.mutable_dictionary();
         *dictionary = entry;
         dictionary->set_dictionary_user_id(userId);
-        std::string payload;
-        if (!request.SerializeToString(&payload))
-            continue;
         // One word's failure does not keep the others from being saved.
+        std::string payload;
+        if (!request.SerializeToString(&payload)) {
+            qWarning("An added word could not be serialized; it is not saved.");
+            continue;
+        }
         MessageDispatcher dispatcher(common::op::InsertDictionary, common::tag::Plain, payload);
-        dispatcher.dispatch();
+        if (!dispatcher.dispatch() || !dispatcher.noEr())
+            qWarning("An added word could not be saved on the server.");
     }
 }

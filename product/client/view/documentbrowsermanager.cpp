@@ -3,6 +3,7 @@
 #include "applicationcomponent.h"
 #include "common/majorcode.h"
 #include "common/minortag.h"
+#include "showonbus.h"
 #include "standindocumentbrowserview.h"
 
 #include "openfolderkeyrequest3.pb.h"
@@ -26,9 +27,7 @@ void DocumentBrowserManager::receiveRequest(common::Opcode majorOpcode, common::
 
 void DocumentBrowserManager::openDocumentBrowser() const
 {
-    auto *browser = new StandInDocumentBrowserView(nullptr);
-    m_applicationComponent->connectAbstractViewWindow(browser);
-    browser->show();
+    ShowOnBus(*m_applicationComponent, new StandInDocumentBrowserView(nullptr));
 }
 
 void DocumentBrowserManager::openFolderKeys(const std::string &request) const
@@ -38,8 +37,8 @@ void DocumentBrowserManager::openFolderKeys(const std::string &request) const
         return;
     for (const qorv::data::FolderKey &folderKey : openFolderKeyRequest.folder_key()) {
         auto *browser = new StandInDocumentBrowserView(nullptr);
-        m_applicationComponent->connectAbstractViewWindow(browser);
-        browser->show();
+        if (!ShowOnBus(*m_applicationComponent, browser))
+            continue;
         emit browser->addFolderKeyShortcutItem(folderKey);
         browser->openFolderKey(folderKey);
     }

@@ -4,6 +4,7 @@
 #include "common/eventcode.h"
 #include "common/majorcode.h"
 #include "common/minortag.h"
+#include "showonbus.h"
 #include "standindocumenteditorview.h"
 #include "viewwindowlookup.h"
 
@@ -28,9 +29,7 @@ void OpenDocument(ApplicationComponent *component, const qorv::data::Document &d
 {
     if (DocumentEditorViewExists(document.document_id(), DocumentAction::Raise))
         return;
-    auto *editor = new StandInDocumentEditorView(document, nullptr);
-    component->connectAbstractViewWindow(editor);
-    editor->show();
+    ShowOnBus(*component, new StandInDocumentEditorView(document, nullptr));
 }
 }
 

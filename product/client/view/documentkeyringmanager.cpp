@@ -4,6 +4,7 @@
 #include "common/majorcode.h"
 #include "common/minortag.h"
 #include "dbid.h"
+#include "showonbus.h"
 #include "standindocumentkeyringview.h"
 #include "viewwindowlookup.h"
 
@@ -56,8 +57,7 @@ void DocumentKeyringManager::openDocumentKeyring(const std::string &request, con
         documentId, QString::fromStdString(selectDocumentKeyRequest.document_key_document_name()), nullptr);
     for (const qorv::data::DocumentKey &documentKey : selectDocumentKeyReply.document_key())
         emit keyring->addDocumentKey(documentKey);
-    m_applicationComponent->connectAbstractViewWindow(keyring);
-    keyring->show();
+    ShowOnBus(*m_applicationComponent, keyring);
 }
 
 void DocumentKeyringManager::closeDocumentKeyring(const std::string &request)

@@ -2,6 +2,7 @@
 
 #include "applicationcomponent.h"
 #include "common/majorcode.h"
+#include "showonbus.h"
 #include "standindocumentkeysview.h"
 
 DocumentKeysManager::DocumentKeysManager(ApplicationComponent *applicationComponent)
@@ -14,7 +15,5 @@ void DocumentKeysManager::receiveRequest(common::Opcode majorOpcode, common::Opc
 {
     if (majorOpcode != common::op::OpenDocumentKeys)
         return;
-    auto *view = new StandInDocumentKeysView(nullptr);
-    m_applicationComponent->connectAbstractViewWindow(view);
-    view->show();
+    ShowOnBus(*m_applicationComponent, new StandInDocumentKeysView(nullptr));
 }

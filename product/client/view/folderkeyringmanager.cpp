@@ -4,6 +4,7 @@
 #include "common/majorcode.h"
 #include "common/minortag.h"
 #include "dbid.h"
+#include "showonbus.h"
 #include "standinfolderkeyringview.h"
 #include "userreader.h"
 #include "viewwindowlookup.h"
@@ -83,8 +84,7 @@ void FolderKeyringManager::openFolderKeyring(const std::string &request, const s
         folderId, QString::fromStdString(selectFolderKeyRequest.folder_key_folder_name()), nullptr);
     for (const qorv::data::FolderKey *folderKey : SortedByUserName(selectFolderKeyReply))
         emit keyring->addFolderKey(*folderKey);
-    m_applicationComponent->connectAbstractViewWindow(keyring);
-    keyring->show();
+    ShowOnBus(*m_applicationComponent, keyring);
 }
 
 void FolderKeyringManager::closeFolderKeyring(const std::string &request, const std::string &reply)

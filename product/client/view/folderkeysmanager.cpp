@@ -2,6 +2,7 @@
 
 #include "applicationcomponent.h"
 #include "common/majorcode.h"
+#include "showonbus.h"
 #include "standinfolderkeysview.h"
 
 FolderKeysManager::FolderKeysManager(ApplicationComponent *applicationComponent)
@@ -14,7 +15,5 @@ void FolderKeysManager::receiveRequest(common::Opcode majorOpcode, common::Opcod
 {
     if (majorOpcode != common::op::OpenFolderKeys)
         return;
-    auto *view = new StandInFolderKeysView(nullptr);
-    m_applicationComponent->connectAbstractViewWindow(view);
-    view->show();
+    ShowOnBus(*m_applicationComponent, new StandInFolderKeysView(nullptr));
 }

@@ -2,6 +2,7 @@
 
 #include "applicationcomponent.h"
 #include "common/majorcode.h"
+#include "showonbus.h"
 #include "standinmessagebrowserview.h"
 
 #include "openmessagerequest3.pb.h"
@@ -26,9 +27,7 @@ void MessageBrowserManager::receiveRequest(common::Opcode majorOpcode, common::O
 
 void MessageBrowserManager::openMessageBrowser() const
 {
-    auto *browser = new StandInMessageBrowserView(nullptr);
-    m_applicationComponent->connectAbstractViewWindow(browser);
-    browser->show();
+    ShowOnBus(*m_applicationComponent, new StandInMessageBrowserView(nullptr));
 }
 
 void MessageBrowserManager::handleOpenMessage(const std::string &request)

@@ -2,6 +2,7 @@
 
 #include "applicationcomponent.h"
 #include "common/majorcode.h"
+#include "showonbus.h"
 #include "standinusergroupbrowserview.h"
 
 UserGroupBrowserManager::UserGroupBrowserManager(ApplicationComponent *applicationComponent)
@@ -14,7 +15,5 @@ void UserGroupBrowserManager::receiveRequest(common::Opcode majorOpcode, common:
 {
     if (majorOpcode != common::op::OpenUserGroupBrowser)
         return;
-    auto *view = new StandInUserGroupBrowserView(nullptr);
-    m_applicationComponent->connectAbstractViewWindow(view);
-    view->show();
+    ShowOnBus(*m_applicationComponent, new StandInUserGroupBrowserView(nullptr));
 }
