@@ -105,8 +105,8 @@ bool ValidAuthcode(const std::string &authcode)
 }
 
 Cryptographer::Cryptographer()
-    : m_lockFailureForTesting(false)
-    , m_ekey(new unsigned char[crypto::AES_EKEY_BLOCK_SIZE]())
+    : m_ekey(new unsigned char[crypto::AES_EKEY_BLOCK_SIZE]())
+    , m_lockFailureForTesting(false)
 {
 }
 
@@ -162,16 +162,17 @@ bool Cryptographer::decodePassword(const std::string &pass, const std::string &s
     return crypto::DecodePassword(pass, stored);
 }
 
-void Cryptographer::clear()
+bool Cryptographer::clear()
 {
     const Lock lock(m_mutex, m_lockFailureForTesting);
     if (!lock.taken())
-        return;
+        return false;
     WipeKey(m_ekey.get());
     WipeCodes(m_passwordResetAuthcodes);
     WipeCodes(m_userNameResetAuthcodes);
     QORV_ASSERT(0 == m_passwordResetAuthcodes.size());
     QORV_ASSERT(0 == m_userNameResetAuthcodes.size());
+    return true;
 }
 
 bool Cryptographer::isClear() const

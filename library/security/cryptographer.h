@@ -40,8 +40,9 @@ public:
     [[nodiscard]] std::string encodePassword(const std::string &pass) const;
     [[nodiscard]] bool decodePassword(const std::string &pass, const std::string &stored) const;
 
-    // Zeroes the key and empties the password-reset and user-name-reset codes.
-    void clear();
+    // Zeroes the key and empties the password-reset and user-name-reset codes;
+    // false, with nothing changed, when the lock cannot be taken.
+    [[nodiscard]] bool clear();
     [[nodiscard]] bool isClear() const;
 
     // None when the lock cannot be taken.
@@ -77,12 +78,12 @@ private:
     using AuthcodeTable = std::unordered_map<std::string, std::string>;
 
     mutable ACE_Thread_Mutex m_mutex;
-    std::atomic<bool> m_lockFailureForTesting;
     std::unique_ptr<unsigned char[]> m_ekey;
     AuthcodeTable m_passwordResetAuthcodes;
     AuthcodeTable m_userNameResetAuthcodes;
     AuthcodeTable m_userEmailAddressResetAuthcodes;
     std::unordered_map<std::int32_t, std::string> m_multiFactorAuthenticationAuthcodes;
+    std::atomic<bool> m_lockFailureForTesting;
 };
 
 using CryptographerSingleton = ACE_Singleton<Cryptographer, ACE_Thread_Mutex>;

@@ -4,11 +4,10 @@
 #include "authenticateuserclientpkihandler.h"
 #include "crypto.h"
 #include "cryptographer.h"
-#include "qorvassert.h"
-#include "registry.h"
-
 #include "fromhex.h"
+#include "qorvassert.h"
 #include "readint32.h"
+#include "registry.h"
 #include "secrettext.h"
 
 #include "authenticateuserreply3.pb.h"
@@ -17,6 +16,8 @@
 #include <algorithm>
 #include <climits>
 #include <optional>
+#include <string_view>
+#include <utility>
 
 namespace
 {

@@ -561,7 +561,7 @@ private slots:
         QCOMPARE(CryptographerSingleton::instance()->getEkey()[0], static_cast<unsigned char>(0x5a));
         QVERIFY(m_fixture.majors().isEmpty());
         QCOMPARE(console()->getMode(), LoggedOff);
-        CryptographerSingleton::instance()->clear();
+        QVERIFY(CryptographerSingleton::instance()->clear());
     }
 
     void userWithoutANameIsShownByTheServerOnly()

@@ -8,6 +8,7 @@
 #include "keyrules.h"
 #include "registry.h"
 #include "scopedclock.h"
+#include "scopedcryptographerlockfailure.h"
 #include "timezonedatabase.h"
 
 #include "dialoganswerer.h"
@@ -390,6 +391,31 @@ private slots:
         QCOMPARE(icon, QMessageBox::Warning);
         QCOMPARE(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         QCOMPARE(boxParent, m_window.get());
+        QVERIFY(m_sent.isEmpty());
+    }
+
+    // A passcode that cannot be hashed (the Cryptographer's lock was not
+    // available) matches nothing: even the right one leaves the key shut.
+    void passcodeWithoutTheLockKeepsTheKeyShut_data()
+    {
+        QTest::addColumn<Opening>("opening");
+        QTest::addColumn<qorv::data::SecurityDescriptor>("rules");
+        addOpenings("right passcode", KeyRules().passcode(m_storedPasscode).descriptor());
+    }
+
+    void passcodeWithoutTheLockKeepsTheKeyShut()
+    {
+        QFETCH(Opening, opening);
+        QFETCH(qorv::data::SecurityDescriptor, rules);
+
+        testsupport::DialogAnswerer answerer;
+        answerer.expect([](QWidget *dialog) { testsupport::TypeOnKeypad(dialog, QStringLiteral("2468E")); });
+        answerer.expect(QMessageBox::Ok);
+        QTest::ignoreMessage(QtWarningMsg, "The passcode could not be hashed; the key is not opened.");
+        const testsupport::ScopedCryptographerLockFailure lockFailure;
+        QVERIFY(!open(opening, rules));
+        QCOMPARE(answerer.pending(), 0);
+        QCOMPARE(answerer.lastText(), QStringLiteral("Incorrect password!"));
         QVERIFY(m_sent.isEmpty());
     }
 

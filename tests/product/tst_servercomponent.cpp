@@ -189,7 +189,7 @@ private slots:
         m_log.clear();
         m_server.clearRequests();
         m_server.setSessionKey(testsupport::TestSessionKey{});
-        CryptographerSingleton::instance()->clear();
+        QVERIFY(CryptographerSingleton::instance()->clear());
         RegistrySingleton::instance()->clear();
         MessageDispatcher::setServerPort(m_server.port());
         m_component = std::make_unique<ServerComponent>();
@@ -205,7 +205,7 @@ private slots:
     {
         m_component.reset();
         m_window.reset();
-        CryptographerSingleton::instance()->clear();
+        QVERIFY(CryptographerSingleton::instance()->clear());
         RegistrySingleton::instance()->clear();
     }
 

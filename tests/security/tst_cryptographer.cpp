@@ -66,7 +66,7 @@ private slots:
         QVERIFY(cryptographer.setMultiFactorAuthenticationAuthcode(7, "kmn234"));
         QVERIFY(!cryptographer.isClear());
 
-        cryptographer.clear();
+        QVERIFY(cryptographer.clear());
 
         QVERIFY(cryptographer.isClear());
         QCOMPARE(cryptographer.getEkey(), key);
@@ -199,7 +199,7 @@ private slots:
         cryptographer.setLockFailureForTesting(true);
         QVERIFY(!cryptographer.getEkey());
         QVERIFY(!cryptographer.isClear());
-        cryptographer.clear();
+        QVERIFY(!cryptographer.clear());
         QVERIFY(!cryptographer.setPasswordResetAuthcode("bob", "new"));
         QVERIFY(!cryptographer.delUserNameResetAuthcode("alice"));
         QVERIFY(!cryptographer.setMultiFactorAuthenticationAuthcode(8, "new"));

@@ -146,7 +146,7 @@ private slots:
 
     void init()
     {
-        CryptographerSingleton::instance()->clear();
+        QVERIFY(CryptographerSingleton::instance()->clear());
         RegistrySingleton::instance()->clear();
     }
 

@@ -113,6 +113,12 @@ void ShowBox(QWidget *parent, QMessageBox::Icon icon, const QString &title, cons
     QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
     box.exec();
 }
+
+void ShowLogOnNotPrepared(QWidget *parent)
+{
+    ShowBox(parent, QMessageBox::Warning, AbstractConsoleView::tr("AuthenticateUser"),
+            ConsoleView::tr("LogOnRequestNotPrepared"));
+}
 }
 
 ConsoleView::ConsoleView(QWidget *parent)
@@ -186,7 +192,12 @@ bool ConsoleView::logOnWithNamePassword(const QString &userName, const QString &
     }
 
     RegistrySingleton::instance()->clear();
-    CryptographerSingleton::instance()->clear();
+    if (!CryptographerSingleton::instance()->clear()) {
+        // The previous session's key would seal the log-on request.
+        qWarning("The previous session key could not be wiped; no log-on request is sent.");
+        ShowLogOnNotPrepared(this);
+        return false;
+    }
     MessageDispatcher::setServerName(serverName.toUtf8().toStdString());
     MessageDispatcher::setServerPort(serverPort);
     // The region is kept even when the table lacks it: new keys and messages
@@ -197,8 +208,7 @@ bool ConsoleView::logOnWithNamePassword(const QString &userName, const QString &
 
     const std::optional<std::string> payload = LogOnRequest(userName, userPassword);
     if (!payload) {
-        ShowBox(this, QMessageBox::Warning, AbstractConsoleView::tr("AuthenticateUser"),
-                tr("LogOnRequestNotPrepared"));
+        ShowLogOnNotPrepared(this);
         return false;
     }
     // The reply, and everything it leads to, is handled before this returns.
@@ -368,7 +378,8 @@ bool ConsoleView::logOff()
         emit deliverRequest(common::op::TerminateUserSession, common::tag::Plain, std::string());
         SpellChecker::instance()->reset();
         RegistrySingleton::instance()->clear();
-        CryptographerSingleton::instance()->clear();
+        if (!CryptographerSingleton::instance()->clear())
+            qWarning("The session key could not be wiped at log-off; it is wiped when the program ends.");
     }
     QCoreApplication::quit();
     return true;
