@@ -160,7 +160,7 @@ void CredentialResetFlow::run(const QString &dialogServerName, int serverPort)
     // new value: the reset fails here, and the user is told so.
     const std::optional<SecretText> value = ProtectNewValue(m_kind, typed.get());
     if (!value) {
-        qWarning("The new value could not be hashed; no reset request is sent.");
+        qWarning("The new value could not be hashed or given its stored form; no reset request is sent.");
         report(Outcome::Failed);
         return;
     }
