@@ -1,15 +1,15 @@
 #include "consolemanager.h"
 
-#include "applicationcomponent.h"
 #include "common/eventcode.h"
 #include "consoleview.h"
+#include "iviewwindowbus.h"
 
 #include <QApplication>
 #include <QPointer>
 
-ConsoleManager::ConsoleManager(ApplicationComponent *applicationComponent)
-    : AbstractViewManager(applicationComponent)
-    , m_applicationComponent(applicationComponent)
+ConsoleManager::ConsoleManager(const IViewWindowBus &viewWindowBus, QObject *parent)
+    : AbstractViewManager(parent)
+    , m_viewWindowBus(viewWindowBus)
 {
     connect(qApp, &QCoreApplication::aboutToQuit, this, &ConsoleManager::destroyConsoles);
 }
@@ -24,7 +24,7 @@ void ConsoleManager::receiveEvent(common::Evcode majorEvcode, common::Evcode min
     if (majorEvcode != common::ev::Started || minorEvcode != 1)
         return;
     auto *console = new ConsoleView(QApplication::activeWindow());
-    m_applicationComponent->connectAbstractViewWindow(console);
+    m_viewWindowBus.connectAbstractViewWindow(console);
     console->show();
 }
 

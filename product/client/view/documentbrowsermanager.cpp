@@ -1,15 +1,15 @@
 #include "documentbrowsermanager.h"
 
-#include "applicationcomponent.h"
 #include "common/majorcode.h"
 #include "common/minortag.h"
+#include "iviewwindowbus.h"
 #include "standindocumentbrowserview.h"
 
 #include "openfolderkeyrequest3.pb.h"
 
-DocumentBrowserManager::DocumentBrowserManager(ApplicationComponent *applicationComponent)
-    : AbstractViewManager(applicationComponent)
-    , m_applicationComponent(applicationComponent)
+DocumentBrowserManager::DocumentBrowserManager(const IViewWindowBus &viewWindowBus, QObject *parent)
+    : AbstractViewManager(parent)
+    , m_viewWindowBus(viewWindowBus)
 {
 }
 
@@ -27,7 +27,7 @@ void DocumentBrowserManager::receiveRequest(common::Opcode majorOpcode, common::
 void DocumentBrowserManager::openDocumentBrowser() const
 {
     auto *browser = new StandInDocumentBrowserView(nullptr);
-    m_applicationComponent->connectAbstractViewWindow(browser);
+    m_viewWindowBus.connectAbstractViewWindow(browser);
     browser->show();
 }
 
@@ -38,7 +38,7 @@ void DocumentBrowserManager::openFolderKeys(const std::string &request) const
         return;
     for (const qorv::data::FolderKey &folderKey : openFolderKeyRequest.folder_key()) {
         auto *browser = new StandInDocumentBrowserView(nullptr);
-        m_applicationComponent->connectAbstractViewWindow(browser);
+        m_viewWindowBus.connectAbstractViewWindow(browser);
         browser->show();
         emit browser->addFolderKeyShortcutItem(folderKey);
         browser->openFolderKey(folderKey);

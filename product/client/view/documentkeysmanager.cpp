@@ -1,12 +1,12 @@
 #include "documentkeysmanager.h"
 
-#include "applicationcomponent.h"
 #include "common/majorcode.h"
+#include "iviewwindowbus.h"
 #include "standindocumentkeysview.h"
 
-DocumentKeysManager::DocumentKeysManager(ApplicationComponent *applicationComponent)
-    : AbstractViewManager(applicationComponent)
-    , m_applicationComponent(applicationComponent)
+DocumentKeysManager::DocumentKeysManager(const IViewWindowBus &viewWindowBus, QObject *parent)
+    : AbstractViewManager(parent)
+    , m_viewWindowBus(viewWindowBus)
 {
 }
 
@@ -15,6 +15,6 @@ void DocumentKeysManager::receiveRequest(common::Opcode majorOpcode, common::Opc
     if (majorOpcode != common::op::OpenDocumentKeys)
         return;
     auto *view = new StandInDocumentKeysView(nullptr);
-    m_applicationComponent->connectAbstractViewWindow(view);
+    m_viewWindowBus.connectAbstractViewWindow(view);
     view->show();
 }

@@ -1,12 +1,12 @@
 #include "folderkeysmanager.h"
 
-#include "applicationcomponent.h"
 #include "common/majorcode.h"
+#include "iviewwindowbus.h"
 #include "standinfolderkeysview.h"
 
-FolderKeysManager::FolderKeysManager(ApplicationComponent *applicationComponent)
-    : AbstractViewManager(applicationComponent)
-    , m_applicationComponent(applicationComponent)
+FolderKeysManager::FolderKeysManager(const IViewWindowBus &viewWindowBus, QObject *parent)
+    : AbstractViewManager(parent)
+    , m_viewWindowBus(viewWindowBus)
 {
 }
 
@@ -15,6 +15,6 @@ void FolderKeysManager::receiveRequest(common::Opcode majorOpcode, common::Opcod
     if (majorOpcode != common::op::OpenFolderKeys)
         return;
     auto *view = new StandInFolderKeysView(nullptr);
-    m_applicationComponent->connectAbstractViewWindow(view);
+    m_viewWindowBus.connectAbstractViewWindow(view);
     view->show();
 }

@@ -1,7 +1,7 @@
 #include "messagebrowsermanager.h"
 
-#include "applicationcomponent.h"
 #include "common/majorcode.h"
+#include "iviewwindowbus.h"
 #include "standinmessagebrowserview.h"
 
 #include "openmessagerequest3.pb.h"
@@ -10,9 +10,9 @@
 #include <QList>
 #include <QPointer>
 
-MessageBrowserManager::MessageBrowserManager(ApplicationComponent *applicationComponent)
-    : AbstractViewManager(applicationComponent)
-    , m_applicationComponent(applicationComponent)
+MessageBrowserManager::MessageBrowserManager(const IViewWindowBus &viewWindowBus, QObject *parent)
+    : AbstractViewManager(parent)
+    , m_viewWindowBus(viewWindowBus)
 {
 }
 
@@ -27,7 +27,7 @@ void MessageBrowserManager::receiveRequest(common::Opcode majorOpcode, common::O
 void MessageBrowserManager::openMessageBrowser() const
 {
     auto *browser = new StandInMessageBrowserView(nullptr);
-    m_applicationComponent->connectAbstractViewWindow(browser);
+    m_viewWindowBus.connectAbstractViewWindow(browser);
     browser->show();
 }
 

@@ -1,12 +1,12 @@
 #include "usergroupbrowsermanager.h"
 
-#include "applicationcomponent.h"
 #include "common/majorcode.h"
+#include "iviewwindowbus.h"
 #include "standinusergroupbrowserview.h"
 
-UserGroupBrowserManager::UserGroupBrowserManager(ApplicationComponent *applicationComponent)
-    : AbstractViewManager(applicationComponent)
-    , m_applicationComponent(applicationComponent)
+UserGroupBrowserManager::UserGroupBrowserManager(const IViewWindowBus &viewWindowBus, QObject *parent)
+    : AbstractViewManager(parent)
+    , m_viewWindowBus(viewWindowBus)
 {
 }
 
@@ -15,6 +15,6 @@ void UserGroupBrowserManager::receiveRequest(common::Opcode majorOpcode, common:
     if (majorOpcode != common::op::OpenUserGroupBrowser)
         return;
     auto *view = new StandInUserGroupBrowserView(nullptr);
-    m_applicationComponent->connectAbstractViewWindow(view);
+    m_viewWindowBus.connectAbstractViewWindow(view);
     view->show();
 }
