@@ -2,7 +2,7 @@
 
 #include "applicationcomponent.h"
 #include "common/majorcode.h"
-#include "standinusergroupbrowserview.h"
+#include "usergroupbrowserview.h"
 
 UserGroupBrowserManager::UserGroupBrowserManager(ApplicationComponent *applicationComponent)
     : AbstractViewManager(applicationComponent)
@@ -14,7 +14,7 @@ void UserGroupBrowserManager::receiveRequest(common::Opcode majorOpcode, common:
 {
     if (majorOpcode != common::op::OpenUserGroupBrowser)
         return;
-    auto *view = new StandInUserGroupBrowserView(nullptr);
+    auto *view = new UserGroupBrowserView(nullptr);
     m_applicationComponent->connectAbstractViewWindow(view);
     view->show();
 }
