@@ -392,8 +392,8 @@ private slots:
         QTest::addColumn<int>("major");
         QTest::addColumn<int>("minor");
         QTest::addColumn<QString>("windowClass");
-        QTest::newRow("user groups") << -31 << 1 << "StandInUserGroupBrowserView";
-        QTest::newRow("user groups, any minor") << -31 << -7 << "StandInUserGroupBrowserView";
+        QTest::newRow("user groups") << -31 << 1 << "UserGroupBrowserView";
+        QTest::newRow("user groups, any minor") << -31 << -7 << "UserGroupBrowserView";
         QTest::newRow("document browser") << -26 << 1 << "StandInDocumentBrowserView";
         QTest::newRow("document keys") << -27 << 1 << "StandInDocumentKeysView";
         QTest::newRow("document keys, any minor") << -27 << 4 << "StandInDocumentKeysView";

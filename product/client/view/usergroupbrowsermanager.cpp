@@ -2,7 +2,7 @@
 
 #include "common/majorcode.h"
 #include "iviewwindowbus.h"
-#include "standinusergroupbrowserview.h"
+#include "usergroupbrowserview.h"
 
 UserGroupBrowserManager::UserGroupBrowserManager(const IViewWindowBus &viewWindowBus, QObject *parent)
     : AbstractViewManager(parent)
@@ -14,7 +14,7 @@ void UserGroupBrowserManager::receiveRequest(common::Opcode majorOpcode, common:
 {
     if (majorOpcode != common::op::OpenUserGroupBrowser)
         return;
-    auto *view = new StandInUserGroupBrowserView(nullptr);
+    auto *view = new UserGroupBrowserView(nullptr);
     m_viewWindowBus.connectAbstractViewWindow(view);
     view->show();
 }
