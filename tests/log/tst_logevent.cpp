@@ -1,5 +1,7 @@
-#include "auditfixture.h"
 #include "acelogcapture.h"
+#include "auditline.h"
+#include "auditmask.h"
+#include "audittestcase.h"
 #include "logevent.h"
 #include "registry.h"
 
@@ -11,7 +13,7 @@
 #include <climits>
 #include <stdexcept>
 
-using namespace logtest;
+using namespace testsupport;
 
 namespace
 {
@@ -62,17 +64,11 @@ private:
 };
 }
 
-class TestLogEvent : public QObject
+class TestLogEvent : public AuditTestCase
 {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
-        ClearUser();
-    }
-
     void escaping_data()
     {
         QTest::addColumn<QByteArray>("value");
