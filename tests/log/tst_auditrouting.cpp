@@ -174,6 +174,29 @@ private slots:
                                 "outcome=failure reason=-1"));
     }
 
+    // A name may hold a NUL byte; the system log takes the line as a C string,
+    // so the byte must not reach it, or the outcome, the reason and the user
+    // would be cut off.
+    void aNulInANameKeepsTheLineWhole()
+    {
+        const std::string user = LiveUser();
+        SetAuditMask(LineBit(5) | DetailsBit(5));
+        m_server.reply(7, 1, std::string(), 90, 0);
+        testsupport::AceLogCapture capture;
+
+        m_router->receiveRequest(7, 1, DeleteDocumentRequest(42, std::string("Pl\0an", 5)));
+
+        QCOMPARE(m_log.size(), 3);
+        const std::string line = LineOf(m_log[0]);
+        QCOMPARE(capture.lines().size(), std::size_t(1));
+        QCOMPARE(capture.lines().front().text, line);
+        const std::string userPart = " suser=" + user;
+        QVERIFY(line.size() > userPart.size());
+        QCOMPARE(line.substr(line.size() - userPart.size()), userPart);
+        QCOMPARE(EventPairs(line), QStringLiteral("cn1=42 cn1Label=documentId cs1=Pl\\0an cs1Label=documentName "
+                                                  "msg=service no data found error outcome=failure reason=90"));
+    }
+
     // An unselected event is still emitted, with an empty line, and nothing
     // reaches the system log.
     void anUnselectedReplyGivesAnEmptyEvent()
