@@ -18,7 +18,8 @@ namespace testsupport
 // each test function: no user logged on, and any Qt warning that the test
 // does not expect fails it.
 //
-// A test class that needs more overrides the slot and calls this one first.
+// A test class that needs more declares the slot again and calls this one
+// first.
 class AuditTestCase : public QObject
 {
     Q_OBJECT
