@@ -23,9 +23,15 @@ bool MessageDispatcher::dispatch()
     message.setMajorOpcode(m_majorOpcode);
     message.setMinorOpcode(m_minorOpcode);
     message.setSessionId(m_sessionId);
+    sealRequest(message);
+    return dispatchMessage(message);
+}
+
+bool MessageDispatcher::sealRequest(Message &message)
+{
     message.setBody(m_request);
     message.encrypt(CryptographerSingleton::instance()->getEkey());
-    return dispatchMessage(message);
+    return true;
 }
 
 bool MessageDispatcher::dispatchMessage(Message &message)
@@ -35,7 +41,11 @@ bool MessageDispatcher::dispatchMessage(Message &message)
         m_minorErcode = message.getMinorErcode();
         return false;
     }
+    return openReply(message);
+}
 
+bool MessageDispatcher::openReply(Message &message)
+{
     if (message.decrypt(CryptographerSingleton::instance()->getEkey()) <= 0)
         return false;
 

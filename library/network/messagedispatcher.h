@@ -32,6 +32,11 @@ public:
     bool dispatch();
     bool dispatchMessage(Message &message);
 
+    // The two ends of dispatch() around the network: the request sealed into
+    // the frame's code segment, and the received frame opened into the reply.
+    bool sealRequest(Message &message);
+    bool openReply(Message &message);
+
     common::Ercode getMajorErcode() const { return m_majorErcode; }
     common::Ercode getMinorErcode() const { return m_minorErcode; }
     bool noEr() const { return m_majorErcode == 0 && m_minorErcode == 0; }

@@ -1,5 +1,6 @@
 #include "abstractapplication.h"
 #include "applicationcomponent.h"
+#include "firstpaintprobe.h"
 #include "signalrelay.h"
 #include "spellchecker.h"
 #include "timezonedatabase.h"
@@ -118,6 +119,7 @@ int main(int argc, char **argv)
 
     auto *application = new AbstractApplication(argc, argv);
     new SignalRelay(application);
+    FirstPaintProbe::installIfRequested(application);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     OpenAceLog();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":icons/32x32/shield_key.png")));
