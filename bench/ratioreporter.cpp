@@ -36,7 +36,8 @@ void RatioReporter::ReportRuns(const std::vector<Run> &runs)
         // Aggregates (mean, median...) repeat the pair; the plain runs suffice.
         if (run.run_type != Run::RT_Iteration || run.error_occurred)
             continue;
-        const std::string name = run.benchmark_name();
+        // The registered name, without the options the library appends.
+        const std::string name = run.run_name.function_name;
         if (EndsWith(name, ProjectSuffix))
             m_pairs[name.substr(0, name.size() - ProjectSuffix.size())].project = Nanoseconds(run);
         else if (EndsWith(name, BareSuffix))
