@@ -1,12 +1,12 @@
 #include "message.h"
 
 #include "crypto.h"
+#include "noncesource.h"
 #include "opensslruntimeerror.h"
 #include "qorvassert.h"
 
 #include <ace/CDR_Stream.h>
 #include <ace/Log_Msg.h>
-#include <openssl/rand.h>
 
 #include <array>
 #include <climits>
@@ -57,7 +57,7 @@ int Message::sealIntoCode(const std::string &payload, const unsigned char *key)
 
     // A nonce must never repeat under one key, so an IV that cannot be drawn
     // stops the exchange instead of going out unfilled.
-    if (RAND_bytes(getIvec(), static_cast<int>(m_IvecSize)) != 1)
+    if (!NonceSource::fill(getIvec(), m_IvecSize))
         throw OpenSSLRuntimeError("RAND_bytes");
 
     // Sealed in place: the copy is the only pass over the payload besides the

@@ -303,6 +303,18 @@ private slots:
         QVERIFY(first.getCode() != second.getCode());
     }
 
+    void ivsNeverRepeat()
+    {
+        // Enough frames to draw from the random source several times over.
+        QSet<QByteArray> ivs;
+        for (int i = 0; i < 1000; ++i) {
+            Message message(4000, "127.0.0.1");
+            QCOMPARE(message.encrypt(SessionKey.data(), "x"), 1);
+            ivs.insert(Ivec(message));
+        }
+        QCOMPARE(ivs.size(), 1000);
+    }
+
     void hmacIsCertifiedOnlyWhenEqualAndNotEmpty()
     {
         Message message(4000, "127.0.0.1");

@@ -7,6 +7,7 @@
 #include "message.h"
 #include "messagechannel.h"
 #include "messagedispatcher.h"
+#include "noncesource.h"
 #include "scopedclock.h"
 #include "selectdocumentreply3.pb.h"
 #include "selectdocumentrequest3.pb.h"
@@ -457,6 +458,7 @@ private slots:
         {
             // Without a fresh nonce the frame must not go out.
             const DryRandomSource dry;
+            NonceSource::discard();
             outcome = Exchange(41, 1, FolderRequest(7));
         }
         QVERIFY(!outcome.dispatched);
@@ -469,6 +471,7 @@ private slots:
         // An empty payload needs no sealing and still goes out.
         {
             const DryRandomSource dry;
+            NonceSource::discard();
             QVERIFY(Exchange(4, 1, std::string()).dispatched);
         }
         QVERIFY(Exchange(41, 1, FolderRequest(7)).dispatched);

@@ -1,5 +1,6 @@
 #include "abstractapplication.h"
 #include "applicationcomponent.h"
+#include "retainframememory.h"
 #include "firstpaintprobe.h"
 #include "signalrelay.h"
 #include "spellchecker.h"
@@ -107,6 +108,7 @@ int main(int argc, char **argv)
 {
     // A write on a connection the server has closed must fail, not kill us.
     std::signal(SIGPIPE, SIG_IGN);
+    network::RetainFrameMemory();
     const bool relayOpen = SignalRelay::open();
     if (!relayOpen || !InstallHandler(SIGINT, signal_handler)) {
         qCritical("Cannot register signal handler for SIGINT!");

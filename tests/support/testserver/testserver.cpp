@@ -270,12 +270,16 @@ void TestServer::State::serve(int fd)
     }
     if (complete)
         request.authentic = request.code.empty() || ServerCipher::open(key, request.ivec, request.code, request.atag, request.payload);
-    {
+    // Recorded before any answer leaves, so a client that has its reply finds
+    // its request among requests().
+    const auto record = [this](TestRequest &&done) {
         const std::lock_guard<std::mutex> lock(mutex);
-        requests.push_back(request);
-    }
-    if (!request.authentic)
+        requests.push_back(std::move(done));
+    };
+    if (!request.authentic) {
+        record(std::move(request));
         return;
+    }
 
     const TestReply reply = answer(request);
     std::vector<TestFault> faults;
@@ -285,11 +289,14 @@ void TestServer::State::serve(int fd)
         key = sessionKey;
     }
     for (const TestFault &fault : faults) {
-        if (fault.kind == TestFault::Kind::NoAnswer)
+        if (fault.kind == TestFault::Kind::NoAnswer) {
+            record(std::move(request));
             return;
+        }
     }
 
     std::string frame = buildReply(request, reply, faults, key);
+    record(std::move(request));
     const TestFault *stall = nullptr;
     for (const TestFault &fault : faults) {
         if (fault.kind == TestFault::Kind::StallAfterBytes)
