@@ -11,16 +11,23 @@
 #include "user3.pb.h"
 
 #include <boost/algorithm/hex.hpp>
+#include <openssl/crypto.h>
 
 #include <algorithm>
 #include <climits>
 #include <iterator>
+#include <memory>
 
 namespace
 {
 // "\x" and 32 hexadecimal digits.
 constexpr std::size_t hexKeyLen = 34;
 constexpr std::size_t hexKeyPrefixLen = 2;
+
+struct RawKeyWiper
+{
+    void operator()(std::string *key) const { OPENSSL_cleanse(&(*key)[0], key->size()); }
+};
 }
 
 LogOnCompletion::LogOnCompletion()
@@ -46,6 +53,10 @@ bool LogOnCompletion::complete(const std::string &replyPayload)
     if (hexKeyLen != hexKey.size())
         return false;
     std::string unhexRawKey;
+    // The decoded copy of the session key is wiped whichever way this ends.
+    const std::unique_ptr<std::string, RawKeyWiper> wipeRawKey(&unhexRawKey);
+    // Room made at once, so that growing leaves no partial copy behind.
+    unhexRawKey.reserve(crypto::AES_EKEY_BLOCK_SIZE);
     boost::algorithm::unhex(hexKey.begin() + hexKeyPrefixLen, hexKey.end(), std::back_inserter(unhexRawKey));
     QORV_ASSERT(crypto::AES_EKEY_BLOCK_SIZE == unhexRawKey.size());
     if (crypto::AES_EKEY_BLOCK_SIZE != unhexRawKey.size())

@@ -1,5 +1,6 @@
 #include "clock.h"
 #include "cryptographer.h"
+#include "messagechannel.h"
 #include "messagedispatcher.h"
 #include "recordingcomponent.h"
 #include "registry.h"
@@ -296,9 +297,31 @@ private slots:
     {
         m_server.reply(41, 1, "answer");
         m_server.injectFault(TestFault::closeAfterBytes(80));
+        QTest::ignoreMessage(QtWarningMsg, "Reply to request (41, 1) dropped: incomplete after its header (0, 0)");
         send(41, 1, "question");
         QCOMPARE(m_server.requests().size(), size_t(1));
         QVERIFY(m_log.isEmpty());
+        QVERIFY(!QGuiApplication::overrideCursor());
+    }
+
+    void stalledServerGivesNoReplyCodes_data()
+    {
+        QTest::addColumn<int>("major");
+        QTest::newRow("default handler") << 41;
+        QTest::newRow("log-on") << 3;
+    }
+
+    void stalledServerGivesNoReplyCodes()
+    {
+        QFETCH(int, major);
+        m_server.injectFault(TestFault::stallAfterBytes(0));
+        MessageChannel::setInactivityTimeout(std::chrono::milliseconds(300));
+
+        send(major, 1, "question");
+        MessageChannel::setInactivityTimeout(MessageChannel::m_DefaultInactivityTimeout);
+
+        QCOMPARE(m_log, QStringList({QStringLiteral("window: reply %1 1 -1 1").arg(major)}));
+        QCOMPARE(m_window->lastReply(), std::string());
         QVERIFY(!QGuiApplication::overrideCursor());
     }
 

@@ -543,6 +543,7 @@ void ConsoleView::saveDictionary()
             continue;
         // One word's failure does not keep the others from being saved.
         MessageDispatcher dispatcher(common::op::InsertDictionary, common::tag::Plain, payload);
-        dispatcher.dispatch();
+        if (!dispatcher.dispatch())
+            qWarning("Added word not saved: no reply (%d, %d)", dispatcher.getMajorErcode(), dispatcher.getMinorErcode());
     }
 }
