@@ -134,6 +134,10 @@ int Message::receive()
     if (receiveHeader() < 0)
         return -1;
     if (!withinFrameLimit()) {
+        // Nothing of such a reply is read, so it counts as a reply that never
+        // arrived: the failure pair, whatever codes its header claimed.
+        setMajorErcode(1);
+        setMinorErcode(1);
         ACE_ERROR((LM_WARNING,
                    ACE_TEXT("(%P|%t) Message::receive(): reply refused, its segments exceed the frame limit\n")));
         return -1;

@@ -325,6 +325,28 @@ private slots:
         QVERIFY(!QGuiApplication::overrideCursor());
     }
 
+    void oversizedReplyGivesNoReplyCodes_data()
+    {
+        QTest::addColumn<int>("major");
+        QTest::newRow("default handler") << 41;
+        QTest::newRow("log-on") << 3;
+    }
+
+    void oversizedReplyGivesNoReplyCodes()
+    {
+        // A header that announces more than any reply may hold is refused
+        // before a byte of the rest is read, and the window hears of it.
+        QFETCH(int, major);
+        m_server.reply(major, 1, "answer");
+        m_server.injectFault(TestFault::segmentLength(TestFault::Segment::Code, 1u << 30));
+
+        send(major, 1, "question");
+
+        QCOMPARE(m_log, QStringList({QStringLiteral("window: reply %1 1 -1 1").arg(major)}));
+        QCOMPARE(m_window->lastReply(), std::string());
+        QVERIFY(!QGuiApplication::overrideCursor());
+    }
+
     void messageUpdateIsStampedInUtc()
     {
         testsupport::ScopedClock clock(testsupport::UtcInstant(2024, 3, 5, 14, 7, 9) + std::chrono::microseconds(250000));
