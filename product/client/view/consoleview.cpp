@@ -1,6 +1,7 @@
 #include "consoleview.h"
 
 #include "authenticateuserclientpkihandler.h"
+#include "common/errorcode.h"
 #include "common/majorcode.h"
 #include "common/minortag.h"
 #include "cryptographer.h"
@@ -353,10 +354,15 @@ bool ConsoleView::logOff()
 void ConsoleView::authenticateUserReplyHandler(int majorOpcode, int minorOpcode, const std::string &request,
                                                int majorErcode, int minorErcode, const std::string &reply)
 {
-    // A reply that carries error codes is no log-on, whatever its payload
-    // says: its box is shown and nothing else happens. Only then are the
-    // server's flags read.
-    if (majorErcode != 0 || minorErcode != 0) {
+    // A reply that arrived but could not be used is named as such: the user
+    // is not sent to look for a network fault. A major error code refuses the
+    // log-on, whatever the payload says: its box is shown and nothing else
+    // happens. A minor code beside a major 0 refuses nothing.
+    if (majorErcode == common::er::NoReply && minorErcode == common::er::UnusableReplyMinor) {
+        setWindowCaption(QObject::tr("CannotParseReply."), QString(), QString());
+        return;
+    }
+    if (majorErcode != common::er::Success) {
         AbstractConsoleView::authenticateUserReplyHandler(majorOpcode, minorOpcode, request, majorErcode,
                                                           minorErcode, reply);
         return;
