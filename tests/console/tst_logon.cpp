@@ -28,6 +28,8 @@
 #include <QPushButton>
 #include <QPointer>
 #include <QStatusBar>
+#include <QToolBar>
+#include <QWizard>
 #include <QtTest>
 
 #include <hunspell.hxx>
@@ -683,6 +685,35 @@ private slots:
         QVERIFY(m_fixture.majors().isEmpty());
         QCOMPARE(console()->getMode(), LoggedOff);
         CryptographerSingleton::instance()->clear();
+    }
+
+    void restoreDocumentIsNotOfferedWhileItCannotBeDone()
+    {
+        DialogAnswerer answerer;
+        logOnAsAnn(answerer);
+        QVERIFY(answerer.waitForAll());
+        QCOMPARE(console()->getMode(), LoggedOn);
+        m_fixture.server().clearRequests();
+
+        // Whatever window might open is finished, as the user would.
+        answerer.expect([](QWidget *dialog) {
+            if (auto *wizard = qobject_cast<QWizard *>(dialog); wizard && wizard->button(QWizard::FinishButton))
+                wizard->button(QWizard::FinishButton)->click();
+            else
+                qobject_cast<QDialog *>(dialog)->reject();
+        });
+        QAction *restore = consoletest::FindAction(console(), QStringLiteral("Restore Document..."));
+        QVERIFY(restore);
+        QVERIFY(!restore->isEnabled());
+        auto *toolBar = console()->findChild<QToolBar *>();
+        QWidget *button = toolBar ? toolBar->widgetForAction(restore) : nullptr;
+        QVERIFY(button);
+        QVERIFY(!button->isEnabled());
+        QTest::mouseClick(button, Qt::LeftButton);
+        restore->trigger();
+
+        QCOMPARE(answerer.pending(), 1); // nothing opened
+        QVERIFY(m_fixture.server().requests().empty());
     }
 
     void userWithoutANameIsShownByTheServerOnly()

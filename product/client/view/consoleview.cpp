@@ -249,6 +249,10 @@ void ConsoleView::restoreDocument()
     RestoreDocumentWizard wizard(this);
     if (wizard.exec() != QDialog::Accepted)
         return;
+    // Finished without a chosen revision, there is nothing to restore; an
+    // insert of an empty document must never reach the server.
+    if (!wizard.getDocument().has_document_id())
+        return;
 
     // A restored document is a new document of the logged-on user in the
     // chosen folder; the server gives it its id.
@@ -399,7 +403,8 @@ void ConsoleView::initializeMode()
                             m_documentKeysAction, m_folderKeysAction, m_pictureDirectoriesAction,
                             m_restoreDocumentAction, m_resetPasswordAction, m_optionsAction}) {
         registerProp(m_loggedOffMode, Mode::Enter, action, "enabled", false);
-        registerProp(m_loggedOnMode, Mode::Enter, action, "enabled", true);
+        registerProp(m_loggedOnMode, Mode::Enter, action, "enabled",
+                     action != m_restoreDocumentAction || RestoreDocumentWizard::IsAvailable);
     }
     setMode(m_loggedOffMode);
 }
