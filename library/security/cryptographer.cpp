@@ -168,6 +168,8 @@ bool Cryptographer::clear()
     if (!lock.taken())
         return false;
     WipeKey(m_ekey.get());
+    // The frame cipher keeps the expanded key of its last use; it goes too.
+    crypto::AesGcmForgetKeys();
     WipeCodes(m_passwordResetAuthcodes);
     WipeCodes(m_userNameResetAuthcodes);
     QORV_ASSERT(0 == m_passwordResetAuthcodes.size());

@@ -52,6 +52,8 @@ bool LogOnCompletion::complete(const std::string &replyPayload)
     if (!reply.user_name_found() || !reply.user_password_decoded() || !reply.user_session_inserted())
         return false;
 
+    // Everything is read and checked before anything is installed, so a reply
+    // that fails half-way leaves the previous session exactly as it was.
     AuthenticateUserClientPkiHandler handler;
     DecryptedUser decrypted;
     if (AUTH_CODE_SUCCESS != handler.decryptReply(reply, decrypted.user))
@@ -71,8 +73,6 @@ bool LogOnCompletion::complete(const std::string &replyPayload)
     if (crypto::AES_EKEY_BLOCK_SIZE != unhexRawKey.get().size())
         return false;
 
-    // Read before anything is installed: a session id that is no number must
-    // not leave a new key behind with the old session.
     const std::optional<std::int32_t> sessionId = utils::ReadInt32(handler.getDecryptedServerSessionId());
     if (!sessionId)
         return false;

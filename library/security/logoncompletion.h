@@ -13,10 +13,12 @@ class LogOnCompletion
 public:
     LogOnCompletion();
 
-    // replyPayload: the serialized log-on reply of an exchange that ended with
-    // the error codes (0, 0). True when the session was installed; false
-    // leaves the session key and the registry as they were, also for a key
-    // text that is not hexadecimal or a session id that is not a number.
+    // replyPayload: the serialized log-on reply of an exchange whose major
+    // error code is 0. True when the session was installed. False when the
+    // reply cannot be used: it does not parse, it is no acceptance, a field
+    // does not decrypt, the key text is not "\x" and 32 hexadecimal digits,
+    // or the session id or a number field of the user is no number. False
+    // leaves the session key and the registry as they were.
     [[nodiscard]] bool complete(const std::string &replyPayload);
 
     std::int32_t getSessionId() const;

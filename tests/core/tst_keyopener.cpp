@@ -1,9 +1,11 @@
 #include "abstractviewwindow.h"
+#include "askpasscode.h"
 #include "builtinzonetable.h"
 #include "clienttranslation.h"
 #include "cryptographer.h"
 #include "documentkeyopener.h"
 #include "folderkeyopener.h"
+#include "keyopenerwindow.h"
 #include "keypad.h"
 #include "keyrules.h"
 #include "registry.h"
@@ -82,20 +84,22 @@ private:
         QTest::addRow("folder key in new browser, %s", name) << Opening::FolderKeyInNewBrowser << rules;
     }
 
+    // The window and the prompt as the client's windows hand them over.
     bool open(Opening opening, const qorv::data::SecurityDescriptor &rules) const
     {
+        const KeyOpenerWindow window(m_window.get());
         switch (opening) {
         case Opening::DocumentKey: {
             const qorv::data::DocumentKey key = testsupport::DocumentKeyWith(rules);
-            return DocumentKeyOpener(key).open(m_window.get());
+            return DocumentKeyOpener(key).open(window, AskPasscode);
         }
         case Opening::FolderKeyInBrowser: {
             const qorv::data::FolderKey key = testsupport::FolderKeyWith(rules);
-            return FolderKeyOpener(key).open(m_window.get());
+            return FolderKeyOpener(key).open(window, AskPasscode);
         }
         case Opening::FolderKeyInNewBrowser: {
             const qorv::data::FolderKey key = testsupport::FolderKeyWith(rules);
-            return FolderKeyOpener(key).openInNewBrowser(m_window.get());
+            return FolderKeyOpener(key).openInNewBrowser(window, AskPasscode);
         }
         }
         return false;
@@ -221,7 +225,7 @@ private slots:
         qorv::data::DocumentKey key = testsupport::DocumentKeyWith(KeyRules().descriptor());
         if (present)
             key.set_document_key_properties(properties);
-        QVERIFY(DocumentKeyOpener(key).open(m_window.get()));
+        QVERIFY(DocumentKeyOpener(key).open(KeyOpenerWindow(m_window.get()), AskPasscode));
 
         QCOMPARE(m_sent.size(), updated ? 2 : 1);
         QVERIFY(isOpeningRequest(Opening::DocumentKey, m_sent.at(0), KeyRules().descriptor(), UserId));
@@ -243,8 +247,9 @@ private slots:
     {
         qorv::data::FolderKey key = testsupport::FolderKeyWith(KeyRules().descriptor());
         key.set_folder_key_properties(0x1);
-        QVERIFY(FolderKeyOpener(key).open(m_window.get()));
-        QVERIFY(FolderKeyOpener(key).openInNewBrowser(m_window.get()));
+        const KeyOpenerWindow window(m_window.get());
+        QVERIFY(FolderKeyOpener(key).open(window, AskPasscode));
+        QVERIFY(FolderKeyOpener(key).openInNewBrowser(window, AskPasscode));
         QCOMPARE(m_sent.size(), 2);
         QCOMPARE(m_sent.at(0).major, 43);
         QCOMPARE(m_sent.at(1).major, -26);
@@ -417,6 +422,68 @@ private slots:
         QCOMPARE(answerer.pending(), 0);
         QCOMPARE(answerer.lastText(), QStringLiteral("Incorrect password!"));
         QVERIFY(m_sent.isEmpty());
+    }
+
+    // The passcode comes from whatever prompt the window hands over; a prompt
+    // that gives nothing, or none at all, counts as a wrong passcode.
+    void passcodeComesFromThePrompt_data()
+    {
+        QTest::addColumn<Opening>("opening");
+        QTest::addColumn<int>("answer"); // 0 the passcode, 1 a wrong one, 2 nothing, 3 no prompt
+        QTest::addColumn<bool>("opened");
+        const struct
+        {
+            const char *name;
+            int answer;
+            bool opened;
+        } rows[] = {
+            {"right passcode", 0, true},
+            {"wrong passcode", 1, false},
+            {"no answer", 2, false},
+            {"no prompt", 3, false},
+        };
+        for (const auto &row : rows) {
+            QTest::addRow("document key, %s", row.name) << Opening::DocumentKey << row.answer << row.opened;
+            QTest::addRow("folder key in new browser, %s", row.name)
+                << Opening::FolderKeyInNewBrowser << row.answer << row.opened;
+        }
+    }
+
+    void passcodeComesFromThePrompt()
+    {
+        QFETCH(Opening, opening);
+        QFETCH(int, answer);
+        QFETCH(bool, opened);
+
+        QList<QWidget *> asked;
+        PasscodePrompt prompt;
+        if (answer != 3) {
+            prompt = [&asked, answer](QWidget *window) -> std::optional<QString> {
+                asked.append(window);
+                if (answer == 2)
+                    return std::nullopt;
+                return QString::fromLatin1(answer == 0 ? Passcode : "1357");
+            };
+        }
+        testsupport::DialogAnswerer answerer;
+        answerer.expect(QMessageBox::Ok);
+
+        const KeyOpenerWindow window(m_window.get());
+        const qorv::data::SecurityDescriptor rules = KeyRules().passcode(m_storedPasscode).descriptor();
+        const bool result = opening == Opening::DocumentKey
+                                ? DocumentKeyOpener(testsupport::DocumentKeyWith(rules)).open(window, prompt)
+                                : FolderKeyOpener(testsupport::FolderKeyWith(rules)).openInNewBrowser(window, prompt);
+
+        QCOMPARE(result, opened);
+        QCOMPARE(asked, answer == 3 ? QList<QWidget *>() : QList<QWidget *>({m_window.get()}));
+        QCOMPARE(m_sent.size(), opened ? 1 : 0);
+        if (opened) {
+            QCOMPARE(answerer.pending(), 1);
+            return;
+        }
+        QCOMPARE(answerer.seen().size(), 1);
+        QCOMPARE(answerer.seen().at(0).title, QStringLiteral("Passcode Dialog"));
+        QCOMPARE(answerer.seen().at(0).text, QStringLiteral("Incorrect password!"));
     }
 
     void withoutUserRecord_data()

@@ -1,10 +1,10 @@
 #include "documentkeyopener.h"
 
-#include "abstractviewwindow.h"
 #include "common/majorcode.h"
 #include "common/minortag.h"
 #include "documentkeyvalidator.h"
 #include "documentkeywriter.h"
+#include "ikeyopenerwindow.h"
 #include "keyopenerchecks.h"
 #include "qorvassert.h"
 #include "registry.h"
@@ -24,12 +24,12 @@ bool ValidateDocumentKeyConditions(const DocumentKeyReader &reader, QWidget *win
     return AcceptKeyConditions(validator.getFlags(), window);
 }
 
-bool ValidateDocumentKeyPassword(const DocumentKeyReader &reader, QWidget *window)
+bool ValidateDocumentKeyPassword(const DocumentKeyReader &reader, QWidget *window, const PasscodePrompt &askPasscode)
 {
-    return AcceptKeyPasscode(reader.password(), window);
+    return AcceptKeyPasscode(reader.password(), window, askPasscode);
 }
 
-bool OpenDocumentKey(const DocumentKeyReader &reader, AbstractViewWindow *window)
+bool OpenDocumentKey(const DocumentKeyReader &reader, const IKeyOpenerWindow &window)
 {
     qorv::data::SelectDocumentKeyRequest request;
     request.set_document_key_document_id(reader.documentId());
@@ -37,12 +37,12 @@ bool OpenDocumentKey(const DocumentKeyReader &reader, AbstractViewWindow *window
     std::string payload;
     if (!request.SerializeToString(&payload))
         return false;
-    emit window->deliverRequest(common::op::SelectDocumentKey, common::tag::OpenDocumentEditor, payload);
+    window.deliverRequest(common::op::SelectDocumentKey, common::tag::OpenDocumentEditor, payload);
     return true;
 }
 
 // The emphasis marks a key that the user has not opened yet.
-void DisablePropertyEmphasizeName(const DocumentKeyReader &reader, AbstractViewWindow *window)
+void DisablePropertyEmphasizeName(const DocumentKeyReader &reader, const IKeyOpenerWindow &window)
 {
     if (!reader.property(DocumentKeyProxy::EmphasizeName))
         return;
@@ -52,7 +52,7 @@ void DisablePropertyEmphasizeName(const DocumentKeyReader &reader, AbstractViewW
     DocumentKeyWriter(*documentKey, DocumentKeyProxy::NoDefaults).setProperty(DocumentKeyProxy::EmphasizeName, false);
     std::string payload;
     if (request.SerializeToString(&payload))
-        emit window->deliverRequest(common::op::UpdateDocumentKey, common::tag::ClearEmphasizeName, payload);
+        window.deliverRequest(common::op::UpdateDocumentKey, common::tag::ClearEmphasizeName, payload);
 }
 }
 
@@ -64,13 +64,14 @@ DocumentKeyOpener::DocumentKeyOpener(const qorv::data::DocumentKey &documentKey)
 
 DocumentKeyOpener::~DocumentKeyOpener() = default;
 
-bool DocumentKeyOpener::open(AbstractViewWindow *window) const
+bool DocumentKeyOpener::open(const IKeyOpenerWindow &window, const PasscodePrompt &askPasscode) const
 {
-    QORV_ASSERT(window);
-    if (!window)
+    QWidget *const parent = window.widget();
+    QORV_ASSERT(parent);
+    if (!parent)
         return false;
-    if (!ValidateDocumentKeyConditions(m_documentKeyReader, window)
-        || !ValidateDocumentKeyPassword(m_documentKeyReader, window))
+    if (!ValidateDocumentKeyConditions(m_documentKeyReader, parent)
+        || !ValidateDocumentKeyPassword(m_documentKeyReader, parent, askPasscode))
         return false;
     if (!OpenDocumentKey(m_documentKeyReader, window))
         return false;

@@ -2,10 +2,11 @@
 #define DOCUMENTKEYOPENER_H
 
 #include "documentkeyreader.h"
+#include "passcodeprompt.h"
 
 #include <QWidget>
 
-class AbstractViewWindow;
+class IKeyOpenerWindow;
 
 // Opens a document through a key that another user gave: checks the key's
 // conditions now and its passcode, tells the user why it refuses, and
@@ -21,10 +22,11 @@ public:
     ~DocumentKeyOpener() override;
 
     // The window (the document browser, the document keys window or the
-    // message reader) parents the dialogs and sends the requests. Returns only
-    // after the dialogs and the whole request and reply handling; true when
-    // the key's select request was sent.
-    [[nodiscard]] bool open(AbstractViewWindow *window) const;
+    // message reader) parents the dialogs and sends the requests; the prompt
+    // asks for the key's passcode if it has one. Returns only after the
+    // dialogs and the whole request and reply handling; true when the key's
+    // select request was sent.
+    [[nodiscard]] bool open(const IKeyOpenerWindow &window, const PasscodePrompt &askPasscode) const;
 
 private:
     DocumentKeyReader m_documentKeyReader;

@@ -1,9 +1,9 @@
 #include "folderkeyopener.h"
 
-#include "abstractviewwindow.h"
 #include "common/majorcode.h"
 #include "common/minortag.h"
 #include "folderkeyvalidator.h"
+#include "ikeyopenerwindow.h"
 #include "keyopenerchecks.h"
 #include "qorvassert.h"
 #include "registry.h"
@@ -23,9 +23,9 @@ bool ValidateFolderKeyConditions(const FolderKeyReader &reader, QWidget *window)
     return AcceptKeyConditions(validator.getFlags(), window);
 }
 
-bool ValidateFolderKeyPassword(const FolderKeyReader &reader, QWidget *window)
+bool ValidateFolderKeyPassword(const FolderKeyReader &reader, QWidget *window, const PasscodePrompt &askPasscode)
 {
-    return AcceptKeyPasscode(reader.password(), window);
+    return AcceptKeyPasscode(reader.password(), window, askPasscode);
 }
 }
 
@@ -34,9 +34,9 @@ FolderKeyOpener::FolderKeyOpener(const qorv::data::FolderKey &folderKey)
 {
 }
 
-bool FolderKeyOpener::open(AbstractViewWindow *documentBrowser) const
+bool FolderKeyOpener::open(const IKeyOpenerWindow &documentBrowser, const PasscodePrompt &askPasscode) const
 {
-    if (!validate(documentBrowser))
+    if (!validate(documentBrowser.widget(), askPasscode))
         return false;
     qorv::data::SelectFolderKeyRequest request;
     request.set_folder_key_user_id(RegistrySingleton::instance()->getUser().user_id());
@@ -44,26 +44,27 @@ bool FolderKeyOpener::open(AbstractViewWindow *documentBrowser) const
     std::string payload;
     if (!request.SerializeToString(&payload))
         return false;
-    emit documentBrowser->deliverRequest(common::op::SelectFolderKey, common::tag::ListFolderKeys, payload);
+    documentBrowser.deliverRequest(common::op::SelectFolderKey, common::tag::ListFolderKeys, payload);
     return true;
 }
 
-bool FolderKeyOpener::openInNewBrowser(AbstractViewWindow *folderKeysWindow) const
+bool FolderKeyOpener::openInNewBrowser(const IKeyOpenerWindow &folderKeysWindow,
+                                       const PasscodePrompt &askPasscode) const
 {
-    if (!validate(folderKeysWindow))
+    if (!validate(folderKeysWindow.widget(), askPasscode))
         return false;
     qorv::data::OpenFolderKeyRequest request;
     *request.add_folder_key() = m_folderKeyReader;
     std::string payload;
     if (!request.SerializeToString(&payload))
         return false;
-    emit folderKeysWindow->deliverRequest(common::op::OpenDocumentBrowser, common::tag::OpenFolderKey, payload);
+    folderKeysWindow.deliverRequest(common::op::OpenDocumentBrowser, common::tag::OpenFolderKey, payload);
     return true;
 }
 
-bool FolderKeyOpener::validate(AbstractViewWindow *window) const
+bool FolderKeyOpener::validate(QWidget *window, const PasscodePrompt &askPasscode) const
 {
     QORV_ASSERT(window);
     return window && ValidateFolderKeyConditions(m_folderKeyReader, window)
-           && ValidateFolderKeyPassword(m_folderKeyReader, window);
+           && ValidateFolderKeyPassword(m_folderKeyReader, window, askPasscode);
 }

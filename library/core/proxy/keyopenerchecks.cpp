@@ -2,9 +2,8 @@
 
 #include "cryptographer.h"
 #include "keycondition.h"
-#include "linguist.h"
-#include "passcodedialog.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 #include <exception>
@@ -18,13 +17,13 @@ void ShowWarning(QWidget *window, const QString &title, const QString &text)
     box.exec();
 }
 
-// Only the dialog's own Enter with digits counts as an answer.
-bool AskPasscode(QWidget *window, std::string &passcode)
+// Without a prompt nobody can be asked, which counts as no answer.
+bool AskPasscode(QWidget *window, const PasscodePrompt &askPasscode, std::string &passcode)
 {
-    PasscodeDialog dialog(window);
-    if (QDialog::Accepted != dialog.exec())
+    const std::optional<QString> answer = askPasscode ? askPasscode(window) : std::nullopt;
+    if (!answer)
         return false;
-    passcode = dialog.getPasscode().toUtf8().toStdString();
+    passcode = answer->toUtf8().toStdString();
     return true;
 }
 
@@ -56,7 +55,8 @@ bool AcceptKeyConditions(std::uint64_t flags, QWidget *window)
         KeyCondition condition;
         const char *text;
     };
-    // Only the first reason is shown, although several may hold.
+    // Only the first reason is shown, although several may hold. The texts
+    // are shared with the windows above, under the context "Linguist".
     static const Reason Reasons[] = {
         {KeyNotActive, QT_TRANSLATE_NOOP("Linguist", "ConditionKeyNotActive")},
         {KeyNotActiveMonth, QT_TRANSLATE_NOOP("Linguist", "ConditionKeyNotActiveMonth")},
@@ -67,20 +67,22 @@ bool AcceptKeyConditions(std::uint64_t flags, QWidget *window)
     };
     for (const Reason &reason : Reasons) {
         if (0 != (flags & reason.condition)) {
-            ShowWarning(window, Linguist::tr("AccessDenied"), Linguist::tr(reason.text));
+            ShowWarning(window, QCoreApplication::translate("Linguist", "AccessDenied"),
+                        QCoreApplication::translate("Linguist", reason.text));
             return false;
         }
     }
     return true;
 }
 
-bool AcceptKeyPasscode(const std::string &storedPasscode, QWidget *window)
+bool AcceptKeyPasscode(const std::string &storedPasscode, QWidget *window, const PasscodePrompt &askPasscode)
 {
     if (storedPasscode.empty())
         return true;
     std::string passcode;
-    if (AskPasscode(window, passcode) && Matches(passcode, storedPasscode))
+    if (AskPasscode(window, askPasscode, passcode) && Matches(passcode, storedPasscode))
         return true;
-    ShowWarning(window, Linguist::tr("PasscodeDialog"), Linguist::tr("IncorrectPassword"));
+    ShowWarning(window, QCoreApplication::translate("Linguist", "PasscodeDialog"),
+                QCoreApplication::translate("Linguist", "IncorrectPassword"));
     return false;
 }

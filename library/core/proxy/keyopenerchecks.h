@@ -1,6 +1,8 @@
 #ifndef KEYOPENERCHECKS_H
 #define KEYOPENERCHECKS_H
 
+#include "passcodeprompt.h"
+
 #include <cstdint>
 #include <string>
 
@@ -15,9 +17,10 @@ class QWidget;
 // view permission) and returns false once the box is closed.
 [[nodiscard]] bool AcceptKeyConditions(std::uint64_t flags, QWidget *window);
 
-// True for a key without passcode, or when the passcode typed into the
-// passcode dialog matches the stored form; otherwise "Incorrect password!"
-// and false. There is no second try.
-[[nodiscard]] bool AcceptKeyPasscode(const std::string &storedPasscode, QWidget *window);
+// True for a key without passcode, or when the passcode the prompt returns
+// matches the stored form; otherwise "Incorrect password!" and false. There
+// is no second try.
+[[nodiscard]] bool AcceptKeyPasscode(const std::string &storedPasscode, QWidget *window,
+                                     const PasscodePrompt &askPasscode);
 
 #endif // KEYOPENERCHECKS_H

@@ -4,6 +4,8 @@
 #include "messagedispatcher.h"
 #include "waitcursor.h"
 
+#include <QtGlobal>
+
 AbstractServerComponent::AbstractServerComponent(QObject *parent)
     : Component(parent)
 {
@@ -33,7 +35,8 @@ void AbstractServerComponent::defaultRequestHandler(int majorOpcode, int minorOp
                           std::string());
         return;
     }
-    // The header came, the rest did not: there is no reply to hand on.
-    qWarning("The reply to request (%d, %d) arrived incomplete (error codes %d, %d); it is dropped.", majorOpcode,
-             minorOpcode, dispatcher.getMajorErcode(), dispatcher.getMinorErcode());
+    // The header arrived but the rest of the reply did not: there is nothing
+    // to hand up, and the windows are not told.
+    qWarning("Reply to request (%d, %d) dropped: incomplete after its header (%d, %d)", majorOpcode, minorOpcode,
+             dispatcher.getMajorErcode(), dispatcher.getMinorErcode());
 }

@@ -1,5 +1,6 @@
 #include "applicationcomponent.h"
 
+#include "abstractviewwindow.h"
 #include "clockcomponent.h"
 #include "common/eventcode.h"
 #include "common/majorcode.h"
@@ -21,17 +22,17 @@
 ApplicationComponent::ApplicationComponent(QObject *parent)
     : ApplicationComponentBase(parent)
     , m_clockComponent(new ClockComponent(this))
-    , m_consoleManager(new ConsoleManager(this))
-    , m_userGroupBrowserManager(new UserGroupBrowserManager(this))
-    , m_documentBrowserManager(new DocumentBrowserManager(this))
-    , m_documentEditorManager(new DocumentEditorManager(this))
-    , m_folderKeyringManager(new FolderKeyringManager(this))
-    , m_documentKeyringManager(new DocumentKeyringManager(this))
-    , m_documentKeysManager(new DocumentKeysManager(this))
-    , m_folderKeysManager(new FolderKeysManager(this))
-    , m_messageBrowserManager(new MessageBrowserManager(this))
-    , m_messageEditorManager(new MessageEditorManager(this))
-    , m_messageReaderManager(new MessageReaderManager(this))
+    , m_consoleManager(new ConsoleManager(*this, this))
+    , m_userGroupBrowserManager(new UserGroupBrowserManager(*this, this))
+    , m_documentBrowserManager(new DocumentBrowserManager(*this, this))
+    , m_documentEditorManager(new DocumentEditorManager(*this, this))
+    , m_folderKeyringManager(new FolderKeyringManager(*this, this))
+    , m_documentKeyringManager(new DocumentKeyringManager(*this, this))
+    , m_documentKeysManager(new DocumentKeysManager(*this, this))
+    , m_folderKeysManager(new FolderKeysManager(*this, this))
+    , m_messageBrowserManager(new MessageBrowserManager(*this, this))
+    , m_messageEditorManager(new MessageEditorManager(*this, this))
+    , m_messageReaderManager(new MessageReaderManager(*this, this))
 {
     // Link order is delivery order: the managers see every reply in this order,
     // always after every window. The chain stops at the first failed link.
@@ -58,6 +59,11 @@ ApplicationComponent::~ApplicationComponent()
 {
     // No tick may reach a member that is already half gone.
     emit deliverRequest(common::op::StopClock, 1, std::string());
+}
+
+bool ApplicationComponent::connectAbstractViewWindow(const AbstractViewWindow *window) const
+{
+    return ApplicationComponentBase::connectAbstractViewWindow(window);
 }
 
 bool ApplicationComponent::connectClockComponent()

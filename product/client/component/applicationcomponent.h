@@ -3,6 +3,7 @@
 
 #include "abstractapplicationcomponent.h"
 #include "executiveconnector.h"
+#include "iviewwindowbus.h"
 #include "serviceconnector.h"
 #include "systemconnector.h"
 
@@ -32,8 +33,8 @@ using ApplicationComponentBase = AbstractApplicationComponent<SystemConnector, S
 //
 // A view manager joins with connectAbstractViewManager (done here for the
 // eleven); a view window joins with connectAbstractViewWindow, which the manager
-// that opens the window calls.
-class ApplicationComponent : public ApplicationComponentBase
+// that opens the window calls through the bus's window side (IViewWindowBus).
+class ApplicationComponent : public ApplicationComponentBase, public IViewWindowBus
 {
     Q_OBJECT
 
@@ -42,6 +43,10 @@ public:
     ~ApplicationComponent() override;
 
     [[nodiscard]] bool connectClockComponent();
+
+    // Any other bus member may be attached like a window, too.
+    using ApplicationComponentBase::connectAbstractViewWindow;
+    [[nodiscard]] bool connectAbstractViewWindow(const AbstractViewWindow *window) const override;
 
 private:
     ClockComponent *const m_clockComponent;

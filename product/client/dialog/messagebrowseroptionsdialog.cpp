@@ -1,6 +1,7 @@
 #include "messagebrowseroptionsdialog.h"
 
 #include "linguist.h"
+#include "messagebrowseractivationmode.h"
 #include "messagebrowseroptionsdialoggeneraltab.h"
 #include "settings.h"
 
@@ -19,7 +20,7 @@ MessageBrowserOptionsDialog::MessageBrowserOptionsDialog(QWidget *parent)
     : QDialog(parent)
     , m_tabWidget(new QTabWidget)
     , m_buttonBox(new QDialogButtonBox)
-    , m_generalTab(new MessageBrowserOptionsDialogGeneralTab(nullptr))
+    , m_generalTab(new MessageBrowserOptionsDialogGeneralTab(GetActivationMode(), nullptr))
     , m_okButton(new QPushButton(Linguist::tr("Ok")))
     , m_cancelButton(new QPushButton(Linguist::tr("Cancel")))
 {
@@ -44,7 +45,7 @@ MessageBrowserOptionsDialog::~MessageBrowserOptionsDialog() = default;
 
 int MessageBrowserOptionsDialog::GetActivationMode()
 {
-    return Settings().value(ActivationModeKey, ShowAllMessages).toInt();
+    return Settings().value(ActivationModeKey, messagebrowser::ShowAllMessages).toInt();
 }
 
 void MessageBrowserOptionsDialog::saveValues()

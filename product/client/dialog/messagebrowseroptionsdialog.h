@@ -17,17 +17,11 @@ class MessageBrowserOptionsDialog : public QDialog
     Q_OBJECT
 
 public:
-    enum ActivationMode
-    {
-        ShowAllMessages = 0,
-        ShowMessagesNotAssignedToFolders = 1
-    };
-
     explicit MessageBrowserOptionsDialog(QWidget *parent);
     ~MessageBrowserOptionsDialog() override;
 
     // The stored value as it stands, 0 when absent; no range test, so the
-    // caller decides what an unknown value means.
+    // caller decides what an unknown value means (messagebrowser::ActivationMode).
     static int GetActivationMode();
 
 public slots:

@@ -1,6 +1,6 @@
 #include "messagebrowseroptionsdialoggeneraltab.h"
 
-#include "messagebrowseroptionsdialog.h"
+#include "messagebrowseractivationmode.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -10,15 +10,15 @@
 #include <QVBoxLayout>
 #include <QtGlobal>
 
-MessageBrowserOptionsDialogGeneralTab::MessageBrowserOptionsDialogGeneralTab(QWidget *parent)
+MessageBrowserOptionsDialogGeneralTab::MessageBrowserOptionsDialogGeneralTab(int activationMode, QWidget *parent)
     : QWidget(parent)
     , m_buttonGroup(new QButtonGroup(this))
     , m_showAllMessages(new QRadioButton(tr("MessagesActivationModeShowAllMessages")))
     , m_showMessagesNotAssignedToFolders(new QRadioButton(tr("MessagesActivationModeShowMessagesNotAssignedToFolders")))
 {
-    m_buttonGroup->addButton(m_showAllMessages, MessageBrowserOptionsDialog::ShowAllMessages);
+    m_buttonGroup->addButton(m_showAllMessages, messagebrowser::ShowAllMessages);
     m_buttonGroup->addButton(m_showMessagesNotAssignedToFolders,
-                             MessageBrowserOptionsDialog::ShowMessagesNotAssignedToFolders);
+                             messagebrowser::ShowMessagesNotAssignedToFolders);
 
     auto *groupBox = new QGroupBox(tr("MessagesActivationMode"));
     auto *groupLayout = new QVBoxLayout(groupBox);
@@ -31,11 +31,11 @@ MessageBrowserOptionsDialogGeneralTab::MessageBrowserOptionsDialogGeneralTab(QWi
 
     // The store may hold anything; the browser treats every other value as
     // "all messages", so the tab shows that choice and says why.
-    switch (MessageBrowserOptionsDialog::GetActivationMode()) {
-    case MessageBrowserOptionsDialog::ShowAllMessages:
+    switch (activationMode) {
+    case messagebrowser::ShowAllMessages:
         m_showAllMessages->setChecked(true);
         break;
-    case MessageBrowserOptionsDialog::ShowMessagesNotAssignedToFolders:
+    case messagebrowser::ShowMessagesNotAssignedToFolders:
         m_showMessagesNotAssignedToFolders->setChecked(true);
         break;
     default:

@@ -1,15 +1,15 @@
 #include "consolemanager.h"
 
-#include "applicationcomponent.h"
 #include "common/eventcode.h"
 #include "consoleview.h"
+#include "iviewwindowbus.h"
 
 #include <QApplication>
 #include <QPointer>
 
-ConsoleManager::ConsoleManager(ApplicationComponent *applicationComponent)
-    : AbstractViewManager(applicationComponent)
-    , m_applicationComponent(applicationComponent)
+ConsoleManager::ConsoleManager(const IViewWindowBus &viewWindowBus, QObject *parent)
+    : AbstractViewManager(parent)
+    , m_viewWindowBus(viewWindowBus)
 {
     connect(qApp, &QCoreApplication::aboutToQuit, this, &ConsoleManager::destroyConsoles);
 }
@@ -26,7 +26,7 @@ void ConsoleManager::receiveEvent(common::Evcode majorEvcode, common::Evcode min
     auto *console = new ConsoleView(QApplication::activeWindow());
     // Shown even off the bus: the console is the user's only way to end the
     // program, although it then cannot log on.
-    if (!m_applicationComponent->connectAbstractViewWindow(console))
+    if (!m_viewWindowBus.connectAbstractViewWindow(console))
         qWarning("The console could not be linked into the bus; it cannot reach the server.");
     console->show();
 }

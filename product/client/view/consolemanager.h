@@ -3,7 +3,7 @@
 
 #include "abstractviewmanager.h"
 
-class ApplicationComponent;
+class IViewWindowBus;
 
 // Opens the console, the program's first window, on the event that announces
 // the finished bus (-1, 1). The console is parented to the window active at
@@ -17,7 +17,7 @@ class ConsoleManager : public AbstractViewManager
     Q_OBJECT
 
 public:
-    explicit ConsoleManager(ApplicationComponent *applicationComponent);
+    ConsoleManager(const IViewWindowBus &viewWindowBus, QObject *parent);
     ~ConsoleManager() override;
 
 public slots:
@@ -28,7 +28,7 @@ private slots:
     void destroyConsoles();
 
 private:
-    ApplicationComponent *const m_applicationComponent;
+    const IViewWindowBus &m_viewWindowBus;
 };
 
 #endif // CONSOLEMANAGER_H

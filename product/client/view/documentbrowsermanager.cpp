@@ -1,6 +1,5 @@
 #include "documentbrowsermanager.h"
 
-#include "applicationcomponent.h"
 #include "common/majorcode.h"
 #include "common/minortag.h"
 #include "showonbus.h"
@@ -8,9 +7,9 @@
 
 #include "openfolderkeyrequest3.pb.h"
 
-DocumentBrowserManager::DocumentBrowserManager(ApplicationComponent *applicationComponent)
-    : AbstractViewManager(applicationComponent)
-    , m_applicationComponent(applicationComponent)
+DocumentBrowserManager::DocumentBrowserManager(const IViewWindowBus &viewWindowBus, QObject *parent)
+    : AbstractViewManager(parent)
+    , m_viewWindowBus(viewWindowBus)
 {
 }
 
@@ -27,7 +26,7 @@ void DocumentBrowserManager::receiveRequest(common::Opcode majorOpcode, common::
 
 void DocumentBrowserManager::openDocumentBrowser() const
 {
-    ShowOnBus(*m_applicationComponent, new StandInDocumentBrowserView(nullptr));
+    ShowOnBus(m_viewWindowBus, new StandInDocumentBrowserView(nullptr));
 }
 
 void DocumentBrowserManager::openFolderKeys(const std::string &request) const
@@ -37,7 +36,7 @@ void DocumentBrowserManager::openFolderKeys(const std::string &request) const
         return;
     for (const qorv::data::FolderKey &folderKey : openFolderKeyRequest.folder_key()) {
         auto *browser = new StandInDocumentBrowserView(nullptr);
-        if (!ShowOnBus(*m_applicationComponent, browser))
+        if (!ShowOnBus(m_viewWindowBus, browser))
             continue;
         emit browser->addFolderKeyShortcutItem(folderKey);
         browser->openFolderKey(folderKey);

@@ -3,7 +3,7 @@
 
 #include "abstractviewmanager.h"
 
-class ApplicationComponent;
+class IViewWindowBus;
 
 // Opens document browsers: a plain new browser on the request (-26, 1), and
 // one new browser per folder key on (-26, -36), which the folder-key opener
@@ -14,7 +14,7 @@ class DocumentBrowserManager : public AbstractViewManager
     Q_OBJECT
 
 public:
-    explicit DocumentBrowserManager(ApplicationComponent *applicationComponent);
+    DocumentBrowserManager(const IViewWindowBus &viewWindowBus, QObject *parent);
 
 public slots:
     void receiveRequest(common::Opcode majorOpcode, common::Opcode minorOpcode = 1,
@@ -24,7 +24,7 @@ private:
     void openDocumentBrowser() const;
     void openFolderKeys(const std::string &request) const;
 
-    ApplicationComponent *const m_applicationComponent;
+    const IViewWindowBus &m_viewWindowBus;
 };
 
 #endif // DOCUMENTBROWSERMANAGER_H

@@ -1,6 +1,5 @@
 #include "documenteditormanager.h"
 
-#include "applicationcomponent.h"
 #include "common/eventcode.h"
 #include "common/majorcode.h"
 #include "common/minortag.h"
@@ -25,17 +24,17 @@ bool DocumentEditorViewExists(int documentId, DocumentAction action)
         action);
 }
 
-void OpenDocument(ApplicationComponent *component, const qorv::data::Document &document)
+void OpenDocument(const IViewWindowBus &viewWindowBus, const qorv::data::Document &document)
 {
     if (DocumentEditorViewExists(document.document_id(), DocumentAction::Raise))
         return;
-    ShowOnBus(*component, new StandInDocumentEditorView(document, nullptr));
+    ShowOnBus(viewWindowBus, new StandInDocumentEditorView(document, nullptr));
 }
 }
 
-DocumentEditorManager::DocumentEditorManager(ApplicationComponent *applicationComponent)
-    : AbstractViewManager(applicationComponent)
-    , m_applicationComponent(applicationComponent)
+DocumentEditorManager::DocumentEditorManager(const IViewWindowBus &viewWindowBus, QObject *parent)
+    : AbstractViewManager(parent)
+    , m_viewWindowBus(viewWindowBus)
 {
 }
 
@@ -65,7 +64,7 @@ void DocumentEditorManager::openDocuments(const std::string &request, const std:
         || selectDocumentReply.sql_diag_rec().sqlc() != 0)
         return;
     for (const qorv::data::Document &document : selectDocumentReply.document())
-        OpenDocument(m_applicationComponent, document);
+        OpenDocument(m_viewWindowBus, document);
 }
 
 void DocumentEditorManager::openDocumentKey(const std::string &request, const std::string &reply) const
@@ -80,7 +79,7 @@ void DocumentEditorManager::openDocumentKey(const std::string &request, const st
     const qorv::data::DocumentKey &documentKey = selectDocumentKeyReply.document_key(0);
     qorv::data::Document document = documentKey.document_key_document();
     *document.mutable_document_security_descriptor() = documentKey.document_key_security_descriptor();
-    OpenDocument(m_applicationComponent, document);
+    OpenDocument(m_viewWindowBus, document);
 }
 
 void DocumentEditorManager::closeDocument(const std::string &request)

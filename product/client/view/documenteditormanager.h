@@ -3,7 +3,7 @@
 
 #include "abstractviewmanager.h"
 
-class ApplicationComponent;
+class IViewWindowBus;
 
 // Keeps at most one document editor per document. The successful select
 // replies tagged -35 open editors: (41, -35) one for every document it lists,
@@ -18,7 +18,7 @@ class DocumentEditorManager : public AbstractViewManager
     Q_OBJECT
 
 public:
-    explicit DocumentEditorManager(ApplicationComponent *applicationComponent);
+    DocumentEditorManager(const IViewWindowBus &viewWindowBus, QObject *parent);
 
 public slots:
     void receiveRequest(common::Opcode majorOpcode, common::Opcode minorOpcode = 1,
@@ -33,7 +33,7 @@ private:
     void openDocumentKey(const std::string &request, const std::string &reply) const;
     static void closeDocument(const std::string &request);
 
-    ApplicationComponent *const m_applicationComponent;
+    const IViewWindowBus &m_viewWindowBus;
 };
 
 #endif // DOCUMENTEDITORMANAGER_H

@@ -1,33 +1,38 @@
 #include "documentkeyringmanager.h"
 
-#include "applicationcomponent.h"
 #include "common/majorcode.h"
 #include "common/minortag.h"
-#include "dbid.h"
-#include "showonbus.h"
+#include "keyringwindows.h"
 #include "standindocumentkeyringview.h"
-#include "viewwindowlookup.h"
 
 #include "deletedocumentrequest3.pb.h"
 #include "selectdocumentkeyreply3.pb.h"
 #include "selectdocumentkeyrequest3.pb.h"
 
-#include <QString>
-
 namespace
 {
-using DocumentKeyRingAction = ViewWindowAction;
-
-bool DocumentKeyringViewExists(int documentId, DocumentKeyRingAction action)
+// A document's keyring, whose keys come in the order of the reply.
+struct DocumentKeyring
 {
-    return ApplyToViewWindows<StandInDocumentKeyringView>(
-        documentId, [](const StandInDocumentKeyringView &keyring) { return keyring.getDocumentId(); }, action);
-}
+    using View = StandInDocumentKeyringView;
+    using SelectRequest = qorv::data::SelectDocumentKeyRequest;
+    using SelectReply = qorv::data::SelectDocumentKeyReply;
+
+    static int id(const View &keyring) { return keyring.getDocumentId(); }
+    static int id(const SelectRequest &request) { return request.document_key_document_id(); }
+    static const std::string &name(const SelectRequest &request) { return request.document_key_document_name(); }
+
+    static void addKeys(View &keyring, const SelectReply &reply)
+    {
+        for (const qorv::data::DocumentKey &documentKey : reply.document_key())
+            emit keyring.addDocumentKey(documentKey);
+    }
+};
 }
 
-DocumentKeyringManager::DocumentKeyringManager(ApplicationComponent *applicationComponent)
-    : AbstractViewManager(applicationComponent)
-    , m_applicationComponent(applicationComponent)
+DocumentKeyringManager::DocumentKeyringManager(const IViewWindowBus &viewWindowBus, QObject *parent)
+    : AbstractViewManager(parent)
+    , m_viewWindowBus(viewWindowBus)
 {
 }
 
@@ -35,37 +40,14 @@ void DocumentKeyringManager::processReply(common::Opcode majorOpcode, common::Op
                                           const std::string &request, const std::string &reply)
 {
     if (majorOpcode == common::op::SelectDocumentKey && minorOpcode == common::tag::OpenDocumentKeyring)
-        openDocumentKeyring(request, reply);
+        OpenKeyring<DocumentKeyring>(m_viewWindowBus, request, reply);
     else if (majorOpcode == common::op::DeleteDocument)
         closeDocumentKeyring(request);
-}
-
-void DocumentKeyringManager::openDocumentKeyring(const std::string &request, const std::string &reply) const
-{
-    qorv::data::SelectDocumentKeyRequest selectDocumentKeyRequest;
-    if (!selectDocumentKeyRequest.ParseFromString(request))
-        return;
-    const int documentId = selectDocumentKeyRequest.document_key_document_id();
-    if (DocumentKeyringViewExists(documentId, DocumentKeyRingAction::Raise))
-        return;
-    // A keyring built from a failed select would pass off the missing keys as
-    // a document without keys.
-    qorv::data::SelectDocumentKeyReply selectDocumentKeyReply;
-    if (!selectDocumentKeyReply.ParseFromString(reply) || selectDocumentKeyReply.sql_diag_rec().sqlc() != 0)
-        return;
-    auto *keyring = new StandInDocumentKeyringView(
-        documentId, QString::fromStdString(selectDocumentKeyRequest.document_key_document_name()), nullptr);
-    for (const qorv::data::DocumentKey &documentKey : selectDocumentKeyReply.document_key())
-        emit keyring->addDocumentKey(documentKey);
-    ShowOnBus(*m_applicationComponent, keyring);
 }
 
 void DocumentKeyringManager::closeDocumentKeyring(const std::string &request)
 {
     qorv::data::DeleteDocumentRequest deleteDocumentRequest;
-    if (!deleteDocumentRequest.ParseFromString(request))
-        return;
-    const DbId documentId(deleteDocumentRequest.document_id());
-    if (!documentId.null())
-        DocumentKeyringViewExists(documentId, DocumentKeyRingAction::Close);
+    if (deleteDocumentRequest.ParseFromString(request))
+        CloseKeyrings<DocumentKeyring>(DbId(deleteDocumentRequest.document_id()));
 }

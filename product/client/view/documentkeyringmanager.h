@@ -3,7 +3,7 @@
 
 #include "abstractviewmanager.h"
 
-class ApplicationComponent;
+class IViewWindowBus;
 
 // Keeps at most one keyring window per document. The successful select reply
 // (40, -34) opens the keyring of the document named in its echoed request,
@@ -14,17 +14,16 @@ class DocumentKeyringManager : public AbstractViewManager
     Q_OBJECT
 
 public:
-    explicit DocumentKeyringManager(ApplicationComponent *applicationComponent);
+    DocumentKeyringManager(const IViewWindowBus &viewWindowBus, QObject *parent);
 
 protected slots:
     void processReply(common::Opcode majorOpcode, common::Opcode minorOpcode = 1,
                       const std::string &request = std::string(), const std::string &reply = std::string()) override;
 
 private:
-    void openDocumentKeyring(const std::string &request, const std::string &reply) const;
     static void closeDocumentKeyring(const std::string &request);
 
-    ApplicationComponent *const m_applicationComponent;
+    const IViewWindowBus &m_viewWindowBus;
 };
 
 #endif // DOCUMENTKEYRINGMANAGER_H

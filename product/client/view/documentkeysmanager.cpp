@@ -1,13 +1,12 @@
 #include "documentkeysmanager.h"
 
-#include "applicationcomponent.h"
 #include "common/majorcode.h"
 #include "showonbus.h"
 #include "standindocumentkeysview.h"
 
-DocumentKeysManager::DocumentKeysManager(ApplicationComponent *applicationComponent)
-    : AbstractViewManager(applicationComponent)
-    , m_applicationComponent(applicationComponent)
+DocumentKeysManager::DocumentKeysManager(const IViewWindowBus &viewWindowBus, QObject *parent)
+    : AbstractViewManager(parent)
+    , m_viewWindowBus(viewWindowBus)
 {
 }
 
@@ -15,5 +14,5 @@ void DocumentKeysManager::receiveRequest(common::Opcode majorOpcode, common::Opc
 {
     if (majorOpcode != common::op::OpenDocumentKeys)
         return;
-    ShowOnBus(*m_applicationComponent, new StandInDocumentKeysView(nullptr));
+    ShowOnBus(m_viewWindowBus, new StandInDocumentKeysView(nullptr));
 }

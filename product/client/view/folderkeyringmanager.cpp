@@ -1,20 +1,15 @@
 #include "folderkeyringmanager.h"
 
-#include "applicationcomponent.h"
 #include "common/majorcode.h"
 #include "common/minortag.h"
-#include "dbid.h"
-#include "showonbus.h"
+#include "keyringwindows.h"
 #include "standinfolderkeyringview.h"
 #include "userreader.h"
-#include "viewwindowlookup.h"
 
 #include "deletefolderreply3.pb.h"
 #include "deletefolderrequest3.pb.h"
 #include "selectfolderkeyreply3.pb.h"
 #include "selectfolderkeyrequest3.pb.h"
-
-#include <QString>
 
 #include <algorithm>
 #include <string>
@@ -23,14 +18,6 @@
 
 namespace
 {
-using FolderKeyRingAction = ViewWindowAction;
-
-bool FolderKeyringViewExists(int folderId, FolderKeyRingAction action)
-{
-    return ApplyToViewWindows<StandInFolderKeyringView>(
-        folderId, [](const StandInFolderKeyringView &keyring) { return keyring.getFolderId(); }, action);
-}
-
 // The keys in the order of their users' alphabetical names ("Last, First
 // Middle"; a key without a user under the empty name), compared byte by byte
 // as unsigned values, as std::string compares: no locale and no case folding,
@@ -50,11 +37,29 @@ std::vector<const qorv::data::FolderKey *> SortedByUserName(const qorv::data::Se
         sorted.push_back(entry.second);
     return sorted;
 }
+
+// A folder's keyring, whose keys come sorted by their users' names.
+struct FolderKeyring
+{
+    using View = StandInFolderKeyringView;
+    using SelectRequest = qorv::data::SelectFolderKeyRequest;
+    using SelectReply = qorv::data::SelectFolderKeyReply;
+
+    static int id(const View &keyring) { return keyring.getFolderId(); }
+    static int id(const SelectRequest &request) { return request.folder_key_folder_id(); }
+    static const std::string &name(const SelectRequest &request) { return request.folder_key_folder_name(); }
+
+    static void addKeys(View &keyring, const SelectReply &reply)
+    {
+        for (const qorv::data::FolderKey *folderKey : SortedByUserName(reply))
+            emit keyring.addFolderKey(*folderKey);
+    }
+};
 }
 
-FolderKeyringManager::FolderKeyringManager(ApplicationComponent *applicationComponent)
-    : AbstractViewManager(applicationComponent)
-    , m_applicationComponent(applicationComponent)
+FolderKeyringManager::FolderKeyringManager(const IViewWindowBus &viewWindowBus, QObject *parent)
+    : AbstractViewManager(parent)
+    , m_viewWindowBus(viewWindowBus)
 {
 }
 
@@ -62,29 +67,9 @@ void FolderKeyringManager::processReply(common::Opcode majorOpcode, common::Opco
                                         const std::string &request, const std::string &reply)
 {
     if (majorOpcode == common::op::SelectFolderKey && minorOpcode == common::tag::OpenFolderKeyring)
-        openFolderKeyring(request, reply);
+        OpenKeyring<FolderKeyring>(m_viewWindowBus, request, reply);
     else if (majorOpcode == common::op::DeleteFolder)
         closeFolderKeyring(request, reply);
-}
-
-void FolderKeyringManager::openFolderKeyring(const std::string &request, const std::string &reply) const
-{
-    qorv::data::SelectFolderKeyRequest selectFolderKeyRequest;
-    if (!selectFolderKeyRequest.ParseFromString(request))
-        return;
-    const int folderId = selectFolderKeyRequest.folder_key_folder_id();
-    if (FolderKeyringViewExists(folderId, FolderKeyRingAction::Raise))
-        return;
-    // A keyring built from a failed select would pass off the missing keys as
-    // a folder without keys.
-    qorv::data::SelectFolderKeyReply selectFolderKeyReply;
-    if (!selectFolderKeyReply.ParseFromString(reply) || selectFolderKeyReply.sql_diag_rec().sqlc() != 0)
-        return;
-    auto *keyring = new StandInFolderKeyringView(
-        folderId, QString::fromStdString(selectFolderKeyRequest.folder_key_folder_name()), nullptr);
-    for (const qorv::data::FolderKey *folderKey : SortedByUserName(selectFolderKeyReply))
-        emit keyring->addFolderKey(*folderKey);
-    ShowOnBus(*m_applicationComponent, keyring);
 }
 
 void FolderKeyringManager::closeFolderKeyring(const std::string &request, const std::string &reply)
@@ -97,7 +82,5 @@ void FolderKeyringManager::closeFolderKeyring(const std::string &request, const 
     if (!deleteFolderRequest.ParseFromString(request) || !deleteFolderReply.ParseFromString(reply)
         || deleteFolderReply.return_code() == 0)
         return;
-    const DbId folderId(deleteFolderRequest.folder_id());
-    if (!folderId.null())
-        FolderKeyringViewExists(folderId, FolderKeyRingAction::Close);
+    CloseKeyrings<FolderKeyring>(DbId(deleteFolderRequest.folder_id()));
 }

@@ -3,7 +3,7 @@
 
 #include "abstractviewmanager.h"
 
-class ApplicationComponent;
+class IViewWindowBus;
 
 // Keeps at most one keyring window per folder. The successful select reply
 // (43, -37) opens the keyring of the folder named in its echoed request, with
@@ -15,17 +15,16 @@ class FolderKeyringManager : public AbstractViewManager
     Q_OBJECT
 
 public:
-    explicit FolderKeyringManager(ApplicationComponent *applicationComponent);
+    FolderKeyringManager(const IViewWindowBus &viewWindowBus, QObject *parent);
 
 protected slots:
     void processReply(common::Opcode majorOpcode, common::Opcode minorOpcode = 1,
                       const std::string &request = std::string(), const std::string &reply = std::string()) override;
 
 private:
-    void openFolderKeyring(const std::string &request, const std::string &reply) const;
     static void closeFolderKeyring(const std::string &request, const std::string &reply);
 
-    ApplicationComponent *const m_applicationComponent;
+    const IViewWindowBus &m_viewWindowBus;
 };
 
 #endif // FOLDERKEYRINGMANAGER_H

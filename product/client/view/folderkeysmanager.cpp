@@ -1,13 +1,12 @@
 #include "folderkeysmanager.h"
 
-#include "applicationcomponent.h"
 #include "common/majorcode.h"
 #include "showonbus.h"
 #include "standinfolderkeysview.h"
 
-FolderKeysManager::FolderKeysManager(ApplicationComponent *applicationComponent)
-    : AbstractViewManager(applicationComponent)
-    , m_applicationComponent(applicationComponent)
+FolderKeysManager::FolderKeysManager(const IViewWindowBus &viewWindowBus, QObject *parent)
+    : AbstractViewManager(parent)
+    , m_viewWindowBus(viewWindowBus)
 {
 }
 
@@ -15,5 +14,5 @@ void FolderKeysManager::receiveRequest(common::Opcode majorOpcode, common::Opcod
 {
     if (majorOpcode != common::op::OpenFolderKeys)
         return;
-    ShowOnBus(*m_applicationComponent, new StandInFolderKeysView(nullptr));
+    ShowOnBus(m_viewWindowBus, new StandInFolderKeysView(nullptr));
 }

@@ -1,6 +1,5 @@
 #include "messagebrowsermanager.h"
 
-#include "applicationcomponent.h"
 #include "common/majorcode.h"
 #include "showonbus.h"
 #include "standinmessagebrowserview.h"
@@ -11,9 +10,9 @@
 #include <QList>
 #include <QPointer>
 
-MessageBrowserManager::MessageBrowserManager(ApplicationComponent *applicationComponent)
-    : AbstractViewManager(applicationComponent)
-    , m_applicationComponent(applicationComponent)
+MessageBrowserManager::MessageBrowserManager(const IViewWindowBus &viewWindowBus, QObject *parent)
+    : AbstractViewManager(parent)
+    , m_viewWindowBus(viewWindowBus)
 {
 }
 
@@ -27,7 +26,7 @@ void MessageBrowserManager::receiveRequest(common::Opcode majorOpcode, common::O
 
 void MessageBrowserManager::openMessageBrowser() const
 {
-    ShowOnBus(*m_applicationComponent, new StandInMessageBrowserView(nullptr));
+    ShowOnBus(m_viewWindowBus, new StandInMessageBrowserView(nullptr));
 }
 
 void MessageBrowserManager::handleOpenMessage(const std::string &request)

@@ -3,7 +3,7 @@
 
 #include "abstractviewmanager.h"
 
-class ApplicationComponent;
+class IViewWindowBus;
 
 // Opens a new message browser on every request (-29), whatever its minor
 // opcode. When a received message is being opened (-43), it first tells every
@@ -14,7 +14,7 @@ class MessageBrowserManager : public AbstractViewManager
     Q_OBJECT
 
 public:
-    explicit MessageBrowserManager(ApplicationComponent *applicationComponent);
+    MessageBrowserManager(const IViewWindowBus &viewWindowBus, QObject *parent);
 
 public slots:
     void receiveRequest(common::Opcode majorOpcode, common::Opcode minorOpcode = 1,
@@ -24,7 +24,7 @@ private:
     void openMessageBrowser() const;
     static void handleOpenMessage(const std::string &request);
 
-    ApplicationComponent *const m_applicationComponent;
+    const IViewWindowBus &m_viewWindowBus;
 };
 
 #endif // MESSAGEBROWSERMANAGER_H

@@ -1,13 +1,12 @@
 #include "usergroupbrowsermanager.h"
 
-#include "applicationcomponent.h"
 #include "common/majorcode.h"
 #include "showonbus.h"
-#include "standinusergroupbrowserview.h"
+#include "usergroupbrowserview.h"
 
-UserGroupBrowserManager::UserGroupBrowserManager(ApplicationComponent *applicationComponent)
-    : AbstractViewManager(applicationComponent)
-    , m_applicationComponent(applicationComponent)
+UserGroupBrowserManager::UserGroupBrowserManager(const IViewWindowBus &viewWindowBus, QObject *parent)
+    : AbstractViewManager(parent)
+    , m_viewWindowBus(viewWindowBus)
 {
 }
 
@@ -15,5 +14,5 @@ void UserGroupBrowserManager::receiveRequest(common::Opcode majorOpcode, common:
 {
     if (majorOpcode != common::op::OpenUserGroupBrowser)
         return;
-    ShowOnBus(*m_applicationComponent, new StandInUserGroupBrowserView(nullptr));
+    ShowOnBus(m_viewWindowBus, new UserGroupBrowserView(nullptr));
 }

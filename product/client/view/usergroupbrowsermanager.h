@@ -3,7 +3,7 @@
 
 #include "abstractviewmanager.h"
 
-class ApplicationComponent;
+class IViewWindowBus;
 
 // Opens a new user-group browser on every request (-31), whatever its minor
 // opcode; any number of them may be open.
@@ -12,14 +12,14 @@ class UserGroupBrowserManager : public AbstractViewManager
     Q_OBJECT
 
 public:
-    explicit UserGroupBrowserManager(ApplicationComponent *applicationComponent);
+    UserGroupBrowserManager(const IViewWindowBus &viewWindowBus, QObject *parent);
 
 public slots:
     void receiveRequest(common::Opcode majorOpcode, common::Opcode minorOpcode = 1,
                         const std::string &request = std::string()) override;
 
 private:
-    ApplicationComponent *const m_applicationComponent;
+    const IViewWindowBus &m_viewWindowBus;
 };
 
 #endif // USERGROUPBROWSERMANAGER_H

@@ -1,0 +1,21 @@
+#include "editgroupdialog.h"
+
+#include <QIcon>
+#include <QLineEdit>
+
+EditGroupDialog::EditGroupDialog(QWidget *parent)
+    : CreateGroupDialog(parent)
+{
+    setWindowTitle(tr("EditGroupDialogWindowTitle"));
+    setWindowIcon(QIcon(QStringLiteral(":icons/32x32/users_edit.png")));
+}
+
+void EditGroupDialog::setGroupName(const QString &name)
+{
+    m_groupNameLineEdit->setText(name);
+}
+
+void EditGroupDialog::setGroupDescription(const QString &description)
+{
+    m_groupDescriptionLineEdit->setText(description);
+}

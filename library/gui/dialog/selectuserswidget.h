@@ -1,0 +1,134 @@
+#ifndef SELECTUSERSWIDGET_H
+#define SELECTUSERSWIDGET_H
+
+#include <QList>
+#include <QPointer>
+#include <QWidget>
+
+#include <array>
+#include <set>
+
+class Mode;
+class QHBoxLayout;
+class QLabel;
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
+class QRadioButton;
+
+namespace qorv::data
+{
+class Group;
+class User;
+class UserGroup;
+class Users;
+}
+
+// The user picker: the user lists groups (home groups or the user's own user
+// groups), includes whole groups, which brings their members into a list of
+// unselected users, and adds users from there to the selected users.
+//
+// The widget builds its controls and a top-level layout but never installs the
+// layout on itself: the host installs getLayout() (or adds it to its own
+// layout), which makes the host the parent of the controls. The widget stays a
+// child of the host and keeps the logic, the exclusions and the Mode. Hosts
+// follow the picker through the setMode signal, comparing with modeId().
+//
+// The look-ups are blocking exchanges straight with the server. The logged-on
+// user and the excluded users travel in every member request, so the server
+// leaves them out; the picker itself only keeps a user from being listed twice.
+class SelectUsersWidget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // The picker's modes in registration order.
+    enum PickerMode
+    {
+        Start,
+        HomeGroupsListed,
+        UserGroupsListed,
+        NoGroupSelected,
+        GroupSelected,
+        IncludedGroupsLeft,
+        IncludedNoGroupLeft,
+        AddedNoUserLeft,
+        UnselectedUsersGrew,
+        NoUnselectedUserSelected,
+        UnselectedUserSelected,
+        RemovedNoUserLeft,
+        SelectedUsersGrew,
+        NoSelectedUserSelected,
+        SelectedUserSelected,
+        ModeCount
+    };
+
+    explicit SelectUsersWidget(QWidget *parent = nullptr);
+    ~SelectUsersWidget() override;
+
+    // The id under which the picker's Mode registered mode.
+    int modeId(PickerMode mode) const;
+
+    QHBoxLayout *getLayout() const;
+    // Every item of the selected-users list in list order; each carries its
+    // User under the user role.
+    QList<QListWidgetItem *> selectedItems() const;
+    qorv::data::Users selectedUsers() const;
+
+    // Empties the group list and the unselected users; the selected users stay.
+    void clear();
+    void addUser(const qorv::data::User &user);
+    void addExcludedUser(int userId);
+    void addExcludedUserGroup(int userGroupId);
+    bool isUserIncluded(const qorv::data::User &user) const;
+    bool isUserAdded(const qorv::data::User &user) const;
+    void includeUser(const qorv::data::User &user);
+    void includeGroup(const qorv::data::Group &group);
+    void includeUserGroup(const qorv::data::UserGroup &userGroup);
+
+signals:
+    void setMode(int mode);
+
+public slots:
+    void selectHomeGroups(bool checked);
+    void selectUserGroups(bool checked);
+    void userGroupsListWidgetItemSelectionChanged();
+    void unselectedUsersListWidgetItemSelectionChanged();
+    void selectedUsersListWidgetItemSelectionChanged();
+    void include();
+    void includeAll();
+    void add();
+    void addAll();
+    void remove();
+    void removeAll();
+    void init();
+
+private:
+    void initializeMode();
+    void initializeWindow();
+    void initializeLayout();
+    void enter(PickerMode mode);
+
+    Mode *m_mode;
+    std::array<int, ModeCount> m_modeIds;
+    QRadioButton *m_homeGroupsRadioButton;
+    QRadioButton *m_userGroupsRadioButton;
+    QListWidget *m_userGroupsListWidget;
+    QLabel *m_selectedUsersLabel;
+    QListWidget *m_selectedUsersListWidget;
+    QPushButton *m_includePushButton;
+    QPushButton *m_includeAllPushButton;
+    QLabel *m_unselectedUsersLabel;
+    QListWidget *m_unselectedUsersListWidget;
+    QPushButton *m_addPushButton;
+    QPushButton *m_addAllPushButton;
+    QPushButton *m_removePushButton;
+    QPushButton *m_removeAllPushButton;
+    // Guarded: a host that installed it deletes it before its children,
+    // this widget among them.
+    QPointer<QHBoxLayout> m_topLayout;
+    std::set<int> m_excludedUsers;
+    std::set<int> m_excludedUserGroups;
+};
+
+#endif // SELECTUSERSWIDGET_H

@@ -1,0 +1,28 @@
+#ifndef ITEMRECORD_H
+#define ITEMRECORD_H
+
+#include <QVariant>
+
+#include <optional>
+
+// A record travels in item data as a QVariant of the record's own meta type.
+// Reading it back yields nothing when the variant holds anything else, so a
+// pane never acts on an item whose data is not the record it expects.
+namespace itemrecord
+{
+template <class Record>
+QVariant ToVariant(const Record &record)
+{
+    return QVariant::fromValue(record);
+}
+
+template <class Record>
+std::optional<Record> FromVariant(const QVariant &variant)
+{
+    if (variant.metaType() != QMetaType::fromType<Record>())
+        return std::nullopt;
+    return variant.value<Record>();
+}
+}
+
+#endif // ITEMRECORD_H

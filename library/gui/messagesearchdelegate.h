@@ -1,0 +1,19 @@
+#ifndef MESSAGESEARCHDELEGATE_H
+#define MESSAGESEARCHDELEGATE_H
+
+#include "abstractsearchdelegate.h"
+
+// The delegate of the message criteria: each row gets a MessageSearchEditor.
+class MessageSearchDelegate : public AbstractSearchDelegate
+{
+    Q_OBJECT
+
+public:
+    explicit MessageSearchDelegate(QObject *parent);
+    ~MessageSearchDelegate() override;
+
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+                          const QModelIndex &index) const override;
+};
+
+#endif // MESSAGESEARCHDELEGATE_H

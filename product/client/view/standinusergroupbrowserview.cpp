@@ -1,6 +1,0 @@
-#include "standinusergroupbrowserview.h"
-
-StandInUserGroupBrowserView::StandInUserGroupBrowserView(QWidget *parent)
-    : AbstractViewWindow(parent)
-{
-}
