@@ -255,7 +255,8 @@ std::string KeyDescriptorReader<KindProxy, Key, Target>::targetName() const
 }
 
 template <class KindProxy, class Key, class Target>
-std::string KeyDescriptorReader<KindProxy, Key, Target>::expirationDateText(std::string (*localText)(const std::string &date)) const
+std::string
+KeyDescriptorReader<KindProxy, Key, Target>::expirationDateText(std::string (*localText)(const std::string &date)) const
 {
     const std::string date = expirationDate();
     QORV_ASSERT(date.empty() || DbTimestamp(date).isValid());
@@ -305,24 +306,26 @@ const qorv::data::SecurityDescriptor &KeyDescriptorReader<KindProxy, Key, Target
 }
 
 // Where each kind of key keeps the record it opens, its users and its
-// descriptor, and the fields of its own.
+// descriptor, and the fields of its own, in the order of Fields.
 
-using DocumentKeyReaderBase = KeyDescriptorReader<DocumentKeyProxy, qorv::data::DocumentKey, qorv::data::Document>;
+using qorv::data::Document;
+using qorv::data::DocumentKey;
+using qorv::data::Folder;
+using qorv::data::FolderKey;
+
+using DocumentKeyReaderBase = KeyDescriptorReader<DocumentKeyProxy, DocumentKey, Document>;
 template <>
 const DocumentKeyReaderBase::Fields DocumentKeyReaderBase::KeyFields{
-    &qorv::data::DocumentKey::document_key_document, &qorv::data::Document::has_document_id,
-    &qorv::data::Document::document_id, &qorv::data::Document::document_name,
-    &qorv::data::DocumentKey::document_key_user, &qorv::data::DocumentKey::document_key_owner,
-    &qorv::data::DocumentKey::document_key_security_descriptor, &qorv::data::DocumentKey::document_key_description,
-    &qorv::data::DocumentKey::document_key_properties, &qorv::data::DocumentKey::document_key_creation_date};
-template class KeyDescriptorReader<DocumentKeyProxy, qorv::data::DocumentKey, qorv::data::Document>;
+    &DocumentKey::document_key_document, &Document::has_document_id, &Document::document_id, &Document::document_name,
+    &DocumentKey::document_key_user, &DocumentKey::document_key_owner, &DocumentKey::document_key_security_descriptor,
+    &DocumentKey::document_key_description, &DocumentKey::document_key_properties,
+    &DocumentKey::document_key_creation_date};
+template class KeyDescriptorReader<DocumentKeyProxy, DocumentKey, Document>;
 
-using FolderKeyReaderBase = KeyDescriptorReader<FolderKeyProxy, qorv::data::FolderKey, qorv::data::Folder>;
+using FolderKeyReaderBase = KeyDescriptorReader<FolderKeyProxy, FolderKey, Folder>;
 template <>
 const FolderKeyReaderBase::Fields FolderKeyReaderBase::KeyFields{
-    &qorv::data::FolderKey::folder_key_folder, &qorv::data::Folder::has_folder_id, &qorv::data::Folder::folder_id,
-    &qorv::data::Folder::folder_name, &qorv::data::FolderKey::folder_key_user,
-    &qorv::data::FolderKey::folder_key_owner, &qorv::data::FolderKey::folder_key_security_descriptor,
-    &qorv::data::FolderKey::folder_key_description, &qorv::data::FolderKey::folder_key_properties,
-    &qorv::data::FolderKey::folder_key_creation_date};
-template class KeyDescriptorReader<FolderKeyProxy, qorv::data::FolderKey, qorv::data::Folder>;
+    &FolderKey::folder_key_folder, &Folder::has_folder_id, &Folder::folder_id, &Folder::folder_name,
+    &FolderKey::folder_key_user, &FolderKey::folder_key_owner, &FolderKey::folder_key_security_descriptor,
+    &FolderKey::folder_key_description, &FolderKey::folder_key_properties, &FolderKey::folder_key_creation_date};
+template class KeyDescriptorReader<FolderKeyProxy, FolderKey, Folder>;

@@ -160,24 +160,27 @@ qorv::data::SecurityDescriptor &KeyDescriptorWriter<KindProxy, Key, Target>::des
 }
 
 // Where each kind of key keeps the record it opens, its user and its
-// descriptor, and the fields of its own.
+// descriptor, and the fields of its own, in the order of Fields.
 
-using DocumentKeyWriterBase = KeyDescriptorWriter<DocumentKeyProxy, qorv::data::DocumentKey, qorv::data::Document>;
+using qorv::data::Document;
+using qorv::data::DocumentKey;
+using qorv::data::Folder;
+using qorv::data::FolderKey;
+
+using DocumentKeyWriterBase = KeyDescriptorWriter<DocumentKeyProxy, DocumentKey, Document>;
 template <>
 const DocumentKeyWriterBase::Fields DocumentKeyWriterBase::KeyFields{
-    &qorv::data::DocumentKey::mutable_document_key_document, &qorv::data::Document::set_document_id,
-    &qorv::data::Document::mutable_document_name, &qorv::data::DocumentKey::mutable_document_key_user,
-    &qorv::data::DocumentKey::mutable_document_key_security_descriptor,
-    &qorv::data::DocumentKey::mutable_document_key_description, &qorv::data::DocumentKey::document_key_properties,
-    &qorv::data::DocumentKey::set_document_key_properties, &qorv::data::DocumentKey::mutable_document_key_creation_date};
-template class KeyDescriptorWriter<DocumentKeyProxy, qorv::data::DocumentKey, qorv::data::Document>;
+    &DocumentKey::mutable_document_key_document, &Document::set_document_id, &Document::mutable_document_name,
+    &DocumentKey::mutable_document_key_user, &DocumentKey::mutable_document_key_security_descriptor,
+    &DocumentKey::mutable_document_key_description, &DocumentKey::document_key_properties,
+    &DocumentKey::set_document_key_properties, &DocumentKey::mutable_document_key_creation_date};
+template class KeyDescriptorWriter<DocumentKeyProxy, DocumentKey, Document>;
 
-using FolderKeyWriterBase = KeyDescriptorWriter<FolderKeyProxy, qorv::data::FolderKey, qorv::data::Folder>;
+using FolderKeyWriterBase = KeyDescriptorWriter<FolderKeyProxy, FolderKey, Folder>;
 template <>
 const FolderKeyWriterBase::Fields FolderKeyWriterBase::KeyFields{
-    &qorv::data::FolderKey::mutable_folder_key_folder, &qorv::data::Folder::set_folder_id,
-    &qorv::data::Folder::mutable_folder_name, &qorv::data::FolderKey::mutable_folder_key_user,
-    &qorv::data::FolderKey::mutable_folder_key_security_descriptor, &qorv::data::FolderKey::mutable_folder_key_description,
-    &qorv::data::FolderKey::folder_key_properties, &qorv::data::FolderKey::set_folder_key_properties,
-    &qorv::data::FolderKey::mutable_folder_key_creation_date};
-template class KeyDescriptorWriter<FolderKeyProxy, qorv::data::FolderKey, qorv::data::Folder>;
+    &FolderKey::mutable_folder_key_folder, &Folder::set_folder_id, &Folder::mutable_folder_name,
+    &FolderKey::mutable_folder_key_user, &FolderKey::mutable_folder_key_security_descriptor,
+    &FolderKey::mutable_folder_key_description, &FolderKey::folder_key_properties,
+    &FolderKey::set_folder_key_properties, &FolderKey::mutable_folder_key_creation_date};
+template class KeyDescriptorWriter<FolderKeyProxy, FolderKey, Folder>;
