@@ -1,7 +1,7 @@
 #ifndef ABSTRACTMAINWINDOW_H
 #define ABSTRACTMAINWINDOW_H
 
-#include "busmember.h"
+#include "icomponent.h"
 
 #include <QMainWindow>
 
@@ -12,10 +12,27 @@
 class AbstractMainWindow : public QMainWindow, public IComponent
 {
     Q_OBJECT
-    QORV_BUS_MEMBER
 
 public:
     explicit AbstractMainWindow(QWidget *parent = nullptr);
+
+signals:
+    void deliverRequest(common::Opcode majorOpcode, common::Opcode minorOpcode = 1,
+                        const std::string &request = std::string());
+    void deliverReply(common::Opcode majorOpcode, common::Opcode minorOpcode = 1,
+                      const std::string &request = std::string(), common::Ercode majorErcode = 0,
+                      common::Ercode minorErcode = 0, const std::string &reply = std::string());
+    void deliverEvent(common::Evcode majorEvcode, common::Evcode minorEvcode = 1,
+                      const std::string &event = std::string());
+
+public slots:
+    void receiveRequest(common::Opcode majorOpcode, common::Opcode minorOpcode = 1,
+                        const std::string &request = std::string()) override;
+    void receiveReply(common::Opcode majorOpcode, common::Opcode minorOpcode = 1,
+                      const std::string &request = std::string(), common::Ercode majorErcode = 0,
+                      common::Ercode minorErcode = 0, const std::string &reply = std::string()) override;
+    void receiveEvent(common::Evcode majorEvcode, common::Evcode minorEvcode = 1,
+                      const std::string &event = std::string()) override;
 
 protected slots:
     virtual void processReply(common::Opcode majorOpcode, common::Opcode minorOpcode = 1,
