@@ -124,7 +124,12 @@ struct PasscodeWizard
     QLineEdit *display() const { return Find<QLineEdit>(page, "display"); }
     QString promptText() const { return prompt()->isVisibleTo(page) ? prompt()->text() : QString(); }
     bool keypadShown() const { return testsupport::KeypadKey(page, 0, 0)->isVisibleTo(page); }
-    void press(const char *radio) const { QTest::mouseClick(Find<QRadioButton>(page, radio), Qt::LeftButton); }
+    // On the indicator: a wide button takes no click beyond its text.
+    void press(const char *name) const
+    {
+        auto *radio = Find<QRadioButton>(page, name);
+        QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(4, radio->height() / 2));
+    }
     void type(const QString &keys) const { testsupport::TypeOnKeypad(page, keys); }
 };
 
