@@ -178,7 +178,8 @@ private slots:
         QCOMPARE(wizard.getDocumentName(), DocumentName);
         QCOMPARE(wizard.pageIds(), (QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
         QCOMPARE(wizard.page(10), static_cast<QWizardPage *>(wizard.getSelectDocumentKeyUserWizardPage()));
-        QCOMPARE(wizard.page(SummaryPage), static_cast<QWizardPage *>(wizard.getCreateDocumentKeyConfirmationWizardPage()));
+        QCOMPARE(wizard.page(SummaryPage),
+                 static_cast<QWizardPage *>(wizard.getCreateDocumentKeyConfirmationWizardPage()));
         QCOMPARE(wizard.windowTitle(), QStringLiteral("Create Document Key Wizard"));
         QCOMPARE(wizard.wizardStyle(), QWizard::ModernStyle);
         QCOMPARE(wizard.minimumSize(), QSize(800, 600));
@@ -199,21 +200,22 @@ private slots:
         const QTime eight(8, 0);
         const QTime five(17, 0);
         QTest::newRow("defaults") << QVariantMap() << eight << five << 0xFFFFFu << 65u << none << 0;
-        QTest::newRow("every permission")
-            << QVariantMap{{"permissionUpdateDocument", true}, {"permissionCopyDocumentContentsFromClipboard", true},
-                           {"permissionCopyDocumentContentsToClipboard", true},
-                           {"permissionExportDocumentContentsToTextFile", true},
-                           {"permissionExportDocumentContentsToPdfFile", true},
-                           {"permissionPrintDocumentContents", true}}
-            << eight << five << 0xFFFFFu << 4035u << none << 0;
-        QTest::newRow("no permission")
-            << QVariantMap{{"permissionViewDocumentContents", false}, {"permissionSearchDocumentContents", false}}
-            << eight << five << 0xFFFFFu << 0u << none << 0;
+        QTest::newRow("every permission") << QVariantMap{{"permissionUpdateDocument", true},
+                                                         {"permissionCopyDocumentContentsFromClipboard", true},
+                                                         {"permissionCopyDocumentContentsToClipboard", true},
+                                                         {"permissionExportDocumentContentsToTextFile", true},
+                                                         {"permissionExportDocumentContentsToPdfFile", true},
+                                                         {"permissionPrintDocumentContents", true}}
+                                          << eight << five << 0xFFFFFu << 4035u << none << 0;
+        QTest::newRow("no permission") << QVariantMap{{"permissionViewDocumentContents", false},
+                                                      {"permissionSearchDocumentContents", false}}
+                                       << eight << five << 0xFFFFFu << 0u << none << 0;
         QTest::newRow("January to June, Monday to Friday")
-            << QVariantMap{{"july", false}, {"august", false}, {"september", false}, {"october", false},
-                           {"november", false}, {"december", false}, {"saturday", false}, {"sunday", false}}
+            << QVariantMap{{"july", false},     {"august", false},   {"september", false}, {"october", false},
+                           {"november", false}, {"december", false}, {"saturday", false},  {"sunday", false}}
             << eight << five << 508031u << 65u << none << 0;
-        QTest::newRow("switched off") << QVariantMap{{"active", false}} << eight << five << 0xFFFFEu << 65u << none << 0;
+        QTest::newRow("switched off") << QVariantMap{{"active", false}} << eight << five << 0xFFFFEu << 65u << none
+                                      << 0;
         QTest::newRow("hours in a region") << QVariantMap{{"restrictedHours", true}} << eight << five << 0xFFFFFu << 65u
                                            << QStringList{"08:00:00", "17:00:00", "Europe/Paris"} << 0;
         QTest::newRow("hours with seconds dropped to the second")
@@ -221,17 +223,18 @@ private slots:
             << QStringList{"06:30:15", "22:00:00", "Europe/Paris"} << 0;
         QTest::newRow("start equal to end is no restriction")
             << QVariantMap{{"restrictedHours", true}} << QTime(9, 0) << QTime(9, 0) << 0xFFFFFu << 65u << none << 0;
-        QTest::newRow("hours chosen but unrestricted") << QVariantMap() << QTime(9, 0) << QTime(10, 0) << 0xFFFFFu
-                                                       << 65u << none << 0;
-        QTest::newRow("90 minutes")
-            << QVariantMap{{"restrictedDuration", true}, {"durationSpinBox", 90}} << eight << five << 0xFFFFFu << 65u
-            << none << 5400;
-        QTest::newRow("2 hours")
-            << QVariantMap{{"restrictedDuration", true}, {"durationSpinBox", 2}, {"durationComboBox", 1}} << eight
-            << five << 0xFFFFFu << 65u << none << 7200;
-        QTest::newRow("the longest")
-            << QVariantMap{{"restrictedDuration", true}, {"durationSpinBox", 28800}, {"durationComboBox", 1}} << eight
-            << five << 0xFFFFFu << 65u << none << 103680000;
+        QTest::newRow("hours chosen but unrestricted")
+            << QVariantMap() << QTime(9, 0) << QTime(10, 0) << 0xFFFFFu << 65u << none << 0;
+        QTest::newRow("90 minutes") << QVariantMap{{"restrictedDuration", true}, {"durationSpinBox", 90}} << eight
+                                    << five << 0xFFFFFu << 65u << none << 5400;
+        QTest::newRow("2 hours") << QVariantMap{{"restrictedDuration", true},
+                                                {"durationSpinBox", 2},
+                                                {"durationComboBox", 1}}
+                                 << eight << five << 0xFFFFFu << 65u << none << 7200;
+        QTest::newRow("the longest") << QVariantMap{{"restrictedDuration", true},
+                                                    {"durationSpinBox", 28800},
+                                                    {"durationComboBox", 1}}
+                                     << eight << five << 0xFFFFFu << 65u << none << 103680000;
         QTest::newRow("an amount but unrestricted")
             << QVariantMap{{"durationSpinBox", 90}} << eight << five << 0xFFFFFu << 65u << none << 0;
     }
@@ -298,8 +301,9 @@ private slots:
         wizard.getSelectDocumentKeyUserWizardPage()->getSelectUsersWidget()->addUser(
             GroupDirectory::User(7, "Cy", "", "Dee"));
         GoTo(wizard, SummaryPage);
-        QVERIFY(Find<QTextEdit>(&wizard, "summaryTextEdit")->toPlainText().contains(
-            QStringLiteral("expiration date will be Friday, December 10, 2027, in 192 days.")));
+        QVERIFY(Find<QTextEdit>(&wizard, "summaryTextEdit")
+                    ->toPlainText()
+                    .contains(QStringLiteral("expiration date will be Friday, December 10, 2027, in 192 days.")));
     }
 
     void creationDate_data()
@@ -372,16 +376,19 @@ private slots:
         QCOMPARE(key.document_key_security_descriptor().permissions(), 65u | (1u << 11));
         // The revision as the list shows it, in the machine's local time.
         const QString shown = wizard.getSelectRevisionWizardPage()->revisionHistoryListWidgetItem()->text();
-        QVERIFY(Find<QTextEdit>(&wizard, "summaryTextEdit")->toPlainText().startsWith(
-            QStringLiteral("The document key will access revision %1 of the document.").arg(shown)));
+        QVERIFY(
+            Find<QTextEdit>(&wizard, "summaryTextEdit")
+                ->toPlainText()
+                .startsWith(QStringLiteral("The document key will access revision %1 of the document.").arg(shown)));
 
         // "Previous" with no revision selected is the current revision.
         wizard.back();
         wizard.getSelectRevisionWizardPage()->findChild<QListWidget *>()->clearSelection();
         wizard.next();
         QCOMPARE(wizard.documentKey().document_key_document_revision(), std::string("9999-12-31 00:00:00"));
-        QVERIFY(Find<QTextEdit>(&wizard, "summaryTextEdit")->toPlainText().startsWith(
-            QStringLiteral("The document key will access the current revision of the document.")));
+        QVERIFY(Find<QTextEdit>(&wizard, "summaryTextEdit")
+                    ->toPlainText()
+                    .startsWith(QStringLiteral("The document key will access the current revision of the document.")));
     }
 
     void summary()
@@ -394,8 +401,8 @@ private slots:
         for (const char *field : {"permissionPrintDocumentContents", "permissionExportDocumentContentsToTextFile",
                                   "restrictedHours", "restrictedDuration"})
             wizard.setField(QLatin1String(field), true);
-        for (const char *field : {"february", "march", "april", "may", "june", "july", "august", "september",
-                                  "october", "november", "tuesday", "wednesday", "thursday", "friday"})
+        for (const char *field : {"february", "march", "april", "may", "june", "july", "august", "september", "october",
+                                  "november", "tuesday", "wednesday", "thursday", "friday"})
             wizard.setField(QLatin1String(field), false);
         wizard.setField(QStringLiteral("durationSpinBox"), 90);
         Find<QRadioButton>(&wizard, "OneWeekExpirationDateRadioButton")->setChecked(true);
@@ -403,25 +410,28 @@ private slots:
         QCOMPARE(wizard.currentId(), SummaryPage);
 
         const QString text = Find<QTextEdit>(&wizard, "summaryTextEdit")->toPlainText();
-        const QStringList expected{
-            "The document key will access the current revision of the document.",
-            "The document key will have the following permissions associated with it: ",
-            "Allow the contents of the document to be viewed",
-            "Allow the contents of the document to be exported to a text file",
-            "Allow the contents of the document to be printed",
-            "Allow the contents of the document to be searched",
-            "The document key will have an active status.",
-            "The document key will be active during the following months:",
-            "January", "December",
-            "The document key will be active on the following days:",
-            "Monday", "Saturday", "Sunday",
-            "The document key will be active during the time interval from 8:00 AM to 5:00 PM.",
-            "The document key will have a session duration of 90 minutes.",
-            "The document key's expiration date will be Monday, January 11, 2027, in 7 days.",
-            "The document key will not have a passcode.",
-            "A document key with these selections will be created for each of the following users:",
-            "<i>Dee</i>, Cy ",
-            "Hale, Gus J"};
+        const QStringList
+            expected{"The document key will access the current revision of the document.",
+                     "The document key will have the following permissions associated with it: ",
+                     "Allow the contents of the document to be viewed",
+                     "Allow the contents of the document to be exported to a text file",
+                     "Allow the contents of the document to be printed",
+                     "Allow the contents of the document to be searched",
+                     "The document key will have an active status.",
+                     "The document key will be active during the following months:",
+                     "January",
+                     "December",
+                     "The document key will be active on the following days:",
+                     "Monday",
+                     "Saturday",
+                     "Sunday",
+                     "The document key will be active during the time interval from 8:00 AM to 5:00 PM.",
+                     "The document key will have a session duration of 90 minutes.",
+                     "The document key's expiration date will be Monday, January 11, 2027, in 7 days.",
+                     "The document key will not have a passcode.",
+                     "A document key with these selections will be created for each of the following users:",
+                     "<i>Dee</i>, Cy ",
+                     "Hale, Gus J"};
         const QStringList lines = text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QCOMPARE(lines, expected);
         QVERIFY(!text.contains(QLatin1String("Update")));

@@ -205,7 +205,8 @@ private slots:
         QVERIFY(Summary(wizard).contains(QStringLiteral("for the user (Ann & Bob)")));
 
         ToConfirmation(wizard);
-        QCOMPARE(Summary(wizard), QStringLiteral("You have selected the current (i.e. latest) revision of the document."));
+        QCOMPARE(Summary(wizard),
+                 QStringLiteral("You have selected the current (i.e. latest) revision of the document."));
         QVERIFY(FinishEnabled(wizard));
         QVERIFY(wizard.currentRevision());
 
@@ -214,7 +215,8 @@ private slots:
         auto *list = Find<RevisionHistoryListWidget>(wizard.currentPage(), "revisionHistoryListWidget");
         list->setCurrentRow(1);
         wizard.next();
-        QCOMPARE(Summary(wizard), QStringLiteral("You have selected a previous (2025-12-24 19:00:00) revision of the document."));
+        QCOMPARE(Summary(wizard),
+                 QStringLiteral("You have selected a previous (2025-12-24 19:00:00) revision of the document."));
         QVERIFY(FinishEnabled(wizard));
         QVERIFY(!wizard.currentRevision());
         QCOMPARE(wizard.revisionDateTime(), std::string("2025-12-24 19:00:00"));
@@ -225,7 +227,8 @@ private slots:
         wizard.back();
         list->clearSelection();
         wizard.next();
-        QCOMPARE(Summary(wizard), QStringLiteral("You have selected the current (i.e. latest) revision of the document."));
+        QCOMPARE(Summary(wizard),
+                 QStringLiteral("You have selected the current (i.e. latest) revision of the document."));
         QVERIFY(wizard.currentRevision());
         QCOMPARE(wizard.revisionSysStart(), std::string());
     }
@@ -239,15 +242,22 @@ private slots:
         QTest::addColumn<QString>("summary");
         QTest::addColumn<bool>("finish");
 
-        QTest::newRow("unrestricted") << false << QTime(8, 0) << QTime(17, 0) << true
+        QTest::newRow("unrestricted")
+            << false << QTime(8, 0) << QTime(17, 0) << true
             << "The key that grants Ann & Bob access to '<b>Budget</b>' will not have restricted hours." << true;
-        QTest::newRow("restricted") << true << QTime(8, 0) << QTime(17, 30) << true
-            << "The key that grants Ann & Bob access to '<b>Budget</b>' will be active from 8:00 AM to 5:30 PM." << true;
-        QTest::newRow("restricted without region") << true << QTime(8, 0) << QTime(17, 0) << false
-            << "The key that grants Ann & Bob access to '<b>Budget</b>' will be active from 8:00 AM to 5:00 PM." << false;
+        QTest::newRow("restricted")
+            << true << QTime(8, 0) << QTime(17, 30) << true
+            << "The key that grants Ann & Bob access to '<b>Budget</b>' will be active from 8:00 AM to 5:30 PM."
+            << true;
+        QTest::newRow("restricted without region")
+            << true << QTime(8, 0) << QTime(17, 0) << false
+            << "The key that grants Ann & Bob access to '<b>Budget</b>' will be active from 8:00 AM to 5:00 PM."
+            << false;
         // The order is the keyring window's to judge.
-        QTest::newRow("start after end") << true << QTime(9, 0) << QTime(9, 0) << true
-            << "The key that grants Ann & Bob access to '<b>Budget</b>' will be active from 9:00 AM to 9:00 AM." << true;
+        QTest::newRow("start after end")
+            << true << QTime(9, 0) << QTime(9, 0) << true
+            << "The key that grants Ann & Bob access to '<b>Budget</b>' will be active from 9:00 AM to 9:00 AM."
+            << true;
     }
 
     void activeHoursWizard()
@@ -284,7 +294,8 @@ private slots:
         // The date is one week after the wizard was built, on 4 January 2027.
         QTest::newRow("today") << 7 << "The expiration date of the key will be Monday, January 11, 2027, today.";
         QTest::newRow("tomorrow") << 6 << "The expiration date of the key will be Monday, January 11, 2027, tommorrow.";
-        QTest::newRow("in 30 days") << -23 << "The expiration date of the key will be Monday, January 11, 2027, in 30 days.";
+        QTest::newRow("in 30 days") << -23
+                                    << "The expiration date of the key will be Monday, January 11, 2027, in 30 days.";
     }
 
     void expirationDateWizard()
@@ -309,11 +320,14 @@ private slots:
         QTest::addColumn<QString>("summary");
 
         QTest::newRow("2 hours") << true << 2 << 1
-            << "The session duration of the key that grants Ann & Bob access to '<b>Budget</b>' and its contents will be set to 2 hours.";
+                                 << "The session duration of the key that grants Ann & Bob access to '<b>Budget</b>' "
+                                    "and its contents will be set to 2 hours.";
         QTest::newRow("90 minutes") << true << 90 << 0
-            << "The session duration of the key that grants Ann & Bob access to '<b>Budget</b>' and its contents will be set to 90 minutes.";
+                                    << "The session duration of the key that grants Ann & Bob access to "
+                                       "'<b>Budget</b>' and its contents will be set to 90 minutes.";
         QTest::newRow("unrestricted") << false << 2 << 1
-            << "The session duration of the key that grants Ann & Bob access to '<b>Budget</b>' and its contents will not be set.";
+                                      << "The session duration of the key that grants Ann & Bob access to "
+                                         "'<b>Budget</b>' and its contents will not be set.";
     }
 
     void sessionDurationWizard()
@@ -341,7 +355,8 @@ private slots:
         wizard.show();
         ToConfirmation(wizard);
         QCOMPARE(Summary(wizard),
-                 QStringLiteral("No passcode will be set for the key that grants Ann & Bob access to '<b>Budget</b>' and its contents."));
+                 QStringLiteral("No passcode will be set for the key that grants Ann & Bob access to '<b>Budget</b>' "
+                                "and its contents."));
         QVERIFY(FinishEnabled(wizard));
         QVERIFY(wizard.noPasscode());
 
@@ -359,7 +374,8 @@ private slots:
         wizard.next();
         QCOMPARE(wizard.currentId(), 2);
         QCOMPARE(Summary(wizard),
-                 QStringLiteral("A valid passcode has been selected and will be set for the key that grants Ann & Bob access to '<b>Budget</b>' and its contents."));
+                 QStringLiteral("A valid passcode has been selected and will be set for the key that grants Ann & Bob "
+                                "access to '<b>Budget</b>' and its contents."));
         QVERIFY(FinishEnabled(wizard));
         QVERIFY(!wizard.noPasscode() && wizard.passcodeIsValid());
 

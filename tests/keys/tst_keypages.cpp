@@ -41,8 +41,8 @@ using testsupport::UtcInstant;
 
 namespace
 {
-const QStringList Months{"january", "february", "march", "april", "may", "june",
-                         "july", "august", "september", "october", "november", "december"};
+const QStringList Months{"january", "february", "march",     "april",   "may",      "june",
+                         "july",    "august",   "september", "october", "november", "december"};
 const QStringList Days{"monday", "tuesday", "wednesday", "thursday", "friday", "saturday", "sunday"};
 
 template <class Control>
@@ -191,11 +191,13 @@ private slots:
 
     void permissionsOfAnOlderRevision()
     {
-        const QStringList fields{"permissionViewDocumentContents", "permissionUpdateDocument",
+        const QStringList fields{"permissionViewDocumentContents",
+                                 "permissionUpdateDocument",
                                  "permissionCopyDocumentContentsFromClipboard",
                                  "permissionCopyDocumentContentsToClipboard",
                                  "permissionExportDocumentContentsToTextFile",
-                                 "permissionExportDocumentContentsToPdfFile", "permissionPrintDocumentContents",
+                                 "permissionExportDocumentContentsToPdfFile",
+                                 "permissionPrintDocumentContents",
                                  "permissionSearchDocumentContents"};
         QWizard wizard;
         auto *revision = new RevisionChoicePage;
@@ -546,18 +548,23 @@ private slots:
     void passcodeValidationOrder_data()
     {
         QTest::addColumn<bool>("withPasscode");
-        QTest::addColumn<QString>("first");  // typed and confirmed with Enter, "" for none
+        QTest::addColumn<QString>("first"); // typed and confirmed with Enter, "" for none
         QTest::addColumn<QString>("second"); // typed, not confirmed
         QTest::addColumn<bool>("passes");
         QTest::addColumn<QString>("warning");
         QTest::addColumn<bool>("valid");
 
-        QTest::newRow("no passcode") << false << "" << "" << true << "" << false;
-        QTest::newRow("empty display") << true << "" << "" << false << EmptyWarning << false;
-        QTest::newRow("typed once, Next without Enter") << true << "" << "12" << false << MismatchWarning << false;
-        QTest::newRow("second entry differs") << true << "12" << "13" << false << MismatchWarning << false;
+        QTest::newRow("no passcode") << false << ""
+                                     << "" << true << "" << false;
+        QTest::newRow("empty display") << true << ""
+                                       << "" << false << EmptyWarning << false;
+        QTest::newRow("typed once, Next without Enter") << true << ""
+                                                        << "12" << false << MismatchWarning << false;
+        QTest::newRow("second entry differs") << true << "12"
+                                              << "13" << false << MismatchWarning << false;
         // The user typed the same passcode twice: it counts, Enter or not.
-        QTest::newRow("second entry matches, Next without Enter") << true << "12" << "12" << true << "" << true;
+        QTest::newRow("second entry matches, Next without Enter") << true << "12"
+                                                                  << "12" << true << "" << true;
     }
 
     void passcodeValidationOrder()

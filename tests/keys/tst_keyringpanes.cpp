@@ -95,40 +95,48 @@ private slots:
         QTest::addColumn<bool>("bold");
 
         const QString all = QStringLiteral("1 10000000 1111111 111111111111");
-        QTest::newRow("current revision") << DocumentKey(7, KeyRules().descriptor())
+        QTest::newRow("current revision")
+            << DocumentKey(7, KeyRules().descriptor())
             << QStringList{"Lee, Ann", "", "", "", "Europe/Berlin", "", "9999-12-31 01:00:00"} << all << true;
         QTest::newRow("older revision in local time")
             << DocumentKey(7, KeyRules().descriptor(), "2026-03-01 09:15:02.123456")
-            << QStringList{"Lee, Ann", "", "2026-03-01 10:15:02", "", "Europe/Berlin", "", "9999-12-31 01:00:00"} << all << true;
+            << QStringList{"Lee, Ann", "", "2026-03-01 10:15:02", "", "Europe/Berlin", "", "9999-12-31 01:00:00"} << all
+            << true;
         QTest::newRow("any time on the last day is current")
             << DocumentKey(7, KeyRules().descriptor(), "9999-12-31 12:00:00")
             << QStringList{"Lee, Ann", "", "", "", "Europe/Berlin", "", "9999-12-31 01:00:00"} << all << true;
         QTest::newRow("earliest date") << DocumentKey(7, KeyRules().descriptor(), "1400-01-01 00:00:00")
-            << QStringList{"Lee, Ann", "", "", "", "Europe/Berlin", "", "9999-12-31 01:00:00"} << all << true;
+                                       << QStringList{"Lee, Ann",           "", "", "", "Europe/Berlin", "",
+                                                      "9999-12-31 01:00:00"}
+                                       << all << true;
         QTest::newRow("no revision") << DocumentKey(7, KeyRules().descriptor(), "")
-            << QStringList{"Lee, Ann", "", "", "", "Europe/Berlin", "", "9999-12-31 01:00:00"} << all << true;
-        QTest::newRow("unreadable revision") << DocumentKey(7, KeyRules().descriptor(), "yesterday")
+                                     << QStringList{"Lee, Ann", "", "", "", "Europe/Berlin", "", "9999-12-31 01:00:00"}
+                                     << all << true;
+        QTest::newRow("unreadable revision")
+            << DocumentKey(7, KeyRules().descriptor(), "yesterday")
             << QStringList{"Lee, Ann", "", "", "", "Europe/Berlin", "", "9999-12-31 01:00:00"} << all << true;
         QTest::newRow("hours, duration, expiration")
-            << DocumentKey(7, KeyRules()
-                                  .hours("America/New_York", "08:00:00", "17:00:00")
-                                  .expiration("2027-12-09 23:00:00")
-                                  .permissions(0xFC3)
-                                  .descriptor())
+            << DocumentKey(7,
+                           KeyRules()
+                               .hours("America/New_York", "08:00:00", "17:00:00")
+                               .expiration("2027-12-09 23:00:00")
+                               .permissions(0xFC3)
+                               .descriptor())
             << QStringList{"Lee, Ann", "", "", "08:00 AM - 05:00 PM", "America/New_York", "", "2027-12-10 00:00:00"}
             << QStringLiteral("1 11111111 1111111 111111111111") << true;
         qorv::data::DocumentKey session = DocumentKey(7, KeyRules().descriptor());
         session.mutable_document_key_security_descriptor()->set_session_duration(5400);
         QTest::newRow("duration in minutes")
-            << session << QStringList{"Lee, Ann", "", "", "", "Europe/Berlin", "90 minutes", "9999-12-31 01:00:00"} << all << true;
+            << session << QStringList{"Lee, Ann", "", "", "", "Europe/Berlin", "90 minutes", "9999-12-31 01:00:00"}
+            << all << true;
         // Switched on, some weekday, some month, but no permission: no use.
         QTest::newRow("no permission")
             << DocumentKey(7, KeyRules().active(0x1 | (1u << 14) | (1u << 1)).permissions(0).descriptor())
             << QStringList{"Lee, Ann", "", "", "", "Europe/Berlin", "", "9999-12-31 01:00:00"}
             << QStringLiteral("1 00000000 1000000 100000000000") << false;
         QTest::newRow("switched off") << DocumentKey(7, KeyRules().active(0xFFFFE).descriptor())
-            << QStringList{"Lee, Ann", "", "", "", "Europe/Berlin", "", "9999-12-31 01:00:00"}
-            << QStringLiteral("0 10000000 1111111 111111111111") << false;
+                                      << QStringList{"Lee, Ann", "", "", "", "Europe/Berlin", "", "9999-12-31 01:00:00"}
+                                      << QStringLiteral("0 10000000 1111111 111111111111") << false;
         QTest::newRow("Sunday and December only")
             << DocumentKey(7, KeyRules().active(0x1 | (1u << 13) | (1u << 12)).descriptor())
             << QStringList{"Lee, Ann", "", "", "", "Europe/Berlin", "", "9999-12-31 01:00:00"}
@@ -142,7 +150,8 @@ private slots:
             << DocumentKey(7, KeyRules().hours("Europe/Paris", "8 o'clock", "17:00:00").expiration("soon").descriptor())
             << QStringList{"Lee, Ann", "", "", "", "Europe/Paris", "", ""} << all << true;
         QTest::newRow("malformed end time")
-            << DocumentKey(7, KeyRules().hours("Europe/Paris", "08:00:00", "17:xx").expiration("2027-13-40").descriptor())
+            << DocumentKey(7,
+                           KeyRules().hours("Europe/Paris", "08:00:00", "17:xx").expiration("2027-13-40").descriptor())
             << QStringList{"Lee, Ann", "", "", "", "Europe/Paris", "", ""} << all << true;
     }
 
@@ -225,9 +234,14 @@ private slots:
         QCOMPARE(GetDocumentKey(row).SerializeAsString(), GetDocumentKeyBase(row).SerializeAsString());
 
         // Headings, the name and the text cells change nothing.
-        for (const auto &[item, column] : std::initializer_list<std::pair<QTreeWidgetItem *, int>>{
-                 {row->child(0), 0}, {row->child(1), 1}, {row->child(2), 1}, {row, 0}, {row, 2}, {row, 6},
-                 {row->child(0)->child(0), 1}})
+        for (const auto &[item, column] :
+             std::initializer_list<std::pair<QTreeWidgetItem *, int>>{{row->child(0), 0},
+                                                                      {row->child(1), 1},
+                                                                      {row->child(2), 1},
+                                                                      {row, 0},
+                                                                      {row, 2},
+                                                                      {row, 6},
+                                                                      {row->child(0)->child(0), 1}})
             emit pane.itemClicked(item, column);
         QCOMPARE(GetDocumentKey(row).SerializeAsString(), GetDocumentKeyBase(row).SerializeAsString());
         QVERIFY(ShowsIcon(row, KeyIcon));
@@ -267,8 +281,7 @@ private slots:
         Click(&pane, box, column);
 
         const qorv::data::SecurityDescriptor edited = GetDocumentKey(row).document_key_security_descriptor();
-        QCOMPARE(permission ? edited.permissions() : edited.active(),
-                 (permission ? 0xFC3u : 0xFFFFFu) & ~(1u << bit));
+        QCOMPARE(permission ? edited.permissions() : edited.active(), (permission ? 0xFC3u : 0xFFFFFu) & ~(1u << bit));
         QCOMPARE(permission ? edited.active() : edited.permissions(), permission ? 0xFFFFFu : 0xFC3u);
         QVERIFY(ShowsIcon(row, KeyEditIcon));
         // Unticking the switch strikes the key through at once.
@@ -313,8 +326,9 @@ private slots:
         pane.updateDocumentKey(saved);
         QCOMPARE(GetDocumentKey(first).SerializeAsString(), saved.SerializeAsString());
         QCOMPARE(GetDocumentKeyBase(first).SerializeAsString(), saved.SerializeAsString());
-        QCOMPARE(Texts(first, 7), (QStringList{"Lee, Ann", "", "2026-03-01 10:15:02", "09:00 AM - 06:00 PM",
-                                               "Asia/Tokyo", "", "9999-12-31 01:00:00"}));
+        QCOMPARE(Texts(first, 7),
+                 (QStringList{"Lee, Ann", "", "2026-03-01 10:15:02", "09:00 AM - 06:00 PM", "Asia/Tokyo", "",
+                              "9999-12-31 01:00:00"}));
         QCOMPARE(AllChecks(first, 1), QStringLiteral("1 10000001 1111111 111111111111"));
         QVERIFY(ShowsIcon(first, KeyIcon));
         QVERIFY(ShowsIcon(second, KeyEditIcon));
@@ -375,7 +389,8 @@ private slots:
         pane.addFolderKey(FolderKey(7, KeyRules().permissions(0x41).expiration("2027-12-09 23:00:00").descriptor()));
         pane.addFolderKey(FolderKey(8, KeyRules().hours("Europe/Paris", "25:00", "x").descriptor()));
         QCOMPARE(pane.columnCount(), 6);
-        QCOMPARE(Texts(pane.headerItem(), 6), (QStringList{"User", "Active", "Hours", "Region", "Duration", "Expiration"}));
+        QCOMPARE(Texts(pane.headerItem(), 6),
+                 (QStringList{"User", "Active", "Hours", "Region", "Duration", "Expiration"}));
         QTreeWidgetItem *row = pane.topLevelItem(0);
         QCOMPARE(Texts(row, 6), (QStringList{"Lee, Ann", "", "", "Europe/Berlin", "", "2027-12-10 00:00:00"}));
         QCOMPARE(AllChecks(row, 1), QStringLiteral("1 11 1111111 111111111111"));

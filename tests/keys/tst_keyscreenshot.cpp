@@ -90,8 +90,7 @@ private slots:
         QTest::qWait(300);
 
         const bool onScreen = QGuiApplication::platformName() == QLatin1String("xcb");
-        const QImage image =
-            onScreen ? wizard.screen()->grabWindow(wizard.winId()).toImage() : wizard.grab().toImage();
+        const QImage image = onScreen ? wizard.screen()->grabWindow(wizard.winId()).toImage() : wizard.grab().toImage();
         const QString path = QStringLiteral(QORV_SCREENSHOT_DIR "/create-document-key-confirmation-%1.png")
                                  .arg(QGuiApplication::platformName());
         QVERIFY2(image.save(path), qPrintable(path));

@@ -10,6 +10,8 @@
 
 #include <QIcon>
 
+#include <vector>
+
 namespace
 {
 using keytree::Bit;
@@ -37,40 +39,46 @@ enum Kind : int
 
 const Subtree &Permissions()
 {
-    static const Subtree subtree{UserColumn, PermissionsKind, QT_TRANSLATE_NOOP("Linguist", "Permissions"),
-        {{3, QT_TRANSLATE_NOOP("Linguist", "View"), Word::Permissions, FolderKeyProxy::View},
-         {4, QT_TRANSLATE_NOOP("Linguist", "Search"), Word::Permissions, FolderKeyProxy::Search}}};
+    static const std::vector<Bit> leaves = {
+        {3, QT_TRANSLATE_NOOP("Linguist", "View"), Word::Permissions, FolderKeyProxy::View},
+        {4, QT_TRANSLATE_NOOP("Linguist", "Search"), Word::Permissions, FolderKeyProxy::Search},
+    };
+    static const Subtree subtree{UserColumn, PermissionsKind, QT_TRANSLATE_NOOP("Linguist", "Permissions"), leaves};
     return subtree;
 }
 
 const Subtree &Days()
 {
-    static const Subtree subtree{ActiveColumn, DaysKind, QT_TRANSLATE_NOOP("Linguist", "Days"),
-        {{6, QT_TRANSLATE_NOOP("Linguist", "Monday"), Word::Active, FolderKeyProxy::ActiveOnMonday},
-         {7, QT_TRANSLATE_NOOP("Linguist", "Tuesday"), Word::Active, FolderKeyProxy::ActiveOnTuesday},
-         {8, QT_TRANSLATE_NOOP("Linguist", "Wednesday"), Word::Active, FolderKeyProxy::ActiveOnWednesday},
-         {9, QT_TRANSLATE_NOOP("Linguist", "Thursday"), Word::Active, FolderKeyProxy::ActiveOnThursday},
-         {10, QT_TRANSLATE_NOOP("Linguist", "Friday"), Word::Active, FolderKeyProxy::ActiveOnFriday},
-         {11, QT_TRANSLATE_NOOP("Linguist", "Saturday"), Word::Active, FolderKeyProxy::ActiveOnSaturday},
-         {12, QT_TRANSLATE_NOOP("Linguist", "Sunday"), Word::Active, FolderKeyProxy::ActiveOnSunday}}};
+    static const std::vector<Bit> leaves = {
+        {6, QT_TRANSLATE_NOOP("Linguist", "Monday"), Word::Active, FolderKeyProxy::ActiveOnMonday},
+        {7, QT_TRANSLATE_NOOP("Linguist", "Tuesday"), Word::Active, FolderKeyProxy::ActiveOnTuesday},
+        {8, QT_TRANSLATE_NOOP("Linguist", "Wednesday"), Word::Active, FolderKeyProxy::ActiveOnWednesday},
+        {9, QT_TRANSLATE_NOOP("Linguist", "Thursday"), Word::Active, FolderKeyProxy::ActiveOnThursday},
+        {10, QT_TRANSLATE_NOOP("Linguist", "Friday"), Word::Active, FolderKeyProxy::ActiveOnFriday},
+        {11, QT_TRANSLATE_NOOP("Linguist", "Saturday"), Word::Active, FolderKeyProxy::ActiveOnSaturday},
+        {12, QT_TRANSLATE_NOOP("Linguist", "Sunday"), Word::Active, FolderKeyProxy::ActiveOnSunday},
+    };
+    static const Subtree subtree{ActiveColumn, DaysKind, QT_TRANSLATE_NOOP("Linguist", "Days"), leaves};
     return subtree;
 }
 
 const Subtree &Months()
 {
-    static const Subtree subtree{ActiveColumn, MonthsKind, QT_TRANSLATE_NOOP("Linguist", "Months"),
-        {{14, QT_TRANSLATE_NOOP("Linguist", "January"), Word::Active, FolderKeyProxy::ActiveDuringJanuary},
-         {15, QT_TRANSLATE_NOOP("Linguist", "February"), Word::Active, FolderKeyProxy::ActiveDuringFebruary},
-         {16, QT_TRANSLATE_NOOP("Linguist", "March"), Word::Active, FolderKeyProxy::ActiveDuringMarch},
-         {17, QT_TRANSLATE_NOOP("Linguist", "April"), Word::Active, FolderKeyProxy::ActiveDuringApril},
-         {18, QT_TRANSLATE_NOOP("Linguist", "May"), Word::Active, FolderKeyProxy::ActiveDuringMay},
-         {19, QT_TRANSLATE_NOOP("Linguist", "June"), Word::Active, FolderKeyProxy::ActiveDuringJune},
-         {20, QT_TRANSLATE_NOOP("Linguist", "July"), Word::Active, FolderKeyProxy::ActiveDuringJuly},
-         {21, QT_TRANSLATE_NOOP("Linguist", "August"), Word::Active, FolderKeyProxy::ActiveDuringAugust},
-         {22, QT_TRANSLATE_NOOP("Linguist", "September"), Word::Active, FolderKeyProxy::ActiveDuringSeptember},
-         {23, QT_TRANSLATE_NOOP("Linguist", "October"), Word::Active, FolderKeyProxy::ActiveDuringOctober},
-         {24, QT_TRANSLATE_NOOP("Linguist", "November"), Word::Active, FolderKeyProxy::ActiveDuringNovember},
-         {25, QT_TRANSLATE_NOOP("Linguist", "December"), Word::Active, FolderKeyProxy::ActiveDuringDecember}}};
+    static const std::vector<Bit> leaves = {
+        {14, QT_TRANSLATE_NOOP("Linguist", "January"), Word::Active, FolderKeyProxy::ActiveDuringJanuary},
+        {15, QT_TRANSLATE_NOOP("Linguist", "February"), Word::Active, FolderKeyProxy::ActiveDuringFebruary},
+        {16, QT_TRANSLATE_NOOP("Linguist", "March"), Word::Active, FolderKeyProxy::ActiveDuringMarch},
+        {17, QT_TRANSLATE_NOOP("Linguist", "April"), Word::Active, FolderKeyProxy::ActiveDuringApril},
+        {18, QT_TRANSLATE_NOOP("Linguist", "May"), Word::Active, FolderKeyProxy::ActiveDuringMay},
+        {19, QT_TRANSLATE_NOOP("Linguist", "June"), Word::Active, FolderKeyProxy::ActiveDuringJune},
+        {20, QT_TRANSLATE_NOOP("Linguist", "July"), Word::Active, FolderKeyProxy::ActiveDuringJuly},
+        {21, QT_TRANSLATE_NOOP("Linguist", "August"), Word::Active, FolderKeyProxy::ActiveDuringAugust},
+        {22, QT_TRANSLATE_NOOP("Linguist", "September"), Word::Active, FolderKeyProxy::ActiveDuringSeptember},
+        {23, QT_TRANSLATE_NOOP("Linguist", "October"), Word::Active, FolderKeyProxy::ActiveDuringOctober},
+        {24, QT_TRANSLATE_NOOP("Linguist", "November"), Word::Active, FolderKeyProxy::ActiveDuringNovember},
+        {25, QT_TRANSLATE_NOOP("Linguist", "December"), Word::Active, FolderKeyProxy::ActiveDuringDecember},
+    };
+    static const Subtree subtree{ActiveColumn, MonthsKind, QT_TRANSLATE_NOOP("Linguist", "Months"), leaves};
     return subtree;
 }
 
@@ -126,7 +134,8 @@ int HolderId(const qorv::data::FolderKey &folderKey)
 FolderKeyringPaneTreeWidget::FolderKeyringPaneTreeWidget(QWidget *parent)
     : AbstractPaneTreeWidget(parent)
 {
-    setHeaderLabels({Linguist::tr("User"), Linguist::tr("Active"), Linguist::tr("Hours"), Linguist::tr("Region"), Linguist::tr("Duration"), Linguist::tr("Expiration")});
+    setHeaderLabels({Linguist::tr("User"), Linguist::tr("Active"), Linguist::tr("Hours"), Linguist::tr("Region"),
+                     Linguist::tr("Duration"), Linguist::tr("Expiration")});
     setAlternatingRowColors(true);
     connect(this, &QTreeWidget::itemExpanded, this, &FolderKeyringPaneTreeWidget::resizeColumnsToContents);
     connect(this, &QTreeWidget::itemCollapsed, this, &FolderKeyringPaneTreeWidget::resizeColumnsToContents);
@@ -203,8 +212,9 @@ void FolderKeyringPaneTreeWidget::folderKeyChanged(QTreeWidgetItem *item, int co
                          item->checkState(ActiveColumn) == Qt::Checked);
     }
     keyRow->setData(UserColumn, EditedRecordRole, itemrecord::ToVariant(folderKey));
-    keyRow->setIcon(UserColumn, KeyIcon(folderKey.folder_key_security_descriptor()
-                                        != folderKeyBase.folder_key_security_descriptor()));
+    keyRow->setIcon(UserColumn,
+                    KeyIcon(folderKey.folder_key_security_descriptor()
+                            != folderKeyBase.folder_key_security_descriptor()));
     UpdateFolderKeyTreeWidgetItemFont(folderKey, keyRow);
     resizeColumnsToContents();
 }
@@ -238,7 +248,7 @@ bool IsFolderKeyTreeWidgetItem(const QTreeWidgetItem *item)
 {
     int kind = -1;
     return item != nullptr && item->parent() == nullptr && keytree::ReadKind(item, UserColumn, RowKindRole, &kind)
-           && kind == KeyRowKind;
+        && kind == KeyRowKind;
 }
 
 QTreeWidgetItem *GetFolderKeyTreeWidgetItem(QTreeWidgetItem *item)

@@ -37,8 +37,7 @@ const std::array<Permission, 8> Permissions = {{
     {DocumentKeyProxy::ExportToPdfFile, QT_TRANSLATE_NOOP("Linguist", "PermissionExportDocumentContentsToPdfFile")},
     {DocumentKeyProxy::Update, QT_TRANSLATE_NOOP("Linguist", "PermissionUpdateDocument")},
     {DocumentKeyProxy::CopyToClipboard, QT_TRANSLATE_NOOP("Linguist", "PermissionCopyDocumentContentsToClipboard")},
-    {DocumentKeyProxy::CopyFromClipboard,
-     QT_TRANSLATE_NOOP("Linguist", "PermissionCopyDocumentContentsFromClipboard")},
+    {DocumentKeyProxy::CopyFromClipboard, QT_TRANSLATE_NOOP("Linguist", "PermissionCopyDocumentContentsFromClipboard")},
     {DocumentKeyProxy::Print, QT_TRANSLATE_NOOP("Linguist", "PermissionPrintDocumentContents")},
     {DocumentKeyProxy::Search, QT_TRANSLATE_NOOP("Linguist", "PermissionSearchDocumentContents")},
 }};

@@ -12,12 +12,9 @@ namespace
 {
 // In calendar order; each is also the field's name in lower case.
 const std::array<const char *, 7> Labels = {
-    QT_TRANSLATE_NOOP("Linguist", "Monday"),
-    QT_TRANSLATE_NOOP("Linguist", "Tuesday"),
-    QT_TRANSLATE_NOOP("Linguist", "Wednesday"),
-    QT_TRANSLATE_NOOP("Linguist", "Thursday"),
-    QT_TRANSLATE_NOOP("Linguist", "Friday"),
-    QT_TRANSLATE_NOOP("Linguist", "Saturday"),
+    QT_TRANSLATE_NOOP("Linguist", "Monday"),    QT_TRANSLATE_NOOP("Linguist", "Tuesday"),
+    QT_TRANSLATE_NOOP("Linguist", "Wednesday"), QT_TRANSLATE_NOOP("Linguist", "Thursday"),
+    QT_TRANSLATE_NOOP("Linguist", "Friday"),    QT_TRANSLATE_NOOP("Linguist", "Saturday"),
     QT_TRANSLATE_NOOP("Linguist", "Sunday"),
 };
 }

@@ -55,9 +55,8 @@ void AddStandardItemModelRow(QStandardItemModel *model, int row, const std::stri
     QStandardItem *regionCell = Cell(name);
     regionCell->setData(name, Qt::UserRole);
     QStandardItem *daylightCell = Cell(QString::fromStdString(zone.getTimeZoneDaylightSavingTimeAbbrev()));
-    daylightCell->setToolTip(zone.hasDaylightSavingTime()
-                                 ? QString::fromStdString(zone.getDaylightSavingTimePeriod())
-                                 : SelectActiveHoursWizardPage::tr("DSTNotObserved"));
+    daylightCell->setToolTip(zone.hasDaylightSavingTime() ? QString::fromStdString(zone.getDaylightSavingTimePeriod())
+                                                          : SelectActiveHoursWizardPage::tr("DSTNotObserved"));
     model->setItem(row, RegionColumn, regionCell);
     model->setItem(row, StandardColumn, Cell(QString::fromStdString(zone.getTimeZoneStandardAbbrev())));
     model->setItem(row, DaylightSavingColumn, daylightCell);
@@ -191,8 +190,7 @@ SelectActiveHoursWizardPage::SelectActiveHoursWizardPage(QWidget *parent)
     m_filterGroupBox->setCheckable(true);
     m_filterGroupBox->setChecked(false);
 
-    m_tableModel->setHorizontalHeaderLabels(
-        {tr("Region"), tr("STZ"), tr("DTZ"), tr("ActiveHours"), tr("Duration")});
+    m_tableModel->setHorizontalHeaderLabels({tr("Region"), tr("STZ"), tr("DTZ"), tr("ActiveHours"), tr("Duration")});
     const std::vector<std::string> regions = Regions();
     m_tableModel->setRowCount(static_cast<int>(regions.size()));
     for (std::size_t row = 0; row < regions.size(); ++row)
@@ -215,7 +213,8 @@ SelectActiveHoursWizardPage::SelectActiveHoursWizardPage(QWidget *parent)
     UpdateActiveHours(m_tableModel, m_tableView, m_fromTimeEdit->time(), m_toTimeEdit->time(),
                       m_regionComboBox->currentText());
 
-    connect(this, &SelectActiveHoursWizardPage::invalidateTableFilter, m_filterModel, &QSortFilterProxyModel::invalidate);
+    connect(this, &SelectActiveHoursWizardPage::invalidateTableFilter, m_filterModel,
+            &QSortFilterProxyModel::invalidate);
     connect(m_restrictedRadioButton, &QRadioButton::toggled, this, &SelectActiveHoursWizardPage::toggleRestrictedHours);
     connect(m_fromTimeEdit, &QTimeEdit::timeChanged, this, &SelectActiveHoursWizardPage::fromTimeChanged);
     connect(m_toTimeEdit, &QTimeEdit::timeChanged, this, &SelectActiveHoursWizardPage::toTimeChanged);
@@ -230,10 +229,10 @@ SelectActiveHoursWizardPage::SelectActiveHoursWizardPage(QWidget *parent)
     connect(m_timezoneComboBox, &QComboBox::activated, this,
             &SelectActiveHoursWizardPage::filterTableByTimezoneActivated);
 
-    for (QWidget *widget : std::initializer_list<QWidget *>{
-             m_fromLabel, m_toLabel, m_regionLabel, m_fromTimeEdit, m_toTimeEdit, m_regionComboBox, m_lowerLine,
-             m_filterGroupBox, m_continentRadioButton, m_timezoneRadioButton, m_continentComboBox,
-             m_timezoneComboBox, m_tableView})
+    for (QWidget *widget :
+         std::initializer_list<QWidget *>{m_fromLabel, m_toLabel, m_regionLabel, m_fromTimeEdit, m_toTimeEdit,
+                                          m_regionComboBox, m_lowerLine, m_filterGroupBox, m_continentRadioButton,
+                                          m_timezoneRadioButton, m_continentComboBox, m_timezoneComboBox, m_tableView})
         widget->hide();
     m_upperLine->show();
 }
@@ -252,9 +251,9 @@ void SelectActiveHoursWizardPage::toggleRestrictedHours(bool state)
     // Without a zone table there is nothing to filter or show.
     if (Regions().empty())
         return;
-    for (QWidget *widget : std::initializer_list<QWidget *>{m_lowerLine, m_filterGroupBox, m_continentRadioButton,
-                                                            m_timezoneRadioButton, m_continentComboBox,
-                                                            m_timezoneComboBox, m_tableView})
+    for (QWidget *widget :
+         std::initializer_list<QWidget *>{m_lowerLine, m_filterGroupBox, m_continentRadioButton, m_timezoneRadioButton,
+                                          m_continentComboBox, m_timezoneComboBox, m_tableView})
         widget->setVisible(state);
 }
 

@@ -12,18 +12,12 @@ namespace
 {
 // In calendar order; each is also the field's name in lower case.
 const std::array<const char *, 12> Labels = {
-    QT_TRANSLATE_NOOP("Linguist", "January"),
-    QT_TRANSLATE_NOOP("Linguist", "February"),
-    QT_TRANSLATE_NOOP("Linguist", "March"),
-    QT_TRANSLATE_NOOP("Linguist", "April"),
-    QT_TRANSLATE_NOOP("Linguist", "May"),
-    QT_TRANSLATE_NOOP("Linguist", "June"),
-    QT_TRANSLATE_NOOP("Linguist", "July"),
-    QT_TRANSLATE_NOOP("Linguist", "August"),
-    QT_TRANSLATE_NOOP("Linguist", "September"),
-    QT_TRANSLATE_NOOP("Linguist", "October"),
-    QT_TRANSLATE_NOOP("Linguist", "November"),
-    QT_TRANSLATE_NOOP("Linguist", "December"),
+    QT_TRANSLATE_NOOP("Linguist", "January"),   QT_TRANSLATE_NOOP("Linguist", "February"),
+    QT_TRANSLATE_NOOP("Linguist", "March"),     QT_TRANSLATE_NOOP("Linguist", "April"),
+    QT_TRANSLATE_NOOP("Linguist", "May"),       QT_TRANSLATE_NOOP("Linguist", "June"),
+    QT_TRANSLATE_NOOP("Linguist", "July"),      QT_TRANSLATE_NOOP("Linguist", "August"),
+    QT_TRANSLATE_NOOP("Linguist", "September"), QT_TRANSLATE_NOOP("Linguist", "October"),
+    QT_TRANSLATE_NOOP("Linguist", "November"),  QT_TRANSLATE_NOOP("Linguist", "December"),
 };
 }
 

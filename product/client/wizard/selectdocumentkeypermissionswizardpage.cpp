@@ -31,9 +31,11 @@ SelectDocumentKeyPermissionsWizardPage::SelectDocumentKeyPermissionsWizardPage(Q
     const Permission permissions[] = {
         {m_viewCheckBox, QT_TRANSLATE_NOOP("Linguist", "PermissionViewDocumentContents"), true},
         {m_updateCheckBox, QT_TRANSLATE_NOOP("Linguist", "PermissionUpdateDocument"), false},
-        {m_copyFromClipboardCheckBox, QT_TRANSLATE_NOOP("Linguist", "PermissionCopyDocumentContentsFromClipboard"), false},
+        {m_copyFromClipboardCheckBox, QT_TRANSLATE_NOOP("Linguist", "PermissionCopyDocumentContentsFromClipboard"),
+         false},
         {m_copyToClipboardCheckBox, QT_TRANSLATE_NOOP("Linguist", "PermissionCopyDocumentContentsToClipboard"), false},
-        {m_exportToTextFileCheckBox, QT_TRANSLATE_NOOP("Linguist", "PermissionExportDocumentContentsToTextFile"), false},
+        {m_exportToTextFileCheckBox, QT_TRANSLATE_NOOP("Linguist", "PermissionExportDocumentContentsToTextFile"),
+         false},
         {m_exportToPdfFileCheckBox, QT_TRANSLATE_NOOP("Linguist", "PermissionExportDocumentContentsToPdfFile"), false},
         {m_printCheckBox, QT_TRANSLATE_NOOP("Linguist", "PermissionPrintDocumentContents"), false},
         {m_searchCheckBox, QT_TRANSLATE_NOOP("Linguist", "PermissionSearchDocumentContents"), true},

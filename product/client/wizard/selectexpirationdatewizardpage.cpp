@@ -12,7 +12,7 @@
 
 namespace
 {
-enum Preset : std::size_t
+enum Preset
 {
     OneWeek,
     TwoWeeks,
@@ -44,19 +44,32 @@ SelectExpirationDateWizardPage::SelectExpirationDateWizardPage(QWidget *parent)
         void (SelectExpirationDateWizardPage::*slot)(bool);
     };
     const std::array<Button, 13> buttons = {{
-        {QT_TR_NOOP("OneWeekExpirationDate"), &SelectExpirationDateWizardPage::toggleOneWeekExpirationDate},
-        {QT_TR_NOOP("TwoWeeksExpirationDate"), &SelectExpirationDateWizardPage::toggleTwoWeeksExpirationDate},
-        {QT_TR_NOOP("OneMonthExpirationDate"), &SelectExpirationDateWizardPage::toggleOneMonthExpirationDate},
-        {QT_TR_NOOP("ThreeMonthsExpirationDate"), &SelectExpirationDateWizardPage::toggleThreeMonthsExpirationDate},
-        {QT_TR_NOOP("SixMonthsExpirationDate"), &SelectExpirationDateWizardPage::toggleSixMonthsExpirationDate},
-        {QT_TR_NOOP("NineMonthsExpirationDate"), &SelectExpirationDateWizardPage::toggleNineMonthsExpirationDate},
-        {QT_TR_NOOP("OneYearExpirationDate"), &SelectExpirationDateWizardPage::toggleOneYearExpirationDate},
-        {QT_TR_NOOP("TwoYearsExpirationDate"), &SelectExpirationDateWizardPage::toggleTwoYearsExpirationDate},
-        {QT_TR_NOOP("ThreeYearsExpirationDate"), &SelectExpirationDateWizardPage::toggleThreeYearsExpirationDate},
-        {QT_TR_NOOP("FourYearsExpirationDate"), &SelectExpirationDateWizardPage::toggleFourYearsExpirationDate},
-        {QT_TR_NOOP("FiveYearsExpirationDate"), &SelectExpirationDateWizardPage::toggleFiveYearsExpirationDate},
-        {QT_TR_NOOP("TenYearsExpirationDate"), &SelectExpirationDateWizardPage::toggleTenYearsExpirationDate},
-        {QT_TR_NOOP("SelectExpirationDate"), &SelectExpirationDateWizardPage::toggleSelectExpirationDate},
+        {QT_TRANSLATE_NOOP("SelectExpirationDateWizardPage", "OneWeekExpirationDate"),
+         &SelectExpirationDateWizardPage::toggleOneWeekExpirationDate},
+        {QT_TRANSLATE_NOOP("SelectExpirationDateWizardPage", "TwoWeeksExpirationDate"),
+         &SelectExpirationDateWizardPage::toggleTwoWeeksExpirationDate},
+        {QT_TRANSLATE_NOOP("SelectExpirationDateWizardPage", "OneMonthExpirationDate"),
+         &SelectExpirationDateWizardPage::toggleOneMonthExpirationDate},
+        {QT_TRANSLATE_NOOP("SelectExpirationDateWizardPage", "ThreeMonthsExpirationDate"),
+         &SelectExpirationDateWizardPage::toggleThreeMonthsExpirationDate},
+        {QT_TRANSLATE_NOOP("SelectExpirationDateWizardPage", "SixMonthsExpirationDate"),
+         &SelectExpirationDateWizardPage::toggleSixMonthsExpirationDate},
+        {QT_TRANSLATE_NOOP("SelectExpirationDateWizardPage", "NineMonthsExpirationDate"),
+         &SelectExpirationDateWizardPage::toggleNineMonthsExpirationDate},
+        {QT_TRANSLATE_NOOP("SelectExpirationDateWizardPage", "OneYearExpirationDate"),
+         &SelectExpirationDateWizardPage::toggleOneYearExpirationDate},
+        {QT_TRANSLATE_NOOP("SelectExpirationDateWizardPage", "TwoYearsExpirationDate"),
+         &SelectExpirationDateWizardPage::toggleTwoYearsExpirationDate},
+        {QT_TRANSLATE_NOOP("SelectExpirationDateWizardPage", "ThreeYearsExpirationDate"),
+         &SelectExpirationDateWizardPage::toggleThreeYearsExpirationDate},
+        {QT_TRANSLATE_NOOP("SelectExpirationDateWizardPage", "FourYearsExpirationDate"),
+         &SelectExpirationDateWizardPage::toggleFourYearsExpirationDate},
+        {QT_TRANSLATE_NOOP("SelectExpirationDateWizardPage", "FiveYearsExpirationDate"),
+         &SelectExpirationDateWizardPage::toggleFiveYearsExpirationDate},
+        {QT_TRANSLATE_NOOP("SelectExpirationDateWizardPage", "TenYearsExpirationDate"),
+         &SelectExpirationDateWizardPage::toggleTenYearsExpirationDate},
+        {QT_TRANSLATE_NOOP("SelectExpirationDateWizardPage", "SelectExpirationDate"),
+         &SelectExpirationDateWizardPage::toggleSelectExpirationDate},
     }};
 
     auto *radioLayout = new QVBoxLayout;

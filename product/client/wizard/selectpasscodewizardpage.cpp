@@ -22,7 +22,7 @@ namespace
 const QString Black = QStringLiteral("QLabel {color : black; }");
 const QString Red = QStringLiteral("QLabel {color : red; }");
 
-enum Key : std::size_t
+enum Key
 {
     Key1,
     Key2,
@@ -324,8 +324,7 @@ void SelectPasscodeWizardPage::addStateTransitions()
                                              m_reenterPasscodeState);
     m_validatingPasscodeState->addTransition(this, &SelectPasscodeWizardPage::invalidPasscodeEntered,
                                              m_enterPasscodeState);
-    m_reenterPasscodeState->addTransition(m_keys[EnterKey], &QPushButton::clicked,
-                                          m_validatingReenteredPasscodeState);
+    m_reenterPasscodeState->addTransition(m_keys[EnterKey], &QPushButton::clicked, m_validatingReenteredPasscodeState);
     m_validatingReenteredPasscodeState->addTransition(this, &SelectPasscodeWizardPage::validPasscodeReentered,
                                                       m_passcodeEnteredState);
     m_validatingReenteredPasscodeState->addTransition(this, &SelectPasscodeWizardPage::invalidPasscodeReentered,

@@ -27,8 +27,7 @@ void AddRevision(QListWidget *list, const std::string &sysStart)
     if (!start.isValid())
         return;
     auto *item = new QListWidgetItem(QIcon(QStringLiteral(":icons/32x32/document_empty_clock_back.png")),
-                                     QString::fromStdString(start.toLocalRfcString(DbTimestamp::TimeZonePtr())),
-                                     list);
+                                     QString::fromStdString(start.toLocalRfcString(DbTimestamp::TimeZonePtr())), list);
     item->setData(Qt::UserRole, QString::fromStdString(sysStart));
     item->setToolTip(QString::fromStdString(start.toLocalDisplayString(DbTimestamp::TimeZonePtr())));
 }
@@ -129,5 +128,6 @@ void SelectRevisionWizardPage::initializeWidgets()
     layout->addWidget(m_revisionHistoryListWidget);
 
     // Connected after the check, so that building the page fetches nothing.
-    connect(m_currentRevisionRadioButton, &QRadioButton::toggled, this, &SelectRevisionWizardPage::toggleCurrentRevision);
+    connect(m_currentRevisionRadioButton, &QRadioButton::toggled, this,
+            &SelectRevisionWizardPage::toggleCurrentRevision);
 }

@@ -10,7 +10,8 @@
 #include <QTime>
 #include <QWizard>
 
-SetActiveHoursConfirmationWizardPage::SetActiveHoursConfirmationWizardPage(const QString &name, const QString &user, SetActiveHoursWizard *wizard)
+SetActiveHoursConfirmationWizardPage::SetActiveHoursConfirmationWizardPage(const QString &name, const QString &user,
+                                                                           SetActiveHoursWizard *wizard)
     : QWizardPage(wizard)
     , m_name(name)
     , m_user(user)
@@ -31,7 +32,8 @@ void SetActiveHoursConfirmationWizardPage::initializePage()
     const QTime from = field(QStringLiteral("fromTime")).toDateTime().time();
     const QTime to = field(QStringLiteral("toTime")).toDateTime().time();
     if (restricted && from.isValid() && to.isValid())
-        m_summary->setHtml(tr("RestrictedHours").arg(name(), user(), keyrules::ShortTime(from), keyrules::ShortTime(to)));
+        m_summary->setHtml(
+            tr("RestrictedHours").arg(name(), user(), keyrules::ShortTime(from), keyrules::ShortTime(to)));
     else
         m_summary->setHtml(tr("NoRestrictedHours").arg(name(), user()));
 }
@@ -46,8 +48,8 @@ bool SetActiveHoursConfirmationWizardPage::isComplete() const
     if (!field(QStringLiteral("restrictedHours")).toBool())
         return true;
     return field(QStringLiteral("fromTime")).toDateTime().time().isValid()
-           && field(QStringLiteral("toTime")).toDateTime().time().isValid()
-           && !field(QStringLiteral("region")).toString().isEmpty();
+        && field(QStringLiteral("toTime")).toDateTime().time().isValid()
+        && !field(QStringLiteral("region")).toString().isEmpty();
 }
 
 QString SetActiveHoursConfirmationWizardPage::name() const

@@ -6,7 +6,8 @@
 #include <QTextEdit>
 #include <QWizard>
 
-SetActiveHoursIntroductionWizardPage::SetActiveHoursIntroductionWizardPage(const QString &name, const QString &user, QWidget *parent)
+SetActiveHoursIntroductionWizardPage::SetActiveHoursIntroductionWizardPage(const QString &name, const QString &user,
+                                                                           QWidget *parent)
     : QWizardPage(parent)
     , m_name(name)
     , m_user(user)

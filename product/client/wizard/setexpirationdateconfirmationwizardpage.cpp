@@ -9,7 +9,9 @@
 #include <QTextEdit>
 #include <QWizard>
 
-SetExpirationDateConfirmationWizardPage::SetExpirationDateConfirmationWizardPage(const QString &name, const QString &user, SetExpirationDateWizard *wizard)
+SetExpirationDateConfirmationWizardPage::SetExpirationDateConfirmationWizardPage(const QString &name,
+                                                                                 const QString &user,
+                                                                                 SetExpirationDateWizard *wizard)
     : QWizardPage(wizard)
     , m_name(name)
     , m_user(user)

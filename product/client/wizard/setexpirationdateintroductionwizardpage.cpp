@@ -6,7 +6,8 @@
 #include <QTextEdit>
 #include <QWizard>
 
-SetExpirationDateIntroductionWizardPage::SetExpirationDateIntroductionWizardPage(const QString &name, const QString &user, QWidget *parent)
+SetExpirationDateIntroductionWizardPage::SetExpirationDateIntroductionWizardPage(const QString &name,
+                                                                                 const QString &user, QWidget *parent)
     : QWizardPage(parent)
     , m_name(name)
     , m_user(user)

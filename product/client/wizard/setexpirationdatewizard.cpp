@@ -13,8 +13,9 @@ SetExpirationDateWizard::SetExpirationDateWizard(const QString &name, const QStr
     , m_selectionPage(new SelectExpirationDateWizardPage(this))
     , m_confirmationPage(new SetExpirationDateConfirmationWizardPage(name, user, this))
 {
-    wizardpage::SetUpKeyChangeWizard(this, tr("SetExpirationDateWizardTitle"), QStringLiteral(":icons/32x32/hourglass.png"),
-                                     m_introductionPage, m_selectionPage, m_confirmationPage);
+    wizardpage::SetUpKeyChangeWizard(this, tr("SetExpirationDateWizardTitle"),
+                                     QStringLiteral(":icons/32x32/hourglass.png"), m_introductionPage, m_selectionPage,
+                                     m_confirmationPage);
 }
 
 SetExpirationDateWizard::~SetExpirationDateWizard() = default;

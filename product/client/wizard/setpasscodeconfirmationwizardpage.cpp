@@ -7,7 +7,8 @@
 #include <QTextEdit>
 #include <QWizard>
 
-SetPasscodeConfirmationWizardPage::SetPasscodeConfirmationWizardPage(const QString &name, const QString &user, SetPasscodeWizard *wizard)
+SetPasscodeConfirmationWizardPage::SetPasscodeConfirmationWizardPage(const QString &name, const QString &user,
+                                                                     SetPasscodeWizard *wizard)
     : QWizardPage(wizard)
     , m_name(name)
     , m_user(user)

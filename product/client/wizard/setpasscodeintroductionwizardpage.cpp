@@ -6,7 +6,8 @@
 #include <QTextEdit>
 #include <QWizard>
 
-SetPasscodeIntroductionWizardPage::SetPasscodeIntroductionWizardPage(const QString &name, const QString &user, QWidget *parent)
+SetPasscodeIntroductionWizardPage::SetPasscodeIntroductionWizardPage(const QString &name, const QString &user,
+                                                                     QWidget *parent)
     : QWizardPage(parent)
     , m_name(name)
     , m_user(user)

@@ -8,7 +8,8 @@
 #include <QTextEdit>
 #include <QWizard>
 
-SetRevisionConfirmationWizardPage::SetRevisionConfirmationWizardPage(const QString &name, const QString &user, SetRevisionWizard *wizard)
+SetRevisionConfirmationWizardPage::SetRevisionConfirmationWizardPage(const QString &name, const QString &user,
+                                                                     SetRevisionWizard *wizard)
     : QWizardPage(wizard)
     , m_name(name)
     , m_user(user)
@@ -27,7 +28,8 @@ void SetRevisionConfirmationWizardPage::initializePage()
 {
     const QString revisionDateTime = field(QStringLiteral("revisionDateTime")).toString();
     // Nothing selected counts as the current revision, as the wizard reports it.
-    if (field(QStringLiteral("currentRevision")).toBool() || field(QStringLiteral("revisionSysStart")).toString().isEmpty()) {
+    if (field(QStringLiteral("currentRevision")).toBool()
+        || field(QStringLiteral("revisionSysStart")).toString().isEmpty()) {
         m_summary->setHtml(tr("CurrentRevision"));
         return;
     }

@@ -6,7 +6,8 @@
 #include <QTextEdit>
 #include <QWizard>
 
-SetRevisionIntroductionWizardPage::SetRevisionIntroductionWizardPage(const QString &name, const QString &user, QWidget *parent)
+SetRevisionIntroductionWizardPage::SetRevisionIntroductionWizardPage(const QString &name, const QString &user,
+                                                                     QWidget *parent)
     : QWizardPage(parent)
     , m_name(name)
     , m_user(user)

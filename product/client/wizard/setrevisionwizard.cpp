@@ -13,15 +13,17 @@ SetRevisionWizard::SetRevisionWizard(const QString &name, const QString &user, Q
     , m_selectionPage(new SelectRevisionWizardPage(this, documentId))
     , m_confirmationPage(new SetRevisionConfirmationWizardPage(name, user, this))
 {
-    wizardpage::SetUpKeyChangeWizard(this, tr("SetRevisionWizardTitle"), QStringLiteral(":icons/32x32/document_empty_clock_back.png"),
-                                     m_introductionPage, m_selectionPage, m_confirmationPage);
+    wizardpage::SetUpKeyChangeWizard(this, tr("SetRevisionWizardTitle"),
+                                     QStringLiteral(":icons/32x32/document_empty_clock_back.png"), m_introductionPage,
+                                     m_selectionPage, m_confirmationPage);
 }
 
 SetRevisionWizard::~SetRevisionWizard() = default;
 
 bool SetRevisionWizard::currentRevision() const
 {
-    return field(QStringLiteral("currentRevision")).toBool() || field(QStringLiteral("revisionSysStart")).toString().isEmpty();
+    return field(QStringLiteral("currentRevision")).toBool()
+        || field(QStringLiteral("revisionSysStart")).toString().isEmpty();
 }
 
 std::string SetRevisionWizard::revisionDateTime() const

@@ -8,7 +8,9 @@
 #include <QTextEdit>
 #include <QWizard>
 
-SetSessionDurationConfirmationWizardPage::SetSessionDurationConfirmationWizardPage(const QString &name, const QString &user, SetSessionDurationWizard *wizard)
+SetSessionDurationConfirmationWizardPage::SetSessionDurationConfirmationWizardPage(const QString &name,
+                                                                                   const QString &user,
+                                                                                   SetSessionDurationWizard *wizard)
     : QWizardPage(wizard)
     , m_name(name)
     , m_user(user)
@@ -40,7 +42,8 @@ void SetSessionDurationConfirmationWizardPage::cleanupPage()
 
 bool SetSessionDurationConfirmationWizardPage::isComplete() const
 {
-    return !(field(QStringLiteral("restrictedDuration")).toBool() && field(QStringLiteral("durationSpinBox")).toUInt() == 0);
+    return !(field(QStringLiteral("restrictedDuration")).toBool()
+             && field(QStringLiteral("durationSpinBox")).toUInt() == 0);
 }
 
 QString SetSessionDurationConfirmationWizardPage::name() const

@@ -13,7 +13,8 @@ class SetSessionDurationConfirmationWizardPage : public QWizardPage
     Q_OBJECT
 
 public:
-    SetSessionDurationConfirmationWizardPage(const QString &name, const QString &user, SetSessionDurationWizard *wizard);
+    SetSessionDurationConfirmationWizardPage(const QString &name, const QString &user,
+                                             SetSessionDurationWizard *wizard);
     ~SetSessionDurationConfirmationWizardPage() override;
 
     void initializePage() override;

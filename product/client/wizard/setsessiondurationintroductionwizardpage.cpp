@@ -6,7 +6,8 @@
 #include <QTextEdit>
 #include <QWizard>
 
-SetSessionDurationIntroductionWizardPage::SetSessionDurationIntroductionWizardPage(const QString &name, const QString &user, QWidget *parent)
+SetSessionDurationIntroductionWizardPage::SetSessionDurationIntroductionWizardPage(const QString &name,
+                                                                                   const QString &user, QWidget *parent)
     : QWizardPage(parent)
     , m_name(name)
     , m_user(user)

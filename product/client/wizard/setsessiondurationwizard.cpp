@@ -13,8 +13,9 @@ SetSessionDurationWizard::SetSessionDurationWizard(const QString &name, const QS
     , m_selectionPage(new SelectSessionDurationWizardPage(this))
     , m_confirmationPage(new SetSessionDurationConfirmationWizardPage(name, user, this))
 {
-    wizardpage::SetUpKeyChangeWizard(this, tr("SetSessionDurationWizardTitle"), QStringLiteral(":icons/32x32/stopwatch.png"),
-                                     m_introductionPage, m_selectionPage, m_confirmationPage);
+    wizardpage::SetUpKeyChangeWizard(this, tr("SetSessionDurationWizardTitle"),
+                                     QStringLiteral(":icons/32x32/stopwatch.png"), m_introductionPage, m_selectionPage,
+                                     m_confirmationPage);
 }
 
 SetSessionDurationWizard::~SetSessionDurationWizard() = default;

@@ -4,7 +4,6 @@
 #include <QString>
 #include <QWizard>
 
-
 class SetSessionDurationConfirmationWizardPage;
 class SetSessionDurationIntroductionWizardPage;
 class SelectSessionDurationWizardPage;
