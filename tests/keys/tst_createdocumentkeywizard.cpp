@@ -10,6 +10,7 @@
 #include "messagedispatcher.h"
 #include "pickerhost.h"
 #include "scopedclock.h"
+#include "scopedcryptographerlockfailure.h"
 #include "selectdocumentkeyuserwizardpage.h"
 #include "selectpasscodewizardpage.h"
 #include "selectrevisionwizardpage.h"
@@ -65,7 +66,7 @@ const Cryptographer &Crypto()
 
 bool Matches(const std::string &stored, const char *digits)
 {
-    return Crypto().decodePassword(Crypto().hashPassword(digits), stored);
+    return Crypto().decodePassword(Crypto().hashPassword(digits).value(), stored);
 }
 
 // Presses a radio button on its indicator, as the user does.
@@ -295,7 +296,7 @@ private slots:
         // East of UTC the local day begins on the UTC day before; at UTC and
         // west of it, on the same day.
         const bool east = QDateTime(QDate(2027, 12, 10), QTime(0, 0)).offsetFromUtc() > 0;
-        QCOMPARE(wizard.documentKey().document_key_security_descriptor().expiration_date(),
+        QCOMPARE(wizard.documentKey().value().document_key_security_descriptor().expiration_date(),
                  std::string(east ? "2027-12-09 00:00:00" : "2027-12-10 00:00:00"));
 
         wizard.getSelectDocumentKeyUserWizardPage()->getSelectUsersWidget()->addUser(
@@ -320,7 +321,7 @@ private slots:
         QFETCH(QString, stored);
         ScopedClock clock(UtcInstant(2026, 12, 10, 9, 15) + std::chrono::microseconds(micros));
         CreateDocumentKeyWizard wizard(DocumentId, DocumentName, nullptr);
-        QCOMPARE(QString::fromStdString(wizard.documentKey().document_key_creation_date()), stored);
+        QCOMPARE(QString::fromStdString(wizard.documentKey().value().document_key_creation_date()), stored);
     }
 
     void passcode_data()
@@ -345,7 +346,7 @@ private slots:
             wizard.next();
             QCOMPARE(wizard.currentId(), PasscodePage + 1);
         }
-        const std::string stored = wizard.documentKey().document_key_security_descriptor().password();
+        const std::string stored = wizard.documentKey().value().document_key_security_descriptor().password();
         if (!typed) {
             QCOMPARE(stored, std::string());
             return;
@@ -354,7 +355,21 @@ private slots:
         QVERIFY(Matches(stored, "4711"));
         QVERIFY(!Matches(stored, "4712"));
         // Salted anew for every key built.
-        QVERIFY(wizard.documentKey().document_key_security_descriptor().password() != stored);
+        QVERIFY(wizard.documentKey().value().document_key_security_descriptor().password() != stored);
+    }
+
+    void noKeyWithoutItsPasscode()
+    {
+        // A passcode that cannot be hashed now never becomes a key without
+        // one: no key is built at all.
+        CreateDocumentKeyWizard wizard(DocumentId, DocumentName, nullptr);
+        TypePasscodeTwice(wizard, wizard.getSelectPasscodeWizardPage(), QStringLiteral("4711"), true);
+        if (QTest::currentTestFailed())
+            return;
+        wizard.next();
+        const testsupport::ScopedCryptographerLockFailure lockFails;
+        QTest::ignoreMessage(QtWarningMsg, "The passcode cannot be hashed now; no key is written without it");
+        QVERIFY(!wizard.documentKey().has_value());
     }
 
     void olderRevision()
@@ -370,7 +385,7 @@ private slots:
         GoTo(wizard, 2);
         wizard.setField(QStringLiteral("permissionPrintDocumentContents"), true);
         GoTo(wizard, SummaryPage);
-        const qorv::data::DocumentKey key = wizard.documentKey();
+        const qorv::data::DocumentKey key = wizard.documentKey().value();
         QCOMPARE(key.document_key_document_revision(), std::string("2026-03-01 09:15:02.123456"));
         // Neither updating nor pasting into an older revision.
         QCOMPARE(key.document_key_security_descriptor().permissions(), 65u | (1u << 11));
@@ -385,7 +400,7 @@ private slots:
         wizard.back();
         wizard.getSelectRevisionWizardPage()->findChild<QListWidget *>()->clearSelection();
         wizard.next();
-        QCOMPARE(wizard.documentKey().document_key_document_revision(), std::string("9999-12-31 00:00:00"));
+        QCOMPARE(wizard.documentKey().value().document_key_document_revision(), std::string("9999-12-31 00:00:00"));
         QVERIFY(Find<QTextEdit>(&wizard, "summaryTextEdit")
                     ->toPlainText()
                     .startsWith(QStringLiteral("The document key will access the current revision of the document.")));

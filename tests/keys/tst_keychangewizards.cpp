@@ -1,5 +1,6 @@
 #include "clienttranslation.h"
 #include "cryptographer.h"
+#include "scopedcryptographerlockfailure.h"
 #include "keypad.h"
 #include "messagedispatcher.h"
 #include "revisionhistorylistwidget.h"
@@ -380,12 +381,17 @@ private slots:
         QVERIFY(!wizard.noPasscode() && wizard.passcodeIsValid());
 
         // The stored form, salted anew on every call, matches the digits.
-        const std::string stored = wizard.passcode();
+        const std::string stored = wizard.passcode().value();
         QCOMPARE(stored.size(), std::size_t(64));
-        QVERIFY(stored != wizard.passcode());
+        QVERIFY(stored != wizard.passcode().value());
         const Cryptographer *cryptographer = CryptographerSingleton::instance();
-        QVERIFY(cryptographer->decodePassword(cryptographer->hashPassword("2468"), stored));
-        QVERIFY(!cryptographer->decodePassword(cryptographer->hashPassword("2469"), stored));
+        QVERIFY(cryptographer->decodePassword(cryptographer->hashPassword("2468").value(), stored));
+        QVERIFY(!cryptographer->decodePassword(cryptographer->hashPassword("2469").value(), stored));
+
+        // A passcode that cannot be hashed now gives nothing to store.
+        const testsupport::ScopedCryptographerLockFailure lockFails;
+        QTest::ignoreMessage(QtWarningMsg, "The passcode cannot be hashed now; no key is written without it");
+        QVERIFY(!wizard.passcode().has_value());
     }
 
     void passcodeWizardRefusesAnUnconfirmedPasscode()

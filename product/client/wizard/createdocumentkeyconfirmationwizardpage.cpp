@@ -81,7 +81,7 @@ void CreateDocumentKeyConfirmationWizardPage::initializePage()
     const QString olderRevision = tr("TranslationX");
     const QString currentRevision = tr("TranslationY");
 
-    const qorv::data::DocumentKey documentKey = m_wizard->documentKey();
+    const qorv::data::DocumentKey documentKey = m_wizard->documentKeyRules();
     const DocumentKeyReader reader(documentKey);
     const qorv::data::SecurityDescriptor &descriptor = documentKey.document_key_security_descriptor();
     QString html;
@@ -129,7 +129,7 @@ void CreateDocumentKeyConfirmationWizardPage::initializePage()
         html += keysummary::Expiration(field(QStringLiteral("expirationDateCalendar")).toDate(), expiresToday,
                                        expiresTomorrow, expiresLater);
 
-    html += reader.password().empty() ? noPasscode : passcode;
+    html += field(QStringLiteral("passcodeIsValid")).toBool() ? passcode : noPasscode;
 
     const QList<QListWidgetItem *> picked = m_wizard->getSelectDocumentKeyUserWizardPage()->selectedItems();
     if (picked.isEmpty()) {

@@ -146,12 +146,11 @@ CreateDocumentKeyConfirmationWizardPage *CreateDocumentKeyWizard::getCreateDocum
     return m_createDocumentKeyConfirmationWizardPage;
 }
 
-qorv::data::DocumentKey CreateDocumentKeyWizard::documentKey()
+qorv::data::DocumentKey CreateDocumentKeyWizard::documentKeyRules() const
 {
     const bool currentRevision = field(QStringLiteral("currentRevision")).toBool();
     const bool restrictedHours = field(QStringLiteral("restrictedHours")).toBool();
     const bool restrictedDuration = field(QStringLiteral("restrictedDuration")).toBool();
-    const bool passcodeIsValid = field(QStringLiteral("passcodeIsValid")).toBool();
     const std::string revision =
         currentRevision ? std::string() : field(QStringLiteral("revisionSysStart")).toString().toStdString();
 
@@ -193,8 +192,7 @@ qorv::data::DocumentKey CreateDocumentKeyWizard::documentKey()
     writer.setActiveRegion(hours.region);
 
     documentKey.mutable_document_key_security_descriptor()->set_audits(0);
-    writer.setPassword(passcodeIsValid ? keyrules::StoredPasscode(field(QStringLiteral("passcode")).toString())
-                                       : std::string());
+    writer.setPassword(std::string());
 
     writer.setPermission(DocumentKeyProxy::View, field(QStringLiteral("permissionViewDocumentContents")).toBool());
     writer.setPermission(DocumentKeyProxy::Update, field(QStringLiteral("permissionUpdateDocument")).toBool());
@@ -221,11 +219,25 @@ qorv::data::DocumentKey CreateDocumentKeyWizard::documentKey()
     return documentKey;
 }
 
+std::optional<qorv::data::DocumentKey> CreateDocumentKeyWizard::documentKey()
+{
+    qorv::data::DocumentKey documentKey = documentKeyRules();
+    if (!field(QStringLiteral("passcodeIsValid")).toBool())
+        return documentKey;
+    const std::optional<std::string> stored = keyrules::StoredPasscode(field(QStringLiteral("passcode")).toString());
+    if (!stored)
+        return std::nullopt;
+    DocumentKeyWriter(documentKey, DocumentKeyProxy::NoDefaults).setPassword(*stored);
+    return documentKey;
+}
+
 QList<qorv::data::DocumentKey> CreateDocumentKeyWizard::documentKeys()
 {
     const QList<QListWidgetItem *> items = m_selectDocumentKeyUserWizardPage->selectedItems();
-    const qorv::data::DocumentKey documentKeyTemplate = documentKey();
-    const DocumentKeyReader reader(documentKeyTemplate);
+    const std::optional<qorv::data::DocumentKey> documentKeyTemplate = documentKey();
+    if (!documentKeyTemplate)
+        return {};
+    const DocumentKeyReader reader(*documentKeyTemplate);
     const qorv::data::User &owner = RegistrySingleton::instance()->getUser();
 
     QList<qorv::data::DocumentKey> documentKeys;

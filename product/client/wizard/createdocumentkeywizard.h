@@ -7,6 +7,8 @@
 #include <QString>
 #include <QWizard>
 
+#include <optional>
+
 class CreateDocumentKeyConfirmationWizardPage;
 class CreateDocumentKeyIntroductionWizardPage;
 class SelectActiveDaysWizardPage;
@@ -51,7 +53,12 @@ public:
 
     // The key as the pages describe it now, without document id, user,
     // owner, description and properties; the clock is read on every call.
-    qorv::data::DocumentKey documentKey();
+    // Absent (and documentKeys() empty) when the chosen passcode cannot be
+    // stored: no key is made without it.
+    std::optional<qorv::data::DocumentKey> documentKey();
+    // The key's rules as chosen so far, without hashing the passcode; what
+    // the confirmation page sums up.
+    qorv::data::DocumentKey documentKeyRules() const;
     // One finished key per picked user, in the user page's order, all with
     // one creation date; empty when nobody is picked.
     QList<qorv::data::DocumentKey> documentKeys();

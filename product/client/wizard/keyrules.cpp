@@ -49,10 +49,18 @@ std::string ExpirationDate(const QDate &localDate)
     return DbTimestamp(utcDate.toStdString()).toDbString();
 }
 
-std::string StoredPasscode(const QString &passcode)
+std::optional<std::string> StoredPasscode(const QString &passcode)
 {
     const Cryptographer *cryptographer = CryptographerSingleton::instance();
-    return cryptographer->encodePassword(cryptographer->hashPassword(passcode.toUtf8().toStdString()));
+    const std::optional<std::string> hash = cryptographer->hashPassword(passcode.toUtf8().toStdString());
+    if (!hash) {
+        qWarning("The passcode cannot be hashed now; no key is written without it");
+        return std::nullopt;
+    }
+    std::string stored = cryptographer->encodePassword(*hash);
+    if (stored.empty())
+        return std::nullopt;
+    return stored;
 }
 
 QString LongDate(const QDate &date)

@@ -3,6 +3,7 @@
 
 #include <QString>
 
+#include <optional>
 #include <string>
 
 class QDate;
@@ -40,7 +41,9 @@ int SessionDurationSeconds(bool restricted, unsigned int amount, unsigned int un
 std::string ExpirationDate(const QDate &localDate);
 
 // The stored password form of a passcode (hashed, then salted and derived).
-std::string StoredPasscode(const QString &passcode);
+// Absent when the passcode cannot be hashed: a key must then not be written
+// at all, rather than written without the passcode the user chose.
+std::optional<std::string> StoredPasscode(const QString &passcode);
 
 // "Friday, December 10, 2027", with English names whatever the locale.
 QString LongDate(const QDate &date);

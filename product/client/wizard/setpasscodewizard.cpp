@@ -30,7 +30,7 @@ bool SetPasscodeWizard::passcodeIsValid() const
     return field(QStringLiteral("passcodeIsValid")).toBool();
 }
 
-std::string SetPasscodeWizard::passcode() const
+std::optional<std::string> SetPasscodeWizard::passcode() const
 {
     return keyrules::StoredPasscode(field(QStringLiteral("passcode")).toString());
 }

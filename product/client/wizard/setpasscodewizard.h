@@ -4,6 +4,7 @@
 #include <QString>
 #include <QWizard>
 
+#include <optional>
 #include <string>
 
 class SetPasscodeConfirmationWizardPage;
@@ -11,7 +12,8 @@ class SetPasscodeIntroductionWizardPage;
 class SelectPasscodeWizardPage;
 
 // Sets or removes the passcode of an existing key. passcode() gives the
-// stored form, freshly salted on every call.
+// stored form, freshly salted on every call, or nothing when the passcode
+// cannot be hashed now (the key must then be left as it is).
 class SetPasscodeWizard : public QWizard
 {
     Q_OBJECT
@@ -22,7 +24,7 @@ public:
 
     bool noPasscode() const;
     bool passcodeIsValid() const;
-    std::string passcode() const;
+    std::optional<std::string> passcode() const;
 
 private:
     const QString m_name;
