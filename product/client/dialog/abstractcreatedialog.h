@@ -17,13 +17,14 @@ class AbstractCreateDialog : public QDialog
     Q_OBJECT
 
 public:
+    ~AbstractCreateDialog() override;
+
     QString name() const;
     QString description() const;
 
 protected:
     AbstractCreateDialog(QWidget *parent, const QString &nameLabel, const QString &descriptionLabel,
                          const QString &title, const QIcon &icon);
-    ~AbstractCreateDialog() override;
 
 private:
     QLabel *m_nameLabel;
