@@ -1,4 +1,5 @@
 #include "clienttranslation.h"
+#include "documentbrowserview.h"
 #include "folderancestry.h"
 #include "itemrecord.h"
 #include "itemrole.h"
@@ -20,12 +21,19 @@
 #include "groupkey3.pb.h"
 #include "user3.pb.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QClipboard>
 #include <QDropEvent>
+#include <QMenu>
 #include <QMetaMethod>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -171,6 +179,41 @@ QString Described(const PaneDrop &drop)
 }
 
 using Source = PaneDragFacts::Source;
+
+// Opens the pane's context menu at the point and, while it is open, notes its
+// entries ("---" for a separator, "(off)" after a disabled one), runs
+// meanwhile and chooses the entry named choice (none: the menu is closed).
+// Returns the entries, or "no menu" when none was shown.
+QStringList ContextMenu(QListWidget &pane, const QPoint &at, const QString &choice,
+                        std::function<void()> meanwhile = {})
+{
+    QStringList entries{QStringLiteral("no menu")};
+    QTimer::singleShot(0, &pane, [&] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        entries.clear();
+        QAction *chosen = nullptr;
+        for (QAction *action : menu->actions()) {
+            entries.append(action->isSeparator() ? QStringLiteral("---")
+                                                 : action->text() + (action->isEnabled() ? "" : " (off)"));
+            if (!action->isSeparator() && action->text() == choice)
+                chosen = action;
+        }
+        if (meanwhile)
+            meanwhile();
+        if (!chosen) {
+            menu->close();
+            return;
+        }
+        menu->setActiveAction(chosen);
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, pane.viewport()->mapToGlobal(at));
+    QCoreApplication::sendEvent(pane.viewport(), &event);
+    QCoreApplication::processEvents();
+    return entries;
+}
 }
 
 Q_DECLARE_METATYPE(qorv::data::SecurityDescriptor)
@@ -578,6 +621,102 @@ private slots:
         QCOMPARE(shortcut.size(), 1);
         QCOMPARE(opened.size(), 1);
         QCOMPARE(opened.first().first().value<qorv::data::Folder>().folder_name(), std::string("Plans"));
+    }
+
+    void itemContextMenus_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<QString>("choice");
+        QTest::addColumn<QStringList>("emitted");
+        QTest::newRow("folder") << 0
+                                << QStringList({"Open", "---", "Delete", "---", "Rename", "Redescribe", "---",
+                                                "Open Keyring..."})
+                                << "Rename" << QStringList({"renameFolder"});
+        QTest::newRow("document") << 1
+                                  << QStringList({"Open", "---", "Copy", "---", "Delete", "---", "Rename",
+                                                  "Redescribe", "---", "Open Keyring..."})
+                                  << "Copy" << QStringList({"copyDocument"});
+        QTest::newRow("document, keyring") << 1
+                                           << QStringList({"Open", "---", "Copy", "---", "Delete", "---", "Rename",
+                                                           "Redescribe", "---", "Open Keyring..."})
+                                           << "Open Keyring..." << QStringList({"openDocumentKeyring"});
+        QTest::newRow("group key") << 2 << QStringList({"Open"}) << "Open"
+                                   << QStringList({"addGroupKeyShortcutItem", "openGroupKey"});
+        QTest::newRow("user") << 3 << QStringList({"Open"}) << "Open"
+                              << QStringList({"addUserShortcutItem", "openUser"});
+        QTest::newRow("folder key") << 4 << QStringList({"Open"}) << "Open"
+                                    << QStringList({"addFolderKeyShortcutItem", "openFolderKey"});
+        QTest::newRow("document key") << 5 << QStringList({"Open"}) << "Open" << QStringList({"openDocumentKey"});
+        QTest::newRow("closed without a choice") << 0
+                                                 << QStringList({"Open", "---", "Delete", "---", "Rename",
+                                                                 "Redescribe", "---", "Open Keyring..."})
+                                                 << "" << QStringList();
+    }
+
+    void itemContextMenus()
+    {
+        QFETCH(int, row);
+        QFETCH(QStringList, entries);
+        QFETCH(QString, choice);
+        QFETCH(QStringList, emitted);
+        MainPaneListWidget pane;
+        pane.addFolderItem(Folder(12, HomeFolderId, "Plans"));
+        pane.addDocumentItem(Document(7, HomeFolderId, "Budget"));
+        pane.addGroupKeyItem(GroupKey(30, "Accounts"));
+        pane.addUserItem(User(8, "Eve", "Fox"));
+        pane.addFolderKeyItem(FolderKey(11, KeyRules().descriptor()));
+        pane.addDocumentKeyItem(DocumentKey(5, KeyRules().descriptor()));
+        pane.resize(300, 300);
+        pane.show();
+        QVERIFY(QTest::qWaitForWindowActive(&pane));
+        pane.setCurrentItem(pane.item(row));
+        SignalLog log(&pane);
+
+        QCOMPARE(ContextMenu(pane, pane.visualItemRect(pane.item(row)).center(), choice), entries);
+
+        QCOMPARE(log.names, emitted);
+    }
+
+    // The menu runs while replies may arrive: a command chosen for an item
+    // that went away meanwhile applies to nothing.
+    void anItemThatGoesWhileItsMenuIsOpen()
+    {
+        MainPaneListWidget pane;
+        pane.addDocumentItem(Document(7, HomeFolderId, "Budget"));
+        pane.resize(300, 300);
+        pane.show();
+        QVERIFY(QTest::qWaitForWindowActive(&pane));
+        pane.setCurrentItem(pane.item(0));
+        SignalLog log(&pane);
+
+        ContextMenu(pane, pane.visualItemRect(pane.item(0)).center(), QStringLiteral("Delete"),
+                    [&pane] { pane.removeDocumentItem(7); });
+
+        QCOMPARE(pane.count(), 0);
+        QVERIFY(!log.names.contains(QStringLiteral("deleteDocument")));
+    }
+
+    // With nothing selected the menu offers the window's own commands that
+    // are enabled, or nothing.
+    void emptySpaceContextMenu()
+    {
+        DocumentBrowserView window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto *pane = window.findChild<MainPaneListWidget *>();
+        const QPoint emptySpace(20, pane->viewport()->height() - 20);
+        QCOMPARE(ContextMenu(*pane, emptySpace, QString()), QStringList({"no menu"}));
+
+        // A folder is current: new folders and documents may be made there.
+        window.folderShortcutItemSelected(qorv::data::Folder());
+        QCOMPARE(ContextMenu(*pane, emptySpace, QString()), QStringList({"Folder...", "Document..."}));
+
+        auto *clip = new QMimeData;
+        clip->setData(DocumentFormat, Bytes(Document(7, 1, "Budget")));
+        QApplication::clipboard()->setMimeData(clip);
+        QCOMPARE(ContextMenu(*pane, emptySpace, QString()), QStringList({"Paste", "---", "Folder...", "Document..."}));
+        QApplication::clipboard()->clear();
     }
 
     // Drops
