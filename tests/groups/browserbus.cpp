@@ -2,11 +2,13 @@
 
 #include "applicationcomponent.h"
 #include "consoleview.h"
+#include "documentbrowserview.h"
 #include "messagedispatcher.h"
 #include "usergroupbrowserview.h"
 
 #include <QApplication>
 #include <QPointer>
+#include <QTest>
 
 namespace groupstest
 {
@@ -77,6 +79,23 @@ UserGroupBrowserView *BrowserBus::openBrowser()
     for (UserGroupBrowserView *window : OpenWindows<UserGroupBrowserView>()) {
         if (!before.contains(window))
             return window;
+    }
+    return nullptr;
+}
+
+DocumentBrowserView *BrowserBus::openDocumentBrowser()
+{
+    const QList<DocumentBrowserView *> before = OpenWindows<DocumentBrowserView>();
+    const QList<ConsoleView *> consoles = OpenWindows<ConsoleView>();
+    if (consoles.size() != 1)
+        return nullptr;
+    consoles.first()->newDocumentBrowser();
+    for (DocumentBrowserView *window : OpenWindows<DocumentBrowserView>()) {
+        if (before.contains(window))
+            continue;
+        // A browser fills its main pane only while it is the active window.
+        window->activateWindow();
+        return QTest::qWaitForWindowActive(window) ? window : nullptr;
     }
     return nullptr;
 }

@@ -10,12 +10,13 @@
 #include <memory>
 
 class ApplicationComponent;
+class DocumentBrowserView;
 class UserGroupBrowserView;
 
 namespace groupstest
 {
 // The whole client bus against the test server, whose directory answers the
-// user-group window, its panes and the picker. The logged-on user is Ann
+// user-group window, the document browser, their panes and the pickers. The logged-on user is Ann
 // (GroupDirectory::logOn), and the texts are the program's English ones.
 class BrowserBus
 {
@@ -38,6 +39,9 @@ public:
     // Opens a user-group window through the console's command, as the user
     // does; null when none opened.
     UserGroupBrowserView *openBrowser();
+    // Opens a document browser through the console's command, as the user
+    // does, and makes it the active window; null when none opened.
+    DocumentBrowserView *openDocumentBrowser();
 
     // The major opcodes the server saw, in order.
     QList<int> majors() const;

@@ -3,17 +3,29 @@
 #include "common/sqlc.h"
 #include "registry.h"
 
+#include "deletedocumentreply3.pb.h"
+#include "deletedocumentrequest3.pb.h"
+#include "deletefolderreply3.pb.h"
+#include "deletefolderrequest3.pb.h"
 #include "deleteusergroupreply3.pb.h"
 #include "deleteusergrouprequest3.pb.h"
 #include "deleteusergroupuserreply3.pb.h"
 #include "deleteusergroupuserrequest3.pb.h"
 #include "groupkey3.pb.h"
+#include "insertdocumentreply3.pb.h"
+#include "insertdocumentrequest3.pb.h"
+#include "insertfolderreply3.pb.h"
+#include "insertfolderrequest3.pb.h"
 #include "insertusergroupreply3.pb.h"
 #include "insertusergrouprequest3.pb.h"
 #include "insertusergroupuserreply3.pb.h"
 #include "insertusergroupuserrequest3.pb.h"
+#include "selectdocumentkeyreply3.pb.h"
+#include "selectdocumentkeyrequest3.pb.h"
 #include "selectdocumentreply3.pb.h"
 #include "selectdocumentrequest3.pb.h"
+#include "selectfolderkeyreply3.pb.h"
+#include "selectfolderkeyrequest3.pb.h"
 #include "selectfolderreply3.pb.h"
 #include "selectfolderrequest3.pb.h"
 #include "selectgroupkeyreply3.pb.h"
@@ -24,6 +36,12 @@
 #include "selectusergroupuserrequest3.pb.h"
 #include "selectuserreply3.pb.h"
 #include "selectuserrequest3.pb.h"
+#include "updatedocumentkeyreply3.pb.h"
+#include "updatedocumentkeyrequest3.pb.h"
+#include "updatedocumentreply3.pb.h"
+#include "updatedocumentrequest3.pb.h"
+#include "updatefolderreply3.pb.h"
+#include "updatefolderrequest3.pb.h"
 #include "updateusergroupreply3.pb.h"
 #include "updateusergrouprequest3.pb.h"
 
@@ -131,8 +149,55 @@ void GroupDirectory::addDocument(int documentId, int folderId, const std::string
     document.set_document_id(documentId);
     document.set_document_folder_id(folderId);
     document.set_document_name(name);
+    addDocument(document);
+}
+
+void GroupDirectory::addDocument(const qorv::data::Document &document)
+{
     const std::lock_guard<std::mutex> lock(m_mutex);
     m_documents.push_back(document);
+}
+
+void GroupDirectory::addFolderKey(const qorv::data::FolderKey &folderKey)
+{
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    m_folderKeys.push_back(folderKey);
+}
+
+void GroupDirectory::addDocumentKey(const qorv::data::DocumentKey &documentKey)
+{
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    m_documentKeys.push_back(documentKey);
+}
+
+qorv::data::Folder GroupDirectory::folder(int folderId) const
+{
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    for (const qorv::data::Folder &folder : m_folders) {
+        if (folder.folder_id() == folderId)
+            return folder;
+    }
+    return {};
+}
+
+qorv::data::Document GroupDirectory::document(int documentId) const
+{
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    for (const qorv::data::Document &document : m_documents) {
+        if (document.document_id() == documentId)
+            return document;
+    }
+    return {};
+}
+
+qorv::data::DocumentKey GroupDirectory::documentKey(int documentId) const
+{
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    for (const qorv::data::DocumentKey &key : m_documentKeys) {
+        if (key.document_key_document().document_id() == documentId)
+            return key;
+    }
+    return {};
 }
 
 QList<int> GroupDirectory::userGroupMembers(int groupId) const
@@ -162,6 +227,20 @@ qorv::data::UserGroup GroupDirectory::userGroup(int groupId) const
             return entry.record;
     }
     return {};
+}
+
+bool GroupDirectory::nameTaken(int folderId, const std::string &name, int exceptFolderId, int exceptDocumentId) const
+{
+    const bool folderNamed = std::any_of(m_folders.begin(), m_folders.end(), [&](const qorv::data::Folder &folder) {
+        return folder.folder_parent_id() == folderId && folder.folder_name() == name
+               && folder.folder_id() != exceptFolderId;
+    });
+    const bool documentNamed =
+        std::any_of(m_documents.begin(), m_documents.end(), [&](const qorv::data::Document &document) {
+            return document.document_folder_id() == folderId && document.document_name() == name
+                   && document.document_id() != exceptDocumentId;
+        });
+    return folderNamed || documentNamed;
 }
 
 qorv::data::User GroupDirectory::user(int id) const
@@ -233,29 +312,9 @@ void GroupDirectory::install()
         }
         return Answer(reply);
     });
-    m_server.onRequest(44, [this](const TestRequest &received) {
-        qorv::data::SelectFolderRequest request;
-        request.ParseFromString(received.payload);
-        qorv::data::SelectFolderReply reply;
-        const std::lock_guard<std::mutex> lock(m_mutex);
-        for (const qorv::data::Folder &folder : m_folders) {
-            if (folder.folder_parent_id() == request.folder_parent_id())
-                *reply.add_folder() = folder;
-        }
-        return Answer(reply);
-    });
-    m_server.onRequest(41, [this](const TestRequest &received) {
-        qorv::data::SelectDocumentRequest request;
-        request.ParseFromString(received.payload);
-        qorv::data::SelectDocumentReply reply;
-        const std::lock_guard<std::mutex> lock(m_mutex);
-        for (const qorv::data::Document &document : m_documents) {
-            if (document.document_folder_id() == request.document_folder_id()
-                && !Contains(request.exclude_document_id(), document.document_id()))
-                *reply.add_document() = document;
-        }
-        return Answer(reply);
-    });
+    installFolderHandlers();
+    installDocumentHandlers();
+    installKeyHandlers();
 
     m_server.onRequest(32, [this](const TestRequest &received) {
         qorv::data::InsertUserGroupRequest request;
@@ -317,6 +376,226 @@ void GroupDirectory::install()
                 entry.members.removeAll(request.user_group_user_user_id());
         }
         return Answer(qorv::data::DeleteUserGroupUserReply());
+    });
+}
+}
+
+namespace groupstest
+{
+namespace
+{
+// A change the server carried out: a return code other than 0.
+template <class Reply>
+TestReply Done(Reply reply = Reply())
+{
+    reply.set_return_code(1);
+    return Answer(reply);
+}
+
+constexpr int RenameFolder = -49;
+constexpr int ChangeFolderDescription = -46;
+constexpr int MoveFolder = -23;
+constexpr int RenameDocument = -48;
+constexpr int ChangeDocumentDescription = -45;
+constexpr int MoveDocument = -22;
+}
+
+void GroupDirectory::installFolderHandlers()
+{
+    // One folder by id, or the folders under a parent.
+    m_server.onRequest(44, [this](const TestRequest &received) {
+        qorv::data::SelectFolderRequest request;
+        request.ParseFromString(received.payload);
+        qorv::data::SelectFolderReply reply;
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        for (const qorv::data::Folder &folder : m_folders) {
+            const bool wanted = request.has_folder_id() ? folder.folder_id() == request.folder_id()
+                                                        : folder.folder_parent_id() == request.folder_parent_id();
+            if (wanted)
+                *reply.add_folder() = folder;
+        }
+        return Answer(reply);
+    });
+    m_server.onRequest(25, [this](const TestRequest &received) {
+        qorv::data::InsertFolderRequest request;
+        request.ParseFromString(received.payload);
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        qorv::data::Folder folder = request.folder();
+        if (nameTaken(folder.folder_parent_id(), folder.folder_name(), 0, 0))
+            return Refusal<qorv::data::InsertFolderReply>(common::SqlcUniqueViolation);
+        folder.set_folder_id(m_nextFolderId++);
+        m_folders.push_back(folder);
+        qorv::data::InsertFolderReply reply;
+        reply.set_folder_id(folder.folder_id());
+        return Done(reply);
+    });
+    m_server.onRequest(60, [this](const TestRequest &received) {
+        qorv::data::UpdateFolderRequest request;
+        request.ParseFromString(received.payload);
+        const qorv::data::Folder &change = request.folder();
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        for (qorv::data::Folder &folder : m_folders) {
+            if (folder.folder_id() != change.folder_id())
+                continue;
+            if (received.minorOpcode == RenameFolder) {
+                if (nameTaken(folder.folder_parent_id(), change.folder_name(), folder.folder_id(), 0))
+                    return Refusal<qorv::data::UpdateFolderReply>(common::SqlcUniqueViolation);
+                folder.set_folder_name(change.folder_name());
+            } else if (received.minorOpcode == ChangeFolderDescription) {
+                folder.set_folder_description(change.folder_description());
+            } else if (received.minorOpcode == MoveFolder) {
+                if (nameTaken(change.folder_parent_id(), folder.folder_name(), folder.folder_id(), 0))
+                    return Refusal<qorv::data::UpdateFolderReply>(common::SqlcUniqueViolation);
+                folder.set_folder_parent_id(change.folder_parent_id());
+            }
+            return Done<qorv::data::UpdateFolderReply>();
+        }
+        return Answer(qorv::data::UpdateFolderReply());
+    });
+    m_server.onRequest(10, [this](const TestRequest &received) {
+        qorv::data::DeleteFolderRequest request;
+        request.ParseFromString(received.payload);
+        const int folderId = request.folder_id();
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        const bool holdsSomething =
+            std::any_of(m_folders.begin(), m_folders.end(),
+                        [folderId](const qorv::data::Folder &folder) { return folder.folder_parent_id() == folderId; })
+            || std::any_of(m_documents.begin(), m_documents.end(), [folderId](const qorv::data::Document &document) {
+                   return document.document_folder_id() == folderId;
+               });
+        if (holdsSomething)
+            return Refusal<qorv::data::DeleteFolderReply>(common::SqlcForeignKeyViolation);
+        const auto before = m_folders.size();
+        m_folders.erase(std::remove_if(m_folders.begin(), m_folders.end(),
+                                       [folderId](const qorv::data::Folder &folder) {
+                                           return folder.folder_id() == folderId;
+                                       }),
+                        m_folders.end());
+        return before == m_folders.size() ? Answer(qorv::data::DeleteFolderReply())
+                                          : Done<qorv::data::DeleteFolderReply>();
+    });
+}
+
+void GroupDirectory::installDocumentHandlers()
+{
+    // One document by id, or the documents of a folder.
+    m_server.onRequest(41, [this](const TestRequest &received) {
+        qorv::data::SelectDocumentRequest request;
+        request.ParseFromString(received.payload);
+        qorv::data::SelectDocumentReply reply;
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        for (const qorv::data::Document &document : m_documents) {
+            const bool wanted = request.has_document_id()
+                                    ? document.document_id() == request.document_id()
+                                    : document.document_folder_id() == request.document_folder_id()
+                                          && !Contains(request.exclude_document_id(), document.document_id());
+            if (wanted)
+                *reply.add_document() = document;
+        }
+        return Answer(reply);
+    });
+    m_server.onRequest(22, [this](const TestRequest &received) {
+        qorv::data::InsertDocumentRequest request;
+        request.ParseFromString(received.payload);
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        qorv::data::Document document = request.document();
+        if (nameTaken(document.document_folder_id(), document.document_name(), 0, 0))
+            return Refusal<qorv::data::InsertDocumentReply>(common::SqlcUniqueViolation);
+        document.set_document_id(m_nextDocumentId++);
+        m_documents.push_back(document);
+        qorv::data::InsertDocumentReply reply;
+        reply.set_document_id(document.document_id());
+        return Done(reply);
+    });
+    m_server.onRequest(57, [this](const TestRequest &received) {
+        qorv::data::UpdateDocumentRequest request;
+        request.ParseFromString(received.payload);
+        const qorv::data::Document &change = request.document();
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        for (qorv::data::Document &document : m_documents) {
+            if (document.document_id() != change.document_id())
+                continue;
+            if (received.minorOpcode == RenameDocument) {
+                if (nameTaken(document.document_folder_id(), change.document_name(), 0, document.document_id()))
+                    return Refusal<qorv::data::UpdateDocumentReply>(common::SqlcUniqueViolation);
+                document.set_document_name(change.document_name());
+            } else if (received.minorOpcode == ChangeDocumentDescription) {
+                document.set_document_description(change.document_description());
+            } else if (received.minorOpcode == MoveDocument) {
+                if (nameTaken(change.document_folder_id(), document.document_name(), 0, document.document_id()))
+                    return Refusal<qorv::data::UpdateDocumentReply>(common::SqlcUniqueViolation);
+                document = change;
+            } else {
+                document = change;
+            }
+            return Done<qorv::data::UpdateDocumentReply>();
+        }
+        return Answer(qorv::data::UpdateDocumentReply());
+    });
+    m_server.onRequest(7, [this](const TestRequest &received) {
+        qorv::data::DeleteDocumentRequest request;
+        request.ParseFromString(received.payload);
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        const auto before = m_documents.size();
+        m_documents.erase(std::remove_if(m_documents.begin(), m_documents.end(),
+                                         [&request](const qorv::data::Document &document) {
+                                             return document.document_id() == request.document_id();
+                                         }),
+                          m_documents.end());
+        return before == m_documents.size() ? Answer(qorv::data::DeleteDocumentReply())
+                                            : Done<qorv::data::DeleteDocumentReply>();
+    });
+}
+
+void GroupDirectory::installKeyHandlers()
+{
+    // The keys the logged-on user holds under a folder (-6), or the keys of
+    // one folder (-37).
+    m_server.onRequest(43, [this](const TestRequest &received) {
+        qorv::data::SelectFolderKeyRequest request;
+        request.ParseFromString(received.payload);
+        qorv::data::SelectFolderKeyReply reply;
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        for (const qorv::data::FolderKey &key : m_folderKeys) {
+            const qorv::data::Folder &folder = key.folder_key_folder();
+            const bool wanted = request.has_folder_key_folder_id()
+                                    ? folder.folder_id() == request.folder_key_folder_id()
+                                    : folder.folder_parent_id() == request.folder_parent_id()
+                                          && request.folder_key_user_id() == SessionUserId;
+            if (wanted)
+                *reply.add_folder_key() = key;
+        }
+        return Answer(reply);
+    });
+    // The keys the logged-on user holds in a folder (-5), or the key of one
+    // document (-35, -34).
+    m_server.onRequest(40, [this](const TestRequest &received) {
+        qorv::data::SelectDocumentKeyRequest request;
+        request.ParseFromString(received.payload);
+        qorv::data::SelectDocumentKeyReply reply;
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        for (const qorv::data::DocumentKey &key : m_documentKeys) {
+            const qorv::data::Document &document = key.document_key_document();
+            const bool wanted = request.has_document_folder_id()
+                                    ? document.document_folder_id() == request.document_folder_id()
+                                    : document.document_id() == request.document_key_document_id();
+            if (wanted && (!request.has_document_key_user_id() || request.document_key_user_id() == SessionUserId))
+                *reply.add_document_key() = key;
+        }
+        return Answer(reply);
+    });
+    m_server.onRequest(56, [this](const TestRequest &received) {
+        qorv::data::UpdateDocumentKeyRequest request;
+        request.ParseFromString(received.payload);
+        const int documentId = request.document_key().document_key_document().document_id();
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        for (qorv::data::DocumentKey &key : m_documentKeys) {
+            if (key.document_key_document().document_id() == documentId) {
+                key = request.document_key();
+                return Done<qorv::data::UpdateDocumentKeyReply>();
+            }
+        }
+        return Answer(qorv::data::UpdateDocumentKeyReply());
     });
 }
 }

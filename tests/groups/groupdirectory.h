@@ -4,7 +4,9 @@
 #include "testserver.h"
 
 #include "document3.pb.h"
+#include "documentkey3.pb.h"
 #include "folder3.pb.h"
+#include "folderkey3.pb.h"
 #include "group3.pb.h"
 #include "user3.pb.h"
 #include "usergroup3.pb.h"
@@ -18,11 +20,15 @@
 
 namespace groupstest
 {
-// The server's side of users, groups, folders and documents, answering the
-// pickers' and the user-group window's requests on a TestServer the way the
-// suite's server does: the exclusions travel in the requests and the server
-// leaves those users, groups and documents out. The inserts, updates and
-// deletes of user groups and members change what later look-ups return.
+// The server's side of users, groups, folders, documents and the keys to
+// them, answering the pickers', the user-group window's and the document
+// browser's requests on a TestServer the way the suite's server does: the
+// exclusions travel in the requests and the server leaves those users, groups
+// and documents out. The inserts, updates and deletes of user groups and
+// members, folders and documents change what later look-ups return, and the
+// server refuses what the suite's server refuses: a second folder or document
+// of one name in one folder ("23505") and deleting a folder that still holds
+// something ("23503").
 //
 // A reply scripted on the server for a (major, minor) pair takes precedence
 // over the directory, so a test can make one operation fail.
@@ -51,6 +57,16 @@ public:
                       const std::string &description = std::string());
     void addFolder(int folderId, int parentId, const std::string &name);
     void addDocument(int documentId, int folderId, const std::string &name);
+    void addDocument(const qorv::data::Document &document);
+    // Keys that other users gave the logged-on user; a folder key's folder
+    // and a document key's document need not be in the directory.
+    void addFolderKey(const qorv::data::FolderKey &folderKey);
+    void addDocumentKey(const qorv::data::DocumentKey &documentKey);
+
+    // What the directory holds now (a record without id when there is none).
+    qorv::data::Folder folder(int folderId) const;
+    qorv::data::Document document(int documentId) const;
+    qorv::data::DocumentKey documentKey(int documentId) const;
 
     QList<int> userGroupMembers(int groupId) const;
     QList<int> userGroupIds() const;
@@ -64,6 +80,12 @@ private:
     };
 
     qorv::data::User user(int id) const;
+    void installFolderHandlers();
+    void installDocumentHandlers();
+    void installKeyHandlers();
+    // Whether a folder or document of that name is in the folder already,
+    // other than the one with the given id. Called with the mutex held.
+    bool nameTaken(int folderId, const std::string &name, int exceptFolderId, int exceptDocumentId) const;
 
     testsupport::TestServer &m_server;
     mutable std::mutex m_mutex;
@@ -72,7 +94,11 @@ private:
     std::vector<UserGroupEntry> m_userGroups;
     std::vector<qorv::data::Folder> m_folders;
     std::vector<qorv::data::Document> m_documents;
+    std::vector<qorv::data::FolderKey> m_folderKeys;
+    std::vector<qorv::data::DocumentKey> m_documentKeys;
     int m_nextUserGroupId = 500;
+    int m_nextFolderId = 700;
+    int m_nextDocumentId = 900;
 };
 }
 

@@ -1,21 +1,25 @@
 #include "applicationcomponent.h"
 #include "consolemanager.h"
 #include "consoleview.h"
+#include "dbid.h"
 #include "documentbrowsermanager.h"
+#include "documentbrowserview.h"
 #include "documenteditormanager.h"
 #include "documentkeyringmanager.h"
 #include "documentkeysmanager.h"
 #include "executiveconnector.h"
-#include "dbid.h"
 #include "folderkeyringmanager.h"
 #include "folderkeysmanager.h"
+#include "itemrecord.h"
+#include "itemrole.h"
+#include "itemtype.h"
 #include "iviewwindowbus.h"
 #include "messagebrowsermanager.h"
 #include "messageeditormanager.h"
 #include "messagereadermanager.h"
 #include "recordingcomponent.h"
 #include "serviceconnector.h"
-#include "standindocumentbrowserview.h"
+#include "sidepanelistwidget.h"
 #include "standindocumenteditorview.h"
 #include "standindocumentkeyringview.h"
 #include "standinfolderkeyringview.h"
@@ -39,6 +43,7 @@
 #include "selectfolderkeyrequest3.pb.h"
 
 #include <QApplication>
+#include <QListWidget>
 #include <QPointer>
 #include <QtTest>
 
@@ -264,12 +269,30 @@ QByteArray OpenMessageRequest(int messageId, Copy copy)
     return Bytes(request);
 }
 
-QList<int> FolderIds(const std::vector<qorv::data::FolderKey> &keys)
+// A folder key that may be opened at any time.
+qorv::data::FolderKey UsableFolderKey(int folderId)
 {
-    QList<int> ids;
-    for (const qorv::data::FolderKey &key : keys)
-        ids.append(key.folder_key_folder().folder_id());
-    return ids;
+    qorv::data::FolderKey key = FolderKey(folderId);
+    qorv::data::SecurityDescriptor *rules = key.mutable_folder_key_security_descriptor();
+    rules->set_active(0xFFFFF);
+    rules->set_permissions(0x1);
+    rules->set_expiration_date("9999-12-31 00:00:00");
+    return key;
+}
+
+// The folders of the folder-key shortcuts in a browser's side pane.
+QList<int> ShortcutFolderKeys(const DocumentBrowserView &browser)
+{
+    QList<int> folders;
+    const QListWidget *sidePane = browser.findChild<SidePaneListWidget *>();
+    for (int row = 0; sidePane && row < sidePane->count(); ++row) {
+        const QListWidgetItem *item = sidePane->item(row);
+        if (item->type() != FolderKeyItemType)
+            continue;
+        const auto key = itemrecord::FromVariant<qorv::data::FolderKey>(item->data(FolderKeyRole));
+        folders.append(key ? key->folder_key_folder().folder_id() : -1);
+    }
+    return folders;
 }
 
 template <class Window, class KeyOf>
@@ -422,7 +445,7 @@ private slots:
         QTest::addColumn<QString>("windowClass");
         QTest::newRow("user groups") << -31 << 1 << "UserGroupBrowserView";
         QTest::newRow("user groups, any minor") << -31 << -7 << "UserGroupBrowserView";
-        QTest::newRow("document browser") << -26 << 1 << "StandInDocumentBrowserView";
+        QTest::newRow("document browser") << -26 << 1 << "DocumentBrowserView";
         QTest::newRow("document keys") << -27 << 1 << "StandInDocumentKeysView";
         QTest::newRow("document keys, any minor") << -27 << 4 << "StandInDocumentKeysView";
         QTest::newRow("folder keys") << -28 << 1 << "StandInFolderKeysView";
@@ -461,11 +484,11 @@ private slots:
         QTest::addColumn<QList<int>>("keyBrowsers"); // the folder of each browser opened through a key
 
         qorv::data::OpenFolderKeyRequest twoKeys;
-        *twoKeys.add_folder_key() = FolderKey(11);
-        *twoKeys.add_folder_key() = FolderKey(12);
+        *twoKeys.add_folder_key() = UsableFolderKey(11);
+        *twoKeys.add_folder_key() = UsableFolderKey(12);
         qorv::data::OpenFolderKeyRequest sameKeyTwice;
-        *sameKeyTwice.add_folder_key() = FolderKey(11);
-        *sameKeyTwice.add_folder_key() = FolderKey(11);
+        *sameKeyTwice.add_folder_key() = UsableFolderKey(11);
+        *sameKeyTwice.add_folder_key() = UsableFolderKey(11);
 
         QTest::newRow("plain") << 1 << QByteArray() << 1 << QList<int>();
         QTest::newRow("plain ignores its payload") << 1 << Bytes(twoKeys) << 1 << QList<int>();
@@ -488,18 +511,17 @@ private slots:
 
         int plain = 0;
         QList<int> folders;
-        const QList<StandInDocumentBrowserView *> browsers = OpenWindows<StandInDocumentBrowserView>();
-        for (const StandInDocumentBrowserView *browser : browsers) {
-            if (browser->openedFolderKeys().empty()) {
-                QVERIFY(browser->shortcutFolderKeys().empty());
+        const QList<DocumentBrowserView *> browsers = OpenWindows<DocumentBrowserView>();
+        for (const DocumentBrowserView *browser : browsers) {
+            // Each browser opened through a key gets that key alone as a
+            // shortcut, and opens it: the key's folder is asked for its keys.
+            const QList<int> shortcuts = ShortcutFolderKeys(*browser);
+            if (shortcuts.isEmpty())
                 ++plain;
-                continue;
-            }
-            // Each browser gets its own key, as a shortcut and opened.
-            QCOMPARE(FolderIds(browser->openedFolderKeys()).size(), 1);
-            QCOMPARE(FolderIds(browser->shortcutFolderKeys()), FolderIds(browser->openedFolderKeys()));
-            folders += FolderIds(browser->openedFolderKeys());
+            QVERIFY(shortcuts.size() <= 1);
+            folders += shortcuts;
         }
+        QCOMPARE(m_log.filter(QStringLiteral("window: reply 43 -6 ")).size(), keyBrowsers.size());
         std::sort(folders.begin(), folders.end());
         QCOMPARE(plain, plainBrowsers);
         QCOMPARE(folders, keyBrowsers);
@@ -1045,9 +1067,9 @@ private slots:
         QTest::newRow("user groups") << false << -31 << 1 << QByteArray() << QByteArray()
                                      << "UserGroupBrowserView" << 1;
         QTest::newRow("document browser") << false << -26 << 1 << QByteArray() << QByteArray()
-                                          << "StandInDocumentBrowserView" << 1;
+                                          << "DocumentBrowserView" << 1;
         QTest::newRow("document browsers through keys") << false << -26 << -36 << Bytes(twoKeys) << QByteArray()
-                                                        << "StandInDocumentBrowserView" << 2;
+                                                        << "DocumentBrowserView" << 2;
         QTest::newRow("document keys") << false << -27 << 1 << QByteArray() << QByteArray()
                                        << "StandInDocumentKeysView" << 1;
         QTest::newRow("folder keys") << false << -28 << 1 << QByteArray() << QByteArray()

@@ -2,8 +2,8 @@
 
 #include "common/majorcode.h"
 #include "common/minortag.h"
+#include "documentbrowserview.h"
 #include "showonbus.h"
-#include "standindocumentbrowserview.h"
 
 #include "openfolderkeyrequest3.pb.h"
 
@@ -26,7 +26,7 @@ void DocumentBrowserManager::receiveRequest(common::Opcode majorOpcode, common::
 
 void DocumentBrowserManager::openDocumentBrowser() const
 {
-    ShowOnBus(m_viewWindowBus, new StandInDocumentBrowserView(nullptr));
+    ShowOnBus(m_viewWindowBus, new DocumentBrowserView(nullptr));
 }
 
 void DocumentBrowserManager::openFolderKeys(const std::string &request) const
@@ -35,7 +35,7 @@ void DocumentBrowserManager::openFolderKeys(const std::string &request) const
     if (!openFolderKeyRequest.ParseFromString(request))
         return;
     for (const qorv::data::FolderKey &folderKey : openFolderKeyRequest.folder_key()) {
-        auto *browser = new StandInDocumentBrowserView(nullptr);
+        auto *browser = new DocumentBrowserView(nullptr);
         if (!ShowOnBus(m_viewWindowBus, browser))
             continue;
         emit browser->addFolderKeyShortcutItem(folderKey);

@@ -1,0 +1,21 @@
+#include "createfolderdialog.h"
+
+#include <QIcon>
+
+CreateFolderDialog::CreateFolderDialog(QWidget *parent)
+    : AbstractCreateDialog(parent, tr("FolderName:"), tr("FolderDescription:"), tr("CreateFolderDialogWindowTitle"),
+                           QIcon(QStringLiteral(":icons/32x32/folder_add.png")))
+{
+}
+
+CreateFolderDialog::~CreateFolderDialog() = default;
+
+QString CreateFolderDialog::getFolderName() const
+{
+    return name();
+}
+
+QString CreateFolderDialog::getFolderDescription() const
+{
+    return description();
+}
