@@ -1,0 +1,118 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>AbstractTextEditorView</name>
+    <message>
+        <source>Action</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>Alert</source>
+        <translation>Alert</translation>
+    </message>
+    <message>
+        <source>Audiovisual</source>
+        <translation>Audiovisual</translation>
+    </message>
+    <message>
+        <source>Communication</source>
+        <translation>Communication</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>Content</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Device</translation>
+    </message>
+    <message>
+        <source>Editor</source>
+        <translation>Editor</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Hardware</source>
+        <translation>Hardware</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>Maps</source>
+        <translation>Maps</translation>
+    </message>
+    <message>
+        <source>Navigation</source>
+        <translation>Navigation</translation>
+    </message>
+    <message>
+        <source>Notification</source>
+        <translation>Notification</translation>
+    </message>
+    <message>
+        <source>Places</source>
+        <translation>Places</translation>
+    </message>
+    <message>
+        <source>Social</source>
+        <translation>Social</translation>
+    </message>
+    <message>
+        <source>Toggle</source>
+        <translation>Toggle</translation>
+    </message>
+    <message>
+        <source>18px</source>
+        <translation>18px</translation>
+    </message>
+    <message>
+        <source>24px</source>
+        <translation>24px</translation>
+    </message>
+    <message>
+        <source>36px</source>
+        <translation>36px</translation>
+    </message>
+    <message>
+        <source>48px</source>
+        <translation>48px</translation>
+    </message>
+    <message>
+        <source>IconGroup</source>
+        <translation>Icon Group</translation>
+    </message>
+    <message>
+        <source>IconSize</source>
+        <translation>Icon Size</translation>
+    </message>
+    <message>
+        <source>IconSelection</source>
+        <translation>Icon Selection</translation>
+    </message>
+    <message>
+        <source>IconToolbar</source>
+        <translation>Icon Toolbar</translation>
+    </message>
+</context>
+<context>
+    <name>SpellCheckerDialog</name>
+    <message>
+        <source>SpellCheckerDialogWindowTitle</source>
+        <translation>Spell Checker</translation>
+    </message>
+    <message>
+        <source>AddToDictionary</source>
+        <translation>Add to Dictionary</translation>
+    </message>
+    <message>
+        <source>SpellCheckComplete</source>
+        <translation>The spell check is complete.</translation>
+    </message>
+</context>
+</TS>
