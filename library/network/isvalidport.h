@@ -5,7 +5,7 @@ namespace network
 {
 // The server ports the client accepts: 1024 to 65535. The well-known ports
 // below 1024 are refused.
-bool IsValidPort(int port);
+[[nodiscard]] bool IsValidPort(int port);
 }
 
 #endif // ISVALIDPORT_H

@@ -1,12 +1,12 @@
 #include "message.h"
 
 #include "crypto.h"
+#include "noncesource.h"
 #include "opensslruntimeerror.h"
 #include "qorvassert.h"
 
 #include <ace/CDR_Stream.h>
 #include <ace/Log_Msg.h>
-#include <openssl/rand.h>
 
 #include <array>
 #include <climits>
@@ -36,27 +36,38 @@ int Message::encrypt(const unsigned char *key)
 {
     if (getBody().empty())
         return 1;
+    const int length = sealIntoCode(getBody(), key);
+    if (length > 0)
+        setBody(std::string());
+    return length;
+}
 
+int Message::encrypt(const unsigned char *key, const std::string &payload)
+{
+    if (payload.empty())
+        return 1;
+    return sealIntoCode(payload, key);
+}
+
+int Message::sealIntoCode(const std::string &payload, const unsigned char *key)
+{
     // The cipher counts in a signed 32-bit length.
-    if (getBody().size() > static_cast<std::size_t>(INT_MAX))
+    if (payload.size() > static_cast<std::size_t>(INT_MAX))
         throw std::length_error("Message::encrypt()");
 
     // A nonce must never repeat under one key, so an IV that cannot be drawn
     // stops the exchange instead of going out unfilled.
-    if (RAND_bytes(getIvec(), static_cast<int>(m_IvecSize)) != 1)
+    if (!NonceSource::fill(getIvec(), m_IvecSize))
         throw OpenSSLRuntimeError("RAND_bytes");
 
-    std::string code(getBody().size(), '\0');
-    const int length = crypto::AesGcmEncrypt(reinterpret_cast<const unsigned char *>(getBody().data()),
-                                             reinterpret_cast<unsigned char *>(&code[0]),
-                                             getBody().size(),
-                                             KeyOrZero(key),
-                                             getIvec(),
-                                             getAtag());
+    // Sealed in place: the copy is the only pass over the payload besides the
+    // cipher's own.
+    std::string code(payload);
+    unsigned char *bytes = reinterpret_cast<unsigned char *>(&code[0]);
+    const int length = crypto::AesGcmEncrypt(bytes, bytes, code.size(), KeyOrZero(key), getIvec(), getAtag());
     if (length > 0) {
         code.resize(static_cast<std::size_t>(length));
         setCode(std::move(code));
-        setBody(std::string());
     }
     return length;
 }
@@ -68,18 +79,22 @@ int Message::decrypt(const unsigned char *key)
     if (getCode().size() > static_cast<std::size_t>(INT_MAX))
         return -1;
 
-    std::string body(getCode().size(), '\0');
-    const int length = crypto::AesGcmDecrypt(reinterpret_cast<const unsigned char *>(getCode().data()),
-                                             reinterpret_cast<unsigned char *>(&body[0]),
-                                             getCode().size(),
-                                             KeyOrZero(key),
-                                             getIvec(),
-                                             getAtag());
-    if (length < 0)
+    // Opened in place, so the received bytes become the payload without
+    // another buffer.
+    std::string text = takeCode();
+    unsigned char *bytes = reinterpret_cast<unsigned char *>(&text[0]);
+    const int length = crypto::AesGcmDecrypt(bytes, bytes, text.size(), KeyOrZero(key), getIvec(), getAtag());
+    if (length < 0) {
+        // The refused bytes must not be used, and the frame must stay as it
+        // arrived: sealing them again under the same key and nonce gives the
+        // ciphertext back, since the counter mode's key stream undoes itself.
+        std::array<unsigned char, m_AtagSize> unusedTag{};
+        crypto::AesGcmEncrypt(bytes, bytes, text.size(), KeyOrZero(key), getIvec(), unusedTag.data());
+        setCode(std::move(text));
         return -1;
-    body.resize(static_cast<std::size_t>(length));
-    setBody(std::move(body));
-    setCode(std::string());
+    }
+    text.resize(static_cast<std::size_t>(length));
+    setBody(std::move(text));
     return length;
 }
 
@@ -116,10 +131,27 @@ ssize_t Message::send()
 
 int Message::receive()
 {
-    if (receiveHeader() < 0 || receiveHmac() < 0 || receiveIvec() < 0 || receiveAtag() < 0
-        || receiveCode() < 0 || receiveBody() < 0)
+    if (receiveHeader() < 0)
+        return -1;
+    if (!withinFrameLimit()) {
+        // Nothing of such a reply is read, so it counts as a reply that never
+        // arrived: the failure pair, whatever codes its header claimed.
+        setMajorErcode(1);
+        setMinorErcode(1);
+        ACE_ERROR((LM_WARNING,
+                   ACE_TEXT("(%P|%t) Message::receive(): reply refused, its segments exceed the frame limit\n")));
+        return -1;
+    }
+    if (receiveHmac() < 0 || receiveIvec() < 0 || receiveAtag() < 0 || receiveCode() < 0 || receiveBody() < 0)
         return -1;
     return 0;
+}
+
+bool Message::withinFrameLimit() const
+{
+    const std::uint64_t total = std::uint64_t(getHmacLength()) + getIvecLength() + getAtagLength()
+                                + getCodeLength() + getBodyLength();
+    return total <= m_MaxFrameLength;
 }
 
 ssize_t Message::receiveHeader()
@@ -138,10 +170,8 @@ ssize_t Message::receiveHeader()
 
 ssize_t Message::receiveHmac()
 {
-    std::string hmac;
-    if (!receiveExact(hmac, getHmacLength()))
+    if (!skipExact(getHmacLength()))
         return -1;
-    setHmac(std::move(hmac));
     return static_cast<ssize_t>(getHmacLength());
 }
 

@@ -17,3 +17,11 @@ void MessageBody::setBody(std::string &&body)
     m_body = std::move(body);
     m_bodyLength = static_cast<std::uint32_t>(m_body.size());
 }
+
+std::string MessageBody::takeBody()
+{
+    std::string body = std::move(m_body);
+    m_body.clear();
+    m_bodyLength = 0;
+    return body;
+}

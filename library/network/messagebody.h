@@ -16,6 +16,8 @@ public:
     std::uint32_t getBodyLength() const { return m_bodyLength; }
     void setBody(const std::string &body);
     void setBody(std::string &&body);
+    // Moves the payload out, leaving the segment empty.
+    std::string takeBody();
     // The length a received header announces, before the segment is read.
     void setBodyLength(std::uint32_t length) { m_bodyLength = length; }
 

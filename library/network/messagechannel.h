@@ -4,17 +4,23 @@
 #include <ace/SOCK_Connector.h>
 #include <ace/SOCK_Stream.h>
 
+#include <chrono>
 #include <cstddef>
 #include <string>
 #include <sys/types.h>
 #include <sys/uio.h>
 
 // The TCP connection of one frame. It is opened once, used for one request
-// and its reply, and closed when the frame goes away; every read and write
-// blocks without a time-out.
+// and its reply, and closed when the frame goes away. The exchange blocks its
+// thread, so the connect and every read and write give up once the peer has
+// made no progress for the inactivity time-out: a server that accepts and
+// never answers fails the exchange like a broken connection instead of
+// freezing the client.
 class MessageChannel
 {
 public:
+    static constexpr std::chrono::milliseconds m_DefaultInactivityTimeout{std::chrono::seconds(30)};
+
     MessageChannel(unsigned short port, const std::string &host);
     virtual ~MessageChannel();
 
@@ -27,23 +33,34 @@ public:
     ACE_SOCK_Stream &getSockStream() { return m_sockStream; }
 
     // 0 when connected to the host and port, -1 otherwise.
-    int connect();
+    [[nodiscard]] int connect();
 
     // Writes every buffer in one gathered write; returns the bytes written,
-    // or -1 when the connection failed before all of them went out.
-    ssize_t sendAll(const iovec buffers[], int count);
+    // or -1 when the connection failed or stalled before all of them went out.
+    [[nodiscard]] ssize_t sendAll(const iovec buffers[], int count);
 
     // Reads exactly length bytes into buffer; false when fewer arrive.
-    bool receiveExact(void *buffer, std::size_t length);
+    [[nodiscard]] bool receiveExact(void *buffer, std::size_t length);
 
-    // Reads exactly length bytes into text. The text grows only as the bytes
-    // arrive, so a length announced by the peer reserves no memory it does
-    // not actually send.
-    bool receiveExact(std::string &text, std::size_t length);
+    // Reads exactly length bytes into text. The text's memory is committed
+    // only as the bytes arrive, so a length announced by the peer costs
+    // nothing it does not actually send.
+    [[nodiscard]] bool receiveExact(std::string &text, std::size_t length);
+
+    // Reads exactly length bytes and throws them away.
+    [[nodiscard]] bool skipExact(std::size_t length);
+
+    // How long the connect, a read or a write may wait without progress. Every
+    // channel made afterwards uses it; tests shorten it.
+    static void setInactivityTimeout(std::chrono::milliseconds timeout);
+    static std::chrono::milliseconds getInactivityTimeout();
 
 private:
+    bool connectTo(const ACE_INET_Addr &address);
+
     unsigned short m_port;
     std::string m_host;
+    std::chrono::milliseconds m_timeout;
     ACE_SOCK_Stream m_sockStream;
     ACE_SOCK_Connector m_sockConnector;
 };

@@ -23,3 +23,11 @@ void MessageCode::resizeCode(std::uint32_t length)
     m_code.resize(length, '\0');
     m_codeLength = length;
 }
+
+std::string MessageCode::takeCode()
+{
+    std::string code = std::move(m_code);
+    m_code.clear();
+    m_codeLength = 0;
+    return code;
+}

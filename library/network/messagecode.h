@@ -15,6 +15,8 @@ public:
     std::uint32_t getCodeLength() const { return m_codeLength; }
     void setCode(const std::string &code);
     void setCode(std::string &&code);
+    // Moves the ciphertext out, leaving the segment empty.
+    std::string takeCode();
     // The length a received header announces, before the segment is read.
     void setCodeLength(std::uint32_t length) { m_codeLength = length; }
     // Resizes the ciphertext to length bytes, new bytes zero.

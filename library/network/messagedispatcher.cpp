@@ -5,6 +5,10 @@
 #include "message.h"
 #include "qorvassert.h"
 
+#include <ace/Log_Msg.h>
+
+#include <exception>
+
 std::string MessageDispatcher::m_serverName;
 int MessageDispatcher::m_serverPort = 0;
 DbId MessageDispatcher::m_sessionId(DbId::m_NullId);
@@ -23,9 +27,26 @@ bool MessageDispatcher::dispatch()
     message.setMajorOpcode(m_majorOpcode);
     message.setMinorOpcode(m_minorOpcode);
     message.setSessionId(m_sessionId);
-    message.setBody(m_request);
-    message.encrypt(CryptographerSingleton::instance()->getEkey());
+    // A request that could not be sealed is not sent at all.
+    if (!sealRequest(message))
+        return false;
     return dispatchMessage(message);
+}
+
+bool MessageDispatcher::sealRequest(Message &message)
+{
+    try {
+        const int length = message.encrypt(CryptographerSingleton::instance()->getEkey(), m_request);
+        if (m_request.empty() || length == static_cast<int>(m_request.size()))
+            return true;
+        ACE_ERROR((LM_ERROR,
+                   ACE_TEXT("(%P|%t) MessageDispatcher::sealRequest(): the cipher sealed %d of %B bytes, ")
+                       ACE_TEXT("nothing sent\n"),
+                   length, m_request.size()));
+    } catch (const std::exception &error) {
+        ACE_ERROR((LM_ERROR, ACE_TEXT("(%P|%t) MessageDispatcher::sealRequest(): %C, nothing sent\n"), error.what()));
+    }
+    return false;
 }
 
 bool MessageDispatcher::dispatchMessage(Message &message)
@@ -35,16 +56,29 @@ bool MessageDispatcher::dispatchMessage(Message &message)
         m_minorErcode = message.getMinorErcode();
         return false;
     }
+    return openReply(message);
+}
 
-    if (message.decrypt(CryptographerSingleton::instance()->getEkey()) <= 0)
+bool MessageDispatcher::openReply(Message &message)
+{
+    try {
+        if (message.decrypt(CryptographerSingleton::instance()->getEkey()) <= 0) {
+            ACE_ERROR((LM_WARNING,
+                       ACE_TEXT("(%P|%t) MessageDispatcher::openReply(): the reply did not authenticate and is ")
+                           ACE_TEXT("dropped\n")));
+            return false;
+        }
+    } catch (const std::exception &error) {
+        ACE_ERROR((LM_ERROR, ACE_TEXT("(%P|%t) MessageDispatcher::openReply(): %C, reply dropped\n"), error.what()));
         return false;
+    }
 
     m_majorErcode = message.getMajorErcode();
     m_minorErcode = message.getMinorErcode();
     // The server may renumber the session at any reply; the next request
     // must carry whatever it said last.
     m_sessionId = message.getSessionId();
-    m_reply = message.getBody();
+    m_reply = message.takeBody();
     return true;
 }
 

@@ -26,16 +26,25 @@ public:
     MessageDispatcher &operator=(const MessageDispatcher &) = delete;
 
     // True when a complete reply arrived and decrypted. On false the error
-    // codes tell where it stopped: (1, 1) before a complete reply header or
-    // on a reply that did not decrypt, the reply header's codes when a later
-    // segment did not arrive.
-    bool dispatch();
-    bool dispatchMessage(Message &message);
+    // codes tell where it stopped: (1, 1) when the request could not be
+    // sealed, before a complete reply header (no connection, a failed or
+    // stalled send, a header that did not arrive in time) or on a reply that
+    // did not decrypt; the reply header's codes when a later segment did not
+    // arrive or the header announced more than a frame may hold.
+    [[nodiscard]] bool dispatch();
+    [[nodiscard]] bool dispatchMessage(Message &message);
+
+    // The two ends of dispatch() around the network: the request sealed into
+    // the frame's code segment, and the received frame opened into the reply.
+    // Neither throws; a failure is logged and leaves the codes at (1, 1).
+    [[nodiscard]] bool sealRequest(Message &message);
+    [[nodiscard]] bool openReply(Message &message);
 
     common::Ercode getMajorErcode() const { return m_majorErcode; }
     common::Ercode getMinorErcode() const { return m_minorErcode; }
     bool noEr() const { return m_majorErcode == 0 && m_minorErcode == 0; }
-    std::string getReply() const { return m_reply; }
+    // Valid as long as the dispatcher; copy it to keep it longer.
+    const std::string &getReply() const { return m_reply; }
 
     static void setServerName(const std::string &name);
     static std::string getServerName();

@@ -4,8 +4,9 @@
 #include <cstdint>
 #include <string>
 
-// The HMAC segment of a frame. The client never produces one; a received
-// HMAC is kept but not trusted for anything.
+// The HMAC segment of a frame. The client never produces one, and nothing
+// checks a received one, so a reply's HMAC is read past and not kept: only
+// its announced length remains.
 class MessageHmac
 {
 public:
@@ -19,7 +20,7 @@ public:
     void setHmacLength(std::uint32_t length) { m_hmacLength = length; }
 
     // 0 when text is not empty and equals the stored HMAC, else -1.
-    int certifyHmac(const std::string &text) const;
+    [[nodiscard]] int certifyHmac(const std::string &text) const;
 
 private:
     std::uint32_t m_hmacLength = 0;

@@ -1,5 +1,6 @@
 #include "crypto.h"
 
+#include "aesgcmcontexts.h"
 #include "cryptolengtherror.h"
 #include "opensslruntimeerror.h"
 #include "qorvassert.h"
@@ -130,18 +131,21 @@ std::string ToHex(const unsigned char *bytes, std::size_t length)
 int AesGcmEncrypt(const unsigned char *plaintext, unsigned char *ciphertext, std::size_t length,
                   const unsigned char *key, const unsigned char *iv, unsigned char *tag)
 {
-    CipherCtx ctx = NewCipherCtx();
-    if (1 != EVP_EncryptInit_ex(ctx.get(), EVP_aes_128_gcm(), nullptr, key, iv))
-        throw OpenSSLRuntimeError("EVP_EncryptInit_ex");
+    AesGcmContexts &contexts = AesGcmContexts::forThisThread();
+    EVP_CIPHER_CTX *ctx = contexts.sealing(key, iv);
+    const auto fail = [&contexts](const char *function) {
+        contexts.forget();
+        throw OpenSSLRuntimeError(function);
+    };
     int updateLength = 0;
-    const int inputLength = LibraryLength(length, "EVP_EncryptUpdate");
-    if (1 != EVP_EncryptUpdate(ctx.get(), ciphertext, &updateLength, plaintext, inputLength))
-        throw OpenSSLRuntimeError("EVP_EncryptUpdate");
+    if (length > static_cast<std::size_t>(INT_MAX)
+        || 1 != EVP_EncryptUpdate(ctx, ciphertext, &updateLength, plaintext, static_cast<int>(length)))
+        fail("EVP_EncryptUpdate");
     int finalLength = 0;
-    if (1 != EVP_EncryptFinal_ex(ctx.get(), ciphertext + updateLength, &finalLength))
-        throw OpenSSLRuntimeError("EVP_EncryptFinal_ex");
-    if (1 != EVP_CIPHER_CTX_ctrl(ctx.get(), EVP_CTRL_GCM_GET_TAG, static_cast<int>(AES_GCM_TAG_SIZE), tag))
-        throw OpenSSLRuntimeError("EVP_CIPHER_CTX_ctrl");
+    if (1 != EVP_EncryptFinal_ex(ctx, ciphertext + updateLength, &finalLength))
+        fail("EVP_EncryptFinal_ex");
+    if (1 != EVP_CIPHER_CTX_ctrl(ctx, EVP_CTRL_GCM_GET_TAG, static_cast<int>(AES_GCM_TAG_SIZE), tag))
+        fail("EVP_CIPHER_CTX_ctrl");
     return updateLength + finalLength;
 }
 
@@ -154,19 +158,22 @@ int AesGcmEncrypt(const char *plaintext, unsigned char *ciphertext, std::size_t 
 int AesGcmDecrypt(const unsigned char *ciphertext, unsigned char *plaintext, std::size_t length,
                   const unsigned char *key, const unsigned char *iv, const unsigned char *tag)
 {
-    CipherCtx ctx = NewCipherCtx();
-    if (1 != EVP_DecryptInit_ex(ctx.get(), EVP_aes_128_gcm(), nullptr, key, iv))
-        throw OpenSSLRuntimeError("EVP_DecryptInit_ex");
+    AesGcmContexts &contexts = AesGcmContexts::forThisThread();
+    EVP_CIPHER_CTX *ctx = contexts.opening(key, iv);
+    const auto fail = [&contexts](const char *function) {
+        contexts.forget();
+        throw OpenSSLRuntimeError(function);
+    };
     int updateLength = 0;
-    const int inputLength = LibraryLength(length, "EVP_DecryptUpdate");
-    if (1 != EVP_DecryptUpdate(ctx.get(), plaintext, &updateLength, ciphertext, inputLength))
-        throw OpenSSLRuntimeError("EVP_DecryptUpdate");
+    if (length > static_cast<std::size_t>(INT_MAX)
+        || 1 != EVP_DecryptUpdate(ctx, plaintext, &updateLength, ciphertext, static_cast<int>(length)))
+        fail("EVP_DecryptUpdate");
     // The library only reads the expected tag, but its signature is not const.
-    if (1 != EVP_CIPHER_CTX_ctrl(ctx.get(), EVP_CTRL_GCM_SET_TAG, static_cast<int>(AES_GCM_TAG_SIZE),
+    if (1 != EVP_CIPHER_CTX_ctrl(ctx, EVP_CTRL_GCM_SET_TAG, static_cast<int>(AES_GCM_TAG_SIZE),
                                  const_cast<unsigned char *>(tag)))
-        throw OpenSSLRuntimeError("EVP_CIPHER_CTX_ctrl");
+        fail("EVP_CIPHER_CTX_ctrl");
     int finalLength = 0;
-    if (1 != EVP_DecryptFinal_ex(ctx.get(), plaintext + updateLength, &finalLength))
+    if (1 != EVP_DecryptFinal_ex(ctx, plaintext + updateLength, &finalLength))
         return -1;
     return updateLength + finalLength;
 }
@@ -175,6 +182,11 @@ int AesGcmDecrypt(const unsigned char *ciphertext, char *plaintext, std::size_t 
                   const unsigned char *key, const unsigned char *iv, const unsigned char *tag)
 {
     return AesGcmDecrypt(ciphertext, reinterpret_cast<unsigned char *>(plaintext), length, key, iv, tag);
+}
+
+void AesGcmForgetKeys()
+{
+    AesGcmContexts::forThisThread().forget();
 }
 
 void AesCtrEncrypt(const unsigned char *in, unsigned char *out, std::size_t length,

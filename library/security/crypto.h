@@ -7,7 +7,9 @@
 // Symmetric ciphers and digests of the client. Every digest, salt and derived
 // key leaves here as upper-case hexadecimal text. Library failures throw
 // OpenSSLRuntimeError naming the failing call; length violations throw
-// CryptoLengthError. Nothing keeps state between calls.
+// CryptoLengthError. Nothing keeps state between calls, except that each
+// thread keeps its AES-GCM cipher contexts for the next call (see
+// AesGcmForgetKeys).
 namespace crypto
 {
 inline constexpr std::size_t AES_EKEY_BLOCK_SIZE = 16;
@@ -30,6 +32,10 @@ int AesGcmDecrypt(const unsigned char *ciphertext, unsigned char *plaintext, std
                   const unsigned char *key, const unsigned char *iv, const unsigned char *tag);
 int AesGcmDecrypt(const unsigned char *ciphertext, char *plaintext, std::size_t length,
                   const unsigned char *key, const unsigned char *iv, const unsigned char *tag);
+
+// Wipes the AES-GCM contexts this thread keeps, with the expanded key of
+// their last use; the session key's owner calls it when it clears the key.
+void AesGcmForgetKeys();
 
 // AES-128-CTR; the counter block starts as the first 8 bytes of iv followed by
 // 8 zero bytes. The same call decrypts.

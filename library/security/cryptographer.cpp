@@ -4,6 +4,7 @@
 #include "qorvassert.h"
 
 #include <ace/Guard_T.h>
+#include <openssl/crypto.h>
 #include <openssl/rand.h>
 
 #include <algorithm>
@@ -74,8 +75,9 @@ Cryptographer::~Cryptographer()
     m_userNameResetAuthcodes.clear();
     m_userEmailAddressResetAuthcodes.clear();
     m_multiFactorAuthenticationAuthcodes.clear();
-    // A session key should not outlive the process in freed memory.
-    std::fill(m_ekey.get(), m_ekey.get() + crypto::AES_EKEY_BLOCK_SIZE, 0);
+    // A session key should not outlive the process in freed memory. Unlike a
+    // plain fill, the library's wipe is not optimised away.
+    OPENSSL_cleanse(m_ekey.get(), crypto::AES_EKEY_BLOCK_SIZE);
 }
 
 unsigned char *Cryptographer::getEkey() const
@@ -125,7 +127,9 @@ void Cryptographer::clear()
     Guard guard(m_mutex);
     if (!guard.locked())
         return;
-    std::fill(m_ekey.get(), m_ekey.get() + crypto::AES_EKEY_BLOCK_SIZE, 0);
+    OPENSSL_cleanse(m_ekey.get(), crypto::AES_EKEY_BLOCK_SIZE);
+    // The frame cipher keeps the expanded key of its last use; it goes too.
+    crypto::AesGcmForgetKeys();
     m_passwordResetAuthcodes.clear();
     m_userNameResetAuthcodes.clear();
     QORV_ASSERT(0 == m_passwordResetAuthcodes.size());

@@ -13,10 +13,12 @@ class LogOnCompletion
 public:
     LogOnCompletion();
 
-    // replyPayload: the serialized log-on reply of an exchange that ended with
-    // the error codes (0, 0). True when the session was installed; false
-    // leaves the session key and the registry as they were. A session id or
-    // a key text that is not a number throws, also before anything changed.
+    // replyPayload: the serialized log-on reply of an exchange whose major
+    // error code is 0. True when the session was installed. False when the
+    // reply cannot be used: it does not parse, it is no acceptance, a field
+    // does not decrypt, the key text is not "\x" and 32 hexadecimal digits,
+    // or the session id or a number field of the user is no number. False
+    // leaves the session key and the registry as they were.
     bool complete(const std::string &replyPayload);
 
     std::int32_t getSessionId() const;

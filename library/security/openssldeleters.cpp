@@ -23,3 +23,14 @@ void BIO_deleter::operator()(BIO *bio) const
 {
     BIO_free(bio);
 }
+
+void EVP_CIPHER_deleter::operator()(EVP_CIPHER *cipher) const
+{
+    EVP_CIPHER_free(cipher);
+}
+
+void EVP_CIPHER_CTX_deleter::operator()(EVP_CIPHER_CTX *ctx) const
+{
+    // Freeing a context wipes the key material it holds.
+    EVP_CIPHER_CTX_free(ctx);
+}

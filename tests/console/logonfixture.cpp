@@ -98,6 +98,8 @@ bool LogOnFixture::start()
     m_server.onRequest(3, m_responder.handler());
     m_responder.setUser(Ann());
     m_responder.setSessionRefused(false);
+    m_responder.setSessionKeyText(std::string());
+    m_responder.setSessionIdText(std::string());
     {
         const std::lock_guard<std::mutex> lock(m_mutex);
         m_codesSeen.clear();

@@ -65,7 +65,10 @@ private slots:
         console->receiveEvent(-32, 1, "CEF:0|Halvemoor|Quillane Client|1.0.0|3|Authenticate User|7|outcome=failure");
         console->raise();
         console->activateWindow();
-        QTest::qWait(300);
+        QVERIFY(QTest::qWaitForWindowActive(console));
+        // Paints and flushes the whole window now: the picture taken from the
+        // screen then shows all of it.
+        console->repaint();
 
         const bool onScreen = QGuiApplication::platformName() == QLatin1String("xcb");
         const QImage image = onScreen ? console->screen()->grabWindow(console->winId()).toImage()

@@ -23,10 +23,13 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QPointer>
 #include <QStatusBar>
+#include <QToolBar>
+#include <QWizard>
 #include <QtTest>
 
 #include <hunspell.hxx>
@@ -246,10 +249,6 @@ private slots:
             << 93 << 0 << critical
             << "Authentication failed (with major error code 93 and minor error code 0); please contact your "
                "Quillane Administrator.";
-        QTest::newRow("minor code only")
-            << 0 << 5 << critical
-            << "Authentication failed (with major error code 0 and minor error code 5); please contact your "
-               "Quillane Administrator.";
     }
 
     void errorCodesAreShownInABox()
@@ -283,6 +282,125 @@ private slots:
         QCOMPARE(console()->getMode(), LoggedOff);
         QCOMPARE(console()->windowTitle(), QStringLiteral("Console"));
         QCOMPARE(m_fixture.majors(), QList<int>({3}));
+    }
+
+    void unusableReplyIsNamedInTheCaption_data()
+    {
+        QTest::addColumn<QString>("breakage");
+        QTest::newRow("payload does not parse") << "payload";
+        QTest::newRow("key text too short") << "short key";
+        QTest::newRow("key text too long") << "long key";
+        QTest::newRow("key text not hexadecimal") << "non-hex key";
+        QTest::newRow("session id not a number") << "session id";
+    }
+
+    void unusableReplyIsNamedInTheCaption()
+    {
+        QFETCH(QString, breakage);
+        // The server accepts the log-on, but the reply it sends cannot be used.
+        if (breakage == QLatin1String("payload"))
+            m_fixture.server().onRequest(3, [](const testsupport::TestRequest &) {
+                return Reply(std::string("\xff\xff\xff\xff", 4), 0, 0);
+            });
+        else if (breakage == QLatin1String("short key"))
+            m_fixture.responder().setSessionKeyText("\\x00112233445566778899AABBCCDDEE");
+        else if (breakage == QLatin1String("long key"))
+            m_fixture.responder().setSessionKeyText("\\x00112233445566778899AABBCCDDEEFF00");
+        else if (breakage == QLatin1String("non-hex key"))
+            m_fixture.responder().setSessionKeyText("\\x00112233445566778899AABBCCDDEEFG");
+        else
+            m_fixture.responder().setSessionIdText("none");
+
+        DialogAnswerer answerer;
+        LogOnFixture::answerLogOn(answerer, QString::fromLatin1(LogOnFixture::UserName),
+                                  QString::fromLatin1(LogOnFixture::Password));
+        answerer.expect(QMessageBox::Ok); // for a box that must not come
+        m_fixture.triggerLogOn();
+
+        QCOMPARE(console()->windowTitle(), QStringLiteral("Cannot parse reply."));
+        QCOMPARE(answerer.seen().size(), 1); // no box: the reply did arrive
+        QCOMPARE(answerer.pending(), 1);
+        QVERIFY(status() != QStringLiteral("User name not found."));
+        QVERIFY(status() != Welcome);
+        QCOMPARE(console()->getMode(), LoggedOff);
+        QCOMPARE(m_fixture.majors(), QList<int>({3}));
+        // Nothing of the reply was installed.
+        QVERIFY(!RegistrySingleton::instance()->getUser().has_user_id());
+        QVERIFY(CryptographerSingleton::instance()->isClear());
+        QVERIFY(consoletest::FindAction(console(), QStringLiteral("Log on..."))->isEnabled());
+    }
+
+    void replyThatDidNotArriveShowsTheNoReplyBox_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("wrong tag") << "wrong tag";
+        QTest::newRow("cut short in the header") << "cut in header";
+        QTest::newRow("cut short after the header") << "cut after header";
+        QTest::newRow("no answer") << "no answer";
+    }
+
+    void replyThatDidNotArriveShowsTheNoReplyBox()
+    {
+        QFETCH(QString, fault);
+        if (fault == QLatin1String("wrong tag"))
+            m_fixture.server().injectFault(testsupport::TestFault::wrongTag());
+        else if (fault == QLatin1String("cut in header"))
+            m_fixture.server().injectFault(testsupport::TestFault::closeAfterBytes(40));
+        else if (fault == QLatin1String("cut after header"))
+            m_fixture.server().injectFault(testsupport::TestFault::closeAfterBytes(80));
+        else
+            m_fixture.server().injectFault(testsupport::TestFault::noAnswer());
+
+        DialogAnswerer answerer;
+        LogOnFixture::answerLogOn(answerer, QString::fromLatin1(LogOnFixture::UserName),
+                                  QString::fromLatin1(LogOnFixture::Password));
+        QMessageBox::Icon shownIcon = QMessageBox::NoIcon;
+        answerer.expect(PressOkNoting(&shownIcon));
+        m_fixture.triggerLogOn();
+        QVERIFY(answerer.waitForAll());
+
+        QCOMPARE(answerer.seen().size(), 2);
+        QCOMPARE(answerer.seen().at(1).title, QStringLiteral("Authenticate User"));
+        QCOMPARE(answerer.seen().at(1).text, NoReply);
+        QCOMPARE(shownIcon, QMessageBox::Warning);
+        QCOMPARE(console()->windowTitle(), QStringLiteral("Console"));
+        QCOMPARE(console()->getMode(), LoggedOff);
+        QVERIFY(!RegistrySingleton::instance()->getUser().has_user_id());
+        QVERIFY(CryptographerSingleton::instance()->isClear());
+    }
+
+    void minorErrorCodeAloneIsNoRefusal_data()
+    {
+        QTest::addColumn<int>("minor");
+        QTest::newRow("(0, 7)") << 7;
+        QTest::newRow("(0, 5)") << 5;
+        QTest::newRow("(0, -2)") << -2;
+    }
+
+    void minorErrorCodeAloneIsNoRefusal()
+    {
+        QFETCH(int, minor);
+        // The server's own good answer, with a minor code beside it.
+        m_fixture.server().onRequest(3, [handler = m_fixture.responder().handler(),
+                                         minor](const testsupport::TestRequest &request) {
+            testsupport::TestReply reply = handler(request);
+            reply.minorErcode = minor;
+            return reply;
+        });
+        DialogAnswerer answerer;
+        LogOnFixture::answerLogOn(answerer, QString::fromLatin1(LogOnFixture::UserName),
+                                  QString::fromLatin1(LogOnFixture::Password));
+        answerer.expect(QMessageBox::Ok); // for a box that must not come
+        m_fixture.triggerLogOn();
+
+        QCOMPARE(answerer.seen().size(), 1);
+        QCOMPARE(answerer.pending(), 1);
+        QCOMPARE(console()->getMode(), LoggedOn);
+        QCOMPARE(console()->windowTitle(), LoggedOnCaption);
+        QCOMPARE(status(), Welcome);
+        QCOMPARE(RegistrySingleton::instance()->getUser().user_id(), LogOnFixture::UserId);
+        QVERIFY(!CryptographerSingleton::instance()->isClear());
+        QCOMPARE(m_fixture.majors(), QList<int>({3, 39}));
     }
 
     void multiFactorGivesThreeTries()
@@ -507,28 +625,99 @@ private slots:
         QCOMPARE(RegistrySingleton::instance()->getUser().user_properties(), propertiesAfter);
     }
 
-    void emptyServerNameIsRefusedBeforeAnythingChanges()
+    void emptyServerNameKeepsTheLogOnDialogOpen()
     {
         NetworkSettings().setServerName(QString());
         MessageDispatcher::setServerName("before.example");
         RegistrySingleton::instance()->getUser().set_user_id(99);
-        CryptographerSingleton::instance()->getEkey()[0] = 0x5a;
 
         DialogAnswerer answerer;
-        LogOnFixture::answerLogOn(answerer, QStringLiteral("ann"), QStringLiteral("correct horse"),
-                                  QStringLiteral("   "));
-        answerer.expect(QMessageBox::Ok);
+        QPointer<QDialog> logOnDialog;
+        // OK is pressed from the dialog's own event loop, as a user would.
+        answerer.expect([&logOnDialog](QWidget *dialog) {
+            logOnDialog = qobject_cast<QDialog *>(dialog);
+            dialog->findChild<QLineEdit *>(QStringLiteral("userNameLineEdit"))->setText(QStringLiteral("ann"));
+            dialog->findChild<QLineEdit *>(QStringLiteral("userPasswordLineEdit"))->setText(QStringLiteral("secret"));
+            dialog->findChild<QLineEdit *>(QStringLiteral("serverNameLineEdit"))->setText(QStringLiteral("   "));
+            QTimer::singleShot(0, dialog->findChild<QPushButton *>(QStringLiteral("okPushButton")),
+                               &QPushButton::click);
+        });
+        // After the box, see what is left on screen, then cancel the log-on.
+        bool stillOpen = false;
+        QStringList typed;
+        answerer.expect([&](QWidget *box) {
+            qobject_cast<QMessageBox *>(box)->button(QMessageBox::Ok)->click();
+            QTimer::singleShot(0, qApp, [&] {
+                if (!logOnDialog)
+                    return;
+                stillOpen = logOnDialog->isVisible();
+                for (const char *name : {"userNameLineEdit", "userPasswordLineEdit"})
+                    typed.append(logOnDialog->findChild<QLineEdit *>(QLatin1String(name))->text());
+                logOnDialog->reject();
+            });
+        });
         m_fixture.triggerLogOn();
         QVERIFY(answerer.waitForAll());
 
         QCOMPARE(answerer.seen().at(1).title, QStringLiteral("Warning"));
         QCOMPARE(answerer.seen().at(1).text, QStringLiteral("The server name is invalid."));
+        QVERIFY(stillOpen);
+        QCOMPARE(typed, QStringList({"ann", "secret"}));
+        QCOMPARE(MessageDispatcher::getServerName(), std::string("before.example"));
+        QCOMPARE(RegistrySingleton::instance()->getUser().user_id(), 99);
+        QVERIFY(m_fixture.majors().isEmpty());
+        QCOMPARE(console()->getMode(), LoggedOff);
+    }
+
+    void emptyServerNameIsRefusedBeforeAnythingChanges()
+    {
+        MessageDispatcher::setServerName("before.example");
+        RegistrySingleton::instance()->getUser().set_user_id(99);
+        CryptographerSingleton::instance()->getEkey()[0] = 0x5a;
+
+        DialogAnswerer answerer;
+        answerer.expect(QMessageBox::Ok);
+        QVERIFY(!console()->logOnWithNamePassword(QStringLiteral("ann"), QStringLiteral("correct horse"), QString(),
+                                                  m_fixture.server().port(), QStringLiteral("Europe/Lisbon")));
+        QVERIFY(answerer.waitForAll());
+
+        QCOMPARE(answerer.seen().at(0).title, QStringLiteral("Warning"));
+        QCOMPARE(answerer.seen().at(0).text, QStringLiteral("The server name is invalid."));
         QCOMPARE(MessageDispatcher::getServerName(), std::string("before.example"));
         QCOMPARE(RegistrySingleton::instance()->getUser().user_id(), 99);
         QCOMPARE(CryptographerSingleton::instance()->getEkey()[0], static_cast<unsigned char>(0x5a));
         QVERIFY(m_fixture.majors().isEmpty());
         QCOMPARE(console()->getMode(), LoggedOff);
         CryptographerSingleton::instance()->clear();
+    }
+
+    void restoreDocumentIsNotOfferedWhileItCannotBeDone()
+    {
+        DialogAnswerer answerer;
+        logOnAsAnn(answerer);
+        QVERIFY(answerer.waitForAll());
+        QCOMPARE(console()->getMode(), LoggedOn);
+        m_fixture.server().clearRequests();
+
+        // Whatever window might open is finished, as the user would.
+        answerer.expect([](QWidget *dialog) {
+            if (auto *wizard = qobject_cast<QWizard *>(dialog); wizard && wizard->button(QWizard::FinishButton))
+                wizard->button(QWizard::FinishButton)->click();
+            else
+                qobject_cast<QDialog *>(dialog)->reject();
+        });
+        QAction *restore = consoletest::FindAction(console(), QStringLiteral("Restore Document..."));
+        QVERIFY(restore);
+        QVERIFY(!restore->isEnabled());
+        auto *toolBar = console()->findChild<QToolBar *>();
+        QWidget *button = toolBar ? toolBar->widgetForAction(restore) : nullptr;
+        QVERIFY(button);
+        QVERIFY(!button->isEnabled());
+        QTest::mouseClick(button, Qt::LeftButton);
+        restore->trigger();
+
+        QCOMPARE(answerer.pending(), 1); // nothing opened
+        QVERIFY(m_fixture.server().requests().empty());
     }
 
     void userWithoutANameIsShownByTheServerOnly()

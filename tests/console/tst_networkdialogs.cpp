@@ -8,10 +8,12 @@
 #include "timezonedatabase.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QtTest>
@@ -36,6 +38,17 @@ template <typename Widget>
 Widget *Field(const QWidget *dialog, const char *name)
 {
     return dialog->findChild<Widget *>(QLatin1String(name));
+}
+
+// The named field that has the focus: a spin box, for one, hands it to its
+// own line edit.
+QString FocusedField(const QWidget *dialog)
+{
+    for (QWidget *widget = QApplication::focusWidget(); widget && widget != dialog; widget = widget->parentWidget()) {
+        if (!widget->objectName().isEmpty() && !widget->objectName().startsWith(QLatin1String("qt_")))
+            return widget->objectName();
+    }
+    return QString();
 }
 
 QString FirstRegion()
@@ -196,6 +209,85 @@ private slots:
         QVERIFY(Field<QWidget>(&dialog, "serverNameLineEdit")->isVisible());
         QCOMPARE(Field<QLineEdit>(&dialog, "serverNameLineEdit")->text(), QStringLiteral("typed"));
         QCOMPARE(dialog.focusWidget(), Field<QWidget>(&dialog, "userNameLineEdit"));
+    }
+
+    void tabFollowsTheFieldsOnScreen_data()
+    {
+        QTest::addColumn<QVariant>("stored");
+        QTest::addColumn<QStringList>("order");
+        const QStringList user = {"userNameLineEdit", "userPasswordLineEdit"};
+        const QStringList network = {"serverNameLineEdit", "serverPortSpinBox", "defaultTimeZoneComboBox"};
+        const QStringList buttons = {"okPushButton", "cancelPushButton", "showPasswordCheckBox", "optionsCheckBox"};
+        QTest::newRow("network rows shown") << QVariant() << user + network + buttons;
+        // Hidden fields are passed over.
+        QTest::newRow("network rows hidden") << QVariant(QStringLiteral("srv")) << user + buttons;
+    }
+
+    void tabFollowsTheFieldsOnScreen()
+    {
+        QFETCH(QVariant, stored);
+        QFETCH(QStringList, order);
+        StoreNetworkSettings(stored, 8080, QVariant());
+        LogonDialog dialog(nullptr);
+        dialog.show();
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QTRY_COMPARE(FocusedField(&dialog), order.first());
+
+        // Once round and back to the start.
+        QStringList walked;
+        for (int step = 0; step < order.size(); ++step) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            walked.append(FocusedField(&dialog));
+        }
+        QCOMPARE(walked, order.mid(1) + order.mid(0, 1));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(FocusedField(&dialog), order.last());
+    }
+
+    void emptyServerNameKeepsTheDialogOpen_data()
+    {
+        QTest::addColumn<QVariant>("stored");
+        QTest::newRow("network rows shown") << QVariant();
+        // Emptied, then put out of view: it is brought back.
+        QTest::newRow("network rows hidden") << QVariant(QStringLiteral("srv"));
+    }
+
+    void emptyServerNameKeepsTheDialogOpen()
+    {
+        QFETCH(QVariant, stored);
+        StoreNetworkSettings(stored, 8080, QVariant());
+        LogonDialog dialog(nullptr);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        Field<QLineEdit>(&dialog, "userNameLineEdit")->setText(QStringLiteral("ann"));
+        Field<QLineEdit>(&dialog, "userPasswordLineEdit")->setText(QStringLiteral("secret"));
+        Field<QLineEdit>(&dialog, "serverNameLineEdit")->setText(QStringLiteral("  "));
+
+        testsupport::DialogAnswerer answerer;
+        answerer.expect(QMessageBox::Ok);
+        Field<QPushButton>(&dialog, "okPushButton")->click();
+        QVERIFY(answerer.waitForAll());
+
+        QCOMPARE(answerer.seen().size(), 1);
+        QCOMPARE(answerer.seen().at(0).title, QStringLiteral("Warning"));
+        QCOMPARE(answerer.seen().at(0).text, QStringLiteral("The server name is invalid."));
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QCOMPARE(Field<QLineEdit>(&dialog, "userNameLineEdit")->text(), QStringLiteral("ann"));
+        QCOMPARE(Field<QLineEdit>(&dialog, "userPasswordLineEdit")->text(), QStringLiteral("secret"));
+        // The field to put right is in view and has the focus.
+        QVERIFY(Field<QCheckBox>(&dialog, "optionsCheckBox")->isChecked());
+        QVERIFY(Field<QWidget>(&dialog, "serverNameLineEdit")->isVisible());
+        QCOMPARE(dialog.focusWidget(), Field<QWidget>(&dialog, "serverNameLineEdit"));
+
+        // Put right, the same dialog is accepted with everything typed.
+        Field<QLineEdit>(&dialog, "serverNameLineEdit")->setText(QStringLiteral("srv.example"));
+        Field<QPushButton>(&dialog, "okPushButton")->click();
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.getUserName(), QStringLiteral("ann"));
+        QCOMPARE(dialog.getServerName(), QStringLiteral("srv.example"));
     }
 
     void userNameAndPasswordComeBackTrimmed()

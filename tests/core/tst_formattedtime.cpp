@@ -24,9 +24,25 @@ private slots:
         QTest::newRow("seconds are not shown") << QByteArray("23:59:59") << QByteArray("11:59 PM") << false;
         QTest::newRow("fraction") << QByteArray("09:15:00.123456") << QByteArray("09:15 AM") << false;
         QTest::newRow("single-digit hour") << QByteArray("9:05:00") << QByteArray("09:05 AM") << false;
+        // Hours past a day move the placeholder date, which never shows.
+        QTest::newRow("a day and an hour") << QByteArray("25:00:00") << QByteArray("01:00 AM") << false;
+        QTest::newRow("an hour before the day") << QByteArray("-01:00:00") << QByteArray("11:00 PM") << false;
+        QTest::newRow("last hour of the calendar") << QByteArray("70117775:59:59") << QByteArray("11:59 PM") << false;
+        QTest::newRow("first hour of the calendar") << QByteArray("-5268264:00:00") << QByteArray("12:00 AM")
+                                                    << false;
         // Not a time of day: reported, and nothing is shown.
         QTest::newRow("empty") << QByteArray() << QByteArray() << true;
         QTest::newRow("words") << QByteArray("eight") << QByteArray() << true;
+        // Read as a duration, but past the calendar's years 1400 to 9999.
+        QTest::newRow("hours only, past 9999") << QByteArray("70200000") << QByteArray() << true;
+        QTest::newRow("negative hours only") << QByteArray("-99999999") << QByteArray() << true;
+        QTest::newRow("huge hours") << QByteArray("99999999:00:00") << QByteArray() << true;
+        QTest::newRow("huge negative hours") << QByteArray("-99999999:00:00") << QByteArray() << true;
+        QTest::newRow("first hour past the calendar") << QByteArray("70117776:00:00") << QByteArray() << true;
+        QTest::newRow("last hour before the calendar") << QByteArray("-5268264:00:01") << QByteArray() << true;
+        QTest::newRow("largest int of hours") << QByteArray("2147483647:59:59") << QByteArray() << true;
+        QTest::newRow("smallest int of hours") << QByteArray("-2147483647:59:59") << QByteArray() << true;
+        QTest::newRow("more hours than an int") << QByteArray("2147483648:00:00") << QByteArray() << true;
     }
 
     void format()

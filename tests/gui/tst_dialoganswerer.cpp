@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 
 class TestDialogAnswerer : public QObject
 {
@@ -82,12 +83,78 @@ private slots:
         QVERIFY(!box.isVisible());
     }
 
-    void nothingQueuedLeavesDialogsAlone()
+    void nothingQueuedIsNothingToWaitFor()
     {
         testsupport::DialogAnswerer answerer;
         QVERIFY(answerer.waitForAll(10));
         QCOMPARE(answerer.pending(), 0);
+        QVERIFY(answerer.sawNoDialog());
         QVERIFY(answerer.seen().isEmpty());
+    }
+
+    // The failure that the answerer reports is the point of the next three
+    // tests, so it is expected: were the answerer to let the dialog pass, the
+    // check after it would pass unexpectedly (XPASS) and fail the test.
+    void anUnexpectedDialogIsClosedAndFailsTheTest()
+    {
+        testsupport::DialogAnswerer answerer;
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("Surprise"), QStringLiteral("nobody asked"),
+                        QMessageBox::Ok);
+        // Only for an answerer that misses the dialog: this test must end.
+        QTimer::singleShot(5000, &box, &QDialog::reject);
+        QEXPECT_FAIL("", "a dialog that nobody expected fails the test", Continue);
+        box.exec();
+        QCOMPARE(answerer.unexpected().size(), 1);
+        QCOMPARE(answerer.unexpected().value(0).title, QStringLiteral("Surprise"));
+        QCOMPARE(answerer.unexpected().value(0).text, QStringLiteral("nobody asked"));
+        QVERIFY(!answerer.unexpected().value(0).answered);
+        QVERIFY(!box.isVisible());
+        QVERIFY(!answerer.sawNoDialog());
+    }
+
+    void aDialogBeyondTheQueuedAnswersIsUnexpected()
+    {
+        testsupport::DialogAnswerer answerer;
+        answerer.expect(QMessageBox::Ok);
+        QMessageBox::information(nullptr, QStringLiteral("First"), QStringLiteral("answered"));
+        QMessageBox second(QMessageBox::Question, QStringLiteral("Second"), QStringLiteral("not queued"),
+                           QMessageBox::Yes | QMessageBox::No);
+        QTimer::singleShot(5000, &second, &QDialog::reject);
+        QEXPECT_FAIL("", "a dialog beyond the queued answers fails the test", Continue);
+        second.exec();
+        QCOMPARE(answerer.seen().size(), 2);
+        QVERIFY(answerer.seen().at(0).expected);
+        QVERIFY(answerer.seen().at(0).answered);
+        QCOMPARE(answerer.unexpected().size(), 1);
+        QCOMPARE(answerer.unexpected().value(0).title, QStringLiteral("Second"));
+    }
+
+    // A dialog shown without an event loop of its own leaves the code under
+    // test running; the check for no dialog finds it.
+    void aDialogShownWithoutItsOwnLoopIsFoundToo()
+    {
+        testsupport::DialogAnswerer answerer;
+        QMessageBox box(QMessageBox::Information, QStringLiteral("Shown"), QStringLiteral("no loop"),
+                        QMessageBox::Ok);
+        box.open();
+        QEXPECT_FAIL("", "a dialog that nobody expected fails the test", Continue);
+        const bool none = answerer.sawNoDialog();
+        QVERIFY(!none);
+        QCOMPARE(answerer.unexpected().value(0).title, QStringLiteral("Shown"));
+        QVERIFY(!box.isVisible());
+    }
+
+    // A test may hold one answerer while a second one carries the answers.
+    void anAnswerQueuedOnAnotherAnswererIsNoSurprise()
+    {
+        testsupport::DialogAnswerer first;
+        testsupport::DialogAnswerer second;
+        second.expect(QMessageBox::Yes);
+        const auto answer = QMessageBox::question(nullptr, QStringLiteral("Again"), QStringLiteral("?"));
+        QCOMPARE(answer, QMessageBox::Yes);
+        QVERIFY(first.sawNoDialog());
+        QCOMPARE(second.seen().size(), 1);
+        QVERIFY(second.unexpected().isEmpty());
     }
 };
 

@@ -1,6 +1,7 @@
-#include "auditfixture.h"
 #include "acelogcapture.h"
-#include "messagedispatcher.h"
+#include "auditline.h"
+#include "auditmask.h"
+#include "audittestcase.h"
 #include "recordingcomponent.h"
 #include "servercomponent.h"
 #include "servicerouter.h"
@@ -12,15 +13,11 @@
 #include "selectdocumentreply3.pb.h"
 #include "selectdocumentrequest3.pb.h"
 
-#include <QTranslator>
 #include <QtTest>
 
 #include <memory>
 
-using namespace logtest;
-using testsupport::RecordingComponent;
-using testsupport::TestFault;
-using testsupport::TestServer;
+using namespace testsupport;
 
 namespace
 {
@@ -75,13 +72,12 @@ std::string LineOf(const QString &entry)
 // server: every audited reply is announced by exactly one audit event before
 // the reply itself, and an audited local action becomes its audit event and
 // goes no further.
-class TestAuditRouting : public QObject
+class TestAuditRouting : public AuditTestCase
 {
     Q_OBJECT
 
 private:
     TestServer m_server;
-    QTranslator m_translator;
     QStringList m_log;
     std::unique_ptr<ServiceRouter> m_router;
     std::unique_ptr<ServerComponent> m_serverComponent;
@@ -91,21 +87,17 @@ private:
 private slots:
     void initTestCase()
     {
-        SetApplicationNames();
-        QVERIFY(LoadLogTranslation(&m_translator));
-        QCoreApplication::installTranslator(&m_translator);
+        AuditTestCase::initTestCase();
         QVERIFY(m_server.start());
         m_server.setReplySessionId(ReplySessionId);
-        MessageDispatcher::setServerName("127.0.0.1");
-        MessageDispatcher::setServerPort(m_server.port());
+        setServer({"127.0.0.1", m_server.port()});
     }
 
     void init()
     {
-        QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+        AuditTestCase::init();
         m_log.clear();
         m_server.clearRequests();
-        ClearUser();
         m_router = std::make_unique<ServiceRouter>();
         m_serverComponent = std::make_unique<ServerComponent>();
         m_windows = std::make_unique<RecordingComponent>(QStringLiteral("windows"), &m_log);
@@ -180,6 +172,29 @@ private slots:
         QCOMPARE(EventPairs(LineOf(m_log[0])),
                  QStringLiteral("cn1=42 cn1Label=documentId cs1=Plan cs1Label=documentName msg=unknown error "
                                 "outcome=failure reason=-1"));
+    }
+
+    // A name may hold a NUL byte; the system log takes the line as a C string,
+    // so the byte must not reach it, or the outcome, the reason and the user
+    // would be cut off.
+    void aNulInANameKeepsTheLineWhole()
+    {
+        const std::string user = LiveUser();
+        SetAuditMask(LineBit(5) | DetailsBit(5));
+        m_server.reply(7, 1, std::string(), 90, 0);
+        testsupport::AceLogCapture capture;
+
+        m_router->receiveRequest(7, 1, DeleteDocumentRequest(42, std::string("Pl\0an", 5)));
+
+        QCOMPARE(m_log.size(), 3);
+        const std::string line = LineOf(m_log[0]);
+        QCOMPARE(capture.lines().size(), std::size_t(1));
+        QCOMPARE(capture.lines().front().text, line);
+        const std::string userPart = " suser=" + user;
+        QVERIFY(line.size() > userPart.size());
+        QCOMPARE(line.substr(line.size() - userPart.size()), userPart);
+        QCOMPARE(EventPairs(line), QStringLiteral("cn1=42 cn1Label=documentId cs1=Pl\\0an cs1Label=documentName "
+                                                  "msg=service no data found error outcome=failure reason=90"));
     }
 
     // An unselected event is still emitted, with an empty line, and nothing

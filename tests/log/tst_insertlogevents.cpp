@@ -1,8 +1,9 @@
-#include "auditfixture.h"
 #include "acelogcapture.h"
-#include "logeventfactory.h"
-#include "messagedispatcher.h"
-#include "replylogevent.h"
+#include "auditeventline.h"
+#include "auditline.h"
+#include "auditmask.h"
+#include "audittestcase.h"
+#include "serialized.h"
 
 #include "insertdocumentkeyrequest3.pb.h"
 #include "insertdocumentreply3.pb.h"
@@ -15,13 +16,12 @@
 #include "insertmessagerequest3.pb.h"
 #include "insertmessageuserrequest3.pb.h"
 
-#include <QTranslator>
 #include <QtTest>
 
 #include <climits>
 #include <optional>
 
-using namespace logtest;
+using namespace testsupport;
 
 namespace
 {
@@ -77,7 +77,7 @@ QByteArray DocumentKey(bool withKey, bool withDocument, bool withUser, Id docume
         if (withUser)
             FillUser(key->mutable_document_key_user(), user);
     }
-    return QByteArray::fromStdString(request.SerializeAsString());
+    return Serialized(request);
 }
 
 QByteArray FolderKey(bool withKey, bool withFolder, bool withUser, Id folderId, Text name, const KeyUser &user)
@@ -96,7 +96,7 @@ QByteArray FolderKey(bool withKey, bool withFolder, bool withUser, Id folderId, 
         if (withUser)
             FillUser(key->mutable_folder_key_user(), user);
     }
-    return QByteArray::fromStdString(request.SerializeAsString());
+    return Serialized(request);
 }
 
 QByteArray NewDocument(bool withDocument, Text name)
@@ -108,7 +108,7 @@ QByteArray NewDocument(bool withDocument, Text name)
         if (name)
             document->set_document_name(*name);
     }
-    return QByteArray::fromStdString(request.SerializeAsString());
+    return Serialized(request);
 }
 
 QByteArray NewDocumentId(Id id)
@@ -116,7 +116,7 @@ QByteArray NewDocumentId(Id id)
     qorv::data::InsertDocumentReply reply;
     if (id)
         reply.set_document_id(*id);
-    return QByteArray::fromStdString(reply.SerializeAsString());
+    return Serialized(reply);
 }
 
 QByteArray NewFolder(bool withFolder, Text name)
@@ -126,7 +126,7 @@ QByteArray NewFolder(bool withFolder, Text name)
         request.mutable_folder()->set_folder_name(*name);
     else if (withFolder)
         request.mutable_folder()->set_folder_id(999);
-    return QByteArray::fromStdString(request.SerializeAsString());
+    return Serialized(request);
 }
 
 QByteArray NewFolderId(Id id)
@@ -134,7 +134,7 @@ QByteArray NewFolderId(Id id)
     qorv::data::InsertFolderReply reply;
     if (id)
         reply.set_folder_id(*id);
-    return QByteArray::fromStdString(reply.SerializeAsString());
+    return Serialized(reply);
 }
 
 QByteArray NewMessage(bool withMessage, Text subject)
@@ -144,7 +144,7 @@ QByteArray NewMessage(bool withMessage, Text subject)
         request.mutable_message()->set_message_subject(*subject);
     else if (withMessage)
         request.mutable_message()->set_message_id(999);
-    return QByteArray::fromStdString(request.SerializeAsString());
+    return Serialized(request);
 }
 
 QByteArray NewMessageId(Id id)
@@ -152,7 +152,7 @@ QByteArray NewMessageId(Id id)
     qorv::data::InsertMessageReply reply;
     if (id)
         reply.set_message_id(*id);
-    return QByteArray::fromStdString(reply.SerializeAsString());
+    return Serialized(reply);
 }
 
 QByteArray Attachment(bool withRecord, Id messageId, Id documentId)
@@ -165,7 +165,7 @@ QByteArray Attachment(bool withRecord, Id messageId, Id documentId)
         if (documentId)
             record->set_message_document_document_id(*documentId);
     }
-    return QByteArray::fromStdString(request.SerializeAsString());
+    return Serialized(request);
 }
 
 QByteArray Recipient(bool withMessage, Id messageId, Id userId)
@@ -179,45 +179,20 @@ QByteArray Recipient(bool withMessage, Id messageId, Id userId)
         if (userId)
             message->set_message_user_user_id(*userId);
     }
-    return QByteArray::fromStdString(request.SerializeAsString());
+    return Serialized(request);
 }
 
 std::string Line(int major, const QByteArray &request, const QByteArray &reply, int majorErcode = 0)
 {
-    const std::unique_ptr<ReplyLogEvent> event = MakeReplyLogEvent(
-        major, 1, request.toStdString(), majorErcode, majorErcode == 0 ? 0 : 1, reply.toStdString());
-    return (*event)();
-}
-
-unsigned int CountOf(const std::string &line)
-{
-    return ExtensionOf(line).value("cnt").toUInt();
+    return ReplyLine(major, 1, request.toStdString(), majorErcode, majorErcode == 0 ? 0 : 1, reply.toStdString());
 }
 }
 
-class TestInsertLogEvents : public QObject
+class TestInsertLogEvents : public AuditTestCase
 {
     Q_OBJECT
 
-private:
-    QTranslator m_translator;
-
 private slots:
-    void initTestCase()
-    {
-        SetApplicationNames();
-        MessageDispatcher::setServerName("127.0.0.1");
-        MessageDispatcher::setServerPort(4433);
-        QVERIFY(LoadLogTranslation(&m_translator));
-        QCoreApplication::installTranslator(&m_translator);
-    }
-
-    void init()
-    {
-        QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
-        ClearUser();
-    }
-
     void headers_data()
     {
         QTest::addColumn<int>("major");
@@ -248,8 +223,7 @@ private slots:
         SetAuditMask(LineBit(4));
         testsupport::AceLogCapture capture;
         const std::string line = Line(major, request, reply);
-        QCOMPARE(HeaderOf(line), QStringList({"CEF:0", "Halvemoor", "QuillaneClient", "1.0.0",
-                                              QString::number(classId), name, "4"}));
+        QCOMPARE(HeaderOf(line), HeaderFields(classId, name, 4));
         QCOMPARE(capture.lines().size(), std::size_t(1));
         QCOMPARE(capture.lines().front().priority, LM_INFO);
     }

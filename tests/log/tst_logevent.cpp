@@ -1,5 +1,7 @@
-#include "auditfixture.h"
 #include "acelogcapture.h"
+#include "auditline.h"
+#include "auditmask.h"
+#include "audittestcase.h"
 #include "logevent.h"
 #include "registry.h"
 
@@ -11,7 +13,7 @@
 #include <climits>
 #include <stdexcept>
 
-using namespace logtest;
+using namespace testsupport;
 
 namespace
 {
@@ -62,17 +64,11 @@ private:
 };
 }
 
-class TestLogEvent : public QObject
+class TestLogEvent : public AuditTestCase
 {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
-        ClearUser();
-    }
-
     void escaping_data()
     {
         QTest::addColumn<QByteArray>("value");
@@ -89,6 +85,10 @@ private slots:
         QTest::newRow("crlf at the end") << QByteArray("a\r\n") << QByteArray("a\\r\\n");
         // The text "\n" that someone typed stays distinguishable from a break.
         QTest::newRow("typed backslash n") << QByteArray("a\\nb") << QByteArray("a\\\\nb");
+        // The system log takes the line as a C string: a NUL would end it.
+        QTest::newRow("NUL") << QByteArray("a\0b", 3) << QByteArray("a\\0b");
+        QTest::newRow("NUL at both ends") << QByteArray("\0a\0", 3) << QByteArray("\\0a\\0");
+        QTest::newRow("typed backslash zero") << QByteArray("a\\0") << QByteArray("a\\\\0");
         QTest::newRow("tab passes") << QByteArray("a\tb") << QByteArray("a\tb");
         QTest::newRow("utf-8 passes") << QByteArray("Zo\xC3\xAB") << QByteArray("Zo\xC3\xAB");
         QTest::newRow("percent passes") << QByteArray("100%s%n") << QByteArray("100%s%n");
@@ -396,6 +396,24 @@ private slots:
         QCOMPARE(ExtensionOf(line).value("cs1"),
                  QStringLiteral("Plan\\r\\nCEF:0|Halvemoor|QuillaneClient|1.0.0|1|forged|10|suser\\=root"));
         QCOMPARE(ExtensionOf(line).value("suser").toStdString(), user);
+    }
+
+    void aNulCannotCutTheLine()
+    {
+        const std::string user = LiveUser();
+        SetAuditMask(LineBit(7));
+        ProbeEvent event;
+        event.addKeyValuePair("cs1", std::string("Pl\0an", 5));
+        testsupport::AceLogCapture capture;
+        const std::string line = event.logEvent(cef::Outcome::Failure);
+
+        QVERIFY(line.find('\0') == std::string::npos);
+        QCOMPARE(ExtensionOf(line).value("cs1"), QStringLiteral("Pl\\0an"));
+        QCOMPARE(ExtensionOf(line).value("outcome"), QStringLiteral("failure"));
+        QCOMPARE(capture.lines().size(), std::size_t(1));
+        QCOMPARE(capture.lines().front().text, line);
+        const std::string userPart = " suser=" + user;
+        QCOMPARE(line.substr(line.size() - userPart.size()), userPart);
     }
 
     void percentSignsAreText()

@@ -1,4 +1,4 @@
-#include "auditfixture.h"
+#include "audittestcase.h"
 #include "logeventfactory.h"
 #include "replylogevent.h"
 #include "requestlogevent.h"
@@ -7,20 +7,15 @@
 
 #include <QtTest>
 
-using namespace logtest;
+using namespace testsupport;
 
 // The router asks the factory for an event exactly where the code tables say
 // a reply or local request is audited; the factory must agree with them.
-class TestLogEventFactory : public QObject
+class TestLogEventFactory : public AuditTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        SetApplicationNames();
-    }
-
     void replies_data()
     {
         QTest::addColumn<int>("major");

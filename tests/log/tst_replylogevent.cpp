@@ -1,15 +1,15 @@
-#include "auditfixture.h"
 #include "acelogcapture.h"
-#include "logeventfactory.h"
-#include "messagedispatcher.h"
+#include "auditeventline.h"
+#include "auditline.h"
+#include "auditmask.h"
+#include "audittestcase.h"
 #include "replylogevent.h"
 
-#include <QTranslator>
 #include <QtTest>
 
 #include <climits>
 
-using namespace logtest;
+using namespace testsupport;
 
 namespace
 {
@@ -93,34 +93,19 @@ const QMap<int, QString> &ErrorTexts()
 // The log-on event reads no payload, so the base alone shapes its line.
 std::string LogOnLine(int majorErcode, int minorErcode)
 {
-    const std::unique_ptr<ReplyLogEvent> event = MakeReplyLogEvent(3, 1, std::string(), majorErcode, minorErcode,
-                                                                   std::string());
-    return (*event)();
+    return ReplyLine(3, 1, std::string(), majorErcode, minorErcode, std::string());
 }
 }
 
-class TestReplyLogEvent : public QObject
+class TestReplyLogEvent : public AuditTestCase
 {
     Q_OBJECT
-
-private:
-    QTranslator m_translator;
 
 private slots:
     void initTestCase()
     {
-        SetApplicationNames();
-        MessageDispatcher::setServerName("127.0.0.1");
-        MessageDispatcher::setServerPort(4433);
-        QVERIFY(LoadLogTranslation(&m_translator));
-        QCoreApplication::installTranslator(&m_translator);
+        AuditTestCase::initTestCase();
         QCOMPARE(ErrorTexts().size(), 42);
-    }
-
-    void init()
-    {
-        QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
-        ClearUser();
     }
 
     void outcome_data()
@@ -153,8 +138,7 @@ private slots:
         testsupport::AceLogCapture capture;
         const std::string line = LogOnLine(majorErcode, minorErcode);
 
-        QCOMPARE(HeaderOf(line), QStringList({"CEF:0", "Halvemoor", "QuillaneClient", "1.0.0", "1",
-                                              "authenticate user", "4"}));
+        QCOMPARE(HeaderOf(line), HeaderFields(1, "authenticate user", 4));
         const QMap<QString, QString> pairs = ExtensionOf(line);
         QCOMPARE(pairs.value("outcome"), outcome);
         QCOMPARE(pairs.contains("reason"), !reason.isEmpty());
@@ -192,12 +176,12 @@ private slots:
     // Without the translation the keys show, so a missing text is visible.
     void untranslatedTextsShowTheirKeys()
     {
-        QCoreApplication::removeTranslator(&m_translator);
+        removeTexts();
         SetAuditMask(LineBit(4) | DetailsBit(4));
         testsupport::AceLogCapture capture;
         const std::string bad = LogOnLine(63, 1);
         const std::string unknown = LogOnLine(5, 1);
-        QCoreApplication::installTranslator(&m_translator);
+        installTexts();
 
         QCOMPARE(ExtensionOf(bad).value("msg"), QStringLiteral("ServiceBadPasswordErMsg"));
         QCOMPARE(ExtensionOf(unknown).value("msg"), QStringLiteral("UnknownErMsg"));

@@ -1,20 +1,20 @@
-#include "auditfixture.h"
 #include "acelogcapture.h"
+#include "auditeventline.h"
+#include "auditline.h"
+#include "auditmask.h"
+#include "audittestcase.h"
 #include "copydocumenttoclipboardlogevent.h"
-#include "logeventfactory.h"
 #include "messagedispatcher.h"
-#include "requestlogevent.h"
 
 #include "logeventcopydocumenttoclipboardrequest3.pb.h"
 #include "logeventcopymessagetoclipboardrequest3.pb.h"
 
 #include <QSysInfo>
-#include <QTranslator>
 #include <QtTest>
 
 #include <climits>
 
-using namespace logtest;
+using namespace testsupport;
 
 namespace
 {
@@ -63,36 +63,30 @@ std::string Payload(int major, int id, const std::string &name, int size)
 
 std::string Line(int major, const std::string &payload)
 {
-    const std::unique_ptr<RequestLogEvent> event = MakeRequestLogEvent(major, 1, payload);
-    return event ? (*event)() : std::string("no event");
+    return RequestLine(major, 1, payload);
 }
 }
 
-class TestRequestLogEvents : public QObject
+class TestRequestLogEvents : public AuditTestCase
 {
     Q_OBJECT
 
-private:
-    QTranslator m_translator;
-
-private slots:
-    void initTestCase()
+public:
+    // The first test needs the session state untouched.
+    TestRequestLogEvents()
+        : AuditTestCase(std::nullopt)
     {
-        SetApplicationNames();
-        QVERIFY(LoadLogTranslation(&m_translator));
-        QCoreApplication::installTranslator(&m_translator);
     }
 
+private slots:
     void init()
     {
-        QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
-        ClearUser();
+        AuditTestCase::init();
         // The session state cannot be emptied again once set, so the one
         // test that needs it untouched comes first and keeps it so.
         if (QLatin1String(QTest::currentTestFunction()) == QLatin1String("beforeTheServerIsKnown"))
             return;
-        MessageDispatcher::setServerName("127.0.0.1");
-        MessageDispatcher::setServerPort(ServerPort);
+        setServer({"127.0.0.1", ServerPort});
         MessageDispatcher::setSessionId(SessionId);
     }
 
@@ -168,8 +162,7 @@ private slots:
         testsupport::AceLogCapture capture;
         const std::string line = Line(major, Payload(major, 42, "Plan = A\\B", 120));
 
-        QCOMPARE(HeaderOf(line), QStringList({"CEF:0", "Halvemoor", "QuillaneClient", "1.0.0",
-                                              QString::number(classId), name, QString::number(severity)}));
+        QCOMPARE(HeaderOf(line), HeaderFields(classId, name, severity));
         const QMap<QString, QString> pairs = ExtensionOf(line);
         QCOMPARE(pairs.value("cn1Label"), message ? QStringLiteral("messageId") : QStringLiteral("documentId"));
         QCOMPARE(pairs.value("cn1"), QStringLiteral("42"));

@@ -1,22 +1,22 @@
-#include "auditfixture.h"
 #include "acelogcapture.h"
-#include "logeventfactory.h"
-#include "messagedispatcher.h"
-#include "replylogevent.h"
+#include "auditeventline.h"
+#include "auditline.h"
+#include "auditmask.h"
+#include "audittestcase.h"
+#include "serialized.h"
 
 #include "selectdocumentreply3.pb.h"
 #include "selectfolderreply3.pb.h"
 #include "selectmessagereply3.pb.h"
 #include "selectuserreply3.pb.h"
 
-#include <QTranslator>
 #include <QtTest>
 
 #include <climits>
 #include <optional>
 #include <vector>
 
-using namespace logtest;
+using namespace testsupport;
 
 namespace
 {
@@ -35,7 +35,7 @@ QByteArray Reply(int major, const Ids &ids)
             if (id)
                 document->set_document_id(*id);
         }
-        return QByteArray::fromStdString(reply.SerializeAsString());
+        return Serialized(reply);
     }
     case 44: {
         qorv::data::SelectFolderReply reply;
@@ -45,7 +45,7 @@ QByteArray Reply(int major, const Ids &ids)
             if (id)
                 folder->set_folder_id(*id);
         }
-        return QByteArray::fromStdString(reply.SerializeAsString());
+        return Serialized(reply);
     }
     case 50: {
         qorv::data::SelectMessageReply reply;
@@ -55,7 +55,7 @@ QByteArray Reply(int major, const Ids &ids)
             if (id)
                 message->set_message_id(*id);
         }
-        return QByteArray::fromStdString(reply.SerializeAsString());
+        return Serialized(reply);
     }
     default: {
         qorv::data::SelectUserReply reply;
@@ -65,7 +65,7 @@ QByteArray Reply(int major, const Ids &ids)
             if (id)
                 user->set_user_id(*id);
         }
-        return QByteArray::fromStdString(reply.SerializeAsString());
+        return Serialized(reply);
     }
     }
 }
@@ -73,40 +73,15 @@ QByteArray Reply(int major, const Ids &ids)
 std::string Line(int major, const QByteArray &reply, int majorErcode = 0)
 {
     // The request is never read: garbage proves it.
-    const std::unique_ptr<ReplyLogEvent> event = MakeReplyLogEvent(major, -38, std::string("\xFF", 1), majorErcode,
-                                                                   majorErcode == 0 ? 0 : 1, reply.toStdString());
-    return (*event)();
-}
-
-unsigned int CountOf(const std::string &line)
-{
-    return ExtensionOf(line).value("cnt").toUInt();
+    return ReplyLine(major, -38, std::string("\xFF", 1), majorErcode, majorErcode == 0 ? 0 : 1, reply.toStdString());
 }
 }
 
-class TestSelectLogEvents : public QObject
+class TestSelectLogEvents : public AuditTestCase
 {
     Q_OBJECT
 
-private:
-    QTranslator m_translator;
-
 private slots:
-    void initTestCase()
-    {
-        SetApplicationNames();
-        MessageDispatcher::setServerName("127.0.0.1");
-        MessageDispatcher::setServerPort(4433);
-        QVERIFY(LoadLogTranslation(&m_translator));
-        QCoreApplication::installTranslator(&m_translator);
-    }
-
-    void init()
-    {
-        QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
-        ClearUser();
-    }
-
     void lists_data()
     {
         QTest::addColumn<int>("major");
@@ -157,8 +132,7 @@ private slots:
         SetAuditMask(LineBit(1));
         testsupport::AceLogCapture capture;
         const std::string line = Line(major, reply, majorErcode);
-        QCOMPARE(HeaderOf(line), QStringList({"CEF:0", "Halvemoor", "QuillaneClient", "1.0.0",
-                                              QString::number(classId), name, "1"}));
+        QCOMPARE(HeaderOf(line), HeaderFields(classId, name, 1));
         QCOMPARE(EventPairs(line), pairs);
         QCOMPARE(capture.lines().size(), std::size_t(1));
         QCOMPARE(capture.lines().front().priority, LM_INFO);

@@ -1,9 +1,10 @@
-#include "auditfixture.h"
 #include "acelogcapture.h"
+#include "auditeventline.h"
+#include "auditline.h"
+#include "auditmask.h"
+#include "audittestcase.h"
+#include "serialized.h"
 #include "deletedocumentlogevent.h"
-#include "logeventfactory.h"
-#include "messagedispatcher.h"
-#include "replylogevent.h"
 
 #include "deletedocumentrequest3.pb.h"
 #include "deletefolderrequest3.pb.h"
@@ -14,13 +15,12 @@
 #include "updatefolderrequest3.pb.h"
 #include "updatemessagerequest3.pb.h"
 
-#include <QTranslator>
 #include <QtTest>
 
 #include <climits>
 #include <optional>
 
-using namespace logtest;
+using namespace testsupport;
 
 namespace
 {
@@ -37,7 +37,7 @@ QByteArray DeleteDocument(Id id, Text name)
         request.set_document_id(*id);
     if (name)
         request.set_document_name(*name);
-    return QByteArray::fromStdString(request.SerializeAsString());
+    return Serialized(request);
 }
 
 QByteArray DeleteFolder(Id id, Text name)
@@ -47,7 +47,7 @@ QByteArray DeleteFolder(Id id, Text name)
         request.set_folder_id(*id);
     if (name)
         request.set_folder_name(*name);
-    return QByteArray::fromStdString(request.SerializeAsString());
+    return Serialized(request);
 }
 
 QByteArray DeleteMessageDocument(Id messageId, Id documentId)
@@ -57,7 +57,7 @@ QByteArray DeleteMessageDocument(Id messageId, Id documentId)
         request.set_message_document_message_id(*messageId);
     if (documentId)
         request.set_message_document_document_id(*documentId);
-    return QByteArray::fromStdString(request.SerializeAsString());
+    return Serialized(request);
 }
 
 QByteArray DeleteMessage(Id id, Id userId, Text subject)
@@ -69,7 +69,7 @@ QByteArray DeleteMessage(Id id, Id userId, Text subject)
         request.set_message_user_id(*userId);
     if (subject)
         request.set_message_subject(*subject);
-    return QByteArray::fromStdString(request.SerializeAsString());
+    return Serialized(request);
 }
 
 QByteArray DeleteMessageUser(Id messageId, Id userId)
@@ -79,7 +79,7 @@ QByteArray DeleteMessageUser(Id messageId, Id userId)
         request.set_message_user_message_id(*messageId);
     if (userId)
         request.set_message_user_user_id(*userId);
-    return QByteArray::fromStdString(request.SerializeAsString());
+    return Serialized(request);
 }
 
 QByteArray UpdateDocument(bool withDocument, Id id, Text name, Text description)
@@ -94,7 +94,7 @@ QByteArray UpdateDocument(bool withDocument, Id id, Text name, Text description)
         if (description)
             document->set_document_description(*description);
     }
-    return QByteArray::fromStdString(request.SerializeAsString());
+    return Serialized(request);
 }
 
 QByteArray UpdateFolder(bool withFolder, Id id, Text name, Text description)
@@ -109,7 +109,7 @@ QByteArray UpdateFolder(bool withFolder, Id id, Text name, Text description)
         if (description)
             folder->set_folder_description(*description);
     }
-    return QByteArray::fromStdString(request.SerializeAsString());
+    return Serialized(request);
 }
 
 QByteArray UpdateMessage(bool withMessage, Id id, Text subject)
@@ -122,14 +122,12 @@ QByteArray UpdateMessage(bool withMessage, Id id, Text subject)
         if (subject)
             message->set_message_subject(*subject);
     }
-    return QByteArray::fromStdString(request.SerializeAsString());
+    return Serialized(request);
 }
 
 std::string Line(int major, const QByteArray &request, int majorErcode = 0)
 {
-    const std::unique_ptr<ReplyLogEvent> event = MakeReplyLogEvent(major, 1, request.toStdString(), majorErcode,
-                                                                   majorErcode == 0 ? 0 : 1, std::string());
-    return (*event)();
+    return ReplyLine(major, 1, request.toStdString(), majorErcode, majorErcode == 0 ? 0 : 1, std::string());
 }
 
 int SeverityOf(int major)
@@ -145,36 +143,13 @@ int SeverityOf(int major)
         return 4;
     }
 }
-
-unsigned int CountOf(const std::string &line)
-{
-    return ExtensionOf(line).value("cnt").toUInt();
-}
 }
 
-class TestSessionDeleteUpdateLogEvents : public QObject
+class TestSessionDeleteUpdateLogEvents : public AuditTestCase
 {
     Q_OBJECT
 
-private:
-    QTranslator m_translator;
-
 private slots:
-    void initTestCase()
-    {
-        SetApplicationNames();
-        MessageDispatcher::setServerName("127.0.0.1");
-        MessageDispatcher::setServerPort(4433);
-        QVERIFY(LoadLogTranslation(&m_translator));
-        QCoreApplication::installTranslator(&m_translator);
-    }
-
-    void init()
-    {
-        QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
-        ClearUser();
-    }
-
     // First in this process to build document deletions: the counts start
     // at 1 for each outcome.
     void countsStartAtOneForEachOutcome()
@@ -196,8 +171,7 @@ private slots:
         QTest::addColumn<QStringList>("header");
 
         const auto header = [](int classId, int severity, const char *name) {
-            return QStringList{"CEF:0", "Halvemoor", "QuillaneClient", "1.0.0", QString::number(classId),
-                               QString::fromLatin1(name), QString::number(severity)};
+            return HeaderFields(classId, QString::fromLatin1(name), severity);
         };
         QTest::newRow("log-on") << 3 << QByteArray() << header(1, 4, "authenticate user");
         QTest::newRow("session end") << 4 << QByteArray() << header(54, 4, "terminate user session");

@@ -109,7 +109,7 @@ private slots:
         message.setMajorOpcode(majorOpcode);
         message.setMinorOpcode(minorOpcode);
         message.setBody(payload.toStdString());
-        message.encrypt(SessionKey.data());
+        QVERIFY(message.encrypt(SessionKey.data()) > 0);
 
         const std::string header = message.encodeHeader();
         QCOMPARE(QByteArray::fromStdString(header).toHex(), expected.toHex());
@@ -207,11 +207,32 @@ private slots:
         QCOMPARE(message.getCodeLength(), 0u);
     }
 
+    void payloadIsSealedWhereItLies()
+    {
+        const std::string payload(70000, 'p');
+        Message message(4000, "127.0.0.1");
+
+        QCOMPARE(message.encrypt(SessionKey.data(), payload), 70000);
+        QVERIFY(message.getBody().empty());
+        QCOMPARE(message.getBodyLength(), 0u);
+        QCOMPARE(message.getCodeLength(), 70000u);
+        QCOMPARE(payload, std::string(70000, 'p'));
+
+        QCOMPARE(message.decrypt(SessionKey.data()), 70000);
+        QCOMPARE(message.takeBody(), payload);
+        QVERIFY(message.getBody().empty());
+        QCOMPARE(message.getBodyLength(), 0u);
+
+        // Nothing to seal: the frame keeps its empty code.
+        QCOMPARE(message.encrypt(SessionKey.data(), std::string()), 1);
+        QCOMPARE(message.getCodeLength(), 0u);
+    }
+
     void nullKeyMeansSixteenZeroBytes()
     {
         Message message(4000, "127.0.0.1");
         message.setBody("before log-on");
-        message.encrypt(nullptr);
+        QCOMPARE(message.encrypt(nullptr), 13);
         QCOMPARE(message.decrypt(ZeroKey.data()), 13);
         QCOMPARE(message.getBody(), std::string("before log-on"));
     }
@@ -230,7 +251,7 @@ private slots:
         QFETCH(int, damage);
         Message message(4000, "127.0.0.1");
         message.setBody("secret reply");
-        message.encrypt(SessionKey.data());
+        QCOMPARE(message.encrypt(SessionKey.data()), 12);
 
         Key key = SessionKey;
         switch (damage) {
@@ -261,7 +282,7 @@ private slots:
     {
         Message message(4000, "127.0.0.1");
         message.setBody("nonce");
-        message.encrypt(SessionKey.data());
+        QCOMPARE(message.encrypt(SessionKey.data()), 5);
         message.getIvec()[12] ^= 0xFF;
         message.getIvec()[15] ^= 0xFF;
         QCOMPARE(message.decrypt(SessionKey.data()), 5);
@@ -274,12 +295,24 @@ private slots:
         Message second(4000, "127.0.0.1");
         first.setBody("same");
         second.setBody("same");
-        first.encrypt(SessionKey.data());
-        second.encrypt(SessionKey.data());
+        QCOMPARE(first.encrypt(SessionKey.data()), 4);
+        QCOMPARE(second.encrypt(SessionKey.data()), 4);
 
         QCOMPARE(first.encodeHeader(), second.encodeHeader());
         QVERIFY(Ivec(first) != Ivec(second));
         QVERIFY(first.getCode() != second.getCode());
+    }
+
+    void ivsNeverRepeat()
+    {
+        // Enough frames to draw from the random source several times over.
+        QSet<QByteArray> ivs;
+        for (int i = 0; i < 1000; ++i) {
+            Message message(4000, "127.0.0.1");
+            QCOMPARE(message.encrypt(SessionKey.data(), "x"), 1);
+            ivs.insert(Ivec(message));
+        }
+        QCOMPARE(ivs.size(), 1000);
     }
 
     void hmacIsCertifiedOnlyWhenEqualAndNotEmpty()

@@ -1,6 +1,13 @@
+// The random source is replaced through the library's method table, which
+// it still honours though it no longer advertises it.
+#define OPENSSL_SUPPRESS_DEPRECATED
+
 #include "acelogcapture.h"
 #include "cryptographer.h"
+#include "message.h"
+#include "messagechannel.h"
 #include "messagedispatcher.h"
+#include "noncesource.h"
 #include "scopedclock.h"
 #include "selectdocumentreply3.pb.h"
 #include "selectdocumentrequest3.pb.h"
@@ -8,8 +15,15 @@
 
 #include <QtTest>
 
+#include <openssl/rand.h>
+
+#include <arpa/inet.h>
+#include <chrono>
 #include <cstring>
 #include <limits>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 using testsupport::TestFault;
 using testsupport::TestReply;
@@ -59,6 +73,71 @@ Outcome Exchange(int majorOpcode, int minorOpcode, const std::string &request)
     const bool dispatched = dispatcher.dispatch();
     return {dispatched, dispatcher.getMajorErcode(), dispatcher.getMinorErcode(), dispatcher.getReply()};
 }
+
+// Short enough for a test to wait it out; the program's own is 30 s.
+constexpr std::chrono::milliseconds ShortTimeout(300);
+
+// Stands in for a random source that has run dry while it is installed. The
+// library's own method comes back when it goes.
+class DryRandomSource
+{
+public:
+    DryRandomSource()
+        : m_previous(RAND_get_rand_method())
+    {
+        m_dry.bytes = [](unsigned char *, int) { return 0; };
+        m_dry.status = [] { return 0; };
+        RAND_set_rand_method(&m_dry);
+    }
+    ~DryRandomSource() { RAND_set_rand_method(m_previous); }
+    DryRandomSource(const DryRandomSource &) = delete;
+    DryRandomSource &operator=(const DryRandomSource &) = delete;
+
+private:
+    const RAND_METHOD *m_previous;
+    RAND_METHOD m_dry{};
+};
+
+// A listening socket whose backlog is full: the kernel drops further
+// connection attempts, so a client's connect never completes.
+class FullBacklog
+{
+public:
+    FullBacklog()
+    {
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        m_listener = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        if (m_listener < 0 || ::bind(m_listener, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0
+            || ::listen(m_listener, 0) != 0
+            || ::getsockname(m_listener, reinterpret_cast<sockaddr *>(&address), &length) != 0)
+            return;
+        m_port = ntohs(address.sin_port);
+        // The one connection a zero backlog admits, never accepted.
+        m_filler = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        m_filled = ::connect(m_filler, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0;
+    }
+    ~FullBacklog()
+    {
+        if (m_filler >= 0)
+            ::close(m_filler);
+        if (m_listener >= 0)
+            ::close(m_listener);
+    }
+    FullBacklog(const FullBacklog &) = delete;
+    FullBacklog &operator=(const FullBacklog &) = delete;
+
+    bool isFull() const { return m_filled; }
+    unsigned short port() const { return m_port; }
+
+private:
+    int m_listener = -1;
+    int m_filler = -1;
+    bool m_filled = false;
+    unsigned short m_port = 0;
+};
 }
 
 class TestMessageDispatcher : public QObject
@@ -265,22 +344,24 @@ private slots:
         QTest::newRow("closed after the header") << TestFault::closeAfterBytes(80) << 5 << 6;
         QTest::newRow("closed inside the IV") << TestFault::closeAfterBytes(90) << 5 << 6;
         QTest::newRow("closed inside the code") << TestFault::closeAfterBytes(120) << 5 << 6;
+        // A header that claims more than the frame limit is refused before
+        // anything else is read: the failure pair, as if nothing arrived.
         QTest::newRow("absurd HMAC length")
-            << TestFault::segmentLength(TestFault::Segment::Hmac, 0xFFFFFFFFu) << 5 << 6;
+            << TestFault::segmentLength(TestFault::Segment::Hmac, 0xFFFFFFFFu) << 1 << 1;
         QTest::newRow("absurd IV length")
-            << TestFault::segmentLength(TestFault::Segment::Ivec, 0xFFFFFFFFu) << 5 << 6;
+            << TestFault::segmentLength(TestFault::Segment::Ivec, 0xFFFFFFFFu) << 1 << 1;
         QTest::newRow("IV one byte too long")
             << TestFault::segmentLength(TestFault::Segment::Ivec, 17) << 5 << 6;
         QTest::newRow("absurd tag length")
-            << TestFault::segmentLength(TestFault::Segment::Atag, 0x80000000u) << 5 << 6;
+            << TestFault::segmentLength(TestFault::Segment::Atag, 0x80000000u) << 1 << 1;
         QTest::newRow("absurd code length")
-            << TestFault::segmentLength(TestFault::Segment::Code, 0xFFFFFFFFu) << 5 << 6;
+            << TestFault::segmentLength(TestFault::Segment::Code, 0xFFFFFFFFu) << 1 << 1;
         QTest::newRow("code length above the cipher's count")
-            << TestFault::segmentLength(TestFault::Segment::Code, 0x80000000u) << 5 << 6;
+            << TestFault::segmentLength(TestFault::Segment::Code, 0x80000000u) << 1 << 1;
         QTest::newRow("code longer than sent")
             << TestFault::segmentLength(TestFault::Segment::Code, 0x00100000u) << 5 << 6;
         QTest::newRow("absurd body length")
-            << TestFault::segmentLength(TestFault::Segment::Body, 0xFFFFFFFFu) << 5 << 6;
+            << TestFault::segmentLength(TestFault::Segment::Body, 0xFFFFFFFFu) << 1 << 1;
         QTest::newRow("clear body beside the code") << TestFault::clearBody("unsealed") << 5 << 6;
     }
 
@@ -319,6 +400,162 @@ private slots:
         QVERIFY(!Exchange(41, 1, "select").dispatched);
         QVERIFY2(log.text().find("Message::receiveHeader(): headerCount != m_HeaderLength") != std::string::npos,
                  log.text().c_str());
+    }
+
+    void oversizedRepliesAreRefusedUnread_data()
+    {
+        QTest::addColumn<TestFault>("fault");
+        // The IV and tag take 32 bytes of the limit.
+        const std::uint32_t justOver = Message::m_MaxFrameLength - 32 + 1;
+        QTest::newRow("HMAC one byte over") << TestFault::segmentLength(TestFault::Segment::Hmac, justOver);
+        QTest::newRow("code one byte over") << TestFault::segmentLength(TestFault::Segment::Code, justOver);
+        QTest::newRow("1 GiB HMAC") << TestFault::segmentLength(TestFault::Segment::Hmac, 1u << 30);
+        QTest::newRow("512 MiB code") << TestFault::segmentLength(TestFault::Segment::Code, 1u << 29);
+    }
+
+    void oversizedRepliesAreRefusedUnread()
+    {
+        QFETCH(TestFault, fault);
+        TestReply reply;
+        reply.payload = "documents";
+        reply.majorErcode = 5;
+        reply.minorErcode = 6;
+        m_server.reply(41, 1, reply);
+        m_server.injectFault(fault);
+
+        const testsupport::AceLogCapture log;
+        const Outcome outcome = Exchange(41, 1, "select");
+        QVERIFY(!outcome.dispatched);
+        // The failure pair, not the codes the oversized header claimed.
+        QCOMPARE(outcome.majorErcode, 1);
+        QCOMPARE(outcome.minorErcode, 1);
+        QVERIFY(outcome.reply.empty());
+        QCOMPARE(log.count(QStringLiteral("Message::receive(): reply refused, its segments exceed the frame limit")), 1);
+    }
+
+    void hmacIsReadPastAndNotKept()
+    {
+        m_server.reply(41, 1, DocumentsReply("Agenda"));
+        m_server.injectFault(TestFault::hmac(std::string(5000, 'H')));
+
+        const Outcome outcome = Exchange(41, 1, "select");
+        QVERIFY(outcome.dispatched);
+        QCOMPARE(outcome.reply, DocumentsReply("Agenda"));
+    }
+
+    void replyIsHandedOutWithoutCopies()
+    {
+        m_server.reply(41, 1, DocumentsReply("Minutes"));
+        const std::string request = "select";
+        MessageDispatcher dispatcher(41, 1, request);
+        QVERIFY(dispatcher.dispatch());
+        // Every call hands out the one reply the dispatcher holds.
+        QCOMPARE(&dispatcher.getReply(), &dispatcher.getReply());
+        QCOMPARE(dispatcher.getReply(), DocumentsReply("Minutes"));
+    }
+
+    void requestThatCannotBeSealedIsNotSent()
+    {
+        const testsupport::AceLogCapture log;
+        Outcome outcome;
+        {
+            // Without a fresh nonce the frame must not go out.
+            const DryRandomSource dry;
+            NonceSource::discard();
+            outcome = Exchange(41, 1, FolderRequest(7));
+        }
+        QVERIFY(!outcome.dispatched);
+        QCOMPARE(outcome.majorErcode, 1);
+        QCOMPARE(outcome.minorErcode, 1);
+        QVERIFY(outcome.reply.empty());
+        QVERIFY(m_server.requests().empty());
+        QCOMPARE(log.count(QStringLiteral("MessageDispatcher::sealRequest(): RAND_bytes, nothing sent")), 1);
+
+        // An empty payload needs no sealing and still goes out.
+        {
+            const DryRandomSource dry;
+            NonceSource::discard();
+            QVERIFY(Exchange(4, 1, std::string()).dispatched);
+        }
+        QVERIFY(Exchange(41, 1, FolderRequest(7)).dispatched);
+        QCOMPARE(m_server.requests().size(), std::size_t(2));
+    }
+
+    void stalledServerTimesOut_data()
+    {
+        QTest::addColumn<TestFault>("fault");
+        QTest::addColumn<int>("expectedMajorErcode");
+        QTest::addColumn<int>("expectedMinorErcode");
+        QTest::addColumn<QString>("step");
+
+        QTest::newRow("accepts and never answers") << TestFault::stallAfterBytes(0) << 1 << 1
+                                                   << QStringLiteral("MessageChannel::receiveExact()");
+        QTest::newRow("stalls inside the header") << TestFault::stallAfterBytes(40) << 1 << 1
+                                                  << QStringLiteral("MessageChannel::receiveExact()");
+        QTest::newRow("stalls after the header") << TestFault::stallAfterBytes(80) << 5 << 6
+                                                 << QStringLiteral("MessageChannel::receiveExact()");
+        QTest::newRow("stalls half-way through the frame") << TestFault::stallAfterBytes(130) << 5 << 6
+                                                           << QStringLiteral("MessageChannel::receiveExact()");
+    }
+
+    void stalledServerTimesOut()
+    {
+        QFETCH(TestFault, fault);
+        QFETCH(int, expectedMajorErcode);
+        QFETCH(int, expectedMinorErcode);
+        QFETCH(QString, step);
+
+        TestReply reply;
+        reply.payload = std::string(200, 'r');
+        reply.majorErcode = 5;
+        reply.minorErcode = 6;
+        reply.sessionId = 99;
+        m_server.reply(41, 1, reply);
+        m_server.injectFault(fault);
+        MessageDispatcher::setSessionId(17);
+        MessageChannel::setInactivityTimeout(ShortTimeout);
+
+        const testsupport::AceLogCapture log;
+        QElapsedTimer clock;
+        clock.start();
+        const Outcome outcome = Exchange(41, 1, "select");
+        const qint64 elapsed = clock.elapsed();
+        MessageChannel::setInactivityTimeout(MessageChannel::m_DefaultInactivityTimeout);
+
+        QVERIFY(!outcome.dispatched);
+        QCOMPARE(outcome.majorErcode, expectedMajorErcode);
+        QCOMPARE(outcome.minorErcode, expectedMinorErcode);
+        QVERIFY(outcome.reply.empty());
+        QCOMPARE(MessageDispatcher::getSessionId(), 17);
+        QVERIFY2(elapsed >= ShortTimeout.count() - 20, QByteArray::number(elapsed));
+        QVERIFY2(elapsed < 10000, QByteArray::number(elapsed));
+        QCOMPARE(log.count(step + QStringLiteral(": no progress within the time-out: Connection timed out")), 1);
+
+        // The server is free again once the client has let go.
+        QVERIFY(Exchange(41, 1, "select").dispatched);
+    }
+
+    void unansweredConnectTimesOut()
+    {
+        const FullBacklog backlog;
+        QVERIFY(backlog.isFull());
+        MessageDispatcher::setServerPort(backlog.port());
+        MessageChannel::setInactivityTimeout(ShortTimeout);
+
+        const testsupport::AceLogCapture log;
+        QElapsedTimer clock;
+        clock.start();
+        const Outcome outcome = Exchange(41, 1, "select");
+        const qint64 elapsed = clock.elapsed();
+        MessageChannel::setInactivityTimeout(MessageChannel::m_DefaultInactivityTimeout);
+
+        QVERIFY(!outcome.dispatched);
+        QCOMPARE(outcome.majorErcode, 1);
+        QCOMPARE(outcome.minorErcode, 1);
+        QVERIFY2(elapsed < 10000, QByteArray::number(elapsed));
+        QCOMPARE(log.count(QStringLiteral(
+                     "MessageChannel::connect(): no connection within the time-out: Connection timed out")),
+                 1);
     }
 
     void noServerListening()

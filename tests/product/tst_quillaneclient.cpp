@@ -43,6 +43,14 @@ private:
         return false;
     }
 
+    // True while the main thread sleeps in poll(2), where an idle Qt event
+    // loop waits for its next event.
+    static bool waitsInPoll(const QProcess &client)
+    {
+        QFile channel(QStringLiteral("/proc/%1/wchan").arg(client.processId()));
+        return channel.open(QIODevice::ReadOnly) && channel.readAll().contains("poll");
+    }
+
     static void finishWith(QProcess &client, int signal)
     {
         QVERIFY(::kill(static_cast<pid_t>(client.processId()), signal) == 0);
@@ -75,9 +83,9 @@ private slots:
         // A signal that comes before the entry point has installed its
         // handlers ends the process the system's way, with no message.
         QTRY_VERIFY_WITH_TIMEOUT(handlesTerminationSignals(client), 60000);
-        // Most likely inside the event loop by now; a signal before it ends
-        // the program the same way, only a little later.
-        QTest::qWait(500);
+        // Inside the event loop, the way a user's signal usually finds it; a
+        // signal before it ends the program the same way, only a little later.
+        QTRY_VERIFY_WITH_TIMEOUT(waitsInPoll(client), 60000);
         QCOMPARE(client.state(), QProcess::Running);
 
         finishWith(client, signal);

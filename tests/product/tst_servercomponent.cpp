@@ -1,5 +1,6 @@
 #include "clock.h"
 #include "cryptographer.h"
+#include "messagechannel.h"
 #include "messagedispatcher.h"
 #include "recordingcomponent.h"
 #include "registry.h"
@@ -296,9 +297,53 @@ private slots:
     {
         m_server.reply(41, 1, "answer");
         m_server.injectFault(TestFault::closeAfterBytes(80));
+        QTest::ignoreMessage(QtWarningMsg, "Reply to request (41, 1) dropped: incomplete after its header (0, 0)");
         send(41, 1, "question");
         QCOMPARE(m_server.requests().size(), size_t(1));
         QVERIFY(m_log.isEmpty());
+        QVERIFY(!QGuiApplication::overrideCursor());
+    }
+
+    void stalledServerGivesNoReplyCodes_data()
+    {
+        QTest::addColumn<int>("major");
+        QTest::newRow("default handler") << 41;
+        QTest::newRow("log-on") << 3;
+    }
+
+    void stalledServerGivesNoReplyCodes()
+    {
+        QFETCH(int, major);
+        m_server.injectFault(TestFault::stallAfterBytes(0));
+        MessageChannel::setInactivityTimeout(std::chrono::milliseconds(300));
+
+        send(major, 1, "question");
+        MessageChannel::setInactivityTimeout(MessageChannel::m_DefaultInactivityTimeout);
+
+        QCOMPARE(m_log, QStringList({QStringLiteral("window: reply %1 1 -1 1").arg(major)}));
+        QCOMPARE(m_window->lastReply(), std::string());
+        QVERIFY(!QGuiApplication::overrideCursor());
+    }
+
+    void oversizedReplyGivesNoReplyCodes_data()
+    {
+        QTest::addColumn<int>("major");
+        QTest::newRow("default handler") << 41;
+        QTest::newRow("log-on") << 3;
+    }
+
+    void oversizedReplyGivesNoReplyCodes()
+    {
+        // A header that announces more than any reply may hold is refused
+        // before a byte of the rest is read, and the window hears of it.
+        QFETCH(int, major);
+        m_server.reply(major, 1, "answer");
+        m_server.injectFault(TestFault::segmentLength(TestFault::Segment::Code, 1u << 30));
+
+        send(major, 1, "question");
+
+        QCOMPARE(m_log, QStringList({QStringLiteral("window: reply %1 1 -1 1").arg(major)}));
+        QCOMPARE(m_window->lastReply(), std::string());
         QVERIFY(!QGuiApplication::overrideCursor());
     }
 
@@ -404,6 +449,8 @@ private slots:
             << QByteArray::fromStdString(AcceptedLogOn("\\x0011223344556677889XAABBCCDDEEFF", "77").SerializeAsString());
         QTest::newRow("session id not a number")
             << QByteArray::fromStdString(AcceptedLogOn(SessionKeyText, "none").SerializeAsString());
+        QTest::newRow("session id empty")
+            << QByteArray::fromStdString(AcceptedLogOn(SessionKeyText, "").SerializeAsString());
         QTest::newRow("session id out of range")
             << QByteArray::fromStdString(AcceptedLogOn(SessionKeyText, "99999999999").SerializeAsString());
         qorv::data::AuthenticateUserReply garbled = AcceptedLogOn(SessionKeyText, "77");
@@ -418,17 +465,49 @@ private slots:
     void logOnThatCannotBeInstalledIsAFailure()
     {
         QFETCH(QByteArray, payload);
+        // A session is in place; the failed log-on must leave all of it.
+        const testsupport::TestSessionKey previousKey = {0x5a, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
+        std::copy(previousKey.begin(), previousKey.end(), CryptographerSingleton::instance()->getEkey());
+        m_server.setSessionKey(previousKey);
+        MessageDispatcher::setSessionId(31);
+        MessageDispatcher::setSessionCreationDate("2024-01-01 00:00:00");
         RegistrySingleton::instance()->getUser().set_user_id(5);
         m_server.reply(3, 1, payload.toStdString());
 
         send(3, 1, "log-on request");
 
-        // Not (0, 0) with all three flags set: the console must not take this
-        // for a log-on, and nothing of the half-read session is kept.
-        QCOMPARE(m_log, QStringList({"window: reply 3 1 -1 1"}));
-        QCOMPARE(m_window->lastReply(), std::string());
-        QCOMPARE(m_window->keyAtReply, std::string(16, '\0'));
+        // It arrived, so it is not "no reply"; and not (0, 0) with all three
+        // flags set: the console must not take this for a log-on.
+        QCOMPARE(m_log, QStringList({"window: reply 3 1 -1 2"}));
+        QCOMPARE(m_window->lastReply(), payload.toStdString());
+        QCOMPARE(m_window->keyAtReply, std::string(previousKey.begin(), previousKey.end()));
+        QCOMPARE(m_window->sessionIdAtReply, 31);
+        QCOMPARE(m_window->creationDateAtReply, std::string("2024-01-01 00:00:00"));
         QCOMPARE(m_window->userIdAtReply, 5);
+        QVERIFY(!RegistrySingleton::instance()->getUser().has_user_name());
+    }
+
+    void logOnWithAMinorCodeOnlyIsInstalled_data()
+    {
+        QTest::addColumn<int>("minorErcode");
+        QTest::newRow("(0, 7)") << 7;
+        QTest::newRow("(0, -3)") << -3;
+    }
+
+    void logOnWithAMinorCodeOnlyIsInstalled()
+    {
+        QFETCH(int, minorErcode);
+        const std::string reply = AcceptedLogOn(SessionKeyText, "77").SerializeAsString();
+        m_server.reply(3, 1, reply, 0, minorErcode);
+
+        send(3, 1, "log-on request");
+
+        // Only the major code refuses; the codes travel on as the server sent them.
+        QCOMPARE(m_log, QStringList({QStringLiteral("window: reply 3 1 0 %1").arg(minorErcode)}));
+        QCOMPARE(m_window->lastReply(), reply);
+        QCOMPARE(m_window->keyAtReply, std::string(SessionKey.begin(), SessionKey.end()));
+        QCOMPARE(m_window->sessionIdAtReply, 77);
+        QCOMPARE(m_window->userIdAtReply, 1001);
     }
 
     void logOnServerErrorPassesThrough()

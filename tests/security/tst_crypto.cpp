@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <tuple>
 #include <vector>
 
 namespace
@@ -41,6 +42,24 @@ bool IsUpperHex(const std::string &text)
 {
     return std::all_of(text.begin(), text.end(),
                        [](char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'); });
+}
+
+// AES-128-GCM through a context of its own, as a reference that shares
+// nothing with the code under test.
+Bytes FreshSeal(const Bytes &plaintext, const Bytes &key, const Bytes &iv, Bytes &tag)
+{
+    EVP_CIPHER_CTX *ctx = EVP_CIPHER_CTX_new();
+    Bytes ciphertext(plaintext.size() + 16);
+    int length = 0;
+    int finalLength = 0;
+    tag.assign(16, 0);
+    EVP_EncryptInit_ex(ctx, EVP_aes_128_gcm(), nullptr, key.data(), iv.data());
+    EVP_EncryptUpdate(ctx, ciphertext.data(), &length, plaintext.data(), static_cast<int>(plaintext.size()));
+    EVP_EncryptFinal_ex(ctx, ciphertext.data() + length, &finalLength);
+    EVP_CIPHER_CTX_ctrl(ctx, EVP_CTRL_GCM_GET_TAG, 16, tag.data());
+    EVP_CIPHER_CTX_free(ctx);
+    ciphertext.resize(static_cast<std::size_t>(length + finalLength));
+    return ciphertext;
 }
 
 // The contract values shared with the server.
@@ -85,6 +104,62 @@ private slots:
         QCOMPARE(written, static_cast<int>(input.size()));
         QCOMPARE(Hex(output.data(), input.size()), ciphertext);
         QCOMPARE(Hex(computedTag.data(), computedTag.size()), tag);
+    }
+
+    void gcmCallsShareNoState()
+    {
+        // Calls alternate between keys, nonces, directions and failures, and
+        // each must give exactly what a context of its own gives.
+        const Bytes keyA = Pattern(16);
+        const Bytes keyB = [] {
+            Bytes key = Pattern(16);
+            key[3] ^= 0x5A;
+            return key;
+        }();
+        const Bytes ivA = FromHex("CAFEBABEFACEDBADDECAF88800000000");
+        const Bytes ivB = FromHex("000102030405060708090A0B0C0D0E0F");
+        const Bytes plainA = Pattern(1000);
+        const Bytes plainB = Pattern(37);
+
+        for (int round = 0; round < 3; ++round) {
+            for (const auto &[key, iv, plain] : {std::tie(keyA, ivA, plainA), std::tie(keyB, ivB, plainB)}) {
+                Bytes expectedTag;
+                const Bytes expected = FreshSeal(plain, key, iv, expectedTag);
+                Bytes sealed(plain.size());
+                std::array<unsigned char, 16> tag{};
+                QCOMPARE(crypto::AesGcmEncrypt(plain.data(), sealed.data(), plain.size(), key.data(), iv.data(),
+                                               tag.data()),
+                         static_cast<int>(plain.size()));
+                QCOMPARE(sealed, expected);
+                QCOMPARE(Bytes(tag.begin(), tag.end()), expectedTag);
+
+                // A refused tag, then the right one.
+                Bytes opened(plain.size());
+                std::array<unsigned char, 16> wrongTag = tag;
+                wrongTag[0] ^= 0x01;
+                QCOMPARE(crypto::AesGcmDecrypt(sealed.data(), opened.data(), sealed.size(), key.data(), iv.data(),
+                                               wrongTag.data()),
+                         -1);
+                QCOMPARE(crypto::AesGcmDecrypt(sealed.data(), opened.data(), sealed.size(), key.data(), iv.data(),
+                                               tag.data()),
+                         static_cast<int>(plain.size()));
+                QCOMPARE(opened, plain);
+
+                // In place, as the frame seals and opens.
+                Bytes inPlace = plain;
+                QCOMPARE(crypto::AesGcmEncrypt(inPlace.data(), inPlace.data(), inPlace.size(), key.data(), iv.data(),
+                                               tag.data()),
+                         static_cast<int>(plain.size()));
+                QCOMPARE(inPlace, expected);
+                QCOMPARE(crypto::AesGcmDecrypt(inPlace.data(), inPlace.data(), inPlace.size(), key.data(), iv.data(),
+                                               tag.data()),
+                         static_cast<int>(plain.size()));
+                QCOMPARE(inPlace, plain);
+            }
+            // Forgetting the keys changes no result.
+            if (round == 1)
+                crypto::AesGcmForgetKeys();
+        }
     }
 
     void gcmRoundTrip_data()

@@ -1,5 +1,4 @@
 #include "dialoganswerer.h"
-#include <QPushButton>
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -7,19 +6,48 @@
 #include <QDialog>
 #include <QEvent>
 #include <QInputDialog>
+#include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 namespace testsupport
 {
+namespace
+{
+// A test may keep one answerer while it queues answers on a second; a dialog
+// counts as unexpected only when none of them has an answer for it.
+QList<const DialogAnswerer *> &LiveAnswerers()
+{
+    static QList<const DialogAnswerer *> answerers;
+    return answerers;
+}
+
+bool AnotherHasAnAnswer(const DialogAnswerer *asking)
+{
+    for (const DialogAnswerer *answerer : LiveAnswerers()) {
+        if (answerer != asking && answerer->pending() > 0)
+            return true;
+    }
+    return false;
+}
+}
+
 DialogAnswerer::DialogAnswerer(QObject *parent)
     : QObject(parent)
     , m_timer(new QTimer(this))
 {
+    // Always on: a dialog nobody expected must be caught as surely as one that
+    // was.
     m_timer->setInterval(10);
     connect(m_timer, &QTimer::timeout, this, &DialogAnswerer::poll);
+    m_timer->start();
+    LiveAnswerers().append(this);
 }
 
-DialogAnswerer::~DialogAnswerer() = default;
+DialogAnswerer::~DialogAnswerer()
+{
+    LiveAnswerers().removeOne(this);
+}
 
 void DialogAnswerer::expect(QMessageBox::StandardButton button)
 {
@@ -33,17 +61,13 @@ void DialogAnswerer::expect(QDialogButtonBox::StandardButton button)
         if (press(dialog, which))
             return;
         m_seen.last().answered = false;
-        if (auto *plain = qobject_cast<QDialog *>(dialog))
-            plain->reject();
-        else
-            dialog->close();
+        dismiss(dialog);
     }));
 }
 
 void DialogAnswerer::expect(Action action)
 {
     m_queue.append(std::move(action));
-    m_timer->start();
 }
 
 int DialogAnswerer::pending() const
@@ -54,6 +78,16 @@ int DialogAnswerer::pending() const
 const QList<DialogAnswerer::Seen> &DialogAnswerer::seen() const
 {
     return m_seen;
+}
+
+QList<DialogAnswerer::Seen> DialogAnswerer::unexpected() const
+{
+    QList<Seen> result;
+    for (const Seen &seen : m_seen) {
+        if (!seen.expected)
+            result.append(seen);
+    }
+    return result;
 }
 
 QString DialogAnswerer::lastTitle() const
@@ -74,6 +108,13 @@ bool DialogAnswerer::waitForAll(int timeoutMs) const
     return m_queue.isEmpty();
 }
 
+bool DialogAnswerer::sawNoDialog()
+{
+    QCoreApplication::processEvents();
+    poll();
+    return m_seen.isEmpty();
+}
+
 void DialogAnswerer::poll()
 {
     QWidget *dialog = QApplication::activeModalWidget();
@@ -81,19 +122,30 @@ void DialogAnswerer::poll()
     // closes; it counts as new again once it has been hidden.
     if (!dialog || !dialog->isVisible() || dialog == m_lastAnswered)
         return;
+    if (m_queue.isEmpty() && AnotherHasAnAnswer(this))
+        return;
+    m_lastAnswered = dialog;
+    dialog->installEventFilter(this);
     if (m_queue.isEmpty()) {
-        m_timer->stop();
+        refuse(dialog);
         return;
     }
     const Action action = m_queue.takeFirst();
-    if (m_queue.isEmpty())
-        m_timer->stop();
     Seen seen = describe(dialog);
     seen.answered = true;
     m_seen.append(seen);
-    m_lastAnswered = dialog;
-    dialog->installEventFilter(this);
     action(dialog);
+}
+
+void DialogAnswerer::refuse(QWidget *dialog)
+{
+    Seen seen = describe(dialog);
+    seen.expected = false;
+    m_seen.append(seen);
+    dismiss(dialog);
+    const QString message = QStringLiteral("Unexpected modal dialog %1 \"%2\": %3")
+                                .arg(seen.className, seen.title, seen.text);
+    QTest::qFail(qPrintable(message), __FILE__, __LINE__);
 }
 
 bool DialogAnswerer::eventFilter(QObject *watched, QEvent *event)
@@ -135,5 +187,13 @@ bool DialogAnswerer::press(QWidget *dialog, int button)
         return false;
     target->click();
     return true;
+}
+
+void DialogAnswerer::dismiss(QWidget *dialog)
+{
+    if (auto *plain = qobject_cast<QDialog *>(dialog))
+        plain->reject();
+    else
+        dialog->close();
 }
 }

@@ -16,14 +16,20 @@ class QWidget;
 namespace testsupport
 {
 // Answers the modal dialogs that the code under test opens, one queued answer
-// per dialog, in order. Queue the answers, then run the code: while answers are
-// pending, the answerer polls for the active modal widget, records its title
-// and text, and presses the queued button (or runs the queued action).
+// per dialog, in order. Queue the answers, then run the code: while it lives,
+// the answerer polls for the active modal widget, records its title and text,
+// and presses the queued button (or runs the queued action).
 //
 //     testsupport::DialogAnswerer answerer;
 //     answerer.expect(QMessageBox::No);
 //     window.close();                       // asks, is answered No
 //     QCOMPARE(answerer.seen().at(0).text, QStringLiteral("..."));
+//
+// A modal dialog for which no answer is queued fails the running test at once:
+// it is recorded as unexpected and closed (rejected), so the code under test
+// goes on instead of waiting for a click that never comes. A test that expects
+// no dialog therefore only needs a live answerer; sawNoDialog() also catches a
+// dialog that was shown without an event loop of its own.
 class DialogAnswerer : public QObject
 {
     Q_OBJECT
@@ -35,7 +41,8 @@ public:
         QString title;           // windowTitle()
         QString text;            // QMessageBox::text(), QInputDialog::labelText(), else empty
         QString informativeText; // QMessageBox::informativeText(), else empty
-        bool answered = false;   // false when the queued button was not found
+        bool answered = false;   // false when the queued button was not found, or nothing was queued
+        bool expected = true;    // false when nothing was queued for it
     };
     using Action = std::function<void(QWidget *)>;
 
@@ -52,19 +59,27 @@ public:
     void expect(Action action);
 
     int pending() const;
+    // Every dialog in the order it came, the unexpected ones included.
     const QList<Seen> &seen() const;
+    QList<Seen> unexpected() const;
     QString lastTitle() const;
     QString lastText() const;
     // Waits, processing events, until every queued answer was used.
     bool waitForAll(int timeoutMs = 5000) const;
+    // Handles the events already posted and looks for a modal dialog now
+    // (one shown without an event loop of its own is caught only here), then
+    // tells whether no dialog came at all.
+    bool sawNoDialog();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void poll();
+    void refuse(QWidget *dialog);
     static Seen describe(QWidget *dialog);
     static bool press(QWidget *dialog, int button);
+    static void dismiss(QWidget *dialog);
 
     QTimer *m_timer;
     QList<Action> m_queue;

@@ -5,13 +5,16 @@
 
 // Error codes of a reply: (0, 0) is success, (NoReply, NoReplyMinor) is the
 // client's own "no valid reply" (the exchange failed or the reply did not
-// decrypt), and every other pair is the server's, whose major names the failure
-// and whose minor is only ever shown as a number.
+// decrypt), (NoReply, UnusableReplyMinor) the client's own "a reply came but
+// cannot be used" (a log-on reply that does not parse or whose session cannot
+// be installed), and every other pair is the server's, whose major names the
+// failure and whose minor is only ever shown as a number.
 namespace common::er
 {
 inline constexpr Ercode Success = 0;
 inline constexpr Ercode NoReply = -1;
 inline constexpr Ercode NoReplyMinor = 1;
+inline constexpr Ercode UnusableReplyMinor = 2;
 
 inline constexpr Ercode DatabaseConnection = 3;
 inline constexpr Ercode DatabaseExecuteStatement = 4;

@@ -1,5 +1,6 @@
 #include "logondialog.h"
 
+#include "credentialinput.h"
 #include "credentialresetflow.h"
 #include "linguist.h"
 #include "networksettings.h"
@@ -18,6 +19,8 @@
 #include <QSpacerItem>
 #include <QSpinBox>
 #include <QVBoxLayout>
+
+#include <iterator>
 
 namespace
 {
@@ -165,6 +168,14 @@ void LogonDialog::initializeLayout()
     // The dialog follows its contents: it shrinks when the network rows are
     // hidden and grows when they come back.
     dialogLayout->setSizeConstraint(QLayout::SetFixedSize);
+
+    // The base made the network fields and the buttons before the user's
+    // fields existed; Tab follows the screen, not the order of making.
+    QWidget *const tabOrder[] = {m_userNameLineEdit,    m_userPasswordLineEdit,    m_serverNameLineEdit,
+                                 m_serverPortSpinBox,   m_defaultTimeZoneComboBox, m_okPushButton,
+                                 m_cancelPushButton,    m_showPasswordCheckBox,    m_optionsCheckBox};
+    for (std::size_t index = 1; index < std::size(tabOrder); ++index)
+        setTabOrder(tabOrder[index - 1], tabOrder[index]);
 }
 
 void LogonDialog::initializeWidgets()
@@ -184,6 +195,16 @@ void LogonDialog::initializeWidgets()
     connect(m_optionsCheckBox, SIGNAL(stateChanged(int)), this, SLOT(optionsStateChanged(int)));
     connect(m_forgotUserNameLabel, SIGNAL(linkActivated(QString)), this, SLOT(forgotUserName(QString)));
     connect(m_forgotPasswordLabel, SIGNAL(linkActivated(QString)), this, SLOT(forgotPassword(QString)));
+}
+
+void LogonDialog::accept()
+{
+    if (!credentials::ValidNetworkSettings(this, getServerName().toUtf8().toStdString(), getServerPort())) {
+        m_optionsCheckBox->setChecked(true);
+        setFocusServerName();
+        return;
+    }
+    QDialog::accept();
 }
 
 bool LogonDialog::eventFilter(QObject *watched, QEvent *event)

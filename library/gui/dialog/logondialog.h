@@ -27,6 +27,11 @@ public:
     void clearUserPassword();
     void clear();
 
+public slots:
+    // Refuses an empty server name, which no exchange can go to: the dialog
+    // stays open with everything typed, the server name in view and in focus.
+    void accept() override;
+
 protected:
     virtual void initialize();
     virtual void initializeWindow();

@@ -23,6 +23,9 @@ std::string extension(const std::string &value)
         case '\n':
             escaped += "\\n";
             break;
+        case '\0':
+            escaped += "\\0";
+            break;
         default:
             escaped += c;
             break;

@@ -27,7 +27,9 @@ enum class Outcome : std::int32_t {
 // and equals signs get a backslash, so that the pairs can be split again.
 // Carriage returns and line feeds become the two characters \r and \n, so
 // that no value (a name another user chose, for instance) can break the line
-// and forge a line of its own in the system log.
+// and forge a line of its own in the system log. A NUL byte, which a record's
+// text may hold, becomes \0: the system log takes the line as a C string and
+// would lose everything after it, the outcome and the user included.
 std::string extension(const std::string &value);
 }
 

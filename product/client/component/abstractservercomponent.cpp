@@ -4,6 +4,8 @@
 #include "messagedispatcher.h"
 #include "waitcursor.h"
 
+#include <QtGlobal>
+
 AbstractServerComponent::AbstractServerComponent(QObject *parent)
     : Component(parent)
 {
@@ -31,5 +33,10 @@ void AbstractServerComponent::defaultRequestHandler(int majorOpcode, int minorOp
         waitCursor.restore();
         emit deliverReply(majorOpcode, minorOpcode, request, common::er::NoReply, common::er::NoReplyMinor,
                           std::string());
+        return;
     }
+    // The header arrived but the rest of the reply did not: there is nothing
+    // to hand up, and the windows are not told.
+    qWarning("Reply to request (%d, %d) dropped: incomplete after its header (%d, %d)", majorOpcode, minorOpcode,
+             dispatcher.getMajorErcode(), dispatcher.getMinorErcode());
 }

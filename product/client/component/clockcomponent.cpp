@@ -5,13 +5,14 @@
 
 #include <QTimer>
 
-namespace
+ClockComponent::ClockComponent(QObject *parent)
+    : ClockComponent(Minute, parent)
 {
-constexpr int TickIntervalMs = 60000;
 }
 
-ClockComponent::ClockComponent(QObject *parent)
+ClockComponent::ClockComponent(std::chrono::milliseconds tick, QObject *parent)
     : Component(parent)
+    , m_tick(tick)
     , m_timer(new QTimer(this))
 {
     m_timer->setSingleShot(false);
@@ -21,7 +22,7 @@ ClockComponent::ClockComponent(QObject *parent)
 void ClockComponent::receiveRequest(common::Opcode majorOpcode, common::Opcode, const std::string &)
 {
     if (majorOpcode == common::op::StartClock)
-        m_timer->start(TickIntervalMs);
+        m_timer->start(m_tick);
     else if (majorOpcode == common::op::StopClock)
         m_timer->stop();
 }

@@ -3,6 +3,8 @@
 
 #include "component.h"
 
+#include <chrono>
+
 class QTimer;
 
 // The program's only timer: while started it delivers the event (-3, 1) once a
@@ -13,7 +15,12 @@ class ClockComponent : public Component
     Q_OBJECT
 
 public:
+    static constexpr std::chrono::milliseconds Minute{60000};
+
     explicit ClockComponent(QObject *parent = nullptr);
+    // A clock with another tick, so that a test can watch it run without
+    // waiting a minute per tick.
+    ClockComponent(std::chrono::milliseconds tick, QObject *parent);
 
 protected slots:
     void receiveRequest(common::Opcode majorOpcode, common::Opcode minorOpcode = 1,
@@ -24,6 +31,7 @@ protected:
     virtual bool connectSignals();
 
 private:
+    const std::chrono::milliseconds m_tick;
     QTimer *const m_timer;
 };
 

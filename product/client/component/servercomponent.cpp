@@ -23,21 +23,19 @@ enum class LogOnOutcome
 {
     Refused,   // the server said no; the reply's flags tell the console why
     Installed, // the new session is in place
-    Failed,    // an accepted log-on whose reply could not be read or installed
+    Unusable,  // the reply arrived but does not parse or cannot be installed
 };
 
-// Everything is read and checked before anything is installed, so a reply
-// that fails half-way leaves the previous session exactly as it was.
 LogOnOutcome CompleteLogOn(const std::string &reply)
 {
     qorv::data::AuthenticateUserReply message;
     if (!message.ParseFromString(reply))
-        return LogOnOutcome::Failed;
+        return LogOnOutcome::Unusable;
     if (!message.user_name_found() || !message.user_password_decoded() || !message.user_session_inserted())
         return LogOnOutcome::Refused;
     LogOnCompletion completion;
     if (!completion.complete(reply))
-        return LogOnOutcome::Failed;
+        return LogOnOutcome::Unusable;
     MessageDispatcher::setSessionCreationDate(completion.getSessionCreationDate());
     MessageDispatcher::setSessionId(completion.getSessionId());
     return LogOnOutcome::Installed;
@@ -83,11 +81,14 @@ void ServerComponent::authenticateUserRequestHandler(int majorOpcode, int minorO
         minorErcode = dispatcher.getMinorErcode();
         if (exchanged)
             reply = dispatcher.getReply();
-        if (exchanged && dispatcher.noEr()) {
-            if (CompleteLogOn(reply) == LogOnOutcome::Failed) {
+        // Only the major code refuses; a minor code beside a major 0 is no
+        // failure, and the log-on goes ahead.
+        if (exchanged && majorErcode == common::er::Success) {
+            if (CompleteLogOn(reply) == LogOnOutcome::Unusable) {
+                // It did arrive: the user is told that it could not be read,
+                // not sent to look for a network fault.
                 majorErcode = common::er::NoReply;
-                minorErcode = common::er::NoReplyMinor;
-                reply.clear();
+                minorErcode = common::er::UnusableReplyMinor;
             }
         } else if (!exchanged && ((majorErcode == common::er::HeaderUnset && minorErcode == common::er::HeaderUnset)
                                   || (majorErcode == common::er::Success && minorErcode == common::er::Success))) {

@@ -20,10 +20,12 @@ public slots:
                         const std::string &request = std::string()) override;
 
 public:
-    // Always answers: with (0, 0) and the reply as received when the server
-    // accepted or refused the log-on (the flags inside tell which), and with
-    // (-1, 1) when no usable reply came or an accepted log-on could not be
-    // installed. No wait cursor: the log-on dialog shows its own progress.
+    // Always answers, with the reply as received: with the server's codes when
+    // it accepted (session installed) or refused the log-on (the flags inside
+    // tell which), with (-1, 2) when a reply arrived but does not parse or its
+    // session cannot be installed, and with (-1, 1) and no payload when no
+    // usable reply came. No wait cursor: the log-on dialog shows its own
+    // progress.
     void authenticateUserRequestHandler(int majorOpcode, int minorOpcode, const std::string &request);
 
     // Stamps the message's modification date with the current UTC time and

@@ -1,5 +1,7 @@
 #include "abstractapplication.h"
 #include "applicationcomponent.h"
+#include "retainframememory.h"
+#include "firstpaintprobe.h"
 #include "signalrelay.h"
 #include "spellchecker.h"
 #include "timezonedatabase.h"
@@ -106,6 +108,7 @@ int main(int argc, char **argv)
 {
     // A write on a connection the server has closed must fail, not kill us.
     std::signal(SIGPIPE, SIG_IGN);
+    network::RetainFrameMemory();
     const bool relayOpen = SignalRelay::open();
     if (!relayOpen || !InstallHandler(SIGINT, signal_handler)) {
         qCritical("Cannot register signal handler for SIGINT!");
@@ -118,6 +121,7 @@ int main(int argc, char **argv)
 
     auto *application = new AbstractApplication(argc, argv);
     new SignalRelay(application);
+    FirstPaintProbe::installIfRequested(application);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     OpenAceLog();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":icons/32x32/shield_key.png")));

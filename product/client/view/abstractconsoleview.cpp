@@ -126,7 +126,8 @@ void AbstractConsoleView::initializeLogTextEdit()
 void AbstractConsoleView::authenticateUserReplyHandler(int, int, const std::string &, int majorErcode,
                                                        int minorErcode, const std::string &)
 {
-    if (majorErcode == common::er::Success && minorErcode == common::er::Success)
+    // Keyed by the major code alone: a minor code beside a major 0 is no failure.
+    if (majorErcode == common::er::Success)
         return;
 
     QMessageBox::Icon icon = QMessageBox::Critical;
@@ -180,7 +181,6 @@ void AbstractConsoleView::authenticateUserReplyHandler(int, int, const std::stri
         text = tr("AuthenticateUserServiceNoUserFoundEr");
         break;
     default:
-        // Also a failure whose major code says success but whose minor does not.
         text = tr("AuthenticateUserDefaultEr").arg(majorErcode).arg(minorErcode);
         break;
     }

@@ -1,6 +1,7 @@
 #include "consoleview.h"
 
 #include "authenticateuserclientpkihandler.h"
+#include "common/errorcode.h"
 #include "common/majorcode.h"
 #include "common/minortag.h"
 #include "cryptographer.h"
@@ -248,6 +249,10 @@ void ConsoleView::restoreDocument()
     RestoreDocumentWizard wizard(this);
     if (wizard.exec() != QDialog::Accepted)
         return;
+    // Finished without a chosen revision, there is nothing to restore; an
+    // insert of an empty document must never reach the server.
+    if (!wizard.getDocument().has_document_id())
+        return;
 
     // A restored document is a new document of the logged-on user in the
     // chosen folder; the server gives it its id.
@@ -353,10 +358,15 @@ bool ConsoleView::logOff()
 void ConsoleView::authenticateUserReplyHandler(int majorOpcode, int minorOpcode, const std::string &request,
                                                int majorErcode, int minorErcode, const std::string &reply)
 {
-    // A reply that carries error codes is no log-on, whatever its payload
-    // says: its box is shown and nothing else happens. Only then are the
-    // server's flags read.
-    if (majorErcode != 0 || minorErcode != 0) {
+    // A reply that arrived but could not be used is named as such: the user
+    // is not sent to look for a network fault. A major error code refuses the
+    // log-on, whatever the payload says: its box is shown and nothing else
+    // happens. A minor code beside a major 0 refuses nothing.
+    if (majorErcode == common::er::NoReply && minorErcode == common::er::UnusableReplyMinor) {
+        setWindowCaption(QObject::tr("CannotParseReply."), QString(), QString());
+        return;
+    }
+    if (majorErcode != common::er::Success) {
         AbstractConsoleView::authenticateUserReplyHandler(majorOpcode, minorOpcode, request, majorErcode,
                                                           minorErcode, reply);
         return;
@@ -393,7 +403,8 @@ void ConsoleView::initializeMode()
                             m_documentKeysAction, m_folderKeysAction, m_pictureDirectoriesAction,
                             m_restoreDocumentAction, m_resetPasswordAction, m_optionsAction}) {
         registerProp(m_loggedOffMode, Mode::Enter, action, "enabled", false);
-        registerProp(m_loggedOnMode, Mode::Enter, action, "enabled", true);
+        registerProp(m_loggedOnMode, Mode::Enter, action, "enabled",
+                     action != m_restoreDocumentAction || RestoreDocumentWizard::IsAvailable);
     }
     setMode(m_loggedOffMode);
 }
@@ -543,6 +554,7 @@ void ConsoleView::saveDictionary()
             continue;
         // One word's failure does not keep the others from being saved.
         MessageDispatcher dispatcher(common::op::InsertDictionary, common::tag::Plain, payload);
-        dispatcher.dispatch();
+        if (!dispatcher.dispatch())
+            qWarning("Added word not saved: no reply (%d, %d)", dispatcher.getMajorErcode(), dispatcher.getMinorErcode());
     }
 }

@@ -49,6 +49,7 @@ struct AuthenticateUserResponder::State
                                  0x01, 0x23, 0x45, 0x67, 0x89, 0xab, 0xcd, 0xef};
     std::string sessionKeyText;
     std::int32_t sessionId = 1;
+    std::string sessionIdText;
     std::string serverTimestamp = "2024-01-01 00:00:00.000000";
     std::string lastUserNameHash;
     std::string lastPasswordHash;
@@ -107,6 +108,12 @@ void AuthenticateUserResponder::setSessionId(std::int32_t id)
 {
     const std::lock_guard<std::mutex> lock(m_state->mutex);
     m_state->sessionId = id;
+}
+
+void AuthenticateUserResponder::setSessionIdText(const std::string &text)
+{
+    const std::lock_guard<std::mutex> lock(m_state->mutex);
+    m_state->sessionIdText = text;
 }
 
 void AuthenticateUserResponder::setServerTimestamp(const std::string &timestamp)
@@ -192,6 +199,7 @@ bool AuthenticateUserResponder::State::fill(qorv::data::AuthenticateUserReply &r
     using Reply = qorv::data::AuthenticateUserReply;
     const qorv::data::SecurityDescriptor &descriptor = user.user_security_descriptor();
     const std::string keyText = sessionKeyText.empty() ? KeyText(sessionKey) : sessionKeyText;
+    const std::string sessionIdPlain = sessionIdText.empty() ? Decimal(sessionId) : sessionIdText;
 
     // Each value beside the pair of reply fields it travels in.
     struct Field
@@ -203,7 +211,7 @@ bool AuthenticateUserResponder::State::fill(qorv::data::AuthenticateUserReply &r
     const Field fields[] = {
         {serverTimestamp, &Reply::mutable_encrypted_server_time_stamp, &Reply::set_encrypted_server_time_stamp_len},
         {keyText, &Reply::mutable_encrypted_encryption_key, &Reply::set_encrypted_encryption_key_len},
-        {Decimal(sessionId), &Reply::mutable_encrypted_session_id, &Reply::set_encrypted_session_id_len},
+        {sessionIdPlain, &Reply::mutable_encrypted_session_id, &Reply::set_encrypted_session_id_len},
         {Decimal(user.user_id()), &Reply::mutable_encrypted_user_id, &Reply::set_encrypted_user_id_len},
         {Decimal(user.user_group_id()), &Reply::mutable_encrypted_user_group_id, &Reply::set_encrypted_user_group_id_len},
         {user.user_name(), &Reply::mutable_encrypted_user_name, &Reply::set_encrypted_user_name_len},

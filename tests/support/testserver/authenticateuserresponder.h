@@ -46,6 +46,9 @@ public:
     // broken key texts).
     void setSessionKeyText(const std::string &text);
     void setSessionId(std::int32_t id);
+    // Sends this text instead of the session id's decimal form (to try broken
+    // session id texts); the reply header still carries the id.
+    void setSessionIdText(const std::string &text);
     void setServerTimestamp(const std::string &timestamp);
 
     // The handler to install with TestServer::onRequest(3, ...). It shares

@@ -47,4 +47,20 @@ TestFault TestFault::clearBody(const std::string &text)
     fault.text = text;
     return fault;
 }
+
+TestFault TestFault::stallAfterBytes(std::size_t bytes)
+{
+    TestFault fault;
+    fault.kind = Kind::StallAfterBytes;
+    fault.bytes = bytes;
+    return fault;
+}
+
+TestFault TestFault::hmac(const std::string &text)
+{
+    TestFault fault;
+    fault.kind = Kind::Hmac;
+    fault.text = text;
+    return fault;
+}
 }

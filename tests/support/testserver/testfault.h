@@ -18,6 +18,8 @@ struct TestFault
         BigEndianHeader, // every header word written big-endian (valid, but unusual)
         SegmentLength,   // announce `length` for `segment`, send the segments as they are
         ClearBody,       // carry `text` as a clear body segment (outside the protocol)
+        StallAfterBytes, // send only the first `bytes` bytes, then hold the connection open in silence
+        Hmac,            // carry `text` as the HMAC segment
     };
     enum class Segment
     {
@@ -40,6 +42,11 @@ struct TestFault
     static TestFault bigEndianHeader();
     static TestFault segmentLength(Segment segment, std::uint32_t length);
     static TestFault clearBody(const std::string &text);
+    // A server that stops answering half-way (or, with 0, never answers) but
+    // keeps the connection until the client gives up on it.
+    static TestFault stallAfterBytes(std::size_t bytes);
+    // A reply that carries an HMAC segment, which the client does not use.
+    static TestFault hmac(const std::string &text);
 };
 }
 

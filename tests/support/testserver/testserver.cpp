@@ -51,6 +51,7 @@ struct TestServer::State
     bool readExact(int fd, std::string &out, std::size_t length) const;
     bool readRequest(int fd, TestRequest &request) const;
     TestReply answer(const TestRequest &request);
+    void holdUntilClosed(int fd) const;
     std::string buildReply(const TestRequest &request, const TestReply &reply, const std::vector<TestFault> &faults,
                            const TestSessionKey &key) const;
 };
@@ -269,12 +270,16 @@ void TestServer::State::serve(int fd)
     }
     if (complete)
         request.authentic = request.code.empty() || ServerCipher::open(key, request.ivec, request.code, request.atag, request.payload);
-    {
+    // Recorded before any answer leaves, so a client that has its reply finds
+    // its request among requests().
+    const auto record = [this](TestRequest &&done) {
         const std::lock_guard<std::mutex> lock(mutex);
-        requests.push_back(request);
-    }
-    if (!request.authentic)
+        requests.push_back(std::move(done));
+    };
+    if (!request.authentic) {
+        record(std::move(request));
         return;
+    }
 
     const TestReply reply = answer(request);
     std::vector<TestFault> faults;
@@ -284,11 +289,21 @@ void TestServer::State::serve(int fd)
         key = sessionKey;
     }
     for (const TestFault &fault : faults) {
-        if (fault.kind == TestFault::Kind::NoAnswer)
+        if (fault.kind == TestFault::Kind::NoAnswer) {
+            record(std::move(request));
             return;
+        }
     }
 
-    const std::string frame = buildReply(request, reply, faults, key);
+    std::string frame = buildReply(request, reply, faults, key);
+    record(std::move(request));
+    const TestFault *stall = nullptr;
+    for (const TestFault &fault : faults) {
+        if (fault.kind == TestFault::Kind::StallAfterBytes)
+            stall = &fault;
+    }
+    if (stall && stall->bytes < frame.size())
+        frame.resize(stall->bytes);
     std::size_t sent = 0;
     while (sent < frame.size()) {
         const ssize_t count = ::send(fd, frame.data() + sent, frame.size() - sent, MSG_NOSIGNAL);
@@ -300,6 +315,21 @@ void TestServer::State::serve(int fd)
     if (reply.nextSessionKey) {
         const std::lock_guard<std::mutex> lock(mutex);
         sessionKey = *reply.nextSessionKey;
+    }
+    if (stall)
+        holdUntilClosed(fd);
+}
+
+void TestServer::State::holdUntilClosed(int fd) const
+{
+    char discard[256];
+    while (!stopping) {
+        pollfd pfd{fd, POLLIN, 0};
+        const int ready = ::poll(&pfd, 1, PollIntervalMs);
+        if (ready < 0)
+            return;
+        if (ready > 0 && ::recv(fd, discard, sizeof discard, 0) <= 0)
+            return;
     }
 }
 
@@ -326,6 +356,7 @@ std::string TestServer::State::buildReply(const TestRequest &request, const Test
     std::string atag(ServerFrame::SegmentKeySize, '\0');
     std::string code;
     std::string body;
+    std::string hmac;
     if (!reply.payload.empty())
         ServerCipher::seal(key, reply.payload, ivec, code, atag);
 
@@ -369,6 +400,9 @@ std::string TestServer::State::buildReply(const TestRequest &request, const Test
         case TestFault::Kind::ClearBody:
             body = fault.text;
             break;
+        case TestFault::Kind::Hmac:
+            hmac = fault.text;
+            break;
         case TestFault::Kind::CloseAfterBytes:
             truncateAt = fault.bytes;
             break;
@@ -377,7 +411,7 @@ std::string TestServer::State::buildReply(const TestRequest &request, const Test
         }
     }
 
-    words[ServerFrame::HmacLength] = 0;
+    words[ServerFrame::HmacLength] = static_cast<std::uint32_t>(hmac.size());
     words[ServerFrame::IvecLength] = static_cast<std::uint32_t>(ivec.size());
     words[ServerFrame::AtagLength] = static_cast<std::uint32_t>(atag.size());
     words[ServerFrame::CodeLength] = static_cast<std::uint32_t>(code.size());
@@ -391,7 +425,9 @@ std::string TestServer::State::buildReply(const TestRequest &request, const Test
         words[positions[static_cast<int>(fault.segment)]] = fault.length;
     }
 
-    std::string frame = ServerFrame::write(words, bigEndian) + ivec + atag + code + body;
+    std::string frame = ServerFrame::write(words, bigEndian);
+    frame.reserve(frame.size() + hmac.size() + ivec.size() + atag.size() + code.size() + body.size());
+    frame.append(hmac).append(ivec).append(atag).append(code).append(body);
     if (truncateAt < frame.size())
         frame.resize(truncateAt);
     return frame;

@@ -1,15 +1,9 @@
-#include "auditfixture.h"
+#include "auditline.h"
 
-#include "registry.h"
+#include <QList>
+#include <QPair>
 
-#include "securitydescriptor3.pb.h"
-#include "user3.pb.h"
-
-#include <QCoreApplication>
-#include <QStringList>
-#include <QTranslator>
-
-namespace logtest
+namespace testsupport
 {
 namespace
 {
@@ -56,32 +50,6 @@ QList<QPair<QString, QString>> Pairs(const std::string &line)
 }
 }
 
-void SetAuditMask(std::uint32_t mask)
-{
-    qorv::data::User user;
-    user.set_user_id(1001);
-    user.set_user_name("jdoe");
-    user.mutable_user_security_descriptor()->set_audits(mask);
-    RegistrySingleton::instance()->setUser(user);
-}
-
-void ClearUser()
-{
-    RegistrySingleton::instance()->clear();
-}
-
-void SetApplicationNames()
-{
-    QCoreApplication::setOrganizationName(QStringLiteral("Halvemoor"));
-    QCoreApplication::setApplicationName(QStringLiteral("QuillaneClient"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.0.0"));
-}
-
-bool LoadLogTranslation(QTranslator *translator)
-{
-    return translator->load(QStringLiteral(QORV_LOG_TRANSLATION));
-}
-
 QMap<QString, QString> ExtensionOf(const std::string &line)
 {
     QMap<QString, QString> map;
@@ -115,8 +83,18 @@ QStringList HeaderOf(const std::string &line)
     const int start = ExtensionStart(text);
     if (start < 0)
         return {};
-    QStringList fields = text.left(start - 1).split(QLatin1Char('|'));
-    return fields;
+    return text.left(start - 1).split(QLatin1Char('|'));
+}
+
+QStringList HeaderFields(int classId, const QString &name, int severity)
+{
+    return {QStringLiteral("CEF:0"), QStringLiteral("Halvemoor"), QStringLiteral("QuillaneClient"),
+            QStringLiteral("1.0.0"), QString::number(classId), name, QString::number(severity)};
+}
+
+unsigned int CountOf(const std::string &line)
+{
+    return ExtensionOf(line).value(QStringLiteral("cnt")).toUInt();
 }
 
 std::string LiveUser()

@@ -1,39 +1,15 @@
-#ifndef AUDITFIXTURE_H
-#define AUDITFIXTURE_H
+#ifndef AUDITLINE_H
+#define AUDITLINE_H
 
 #include <QMap>
 #include <QString>
+#include <QStringList>
 #include <QTest>
 
-#include <cstdint>
 #include <string>
 
-class QTranslator;
-
-namespace logtest
+namespace testsupport
 {
-// Bits of the audit mask: the line of severity n, and its details.
-constexpr std::uint32_t LineBit(int severity)
-{
-    return 1u << severity;
-}
-constexpr std::uint32_t DetailsBit(int severity)
-{
-    return 1u << (severity + 10);
-}
-constexpr std::uint32_t EveryLineWithDetails = 0x001FFFFEu;
-
-// Logs on a user whose descriptor carries this audit mask.
-void SetAuditMask(std::uint32_t mask);
-// Logs the user off: no mask at all.
-void ClearUser();
-
-// The names the entry point gives the application, which head every line.
-void SetApplicationNames();
-
-// Loads the English texts of the audit events into the translator.
-bool LoadLogTranslation(QTranslator *translator);
-
 // The extension of a line, or a bare extension, as key -> value (values still
 // escaped), read the way a log reader would: every unescaped "=" ends a key.
 QMap<QString, QString> ExtensionOf(const std::string &line);
@@ -45,6 +21,11 @@ QStringList KeysOf(const std::string &line);
 QString EventPairs(const std::string &line);
 // The seven header fields.
 QStringList HeaderOf(const std::string &line);
+// The seven header fields of this program's line for an event.
+QStringList HeaderFields(int classId, const QString &name, int severity);
+// How many events of its class and outcome were built so far, as the line
+// counts them ("cnt").
+unsigned int CountOf(const std::string &line);
 
 // The operating-system user every line names: USER, set to a stand-in first
 // when the environment has none, so that lines can be predicted.
@@ -61,4 +42,4 @@ inline char *toString(const std::string &text)
 }
 }
 
-#endif // AUDITFIXTURE_H
+#endif // AUDITLINE_H

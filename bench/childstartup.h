@@ -1,0 +1,15 @@
+#ifndef CHILDSTARTUP_H
+#define CHILDSTARTUP_H
+
+#include <string>
+
+namespace bench
+{
+// Starts a program on the offscreen platform with the first-paint probe on,
+// in a home folder of its own, and returns the seconds from the start of the
+// process to its report of a painted window; a negative value when it never
+// reported. The program is then left to end by itself and reaped.
+double SecondsToFirstPaint(const std::string &program, const std::string &home);
+}
+
+#endif // CHILDSTARTUP_H

@@ -1,0 +1,6 @@
+#include "documenteditor.h"
+
+DocumentEditor::DocumentEditor(AbstractTextEditorView *view)
+    : TextEditor(view)
+{
+}

@@ -1,0 +1,21 @@
+#include "finddialog.h"
+
+#include <QFrame>
+#include <QIcon>
+#include <QVBoxLayout>
+
+FindDialog::FindDialog(QTextEdit &editor, QWidget *parent)
+    : SearchDialog(editor, parent)
+{
+    initializeLayout();
+    connectSignals();
+}
+
+void FindDialog::initializeLayout()
+{
+    setWindowTitle(tr("FindDialogWindowTitle"));
+    setWindowIcon(QIcon(QStringLiteral(":icons/32x32/magnifying_glass.png")));
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(createSearchFrame(createFindRow()));
+    addOptionRows(layout);
+}

@@ -1,0 +1,6 @@
+#include "messageeditor.h"
+
+MessageEditor::MessageEditor(AbstractTextEditorView *view)
+    : TextEditor(view)
+{
+}
