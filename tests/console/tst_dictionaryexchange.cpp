@@ -31,6 +31,15 @@ namespace
 constexpr int LoggedOn = 1;
 constexpr int LoggedOff = 0;
 
+testsupport::TestReply Reply(const std::string &payload, int majorErcode = 0, int minorErcode = 0)
+{
+    testsupport::TestReply reply;
+    reply.payload = payload;
+    reply.majorErcode = majorErcode;
+    reply.minorErcode = minorErcode;
+    return reply;
+}
+
 bool Accepts(const char *word)
 {
     return SpellChecker::instance()->getSpellChecker()->spell(std::string(word));
@@ -103,7 +112,7 @@ private slots:
             qorv::data::SelectDictionaryReply reply;
             for (const std::string &word : m_stored)
                 reply.add_dictionary()->set_dictionary_word(word);
-            return testsupport::TestReply{reply.SerializeAsString()};
+            return Reply(reply.SerializeAsString());
         });
         m_fixture.server().onRequest(20, [this](const testsupport::TestRequest &request) {
             qorv::data::InsertDictionaryRequest insert;
@@ -111,7 +120,7 @@ private slots:
                 const std::lock_guard<std::mutex> lock(m_mutex);
                 m_stored.push_back(insert.dictionary().dictionary_word());
             }
-            return testsupport::TestReply{};
+            return Reply(std::string());
         });
     }
 
@@ -155,7 +164,7 @@ private slots:
         qorv::data::SelectDictionaryReply reply;
         reply.add_dictionary()->set_dictionary_word(std::string("quillanese\0zzz", 14));
         reply.add_dictionary(); // no word: teaches the empty word, harmlessly
-        answerSelectWith(testsupport::TestReply{reply.SerializeAsString(), 3, 5});
+        answerSelectWith(Reply(reply.SerializeAsString(), 3, 5));
         logOn();
         QVERIFY(Accepts("quillanese"));
         QVERIFY(!Accepts("zzz"));
@@ -171,7 +180,7 @@ private slots:
     void nothingIsTaughtFromAnEmptyOrBrokenReply()
     {
         QFETCH(QByteArray, payload);
-        answerSelectWith(testsupport::TestReply{payload.toStdString()});
+        answerSelectWith(Reply(payload.toStdString()));
         logOn();
         QVERIFY(!Accepts("quillanese"));
         QVERIFY(Accepts("hello"));
