@@ -30,12 +30,12 @@ public:
     // executive connector (above), beside the service router. False when a
     // link failed; the links after it are then not made.
     template <class Manager>
-    bool connectAbstractViewManager(const Manager *manager) const;
+    [[nodiscard]] bool connectAbstractViewManager(const Manager *manager) const;
 
     // Attaches a view window to the executive connector: it gets every event
     // and reply and hands its requests down. It leaves the bus when destroyed.
     template <class Window>
-    bool connectAbstractViewWindow(const Window *window) const;
+    [[nodiscard]] bool connectAbstractViewWindow(const Window *window) const;
 
 protected:
     SystemConnectorType *const m_systemConnector;
@@ -50,10 +50,10 @@ private:
     // go up through it, requests come down through it. Stops at the first link
     // that fails.
     template <class Member>
-    bool placeBetween(const Connector *lower, const Member *member, const Connector *upper);
+    [[nodiscard]] bool placeBetween(const Connector *lower, const Member *member, const Connector *upper);
 
     template <class Sender, class Signal, class Receiver, class Slot>
-    static bool link(const Sender *sender, Signal signal, const Receiver *receiver, Slot slot)
+    [[nodiscard]] static bool link(const Sender *sender, Signal signal, const Receiver *receiver, Slot slot)
     {
         return static_cast<bool>(QObject::connect(sender, signal, receiver, slot));
     }
@@ -70,11 +70,15 @@ AbstractApplicationComponent<SC, SR, SV, VC, VR, EC>::AbstractApplicationCompone
     , m_executiveConnector(new EC(this))
 {
     // A failed link leaves the rest of its group unlinked but never stops the
-    // next group: a half-built bus still starts.
-    placeBetween(m_systemConnector, m_systemRouter, m_serviceConnector);
-    placeBetween(m_serviceConnector, m_serviceRouter, m_executiveConnector);
-    placeBetween(m_systemConnector, m_serverComponent, m_serviceConnector);
-    placeBetween(m_systemConnector, static_cast<const Component *>(this), m_serviceConnector);
+    // next group: a half-built bus still starts, and says which part is loose.
+    if (!placeBetween(m_systemConnector, m_systemRouter, m_serviceConnector))
+        qWarning("The system router could not be linked into the bus.");
+    if (!placeBetween(m_serviceConnector, m_serviceRouter, m_executiveConnector))
+        qWarning("The service router could not be linked into the bus.");
+    if (!placeBetween(m_systemConnector, m_serverComponent, m_serviceConnector))
+        qWarning("The server component could not be linked into the bus.");
+    if (!placeBetween(m_systemConnector, static_cast<const Component *>(this), m_serviceConnector))
+        qWarning("The application component could not be linked into the bus.");
 }
 
 template <class SC, class SR, class SV, class VC, class VR, class EC>

@@ -1,7 +1,7 @@
 #ifndef CONNECTOR_H
 #define CONNECTOR_H
 
-#include "icomponent.h"
+#include "busmember.h"
 
 #include <QObject>
 
@@ -10,27 +10,10 @@
 class Connector : public QObject, public IComponent
 {
     Q_OBJECT
+    QORV_BUS_MEMBER
 
 public:
     explicit Connector(QObject *parent = nullptr);
-
-signals:
-    void deliverEvent(common::Evcode majorEvcode, common::Evcode minorEvcode = 1,
-                      const std::string &event = std::string());
-    void deliverReply(common::Opcode majorOpcode, common::Opcode minorOpcode = 1,
-                      const std::string &request = std::string(), common::Ercode majorErcode = 0,
-                      common::Ercode minorErcode = 0, const std::string &reply = std::string());
-    void deliverRequest(common::Opcode majorOpcode, common::Opcode minorOpcode = 1,
-                        const std::string &request = std::string());
-
-public slots:
-    void receiveEvent(common::Evcode majorEvcode, common::Evcode minorEvcode = 1,
-                      const std::string &event = std::string()) override;
-    void receiveReply(common::Opcode majorOpcode, common::Opcode minorOpcode = 1,
-                      const std::string &request = std::string(), common::Ercode majorErcode = 0,
-                      common::Ercode minorErcode = 0, const std::string &reply = std::string()) override;
-    void receiveRequest(common::Opcode majorOpcode, common::Opcode minorOpcode = 1,
-                        const std::string &request = std::string()) override;
 };
 
 #endif // CONNECTOR_H

@@ -35,8 +35,17 @@ bool MessageDispatcher::dispatch()
 
 bool MessageDispatcher::sealRequest(Message &message)
 {
+    // Without the session key the frame would go out under the all-zero key,
+    // which any listener can open.
+    const unsigned char *key = CryptographerSingleton::instance()->getEkey();
+    if (!key) {
+        ACE_ERROR((LM_WARNING,
+                   ACE_TEXT("(%P|%t) MessageDispatcher::sealRequest(): the session key cannot be read, ")
+                       ACE_TEXT("nothing sent\n")));
+        return false;
+    }
     try {
-        const int length = message.encrypt(CryptographerSingleton::instance()->getEkey(), m_request);
+        const int length = message.encrypt(key, m_request);
         if (m_request.empty() || length == static_cast<int>(m_request.size()))
             return true;
         ACE_ERROR((LM_ERROR,
@@ -61,8 +70,14 @@ bool MessageDispatcher::dispatchMessage(Message &message)
 
 bool MessageDispatcher::openReply(Message &message)
 {
+    const unsigned char *key = CryptographerSingleton::instance()->getEkey();
+    if (!key) {
+        ACE_ERROR((LM_WARNING,
+                   ACE_TEXT("(%P|%t) MessageDispatcher::openReply(): the session key cannot be read, reply dropped\n")));
+        return false;
+    }
     try {
-        if (message.decrypt(CryptographerSingleton::instance()->getEkey()) <= 0) {
+        if (message.decrypt(key) <= 0) {
             ACE_ERROR((LM_WARNING,
                        ACE_TEXT("(%P|%t) MessageDispatcher::openReply(): the reply did not authenticate and is ")
                            ACE_TEXT("dropped\n")));

@@ -27,10 +27,12 @@ public:
 
     // True when a complete reply arrived and decrypted. On false the error
     // codes tell where it stopped: (1, 1) when the request could not be
-    // sealed, before a complete reply header (no connection, a failed or
-    // stalled send, a header that did not arrive in time) or on a reply that
-    // did not decrypt; the reply header's codes when a later segment did not
-    // arrive or the header announced more than a frame may hold.
+    // sealed (the session key could not be read, or the cipher failed;
+    // nothing is sent then), before a complete reply header (no connection,
+    // a failed or stalled send, a header that did not arrive in time) or on a
+    // reply that did not decrypt; the reply header's codes when a later
+    // segment did not arrive or the header announced more than a frame may
+    // hold.
     [[nodiscard]] bool dispatch();
     [[nodiscard]] bool dispatchMessage(Message &message);
 

@@ -16,5 +16,8 @@ inline constexpr std::int32_t AUTH_CODE_PRIVATE_KEY_READ_FAILED = 7;
 inline constexpr std::int32_t AUTH_CODE_PUBLIC_KEY_READ_FAILED = 8;
 inline constexpr std::int32_t AUTH_CODE_MEMORY_READER_FAILED = 15;
 inline constexpr std::int32_t AUTH_CODE_BUILTIN_PUBLIC_KEY_READ_FAILED = 17;
+// A decrypted field that must hold a decimal number does not (no digits, or
+// a number beyond the signed 32-bit range).
+inline constexpr std::int32_t AUTH_CODE_NOT_A_NUMBER = 18;
 
 #endif // AUTHCODE_H

@@ -2,6 +2,8 @@
 
 #include "authcode.h"
 #include "qorvassert.h"
+#include "readint32.h"
+#include "secrettext.h"
 
 #include "authenticateuserreply3.pb.h"
 #include "authenticateuserrequest3.pb.h"
@@ -10,6 +12,8 @@
 #include <boost/date_time/posix_time/time_formatters.hpp>
 
 #include <cstdint>
+#include <optional>
+#include <utility>
 
 namespace
 {
@@ -22,83 +26,99 @@ std::string Text(const PkiHandler::Buffer &buffer, std::uint64_t length)
     return std::string(reinterpret_cast<const char *>(buffer.get()), length);
 }
 
-// Reads like std::stoi: leading blanks, a sign, digits; the rest is ignored.
-std::int32_t Integer(const std::string &text)
-{
-    return std::stoi(text);
-}
-
-std::uint32_t BitPattern(const std::string &text)
-{
-    return static_cast<std::uint32_t>(Integer(text));
-}
-
 SecurityDescriptor &Descriptor(User &user)
 {
     return *user.mutable_user_security_descriptor();
 }
 
 // One protected field of the user's record: where it sits in the reply and
-// where its plaintext goes.
+// where its plaintext goes. A text field takes the plaintext as it is; a
+// number field takes it read like std::stoi (leading blanks, a sign, digits;
+// the rest is ignored), and a flag word keeps that number's 32-bit pattern.
 struct UserField
 {
+    using TextSetter = void (*)(User &user, const std::string &text);
+    using NumberSetter = void (*)(User &user, std::int32_t number);
+
     const std::string &(AuthenticateUserReply::*bytes)() const;
     std::int32_t (AuthenticateUserReply::*length)() const;
-    void (*apply)(User &user, const std::string &plaintext);
+    TextSetter setText;
+    NumberSetter setNumber;
 };
+
+// False, with nothing set, for a number field whose plaintext holds no number
+// in the signed 32-bit range.
+bool Apply(const UserField &field, User &user, const std::string &plaintext)
+{
+    if (field.setText) {
+        field.setText(user, plaintext);
+        return true;
+    }
+    const std::optional<std::int32_t> number = utils::ReadInt32(plaintext);
+    if (!number)
+        return false;
+    field.setNumber(user, *number);
+    return true;
+}
+
+std::uint32_t BitPattern(std::int32_t number)
+{
+    return static_cast<std::uint32_t>(number);
+}
 
 const std::array<UserField, AuthenticateUserClientPkiHandler::UserFieldCount> &UserFields()
 {
     using R = AuthenticateUserReply;
     using T = const std::string &;
+    using N = std::int32_t;
     static const std::array<UserField, AuthenticateUserClientPkiHandler::UserFieldCount> fields{{
-        {&R::encrypted_user_id, &R::encrypted_user_id_len,
-         [](User &u, T p) { u.set_user_id(Integer(p)); }},
-        {&R::encrypted_user_group_id, &R::encrypted_user_group_id_len,
-         [](User &u, T p) { u.set_user_group_id(Integer(p)); }},
+        {&R::encrypted_user_id, &R::encrypted_user_id_len, nullptr,
+         [](User &u, N n) { u.set_user_id(n); }},
+        {&R::encrypted_user_group_id, &R::encrypted_user_group_id_len, nullptr,
+         [](User &u, N n) { u.set_user_group_id(n); }},
         {&R::encrypted_user_name, &R::encrypted_user_name_len,
-         [](User &u, T p) { u.set_user_name(p); }},
+         [](User &u, T t) { u.set_user_name(t); }, nullptr},
         {&R::encrypted_user_last_name, &R::encrypted_user_last_name_len,
-         [](User &u, T p) { u.set_user_last_name(p); }},
+         [](User &u, T t) { u.set_user_last_name(t); }, nullptr},
         {&R::encrypted_user_first_name, &R::encrypted_user_first_name_len,
-         [](User &u, T p) { u.set_user_first_name(p); }},
+         [](User &u, T t) { u.set_user_first_name(t); }, nullptr},
         {&R::encrypted_user_middle_name, &R::encrypted_user_middle_name_len,
-         [](User &u, T p) { u.set_user_middle_name(p); }},
+         [](User &u, T t) { u.set_user_middle_name(t); }, nullptr},
         {&R::encrypted_user_description, &R::encrypted_user_description_len,
-         [](User &u, T p) { u.set_user_description(p); }},
+         [](User &u, T t) { u.set_user_description(t); }, nullptr},
         {&R::encrypted_user_email_address, &R::encrypted_user_email_address_len,
-         [](User &u, T p) { u.set_user_email_address(p); }},
-        {&R::encrypted_user_properties, &R::encrypted_user_properties_len,
-         [](User &u, T p) { u.set_user_properties(BitPattern(p)); }},
+         [](User &u, T t) { u.set_user_email_address(t); }, nullptr},
+        {&R::encrypted_user_properties, &R::encrypted_user_properties_len, nullptr,
+         [](User &u, N n) { u.set_user_properties(BitPattern(n)); }},
         {&R::encrypted_user_creation_date, &R::encrypted_user_creation_date_len,
-         [](User &u, T p) { u.set_user_creation_date(p); }},
-        {&R::encrypted_active, &R::encrypted_active_len,
-         [](User &u, T p) { Descriptor(u).set_active(BitPattern(p)); }},
+         [](User &u, T t) { u.set_user_creation_date(t); }, nullptr},
+        {&R::encrypted_active, &R::encrypted_active_len, nullptr,
+         [](User &u, N n) { Descriptor(u).set_active(BitPattern(n)); }},
         {&R::encrypted_active_region, &R::encrypted_active_region_len,
-         [](User &u, T p) { Descriptor(u).set_active_region(p); }},
+         [](User &u, T t) { Descriptor(u).set_active_region(t); }, nullptr},
         {&R::encrypted_active_from, &R::encrypted_active_from_len,
-         [](User &u, T p) { Descriptor(u).set_active_from(p); }},
+         [](User &u, T t) { Descriptor(u).set_active_from(t); }, nullptr},
         {&R::encrypted_active_to, &R::encrypted_active_to_len,
-         [](User &u, T p) { Descriptor(u).set_active_to(p); }},
-        {&R::encrypted_audits, &R::encrypted_audits_len,
-         [](User &u, T p) { Descriptor(u).set_audits(BitPattern(p)); }},
+         [](User &u, T t) { Descriptor(u).set_active_to(t); }, nullptr},
+        {&R::encrypted_audits, &R::encrypted_audits_len, nullptr,
+         [](User &u, N n) { Descriptor(u).set_audits(BitPattern(n)); }},
         {&R::encrypted_password, &R::encrypted_password_len,
-         [](User &u, T p) { Descriptor(u).set_password(p); }},
-        {&R::encrypted_permissions, &R::encrypted_permissions_len,
-         [](User &u, T p) { Descriptor(u).set_permissions(BitPattern(p)); }},
-        {&R::encrypted_session_duration, &R::encrypted_session_duration_len,
-         [](User &u, T p) { Descriptor(u).set_session_duration(Integer(p)); }},
+         [](User &u, T t) { Descriptor(u).set_password(t); }, nullptr},
+        {&R::encrypted_permissions, &R::encrypted_permissions_len, nullptr,
+         [](User &u, N n) { Descriptor(u).set_permissions(BitPattern(n)); }},
+        {&R::encrypted_session_duration, &R::encrypted_session_duration_len, nullptr,
+         [](User &u, N n) { Descriptor(u).set_session_duration(n); }},
         {&R::encrypted_expiration_date, &R::encrypted_expiration_date_len,
-         [](User &u, T p) { Descriptor(u).set_expiration_date(p); }},
-        {&R::encrypted_expiration_action, &R::encrypted_expiration_action_len,
-         [](User &u, T p) { Descriptor(u).set_expiration_action(BitPattern(p)); }},
+         [](User &u, T t) { Descriptor(u).set_expiration_date(t); }, nullptr},
+        {&R::encrypted_expiration_action, &R::encrypted_expiration_action_len, nullptr,
+         [](User &u, N n) { Descriptor(u).set_expiration_action(BitPattern(n)); }},
         {&R::encrypted_user_security_descriptor_password_length,
-         &R::encrypted_user_security_descriptor_password_length_len,
-         [](User &u, T p) { u.set_user_security_descriptor_password_length(Integer(p)); }},
-        {&R::encrypted_user_folder_id, &R::encrypted_user_folder_id_len,
-         [](User &u, T p) { u.set_user_folder_id(Integer(p)); }},
-        {&R::encrypted_user_message_folder_id, &R::encrypted_user_message_folder_id_len,
-         [](User &u, T p) { u.set_user_message_folder_id(Integer(p)); }},
+         &R::encrypted_user_security_descriptor_password_length_len, nullptr,
+         [](User &u, N n) { u.set_user_security_descriptor_password_length(n); }},
+        {&R::encrypted_user_folder_id, &R::encrypted_user_folder_id_len, nullptr,
+         [](User &u, N n) { u.set_user_folder_id(n); }},
+        {&R::encrypted_user_message_folder_id, &R::encrypted_user_message_folder_id_len, nullptr,
+         [](User &u, N n) { u.set_user_message_folder_id(n); }},
     }};
     return fields;
 }
@@ -117,16 +137,16 @@ AuthenticateUserClientPkiHandler::AuthenticateUserClientPkiHandler()
 
 AuthenticateUserClientPkiHandler::~AuthenticateUserClientPkiHandler() = default;
 
-void AuthenticateUserClientPkiHandler::setUserNameHash(const std::string &userNameHash)
+void AuthenticateUserClientPkiHandler::setUserNameHash(std::string userNameHash)
 {
     QORV_ASSERT(! userNameHash.empty());
-    m_userNameHash = userNameHash;
+    m_userNameHash.assign(std::move(userNameHash));
 }
 
-void AuthenticateUserClientPkiHandler::setUserPasswordHash(const std::string &userPasswordHash)
+void AuthenticateUserClientPkiHandler::setUserPasswordHash(std::string userPasswordHash)
 {
     QORV_ASSERT(! userPasswordHash.empty());
-    m_userPasswordHash = userPasswordHash;
+    m_userPasswordHash.assign(std::move(userPasswordHash));
 }
 
 std::int32_t AuthenticateUserClientPkiHandler::encryptRequest(qorv::data::AuthenticateUserRequest &request)
@@ -194,12 +214,12 @@ std::string AuthenticateUserClientPkiHandler::getClientTimestamp() const
 
 std::int32_t AuthenticateUserClientPkiHandler::encryptUserName()
 {
-    return encryptText(m_userNameHash, m_encryptedUserName, m_encryptedUserNameLen);
+    return encryptText(m_userNameHash.get(), m_encryptedUserName, m_encryptedUserNameLen);
 }
 
 std::int32_t AuthenticateUserClientPkiHandler::encryptUserPassword()
 {
-    return encryptText(m_userPasswordHash, m_encryptedUserPassword, m_encryptedUserPasswordLen);
+    return encryptText(m_userPasswordHash.get(), m_encryptedUserPassword, m_encryptedUserPasswordLen);
 }
 
 std::int32_t AuthenticateUserClientPkiHandler::encryptTimestamp()
@@ -236,7 +256,9 @@ std::int32_t AuthenticateUserClientPkiHandler::decryptUser(const qorv::data::Aut
                                                    m_decryptedUserFields[i], m_decryptedUserFieldLens[i]);
         if (AUTH_CODE_SUCCESS != authcode)
             return authcode;
-        field.apply(user, Text(m_decryptedUserFields[i], m_decryptedUserFieldLens[i]));
+        const SecretText plaintext(Text(m_decryptedUserFields[i], m_decryptedUserFieldLens[i]));
+        if (!Apply(field, user, plaintext.get()))
+            return AUTH_CODE_NOT_A_NUMBER;
     }
     return AUTH_CODE_SUCCESS;
 }

@@ -2,6 +2,7 @@
 #define AUTHENTICATEUSERCLIENTPKIHANDLER_H
 
 #include "clientpkihandler.h"
+#include "secrettext.h"
 
 #include <array>
 
@@ -21,18 +22,20 @@ public:
     AuthenticateUserClientPkiHandler();
     virtual ~AuthenticateUserClientPkiHandler();
 
-    void setUserNameHash(const std::string &userNameHash);
-    void setUserPasswordHash(const std::string &userPasswordHash);
+    // The hashes stand in for the user's name and password: they are taken
+    // over (move them in) and wiped with the handler.
+    void setUserNameHash(std::string userNameHash);
+    void setUserPasswordHash(std::string userPasswordHash);
 
     // Fills the six request fields only when all three texts encrypted;
     // otherwise returns the first failing code and leaves the request as it was.
-    std::int32_t encryptRequest(qorv::data::AuthenticateUserRequest &request);
+    [[nodiscard]] std::int32_t encryptRequest(qorv::data::AuthenticateUserRequest &request);
 
     // Decrypts the three session fields, then the user's fields one by one
-    // into user; the first failure ends the work and its code is returned.
-    // A number field that holds no decimal number throws std::invalid_argument
-    // or std::out_of_range ("stoi").
-    std::int32_t decryptReply(const qorv::data::AuthenticateUserReply &reply, qorv::data::User &user);
+    // into user; the first failure ends the work and its code is returned. A
+    // number field whose plaintext holds no decimal number in the signed
+    // 32-bit range fails with AUTH_CODE_NOT_A_NUMBER and is not set.
+    [[nodiscard]] std::int32_t decryptReply(const qorv::data::AuthenticateUserReply &reply, qorv::data::User &user);
 
     std::string getDecryptedServerTimestamp() const;
     std::string getDecryptedServerEncryptionKey() const;
@@ -43,18 +46,18 @@ public:
     static constexpr std::size_t UserFieldCount = 23;
 
 private:
-    std::int32_t encryptUserName();
-    std::int32_t encryptUserPassword();
-    std::int32_t encryptTimestamp();
-    std::int32_t decryptServerTimestamp(const qorv::data::AuthenticateUserReply &reply);
-    std::int32_t decryptServerEncryptionKey(const qorv::data::AuthenticateUserReply &reply);
-    std::int32_t decryptServerSessionId(const qorv::data::AuthenticateUserReply &reply);
-    std::int32_t decryptUser(const qorv::data::AuthenticateUserReply &reply, qorv::data::User &user);
+    [[nodiscard]] std::int32_t encryptUserName();
+    [[nodiscard]] std::int32_t encryptUserPassword();
+    [[nodiscard]] std::int32_t encryptTimestamp();
+    [[nodiscard]] std::int32_t decryptServerTimestamp(const qorv::data::AuthenticateUserReply &reply);
+    [[nodiscard]] std::int32_t decryptServerEncryptionKey(const qorv::data::AuthenticateUserReply &reply);
+    [[nodiscard]] std::int32_t decryptServerSessionId(const qorv::data::AuthenticateUserReply &reply);
+    [[nodiscard]] std::int32_t decryptUser(const qorv::data::AuthenticateUserReply &reply, qorv::data::User &user);
 
     Buffer m_encryptedUserName;
     std::uint64_t m_encryptedUserNameLen;
-    std::string m_userNameHash;
-    std::string m_userPasswordHash;
+    SecretText m_userNameHash;
+    SecretText m_userPasswordHash;
     Buffer m_encryptedUserPassword;
     std::uint64_t m_encryptedUserPasswordLen;
     Buffer m_encryptedTimestamp;

@@ -18,18 +18,19 @@ public:
     using PkiHandler::perpetualKeysMode;
 
     // Reload the handler's own keys; the result is the loading code.
-    std::int32_t perpetualKeysMode();
-    std::int32_t ephemeralKeysMode();
+    [[nodiscard]] std::int32_t perpetualKeysMode();
+    [[nodiscard]] std::int32_t ephemeralKeysMode();
 
 protected:
     // One protected field of a handshake: the text (up to its first zero
     // byte) with the server's public key.
-    std::int32_t encryptText(const std::string &text, Buffer &encrypted, std::uint64_t &encryptedLength) const;
+    [[nodiscard]] std::int32_t encryptText(const std::string &text, Buffer &encrypted,
+                                           std::uint64_t &encryptedLength) const;
     // One field of a reply with the client's private key. length is the
     // reply's own count; one that is negative or runs past the bytes it
     // counts fails like a failed decryption instead of reading beyond them.
-    std::int32_t decryptField(const std::string &bytes, std::int32_t length, Buffer &decrypted,
-                              std::uint64_t &decryptedLength) const;
+    [[nodiscard]] std::int32_t decryptField(const std::string &bytes, std::int32_t length, Buffer &decrypted,
+                                            std::uint64_t &decryptedLength) const;
 };
 
 #endif // CLIENTPKIHANDLER_H

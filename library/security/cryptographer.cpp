@@ -2,6 +2,7 @@
 
 #include "crypto.h"
 #include "qorvassert.h"
+#include "secrettext.h"
 
 #include <ace/Guard_T.h>
 #include <openssl/crypto.h>
@@ -10,11 +11,28 @@
 #include <algorithm>
 #include <cctype>
 #include <stdexcept>
+#include <utility>
 
 namespace
 {
-using Guard = ACE_Guard<ACE_Thread_Mutex>;
 using AuthcodeTable = std::unordered_map<std::string, std::string>;
+
+// The lock of one operation, held while it lives. It counts as not taken when
+// the mutex cannot be acquired, or when the test seam says it cannot.
+class Lock
+{
+public:
+    Lock(ACE_Thread_Mutex &mutex, const std::atomic<bool> &failureForTesting)
+    {
+        if (!failureForTesting)
+            m_guard.emplace(mutex);
+    }
+
+    bool taken() const { return m_guard && m_guard->locked(); }
+
+private:
+    std::optional<ACE_Guard<ACE_Thread_Mutex>> m_guard;
+};
 
 // Keys that differ only in letter case name the same entry.
 std::string NormalizeKey(const std::string &key)
@@ -26,89 +44,111 @@ std::string NormalizeKey(const std::string &key)
     return normalized;
 }
 
-bool SetAuthcode(AuthcodeTable &table, ACE_Thread_Mutex &mutex, const std::string &authcodeKey,
+void WipeKey(unsigned char *key)
+{
+    OPENSSL_cleanse(key, crypto::AES_EKEY_BLOCK_SIZE);
+}
+
+// Codes are key material: each is wiped before the table lets it go.
+template <class Table>
+void WipeCodes(Table &table)
+{
+    for (auto &entry : table)
+        SecretText::Wipe(entry.second);
+    table.clear();
+}
+
+bool SetAuthcode(AuthcodeTable &table, const Lock &lock, const std::string &authcodeKey,
                  const std::string &authcode)
 {
-    QORV_ASSERT(! authcodeKey.empty());
-    QORV_ASSERT(! authcode.empty());
-    if (authcodeKey.empty() || authcode.empty())
+    if (!lock.taken())
         return false;
-    Guard guard(mutex);
-    if (!guard.locked())
-        return false;
-    table[NormalizeKey(authcodeKey)] = authcode;
+    std::string &stored = table[NormalizeKey(authcodeKey)];
+    SecretText::Wipe(stored);
+    stored = authcode;
     return true;
 }
 
-std::string GetAuthcode(const AuthcodeTable &table, ACE_Thread_Mutex &mutex, const std::string &authcodeKey)
+std::optional<std::string> GetAuthcode(const AuthcodeTable &table, const Lock &lock, const std::string &authcodeKey)
 {
-    QORV_ASSERT(! authcodeKey.empty());
-    if (authcodeKey.empty())
-        return std::string();
-    Guard guard(mutex);
-    if (!guard.locked())
-        return std::string();
+    if (!lock.taken())
+        return std::nullopt;
     const auto found = table.find(NormalizeKey(authcodeKey));
-    return found == table.end() ? std::string() : found->second;
+    if (found == table.end())
+        return std::nullopt;
+    return found->second;
 }
 
-bool DelAuthcode(AuthcodeTable &table, ACE_Thread_Mutex &mutex, const std::string &authcodeKey)
+bool DelAuthcode(AuthcodeTable &table, const Lock &lock, const std::string &authcodeKey)
+{
+    if (!lock.taken())
+        return false;
+    const auto found = table.find(NormalizeKey(authcodeKey));
+    if (found == table.end())
+        return false;
+    SecretText::Wipe(found->second);
+    table.erase(found);
+    return true;
+}
+
+bool ValidAuthcodeKey(const std::string &authcodeKey)
 {
     QORV_ASSERT(! authcodeKey.empty());
-    if (authcodeKey.empty())
-        return false;
-    Guard guard(mutex);
-    if (!guard.locked())
-        return false;
-    return 0 < table.erase(NormalizeKey(authcodeKey));
+    return !authcodeKey.empty();
+}
+
+bool ValidAuthcode(const std::string &authcode)
+{
+    QORV_ASSERT(! authcode.empty());
+    return !authcode.empty();
 }
 }
 
 Cryptographer::Cryptographer()
     : m_ekey(new unsigned char[crypto::AES_EKEY_BLOCK_SIZE]())
+    , m_lockFailureForTesting(false)
 {
 }
 
 Cryptographer::~Cryptographer()
 {
-    m_passwordResetAuthcodes.clear();
-    m_userNameResetAuthcodes.clear();
-    m_userEmailAddressResetAuthcodes.clear();
-    m_multiFactorAuthenticationAuthcodes.clear();
-    // A session key should not outlive the process in freed memory. Unlike a
-    // plain fill, the library's wipe is not optimised away.
-    OPENSSL_cleanse(m_ekey.get(), crypto::AES_EKEY_BLOCK_SIZE);
+    WipeCodes(m_passwordResetAuthcodes);
+    WipeCodes(m_userNameResetAuthcodes);
+    WipeCodes(m_userEmailAddressResetAuthcodes);
+    WipeCodes(m_multiFactorAuthenticationAuthcodes);
+    // A session key must not outlive the process in freed memory.
+    WipeKey(m_ekey.get());
 }
 
 unsigned char *Cryptographer::getEkey() const
 {
-    Guard guard(m_mutex);
-    if (!guard.locked())
+    const Lock lock(m_mutex, m_lockFailureForTesting);
+    if (!lock.taken())
         return nullptr;
     return m_ekey.get();
 }
 
-std::string Cryptographer::hashUserName(const std::string &userName) const
+std::optional<std::string> Cryptographer::hashUserName(const std::string &userName) const
 {
-    Guard guard(m_mutex);
-    if (!guard.locked())
-        return std::string();
+    const Lock lock(m_mutex, m_lockFailureForTesting);
+    if (!lock.taken())
+        return std::nullopt;
     return crypto::HashUserName(userName);
 }
 
-std::string Cryptographer::hashPassword(const std::string &password) const
+std::optional<std::string> Cryptographer::hashPassword(const std::string &password) const
 {
-    Guard guard(m_mutex);
-    if (!guard.locked())
-        return std::string();
+    const Lock lock(m_mutex, m_lockFailureForTesting);
+    if (!lock.taken())
+        return std::nullopt;
     return crypto::HashPassword(password);
 }
 
-std::string Cryptographer::hashMessage(const std::string &message) const
+std::optional<std::string> Cryptographer::hashMessage(const std::string &message) const
 {
-    Guard guard(m_mutex);
-    if (!guard.locked())
-        return std::string();
+    const Lock lock(m_mutex, m_lockFailureForTesting);
+    if (!lock.taken())
+        return std::nullopt;
     return crypto::HashMessage(message);
 }
 
@@ -122,31 +162,32 @@ bool Cryptographer::decodePassword(const std::string &pass, const std::string &s
     return crypto::DecodePassword(pass, stored);
 }
 
-void Cryptographer::clear()
+bool Cryptographer::clear()
 {
-    Guard guard(m_mutex);
-    if (!guard.locked())
-        return;
-    OPENSSL_cleanse(m_ekey.get(), crypto::AES_EKEY_BLOCK_SIZE);
+    const Lock lock(m_mutex, m_lockFailureForTesting);
+    if (!lock.taken())
+        return false;
+    WipeKey(m_ekey.get());
     // The frame cipher keeps the expanded key of its last use; it goes too.
     crypto::AesGcmForgetKeys();
-    m_passwordResetAuthcodes.clear();
-    m_userNameResetAuthcodes.clear();
+    WipeCodes(m_passwordResetAuthcodes);
+    WipeCodes(m_userNameResetAuthcodes);
     QORV_ASSERT(0 == m_passwordResetAuthcodes.size());
     QORV_ASSERT(0 == m_userNameResetAuthcodes.size());
+    return true;
 }
 
 bool Cryptographer::isClear() const
 {
-    Guard guard(m_mutex);
-    if (!guard.locked())
+    const Lock lock(m_mutex, m_lockFailureForTesting);
+    if (!lock.taken())
         return false;
     const bool keyIsZero = std::all_of(m_ekey.get(), m_ekey.get() + crypto::AES_EKEY_BLOCK_SIZE,
                                        [](unsigned char byte) { return 0 == byte; });
     return keyIsZero && m_passwordResetAuthcodes.empty() && m_userNameResetAuthcodes.empty();
 }
 
-std::string Cryptographer::createPassword(int length) const
+std::optional<std::string> Cryptographer::createPassword(int length) const
 {
     // 31 characters: no i, l, o, 0 or 1, which read alike.
     static const char alphabet[] = "abcdefghjkmnpqrstuvwxyz23456789";
@@ -154,96 +195,134 @@ std::string Cryptographer::createPassword(int length) const
 
     QORV_ASSERT(0 < length);
     if (length <= 0)
-        return std::string();
-    Guard guard(m_mutex);
-    if (!guard.locked())
-        return std::string();
-    std::string password;
-    password.reserve(static_cast<std::size_t>(length));
+        return std::nullopt;
+    const Lock lock(m_mutex, m_lockFailureForTesting);
+    if (!lock.taken())
+        return std::nullopt;
+    std::string characters;
+    characters.reserve(static_cast<std::size_t>(length));
+    unsigned char byte = 0;
     for (int i = 0; i < length; ++i) {
-        unsigned char byte = 0;
-        if (1 != RAND_priv_bytes(&byte, 1))
+        if (1 != RAND_priv_bytes(&byte, 1)) {
+            SecretText::Wipe(characters);
             throw std::runtime_error("RAND_priv_bytes failed");
-        password.push_back(alphabet[byte % alphabetSize]);
+        }
+        characters.push_back(alphabet[byte % alphabetSize]);
     }
+    OPENSSL_cleanse(&byte, sizeof(byte));
+    std::optional<std::string> password(std::move(characters));
+    // A short text is copied by the move: its bytes are still here.
+    SecretText::Wipe(characters);
     return password;
 }
 
-std::string Cryptographer::createAuthcode() const
+std::optional<std::string> Cryptographer::createAuthcode() const
 {
     return createPassword(6);
 }
 
 bool Cryptographer::setPasswordResetAuthcode(const std::string &authcodeKey, const std::string &authcode)
 {
-    return SetAuthcode(m_passwordResetAuthcodes, m_mutex, authcodeKey, authcode);
+    if (!ValidAuthcodeKey(authcodeKey) || !ValidAuthcode(authcode))
+        return false;
+    return SetAuthcode(m_passwordResetAuthcodes, Lock(m_mutex, m_lockFailureForTesting), authcodeKey, authcode);
 }
 
-std::string Cryptographer::getPasswordResetAuthcode(const std::string &authcodeKey) const
+std::optional<std::string> Cryptographer::getPasswordResetAuthcode(const std::string &authcodeKey) const
 {
-    return GetAuthcode(m_passwordResetAuthcodes, m_mutex, authcodeKey);
+    if (!ValidAuthcodeKey(authcodeKey))
+        return std::nullopt;
+    return GetAuthcode(m_passwordResetAuthcodes, Lock(m_mutex, m_lockFailureForTesting), authcodeKey);
 }
 
 bool Cryptographer::delPasswordResetAuthcode(const std::string &authcodeKey)
 {
-    return DelAuthcode(m_passwordResetAuthcodes, m_mutex, authcodeKey);
+    if (!ValidAuthcodeKey(authcodeKey))
+        return false;
+    return DelAuthcode(m_passwordResetAuthcodes, Lock(m_mutex, m_lockFailureForTesting), authcodeKey);
 }
 
 bool Cryptographer::setUserNameResetAuthcode(const std::string &authcodeKey, const std::string &authcode)
 {
-    return SetAuthcode(m_userNameResetAuthcodes, m_mutex, authcodeKey, authcode);
+    if (!ValidAuthcodeKey(authcodeKey) || !ValidAuthcode(authcode))
+        return false;
+    return SetAuthcode(m_userNameResetAuthcodes, Lock(m_mutex, m_lockFailureForTesting), authcodeKey, authcode);
 }
 
-std::string Cryptographer::getUserNameResetAuthcode(const std::string &authcodeKey) const
+std::optional<std::string> Cryptographer::getUserNameResetAuthcode(const std::string &authcodeKey) const
 {
-    return GetAuthcode(m_userNameResetAuthcodes, m_mutex, authcodeKey);
+    if (!ValidAuthcodeKey(authcodeKey))
+        return std::nullopt;
+    return GetAuthcode(m_userNameResetAuthcodes, Lock(m_mutex, m_lockFailureForTesting), authcodeKey);
 }
 
 bool Cryptographer::delUserNameResetAuthcode(const std::string &authcodeKey)
 {
-    return DelAuthcode(m_userNameResetAuthcodes, m_mutex, authcodeKey);
+    if (!ValidAuthcodeKey(authcodeKey))
+        return false;
+    return DelAuthcode(m_userNameResetAuthcodes, Lock(m_mutex, m_lockFailureForTesting), authcodeKey);
 }
 
 bool Cryptographer::setUserEmailAddressResetAuthcode(const std::string &authcodeKey, const std::string &authcode)
 {
-    return SetAuthcode(m_userEmailAddressResetAuthcodes, m_mutex, authcodeKey, authcode);
+    if (!ValidAuthcodeKey(authcodeKey) || !ValidAuthcode(authcode))
+        return false;
+    return SetAuthcode(m_userEmailAddressResetAuthcodes, Lock(m_mutex, m_lockFailureForTesting), authcodeKey,
+                       authcode);
 }
 
-std::string Cryptographer::getUserEmailAddressResetAuthcode(const std::string &authcodeKey) const
+std::optional<std::string> Cryptographer::getUserEmailAddressResetAuthcode(const std::string &authcodeKey) const
 {
-    return GetAuthcode(m_userEmailAddressResetAuthcodes, m_mutex, authcodeKey);
+    if (!ValidAuthcodeKey(authcodeKey))
+        return std::nullopt;
+    return GetAuthcode(m_userEmailAddressResetAuthcodes, Lock(m_mutex, m_lockFailureForTesting), authcodeKey);
 }
 
 bool Cryptographer::delUserEmailAddressResetAuthcode(const std::string &authcodeKey)
 {
-    return DelAuthcode(m_userEmailAddressResetAuthcodes, m_mutex, authcodeKey);
+    if (!ValidAuthcodeKey(authcodeKey))
+        return false;
+    return DelAuthcode(m_userEmailAddressResetAuthcodes, Lock(m_mutex, m_lockFailureForTesting), authcodeKey);
 }
 
 bool Cryptographer::setMultiFactorAuthenticationAuthcode(std::int32_t number, const std::string &authcode)
 {
-    QORV_ASSERT(! authcode.empty());
-    if (authcode.empty())
+    if (!ValidAuthcode(authcode))
         return false;
-    Guard guard(m_mutex);
-    if (!guard.locked())
+    const Lock lock(m_mutex, m_lockFailureForTesting);
+    if (!lock.taken())
         return false;
-    m_multiFactorAuthenticationAuthcodes[number] = authcode;
+    std::string &stored = m_multiFactorAuthenticationAuthcodes[number];
+    SecretText::Wipe(stored);
+    stored = authcode;
     return true;
 }
 
-std::string Cryptographer::getMultiFactorAuthenticationAuthcode(std::int32_t number) const
+std::optional<std::string> Cryptographer::getMultiFactorAuthenticationAuthcode(std::int32_t number) const
 {
-    Guard guard(m_mutex);
-    if (!guard.locked())
-        return std::string();
+    const Lock lock(m_mutex, m_lockFailureForTesting);
+    if (!lock.taken())
+        return std::nullopt;
     const auto found = m_multiFactorAuthenticationAuthcodes.find(number);
-    return found == m_multiFactorAuthenticationAuthcodes.end() ? std::string() : found->second;
+    if (found == m_multiFactorAuthenticationAuthcodes.end())
+        return std::nullopt;
+    return found->second;
 }
 
 bool Cryptographer::delMultiFactorAuthenticationAuthcode(std::int32_t number)
 {
-    Guard guard(m_mutex);
-    if (!guard.locked())
+    const Lock lock(m_mutex, m_lockFailureForTesting);
+    if (!lock.taken())
         return false;
-    return 0 < m_multiFactorAuthenticationAuthcodes.erase(number);
+    const auto found = m_multiFactorAuthenticationAuthcodes.find(number);
+    if (found == m_multiFactorAuthenticationAuthcodes.end())
+        return false;
+    SecretText::Wipe(found->second);
+    m_multiFactorAuthenticationAuthcodes.erase(found);
+    return true;
+}
+
+void Cryptographer::setLockFailureForTesting(bool fails)
+{
+    m_lockFailureForTesting = fails;
 }

@@ -19,7 +19,7 @@ public:
     // does not decrypt, the key text is not "\x" and 32 hexadecimal digits,
     // or the session id or a number field of the user is no number. False
     // leaves the session key and the registry as they were.
-    bool complete(const std::string &replyPayload);
+    [[nodiscard]] bool complete(const std::string &replyPayload);
 
     std::int32_t getSessionId() const;
     const std::string &getSessionCreationDate() const;

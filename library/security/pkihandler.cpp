@@ -7,6 +7,7 @@
 #include <boost/date_time/gregorian/gregorian_types.hpp>
 #include <boost/date_time/posix_time/posix_time_types.hpp>
 #include <openssl/bio.h>
+#include <openssl/crypto.h>
 #include <openssl/evp.h>
 #include <openssl/pem.h>
 #include <openssl/rand.h>
@@ -106,7 +107,7 @@ std::int32_t PkiHandler::encryptDataWithPublicKey(const unsigned char *data, Buf
     std::size_t outputLength = 0;
     if (0 >= EVP_PKEY_encrypt(ctx.get(), nullptr, &outputLength, data, dataLength))
         return AUTH_CODE_ENCRYPT_FAILED;
-    encrypted.reset(new unsigned char[outputLength]());
+    encrypted = MakeSecretBytes(outputLength);
     if (0 >= EVP_PKEY_encrypt(ctx.get(), encrypted.get(), &outputLength, data, dataLength))
         return AUTH_CODE_ENCRYPT_FAILED;
     encryptedLength = outputLength;
@@ -174,7 +175,7 @@ std::int32_t PkiHandler::decryptEncryptedDataWithPrivateKey(const unsigned char 
     std::size_t outputLength = 0;
     if (0 >= EVP_PKEY_decrypt(ctx.get(), nullptr, &outputLength, data, length))
         return AUTH_CODE_DECRYPT_FAILED;
-    decrypted.reset(new unsigned char[outputLength]());
+    decrypted = MakeSecretBytes(outputLength);
     if (0 >= EVP_PKEY_decrypt(ctx.get(), decrypted.get(), &outputLength, data, length))
         return AUTH_CODE_DECRYPT_FAILED;
     decryptedLength = outputLength;
@@ -289,7 +290,8 @@ std::string PkiHandler::getPassphrase() const
 std::string PkiHandler::newEncryptionKey() const
 {
     unsigned char key[crypto::AES_EKEY_BLOCK_SIZE] = {};
-    if (1 != RAND_bytes(key, static_cast<int>(sizeof(key))))
-        return std::string();
-    return "\\x" + crypto::ToHex(key, sizeof(key));
+    const bool drawn = 1 == RAND_bytes(key, static_cast<int>(sizeof(key)));
+    std::string text = drawn ? "\\x" + crypto::ToHex(key, sizeof(key)) : std::string();
+    OPENSSL_cleanse(key, sizeof(key));
+    return text;
 }

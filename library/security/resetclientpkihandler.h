@@ -3,6 +3,7 @@
 
 #include "authcode.h"
 #include "clientpkihandler.h"
+#include "secrettext.h"
 
 // Second step of either credential reset: both send the account's e-mail
 // address, the code from the first step and the new credential, each
@@ -24,11 +25,11 @@ protected:
     // returns the first failing code and leaves the request as it was. The
     // setters name the request's own fields.
     template <class Request>
-    std::int32_t fillRequest(Request &request,
-                             void (Request::*setAuthcode)(const std::string &),
-                             void (Request::*setAuthcodeLen)(std::int32_t),
-                             void (Request::*setCredential)(const std::string &),
-                             void (Request::*setCredentialLen)(std::int32_t))
+    [[nodiscard]] std::int32_t fillRequest(Request &request,
+                                           void (Request::*setAuthcode)(const std::string &),
+                                           void (Request::*setAuthcodeLen)(std::int32_t),
+                                           void (Request::*setCredential)(const std::string &),
+                                           void (Request::*setCredentialLen)(std::int32_t))
     {
         const std::int32_t authcode = encryptAll();
         if (AUTH_CODE_SUCCESS != authcode)
@@ -43,9 +44,11 @@ protected:
     }
 
 private:
+    // The clear text is the address, the code or the new credential's hash
+    // or stored form: it is wiped with the handler.
     struct Field
     {
-        std::string clear;
+        SecretText clear;
         Buffer sealed;
         std::uint64_t length = 0;
 
@@ -53,7 +56,7 @@ private:
         std::int32_t sealedLength() const { return static_cast<std::int32_t>(length); }
     };
 
-    std::int32_t encryptAll();
+    [[nodiscard]] std::int32_t encryptAll();
 
     Field m_address;
     Field m_authcode;

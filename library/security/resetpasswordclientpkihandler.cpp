@@ -19,6 +19,7 @@ void ResetPasswordClientPkiHandler::setUserPassword(const std::string &userPassw
 std::int32_t ResetPasswordClientPkiHandler::encryptRequest(qorv::data::ResetPasswordRequest &request)
 {
     using Request = qorv::data::ResetPasswordRequest;
-    return fillRequest<Request>(request, &Request::set_encrypted_password_reset_authcode, &Request::set_encrypted_password_reset_authcode_len,
+    return fillRequest<Request>(request, &Request::set_encrypted_password_reset_authcode,
+                                &Request::set_encrypted_password_reset_authcode_len,
                                 &Request::set_encrypted_user_password, &Request::set_encrypted_user_password_len);
 }

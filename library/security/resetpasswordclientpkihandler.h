@@ -22,7 +22,7 @@ public:
 
     // Fills the six request fields only when all three texts encrypted;
     // otherwise returns the first failing code and leaves the request as it was.
-    std::int32_t encryptRequest(qorv::data::ResetPasswordRequest &request);
+    [[nodiscard]] std::int32_t encryptRequest(qorv::data::ResetPasswordRequest &request);
 };
 
 #endif // RESETPASSWORDCLIENTPKIHANDLER_H

@@ -19,8 +19,8 @@ public:
 
     // Fills the request only when the address encrypted; otherwise returns the
     // failing code and leaves the request as it was.
-    std::int32_t encryptRequest(qorv::data::VerifyPasswordResetRequest &request);
-    std::int32_t decryptReply(const qorv::data::VerifyPasswordResetReply &reply);
+    [[nodiscard]] std::int32_t encryptRequest(qorv::data::VerifyPasswordResetRequest &request);
+    [[nodiscard]] std::int32_t decryptReply(const qorv::data::VerifyPasswordResetReply &reply);
 
     // Only after decryptReply succeeded.
     std::string getDecryptedPasswordResetAuthcode() const;

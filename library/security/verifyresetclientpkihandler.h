@@ -20,7 +20,7 @@ protected:
     // Fills the request only when the address encrypted; otherwise returns the
     // failing code and leaves the request as it was.
     template <class Request>
-    std::int32_t fillRequest(Request &request)
+    [[nodiscard]] std::int32_t fillRequest(Request &request)
     {
         const std::int32_t authcode = encryptUserEmailAddress();
         if (AUTH_CODE_SUCCESS != authcode)
@@ -32,12 +32,12 @@ protected:
 
     // An absent field reads as no bytes and an absent count as 0, which then
     // fails as a decryption.
-    std::int32_t decryptAuthcode(const std::string &bytes, std::int32_t length);
+    [[nodiscard]] std::int32_t decryptAuthcode(const std::string &bytes, std::int32_t length);
     // Only after decryptAuthcode succeeded.
     std::string decryptedAuthcode() const;
 
 private:
-    std::int32_t encryptUserEmailAddress();
+    [[nodiscard]] std::int32_t encryptUserEmailAddress();
     std::string encryptedUserEmailAddress() const;
 
     std::string m_userEmailAddress;

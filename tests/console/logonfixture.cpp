@@ -105,7 +105,8 @@ bool LogOnFixture::start()
         m_codesSeen.clear();
     }
     RegistrySingleton::instance()->clear();
-    CryptographerSingleton::instance()->clear();
+    if (!CryptographerSingleton::instance()->clear())
+        return false;
     SpellChecker::instance()->reset();
 
     NetworkSettings settings;

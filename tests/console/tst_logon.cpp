@@ -7,6 +7,7 @@
 #include "messagedispatcher.h"
 #include "networksettings.h"
 #include "registry.h"
+#include "scopedcryptographerlockfailure.h"
 #include "settings.h"
 #include "spellchecker.h"
 #include "testenvironment.h"
@@ -171,6 +172,42 @@ private slots:
         QCOMPARE(RegistrySingleton::instance()->getUser().user_id(), 99);
         QVERIFY(m_fixture.majors().isEmpty());
         QCOMPARE(console()->getMode(), LoggedOff);
+    }
+
+    // Without the Cryptographer's lock there are no hashes: the log-on is
+    // refused with a box, and nothing at all goes to the server (no request
+    // with empty hashes in place of the name and password).
+    void logOnWithoutTheLockSendsNothing()
+    {
+        DialogAnswerer answerer;
+        LogOnFixture::answerLogOn(answerer, QString::fromLatin1(LogOnFixture::UserName),
+                                  QString::fromLatin1(LogOnFixture::Password));
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        answerer.expect(PressOkNoting(&icon));
+        {
+            const testsupport::ScopedCryptographerLockFailure lockFailure;
+            m_fixture.triggerLogOn();
+            QVERIFY(answerer.waitForAll());
+        }
+
+        QCOMPARE(answerer.seen().size(), 2);
+        QCOMPARE(answerer.seen().at(1).title, QStringLiteral("Authenticate User"));
+        QCOMPARE(answerer.seen().at(1).text,
+                 QStringLiteral("Your log-on could not be prepared, so nothing was sent to the server; please try "
+                                "again."));
+        QCOMPARE(icon, QMessageBox::Warning);
+        QVERIFY(m_fixture.server().requests().empty());
+        QCOMPARE(console()->getMode(), LoggedOff);
+        QCOMPARE(console()->windowTitle(), QStringLiteral("Console"));
+        QVERIFY(consoletest::FindAction(console(), QStringLiteral("Log on..."))->isEnabled());
+
+        // Once the lock can be taken again, the same log-on goes through.
+        LogOnFixture::answerLogOn(answerer, QString::fromLatin1(LogOnFixture::UserName),
+                                  QString::fromLatin1(LogOnFixture::Password));
+        m_fixture.triggerLogOn();
+        QVERIFY(answerer.waitForAll());
+        QCOMPARE(console()->getMode(), LoggedOn);
+        QCOMPARE(m_fixture.responder().lastPasswordHash(), crypto::HashPassword("correct horse"));
     }
 
     void refusalsAreShownInTheStatusBar_data()
@@ -688,7 +725,7 @@ private slots:
         QCOMPARE(CryptographerSingleton::instance()->getEkey()[0], static_cast<unsigned char>(0x5a));
         QVERIFY(m_fixture.majors().isEmpty());
         QCOMPARE(console()->getMode(), LoggedOff);
-        CryptographerSingleton::instance()->clear();
+        QVERIFY(CryptographerSingleton::instance()->clear());
     }
 
     void restoreDocumentIsNotOfferedWhileItCannotBeDone()
@@ -743,8 +780,9 @@ private slots:
         // The console offers no second log-on; a refused one still clears the
         // session it would replace.
         m_fixture.server().setSessionKey(testsupport::TestSessionKey{});
-        console()->logOnWithNamePassword(QStringLiteral("bob"), QStringLiteral("x"), QStringLiteral("127.0.0.1"),
-                                         m_fixture.server().port(), QStringLiteral("Europe/Lisbon"));
+        QVERIFY(console()->logOnWithNamePassword(QStringLiteral("bob"), QStringLiteral("x"),
+                                                 QStringLiteral("127.0.0.1"), m_fixture.server().port(),
+                                                 QStringLiteral("Europe/Lisbon")));
         QVERIFY(!RegistrySingleton::instance()->getUser().has_user_id());
         QVERIFY(CryptographerSingleton::instance()->isClear());
         QCOMPARE(status(), QStringLiteral("User name not found."));

@@ -10,6 +10,7 @@
 #include "keyrules.h"
 #include "registry.h"
 #include "scopedclock.h"
+#include "scopedcryptographerlockfailure.h"
 #include "timezonedatabase.h"
 
 #include "dialoganswerer.h"
@@ -156,7 +157,7 @@ private slots:
         QVERIFY(testsupport::LoadBuiltInZoneTable(*TimeZoneDatabase::instance()));
         QVERIFY(testsupport::InstallClientTranslation());
         const Cryptographer *cryptographer = CryptographerSingleton::instance();
-        m_storedPasscode = cryptographer->encodePassword(cryptographer->hashPassword(Passcode));
+        m_storedPasscode = cryptographer->encodePassword(cryptographer->hashPassword(Passcode).value());
         QCOMPARE(m_storedPasscode.size(), std::size_t(64));
     }
 
@@ -395,6 +396,31 @@ private slots:
         QCOMPARE(icon, QMessageBox::Warning);
         QCOMPARE(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         QCOMPARE(boxParent, m_window.get());
+        QVERIFY(m_sent.isEmpty());
+    }
+
+    // A passcode that cannot be hashed (the Cryptographer's lock was not
+    // available) matches nothing: even the right one leaves the key shut.
+    void passcodeWithoutTheLockKeepsTheKeyShut_data()
+    {
+        QTest::addColumn<Opening>("opening");
+        QTest::addColumn<qorv::data::SecurityDescriptor>("rules");
+        addOpenings("right passcode", KeyRules().passcode(m_storedPasscode).descriptor());
+    }
+
+    void passcodeWithoutTheLockKeepsTheKeyShut()
+    {
+        QFETCH(Opening, opening);
+        QFETCH(qorv::data::SecurityDescriptor, rules);
+
+        testsupport::DialogAnswerer answerer;
+        answerer.expect([](QWidget *dialog) { testsupport::TypeOnKeypad(dialog, QStringLiteral("2468E")); });
+        answerer.expect(QMessageBox::Ok);
+        QTest::ignoreMessage(QtWarningMsg, "The passcode could not be hashed; the key is not opened.");
+        const testsupport::ScopedCryptographerLockFailure lockFailure;
+        QVERIFY(!open(opening, rules));
+        QCOMPARE(answerer.pending(), 0);
+        QCOMPARE(answerer.lastText(), QStringLiteral("Incorrect password!"));
         QVERIFY(m_sent.isEmpty());
     }
 

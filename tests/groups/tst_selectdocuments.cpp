@@ -392,6 +392,22 @@ private slots:
         QCOMPARE(documents.document_size(), 1);
         QCOMPARE(documents.document(0).document_id(), 6);
     }
+
+    // A name with a "/" is chosen like any other.
+    void everyChosenDocumentIsAnItem()
+    {
+        const HostedPicker hosted;
+        qorv::data::Document minutes;
+        minutes.set_document_id(7);
+        minutes.set_document_name("Q1/Q2 minutes");
+        qorv::data::Document agenda;
+        agenda.set_document_id(8);
+        agenda.set_document_name("Agenda");
+        hosted.picker.widget->addDocument(minutes);
+        hosted.picker.widget->addDocument(agenda);
+        QCOMPARE(hosted.picker.widget->selectedItems().size(), 2);
+        QCOMPARE(hosted.picker.widget->selectedDocuments().document_size(), 2);
+    }
 };
 
 QTEST_MAIN(TestSelectDocuments)

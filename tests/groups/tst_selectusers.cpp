@@ -346,6 +346,11 @@ private slots:
         const QList<QListWidgetItem *> items = picker.widget->selectedItems();
         QCOMPARE(items.size(), 2);
         QCOMPARE(items.at(1)->data(UserRole).value<qorv::data::User>().user_first_name(), "Gus");
+
+        // A name with a "/" is chosen like any other.
+        picker.widget->addUser(GroupDirectory::User(8, "Eve", "", "Fox/Hale"));
+        QCOMPARE(picker.widget->selectedItems().size(), 3);
+        QCOMPARE(picker.widget->selectedUsers().user_size(), 3);
     }
 
     void failedListings_data()

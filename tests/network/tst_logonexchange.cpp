@@ -90,7 +90,7 @@ private slots:
     {
         m_server.setSessionKey(TestSessionKey{});
         m_server.clearRequests();
-        CryptographerSingleton::instance()->clear();
+        QVERIFY(CryptographerSingleton::instance()->clear());
         MessageDispatcher::setSessionId(std::numeric_limits<int>::min());
     }
 

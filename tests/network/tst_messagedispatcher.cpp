@@ -9,6 +9,7 @@
 #include "messagedispatcher.h"
 #include "noncesource.h"
 #include "scopedclock.h"
+#include "scopedcryptographerlockfailure.h"
 #include "selectdocumentreply3.pb.h"
 #include "selectdocumentrequest3.pb.h"
 #include "testserver.h"
@@ -479,6 +480,67 @@ private slots:
         }
         QVERIFY(Exchange(41, 1, FolderRequest(7)).dispatched);
         QCOMPARE(m_server.requests().size(), std::size_t(2));
+    }
+
+    // A session key that cannot be read (the Cryptographer's lock was not
+    // available) must not be taken for the all-zero key: the frame would go
+    // out under a key anyone can use. Nothing is sent, not even a request
+    // without a payload, which needs no sealing.
+    void unreadableSessionKeyRefusesTheExchange_data()
+    {
+        QTest::addColumn<QByteArray>("payload");
+        QTest::newRow("payload") << QByteArray::fromStdString(FolderRequest(7));
+        QTest::newRow("no payload") << QByteArray();
+    }
+
+    void unreadableSessionKeyRefusesTheExchange()
+    {
+        QFETCH(QByteArray, payload);
+        const testsupport::AceLogCapture log;
+        Outcome outcome;
+        {
+            const testsupport::ScopedCryptographerLockFailure lockFailure;
+            outcome = Exchange(41, 1, payload.toStdString());
+        }
+        QVERIFY(!outcome.dispatched);
+        QCOMPARE(outcome.majorErcode, 1);
+        QCOMPARE(outcome.minorErcode, 1);
+        QVERIFY(outcome.reply.empty());
+        QVERIFY(m_server.requests().empty());
+        QCOMPARE(log.count(QStringLiteral("MessageDispatcher::sealRequest(): the session key cannot be read, "
+                                          "nothing sent")),
+                 1);
+
+        // The key readable again, the same exchange goes through.
+        QVERIFY(Exchange(41, 1, payload.toStdString()).dispatched);
+        QCOMPARE(m_server.requests().size(), std::size_t(1));
+    }
+
+    // A key that becomes unreadable between sealing and opening drops the
+    // reply instead of opening it under the all-zero key.
+    void unreadableSessionKeyDropsTheReply()
+    {
+        SetClientSessionKey(LoggedOnKey);
+        const std::string request = FolderRequest(7);
+        MessageDispatcher dispatcher(41, 1, request);
+        Message message(m_server.port(), "127.0.0.1");
+        QVERIFY(dispatcher.sealRequest(message));
+
+        const testsupport::AceLogCapture log;
+        {
+            const testsupport::ScopedCryptographerLockFailure lockFailure;
+            QVERIFY(!dispatcher.openReply(message));
+        }
+        QCOMPARE(dispatcher.getMajorErcode(), 1);
+        QCOMPARE(dispatcher.getMinorErcode(), 1);
+        QVERIFY(dispatcher.getReply().empty());
+        QCOMPARE(log.count(QStringLiteral("MessageDispatcher::openReply(): the session key cannot be read, "
+                                          "reply dropped")),
+                 1);
+
+        // The sealed frame itself was fine: with the key it opens.
+        QVERIFY(dispatcher.openReply(message));
+        QCOMPARE(dispatcher.getReply(), request);
     }
 
     void stalledServerTimesOut_data()

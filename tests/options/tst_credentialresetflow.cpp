@@ -6,6 +6,7 @@
 #include "messagedispatcher.h"
 #include "networksettings.h"
 #include "resetresponder.h"
+#include "scopedcryptographerlockfailure.h"
 #include "testenvironment.h"
 #include "testserver.h"
 
@@ -15,6 +16,8 @@
 #include <QTest>
 #include <QTranslator>
 #include <QWidget>
+
+#include <optional>
 
 QORV_ISOLATE_TEST_ENVIRONMENT()
 
@@ -37,12 +40,12 @@ const QString NotUniqueText =
 
 std::string HashUserName(const std::string &name)
 {
-    return CryptographerSingleton::instance()->hashUserName(name);
+    return CryptographerSingleton::instance()->hashUserName(name).value();
 }
 
 std::string HashPassword(const std::string &password)
 {
-    return CryptographerSingleton::instance()->hashPassword(password);
+    return CryptographerSingleton::instance()->hashPassword(password).value();
 }
 }
 
@@ -296,6 +299,48 @@ private slots:
         QCOMPARE(answerer.pending(), 0);
         QCOMPARE(answerer.lastTitle(), QStringLiteral("Warning"));
         QCOMPARE(answerer.lastText(), warning);
+    }
+
+    // The lock fails when the new value is hashed, after the server has sent
+    // the code: there is no hash or stored form to send, so no reset request
+    // goes out (nothing empty in its place), and the reset is reported failed.
+    void resetWithoutTheLockSendsNoReset_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("newValue");
+        QTest::addColumn<int>("verifyOpcode");
+        QTest::addColumn<QString>("warning");
+        QTest::newRow("user name") << int(CredentialResetFlow::UserName) << "annlee2" << 75 << UserNameFailedText;
+        QTest::newRow("password") << int(CredentialResetFlow::Password) << "Secret99" << 73 << PasswordFailedText;
+    }
+
+    void resetWithoutTheLockSendsNoReset()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, newValue);
+        QFETCH(int, verifyOpcode);
+        QFETCH(QString, warning);
+        std::optional<testsupport::ScopedCryptographerLockFailure> lockFailure;
+        const Action typeTwice = TypeTwice(newValue, newValue);
+        DialogAnswerer answerer;
+        answerer.expect(EnterText(QString::fromStdString(Address)));
+        answerer.expect(QMessageBox::Yes);
+        answerer.expect(EnterText(QString::fromStdString(Code)));
+        answerer.expect([&](QWidget *dialog) {
+            lockFailure.emplace();
+            typeTwice(dialog);
+        });
+        answerer.expect(QMessageBox::Ok);
+        run(CredentialResetFlow::Kind(kind));
+        lockFailure.reset();
+
+        QCOMPARE(answerer.pending(), 0);
+        QCOMPARE(answerer.seen().size(), 5);
+        QCOMPARE(answerer.lastTitle(), QStringLiteral("Warning"));
+        QCOMPARE(answerer.lastText(), warning);
+        QCOMPARE(majorOpcodes(), std::vector<int>{verifyOpcode});
+        QVERIFY(m_responder->userNameResets().empty());
+        QVERIFY(m_responder->passwordResets().empty());
     }
 
     void userNameReplyWithAnErrorRecordIsNoSuccess_data()

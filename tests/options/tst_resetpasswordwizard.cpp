@@ -7,6 +7,7 @@
 #include "resetpasswordconfirmationwizardpage.h"
 #include "resetpasswordreinitializewizardpage.h"
 #include "resetpasswordwizard.h"
+#include "scopedcryptographerlockfailure.h"
 #include "testenvironment.h"
 #include "testserver.h"
 
@@ -85,6 +86,23 @@ struct NewPasswordWidgets
     QLineEdit *password;
     QLineEdit *confirmation;
 };
+
+// The two pages that check the entries, filled in as the user would: the user
+// name and the current password, then the same valid new password twice.
+struct FilledPages
+{
+    FilledPages()
+    {
+        authenticate.findChild<QLineEdit *>(QStringLiteral("userNameLineEdit"))->setText(QStringLiteral("annlee"));
+        authenticate.findChild<QLineEdit *>(QStringLiteral("currentPasswordLineEdit"))->setText(CurrentPassword);
+        const NewPasswordWidgets widgets(reinitialize);
+        widgets.password->setText(QStringLiteral("NewPass1"));
+        widgets.confirmation->setText(QStringLiteral("NewPass1"));
+    }
+
+    ResetPasswordAuthenticateWizardPage authenticate{nullptr};
+    ResetPasswordReinitializeWizardPage reinitialize{nullptr};
+};
 }
 
 class TestResetPasswordWizard : public QObject
@@ -127,9 +145,9 @@ private slots:
         registry.clear();
         qorv::data::User user;
         user.set_user_id(7);
-        user.set_user_name(Crypto().hashUserName("annlee"));
+        user.set_user_name(Crypto().hashUserName("annlee").value());
         registry.setUser(user);
-        m_storedCurrent = Crypto().encodePassword(Crypto().hashPassword(CurrentPassword));
+        m_storedCurrent = Crypto().encodePassword(Crypto().hashPassword(CurrentPassword).value());
         registry.setUserPassword(m_storedCurrent);
     }
 
@@ -276,24 +294,48 @@ private slots:
     {
         QFETCH(QString, stored);
         RegistrySingleton::instance()->getUser().mutable_user_security_descriptor()->set_password(stored.toStdString());
-        ResetPasswordAuthenticateWizardPage authenticate(nullptr);
-        authenticate.findChild<QLineEdit *>(QStringLiteral("userNameLineEdit"))->setText(QStringLiteral("annlee"));
-        authenticate.findChild<QLineEdit *>(QStringLiteral("currentPasswordLineEdit"))->setText(CurrentPassword);
-        ResetPasswordReinitializeWizardPage reinitialize(nullptr);
-        const NewPasswordWidgets widgets(reinitialize);
-        widgets.password->setText(QStringLiteral("NewPass1"));
-        widgets.confirmation->setText(QStringLiteral("NewPass1"));
+        FilledPages pages;
 
         DialogAnswerer answerer;
         answerer.expect(QMessageBox::Ok);
         answerer.expect(QMessageBox::Ok);
-        QVERIFY(!authenticate.validatePage());
-        QVERIFY(!reinitialize.validatePage());
+        QVERIFY(!pages.authenticate.validatePage());
+        QVERIFY(!pages.reinitialize.validatePage());
         QCOMPARE(answerer.pending(), 0);
         QCOMPARE(answerer.seen().at(0).text, QStringLiteral("An invalid password has been entered."));
         QCOMPARE(answerer.seen().at(1).title, QStringLiteral("Reset Password Settings"));
         QCOMPARE(answerer.seen().at(1).text, QStringLiteral("An invalid password has been entered."));
         QVERIFY(updates().empty());
+    }
+
+    // Without the Cryptographer's lock there are no hashes: neither page
+    // mistakes that for a wrong entry, and no new password is sent.
+    void pagesWithoutTheLockSayTheyCannotGoOn()
+    {
+        FilledPages pages;
+
+        DialogAnswerer answerer;
+        answerer.expect(QMessageBox::Ok);
+        answerer.expect(QMessageBox::Ok);
+        {
+            const testsupport::ScopedCryptographerLockFailure lockFailure;
+            QVERIFY(!pages.authenticate.validatePage());
+            QVERIFY(!pages.reinitialize.validatePage());
+        }
+        QCOMPARE(answerer.pending(), 0);
+        QCOMPARE(answerer.seen().at(0).title, QStringLiteral("Reset Password Authentication"));
+        QCOMPARE(answerer.seen().at(0).text,
+                 QStringLiteral("Your user name and password cannot be checked at this time; please try again."));
+        QCOMPARE(answerer.seen().at(1).title, QStringLiteral("Reset Password Settings"));
+        QCOMPARE(answerer.seen().at(1).text,
+                 QStringLiteral("Your new password cannot be set at this time; please try again."));
+        QVERIFY(m_server.requests().empty());
+        QCOMPARE(RegistrySingleton::instance()->getUserPassword(), m_storedCurrent);
+
+        // With the lock back, the same entries pass.
+        QVERIFY(pages.authenticate.validatePage());
+        QVERIFY(pages.reinitialize.validatePage());
+        QCOMPARE(updates().size(), std::size_t(1));
     }
 
     void newPasswordRefusals_data()
@@ -352,8 +394,8 @@ private slots:
         QVERIFY(!user.has_user_properties());
         const std::string stored = user.user_security_descriptor().password();
         QCOMPARE(stored.size(), std::size_t(64));
-        QVERIFY(Crypto().decodePassword(Crypto().hashPassword("New Pass1"), stored));
-        QVERIFY(!Crypto().decodePassword(Crypto().hashPassword(CurrentPassword), stored));
+        QVERIFY(Crypto().decodePassword(Crypto().hashPassword("New Pass1").value(), stored));
+        QVERIFY(!Crypto().decodePassword(Crypto().hashPassword(CurrentPassword).value(), stored));
         // The session now knows the new password.
         QCOMPARE(RegistrySingleton::instance()->getUserPassword(), stored);
     }

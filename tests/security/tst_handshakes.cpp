@@ -8,6 +8,7 @@
 #include "resetusernameclientpkihandler.h"
 #include "rsafixture.h"
 #include "scopedclock.h"
+#include "scopedcryptographerlockfailure.h"
 #include "verifypasswordresetclientpkihandler.h"
 #include "verifyusernameresetclientpkihandler.h"
 
@@ -24,6 +25,7 @@
 #include <QtTest>
 
 #include <map>
+#include <optional>
 #include <stdexcept>
 
 namespace
@@ -91,6 +93,25 @@ void SetLength(qorv::data::AuthenticateUserReply &reply, const std::string &name
                                     length);
 }
 
+// A number field of the user record or of its security descriptor, by name;
+// none when it is not set.
+std::optional<qint64> NumberField(const qorv::data::User &user, const std::string &name)
+{
+    const google::protobuf::Message *holder = &user;
+    const google::protobuf::FieldDescriptor *field = user.GetDescriptor()->FindFieldByName(name);
+    if (!field) {
+        holder = &user.user_security_descriptor();
+        field = holder->GetDescriptor()->FindFieldByName(name);
+    }
+    Q_ASSERT(field);
+    const google::protobuf::Reflection *reflection = holder->GetReflection();
+    if (!reflection->HasField(*holder, field))
+        return std::nullopt;
+    if (field->cpp_type() == google::protobuf::FieldDescriptor::CPPTYPE_UINT32)
+        return qint64(reflection->GetUInt32(*holder, field));
+    return qint64(reflection->GetInt32(*holder, field));
+}
+
 std::vector<unsigned char> SessionKey()
 {
     const unsigned char *key = CryptographerSingleton::instance()->getEkey();
@@ -125,7 +146,7 @@ private slots:
 
     void init()
     {
-        CryptographerSingleton::instance()->clear();
+        QVERIFY(CryptographerSingleton::instance()->clear());
         RegistrySingleton::instance()->clear();
     }
 
@@ -264,37 +285,60 @@ private slots:
         QCOMPARE(user.ByteSizeLong(), std::size_t(0));
     }
 
+    // A number field reads like std::stoi, but a text that holds no number,
+    // or one beyond 32 bits, is a failure code, never an exception.
     void integerFieldsReadLeadingNumber_data()
     {
+        QTest::addColumn<QByteArray>("field");
         QTest::addColumn<QByteArray>("plaintext");
-        QTest::addColumn<int>("userId");
-        QTest::addColumn<QString>("error");
-        QTest::newRow("blank, digits, letters") << QByteArray(" 42abc") << 42 << QString();
-        QTest::newRow("signed") << QByteArray("-17") << -17 << QString();
-        QTest::newRow("letters only") << QByteArray("abc") << 0 << "invalid";
-        QTest::newRow("beyond 32 bits") << QByteArray("2147483648") << 0 << "range";
+        QTest::addColumn<int>("authcode");
+        QTest::addColumn<qint64>("value");
+        const int ok = AUTH_CODE_SUCCESS;
+        const int bad = AUTH_CODE_NOT_A_NUMBER;
+        QTest::newRow("blank, digits, letters") << QByteArray("user_id") << QByteArray(" 42abc") << ok << 42LL;
+        QTest::newRow("signed") << QByteArray("user_id") << QByteArray("-17") << ok << -17LL;
+        QTest::newRow("plus sign") << QByteArray("user_id") << QByteArray("+17") << ok << 17LL;
+        QTest::newRow("smallest") << QByteArray("user_id") << QByteArray("-2147483648") << ok << -2147483648LL;
+        QTest::newRow("flag word keeps its pattern")
+            << QByteArray("user_properties") << QByteArray("-2") << ok << 0xFFFFFFFELL;
+        QTest::newRow("letters only") << QByteArray("user_id") << QByteArray("abc") << bad << 0LL;
+        QTest::newRow("blank only") << QByteArray("user_group_id") << QByteArray(" ") << bad << 0LL;
+        QTest::newRow("sign only") << QByteArray("session_duration") << QByteArray("-") << bad << 0LL;
+        QTest::newRow("two signs") << QByteArray("user_id") << QByteArray("+-5") << bad << 0LL;
+        QTest::newRow("beyond 32 bits") << QByteArray("user_id") << QByteArray("2147483648") << bad << 0LL;
+        QTest::newRow("below 32 bits") << QByteArray("user_folder_id") << QByteArray("-2147483649") << bad << 0LL;
+        QTest::newRow("flag word beyond 32 bits")
+            << QByteArray("audits") << QByteArray("4294967295") << bad << 0LL;
+        QTest::newRow("last field") << QByteArray("user_message_folder_id") << QByteArray("x1") << bad << 0LL;
     }
 
     void integerFieldsReadLeadingNumber()
     {
+        QFETCH(QByteArray, field);
         QFETCH(QByteArray, plaintext);
-        QFETCH(int, userId);
-        QFETCH(QString, error);
+        QFETCH(int, authcode);
+        QFETCH(qint64, value);
         Plaintexts plaintexts = LogOnPlaintexts();
-        plaintexts["user_id"] = plaintext.toStdString();
+        plaintexts[field.toStdString()] = plaintext.toStdString();
         const qorv::data::AuthenticateUserReply reply = LogOnReply(m_clientPublicKey.get(), plaintexts);
         AuthenticateUserClientPkiHandler handler;
         qorv::data::User user;
+
+        std::int32_t result = -1;
         try {
-            QCOMPARE(handler.decryptReply(reply, user), AUTH_CODE_SUCCESS);
-            QVERIFY(error.isEmpty());
-            QCOMPARE(user.user_id(), userId);
-        } catch (const std::invalid_argument &e) {
-            QCOMPARE(error, QStringLiteral("invalid"));
-            QCOMPARE(std::string(e.what()), std::string("stoi"));
-        } catch (const std::out_of_range &e) {
-            QCOMPARE(error, QStringLiteral("range"));
-            QCOMPARE(std::string(e.what()), std::string("stoi"));
+            result = handler.decryptReply(reply, user);
+        } catch (const std::exception &error) {
+            QFAIL(error.what());
+        }
+
+        QCOMPARE(result, authcode);
+        if (authcode == AUTH_CODE_SUCCESS) {
+            QCOMPARE(NumberField(user, field.toStdString()), std::optional<qint64>(value));
+            QCOMPARE(user.user_message_folder_id(), 101);
+        } else {
+            // The field is not set, and the work ends there.
+            QCOMPARE(NumberField(user, field.toStdString()), std::optional<qint64>());
+            QVERIFY(!user.has_user_message_folder_id());
         }
     }
 
@@ -481,14 +525,22 @@ private slots:
         QCOMPARE(RegistrySingleton::instance()->getUser().ByteSizeLong(), std::size_t(0));
     }
 
+    // A key text or session id from the server that cannot be read is a
+    // refused completion, never an exception, and installs nothing.
     void unreadableNumbersChangeNothing_data()
     {
         QTest::addColumn<QByteArray>("field");
         QTest::addColumn<QByteArray>("plaintext");
-        QTest::newRow("session id") << QByteArray("session_id") << QByteArray("session");
-        QTest::newRow("key digits") << QByteArray("encryption_key") << QByteArray("\\x00112233445566778899AABBCCDDEEFG");
-        QTest::newRow("session id out of range") << QByteArray("session_id") << QByteArray("2147483648");
-        QTest::newRow("user number field") << QByteArray("user_folder_id") << QByteArray("home");
+        QTest::newRow("session id not a number") << QByteArray("session_id") << QByteArray("session");
+        QTest::newRow("session id beyond 32 bits") << QByteArray("session_id") << QByteArray("4294967296");
+        QTest::newRow("session id blank") << QByteArray("session_id") << QByteArray("  ");
+        QTest::newRow("key digit not hex") << QByteArray("encryption_key")
+                                           << QByteArray("\\x00112233445566778899AABBCCDDEEFG");
+        QTest::newRow("key with a blank") << QByteArray("encryption_key")
+                                          << QByteArray("\\x00112233445566778899AABBCCDDEE F");
+        QTest::newRow("user field not a number") << QByteArray("user_group_id") << QByteArray("seven");
+        QTest::newRow("session id beyond int") << QByteArray("session_id") << QByteArray("2147483648");
+        QTest::newRow("user folder id not a number") << QByteArray("user_folder_id") << QByteArray("home");
     }
 
     void unreadableNumbersChangeNothing()
@@ -504,6 +556,23 @@ private slots:
         // the log-on.
         QVERIFY(!completion.complete(payload));
 
+        QVERIFY(CryptographerSingleton::instance()->isClear());
+        QCOMPARE(RegistrySingleton::instance()->getUser().ByteSizeLong(), std::size_t(0));
+    }
+
+    // The key is written through the Cryptographer: a lock that cannot be
+    // taken leaves the session as it was.
+    void logOnCompletionWithoutTheLockInstallsNothing()
+    {
+        const std::string payload = LogOnReply(m_clientPublicKey.get(), LogOnPlaintexts()).SerializeAsString();
+        LogOnCompletion completion;
+        bool completed = true;
+        {
+            const testsupport::ScopedCryptographerLockFailure lockFailure;
+            completed = completion.complete(payload);
+        }
+
+        QVERIFY(!completed);
         QVERIFY(CryptographerSingleton::instance()->isClear());
         QCOMPARE(RegistrySingleton::instance()->getUser().ByteSizeLong(), std::size_t(0));
     }

@@ -1,7 +1,18 @@
 #include "applicationcomponent.h"
+#include "consolemanager.h"
 #include "consoleview.h"
+#include "documentbrowsermanager.h"
+#include "documenteditormanager.h"
+#include "documentkeyringmanager.h"
+#include "documentkeysmanager.h"
 #include "executiveconnector.h"
 #include "dbid.h"
+#include "folderkeyringmanager.h"
+#include "folderkeysmanager.h"
+#include "iviewwindowbus.h"
+#include "messagebrowsermanager.h"
+#include "messageeditormanager.h"
+#include "messagereadermanager.h"
 #include "recordingcomponent.h"
 #include "serviceconnector.h"
 #include "standindocumentbrowserview.h"
@@ -12,6 +23,7 @@
 #include "standinmessageeditorview.h"
 #include "standinmessagereaderview.h"
 #include "testenvironment.h"
+#include "usergroupbrowsermanager.h"
 
 #include "deletedocumentrequest3.pb.h"
 #include "deletefolderreply3.pb.h"
@@ -77,6 +89,22 @@ bool TakeOffTheBus(const ApplicationComponent &bus, AbstractViewWindow *window)
     return QObject::disconnect(connector, &Connector::deliverEvent, window, &AbstractMainWindow::receiveEvent)
         && QObject::disconnect(connector, &Connector::deliverReply, window, &AbstractMainWindow::receiveReply)
         && QObject::disconnect(window, &AbstractMainWindow::deliverRequest, connector, &Connector::receiveRequest);
+}
+
+// A bus on which no window can be linked.
+class RefusingBus : public IViewWindowBus
+{
+public:
+    bool connectAbstractViewWindow(const AbstractViewWindow *) const override { return false; }
+};
+
+// How many top-level widgets of one class there are, hidden ones too.
+int TopLevelWidgetsOf(const QString &className)
+{
+    const QWidgetList widgets = QApplication::topLevelWidgets();
+    return static_cast<int>(std::count_if(widgets.begin(), widgets.end(), [&className](const QWidget *widget) {
+        return QString::fromLatin1(widget->metaObject()->className()) == className;
+    }));
 }
 
 // Bringing a window to the front is the one thing the offscreen platform
@@ -993,6 +1021,105 @@ private slots:
 
         reply(7, 1, DeleteDocumentRequest(5), QByteArray());
         QCOMPARE(EditorDocumentIds(), QList<int>());
+    }
+
+    // Off the bus
+
+    // A window that cannot be linked into the bus would neither hear from the
+    // server nor reach it: every manager deletes it unopened, with a warning
+    // that names it.
+    void windowOffTheBusIsNotOpened_data()
+    {
+        QTest::addColumn<bool>("isReply");
+        QTest::addColumn<int>("major");
+        QTest::addColumn<int>("minor");
+        QTest::addColumn<QByteArray>("requestPayload");
+        QTest::addColumn<QByteArray>("replyPayload");
+        QTest::addColumn<QString>("windowClass");
+        QTest::addColumn<int>("windows");
+
+        qorv::data::OpenFolderKeyRequest twoKeys;
+        *twoKeys.add_folder_key() = FolderKey(11);
+        *twoKeys.add_folder_key() = FolderKey(12);
+
+        QTest::newRow("user groups") << false << -31 << 1 << QByteArray() << QByteArray()
+                                     << "UserGroupBrowserView" << 1;
+        QTest::newRow("document browser") << false << -26 << 1 << QByteArray() << QByteArray()
+                                          << "StandInDocumentBrowserView" << 1;
+        QTest::newRow("document browsers through keys") << false << -26 << -36 << Bytes(twoKeys) << QByteArray()
+                                                        << "StandInDocumentBrowserView" << 2;
+        QTest::newRow("document keys") << false << -27 << 1 << QByteArray() << QByteArray()
+                                       << "StandInDocumentKeysView" << 1;
+        QTest::newRow("folder keys") << false << -28 << 1 << QByteArray() << QByteArray()
+                                     << "StandInFolderKeysView" << 1;
+        QTest::newRow("message browser") << false << -29 << 1 << QByteArray() << QByteArray()
+                                         << "StandInMessageBrowserView" << 1;
+        QTest::newRow("message editor") << false << -41 << 1 << OpenMessageRequest(3, Copy::Own) << QByteArray()
+                                        << "StandInMessageEditorView" << 1;
+        QTest::newRow("message reader") << false << -43 << 1 << OpenMessageRequest(3, Copy::Received)
+                                        << QByteArray() << "StandInMessageReaderView" << 1;
+        QTest::newRow("document editors") << true << 41 << -35 << SelectDocumentRequest()
+                                          << SelectDocumentReply({5, 7}) << "StandInDocumentEditorView" << 2;
+        QTest::newRow("document keyring") << true << 40 << -34 << SelectDocumentKeyRequest(5, "Zürich")
+                                          << SelectDocumentKeyReply({DocumentKey(5, 10)})
+                                          << "StandInDocumentKeyringView" << 1;
+        QTest::newRow("folder keyring") << true << 43 << -37 << SelectFolderKeyRequest(5, "Märkte")
+                                        << SelectFolderKeyReply({FolderKey(5, "Lee", "Ann")})
+                                        << "StandInFolderKeyringView" << 1;
+    }
+
+    void windowOffTheBusIsNotOpened()
+    {
+        QFETCH(bool, isReply);
+        QFETCH(int, major);
+        QFETCH(int, minor);
+        QFETCH(QByteArray, requestPayload);
+        QFETCH(QByteArray, replyPayload);
+        QFETCH(QString, windowClass);
+        QFETCH(int, windows);
+
+        const RefusingBus bus;
+        QObject owner;
+        const QList<AbstractViewManager *> managers = {
+            new UserGroupBrowserManager(bus, &owner), new DocumentBrowserManager(bus, &owner),
+            new DocumentEditorManager(bus, &owner),   new FolderKeyringManager(bus, &owner),
+            new DocumentKeyringManager(bus, &owner),  new DocumentKeysManager(bus, &owner),
+            new FolderKeysManager(bus, &owner),       new MessageBrowserManager(bus, &owner),
+            new MessageEditorManager(bus, &owner),    new MessageReaderManager(bus, &owner),
+        };
+        const QByteArray warning = QStringLiteral("A %1 could not be linked into the bus; it is not opened.")
+                                       .arg(windowClass)
+                                       .toUtf8();
+        for (int i = 0; i < windows; ++i)
+            QTest::ignoreMessage(QtWarningMsg, warning.constData());
+
+        for (AbstractViewManager *manager : managers) {
+            if (isReply)
+                manager->receiveReply(major, minor, requestPayload.toStdString(), 0, 0, replyPayload.toStdString());
+            else
+                manager->receiveRequest(major, minor, requestPayload.toStdString());
+        }
+
+        // Deleted, not merely hidden: nothing is left behind to close later.
+        QCOMPARE(TopLevelWidgetsOf(windowClass), 0);
+        QCOMPARE(OpenWindowClasses(), QStringList({"ConsoleView"}));
+    }
+
+    // The console is the user's only way to end the program, so it is shown
+    // even off the bus, where it cannot log on.
+    void consoleOffTheBusIsStillShown()
+    {
+        const RefusingBus bus;
+        QObject owner;
+        auto *manager = new ConsoleManager(bus, &owner);
+        QTest::ignoreMessage(QtWarningMsg, "The console could not be linked into the bus; it cannot reach the server.");
+
+        manager->receiveEvent(-1, 1);
+
+        const QList<ConsoleView *> consoles = OpenWindows<ConsoleView>();
+        QCOMPARE(consoles.size(), 2);
+        for (const ConsoleView *console : consoles)
+            QVERIFY(console->isVisible());
     }
 };
 

@@ -32,7 +32,7 @@ public:
 
     // Keeps the region text even when the table lacks it; the handle is then
     // null and the answer false.
-    bool setDefaultTimeZone(const std::string &region);
+    [[nodiscard]] bool setDefaultTimeZone(const std::string &region);
     std::string getDefaultTimeZoneRegion() const;
     TimeZonePtr getDefaultTimeZonePtr() const;
 

@@ -26,7 +26,7 @@ public:
     // asks for the key's passcode if it has one. Returns only after the
     // dialogs and the whole request and reply handling; true when the key's
     // select request was sent.
-    bool open(const IKeyOpenerWindow &window, const PasscodePrompt &askPasscode) const;
+    [[nodiscard]] bool open(const IKeyOpenerWindow &window, const PasscodePrompt &askPasscode) const;
 
 private:
     DocumentKeyReader m_documentKeyReader;

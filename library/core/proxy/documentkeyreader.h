@@ -8,29 +8,21 @@
 
 namespace qorv::data
 {
+class Document;
 class DocumentKey;
 }
 
-// A read-only view over a document key that the caller owns and keeps alive.
-// It reads the record afresh on every call and never fails: an absent field,
-// or a field of an absent sub-record, reads as the null id, 0, the empty text
-// or false.
-class DocumentKeyReader : public KeyDescriptorReader<DocumentKeyProxy>
+// A read-only view over a document key: what every key has, and the revision
+// of the document that the key shows.
+class DocumentKeyReader : public KeyDescriptorReader<DocumentKeyProxy, qorv::data::DocumentKey, qorv::data::Document>
 {
 public:
-    explicit DocumentKeyReader(const qorv::data::DocumentKey &documentKey);
-    ~DocumentKeyReader() override;
+    using KeyDescriptorReader::KeyDescriptorReader;
 
-    operator const qorv::data::DocumentKey &() const;
+    int documentId() const { return targetId(); }
+    std::string documentName() const { return targetName(); }
 
-    int documentId() const;
-    std::string documentName() const;
-
-    std::string description() const;
-    unsigned int properties() const override;
     std::string documentRevision() const;
-    std::string creationDate() const override;
-
     // False when the key follows the document's current revision (the
     // maximum timestamp) or names no revision.
     bool documentRevisionValid() const;
@@ -38,18 +30,11 @@ public:
     std::string expirationDateDisplay() const;
     std::string documentRevisionDisplay() const;
     std::string documentRevisionToolTip() const;
-
-private:
-    const qorv::data::User &user() const override;
-    const qorv::data::User &owner() const override;
-    const qorv::data::SecurityDescriptor &descriptor() const override;
-
-    const qorv::data::DocumentKey *m_documentKey;
 };
 
-// Equal when everything that the user can see or change in a key agrees; the
-// owner, the properties, the creation date, the audits and the expiration
-// action are left out.
+// Equal when everything that the user can see or change in a key agrees,
+// the revision included; the owner, the properties, the creation date,
+// the audits and the expiration action are left out.
 bool operator==(const DocumentKeyReader &left, const DocumentKeyReader &right);
 bool operator!=(const DocumentKeyReader &left, const DocumentKeyReader &right);
 

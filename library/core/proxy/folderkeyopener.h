@@ -24,13 +24,14 @@ public:
     // From a document browser: asks for the keys under the key's folder,
     // which that browser lists in its main pane. True when the request was
     // sent.
-    bool open(const IKeyOpenerWindow &documentBrowser, const PasscodePrompt &askPasscode) const;
+    [[nodiscard]] bool open(const IKeyOpenerWindow &documentBrowser, const PasscodePrompt &askPasscode) const;
     // From the folder keys window: asks for a new document browser on the
     // key. True when the request was sent.
-    bool openInNewBrowser(const IKeyOpenerWindow &folderKeysWindow, const PasscodePrompt &askPasscode) const;
+    [[nodiscard]] bool openInNewBrowser(const IKeyOpenerWindow &folderKeysWindow,
+                                        const PasscodePrompt &askPasscode) const;
 
 private:
-    bool validate(QWidget *window, const PasscodePrompt &askPasscode) const;
+    [[nodiscard]] bool validate(QWidget *window, const PasscodePrompt &askPasscode) const;
 
     FolderKeyReader m_folderKeyReader;
 };

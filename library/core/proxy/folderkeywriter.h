@@ -8,46 +8,32 @@
 
 namespace qorv::data
 {
+class Folder;
 class FolderKey;
 }
 
 class FolderKeyReader;
 
-// Sets the fields of a folder key that the caller owns, one at a time. Each
-// setter makes its field present and creates the folder, user or security
-// descriptor on the way when the key lacks it. Nothing is checked: judging
-// the key is for the validators and the server.
-class FolderKeyWriter : public KeyDescriptorWriter<FolderKeyProxy>
+// Sets the fields of a folder key: what every key has, with the dates stored
+// as they are given, and the key's switch on its own.
+class FolderKeyWriter : public KeyDescriptorWriter<FolderKeyProxy, qorv::data::FolderKey, qorv::data::Folder>
 {
 public:
-    explicit FolderKeyWriter(qorv::data::FolderKey &folderKey);
-    ~FolderKeyWriter() override;
-
-    FolderKeyWriter(const FolderKeyWriter &) = delete;
-    FolderKeyWriter &operator=(const FolderKeyWriter &) = delete;
+    using KeyDescriptorWriter::KeyDescriptorWriter;
 
     // Replaces the whole key by a copy of the one the reader views.
     FolderKeyWriter &operator=(const FolderKeyReader &reader);
 
-    void setDescription(const std::string &description);
-    void setProperties(unsigned int properties);
-    void setProperty(Property property, bool value);
+    void setFolderId(int id) { setTargetId(id); }
+    void setFolderName(const std::string &name) { setTargetName(name); }
+
     // Unlike a document key's, the dates are stored as given.
-    void setCreationDate(const std::string &date);
-    void setFolderId(int id);
-    void setFolderName(const std::string &name);
+    void setCreationDate(const std::string &date) { storeCreationDate(date); }
+    void setExpirationDate(const std::string &date) { storeExpirationDate(date); }
 
-    void setExpirationDate(const std::string &date);
-
-    using KeyDescriptorWriter<FolderKeyProxy>::setActive;
+    using KeyDescriptorWriter::setActive;
     // The key's switch alone (bit 0 of the active word).
-    void setActive(bool value);
-
-private:
-    qorv::data::User &user() override;
-    qorv::data::SecurityDescriptor &descriptor() override;
-
-    qorv::data::FolderKey *m_folderKey;
+    void setActive(bool value) { setActive(ActiveStatus, value); }
 };
 
 #endif // FOLDERKEYWRITER_H

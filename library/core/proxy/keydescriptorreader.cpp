@@ -1,11 +1,15 @@
 #include "keydescriptorreader.h"
 
 #include "dbid.h"
+#include "dbtimestamp.h"
 #include "displayname.h"
 #include "documentkeyproxy.h"
 #include "folderkeyproxy.h"
 #include "keydisplaytext.h"
+#include "qorvassert.h"
 
+#include "documentkey3.pb.h"
+#include "folderkey3.pb.h"
 #include "securitydescriptor3.pb.h"
 #include "user3.pb.h"
 
@@ -15,9 +19,7 @@ namespace
 constexpr unsigned int ActiveMask = 0xFFFFFu;
 
 // The seven weekday bits and the twelve month bits of the active word.
-template <class KeyProxy>
 constexpr unsigned int WeekMask = 0x7Fu << KeyProxy::ActiveOnSunday;
-template <class KeyProxy>
 constexpr unsigned int YearMask = 0xFFFu << KeyProxy::ActiveDuringJanuary;
 
 int UserId(const qorv::data::User &user)
@@ -26,306 +28,248 @@ int UserId(const qorv::data::User &user)
 }
 }
 
-template <class KeyProxy>
-KeyDescriptorReader<KeyProxy>::~KeyDescriptorReader() = default;
+template <class KindProxy, class Key, class Target>
+KeyDescriptorReader<KindProxy, Key, Target>::KeyDescriptorReader(const Key &key)
+    : m_key(&key)
+{
+}
 
-template <class KeyProxy>
-int KeyDescriptorReader<KeyProxy>::userId() const
+template <class KindProxy, class Key, class Target>
+KeyDescriptorReader<KindProxy, Key, Target>::~KeyDescriptorReader() = default;
+
+template <class KindProxy, class Key, class Target>
+KeyDescriptorReader<KindProxy, Key, Target>::operator const Key &() const
+{
+    return *m_key;
+}
+
+template <class KindProxy, class Key, class Target>
+int KeyDescriptorReader<KindProxy, Key, Target>::userId() const
 {
     return UserId(user());
 }
 
-template <class KeyProxy>
-std::string KeyDescriptorReader<KeyProxy>::userLastName() const
+template <class KindProxy, class Key, class Target>
+std::string KeyDescriptorReader<KindProxy, Key, Target>::userLastName() const
 {
     return user().user_last_name();
 }
 
-template <class KeyProxy>
-std::string KeyDescriptorReader<KeyProxy>::userFirstName() const
+template <class KindProxy, class Key, class Target>
+std::string KeyDescriptorReader<KindProxy, Key, Target>::userFirstName() const
 {
     return user().user_first_name();
 }
 
-template <class KeyProxy>
-std::string KeyDescriptorReader<KeyProxy>::userMiddleName() const
+template <class KindProxy, class Key, class Target>
+std::string KeyDescriptorReader<KindProxy, Key, Target>::userMiddleName() const
 {
     return user().user_middle_name();
 }
 
-template <class KeyProxy>
-int KeyDescriptorReader<KeyProxy>::ownerId() const
+template <class KindProxy, class Key, class Target>
+int KeyDescriptorReader<KindProxy, Key, Target>::ownerId() const
 {
     return UserId(owner());
 }
 
-template <class KeyProxy>
-std::string KeyDescriptorReader<KeyProxy>::ownerLastName() const
+template <class KindProxy, class Key, class Target>
+std::string KeyDescriptorReader<KindProxy, Key, Target>::ownerLastName() const
 {
     return owner().user_last_name();
 }
 
-template <class KeyProxy>
-std::string KeyDescriptorReader<KeyProxy>::ownerFirstName() const
+template <class KindProxy, class Key, class Target>
+std::string KeyDescriptorReader<KindProxy, Key, Target>::ownerFirstName() const
 {
     return owner().user_first_name();
 }
 
-template <class KeyProxy>
-std::string KeyDescriptorReader<KeyProxy>::ownerMiddleName() const
+template <class KindProxy, class Key, class Target>
+std::string KeyDescriptorReader<KindProxy, Key, Target>::ownerMiddleName() const
 {
     return owner().user_middle_name();
 }
 
-template <class KeyProxy>
-std::string KeyDescriptorReader<KeyProxy>::activeRegion() const
+template <class KindProxy, class Key, class Target>
+std::string KeyDescriptorReader<KindProxy, Key, Target>::description() const
+{
+    return (m_key->*KeyFields.description)();
+}
+
+template <class KindProxy, class Key, class Target>
+unsigned int KeyDescriptorReader<KindProxy, Key, Target>::properties() const
+{
+    return (m_key->*KeyFields.properties)();
+}
+
+template <class KindProxy, class Key, class Target>
+std::string KeyDescriptorReader<KindProxy, Key, Target>::creationDate() const
+{
+    return (m_key->*KeyFields.creationDate)();
+}
+
+template <class KindProxy, class Key, class Target>
+std::string KeyDescriptorReader<KindProxy, Key, Target>::activeRegion() const
 {
     return descriptor().active_region();
 }
 
-template <class KeyProxy>
-std::string KeyDescriptorReader<KeyProxy>::activeFrom() const
+template <class KindProxy, class Key, class Target>
+std::string KeyDescriptorReader<KindProxy, Key, Target>::activeFrom() const
 {
     return descriptor().active_from();
 }
 
-template <class KeyProxy>
-std::string KeyDescriptorReader<KeyProxy>::activeTo() const
+template <class KindProxy, class Key, class Target>
+std::string KeyDescriptorReader<KindProxy, Key, Target>::activeTo() const
 {
     return descriptor().active_to();
 }
 
-template <class KeyProxy>
-std::string KeyDescriptorReader<KeyProxy>::password() const
+template <class KindProxy, class Key, class Target>
+std::string KeyDescriptorReader<KindProxy, Key, Target>::password() const
 {
     return descriptor().password();
 }
 
-template <class KeyProxy>
-int KeyDescriptorReader<KeyProxy>::sessionDuration() const
+template <class KindProxy, class Key, class Target>
+int KeyDescriptorReader<KindProxy, Key, Target>::sessionDuration() const
 {
     return descriptor().session_duration();
 }
 
-template <class KeyProxy>
-std::string KeyDescriptorReader<KeyProxy>::expirationDate() const
+template <class KindProxy, class Key, class Target>
+std::string KeyDescriptorReader<KindProxy, Key, Target>::expirationDate() const
 {
     return descriptor().expiration_date();
 }
 
-template <class KeyProxy>
-bool KeyDescriptorReader<KeyProxy>::property(Property property) const
+template <class KindProxy, class Key, class Target>
+bool KeyDescriptorReader<KindProxy, Key, Target>::property(KeyProxy::Property property) const
 {
     return this->getBit(property, properties());
 }
 
-template <class KeyProxy>
-bool KeyDescriptorReader<KeyProxy>::active(Active active) const
+template <class KindProxy, class Key, class Target>
+bool KeyDescriptorReader<KindProxy, Key, Target>::active(KeyProxy::Active active) const
 {
     return this->getBit(active, descriptor().active());
 }
 
-template <class KeyProxy>
-bool KeyDescriptorReader<KeyProxy>::activeOnSunday() const
-{
-    return active(KeyProxy::ActiveOnSunday);
-}
-
-template <class KeyProxy>
-bool KeyDescriptorReader<KeyProxy>::activeOnMonday() const
-{
-    return active(KeyProxy::ActiveOnMonday);
-}
-
-template <class KeyProxy>
-bool KeyDescriptorReader<KeyProxy>::activeOnTuesday() const
-{
-    return active(KeyProxy::ActiveOnTuesday);
-}
-
-template <class KeyProxy>
-bool KeyDescriptorReader<KeyProxy>::activeOnWednesday() const
-{
-    return active(KeyProxy::ActiveOnWednesday);
-}
-
-template <class KeyProxy>
-bool KeyDescriptorReader<KeyProxy>::activeOnThursday() const
-{
-    return active(KeyProxy::ActiveOnThursday);
-}
-
-template <class KeyProxy>
-bool KeyDescriptorReader<KeyProxy>::activeOnFriday() const
-{
-    return active(KeyProxy::ActiveOnFriday);
-}
-
-template <class KeyProxy>
-bool KeyDescriptorReader<KeyProxy>::activeOnSaturday() const
-{
-    return active(KeyProxy::ActiveOnSaturday);
-}
-
-template <class KeyProxy>
-bool KeyDescriptorReader<KeyProxy>::activeDuringJanuary() const
-{
-    return active(KeyProxy::ActiveDuringJanuary);
-}
-
-template <class KeyProxy>
-bool KeyDescriptorReader<KeyProxy>::activeDuringFebruary() const
-{
-    return active(KeyProxy::ActiveDuringFebruary);
-}
-
-template <class KeyProxy>
-bool KeyDescriptorReader<KeyProxy>::activeDuringMarch() const
-{
-    return active(KeyProxy::ActiveDuringMarch);
-}
-
-template <class KeyProxy>
-bool KeyDescriptorReader<KeyProxy>::activeDuringApril() const
-{
-    return active(KeyProxy::ActiveDuringApril);
-}
-
-template <class KeyProxy>
-bool KeyDescriptorReader<KeyProxy>::activeDuringMay() const
-{
-    return active(KeyProxy::ActiveDuringMay);
-}
-
-template <class KeyProxy>
-bool KeyDescriptorReader<KeyProxy>::activeDuringJune() const
-{
-    return active(KeyProxy::ActiveDuringJune);
-}
-
-template <class KeyProxy>
-bool KeyDescriptorReader<KeyProxy>::activeDuringJuly() const
-{
-    return active(KeyProxy::ActiveDuringJuly);
-}
-
-template <class KeyProxy>
-bool KeyDescriptorReader<KeyProxy>::activeDuringAugust() const
-{
-    return active(KeyProxy::ActiveDuringAugust);
-}
-
-template <class KeyProxy>
-bool KeyDescriptorReader<KeyProxy>::activeDuringSeptember() const
-{
-    return active(KeyProxy::ActiveDuringSeptember);
-}
-
-template <class KeyProxy>
-bool KeyDescriptorReader<KeyProxy>::activeDuringOctober() const
-{
-    return active(KeyProxy::ActiveDuringOctober);
-}
-
-template <class KeyProxy>
-bool KeyDescriptorReader<KeyProxy>::activeDuringNovember() const
-{
-    return active(KeyProxy::ActiveDuringNovember);
-}
-
-template <class KeyProxy>
-bool KeyDescriptorReader<KeyProxy>::activeDuringDecember() const
-{
-    return active(KeyProxy::ActiveDuringDecember);
-}
-
-template <class KeyProxy>
-bool KeyDescriptorReader<KeyProxy>::audit(Audit audit) const
+template <class KindProxy, class Key, class Target>
+bool KeyDescriptorReader<KindProxy, Key, Target>::audit(KeyProxy::Audit audit) const
 {
     return this->getBit(audit, descriptor().audits());
 }
 
-template <class KeyProxy>
-bool KeyDescriptorReader<KeyProxy>::permission(Permission permission) const
+template <class KindProxy, class Key, class Target>
+bool KeyDescriptorReader<KindProxy, Key, Target>::permission(Permission permission) const
 {
     return this->getBit(permission, descriptor().permissions());
 }
 
-template <class KeyProxy>
-bool KeyDescriptorReader<KeyProxy>::expirationAction(Action action) const
+template <class KindProxy, class Key, class Target>
+bool KeyDescriptorReader<KindProxy, Key, Target>::expirationAction(KeyProxy::Action action) const
 {
     return this->getBit(action, descriptor().expiration_action());
 }
 
-template <class KeyProxy>
-bool KeyDescriptorReader<KeyProxy>::activeDuringWeek() const
+template <class KindProxy, class Key, class Target>
+bool KeyDescriptorReader<KindProxy, Key, Target>::activeDuringWeek() const
 {
-    return (descriptor().active() & WeekMask<KeyProxy>) != 0;
+    return (descriptor().active() & WeekMask) != 0;
 }
 
-template <class KeyProxy>
-bool KeyDescriptorReader<KeyProxy>::activeDuringYear() const
+template <class KindProxy, class Key, class Target>
+bool KeyDescriptorReader<KindProxy, Key, Target>::activeDuringYear() const
 {
-    return (descriptor().active() & YearMask<KeyProxy>) != 0;
+    return (descriptor().active() & YearMask) != 0;
 }
 
-template <class KeyProxy>
-bool KeyDescriptorReader<KeyProxy>::noPermissions() const
+template <class KindProxy, class Key, class Target>
+bool KeyDescriptorReader<KindProxy, Key, Target>::noPermissions() const
 {
-    return (descriptor().permissions() & KeyProxy::PermissionMask) == 0;
+    return (descriptor().permissions() & KindProxy::PermissionMask) == 0;
 }
 
-template <class KeyProxy>
-bool KeyDescriptorReader<KeyProxy>::inactive() const
+template <class KindProxy, class Key, class Target>
+bool KeyDescriptorReader<KindProxy, Key, Target>::inactive() const
 {
     return !(active(KeyProxy::ActiveStatus) && activeDuringWeek() && activeDuringYear() && !noPermissions());
 }
 
-template <class KeyProxy>
-std::string KeyDescriptorReader<KeyProxy>::userDisplayName() const
+template <class KindProxy, class Key, class Target>
+std::string KeyDescriptorReader<KindProxy, Key, Target>::userDisplayName() const
 {
     return records::DisplayName(userFirstName(), userMiddleName(), userLastName());
 }
 
-template <class KeyProxy>
-std::string KeyDescriptorReader<KeyProxy>::userDisplayNameAlphabetical() const
+template <class KindProxy, class Key, class Target>
+std::string KeyDescriptorReader<KindProxy, Key, Target>::userDisplayNameAlphabetical() const
 {
     return records::DisplayNameAlphabetical(userFirstName(), userMiddleName(), userLastName());
 }
 
-template <class KeyProxy>
-std::string KeyDescriptorReader<KeyProxy>::ownerDisplayName() const
+template <class KindProxy, class Key, class Target>
+std::string KeyDescriptorReader<KindProxy, Key, Target>::ownerDisplayName() const
 {
     return records::DisplayName(ownerFirstName(), ownerMiddleName(), ownerLastName());
 }
 
-template <class KeyProxy>
-std::string KeyDescriptorReader<KeyProxy>::ownerDisplayNameAlphabetical() const
+template <class KindProxy, class Key, class Target>
+std::string KeyDescriptorReader<KindProxy, Key, Target>::ownerDisplayNameAlphabetical() const
 {
     return records::DisplayNameAlphabetical(ownerFirstName(), ownerMiddleName(), ownerLastName());
 }
 
-template <class KeyProxy>
-std::string KeyDescriptorReader<KeyProxy>::activeHoursDisplay() const
+template <class KindProxy, class Key, class Target>
+std::string KeyDescriptorReader<KindProxy, Key, Target>::activeHoursDisplay() const
 {
     return records::ActiveHoursDisplay(activeFrom(), activeTo());
 }
 
-template <class KeyProxy>
-std::string KeyDescriptorReader<KeyProxy>::sessionDurationDisplay() const
+template <class KindProxy, class Key, class Target>
+std::string KeyDescriptorReader<KindProxy, Key, Target>::sessionDurationDisplay() const
 {
     return records::SessionDurationDisplay(sessionDuration());
 }
 
-template <class KeyProxy>
-std::string KeyDescriptorReader<KeyProxy>::creationDateDisplay() const
+template <class KindProxy, class Key, class Target>
+std::string KeyDescriptorReader<KindProxy, Key, Target>::creationDateDisplay() const
 {
     return records::LocalDisplayDate(creationDate());
 }
 
-template <class KeyProxy>
-bool KeyDescriptorReader<KeyProxy>::sameUserAndDescriptor(const KeyDescriptorReader &other) const
+template <class KindProxy, class Key, class Target>
+int KeyDescriptorReader<KindProxy, Key, Target>::targetId() const
 {
+    const Target &target = (m_key->*KeyFields.target)();
+    return (target.*KeyFields.hasTargetId)() ? (target.*KeyFields.targetId)() : DbId::m_NullId;
+}
+
+template <class KindProxy, class Key, class Target>
+std::string KeyDescriptorReader<KindProxy, Key, Target>::targetName() const
+{
+    return ((m_key->*KeyFields.target)().*KeyFields.targetName)();
+}
+
+template <class KindProxy, class Key, class Target>
+std::string
+KeyDescriptorReader<KindProxy, Key, Target>::expirationDateText(std::string (*localText)(const std::string &date)) const
+{
+    const std::string date = expirationDate();
+    QORV_ASSERT(date.empty() || DbTimestamp(date).isValid());
+    return localText(date);
+}
+
+template <class KindProxy, class Key, class Target>
+bool KeyDescriptorReader<KindProxy, Key, Target>::sameKey(const KeyDescriptorReader &other) const
+{
+    if (targetId() != other.targetId())
+        return false;
+    if (description() != other.description() || targetName() != other.targetName())
+        return false;
     if (userId() != other.userId())
         return false;
     if (userLastName() != other.userLastName() || userFirstName() != other.userFirstName()
@@ -339,8 +283,49 @@ bool KeyDescriptorReader<KeyProxy>::sameUserAndDescriptor(const KeyDescriptorRea
         || sessionDuration() != other.sessionDuration() || expirationDate() != other.expirationDate()
         || password() != other.password())
         return false;
-    return (descriptor().permissions() & KeyProxy::PermissionMask) == (other.descriptor().permissions() & KeyProxy::PermissionMask);
+    constexpr unsigned int permissionMask = KindProxy::PermissionMask;
+    return (descriptor().permissions() & permissionMask) == (other.descriptor().permissions() & permissionMask);
 }
 
-template class KeyDescriptorReader<DocumentKeyProxy>;
-template class KeyDescriptorReader<FolderKeyProxy>;
+template <class KindProxy, class Key, class Target>
+const qorv::data::User &KeyDescriptorReader<KindProxy, Key, Target>::user() const
+{
+    return (m_key->*KeyFields.user)();
+}
+
+template <class KindProxy, class Key, class Target>
+const qorv::data::User &KeyDescriptorReader<KindProxy, Key, Target>::owner() const
+{
+    return (m_key->*KeyFields.owner)();
+}
+
+template <class KindProxy, class Key, class Target>
+const qorv::data::SecurityDescriptor &KeyDescriptorReader<KindProxy, Key, Target>::descriptor() const
+{
+    return (m_key->*KeyFields.descriptor)();
+}
+
+// Where each kind of key keeps the record it opens, its users and its
+// descriptor, and the fields of its own, in the order of Fields.
+
+using qorv::data::Document;
+using qorv::data::DocumentKey;
+using qorv::data::Folder;
+using qorv::data::FolderKey;
+
+using DocumentKeyReaderBase = KeyDescriptorReader<DocumentKeyProxy, DocumentKey, Document>;
+template <>
+const DocumentKeyReaderBase::Fields DocumentKeyReaderBase::KeyFields{
+    &DocumentKey::document_key_document, &Document::has_document_id, &Document::document_id, &Document::document_name,
+    &DocumentKey::document_key_user, &DocumentKey::document_key_owner, &DocumentKey::document_key_security_descriptor,
+    &DocumentKey::document_key_description, &DocumentKey::document_key_properties,
+    &DocumentKey::document_key_creation_date};
+template class KeyDescriptorReader<DocumentKeyProxy, DocumentKey, Document>;
+
+using FolderKeyReaderBase = KeyDescriptorReader<FolderKeyProxy, FolderKey, Folder>;
+template <>
+const FolderKeyReaderBase::Fields FolderKeyReaderBase::KeyFields{
+    &FolderKey::folder_key_folder, &Folder::has_folder_id, &Folder::folder_id, &Folder::folder_name,
+    &FolderKey::folder_key_user, &FolderKey::folder_key_owner, &FolderKey::folder_key_security_descriptor,
+    &FolderKey::folder_key_description, &FolderKey::folder_key_properties, &FolderKey::folder_key_creation_date};
+template class KeyDescriptorReader<FolderKeyProxy, FolderKey, Folder>;

@@ -1,6 +1,9 @@
 #ifndef KEYDESCRIPTORREADER_H
 #define KEYDESCRIPTORREADER_H
 
+#include "keyproxy.h"
+
+#include <cstdint>
 #include <string>
 
 namespace qorv::data
@@ -9,21 +12,26 @@ class SecurityDescriptor;
 class User;
 }
 
-// What every key reader reads the same way: the user and the owner, the
-// properties and the security descriptor. KeyProxy names the bits of the key,
-// PermissionMask among them; a concrete reader only says where its key keeps
-// these parts.
-template <class KeyProxy>
-class KeyDescriptorReader : public KeyProxy
+// A read-only view over a key that the caller owns and keeps alive: the
+// record it opens, the user and the owner, the description, the properties,
+// the creation date and the security descriptor, read the same way for every
+// kind of key. It reads the record afresh on every call and never fails: an
+// absent field, or a field of an absent sub-record, reads as the null id, 0,
+// the empty text or false.
+//
+// KindProxy names the bits of the kind of key, its permissions among them;
+// Key is the kind's record and Target the record that the key opens. Where
+// each kind keeps these parts is stated once, with its instantiation.
+template <class KindProxy, class Key, class Target>
+class KeyDescriptorReader : public KindProxy
 {
 public:
-    using Property = typename KeyProxy::Property;
-    using Active = typename KeyProxy::Active;
-    using Audit = typename KeyProxy::Audit;
-    using Permission = typename KeyProxy::Permission;
-    using Action = typename KeyProxy::Action;
+    using Permission = typename KindProxy::Permission;
 
+    explicit KeyDescriptorReader(const Key &key);
     ~KeyDescriptorReader() override;
+
+    operator const Key &() const;
 
     // The user to whom the key was given.
     int userId() const;
@@ -37,8 +45,9 @@ public:
     std::string ownerFirstName() const;
     std::string ownerMiddleName() const;
 
-    virtual unsigned int properties() const = 0;
-    virtual std::string creationDate() const = 0;
+    std::string description() const;
+    unsigned int properties() const;
+    std::string creationDate() const;
 
     std::string activeRegion() const;
     std::string activeFrom() const;
@@ -48,30 +57,30 @@ public:
     int sessionDuration() const;
     std::string expirationDate() const;
 
-    bool property(Property property) const;
-    bool active(Active active) const;
-    bool activeOnSunday() const;
-    bool activeOnMonday() const;
-    bool activeOnTuesday() const;
-    bool activeOnWednesday() const;
-    bool activeOnThursday() const;
-    bool activeOnFriday() const;
-    bool activeOnSaturday() const;
-    bool activeDuringJanuary() const;
-    bool activeDuringFebruary() const;
-    bool activeDuringMarch() const;
-    bool activeDuringApril() const;
-    bool activeDuringMay() const;
-    bool activeDuringJune() const;
-    bool activeDuringJuly() const;
-    bool activeDuringAugust() const;
-    bool activeDuringSeptember() const;
-    bool activeDuringOctober() const;
-    bool activeDuringNovember() const;
-    bool activeDuringDecember() const;
-    bool audit(Audit audit) const;
+    bool property(KeyProxy::Property property) const;
+    bool active(KeyProxy::Active active) const;
+    bool activeOnSunday() const { return active(KeyProxy::ActiveOnSunday); }
+    bool activeOnMonday() const { return active(KeyProxy::ActiveOnMonday); }
+    bool activeOnTuesday() const { return active(KeyProxy::ActiveOnTuesday); }
+    bool activeOnWednesday() const { return active(KeyProxy::ActiveOnWednesday); }
+    bool activeOnThursday() const { return active(KeyProxy::ActiveOnThursday); }
+    bool activeOnFriday() const { return active(KeyProxy::ActiveOnFriday); }
+    bool activeOnSaturday() const { return active(KeyProxy::ActiveOnSaturday); }
+    bool activeDuringJanuary() const { return active(KeyProxy::ActiveDuringJanuary); }
+    bool activeDuringFebruary() const { return active(KeyProxy::ActiveDuringFebruary); }
+    bool activeDuringMarch() const { return active(KeyProxy::ActiveDuringMarch); }
+    bool activeDuringApril() const { return active(KeyProxy::ActiveDuringApril); }
+    bool activeDuringMay() const { return active(KeyProxy::ActiveDuringMay); }
+    bool activeDuringJune() const { return active(KeyProxy::ActiveDuringJune); }
+    bool activeDuringJuly() const { return active(KeyProxy::ActiveDuringJuly); }
+    bool activeDuringAugust() const { return active(KeyProxy::ActiveDuringAugust); }
+    bool activeDuringSeptember() const { return active(KeyProxy::ActiveDuringSeptember); }
+    bool activeDuringOctober() const { return active(KeyProxy::ActiveDuringOctober); }
+    bool activeDuringNovember() const { return active(KeyProxy::ActiveDuringNovember); }
+    bool activeDuringDecember() const { return active(KeyProxy::ActiveDuringDecember); }
+    bool audit(KeyProxy::Audit audit) const;
     bool permission(Permission permission) const;
-    bool expirationAction(Action action) const;
+    bool expirationAction(KeyProxy::Action action) const;
 
     bool activeDuringWeek() const;
     bool activeDuringYear() const;
@@ -88,20 +97,48 @@ public:
     std::string sessionDurationDisplay() const;
     std::string creationDateDisplay() const;
 
-    // Whether the user, the descriptor's meaningful bits and its other fields
-    // agree; the owner, the properties, the creation date, the audits and the
-    // expiration action are left out, as they are from a key's equality.
-    bool sameUserAndDescriptor(const KeyDescriptorReader &other) const;
+    // Whether everything that the user can see or change in the two keys
+    // agrees, as far as every key has it; the owner, the properties, the
+    // creation date, the audits and the expiration action are left out.
+    bool sameKey(const KeyDescriptorReader &other) const;
 
 protected:
-    KeyDescriptorReader() = default;
     KeyDescriptorReader(const KeyDescriptorReader &) = default;
     KeyDescriptorReader &operator=(const KeyDescriptorReader &) = default;
 
+    const Key &key() const { return *m_key; }
+
+    // The id and the name of the record that the key opens.
+    int targetId() const;
+    std::string targetName() const;
+
+    // The expiration date as the kind of key shows it, through the given
+    // machine-local text; empty for a key without one. A date that is there
+    // must be a valid timestamp.
+    std::string expirationDateText(std::string (*localText)(const std::string &date)) const;
+
 private:
-    virtual const qorv::data::User &user() const = 0;
-    virtual const qorv::data::User &owner() const = 0;
-    virtual const qorv::data::SecurityDescriptor &descriptor() const = 0;
+    const qorv::data::User &user() const;
+    const qorv::data::User &owner() const;
+    const qorv::data::SecurityDescriptor &descriptor() const;
+
+    // The generated getters through which a kind of key is read.
+    struct Fields
+    {
+        const Target &(Key::*target)() const;
+        bool (Target::*hasTargetId)() const;
+        std::int32_t (Target::*targetId)() const;
+        const std::string &(Target::*targetName)() const;
+        const qorv::data::User &(Key::*user)() const;
+        const qorv::data::User &(Key::*owner)() const;
+        const qorv::data::SecurityDescriptor &(Key::*descriptor)() const;
+        const std::string &(Key::*description)() const;
+        std::uint32_t (Key::*properties)() const;
+        const std::string &(Key::*creationDate)() const;
+    };
+    static const Fields KeyFields;
+
+    const Key *m_key;
 };
 
 #endif // KEYDESCRIPTORREADER_H

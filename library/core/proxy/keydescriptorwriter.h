@@ -1,6 +1,9 @@
 #ifndef KEYDESCRIPTORWRITER_H
 #define KEYDESCRIPTORWRITER_H
 
+#include "keyproxy.h"
+
+#include <cstdint>
 #include <string>
 
 namespace qorv::data
@@ -9,22 +12,31 @@ class SecurityDescriptor;
 class User;
 }
 
-// What every key writer sets the same way: the user to whom the key is given
-// and the security descriptor. KeyProxy names the bits of the key; a concrete
-// writer only says where its key keeps these parts, creating them on the way.
-template <class KeyProxy>
-class KeyDescriptorWriter : public KeyProxy
+// Sets the fields of a key that the caller owns, one at a time, the same way
+// for every kind of key: the user to whom the key is given, the description,
+// the properties and the security descriptor. Each setter makes its field
+// present and creates the record that the key opens, the user or the
+// security descriptor on the way when the key lacks it. Nothing is checked
+// here: judging the key as a whole is for the validators and the server.
+//
+// KindProxy names the bits of the kind of key; Key is the kind's record and
+// Target the record that the key opens. Where each kind keeps these parts is
+// stated once, with its instantiation.
+template <class KindProxy, class Key, class Target>
+class KeyDescriptorWriter : public KindProxy
 {
 public:
-    using Active = typename KeyProxy::Active;
-    using Audit = typename KeyProxy::Audit;
-    using Permission = typename KeyProxy::Permission;
-    using Action = typename KeyProxy::Action;
+    using Permission = typename KindProxy::Permission;
 
+    explicit KeyDescriptorWriter(Key &key);
     ~KeyDescriptorWriter() override;
 
     KeyDescriptorWriter(const KeyDescriptorWriter &) = delete;
     KeyDescriptorWriter &operator=(const KeyDescriptorWriter &) = delete;
+
+    void setDescription(const std::string &description);
+    void setProperties(unsigned int properties);
+    void setProperty(KeyProxy::Property property, bool value);
 
     void setUserId(int id);
     void setUserLastName(const std::string &name);
@@ -37,37 +49,66 @@ public:
     // The stored form of the passcode, or the empty text for none.
     void setPassword(const std::string &password);
     void setSessionDuration(int seconds);
-    void setExpirationAction(Action action);
+    void setExpirationAction(KeyProxy::Action action);
 
-    void setActive(Active active, bool value);
-    void setActiveOnSunday(bool value);
-    void setActiveOnMonday(bool value);
-    void setActiveOnTuesday(bool value);
-    void setActiveOnWednesday(bool value);
-    void setActiveOnThursday(bool value);
-    void setActiveOnFriday(bool value);
-    void setActiveOnSaturday(bool value);
-    void setActiveDuringJanuary(bool value);
-    void setActiveDuringFebruary(bool value);
-    void setActiveDuringMarch(bool value);
-    void setActiveDuringApril(bool value);
-    void setActiveDuringMay(bool value);
-    void setActiveDuringJune(bool value);
-    void setActiveDuringJuly(bool value);
-    void setActiveDuringAugust(bool value);
-    void setActiveDuringSeptember(bool value);
-    void setActiveDuringOctober(bool value);
-    void setActiveDuringNovember(bool value);
-    void setActiveDuringDecember(bool value);
+    void setActive(KeyProxy::Active active, bool value);
+    void setActiveOnSunday(bool value) { setActive(KeyProxy::ActiveOnSunday, value); }
+    void setActiveOnMonday(bool value) { setActive(KeyProxy::ActiveOnMonday, value); }
+    void setActiveOnTuesday(bool value) { setActive(KeyProxy::ActiveOnTuesday, value); }
+    void setActiveOnWednesday(bool value) { setActive(KeyProxy::ActiveOnWednesday, value); }
+    void setActiveOnThursday(bool value) { setActive(KeyProxy::ActiveOnThursday, value); }
+    void setActiveOnFriday(bool value) { setActive(KeyProxy::ActiveOnFriday, value); }
+    void setActiveOnSaturday(bool value) { setActive(KeyProxy::ActiveOnSaturday, value); }
+    void setActiveDuringJanuary(bool value) { setActive(KeyProxy::ActiveDuringJanuary, value); }
+    void setActiveDuringFebruary(bool value) { setActive(KeyProxy::ActiveDuringFebruary, value); }
+    void setActiveDuringMarch(bool value) { setActive(KeyProxy::ActiveDuringMarch, value); }
+    void setActiveDuringApril(bool value) { setActive(KeyProxy::ActiveDuringApril, value); }
+    void setActiveDuringMay(bool value) { setActive(KeyProxy::ActiveDuringMay, value); }
+    void setActiveDuringJune(bool value) { setActive(KeyProxy::ActiveDuringJune, value); }
+    void setActiveDuringJuly(bool value) { setActive(KeyProxy::ActiveDuringJuly, value); }
+    void setActiveDuringAugust(bool value) { setActive(KeyProxy::ActiveDuringAugust, value); }
+    void setActiveDuringSeptember(bool value) { setActive(KeyProxy::ActiveDuringSeptember, value); }
+    void setActiveDuringOctober(bool value) { setActive(KeyProxy::ActiveDuringOctober, value); }
+    void setActiveDuringNovember(bool value) { setActive(KeyProxy::ActiveDuringNovember, value); }
+    void setActiveDuringDecember(bool value) { setActive(KeyProxy::ActiveDuringDecember, value); }
     void setPermission(Permission permission, bool value);
-    void setAudit(Audit audit, bool value);
+    void setAudit(KeyProxy::Audit audit, bool value);
 
 protected:
-    KeyDescriptorWriter() = default;
+    Key &key() { return *m_key; }
+
+    // Replaces the whole key, sub-records included, by a copy of the source;
+    // nothing changes when both are the same record.
+    void copyFrom(const Key &source);
+
+    // The id and the name of the record that the key opens.
+    void setTargetId(int id);
+    void setTargetName(const std::string &name);
+
+    // The dates as they are given; the kind of key decides what it accepts.
+    void storeCreationDate(const std::string &date);
+    void storeExpirationDate(const std::string &date);
 
 private:
-    virtual qorv::data::User &user() = 0;
-    virtual qorv::data::SecurityDescriptor &descriptor() = 0;
+    qorv::data::User &user();
+    qorv::data::SecurityDescriptor &descriptor();
+
+    // The generated setters through which a kind of key is written.
+    struct Fields
+    {
+        Target *(Key::*target)();
+        void (Target::*setTargetId)(std::int32_t);
+        std::string *(Target::*targetName)();
+        qorv::data::User *(Key::*user)();
+        qorv::data::SecurityDescriptor *(Key::*descriptor)();
+        std::string *(Key::*description)();
+        std::uint32_t (Key::*properties)() const;
+        void (Key::*setProperties)(std::uint32_t);
+        std::string *(Key::*creationDate)();
+    };
+    static const Fields KeyFields;
+
+    Key *m_key;
 };
 
 #endif // KEYDESCRIPTORWRITER_H

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 
 #include <exception>
+#include <optional>
 
 namespace
 {
@@ -29,12 +30,19 @@ bool AskPasscode(QWidget *window, const PasscodePrompt &askPasscode, std::string
 bool Matches(const std::string &passcode, const std::string &storedPasscode)
 {
     const Cryptographer *cryptographer = CryptographerSingleton::instance();
+    const std::optional<std::string> hash = cryptographer->hashPassword(passcode);
+    if (!hash) {
+        // The Cryptographer's lock was not available: no typed passcode can
+        // be shown to match, so the key stays shut.
+        qWarning("The passcode could not be hashed; the key is not opened.");
+        return false;
+    }
     try {
-        return cryptographer->decodePassword(cryptographer->hashPassword(passcode), storedPasscode);
+        return cryptographer->decodePassword(*hash, storedPasscode);
     } catch (const std::exception &) {
         // A stored passcode that is not in the stored-password form (it came
-        // from the server like that), or a hash that could not be made: no
-        // typed passcode can be shown to match, so the key stays shut.
+        // from the server like that): no typed passcode can be shown to
+        // match, so the key stays shut.
         return false;
     }
 }

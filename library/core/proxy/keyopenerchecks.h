@@ -15,11 +15,12 @@ class QWidget;
 // True for a flags word of a key validator without any reason to refuse;
 // otherwise shows the first reason (switch, month, day, hours, expiration,
 // view permission) and returns false once the box is closed.
-bool AcceptKeyConditions(std::uint64_t flags, QWidget *window);
+[[nodiscard]] bool AcceptKeyConditions(std::uint64_t flags, QWidget *window);
 
 // True for a key without passcode, or when the passcode the prompt returns
 // matches the stored form; otherwise "Incorrect password!" and false. There
 // is no second try.
-bool AcceptKeyPasscode(const std::string &storedPasscode, QWidget *window, const PasscodePrompt &askPasscode);
+[[nodiscard]] bool AcceptKeyPasscode(const std::string &storedPasscode, QWidget *window,
+                                     const PasscodePrompt &askPasscode);
 
 #endif // KEYOPENERCHECKS_H

@@ -33,7 +33,7 @@ public:
     KeyValidator &operator=(const KeyValidator &) = delete;
 
     // Zero when the key may be used now.
-    std::uint64_t getFlags() const;
+    [[nodiscard]] std::uint64_t getFlags() const;
 
 protected:
     void addFlags(std::uint64_t flags);

@@ -23,7 +23,7 @@ public:
     // Replaces the record by the server's copy of the user with the same id.
     // False, with the record unchanged, when the exchange fails or the reply
     // does not carry exactly one user.
-    bool reload();
+    [[nodiscard]] bool reload();
 
 private:
     qorv::data::User *m_user;

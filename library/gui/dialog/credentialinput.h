@@ -34,7 +34,7 @@ bool ServerReportsSuccess(const qorv::data::SQLDiagRec &diagnostic);
 std::string GetServerName(const QString &dialogServerName);
 
 // False, after a warning, when there is no server to ask.
-bool ValidNetworkSettings(QWidget *dialog, const std::string &serverName, int serverPort);
+[[nodiscard]] bool ValidNetworkSettings(QWidget *dialog, const std::string &serverName, int serverPort);
 
 // Asks for the account's e-mail address; empty when the user cancelled or
 // entered no valid address (after a warning).
@@ -43,8 +43,8 @@ std::string GetUserEmailAddress(QWidget *parent);
 // Asks for the authorization code the user received and compares it, white
 // space removed, byte for byte with the server's code. False when the user
 // cancelled, or after the invalid-code warning when the code differs.
-bool ConfirmAuthorizationCode(QWidget *parent, const QString &title, const QString &label,
-                              const QString &invalidCodeText, const std::string &code);
+[[nodiscard]] bool ConfirmAuthorizationCode(QWidget *parent, const QString &title, const QString &label,
+                                            const QString &invalidCodeText, const std::string &code);
 }
 
 #endif // CREDENTIALINPUT_H

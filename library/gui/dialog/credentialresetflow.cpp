@@ -11,6 +11,7 @@
 #include "qorvassert.h"
 #include "resetpasswordclientpkihandler.h"
 #include "resetusernameclientpkihandler.h"
+#include "secrettext.h"
 #include "usernamevalidator.h"
 #include "verifypasswordresetclientpkihandler.h"
 #include "verifyusernameresetclientpkihandler.h"
@@ -28,6 +29,8 @@
 #include <QMessageBox>
 
 #include <exception>
+#include <optional>
+#include <utility>
 
 namespace
 {
@@ -92,6 +95,31 @@ const FlowTexts &TextsOf(CredentialResetFlow::Kind kind)
 }
 
 const char *const UniqueViolation = "23505";
+
+// The value the reset request carries in place of the typed one: the user
+// name's hash or the password's stored form; none when it cannot be made (no
+// hash because the Cryptographer's lock was not available, or no random salt).
+std::optional<SecretText> ProtectNewValue(CredentialResetFlow::Kind kind, const std::string &typed)
+{
+    const Cryptographer &cryptographer = *CryptographerSingleton::instance();
+    if (kind == CredentialResetFlow::UserName) {
+        std::optional<std::string> hash = cryptographer.hashUserName(typed);
+        if (!hash)
+            return std::nullopt;
+        return SecretText(std::move(*hash));
+    }
+    std::optional<std::string> hash = cryptographer.hashPassword(typed);
+    if (!hash)
+        return std::nullopt;
+    const SecretText pass(std::move(*hash));
+    try {
+        return SecretText(cryptographer.encodePassword(pass.get()));
+    } catch (const std::exception &error) {
+        // No random salt: a stored form must never be made without one.
+        qWarning("std::exception: %s", error.what());
+        return std::nullopt;
+    }
+}
 }
 
 CredentialResetFlow::CredentialResetFlow(QWidget *dialog, Kind kind)
@@ -119,18 +147,26 @@ void CredentialResetFlow::run(const QString &dialogServerName, int serverPort)
 
     // Whatever kept the server from handing out a code, the user only sees
     // that no code is asked for.
-    const std::string code = requestCode(address);
+    const SecretText code(requestCode(address));
     if (code.empty())
         return;
-    if (!confirmCode(code))
+    if (!confirmCode(code.get()))
         return;
 
-    const std::string value = askNewValue();
-    if (value.empty())
+    const SecretText typed(askNewValue());
+    if (typed.empty())
         return;
+    // Without the hash there is nothing that could be sent in place of the
+    // new value: the reset fails here, and the user is told so.
+    const std::optional<SecretText> value = ProtectNewValue(m_kind, typed.get());
+    if (!value) {
+        qWarning("The new value could not be hashed or given its stored form; no reset request is sent.");
+        report(Outcome::Failed);
+        return;
+    }
 
-    QORV_ASSERT(! address.empty() && ! m_serverName.empty() && ! code.empty() && ! value.empty() && m_serverPort);
-    report(reset(address, code, value));
+    QORV_ASSERT(! address.empty() && ! m_serverName.empty() && ! code.empty() && ! value->empty() && m_serverPort);
+    report(reset(address, code.get(), value->get()));
 }
 
 void CredentialResetFlow::useServer() const
@@ -152,16 +188,22 @@ std::string CredentialResetFlow::requestUserNameCode(const std::string &address)
     handler.setUserEmailAddress(address);
     qorv::data::VerifyUserNameResetRequest request;
     std::string payload;
-    if (handler.encryptRequest(request) != 0 || !request.SerializeToString(&payload))
+    if (handler.encryptRequest(request) != 0 || !request.SerializeToString(&payload)) {
+        qWarning("The reset verification request could not be built; it is not sent.");
         return std::string();
+    }
 
     useServer();
     MessageDispatcher dispatcher(common::op::VerifyUserNameReset, common::tag::Plain, payload);
-    if (!dispatcher.dispatch())
+    if (!dispatcher.dispatch()) {
+        qWarning("The reset verification exchange failed; no code is asked for.");
         return std::string();
+    }
     qorv::data::VerifyUserNameResetReply reply;
-    if (!reply.ParseFromString(dispatcher.getReply()) || handler.decryptReply(reply) != 0)
+    if (!reply.ParseFromString(dispatcher.getReply()) || handler.decryptReply(reply) != 0) {
+        qWarning("The reset verification reply holds no readable code; no code is asked for.");
         return std::string();
+    }
     return handler.getDecryptedUserNameResetAuthcode();
 }
 
@@ -171,16 +213,22 @@ std::string CredentialResetFlow::requestPasswordCode(const std::string &address)
     handler.setUserEmailAddress(address);
     qorv::data::VerifyPasswordResetRequest request;
     std::string payload;
-    if (handler.encryptRequest(request) != 0 || !request.SerializeToString(&payload))
+    if (handler.encryptRequest(request) != 0 || !request.SerializeToString(&payload)) {
+        qWarning("The reset verification request could not be built; it is not sent.");
         return std::string();
+    }
 
     useServer();
     MessageDispatcher dispatcher(common::op::VerifyPasswordReset, common::tag::Plain, payload);
-    if (!dispatcher.dispatch())
+    if (!dispatcher.dispatch()) {
+        qWarning("The reset verification exchange failed; no code is asked for.");
         return std::string();
+    }
     qorv::data::VerifyPasswordResetReply reply;
-    if (!reply.ParseFromString(dispatcher.getReply()) || handler.decryptReply(reply) != 0)
+    if (!reply.ParseFromString(dispatcher.getReply()) || handler.decryptReply(reply) != 0) {
+        qWarning("The reset verification reply holds no readable code; no code is asked for.");
         return std::string();
+    }
     return handler.getDecryptedPasswordResetAuthcode();
 }
 
@@ -206,18 +254,7 @@ std::string CredentialResetFlow::askNewValue() const
         dialog.setValidator(new PasswordValidator(&dialog));
     if (dialog.exec() != QDialog::Accepted)
         return std::string();
-
-    const std::string typed = dialog.getTextValue().toStdString();
-    const Cryptographer &cryptographer = *CryptographerSingleton::instance();
-    if (userName)
-        return cryptographer.hashUserName(typed);
-    try {
-        return cryptographer.encodePassword(cryptographer.hashPassword(typed));
-    } catch (const std::exception &) {
-        // No hash (the lock was not available) or no random salt: there is
-        // nothing that could be sent.
-        return std::string();
-    }
+    return dialog.getTextValue().toStdString();
 }
 
 CredentialResetFlow::Outcome CredentialResetFlow::reset(const std::string &address, const std::string &code,

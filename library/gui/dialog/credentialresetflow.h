@@ -40,8 +40,8 @@ private:
     std::string requestCode(const std::string &address) const;
     std::string requestUserNameCode(const std::string &address) const;
     std::string requestPasswordCode(const std::string &address) const;
-    bool confirmCode(const std::string &code) const;
-    // The value the reset request carries, or empty when the user cancelled.
+    [[nodiscard]] bool confirmCode(const std::string &code) const;
+    // The new value as typed, or empty when the user cancelled.
     std::string askNewValue() const;
     Outcome reset(const std::string &address, const std::string &code, const std::string &value) const;
     Outcome resetUserName(const std::string &address, const std::string &code, const std::string &value) const;

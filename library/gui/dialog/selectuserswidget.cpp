@@ -92,9 +92,13 @@ void AppendUserItem(QListWidget *list, const qorv::data::User &user)
     item->setData(UserRole, itemrecord::ToVariant(user));
 }
 
+// Row by row: a wildcard match would leave out every name with a "/" in it.
 QList<QListWidgetItem *> AllItems(const QListWidget *list)
 {
-    return list->findItems(QStringLiteral("*"), Qt::MatchWildcard);
+    QList<QListWidgetItem *> items;
+    for (int row = 0; row < list->count(); ++row)
+        items.append(list->item(row));
+    return items;
 }
 }
 

@@ -1,26 +1,17 @@
 #ifndef AUTHENTICATEUSERLOGEVENT_H
 #define AUTHENTICATEUSERLOGEVENT_H
 
-#include "replylogevent.h"
+#include "countedreplylogevent.h"
 
-// The reply to a log-on. Counts the replies since start-up by outcome, audited or not.
-class AuthenticateUserLogEvent : public ReplyLogEvent
+// The reply to a log-on. The line says only that a log-on was answered, and how.
+class AuthenticateUserLogEvent : public CountedReplyLogEvent<AuthenticateUserLogEvent>
 {
     Q_OBJECT
 
 public:
-    AuthenticateUserLogEvent(int majorOpcode, int minorOpcode, const std::string &request, int majorErcode,
-                             int minorErcode, const std::string &reply, QObject *parent);
-    ~AuthenticateUserLogEvent() override;
+    using CountedReplyLogEvent::CountedReplyLogEvent;
 
-    bool handleEvent() override;
-
-    unsigned int getSuccessOutcomeCnt() const;
-    unsigned int getFailureOutcomeCnt() const;
-
-private:
-    static unsigned int m_SuccessOutcomeCnt;
-    static unsigned int m_FailureOutcomeCnt;
+    static EventIdentity identity();
 };
 
 #endif // AUTHENTICATEUSERLOGEVENT_H

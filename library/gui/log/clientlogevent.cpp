@@ -1,10 +1,16 @@
 #include "clientlogevent.h"
 
+#include "auditedid.h"
+#include "auditedrecord.h"
+#include "dbid.h"
+#include "eventidentity.h"
 #include "messagedispatcher.h"
 
 #include <QCoreApplication>
 
 #include <ace/INET_Addr.h>
+
+#include <google/protobuf/message_lite.h>
 
 namespace
 {
@@ -54,4 +60,83 @@ ClientLogEvent::~ClientLogEvent() = default;
 std::string ClientLogEvent::label(const char *key)
 {
     return tr(key).toStdString();
+}
+
+void ClientLogEvent::setIdentity(const EventIdentity &identity)
+{
+    m_cefDeviceEventClassId = identity.classId;
+    m_cefName = identity.name.toStdString();
+    m_cefSeverity = identity.severity;
+}
+
+bool ClientLogEvent::parse(const std::string &payload, google::protobuf::MessageLite *message)
+{
+    if (message->ParseFromString(payload))
+        return true;
+    return refuse("ParseFromString failed!");
+}
+
+bool ClientLogEvent::require(bool present, const char *missing)
+{
+    return present || refuse(missing);
+}
+
+void ClientLogEvent::addLabelled(const std::string &key, const char *labelKey, int value)
+{
+    addKeyValuePair(key + "Label", label(labelKey));
+    addKeyValuePair(key, value);
+}
+
+void ClientLogEvent::addLabelledText(const std::string &key, const char *labelKey, const std::string &text)
+{
+    if (text.empty())
+        return;
+    addKeyValuePair(key + "Label", label(labelKey));
+    addKeyValuePair(key, text);
+}
+
+bool ClientLogEvent::addRecordId(const AuditedRecord &record, NameRule nameRule)
+{
+    if (!record.present)
+        return refuse(record.kind->missingRecord);
+    if (!record.hasId)
+        return refuse(record.kind->missingId);
+    if (nameRule == NameRule::Required && !record.hasName)
+        return refuse(record.kind->missingName);
+    if (DbId(record.id).null())
+        return refuse(record.kind->invalidId);
+    addLabelled("cn1", record.kind->idLabel, record.id);
+    return true;
+}
+
+bool ClientLogEvent::addRecordName(const AuditedRecord &record, NameRule nameRule)
+{
+    if (!record.present)
+        return refuse(record.kind->missingRecord);
+    if (nameRule == NameRule::Required && !record.hasName)
+        return refuse(record.kind->missingName);
+    addLabelledText("cs1", record.kind->nameLabel, record.name);
+    return true;
+}
+
+bool ClientLogEvent::addRecordKeys(const AuditedRecord &record, NameRule nameRule)
+{
+    // The name was judged with the id, so the details only add it.
+    return addRecordId(record, nameRule) && (!addEventDetails() || addRecordName(record, NameRule::Optional));
+}
+
+bool ClientLogEvent::addIdPair(const std::pair<AuditedId, AuditedId> &ids)
+{
+    const auto &[first, second] = ids;
+    if (!first.present)
+        return refuse(first.missing);
+    if (!second.present)
+        return refuse(second.missing);
+    if (DbId(first.id).null())
+        return refuse(first.invalid);
+    if (DbId(second.id).null())
+        return refuse(second.invalid);
+    addLabelled("cn1", first.label, first.id);
+    addLabelled("cn2", second.label, second.id);
+    return true;
 }

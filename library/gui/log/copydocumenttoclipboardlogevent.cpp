@@ -2,30 +2,13 @@
 
 #include "logeventcopydocumenttoclipboardrequest3.pb.h"
 
-unsigned int CopyDocumentToClipboardLogEvent::m_Cnt = 0;
-
-CopyDocumentToClipboardLogEvent::CopyDocumentToClipboardLogEvent(int majorOpcode, int minorOpcode,
-                                                                 const std::string &request, QObject *parent)
-    : RequestLogEvent(majorOpcode, minorOpcode, request, parent)
+EventIdentity CopyDocumentToClipboardLogEvent::identity()
 {
-    m_cefDeviceEventClassId = 4;
-    m_cefName = tr("Name").toStdString();
-    m_cefSeverity = cef::Severity(7);
-    addKeyValuePair("cnt", ++m_Cnt);
+    return {4, tr("Name"), cef::Severity(7)};
 }
-
-CopyDocumentToClipboardLogEvent::~CopyDocumentToClipboardLogEvent() = default;
 
 bool CopyDocumentToClipboardLogEvent::handleEvent()
 {
-    qorv::data::LogEventCopyDocumentToClipboardRequest request;
-    if (!request.ParseFromString(m_request))
-        return refuse("ParseFromString failed!");
-    const qorv::data::Document *document = request.has_document() ? &request.document() : nullptr;
-    return addDocumentKeys(document, NameRule::Optional, request.size(), Direction::Out);
-}
-
-unsigned int CopyDocumentToClipboardLogEvent::getCnt() const
-{
-    return m_Cnt;
+    using Request = qorv::data::LogEventCopyDocumentToClipboardRequest;
+    return addActionKeys(&Request::has_document, &Request::document, NameRule::Optional, Direction::Out);
 }

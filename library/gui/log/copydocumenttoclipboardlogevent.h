@@ -1,23 +1,19 @@
 #ifndef COPYDOCUMENTTOCLIPBOARDLOGEVENT_H
 #define COPYDOCUMENTTOCLIPBOARDLOGEVENT_H
 
-#include "requestlogevent.h"
+#include "countedrequestlogevent.h"
 
-// A copy (or cut) of document text to the clipboard. Counts every such action since start-up, audited or not.
-class CopyDocumentToClipboardLogEvent : public RequestLogEvent
+// A copy (or cut) of document text to the clipboard.
+class CopyDocumentToClipboardLogEvent : public CountedRequestLogEvent<CopyDocumentToClipboardLogEvent>
 {
     Q_OBJECT
 
 public:
-    CopyDocumentToClipboardLogEvent(int majorOpcode, int minorOpcode, const std::string &request, QObject *parent);
-    ~CopyDocumentToClipboardLogEvent() override;
+    using CountedRequestLogEvent::CountedRequestLogEvent;
+
+    static EventIdentity identity();
 
     bool handleEvent() override;
-
-    unsigned int getCnt() const;
-
-private:
-    static unsigned int m_Cnt;
 };
 
 #endif // COPYDOCUMENTTOCLIPBOARDLOGEVENT_H

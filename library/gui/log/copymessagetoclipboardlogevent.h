@@ -1,23 +1,19 @@
 #ifndef COPYMESSAGETOCLIPBOARDLOGEVENT_H
 #define COPYMESSAGETOCLIPBOARDLOGEVENT_H
 
-#include "requestlogevent.h"
+#include "countedrequestlogevent.h"
 
-// A copy (or cut) of message text to the clipboard. Counts every such action since start-up, audited or not.
-class CopyMessageToClipboardLogEvent : public RequestLogEvent
+// A copy (or cut) of message text to the clipboard.
+class CopyMessageToClipboardLogEvent : public CountedRequestLogEvent<CopyMessageToClipboardLogEvent>
 {
     Q_OBJECT
 
 public:
-    CopyMessageToClipboardLogEvent(int majorOpcode, int minorOpcode, const std::string &request, QObject *parent);
-    ~CopyMessageToClipboardLogEvent() override;
+    using CountedRequestLogEvent::CountedRequestLogEvent;
+
+    static EventIdentity identity();
 
     bool handleEvent() override;
-
-    unsigned int getCnt() const;
-
-private:
-    static unsigned int m_Cnt;
 };
 
 #endif // COPYMESSAGETOCLIPBOARDLOGEVENT_H

@@ -1,26 +1,20 @@
 #ifndef DELETEDOCUMENTLOGEVENT_H
 #define DELETEDOCUMENTLOGEVENT_H
 
-#include "replylogevent.h"
+#include "countedreplylogevent.h"
+#include "deletelogevent.h"
 
-// The reply to a document deletion. Counts the replies since start-up by outcome, audited or not.
-class DeleteDocumentLogEvent : public ReplyLogEvent
+// The reply to a document deletion.
+class DeleteDocumentLogEvent : public CountedReplyLogEvent<DeleteDocumentLogEvent, DeleteLogEvent>
 {
     Q_OBJECT
 
 public:
-    DeleteDocumentLogEvent(int majorOpcode, int minorOpcode, const std::string &request, int majorErcode,
-                           int minorErcode, const std::string &reply, QObject *parent);
-    ~DeleteDocumentLogEvent() override;
+    using CountedReplyLogEvent::CountedReplyLogEvent;
+
+    static EventIdentity identity();
 
     bool handleEvent() override;
-
-    unsigned int getSuccessOutcomeCnt() const;
-    unsigned int getFailureOutcomeCnt() const;
-
-private:
-    static unsigned int m_SuccessOutcomeCnt;
-    static unsigned int m_FailureOutcomeCnt;
 };
 
 #endif // DELETEDOCUMENTLOGEVENT_H

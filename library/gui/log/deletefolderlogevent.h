@@ -1,26 +1,20 @@
 #ifndef DELETEFOLDERLOGEVENT_H
 #define DELETEFOLDERLOGEVENT_H
 
-#include "replylogevent.h"
+#include "countedreplylogevent.h"
+#include "deletelogevent.h"
 
-// The reply to a folder deletion. Counts the replies since start-up by outcome, audited or not.
-class DeleteFolderLogEvent : public ReplyLogEvent
+// The reply to a folder deletion.
+class DeleteFolderLogEvent : public CountedReplyLogEvent<DeleteFolderLogEvent, DeleteLogEvent>
 {
     Q_OBJECT
 
 public:
-    DeleteFolderLogEvent(int majorOpcode, int minorOpcode, const std::string &request, int majorErcode, int minorErcode,
-                         const std::string &reply, QObject *parent);
-    ~DeleteFolderLogEvent() override;
+    using CountedReplyLogEvent::CountedReplyLogEvent;
+
+    static EventIdentity identity();
 
     bool handleEvent() override;
-
-    unsigned int getSuccessOutcomeCnt() const;
-    unsigned int getFailureOutcomeCnt() const;
-
-private:
-    static unsigned int m_SuccessOutcomeCnt;
-    static unsigned int m_FailureOutcomeCnt;
 };
 
 #endif // DELETEFOLDERLOGEVENT_H

@@ -1,26 +1,19 @@
 #ifndef DELETEMESSAGEDOCUMENTLOGEVENT_H
 #define DELETEMESSAGEDOCUMENTLOGEVENT_H
 
-#include "replylogevent.h"
+#include "countedreplylogevent.h"
 
-// The reply to the removal of a document from a message. Counts the replies since start-up by outcome, audited or not.
-class DeleteMessageDocumentLogEvent : public ReplyLogEvent
+// The reply to the removal of a document from a message.
+class DeleteMessageDocumentLogEvent : public CountedReplyLogEvent<DeleteMessageDocumentLogEvent>
 {
     Q_OBJECT
 
 public:
-    DeleteMessageDocumentLogEvent(int majorOpcode, int minorOpcode, const std::string &request, int majorErcode,
-                                  int minorErcode, const std::string &reply, QObject *parent);
-    ~DeleteMessageDocumentLogEvent() override;
+    using CountedReplyLogEvent::CountedReplyLogEvent;
+
+    static EventIdentity identity();
 
     bool handleEvent() override;
-
-    unsigned int getSuccessOutcomeCnt() const;
-    unsigned int getFailureOutcomeCnt() const;
-
-private:
-    static unsigned int m_SuccessOutcomeCnt;
-    static unsigned int m_FailureOutcomeCnt;
 };
 
 #endif // DELETEMESSAGEDOCUMENTLOGEVENT_H

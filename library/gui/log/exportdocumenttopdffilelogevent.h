@@ -1,23 +1,19 @@
 #ifndef EXPORTDOCUMENTTOPDFFILELOGEVENT_H
 #define EXPORTDOCUMENTTOPDFFILELOGEVENT_H
 
-#include "requestlogevent.h"
+#include "countedrequestlogevent.h"
 
-// An export of a document to a PDF file. Counts every such action since start-up, audited or not.
-class ExportDocumentToPdfFileLogEvent : public RequestLogEvent
+// An export of a document to a PDF file.
+class ExportDocumentToPdfFileLogEvent : public CountedRequestLogEvent<ExportDocumentToPdfFileLogEvent>
 {
     Q_OBJECT
 
 public:
-    ExportDocumentToPdfFileLogEvent(int majorOpcode, int minorOpcode, const std::string &request, QObject *parent);
-    ~ExportDocumentToPdfFileLogEvent() override;
+    using CountedRequestLogEvent::CountedRequestLogEvent;
+
+    static EventIdentity identity();
 
     bool handleEvent() override;
-
-    unsigned int getCnt() const;
-
-private:
-    static unsigned int m_Cnt;
 };
 
 #endif // EXPORTDOCUMENTTOPDFFILELOGEVENT_H

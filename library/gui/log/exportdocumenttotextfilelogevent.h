@@ -1,23 +1,19 @@
 #ifndef EXPORTDOCUMENTTOTEXTFILELOGEVENT_H
 #define EXPORTDOCUMENTTOTEXTFILELOGEVENT_H
 
-#include "requestlogevent.h"
+#include "countedrequestlogevent.h"
 
-// An export of a document to a text file. Counts every such action since start-up, audited or not.
-class ExportDocumentToTextFileLogEvent : public RequestLogEvent
+// An export of a document to a text file.
+class ExportDocumentToTextFileLogEvent : public CountedRequestLogEvent<ExportDocumentToTextFileLogEvent>
 {
     Q_OBJECT
 
 public:
-    ExportDocumentToTextFileLogEvent(int majorOpcode, int minorOpcode, const std::string &request, QObject *parent);
-    ~ExportDocumentToTextFileLogEvent() override;
+    using CountedRequestLogEvent::CountedRequestLogEvent;
+
+    static EventIdentity identity();
 
     bool handleEvent() override;
-
-    unsigned int getCnt() const;
-
-private:
-    static unsigned int m_Cnt;
 };
 
 #endif // EXPORTDOCUMENTTOTEXTFILELOGEVENT_H

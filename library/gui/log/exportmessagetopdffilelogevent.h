@@ -1,23 +1,19 @@
 #ifndef EXPORTMESSAGETOPDFFILELOGEVENT_H
 #define EXPORTMESSAGETOPDFFILELOGEVENT_H
 
-#include "requestlogevent.h"
+#include "countedrequestlogevent.h"
 
-// An export of a message to a PDF file. Counts every such action since start-up, audited or not.
-class ExportMessageToPdfFileLogEvent : public RequestLogEvent
+// An export of a message to a PDF file.
+class ExportMessageToPdfFileLogEvent : public CountedRequestLogEvent<ExportMessageToPdfFileLogEvent>
 {
     Q_OBJECT
 
 public:
-    ExportMessageToPdfFileLogEvent(int majorOpcode, int minorOpcode, const std::string &request, QObject *parent);
-    ~ExportMessageToPdfFileLogEvent() override;
+    using CountedRequestLogEvent::CountedRequestLogEvent;
+
+    static EventIdentity identity();
 
     bool handleEvent() override;
-
-    unsigned int getCnt() const;
-
-private:
-    static unsigned int m_Cnt;
 };
 
 #endif // EXPORTMESSAGETOPDFFILELOGEVENT_H

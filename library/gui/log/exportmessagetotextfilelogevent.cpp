@@ -2,30 +2,13 @@
 
 #include "logeventexportmessagetotextfilerequest3.pb.h"
 
-unsigned int ExportMessageToTextFileLogEvent::m_Cnt = 0;
-
-ExportMessageToTextFileLogEvent::ExportMessageToTextFileLogEvent(int majorOpcode, int minorOpcode,
-                                                                 const std::string &request, QObject *parent)
-    : RequestLogEvent(majorOpcode, minorOpcode, request, parent)
+EventIdentity ExportMessageToTextFileLogEvent::identity()
 {
-    m_cefDeviceEventClassId = 22;
-    m_cefName = tr("Name").toStdString();
-    m_cefSeverity = cef::Severity(7);
-    addKeyValuePair("cnt", ++m_Cnt);
+    return {22, tr("Name"), cef::Severity(7)};
 }
-
-ExportMessageToTextFileLogEvent::~ExportMessageToTextFileLogEvent() = default;
 
 bool ExportMessageToTextFileLogEvent::handleEvent()
 {
-    qorv::data::LogEventExportMessageToTextFileRequest request;
-    if (!request.ParseFromString(m_request))
-        return refuse("ParseFromString failed!");
-    const qorv::data::Message *message = request.has_message() ? &request.message() : nullptr;
-    return addMessageKeys(message, NameRule::Required, request.size(), Direction::Out);
-}
-
-unsigned int ExportMessageToTextFileLogEvent::getCnt() const
-{
-    return m_Cnt;
+    using Request = qorv::data::LogEventExportMessageToTextFileRequest;
+    return addActionKeys(&Request::has_message, &Request::message, NameRule::Required, Direction::Out);
 }

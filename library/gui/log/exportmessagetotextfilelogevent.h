@@ -1,23 +1,19 @@
 #ifndef EXPORTMESSAGETOTEXTFILELOGEVENT_H
 #define EXPORTMESSAGETOTEXTFILELOGEVENT_H
 
-#include "requestlogevent.h"
+#include "countedrequestlogevent.h"
 
-// An export of a message to a text file. Counts every such action since start-up, audited or not.
-class ExportMessageToTextFileLogEvent : public RequestLogEvent
+// An export of a message to a text file.
+class ExportMessageToTextFileLogEvent : public CountedRequestLogEvent<ExportMessageToTextFileLogEvent>
 {
     Q_OBJECT
 
 public:
-    ExportMessageToTextFileLogEvent(int majorOpcode, int minorOpcode, const std::string &request, QObject *parent);
-    ~ExportMessageToTextFileLogEvent() override;
+    using CountedRequestLogEvent::CountedRequestLogEvent;
+
+    static EventIdentity identity();
 
     bool handleEvent() override;
-
-    unsigned int getCnt() const;
-
-private:
-    static unsigned int m_Cnt;
 };
 
 #endif // EXPORTMESSAGETOTEXTFILELOGEVENT_H

@@ -1,26 +1,19 @@
 #ifndef INSERTDOCUMENTLOGEVENT_H
 #define INSERTDOCUMENTLOGEVENT_H
 
-#include "replylogevent.h"
+#include "countedreplylogevent.h"
 
-// The reply to a new document. Counts the replies since start-up by outcome, audited or not.
-class InsertDocumentLogEvent : public ReplyLogEvent
+// The reply to a new document.
+class InsertDocumentLogEvent : public CountedReplyLogEvent<InsertDocumentLogEvent>
 {
     Q_OBJECT
 
 public:
-    InsertDocumentLogEvent(int majorOpcode, int minorOpcode, const std::string &request, int majorErcode,
-                           int minorErcode, const std::string &reply, QObject *parent);
-    ~InsertDocumentLogEvent() override;
+    using CountedReplyLogEvent::CountedReplyLogEvent;
+
+    static EventIdentity identity();
 
     bool handleEvent() override;
-
-    unsigned int getSuccessOutcomeCnt() const;
-    unsigned int getFailureOutcomeCnt() const;
-
-private:
-    static unsigned int m_SuccessOutcomeCnt;
-    static unsigned int m_FailureOutcomeCnt;
 };
 
 #endif // INSERTDOCUMENTLOGEVENT_H

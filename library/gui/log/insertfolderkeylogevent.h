@@ -1,26 +1,20 @@
 #ifndef INSERTFOLDERKEYLOGEVENT_H
 #define INSERTFOLDERKEYLOGEVENT_H
 
+#include "countedreplylogevent.h"
 #include "insertkeylogevent.h"
 
-// The reply to a folder key given to a user. Counts the replies since start-up by outcome, audited or not.
-class InsertFolderKeyLogEvent : public InsertKeyLogEvent
+// The reply to a folder key given to a user.
+class InsertFolderKeyLogEvent : public CountedReplyLogEvent<InsertFolderKeyLogEvent, InsertKeyLogEvent>
 {
     Q_OBJECT
 
 public:
-    InsertFolderKeyLogEvent(int majorOpcode, int minorOpcode, const std::string &request, int majorErcode,
-                            int minorErcode, const std::string &reply, QObject *parent);
-    ~InsertFolderKeyLogEvent() override;
+    using CountedReplyLogEvent::CountedReplyLogEvent;
+
+    static EventIdentity identity();
 
     bool handleEvent() override;
-
-    unsigned int getSuccessOutcomeCnt() const;
-    unsigned int getFailureOutcomeCnt() const;
-
-private:
-    static unsigned int m_SuccessOutcomeCnt;
-    static unsigned int m_FailureOutcomeCnt;
 };
 
 #endif // INSERTFOLDERKEYLOGEVENT_H

@@ -1,26 +1,20 @@
 #ifndef INSERTFOLDERLOGEVENT_H
 #define INSERTFOLDERLOGEVENT_H
 
-#include "replylogevent.h"
+#include "countedreplylogevent.h"
+#include "insertrecordlogevent.h"
 
-// The reply to a new folder. Counts the replies since start-up by outcome, audited or not.
-class InsertFolderLogEvent : public ReplyLogEvent
+// The reply to a new folder.
+class InsertFolderLogEvent : public CountedReplyLogEvent<InsertFolderLogEvent, InsertRecordLogEvent>
 {
     Q_OBJECT
 
 public:
-    InsertFolderLogEvent(int majorOpcode, int minorOpcode, const std::string &request, int majorErcode, int minorErcode,
-                         const std::string &reply, QObject *parent);
-    ~InsertFolderLogEvent() override;
+    using CountedReplyLogEvent::CountedReplyLogEvent;
+
+    static EventIdentity identity();
 
     bool handleEvent() override;
-
-    unsigned int getSuccessOutcomeCnt() const;
-    unsigned int getFailureOutcomeCnt() const;
-
-private:
-    static unsigned int m_SuccessOutcomeCnt;
-    static unsigned int m_FailureOutcomeCnt;
 };
 
 #endif // INSERTFOLDERLOGEVENT_H

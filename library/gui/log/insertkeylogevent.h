@@ -1,9 +1,8 @@
 #ifndef INSERTKEYLOGEVENT_H
 #define INSERTKEYLOGEVENT_H
 
+#include "auditedrecord.h"
 #include "replylogevent.h"
-
-#include <string>
 
 namespace qorv::data
 {
@@ -17,27 +16,32 @@ class InsertKeyLogEvent : public ReplyLogEvent
     Q_OBJECT
 
 public:
-    InsertKeyLogEvent(int majorOpcode, int minorOpcode, const std::string &request, int majorErcode,
-                      int minorErcode, const std::string &reply, QObject *parent);
+    using ReplyLogEvent::ReplyLogEvent;
     ~InsertKeyLogEvent() override;
 
 protected:
-    // The record that the key opens, with the texts that name it.
-    struct KeyTarget {
-        bool hasId;
-        int id;
-        bool hasName;
-        std::string name;
-        const char *badId;
-        const char *invalidId;
-        const char *badName;
-        const char *idLabel;
-        const char *nameLabel;
-    };
+    // Reads the request payload as a Request that carries the key in the
+    // given field, and the key's record and user in theirs. The user is the
+    // one the key is given to, not its owner.
+    template <class Request, class Key, class Record>
+    bool addKeyGrant(bool (Request::*hasKey)() const, const Key &(Request::*keyOf)() const,
+                     bool (Key::*hasRecord)() const, const Record &(Key::*recordOf)() const,
+                     bool (Key::*hasUser)() const, const qorv::data::User &(Key::*userOf)() const)
+    {
+        Request request;
+        if (!parse(m_request, &request))
+            return false;
+        const Key &key = (request.*keyOf)();
+        const AuditedRecord target = Audited(&(key.*recordOf)());
+        const RecordKind &kind = *target.kind;
+        return require((request.*hasKey)(), kind.missingKey) && require((key.*hasRecord)(), kind.missingKeyRecord)
+            && require((key.*hasUser)(), kind.missingKeyUser) && addKeyGrant(target, (key.*userOf)());
+    }
 
+private:
     // Adds the ids of the record and of the user, and with the details their
     // names; false when a field that the line needs is missing or null.
-    bool addKeyGrant(const KeyTarget &target, const qorv::data::User &user);
+    bool addKeyGrant(const AuditedRecord &target, const qorv::data::User &user);
 };
 
 #endif // INSERTKEYLOGEVENT_H

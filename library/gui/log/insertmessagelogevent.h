@@ -1,26 +1,20 @@
 #ifndef INSERTMESSAGELOGEVENT_H
 #define INSERTMESSAGELOGEVENT_H
 
-#include "replylogevent.h"
+#include "countedreplylogevent.h"
+#include "insertrecordlogevent.h"
 
-// The reply to a new message. Counts the replies since start-up by outcome, audited or not.
-class InsertMessageLogEvent : public ReplyLogEvent
+// The reply to a new message.
+class InsertMessageLogEvent : public CountedReplyLogEvent<InsertMessageLogEvent, InsertRecordLogEvent>
 {
     Q_OBJECT
 
 public:
-    InsertMessageLogEvent(int majorOpcode, int minorOpcode, const std::string &request, int majorErcode,
-                          int minorErcode, const std::string &reply, QObject *parent);
-    ~InsertMessageLogEvent() override;
+    using CountedReplyLogEvent::CountedReplyLogEvent;
+
+    static EventIdentity identity();
 
     bool handleEvent() override;
-
-    unsigned int getSuccessOutcomeCnt() const;
-    unsigned int getFailureOutcomeCnt() const;
-
-private:
-    static unsigned int m_SuccessOutcomeCnt;
-    static unsigned int m_FailureOutcomeCnt;
 };
 
 #endif // INSERTMESSAGELOGEVENT_H

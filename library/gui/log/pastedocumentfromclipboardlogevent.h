@@ -1,23 +1,19 @@
 #ifndef PASTEDOCUMENTFROMCLIPBOARDLOGEVENT_H
 #define PASTEDOCUMENTFROMCLIPBOARDLOGEVENT_H
 
-#include "requestlogevent.h"
+#include "countedrequestlogevent.h"
 
-// A paste of clipboard text into a document. Counts every such action since start-up, audited or not.
-class PasteDocumentFromClipboardLogEvent : public RequestLogEvent
+// A paste of clipboard text into a document.
+class PasteDocumentFromClipboardLogEvent : public CountedRequestLogEvent<PasteDocumentFromClipboardLogEvent>
 {
     Q_OBJECT
 
 public:
-    PasteDocumentFromClipboardLogEvent(int majorOpcode, int minorOpcode, const std::string &request, QObject *parent);
-    ~PasteDocumentFromClipboardLogEvent() override;
+    using CountedRequestLogEvent::CountedRequestLogEvent;
+
+    static EventIdentity identity();
 
     bool handleEvent() override;
-
-    unsigned int getCnt() const;
-
-private:
-    static unsigned int m_Cnt;
 };
 
 #endif // PASTEDOCUMENTFROMCLIPBOARDLOGEVENT_H

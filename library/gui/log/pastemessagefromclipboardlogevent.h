@@ -1,23 +1,19 @@
 #ifndef PASTEMESSAGEFROMCLIPBOARDLOGEVENT_H
 #define PASTEMESSAGEFROMCLIPBOARDLOGEVENT_H
 
-#include "requestlogevent.h"
+#include "countedrequestlogevent.h"
 
-// A paste of clipboard text into a message. Counts every such action since start-up, audited or not.
-class PasteMessageFromClipboardLogEvent : public RequestLogEvent
+// A paste of clipboard text into a message.
+class PasteMessageFromClipboardLogEvent : public CountedRequestLogEvent<PasteMessageFromClipboardLogEvent>
 {
     Q_OBJECT
 
 public:
-    PasteMessageFromClipboardLogEvent(int majorOpcode, int minorOpcode, const std::string &request, QObject *parent);
-    ~PasteMessageFromClipboardLogEvent() override;
+    using CountedRequestLogEvent::CountedRequestLogEvent;
+
+    static EventIdentity identity();
 
     bool handleEvent() override;
-
-    unsigned int getCnt() const;
-
-private:
-    static unsigned int m_Cnt;
 };
 
 #endif // PASTEMESSAGEFROMCLIPBOARDLOGEVENT_H

@@ -2,30 +2,13 @@
 
 #include "logeventprintdocumentrequest3.pb.h"
 
-unsigned int PrintDocumentLogEvent::m_Cnt = 0;
-
-PrintDocumentLogEvent::PrintDocumentLogEvent(int majorOpcode, int minorOpcode, const std::string &request,
-                                             QObject *parent)
-    : RequestLogEvent(majorOpcode, minorOpcode, request, parent)
+EventIdentity PrintDocumentLogEvent::identity()
 {
-    m_cefDeviceEventClassId = 38;
-    m_cefName = tr("Name").toStdString();
-    m_cefSeverity = cef::Severity(7);
-    addKeyValuePair("cnt", ++m_Cnt);
+    return {38, tr("Name"), cef::Severity(7)};
 }
-
-PrintDocumentLogEvent::~PrintDocumentLogEvent() = default;
 
 bool PrintDocumentLogEvent::handleEvent()
 {
-    qorv::data::LogEventPrintDocumentRequest request;
-    if (!request.ParseFromString(m_request))
-        return refuse("ParseFromString failed!");
-    const qorv::data::Document *document = request.has_document() ? &request.document() : nullptr;
-    return addDocumentKeys(document, NameRule::Required, request.size(), Direction::Out);
-}
-
-unsigned int PrintDocumentLogEvent::getCnt() const
-{
-    return m_Cnt;
+    using Request = qorv::data::LogEventPrintDocumentRequest;
+    return addActionKeys(&Request::has_document, &Request::document, NameRule::Required, Direction::Out);
 }

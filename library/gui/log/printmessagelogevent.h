@@ -1,23 +1,19 @@
 #ifndef PRINTMESSAGELOGEVENT_H
 #define PRINTMESSAGELOGEVENT_H
 
-#include "requestlogevent.h"
+#include "countedrequestlogevent.h"
 
-// A print of a message. Counts every such action since start-up, audited or not.
-class PrintMessageLogEvent : public RequestLogEvent
+// A print of a message.
+class PrintMessageLogEvent : public CountedRequestLogEvent<PrintMessageLogEvent>
 {
     Q_OBJECT
 
 public:
-    PrintMessageLogEvent(int majorOpcode, int minorOpcode, const std::string &request, QObject *parent);
-    ~PrintMessageLogEvent() override;
+    using CountedRequestLogEvent::CountedRequestLogEvent;
+
+    static EventIdentity identity();
 
     bool handleEvent() override;
-
-    unsigned int getCnt() const;
-
-private:
-    static unsigned int m_Cnt;
 };
 
 #endif // PRINTMESSAGELOGEVENT_H

@@ -1,15 +1,10 @@
 #ifndef REQUESTLOGEVENT_H
 #define REQUESTLOGEVENT_H
 
+#include "auditedrecord.h"
 #include "clientlogevent.h"
 
 #include "common/opcode.h"
-
-namespace qorv::data
-{
-class Document;
-class Message;
-}
 
 // The audit event of a client-local request: a copy, paste, print or export
 // of a document or message that never reaches the server. The windows send
@@ -30,21 +25,27 @@ protected:
     // Whether the text left the document or message (copy, print, export) or
     // came into it (paste).
     enum class Direction { In, Out };
-    // Whether the record must carry its name or subject, even an empty one.
-    enum class NameRule { Optional, Required };
 
-    // Checks the record of a request and adds its keys; null when the request
-    // has no record. False, after a warning, when the record is unusable.
-    bool addDocumentKeys(const qorv::data::Document *document, NameRule nameRule, int size, Direction direction);
-    bool addMessageKeys(const qorv::data::Message *message, NameRule nameRule, int size, Direction direction);
+    // Reads the request payload as a Request that carries the document or
+    // message in the given field and the size of the text in its size field,
+    // checks the record and adds its keys. False, after a warning, when the
+    // payload or its record is unusable.
+    template <class Request, class Record>
+    bool addActionKeys(bool (Request::*has)() const, const Record &(Request::*record)() const, NameRule nameRule,
+                       Direction direction)
+    {
+        Request request;
+        return parse(m_request, &request)
+            && addActionKeys(Audited(request, has, record), nameRule, request.size(), direction);
+    }
 
     common::Opcode m_majorOpcode;
     common::Opcode m_minorOpcode;
     std::string m_request;
 
 private:
-    struct Record;
-    bool addRecordKeys(const Record &record, NameRule nameRule, int size, Direction direction);
+    // The keys of the record, and with the details those of the text moved.
+    bool addActionKeys(const AuditedRecord &record, NameRule nameRule, int size, Direction direction);
 };
 
 #endif // REQUESTLOGEVENT_H

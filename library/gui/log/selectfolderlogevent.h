@@ -1,26 +1,20 @@
 #ifndef SELECTFOLDERLOGEVENT_H
 #define SELECTFOLDERLOGEVENT_H
 
-#include "replylogevent.h"
+#include "countedreplylogevent.h"
+#include "selectlogevent.h"
 
-// The reply to a query for folders. Counts the replies since start-up by outcome, audited or not.
-class SelectFolderLogEvent : public ReplyLogEvent
+// The reply to a query for folders.
+class SelectFolderLogEvent : public CountedReplyLogEvent<SelectFolderLogEvent, SelectLogEvent>
 {
     Q_OBJECT
 
 public:
-    SelectFolderLogEvent(int majorOpcode, int minorOpcode, const std::string &request, int majorErcode, int minorErcode,
-                         const std::string &reply, QObject *parent);
-    ~SelectFolderLogEvent() override;
+    using CountedReplyLogEvent::CountedReplyLogEvent;
+
+    static EventIdentity identity();
 
     bool handleEvent() override;
-
-    unsigned int getSuccessOutcomeCnt() const;
-    unsigned int getFailureOutcomeCnt() const;
-
-private:
-    static unsigned int m_SuccessOutcomeCnt;
-    static unsigned int m_FailureOutcomeCnt;
 };
 
 #endif // SELECTFOLDERLOGEVENT_H

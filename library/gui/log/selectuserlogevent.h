@@ -1,26 +1,20 @@
 #ifndef SELECTUSERLOGEVENT_H
 #define SELECTUSERLOGEVENT_H
 
-#include "replylogevent.h"
+#include "countedreplylogevent.h"
+#include "selectlogevent.h"
 
-// The reply to a query for users. Counts the replies since start-up by outcome, audited or not.
-class SelectUserLogEvent : public ReplyLogEvent
+// The reply to a query for users.
+class SelectUserLogEvent : public CountedReplyLogEvent<SelectUserLogEvent, SelectLogEvent>
 {
     Q_OBJECT
 
 public:
-    SelectUserLogEvent(int majorOpcode, int minorOpcode, const std::string &request, int majorErcode, int minorErcode,
-                       const std::string &reply, QObject *parent);
-    ~SelectUserLogEvent() override;
+    using CountedReplyLogEvent::CountedReplyLogEvent;
+
+    static EventIdentity identity();
 
     bool handleEvent() override;
-
-    unsigned int getSuccessOutcomeCnt() const;
-    unsigned int getFailureOutcomeCnt() const;
-
-private:
-    static unsigned int m_SuccessOutcomeCnt;
-    static unsigned int m_FailureOutcomeCnt;
 };
 
 #endif // SELECTUSERLOGEVENT_H

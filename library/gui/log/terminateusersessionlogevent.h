@@ -1,26 +1,17 @@
 #ifndef TERMINATEUSERSESSIONLOGEVENT_H
 #define TERMINATEUSERSESSIONLOGEVENT_H
 
-#include "replylogevent.h"
+#include "countedreplylogevent.h"
 
-// The reply to the end of a session. Counts the replies since start-up by outcome, audited or not.
-class TerminateUserSessionLogEvent : public ReplyLogEvent
+// The reply to a log-off. The line says only that a log-off was answered, and how.
+class TerminateUserSessionLogEvent : public CountedReplyLogEvent<TerminateUserSessionLogEvent>
 {
     Q_OBJECT
 
 public:
-    TerminateUserSessionLogEvent(int majorOpcode, int minorOpcode, const std::string &request, int majorErcode,
-                                 int minorErcode, const std::string &reply, QObject *parent);
-    ~TerminateUserSessionLogEvent() override;
+    using CountedReplyLogEvent::CountedReplyLogEvent;
 
-    bool handleEvent() override;
-
-    unsigned int getSuccessOutcomeCnt() const;
-    unsigned int getFailureOutcomeCnt() const;
-
-private:
-    static unsigned int m_SuccessOutcomeCnt;
-    static unsigned int m_FailureOutcomeCnt;
+    static EventIdentity identity();
 };
 
 #endif // TERMINATEUSERSESSIONLOGEVENT_H

@@ -1,26 +1,20 @@
 #ifndef UPDATEDOCUMENTLOGEVENT_H
 #define UPDATEDOCUMENTLOGEVENT_H
 
-#include "replylogevent.h"
+#include "countedreplylogevent.h"
+#include "updatelogevent.h"
 
-// The reply to a document update. Counts the replies since start-up by outcome, audited or not.
-class UpdateDocumentLogEvent : public ReplyLogEvent
+// The reply to a document update.
+class UpdateDocumentLogEvent : public CountedReplyLogEvent<UpdateDocumentLogEvent, UpdateLogEvent>
 {
     Q_OBJECT
 
 public:
-    UpdateDocumentLogEvent(int majorOpcode, int minorOpcode, const std::string &request, int majorErcode,
-                           int minorErcode, const std::string &reply, QObject *parent);
-    ~UpdateDocumentLogEvent() override;
+    using CountedReplyLogEvent::CountedReplyLogEvent;
+
+    static EventIdentity identity();
 
     bool handleEvent() override;
-
-    unsigned int getSuccessOutcomeCnt() const;
-    unsigned int getFailureOutcomeCnt() const;
-
-private:
-    static unsigned int m_SuccessOutcomeCnt;
-    static unsigned int m_FailureOutcomeCnt;
 };
 
 #endif // UPDATEDOCUMENTLOGEVENT_H

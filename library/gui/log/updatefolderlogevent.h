@@ -1,26 +1,20 @@
 #ifndef UPDATEFOLDERLOGEVENT_H
 #define UPDATEFOLDERLOGEVENT_H
 
-#include "replylogevent.h"
+#include "countedreplylogevent.h"
+#include "updatelogevent.h"
 
-// The reply to a folder update. Counts the replies since start-up by outcome, audited or not.
-class UpdateFolderLogEvent : public ReplyLogEvent
+// The reply to a folder update.
+class UpdateFolderLogEvent : public CountedReplyLogEvent<UpdateFolderLogEvent, UpdateLogEvent>
 {
     Q_OBJECT
 
 public:
-    UpdateFolderLogEvent(int majorOpcode, int minorOpcode, const std::string &request, int majorErcode, int minorErcode,
-                         const std::string &reply, QObject *parent);
-    ~UpdateFolderLogEvent() override;
+    using CountedReplyLogEvent::CountedReplyLogEvent;
+
+    static EventIdentity identity();
 
     bool handleEvent() override;
-
-    unsigned int getSuccessOutcomeCnt() const;
-    unsigned int getFailureOutcomeCnt() const;
-
-private:
-    static unsigned int m_SuccessOutcomeCnt;
-    static unsigned int m_FailureOutcomeCnt;
 };
 
 #endif // UPDATEFOLDERLOGEVENT_H

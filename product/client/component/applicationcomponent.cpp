@@ -36,7 +36,7 @@ ApplicationComponent::ApplicationComponent(QObject *parent)
 {
     // Link order is delivery order: the managers see every reply in this order,
     // always after every window. The chain stops at the first failed link.
-    connectClockComponent()
+    const bool linked = connectClockComponent()
         && connectAbstractViewManager(m_consoleManager)
         && connectAbstractViewManager(m_userGroupBrowserManager)
         && connectAbstractViewManager(m_documentBrowserManager)
@@ -48,6 +48,8 @@ ApplicationComponent::ApplicationComponent(QObject *parent)
         && connectAbstractViewManager(m_messageBrowserManager)
         && connectAbstractViewManager(m_messageEditorManager)
         && connectAbstractViewManager(m_messageReaderManager);
+    if (!linked)
+        qWarning("The clock and the view managers could not all be linked into the bus.");
 
     emit deliverEvent(common::ev::Started, 1, std::string());
     emit deliverRequest(common::op::StartClock, 1, std::string());

@@ -42,11 +42,11 @@ public:
     explicit ApplicationComponent(QObject *parent = nullptr);
     ~ApplicationComponent() override;
 
-    bool connectClockComponent();
+    [[nodiscard]] bool connectClockComponent();
 
     // Any other bus member may be attached like a window, too.
     using ApplicationComponentBase::connectAbstractViewWindow;
-    bool connectAbstractViewWindow(const AbstractViewWindow *window) const override;
+    [[nodiscard]] bool connectAbstractViewWindow(const AbstractViewWindow *window) const override;
 
 private:
     ClockComponent *const m_clockComponent;

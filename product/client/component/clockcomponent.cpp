@@ -16,7 +16,8 @@ ClockComponent::ClockComponent(std::chrono::milliseconds tick, QObject *parent)
     , m_timer(new QTimer(this))
 {
     m_timer->setSingleShot(false);
-    connectSignals();
+    if (!connectSignals())
+        qWarning("The clock's timer could not be linked; no minute tick will be delivered.");
 }
 
 void ClockComponent::receiveRequest(common::Opcode majorOpcode, common::Opcode, const std::string &)

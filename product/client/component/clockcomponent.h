@@ -28,7 +28,7 @@ protected slots:
     void handleTimeout();
 
 protected:
-    virtual bool connectSignals();
+    [[nodiscard]] virtual bool connectSignals();
 
 private:
     const std::chrono::milliseconds m_tick;

@@ -109,11 +109,15 @@ void ServerComponent::authenticateUserRequestHandler(int majorOpcode, int minorO
 void ServerComponent::updateMessageRequestHandler(int majorOpcode, int minorOpcode, const std::string &request)
 {
     qorv::data::UpdateMessageRequest message;
-    if (!message.ParseFromString(request))
+    if (!message.ParseFromString(request)) {
+        qWarning("A message update that does not parse is dropped; nothing is sent.");
         return;
+    }
     message.mutable_message()->set_message_modification_date(NowAsDbString());
     std::string stamped;
-    if (!message.SerializeToString(&stamped))
+    if (!message.SerializeToString(&stamped)) {
+        qWarning("A stamped message update could not be serialized; nothing is sent.");
         return;
+    }
     AbstractServerComponent::receiveRequest(majorOpcode, minorOpcode, stamped);
 }

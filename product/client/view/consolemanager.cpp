@@ -24,7 +24,10 @@ void ConsoleManager::receiveEvent(common::Evcode majorEvcode, common::Evcode min
     if (majorEvcode != common::ev::Started || minorEvcode != 1)
         return;
     auto *console = new ConsoleView(QApplication::activeWindow());
-    m_viewWindowBus.connectAbstractViewWindow(console);
+    // Shown even off the bus: the console is the user's only way to end the
+    // program, although it then cannot log on.
+    if (!m_viewWindowBus.connectAbstractViewWindow(console))
+        qWarning("The console could not be linked into the bus; it cannot reach the server.");
     console->show();
 }
 

@@ -13,6 +13,7 @@
 #include "registry.h"
 #include "resetpasswordwizard.h"
 #include "restoredocumentwizard.h"
+#include "secrettext.h"
 #include "settings.h"
 #include "spellchecker.h"
 #include "timezonedatabase.h"
@@ -47,6 +48,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
+#include <utility>
 
 namespace
 {
@@ -75,20 +78,34 @@ std::string WithoutWhiteSpace(const QString &text)
     return code;
 }
 
-// The log-on request with both hashes sealed for the server; empty when it
-// cannot be built.
-std::string LogOnRequest(const QString &userName, const QString &userPassword)
+// The log-on request with both hashes sealed for the server; none when it
+// cannot be built. Without a hash (the Cryptographer's lock was not
+// available) there is nothing that could stand in for the user's name or
+// password, so there is no request either.
+std::optional<std::string> LogOnRequest(const QString &userName, const QString &userPassword)
 {
     const Cryptographer *cryptographer = CryptographerSingleton::instance();
+    const SecretText password(userPassword.toUtf8().toStdString());
+    std::optional<std::string> userNameHash = cryptographer->hashUserName(userName.toUtf8().toStdString());
+    std::optional<std::string> passwordHash = cryptographer->hashPassword(password.get());
+    if (!userNameHash || !passwordHash) {
+        qWarning("The user name or password could not be hashed; no log-on request is sent.");
+        return std::nullopt;
+    }
     AuthenticateUserClientPkiHandler handler;
-    handler.setUserNameHash(cryptographer->hashUserName(userName.toUtf8().toStdString()));
-    handler.setUserPasswordHash(cryptographer->hashPassword(userPassword.toUtf8().toStdString()));
+    handler.setUserNameHash(std::move(*userNameHash));
+    handler.setUserPasswordHash(std::move(*passwordHash));
     qorv::data::AuthenticateUserRequest request;
-    if (handler.encryptRequest(request) != 0)
-        return std::string();
+    const std::int32_t authcode = handler.encryptRequest(request);
+    if (authcode != 0) {
+        qWarning("The log-on request could not be encrypted (code %d); it is not sent.", authcode);
+        return std::nullopt;
+    }
     std::string payload;
-    if (!request.SerializeToString(&payload))
-        return std::string();
+    if (!request.SerializeToString(&payload)) {
+        qWarning("The log-on request could not be serialized; it is not sent.");
+        return std::nullopt;
+    }
     return payload;
 }
 
@@ -96,6 +113,12 @@ void ShowBox(QWidget *parent, QMessageBox::Icon icon, const QString &title, cons
 {
     QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
     box.exec();
+}
+
+void ShowLogOnNotPrepared(QWidget *parent)
+{
+    ShowBox(parent, QMessageBox::Warning, AbstractConsoleView::tr("AuthenticateUser"),
+            ConsoleView::tr("LogOnRequestNotPrepared"));
 }
 }
 
@@ -170,16 +193,27 @@ bool ConsoleView::logOnWithNamePassword(const QString &userName, const QString &
     }
 
     RegistrySingleton::instance()->clear();
-    CryptographerSingleton::instance()->clear();
+    if (!CryptographerSingleton::instance()->clear()) {
+        // The previous session's key would seal the log-on request.
+        qWarning("The previous session key could not be wiped; no log-on request is sent.");
+        ShowLogOnNotPrepared(this);
+        return false;
+    }
     MessageDispatcher::setServerName(serverName.toUtf8().toStdString());
     MessageDispatcher::setServerPort(serverPort);
-    TimeZoneDatabase::instance()->setDefaultTimeZone(defaultTimeZone.toUtf8().toStdString());
+    // The region is kept even when the table lacks it: new keys and messages
+    // start with it, and their hours are then read as UTC.
+    const std::string region = defaultTimeZone.toUtf8().toStdString();
+    if (!TimeZoneDatabase::instance()->setDefaultTimeZone(region))
+        qWarning("The default time-zone region \"%s\" is not in the zone table.", region.c_str());
 
-    const std::string payload = LogOnRequest(userName, userPassword);
-    if (payload.empty())
+    const std::optional<std::string> payload = LogOnRequest(userName, userPassword);
+    if (!payload) {
+        ShowLogOnNotPrepared(this);
         return false;
+    }
     // The reply, and everything it leads to, is handled before this returns.
-    emit deliverRequest(common::op::AuthenticateUser, common::tag::Plain, payload);
+    emit deliverRequest(common::op::AuthenticateUser, common::tag::Plain, *payload);
     return true;
 }
 
@@ -349,7 +383,8 @@ bool ConsoleView::logOff()
         emit deliverRequest(common::op::TerminateUserSession, common::tag::Plain, std::string());
         SpellChecker::instance()->reset();
         RegistrySingleton::instance()->clear();
-        CryptographerSingleton::instance()->clear();
+        if (!CryptographerSingleton::instance()->clear())
+            qWarning("The session key could not be wiped at log-off; it is wiped when the program ends.");
     }
     QCoreApplication::quit();
     return true;
@@ -497,11 +532,15 @@ bool ConsoleView::askMultiFactorAuthenticationCode()
     request.set_user_id(LoggedOnUserId());
     request.set_multi_factor_authentication_authcode(WithoutWhiteSpace(typed));
     std::string payload;
-    if (!request.SerializeToString(&payload))
+    if (!request.SerializeToString(&payload)) {
+        qWarning("The multi-factor code request could not be serialized; the code counts as wrong.");
         return false;
+    }
     MessageDispatcher dispatcher(common::op::VerifyMultiFactorAuthenticationAuthcode, common::tag::Plain, payload);
-    if (!dispatcher.dispatch())
+    if (!dispatcher.dispatch()) {
+        qWarning("The multi-factor code could not be checked with the server; it counts as wrong.");
         return false;
+    }
     qorv::data::VerifyMultiFactorAuthenticationAuthcodeReply reply;
     return reply.ParseFromString(dispatcher.getReply()) && reply.multi_factor_authentication_authcode_verified();
 }
@@ -529,14 +568,20 @@ void ConsoleView::loadDictionary()
     qorv::data::SelectDictionaryRequest request;
     request.set_dictionary_user_id(LoggedOnUserId());
     std::string payload;
-    if (!request.SerializeToString(&payload))
+    if (!request.SerializeToString(&payload)) {
+        qWarning("The dictionary request could not be serialized; the added words are not loaded.");
         return;
+    }
     MessageDispatcher dispatcher(common::op::SelectDictionary, common::tag::Plain, payload);
-    if (!dispatcher.dispatch())
+    if (!dispatcher.dispatch()) {
+        qWarning("The added words could not be loaded from the server.");
         return;
+    }
     qorv::data::SelectDictionaryReply reply;
-    if (!reply.ParseFromString(dispatcher.getReply()))
+    if (!reply.ParseFromString(dispatcher.getReply())) {
+        qWarning("The dictionary reply could not be parsed; the added words are not loaded.");
         return;
+    }
     for (const qorv::data::Dictionary &entry : reply.dictionary())
         hunspell->add(entry.dictionary_word());
 }
@@ -549,12 +594,14 @@ void ConsoleView::saveDictionary()
         qorv::data::Dictionary *dictionary = request.mutable_dictionary();
         *dictionary = entry;
         dictionary->set_dictionary_user_id(userId);
-        std::string payload;
-        if (!request.SerializeToString(&payload))
-            continue;
         // One word's failure does not keep the others from being saved.
+        std::string payload;
+        if (!request.SerializeToString(&payload)) {
+            qWarning("An added word could not be serialized; it is not saved.");
+            continue;
+        }
         MessageDispatcher dispatcher(common::op::InsertDictionary, common::tag::Plain, payload);
-        if (!dispatcher.dispatch())
-            qWarning("Added word not saved: no reply (%d, %d)", dispatcher.getMajorErcode(), dispatcher.getMinorErcode());
+        if (!dispatcher.dispatch() || !dispatcher.noEr())
+            qWarning("Added word not saved (%d, %d)", dispatcher.getMajorErcode(), dispatcher.getMinorErcode());
     }
 }

@@ -26,8 +26,9 @@ public:
 
     // Prepares the session state and sends the log-on request; false when it
     // was not sent.
-    bool logOnWithNamePassword(const QString &userName, const QString &userPassword, const QString &serverName,
-                               int serverPort, const QString &defaultTimeZone);
+    [[nodiscard]] bool logOnWithNamePassword(const QString &userName, const QString &userPassword,
+                                             const QString &serverName, int serverPort,
+                                             const QString &defaultTimeZone);
 
 public slots:
     void receiveReply(common::Opcode majorOpcode, common::Opcode minorOpcode = 1,
@@ -61,8 +62,8 @@ protected:
 
 private:
     // False when the program is to end: three wrong codes.
-    bool verifyMultiFactorAuthentication();
-    bool askMultiFactorAuthenticationCode();
+    [[nodiscard]] bool verifyMultiFactorAuthentication();
+    [[nodiscard]] bool askMultiFactorAuthenticationCode();
     void completeLogOn();
     void loadDictionary();
     void saveDictionary();

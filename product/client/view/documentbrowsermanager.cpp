@@ -2,7 +2,7 @@
 
 #include "common/majorcode.h"
 #include "common/minortag.h"
-#include "iviewwindowbus.h"
+#include "showonbus.h"
 #include "standindocumentbrowserview.h"
 
 #include "openfolderkeyrequest3.pb.h"
@@ -26,9 +26,7 @@ void DocumentBrowserManager::receiveRequest(common::Opcode majorOpcode, common::
 
 void DocumentBrowserManager::openDocumentBrowser() const
 {
-    auto *browser = new StandInDocumentBrowserView(nullptr);
-    m_viewWindowBus.connectAbstractViewWindow(browser);
-    browser->show();
+    ShowOnBus(m_viewWindowBus, new StandInDocumentBrowserView(nullptr));
 }
 
 void DocumentBrowserManager::openFolderKeys(const std::string &request) const
@@ -38,8 +36,8 @@ void DocumentBrowserManager::openFolderKeys(const std::string &request) const
         return;
     for (const qorv::data::FolderKey &folderKey : openFolderKeyRequest.folder_key()) {
         auto *browser = new StandInDocumentBrowserView(nullptr);
-        m_viewWindowBus.connectAbstractViewWindow(browser);
-        browser->show();
+        if (!ShowOnBus(m_viewWindowBus, browser))
+            continue;
         emit browser->addFolderKeyShortcutItem(folderKey);
         browser->openFolderKey(folderKey);
     }

@@ -3,7 +3,7 @@
 #include "common/eventcode.h"
 #include "common/majorcode.h"
 #include "common/minortag.h"
-#include "iviewwindowbus.h"
+#include "showonbus.h"
 #include "standindocumenteditorview.h"
 #include "viewwindowlookup.h"
 
@@ -28,9 +28,7 @@ void OpenDocument(const IViewWindowBus &viewWindowBus, const qorv::data::Documen
 {
     if (DocumentEditorViewExists(document.document_id(), DocumentAction::Raise))
         return;
-    auto *editor = new StandInDocumentEditorView(document, nullptr);
-    viewWindowBus.connectAbstractViewWindow(editor);
-    editor->show();
+    ShowOnBus(viewWindowBus, new StandInDocumentEditorView(document, nullptr));
 }
 }
 

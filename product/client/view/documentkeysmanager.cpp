@@ -1,7 +1,7 @@
 #include "documentkeysmanager.h"
 
 #include "common/majorcode.h"
-#include "iviewwindowbus.h"
+#include "showonbus.h"
 #include "standindocumentkeysview.h"
 
 DocumentKeysManager::DocumentKeysManager(const IViewWindowBus &viewWindowBus, QObject *parent)
@@ -14,7 +14,5 @@ void DocumentKeysManager::receiveRequest(common::Opcode majorOpcode, common::Opc
 {
     if (majorOpcode != common::op::OpenDocumentKeys)
         return;
-    auto *view = new StandInDocumentKeysView(nullptr);
-    m_viewWindowBus.connectAbstractViewWindow(view);
-    view->show();
+    ShowOnBus(m_viewWindowBus, new StandInDocumentKeysView(nullptr));
 }

@@ -1,7 +1,7 @@
 #include "folderkeysmanager.h"
 
 #include "common/majorcode.h"
-#include "iviewwindowbus.h"
+#include "showonbus.h"
 #include "standinfolderkeysview.h"
 
 FolderKeysManager::FolderKeysManager(const IViewWindowBus &viewWindowBus, QObject *parent)
@@ -14,7 +14,5 @@ void FolderKeysManager::receiveRequest(common::Opcode majorOpcode, common::Opcod
 {
     if (majorOpcode != common::op::OpenFolderKeys)
         return;
-    auto *view = new StandInFolderKeysView(nullptr);
-    m_viewWindowBus.connectAbstractViewWindow(view);
-    view->show();
+    ShowOnBus(m_viewWindowBus, new StandInFolderKeysView(nullptr));
 }

@@ -14,7 +14,7 @@ public:
 
     // Attaches the window to the executive connector: it gets every event and
     // reply and hands its requests down. False when a link could not be made.
-    virtual bool connectAbstractViewWindow(const AbstractViewWindow *window) const = 0;
+    [[nodiscard]] virtual bool connectAbstractViewWindow(const AbstractViewWindow *window) const = 0;
 };
 
 #endif // IVIEWWINDOWBUS_H

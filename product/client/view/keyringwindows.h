@@ -2,7 +2,7 @@
 #define KEYRINGWINDOWS_H
 
 #include "dbid.h"
-#include "iviewwindowbus.h"
+#include "showonbus.h"
 #include "viewwindowlookup.h"
 
 #include <QString>
@@ -44,8 +44,7 @@ void OpenKeyring(const IViewWindowBus &viewWindowBus, const std::string &request
         return;
     auto *keyring = new typename Keyring::View(id, QString::fromStdString(Keyring::name(selectRequest)), nullptr);
     Keyring::addKeys(*keyring, selectReply);
-    viewWindowBus.connectAbstractViewWindow(keyring);
-    keyring->show();
+    ShowOnBus(viewWindowBus, keyring);
 }
 
 // Closes the keyrings of a deleted document or folder; the null id names none.

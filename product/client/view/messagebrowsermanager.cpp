@@ -1,7 +1,7 @@
 #include "messagebrowsermanager.h"
 
 #include "common/majorcode.h"
-#include "iviewwindowbus.h"
+#include "showonbus.h"
 #include "standinmessagebrowserview.h"
 
 #include "openmessagerequest3.pb.h"
@@ -26,9 +26,7 @@ void MessageBrowserManager::receiveRequest(common::Opcode majorOpcode, common::O
 
 void MessageBrowserManager::openMessageBrowser() const
 {
-    auto *browser = new StandInMessageBrowserView(nullptr);
-    m_viewWindowBus.connectAbstractViewWindow(browser);
-    browser->show();
+    ShowOnBus(m_viewWindowBus, new StandInMessageBrowserView(nullptr));
 }
 
 void MessageBrowserManager::handleOpenMessage(const std::string &request)

@@ -3,7 +3,7 @@
 
 #include "abstractviewmanager.h"
 #include "common/majorcode.h"
-#include "iviewwindowbus.h"
+#include "showonbus.h"
 #include "viewwindowlookup.h"
 
 #include "deletemessagerequest3.pb.h"
@@ -93,11 +93,7 @@ void MessageWindowManager<MessageView>::openMessage(const std::string &request) 
         return;
     // A message window that is not on the bus would never learn of its saves
     // and deletions, so it is not shown at all.
-    auto *view = new MessageView(message, nullptr);
-    if (m_viewWindowBus.connectAbstractViewWindow(view))
-        view->show();
-    else
-        delete view;
+    ShowOnBus(m_viewWindowBus, new MessageView(message, nullptr));
 }
 
 template <class MessageView>

@@ -1,7 +1,7 @@
 #include "usergroupbrowsermanager.h"
 
 #include "common/majorcode.h"
-#include "iviewwindowbus.h"
+#include "showonbus.h"
 #include "usergroupbrowserview.h"
 
 UserGroupBrowserManager::UserGroupBrowserManager(const IViewWindowBus &viewWindowBus, QObject *parent)
@@ -14,7 +14,5 @@ void UserGroupBrowserManager::receiveRequest(common::Opcode majorOpcode, common:
 {
     if (majorOpcode != common::op::OpenUserGroupBrowser)
         return;
-    auto *view = new UserGroupBrowserView(nullptr);
-    m_viewWindowBus.connectAbstractViewWindow(view);
-    view->show();
+    ShowOnBus(m_viewWindowBus, new UserGroupBrowserView(nullptr));
 }

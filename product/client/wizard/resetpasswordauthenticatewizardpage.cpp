@@ -2,6 +2,7 @@
 
 #include "cryptographer.h"
 #include "registry.h"
+#include "secrettext.h"
 
 #include <QFormLayout>
 #include <QLineEdit>
@@ -9,6 +10,8 @@
 #include <QPixmap>
 
 #include <exception>
+#include <optional>
+#include <utility>
 
 ResetPasswordAuthenticateWizardPage::ResetPasswordAuthenticateWizardPage(QWidget *parent)
     : QWizardPage(parent)
@@ -48,25 +51,31 @@ bool ResetPasswordAuthenticateWizardPage::validatePage()
     if (password.isEmpty())
         return refuse(tr("CurrentPasswordEmptyWarning"));
 
-    // No hash (the lock was not available) must not match a record without
-    // a user name.
-    const std::string hash = CryptographerSingleton::instance()->hashUserName(userName.toStdString());
-    if (hash.empty() || hash != RegistrySingleton::instance()->getUserName())
+    // Without the hashes (the Cryptographer's lock was not available) nothing
+    // can be checked: that is no wrong entry, and the user is told so.
+    const Cryptographer &cryptographer = *CryptographerSingleton::instance();
+    const std::optional<std::string> userNameHash = cryptographer.hashUserName(userName.toStdString());
+    std::optional<std::string> passwordHash = cryptographer.hashPassword(password.toStdString());
+    if (!userNameHash || !passwordHash) {
+        qWarning("The user name or password could not be hashed; they are not checked.");
+        return refuse(tr("CredentialsCannotBeCheckedWarning"));
+    }
+    const SecretText pass(std::move(*passwordHash));
+    if (*userNameHash != RegistrySingleton::instance()->getUserName())
         return refuse(tr("InvalidUserNameWarning"));
-    if (!isCurrentPassword(password))
+    if (!isCurrentPassword(pass.get()))
         return refuse(tr("InvalidPasswordWarning"));
     return true;
 }
 
-bool ResetPasswordAuthenticateWizardPage::isCurrentPassword(const QString &password) const
+bool ResetPasswordAuthenticateWizardPage::isCurrentPassword(const std::string &pass) const
 {
-    const Cryptographer &cryptographer = *CryptographerSingleton::instance();
     try {
-        return cryptographer.decodePassword(cryptographer.hashPassword(password.toStdString()),
-                                            RegistrySingleton::instance()->getUserPassword());
+        return CryptographerSingleton::instance()->decodePassword(pass,
+                                                                  RegistrySingleton::instance()->getUserPassword());
     } catch (const std::exception &) {
-        // A session record without a stored form of the right length (or a
-        // hash that could not be made) matches no password.
+        // A session record without a stored form of the right length matches
+        // no password.
         return false;
     }
 }

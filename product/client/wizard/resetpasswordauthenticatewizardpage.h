@@ -3,6 +3,8 @@
 
 #include <QWizardPage>
 
+#include <string>
+
 class QLineEdit;
 
 // Asks for the user name and the current password and checks them against
@@ -20,7 +22,8 @@ public:
 
 private:
     bool refuse(const QString &text);
-    bool isCurrentPassword(const QString &password) const;
+    // pass: the typed password's hash.
+    bool isCurrentPassword(const std::string &pass) const;
 
     QLineEdit *m_userName;
     QLineEdit *m_currentPassword;

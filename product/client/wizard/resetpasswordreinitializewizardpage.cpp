@@ -6,6 +6,7 @@
 #include "messagedispatcher.h"
 #include "passwordcategories.h"
 #include "registry.h"
+#include "secrettext.h"
 
 #include "updateuserrequest3.pb.h"
 
@@ -19,6 +20,8 @@
 #include <QVBoxLayout>
 
 #include <exception>
+#include <optional>
+#include <utility>
 
 namespace
 {
@@ -176,13 +179,20 @@ bool ResetPasswordReinitializeWizardPage::validatePage()
         return refuse(tr("NewPasswordFailsOptionalRequirementsWarning"));
 
     const Cryptographer &cryptographer = *CryptographerSingleton::instance();
-    const std::string hash = cryptographer.hashPassword(password.toStdString());
+    std::optional<std::string> passwordHash = cryptographer.hashPassword(password.toStdString());
+    if (!passwordHash) {
+        // The Cryptographer's lock was not available: there is no hash that
+        // could be stored, and nothing is sent.
+        qWarning("The new password could not be hashed; it is not set.");
+        return refuse(tr("NewPasswordCannotBeSetWarning"));
+    }
+    const SecretText hash(std::move(*passwordHash));
     try {
-        if (cryptographer.decodePassword(hash, RegistrySingleton::instance()->getUserPassword()))
+        if (cryptographer.decodePassword(hash.get(), RegistrySingleton::instance()->getUserPassword()))
             return refuse(tr("NewPasswordCannotEqualCurrentPasswordWarning"));
     } catch (const std::exception &) {
-        // The session holds no stored form of the right length (or no hash
-        // could be made): the current password cannot be told apart.
+        // The session holds no stored form of the right length: the current
+        // password cannot be told apart.
         return refuse(tr("InvalidPasswordWarning"));
     }
 
@@ -192,7 +202,7 @@ bool ResetPasswordReinitializeWizardPage::validatePage()
         return refuse(tr("NewPasswordNotConfirmedWarning"));
 
     // A failed exchange keeps the page without a word; Next tries again.
-    return storePassword(hash);
+    return storePassword(hash.get());
 }
 
 bool ResetPasswordReinitializeWizardPage::storePassword(const std::string &hash)

@@ -235,6 +235,10 @@
         <translation>User session not created.</translation>
     </message>
     <message>
+        <source>LogOnRequestNotPrepared</source>
+        <translation>Your log-on could not be prepared, so nothing was sent to the server; please try again.</translation>
+    </message>
+    <message>
         <source>MultiFactorAuthenticationAuthorizationCodeDialogTitle</source>
         <translation>Multi-Factor Authentication Code</translation>
     </message>

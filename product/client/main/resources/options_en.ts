@@ -326,6 +326,10 @@
         <source>InvalidPasswordWarning</source>
         <translation>An invalid password has been entered.</translation>
     </message>
+    <message>
+        <source>CredentialsCannotBeCheckedWarning</source>
+        <translation>Your user name and password cannot be checked at this time; please try again.</translation>
+    </message>
 </context>
 <context>
     <name>ResetPasswordReinitializeWizardPage</name>
@@ -408,6 +412,10 @@
     <message>
         <source>InvalidPasswordWarning</source>
         <translation>An invalid password has been entered.</translation>
+    </message>
+    <message>
+        <source>NewPasswordCannotBeSetWarning</source>
+        <translation>Your new password cannot be set at this time; please try again.</translation>
     </message>
     <message>
         <source>ConfirmNewPasswordEmptyWarning</source>

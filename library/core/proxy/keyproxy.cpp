@@ -1,0 +1,3 @@
+#include "keyproxy.h"
+
+KeyProxy::~KeyProxy() = default;

@@ -1,0 +1,3 @@
+#include "deletelogevent.h"
+
+DeleteLogEvent::~DeleteLogEvent() = default;

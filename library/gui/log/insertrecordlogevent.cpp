@@ -1,0 +1,3 @@
+#include "insertrecordlogevent.h"
+
+InsertRecordLogEvent::~InsertRecordLogEvent() = default;

@@ -1,0 +1,107 @@
+#include "builtinzonetable.h"
+#include "clienttranslation.h"
+#include "createdocumentkeywizard.h"
+#include "groupdirectory.h"
+#include "messagedispatcher.h"
+#include "scopedclock.h"
+#include "selectdocumentkeyuserwizardpage.h"
+#include "selectuserswidget.h"
+#include "testenvironment.h"
+#include "testserver.h"
+#include "timezonedatabase.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QScreen>
+#include <QSet>
+#include <QTextEdit>
+#include <QtTest>
+
+QORV_ISOLATE_TEST_ENVIRONMENT()
+
+using groupstest::GroupDirectory;
+
+namespace
+{
+int DistinctColours(const QImage &image)
+{
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            colours.insert(image.pixel(x, y));
+    }
+    return colours.size();
+}
+
+bool HasRed(const QImage &image)
+{
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor colour = image.pixelColor(x, y);
+            if (colour.red() > 200 && colour.green() < 80 && colour.blue() < 80)
+                return true;
+        }
+    }
+    return false;
+}
+}
+
+// The confirmation page of the create-document-key wizard as the user sees
+// it, kept as a picture in the build tree. Under a real X server (Xvfb) the
+// picture is taken from the screen; on the offscreen platform the wizard
+// renders itself.
+class TestKeyScreenshot : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void confirmationPage()
+    {
+        QVERIFY(testsupport::InstallClientTranslation());
+        QVERIFY(testsupport::LoadBuiltInZoneTable(*TimeZoneDatabase::instance()));
+        TimeZoneDatabase::instance()->setDefaultTimeZone("Europe/Paris");
+        GroupDirectory::logOn();
+        testsupport::TestServer server;
+        QVERIFY(server.start());
+        MessageDispatcher::setServerName("127.0.0.1");
+        MessageDispatcher::setServerPort(server.port());
+        GroupDirectory directory(server);
+        directory.install();
+        testsupport::ScopedClock clock(testsupport::UtcInstant(2027, 1, 4, 12));
+
+        CreateDocumentKeyWizard wizard(31, QStringLiteral("Budget 2027"), nullptr);
+        SelectUsersWidget *picker = wizard.getSelectDocumentKeyUserWizardPage()->getSelectUsersWidget();
+        picker->addUser(GroupDirectory::User(7, "Cy", "", "Dee"));
+        picker->addUser(GroupDirectory::User(9, "Gus", "J", "Hale"));
+        // A key without permissions: the summary warns in red.
+        wizard.setField(QStringLiteral("permissionViewDocumentContents"), false);
+        wizard.setField(QStringLiteral("permissionSearchDocumentContents"), false);
+        wizard.setField(QStringLiteral("restrictedHours"), true);
+        wizard.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&wizard));
+        while (wizard.currentId() < 11)
+            wizard.next();
+        QCOMPARE(wizard.currentId(), 11);
+        QVERIFY(wizard.currentPage()->findChild<QTextEdit *>()->toPlainText().contains(
+            QLatin1String("A document key with these selections will be created")));
+        wizard.raise();
+        wizard.activateWindow();
+        QTest::qWait(300);
+
+        const bool onScreen = QGuiApplication::platformName() == QLatin1String("xcb");
+        const QImage image = onScreen ? wizard.screen()->grabWindow(wizard.winId()).toImage() : wizard.grab().toImage();
+        const QString path = QStringLiteral(QORV_SCREENSHOT_DIR "/create-document-key-confirmation-%1.png")
+                                 .arg(QGuiApplication::platformName());
+        QVERIFY2(image.save(path), qPrintable(path));
+        qInfo("screenshot: %s", qPrintable(path));
+
+        QVERIFY(image.width() >= 800);
+        QVERIFY(image.height() >= 600);
+        QVERIFY(DistinctColours(image) >= 32);
+        QVERIFY(HasRed(image));
+    }
+};
+
+QTEST_MAIN(TestKeyScreenshot)
+#include "tst_keyscreenshot.moc"
