@@ -1,11 +1,13 @@
 #include "spellchecker.h"
 
+#include <ace/Null_Mutex.h>
+#include <ace/Singleton.h>
+
 #include <hunspell.hxx>
 
 SpellChecker *SpellChecker::instance()
 {
-    static SpellChecker checker;
-    return &checker;
+    return ACE_Singleton<SpellChecker, ACE_Null_Mutex>::instance();
 }
 
 SpellChecker::SpellChecker() = default;
@@ -27,23 +29,22 @@ Hunspell *SpellChecker::getSpellChecker() const
     return m_hunspell.get();
 }
 
-const std::set<DictionaryEntry> &SpellChecker::getDictionaryEntries() const
+const QSet<DictionaryEntry> &SpellChecker::getDictionaryEntries() const
 {
     return m_dictionaryEntries;
 }
 
 void SpellChecker::addDictionaryEntry(const DictionaryEntry &entry)
 {
-    if (m_hunspell)
-        m_hunspell->add(entry.getWord());
-    m_dictionaryEntries.insert(entry);
+    if (!m_dictionaryEntries.contains(entry))
+        m_dictionaryEntries.insert(entry);
 }
 
 void SpellChecker::reset()
 {
-    m_dictionaryEntries.clear();
+    // The old instance goes first: two dictionaries need not be in memory at
+    // once.
     m_hunspell.reset();
-    if (m_dictionaryFile.empty() || m_affixFile.empty())
-        return;
     m_hunspell = std::make_unique<Hunspell>(m_affixFile.c_str(), m_dictionaryFile.c_str());
+    m_dictionaryEntries.clear();
 }

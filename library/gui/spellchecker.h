@@ -3,20 +3,26 @@
 
 #include "dictionaryentry.h"
 
+#include <QSet>
+
 #include <memory>
-#include <set>
 #include <string>
 
 class Hunspell;
 
-// The process-wide spell checker over the built-in dictionary and the words
-// the user added. Only what the start-up and the console need is here: it is
-// handed the dictionary and affix files and built from them, it gives the
-// console its checker to load the user's stored words into, and it keeps the
-// words added since the last reset for the console to save at log-off.
+// The process-wide spell checker: the one Hunspell instance, built from the
+// built-in dictionary and affix files and taught the user's stored words at
+// log-on, and the words the user added to the personal dictionary during the
+// session, which the console stores on the server at log-off.
+//
+// Callers check words, ask for suggestions and teach words through the
+// Hunspell instance itself, always in UTF-8. Adding an entry does not teach
+// Hunspell the word; the spell-check dialog does that when it closes.
 class SpellChecker
 {
 public:
+    // The one instance (an ACE singleton without a lock: the GUI thread
+    // alone uses it), made on first use and gone at process exit.
     static SpellChecker *instance();
 
     SpellChecker();
@@ -24,27 +30,27 @@ public:
     SpellChecker(const SpellChecker &) = delete;
     SpellChecker &operator=(const SpellChecker &) = delete;
 
+    // Only stored: the files are read at the next reset.
     void setDictionaryFile(const std::string &path);
     void setAffixFile(const std::string &path);
 
-    // Null when there is no checker (no files, or not built yet).
+    // Null only before the first reset.
     Hunspell *getSpellChecker() const;
 
-    // The words the user added since the last reset, in the set's order.
-    const std::set<DictionaryEntry> &getDictionaryEntries() const;
-    // Accepts the word into the checker and keeps it to be saved.
+    const QSet<DictionaryEntry> &getDictionaryEntries() const;
+    // Keeps the first entry for a word: adding the word again changes nothing.
     void addDictionaryEntry(const DictionaryEntry &entry);
 
-    // Discards the current checker and builds a new one from the two files,
-    // forgetting every added and loaded word. Without both files there is no
-    // checker, and nothing is misspelt.
+    // A new Hunspell instance from the two files, which forgets every word
+    // taught to the old one, and an empty set of added entries. Missing or
+    // unreadable files give an instance that knows no word.
     void reset();
 
 private:
     std::string m_dictionaryFile;
     std::string m_affixFile;
     std::unique_ptr<Hunspell> m_hunspell;
-    std::set<DictionaryEntry> m_dictionaryEntries;
+    QSet<DictionaryEntry> m_dictionaryEntries;
 };
 
 #endif // SPELLCHECKER_H

@@ -4,6 +4,7 @@
 #include "inserttabledialog.h"
 #include "replacedialog.h"
 #include "settingssingleton.h"
+#include "spellcheckerdialog.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -177,8 +178,17 @@ void TextEditor::replaceText()
 
 void TextEditor::checkSpelling()
 {
-    // The spell-check dialog that this command runs is not part of the program
-    // yet; until it is, the command leaves the text as it is.
+    // The dialog walks the text with a cursor of its own and shows each word
+    // it stops at by moving this editor's cursor; when it is done, the caret
+    // and selection return to where they were, moved along by any
+    // replacements.
+    const QTextCursor remembered = textCursor();
+    {
+        SpellCheckerDialog dialog(*this, this);
+        dialog.exec();
+    }
+    setTextCursor(remembered);
+    ensureCursorVisible();
 }
 
 void TextEditor::hidePane()

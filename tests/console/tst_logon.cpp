@@ -516,8 +516,9 @@ private slots:
         logOnAsAnn(answerer);
         QVERIFY(answerer.waitForAll());
         QCOMPARE(console()->getMode(), LoggedOn);
-        SpellChecker::instance()->addDictionaryEntry(DictionaryEntry("zebrafish", "a fish", "Danio rerio", 1));
-        SpellChecker::instance()->addDictionaryEntry(DictionaryEntry("aardwolf"));
+        SpellChecker::instance()->addDictionaryEntry(
+            DictionaryEntry("zebrafish", "a fish", "Danio rerio", DictionaryEntry::Shared));
+        SpellChecker::instance()->addDictionaryEntry(DictionaryEntry("aardwolf", "", "", DictionaryEntry::Private));
         m_fixture.server().clearRequests();
 
         answerer.expect(QMessageBox::No);
@@ -533,13 +534,16 @@ private slots:
         answerer.expect(QMessageBox::Yes);
         m_fixture.triggerLogOff();
         QVERIFY(answerer.waitForAll());
-        // One insert per added word, in the set's order, then the end of the session.
+        // One insert per added word, in the set's order (which means nothing),
+        // then the end of the session.
         QCOMPARE(m_fixture.majors(), QList<int>({20, 20, 4}));
         const std::vector<testsupport::TestRequest> requests = m_fixture.server().requests();
         qorv::data::InsertDictionaryRequest first;
         qorv::data::InsertDictionaryRequest second;
         QVERIFY(first.ParseFromString(requests.at(0).payload));
         QVERIFY(second.ParseFromString(requests.at(1).payload));
+        if (first.dictionary().dictionary_word() > second.dictionary().dictionary_word())
+            std::swap(first, second);
         QCOMPARE(first.dictionary().dictionary_word(), std::string("aardwolf"));
         QCOMPARE(first.dictionary().dictionary_user_id(), LogOnFixture::UserId);
         QCOMPARE(second.dictionary().dictionary_word(), std::string("zebrafish"));
