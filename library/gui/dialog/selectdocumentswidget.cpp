@@ -211,7 +211,7 @@ void SelectDocumentsWidget::includeFolder(const qorv::data::Folder &folder)
     for (const int id : m_excludedDocuments)
         request.add_exclude_document_id(id);
     qorv::data::SelectDocumentReply reply;
-    if (!direct::Exchange(common::op::SelectDocument, request, reply))
+    if (!network::DirectExchange(common::op::SelectDocument, request, reply, network::ReplyErrorCodes::Ignored))
         return;
     // Going to a folder empties the unselected documents, so only a chosen
     // document can already be listed.
@@ -227,7 +227,7 @@ void SelectDocumentsWidget::selectFolder(int folderId)
     qorv::data::SelectFolderRequest request;
     request.set_folder_parent_id(folderId);
     qorv::data::SelectFolderReply reply;
-    if (direct::Exchange(common::op::SelectFolder, request, reply)) {
+    if (network::DirectExchange(common::op::SelectFolder, request, reply, network::ReplyErrorCodes::Ignored)) {
         for (const qorv::data::Folder &folder : reply.folder()) {
             auto *item = new QListWidgetItem(Icon("folder.png"), QString::fromStdString(folder.folder_name()),
                                              m_foldersListWidget, FolderItemType);

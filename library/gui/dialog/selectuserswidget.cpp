@@ -214,7 +214,7 @@ void SelectUsersWidget::includeGroup(const qorv::data::Group &group)
     for (const int id : m_excludedUsers)
         request.add_exclude_user_id(id);
     qorv::data::SelectUserReply reply;
-    if (!direct::Exchange(common::op::SelectUser, request, reply))
+    if (!network::DirectExchange(common::op::SelectUser, request, reply, network::ReplyErrorCodes::Ignored))
         return;
     for (const qorv::data::User &user : reply.user()) {
         if (!isUserIncluded(user) && !isUserAdded(user))
@@ -230,7 +230,7 @@ void SelectUsersWidget::includeUserGroup(const qorv::data::UserGroup &userGroup)
     for (const int id : m_excludedUsers)
         request.add_exclude_user_id(id);
     qorv::data::SelectUserGroupUserReply reply;
-    if (!direct::Exchange(common::op::SelectUserGroupUser, request, reply))
+    if (!network::DirectExchange(common::op::SelectUserGroupUser, request, reply, network::ReplyErrorCodes::Ignored))
         return;
     for (const qorv::data::UserGroupUser &member : reply.user_group_user()) {
         const qorv::data::User &user = member.user();
@@ -247,7 +247,7 @@ void SelectUsersWidget::selectHomeGroups(bool checked)
     qorv::data::SelectGroupKeyRequest request;
     request.set_group_key_user_id(LoggedOnUserId());
     qorv::data::SelectGroupKeyReply reply;
-    if (!direct::Exchange(common::op::SelectGroupKey, request, reply))
+    if (!network::DirectExchange(common::op::SelectGroupKey, request, reply, network::ReplyErrorCodes::Ignored))
         return;
     for (const qorv::data::GroupKey &key : reply.group_key()) {
         const qorv::data::Group &group = key.group_key_group();
@@ -268,7 +268,7 @@ void SelectUsersWidget::selectUserGroups(bool checked)
     for (const int id : m_excludedUserGroups)
         request.add_exclude_group_id(id);
     qorv::data::SelectUserGroupReply reply;
-    if (direct::Exchange(common::op::SelectUserGroup, request, reply)) {
+    if (network::DirectExchange(common::op::SelectUserGroup, request, reply, network::ReplyErrorCodes::Ignored)) {
         for (const qorv::data::UserGroup &userGroup : reply.user_group()) {
             auto *item = new QListWidgetItem(Icon("users_star.png"),
                                              QString::fromStdString(userGroup.user_group_name()),
