@@ -1,13 +1,11 @@
 #include "selectuserswidget.h"
 
 #include "common/majorcode.h"
-#include "detachedlayout.h"
 #include "directexchange.h"
 #include "itemrecord.h"
 #include "itemrole.h"
 #include "itemtype.h"
 #include "linguist.h"
-#include "mode.h"
 #include "registry.h"
 #include "utils.h"
 
@@ -99,9 +97,7 @@ QList<QListWidgetItem *> AllItems(const QListWidget *list)
 }
 
 SelectUsersWidget::SelectUsersWidget(QWidget *parent)
-    : QWidget(parent)
-    , m_mode(new Mode(this))
-    , m_modeIds()
+    : AbstractPickerWidget(ModeCount, parent)
     , m_homeGroupsRadioButton(new QRadioButton(Linguist::tr("HomeGroups")))
     , m_userGroupsRadioButton(new QRadioButton(Linguist::tr("UserGroups")))
     , m_userGroupsListWidget(new QListWidget)
@@ -115,11 +111,7 @@ SelectUsersWidget::SelectUsersWidget(QWidget *parent)
     , m_addAllPushButton(new QPushButton(Linguist::tr("AddAll")))
     , m_removePushButton(new QPushButton(Linguist::tr("Remove")))
     , m_removeAllPushButton(new QPushButton(Linguist::tr("RemoveAll")))
-    , m_topLayout(new QHBoxLayout)
 {
-    for (int &id : m_modeIds)
-        id = m_mode->registerMode(-1, std::string());
-
     m_homeGroupsRadioButton->setObjectName(QStringLiteral("homeGroupsRadioButton"));
     m_userGroupsRadioButton->setObjectName(QStringLiteral("userGroupsRadioButton"));
     m_userGroupsListWidget->setObjectName(QStringLiteral("userGroupsListWidget"));
@@ -137,20 +129,7 @@ SelectUsersWidget::SelectUsersWidget(QWidget *parent)
     initializeLayout();
 }
 
-SelectUsersWidget::~SelectUsersWidget()
-{
-    pickers::DeleteDetachedLayout(m_topLayout.data());
-}
-
-int SelectUsersWidget::modeId(PickerMode mode) const
-{
-    return m_modeIds.at(mode);
-}
-
-QHBoxLayout *SelectUsersWidget::getLayout() const
-{
-    return m_topLayout;
-}
+SelectUsersWidget::~SelectUsersWidget() = default;
 
 QList<QListWidgetItem *> SelectUsersWidget::selectedItems() const
 {
@@ -377,20 +356,11 @@ void SelectUsersWidget::init()
 
 void SelectUsersWidget::initializeMode()
 {
-    QObject *const columns[] = {m_homeGroupsRadioButton, m_userGroupsRadioButton, m_includePushButton,
-                                m_includeAllPushButton,  m_addPushButton,         m_addAllPushButton,
-                                m_removePushButton,      m_removeAllPushButton};
-    constexpr int CheckedColumns = 2;
-    for (int mode = 0; mode < ModeCount; ++mode) {
-        for (int column = 0; column < int(std::size(columns)); ++column) {
-            const char binding = Bindings[mode][column];
-            if (binding == '-')
-                continue;
-            m_mode->registerProp(m_modeIds.at(mode), Mode::Enter, columns[column],
-                                 column < CheckedColumns ? "checked" : "enabled", binding == 'T');
-        }
-    }
-    connect(this, &SelectUsersWidget::setMode, m_mode, &Mode::setMode);
+    // The two radio buttons are bound by their checked state.
+    bindControls(Bindings,
+                 {m_homeGroupsRadioButton, m_userGroupsRadioButton, m_includePushButton, m_includeAllPushButton,
+                  m_addPushButton, m_addAllPushButton, m_removePushButton, m_removeAllPushButton},
+                 2);
     enter(Start);
 }
 
@@ -464,9 +434,4 @@ void SelectUsersWidget::initializeLayout()
     m_topLayout->addLayout(groups);
     m_topLayout->addLayout(unselected);
     m_topLayout->addLayout(selected);
-}
-
-void SelectUsersWidget::enter(PickerMode mode)
-{
-    emit setMode(m_modeIds.at(mode));
 }
