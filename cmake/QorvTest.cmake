@@ -6,11 +6,12 @@ set(QORV_TEST_SANITIZER_ENVIRONMENT
 
 # qorv_add_test(<name> SOURCES <files...> LIBRARIES <targets...> [ENVIRONMENT <VAR=value...>])
 # Builds one QtTest executable and registers it with CTest. Every test runs on
-# the offscreen platform with its own settings and temporary folders.
+# the offscreen platform with its own settings and temporary folders, and fails
+# at once when a modal dialog comes up that no DialogAnswerer answers.
 function(qorv_add_test name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES;ENVIRONMENT" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
-    target_link_libraries(${name} PRIVATE Qt6::Test qorv_testsupport ${ARG_LIBRARIES})
+    target_link_libraries(${name} PRIVATE Qt6::Test qorv_testsupport qorv_modaldialogguard ${ARG_LIBRARIES})
     add_test(NAME ${name} COMMAND ${name})
     set(env "QT_QPA_PLATFORM=offscreen" ${QORV_TEST_SANITIZER_ENVIRONMENT} ${ARG_ENVIRONMENT})
     set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 300)
