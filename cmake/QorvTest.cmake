@@ -1,15 +1,33 @@
-# qorv_add_test(<name> SOURCES <files...> LIBRARIES <targets...>)
+# The settings every test run shares: the sanitizers stop at the first fault,
+# without a leak report.
+set(QORV_TEST_SANITIZER_ENVIRONMENT
+    "ASAN_OPTIONS=detect_leaks=0:abort_on_error=0:halt_on_error=1"
+    "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
+
+# qorv_add_test(<name> SOURCES <files...> LIBRARIES <targets...> [ENVIRONMENT <VAR=value...>])
 # Builds one QtTest executable and registers it with CTest. Every test runs on
-# the offscreen platform with its own settings and temporary folders.
+# the offscreen platform with its own settings and temporary folders, and fails
+# at once when a modal dialog comes up that no DialogAnswerer answers.
 function(qorv_add_test name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES;ENVIRONMENT" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
-    target_link_libraries(${name} PRIVATE Qt6::Test qorv_testsupport ${ARG_LIBRARIES})
+    target_link_libraries(${name} PRIVATE Qt6::Test qorv_testsupport qorv_modaldialogguard ${ARG_LIBRARIES})
     add_test(NAME ${name} COMMAND ${name})
-    set(env
-        "QT_QPA_PLATFORM=offscreen"
-        "ASAN_OPTIONS=detect_leaks=0:abort_on_error=0:halt_on_error=1"
-        "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1"
-        ${ARG_ENVIRONMENT})
+    set(env "QT_QPA_PLATFORM=offscreen" ${QORV_TEST_SANITIZER_ENVIRONMENT} ${ARG_ENVIRONMENT})
     set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 300)
+endfunction()
+
+# qorv_add_screenshot_test(<name> <the arguments of qorv_add_test>): a test that keeps pictures (testsupport::Screenshot),
+# run offscreen and, when xvfb-run is found, again as <name>_xvfb under a real X server (one such run at a time).
+function(qorv_add_screenshot_test name)
+    qorv_add_test(${name} ${ARGN})
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES;ENVIRONMENT" ${ARGN})
+    find_program(QORV_XVFB_RUN xvfb-run)
+    if(NOT QORV_XVFB_RUN)
+        return()
+    endif()
+    add_test(NAME ${name}_xvfb
+        COMMAND ${QORV_XVFB_RUN} -a -s "-screen 0 1280x1024x24" $<TARGET_FILE:${name}>)
+    set(env "QT_QPA_PLATFORM=xcb" ${QORV_TEST_SANITIZER_ENVIRONMENT} ${ARG_ENVIRONMENT})
+    set_tests_properties(${name}_xvfb PROPERTIES ENVIRONMENT "${env}" RESOURCE_LOCK xserver TIMEOUT 300)
 endfunction()

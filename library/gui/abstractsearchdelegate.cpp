@@ -5,12 +5,23 @@
 
 #include <QDate>
 
-AbstractSearchDelegate::AbstractSearchDelegate(QObject *parent)
+AbstractSearchDelegate::AbstractSearchDelegate(EditorFactory createSearchEditor, QObject *parent)
     : QStyledItemDelegate(parent)
+    , m_createSearchEditor(createSearchEditor)
 {
 }
 
 AbstractSearchDelegate::~AbstractSearchDelegate() = default;
+
+QWidget *AbstractSearchDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+                                              const QModelIndex &index) const
+{
+    Q_UNUSED(option);
+    Q_UNUSED(index);
+    AbstractSearchEditor *editor = m_createSearchEditor(parent);
+    connect(editor, &AbstractSearchEditor::commitData, this, &AbstractSearchDelegate::commitData);
+    return editor;
+}
 
 void AbstractSearchDelegate::setEditorData(QWidget *editor, const QModelIndex &index) const
 {

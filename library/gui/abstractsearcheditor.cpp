@@ -139,6 +139,26 @@ void AbstractSearchEditor::dateChanged(const QDate &date)
     emit commitData(this);
 }
 
+void AbstractSearchEditor::setSubject(int subject)
+{
+    if (subject < 0 || subject >= m_subjectPredicates.size()) {
+        qWarning("%s::setSubject(%d): invalid index", metaObject()->className(), subject);
+        return;
+    }
+    m_subjectComboBox->setCurrentIndex(subject);
+}
+
+void AbstractSearchEditor::setPredicate(int predicate)
+{
+    const int subject = m_subjectComboBox->currentIndex();
+    if (subject < 0 || subject >= m_subjectPredicates.size()) {
+        qWarning("AbstractSearchEditor::setPredicate(%d): invalid index", predicate);
+        return;
+    }
+    if (predicate >= 0 && predicate < predicateCount(m_subjectPredicates.at(subject)))
+        m_predicateComboBox->setCurrentIndex(predicate);
+}
+
 int AbstractSearchEditor::getSubject() const
 {
     return m_subjectComboBox->currentIndex();
@@ -202,6 +222,36 @@ void AbstractSearchEditor::initializeWindow()
     // The concrete editor has not filled its subjects yet, so this changes
     // nothing; its first subject becomes current as it is inserted.
     m_subjectComboBox->setCurrentIndex(0);
+}
+
+void AbstractSearchEditor::initializeMode()
+{
+    for (int subject = 0; subject < m_subjectPredicates.size(); ++subject)
+        bindFieldVisibility(subject, m_subjectPredicates.at(subject) == Predicates::DateComparisons);
+    connect(m_mode, &Mode::enterMode, this, &AbstractSearchEditor::enterSubjectMode);
+    setMode(0);
+}
+
+void AbstractSearchEditor::setUpSubjects(const QStringList &texts, const QList<Predicates> &predicates)
+{
+    Q_ASSERT(texts.size() == predicates.size());
+    m_subjectPredicates = predicates;
+    for (int subject = 0; subject < m_subjectPredicates.size(); ++subject) {
+        const int mode = registerMode(-1, std::string());
+        Q_ASSERT(mode == subject);
+        Q_UNUSED(mode);
+    }
+    initializeMode();
+    for (const QString &text : texts)
+        m_subjectComboBox->addItem(text);
+}
+
+void AbstractSearchEditor::enterSubjectMode(int mode)
+{
+    if (mode >= 0 && mode < m_subjectPredicates.size())
+        fillPredicates(m_subjectPredicates.at(mode));
+    else
+        m_predicateComboBox->clear();
 }
 
 int AbstractSearchEditor::predicateCount(Predicates predicates)

@@ -11,9 +11,6 @@ class DocumentSearchDelegate : public AbstractSearchDelegate
 public:
     explicit DocumentSearchDelegate(QObject *parent);
     ~DocumentSearchDelegate() override;
-
-    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
-                          const QModelIndex &index) const override;
 };
 
 #endif // DOCUMENTSEARCHDELEGATE_H

@@ -11,9 +11,6 @@ class MessageSearchDelegate : public AbstractSearchDelegate
 public:
     explicit MessageSearchDelegate(QObject *parent);
     ~MessageSearchDelegate() override;
-
-    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
-                          const QModelIndex &index) const override;
 };
 
 #endif // MESSAGESEARCHDELEGATE_H

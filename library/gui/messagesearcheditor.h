@@ -15,22 +15,12 @@ public:
     explicit MessageSearchEditor(QWidget *parent);
     ~MessageSearchEditor() override;
 
-    void setSubject(int subject) override;
+    // Warns under this class's own name while no subject is chosen.
     void setPredicate(int predicate) override;
-    void initializeMode() override;
-
-public slots:
-    void enterMode(int mode);
 
 private:
     // Translated once, by the first editor of the process, and shared by all.
     static QStringList SubjectList;
-
-    int m_modeMessageFrom;
-    int m_modeMessageSubject;
-    int m_modeMessageContent;
-    int m_modeMessageCreationDate;
-    int m_modeMessageModificationDate;
 };
 
 #endif // MESSAGESEARCHEDITOR_H

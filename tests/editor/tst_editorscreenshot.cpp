@@ -1,16 +1,13 @@
 #include "editortestsupport.h"
 #include "picturedirectoriesdialog.h"
+#include "screenshot.h"
 #include "testenvironment.h"
 #include "textdocument.h"
 #include "textreader.h"
 
 #include <QDir>
-#include <QGuiApplication>
 #include <QImage>
 #include <QListWidget>
-#include <QPixmap>
-#include <QScreen>
-#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -18,16 +15,6 @@ QORV_ISOLATE_TEST_ENVIRONMENT()
 
 namespace
 {
-int DistinctColours(const QImage &image)
-{
-    QSet<QRgb> colours;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x)
-            colours.insert(image.pixel(x, y));
-    }
-    return colours.size();
-}
-
 int PixelsOf(const QImage &image, QRgb colour)
 {
     int count = 0;
@@ -36,25 +23,6 @@ int PixelsOf(const QImage &image, QRgb colour)
             count += image.pixel(x, y) == colour ? 1 : 0;
     }
     return count;
-}
-
-// Under a real X server (Xvfb) the picture is taken from the screen; on the
-// offscreen platform the widget renders itself.
-QImage Picture(QWidget *widget, const QString &name)
-{
-    widget->raise();
-    widget->activateWindow();
-    QTest::qWait(300);
-    const bool onScreen = QGuiApplication::platformName() == QLatin1String("xcb");
-    const QImage image = (onScreen ? widget->screen()->grabWindow(widget->winId()) : widget->grab())
-                             .toImage()
-                             .convertToFormat(QImage::Format_RGB32);
-    const QString path =
-        QStringLiteral(QORV_SCREENSHOT_DIR "/%1-%2.png").arg(name, QGuiApplication::platformName());
-    if (!image.save(path))
-        return QImage();
-    qInfo("screenshot: %s", qPrintable(path));
-    return image;
 }
 }
 
@@ -84,11 +52,10 @@ private slots:
         list->item(1)->setSelected(true);
         dialog.resize(520, 260);
         dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        const QImage image = Picture(&dialog, QStringLiteral("picture-directories"));
-        QVERIFY(!image.isNull());
-        QVERIFY(image.width() >= 400);
-        QVERIFY(DistinctColours(image) >= 16);
+        const testsupport::Screenshot shot(&dialog, QStringLiteral("picture-directories"));
+        QVERIFY2(shot.isSaved(), qPrintable(shot.path()));
+        QVERIFY(shot.image().width() >= 400);
+        QVERIFY(shot.colours() >= 16);
     }
 
     void readerWithTableAndPicture()
@@ -111,12 +78,11 @@ private slots:
             "<p>Chart: <img src=\"pictures:chart.png\" width=\"48\" height=\"32\"></p>"));
         reader.resize(560, 360);
         reader.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&reader));
-        const QImage image = Picture(&reader, QStringLiteral("text-reader"));
-        QVERIFY(!image.isNull());
-        QVERIFY(DistinctColours(image) >= 16);
+        const testsupport::Screenshot shot(&reader, QStringLiteral("text-reader"));
+        QVERIFY2(shot.isSaved(), qPrintable(shot.path()));
+        QVERIFY(shot.colours() >= 16);
         // The picture was found through the search path and drawn whole.
-        QVERIFY(PixelsOf(image, qRgb(200, 30, 30)) >= 40 * 28);
+        QVERIFY(PixelsOf(shot.image(), qRgb(200, 30, 30)) >= 40 * 28);
         QDir::setSearchPaths(QStringLiteral("pictures"), {});
     }
 };

@@ -1,3 +1,4 @@
+#include "clienttranslation.h"
 #include "creategroupdialog.h"
 #include "dialoganswerer.h"
 #include "editgroupdialog.h"
@@ -7,7 +8,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTranslator>
 
 QORV_ISOLATE_TEST_ENVIRONMENT()
 
@@ -39,15 +39,8 @@ class TestGroupDialogs : public QObject
 {
     Q_OBJECT
 
-private:
-    QTranslator m_translator;
-
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_translator.load(QStringLiteral(":build/client_en.qm")));
-        QCoreApplication::installTranslator(&m_translator);
-    }
+    void initTestCase() { QVERIFY(testsupport::InstallClientTranslation()); }
 
     void createDialogShows()
     {

@@ -1,16 +1,12 @@
 #include "browserbus.h"
+#include "screenshot.h"
 #include "selectusersdialog.h"
 #include "testenvironment.h"
 #include "usergroupbrowserview.h"
 
-#include <QGuiApplication>
-#include <QImage>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
-#include <QSet>
 #include <QTest>
 #include <QToolBar>
 
@@ -18,44 +14,6 @@ QORV_ISOLATE_TEST_ENVIRONMENT()
 
 using groupstest::BrowserBus;
 using groupstest::GroupDirectory;
-
-namespace
-{
-int DistinctColours(const QImage &image, const QRect &area)
-{
-    QSet<QRgb> colours;
-    const QRect inside = area.intersected(image.rect());
-    for (int y = inside.top(); y <= inside.bottom(); ++y) {
-        for (int x = inside.left(); x <= inside.right(); ++x)
-            colours.insert(image.pixel(x, y));
-    }
-    return colours.size();
-}
-
-QRect AreaIn(const QWidget *window, const QWidget *child)
-{
-    const qreal ratio = window->devicePixelRatioF();
-    return QRect(child->mapTo(window, QPoint(0, 0)) * ratio, child->size() * ratio);
-}
-
-// The window as the user sees it: from the screen under a real X server, else
-// rendered by the window itself. Saved in the build tree; the path is logged.
-QImage Capture(QWidget *window, const QString &name)
-{
-    window->raise();
-    window->activateWindow();
-    if (!QTest::qWaitForWindowExposed(window))
-        return QImage();
-    QTest::qWait(300);
-    const bool onScreen = QGuiApplication::platformName() == QLatin1String("xcb");
-    const QImage image = onScreen ? window->screen()->grabWindow(window->winId()).toImage() : window->grab().toImage();
-    const QString path = QStringLiteral(QORV_SCREENSHOT_DIR "/%1-%2.png").arg(name, QGuiApplication::platformName());
-    if (!image.save(path))
-        return QImage();
-    qInfo("screenshot: %s", qPrintable(path));
-    return image;
-}
-}
 
 // The user-group window and the user picker filled from the test server, kept
 // as pictures in the build tree.
@@ -98,16 +56,16 @@ private slots:
         QVERIFY(window);
         QCOMPARE(window->findChild<QListWidget *>()->count(), 4);
 
-        const QImage image = Capture(window, QStringLiteral("usergroupbrowser"));
+        const testsupport::Screenshot shot(window, QStringLiteral("usergroupbrowser"));
 
-        QVERIFY(!image.isNull());
-        QVERIFY(image.width() >= 800);
-        QVERIFY(image.height() >= 600);
+        QVERIFY2(shot.isSaved(), qPrintable(shot.path()));
+        QVERIFY(shot.image().width() >= 800);
+        QVERIFY(shot.image().height() >= 600);
         const auto *toolBar = window->findChild<QToolBar *>(QStringLiteral("StandardToolBar"));
         QVERIFY(toolBar && toolBar->isVisible());
-        QVERIFY(DistinctColours(image, AreaIn(window, window->menuBar())) >= 8);
-        QVERIFY(DistinctColours(image, AreaIn(window, toolBar)) >= 16);
-        QVERIFY(DistinctColours(image, AreaIn(window, window->findChild<QListWidget *>())) >= 16);
+        QVERIFY(shot.colours(window->menuBar()) >= 8);
+        QVERIFY(shot.colours(toolBar) >= 16);
+        QVERIFY(shot.colours(window->findChild<QListWidget *>()) >= 16);
     }
 
     void userPicker()
@@ -123,15 +81,15 @@ private slots:
         unselected->item(0)->setSelected(true);
         dialog.show();
 
-        const QImage image = Capture(&dialog, QStringLiteral("selectusers"));
+        const testsupport::Screenshot shot(&dialog, QStringLiteral("selectusers"));
 
-        QVERIFY(!image.isNull());
-        QVERIFY(image.width() >= 800);
-        QVERIFY(image.height() >= 600);
+        QVERIFY2(shot.isSaved(), qPrintable(shot.path()));
+        QVERIFY(shot.image().width() >= 800);
+        QVERIFY(shot.image().height() >= 600);
         QCOMPARE(groups->count(), 1);
         QCOMPARE(unselected->count(), 3);
-        QVERIFY(DistinctColours(image, AreaIn(&dialog, unselected)) >= 16);
-        QVERIFY(DistinctColours(image, image.rect()) >= 32);
+        QVERIFY(shot.colours(unselected) >= 16);
+        QVERIFY(shot.colours() >= 32);
     }
 };
 

@@ -1,3 +1,4 @@
+#include "programsetup.h"
 #include "settings.h"
 #include "settingssingleton.h"
 #include "testenvironment.h"
@@ -6,7 +7,6 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTranslator>
 #include <QWidget>
 
 QORV_ISOLATE_TEST_ENVIRONMENT()
@@ -21,8 +21,6 @@ class TestSettings : public QObject
     Q_OBJECT
 
 private:
-    QTranslator m_translator;
-
     static QString screenGroup(const QString &group, const QWidget &widget)
     {
         const QRect available = widget.screen()->availableGeometry();
@@ -30,13 +28,7 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        QCoreApplication::setOrganizationName(QStringLiteral("Halvemoor"));
-        QCoreApplication::setApplicationName(QStringLiteral("QuillaneClient"));
-        QVERIFY(m_translator.load(QStringLiteral(":build/client_en.qm")));
-        QCoreApplication::installTranslator(&m_translator);
-    }
+    void initTestCase() { QVERIFY(testsupport::SetUpLikeTheProgram()); }
 
     void init()
     {

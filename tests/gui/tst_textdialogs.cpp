@@ -1,3 +1,4 @@
+#include "clienttranslation.h"
 #include "documentrevisiondialog.h"
 #include "testenvironment.h"
 #include "textdialog.h"
@@ -11,7 +12,6 @@
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTimer>
-#include <QTranslator>
 #include <QVBoxLayout>
 
 QORV_ISOLATE_TEST_ENVIRONMENT()
@@ -20,15 +20,8 @@ class TestTextDialogs : public QObject
 {
     Q_OBJECT
 
-private:
-    QTranslator m_translator;
-
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_translator.load(QStringLiteral(":build/client_en.qm")));
-        QCoreApplication::installTranslator(&m_translator);
-    }
+    void initTestCase() { QVERIFY(testsupport::InstallClientTranslation()); }
 
     void cleanup()
     {

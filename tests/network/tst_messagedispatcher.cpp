@@ -4,6 +4,7 @@
 
 #include "acelogcapture.h"
 #include "cryptographer.h"
+#include "dispatchtotestserver.h"
 #include "message.h"
 #include "messagechannel.h"
 #include "messagedispatcher.h"
@@ -149,20 +150,14 @@ private:
     TestServer m_server;
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_server.start());
-        MessageDispatcher::setServerName("127.0.0.1");
-        MessageDispatcher::setServerPort(m_server.port());
-    }
+    void initTestCase() { QVERIFY(testsupport::StartAndDispatchTo(m_server)); }
 
     void init()
     {
         m_server.clearRequests();
         m_server.setSessionKey(TestSessionKey{});
         SetClientSessionKey(TestSessionKey{});
-        MessageDispatcher::setServerName("127.0.0.1");
-        MessageDispatcher::setServerPort(m_server.port());
+        testsupport::DispatchTo(m_server);
         MessageDispatcher::setSessionId(NullSessionId);
     }
 

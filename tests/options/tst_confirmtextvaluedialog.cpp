@@ -1,3 +1,4 @@
+#include "clienttranslation.h"
 #include "confirmtextvaluedialog.h"
 #include "passwordvalidator.h"
 #include "testenvironment.h"
@@ -8,7 +9,6 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QTest>
-#include <QTranslator>
 
 QORV_ISOLATE_TEST_ENVIRONMENT()
 
@@ -48,15 +48,8 @@ class TestConfirmTextValueDialog : public QObject
 {
     Q_OBJECT
 
-private:
-    QTranslator m_translator;
-
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_translator.load(QStringLiteral(":build/client_en.qm")));
-        QCoreApplication::installTranslator(&m_translator);
-    }
+    void initTestCase() { QVERIFY(testsupport::InstallClientTranslation()); }
 
     void userNameValidator_data()
     {

@@ -1,4 +1,5 @@
 #include "documenteditoroptionsdialog.h"
+#include "programsetup.h"
 #include "settingssingleton.h"
 #include "testenvironment.h"
 
@@ -8,7 +9,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QTranslator>
 
 QORV_ISOLATE_TEST_ENVIRONMENT()
 
@@ -91,8 +91,6 @@ class TestDocumentEditorOptionsDialog : public QObject
     Q_OBJECT
 
 private:
-    QTranslator m_translator;
-
     static void addFactoryRows()
     {
         QTest::addColumn<QString>("key");
@@ -128,13 +126,7 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        QCoreApplication::setOrganizationName(QStringLiteral("Halvemoor"));
-        QCoreApplication::setApplicationName(QStringLiteral("QuillaneClient"));
-        QVERIFY(m_translator.load(QStringLiteral(":build/client_en.qm")));
-        QCoreApplication::installTranslator(&m_translator);
-    }
+    void initTestCase() { QVERIFY(testsupport::SetUpLikeTheProgram()); }
 
     void init()
     {

@@ -1,4 +1,5 @@
 #include "messagebrowseroptionsdialog.h"
+#include "programsetup.h"
 #include "settings.h"
 #include "testenvironment.h"
 
@@ -7,7 +8,6 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
-#include <QTranslator>
 
 QORV_ISOLATE_TEST_ENVIRONMENT()
 
@@ -40,17 +40,8 @@ class TestMessageBrowserOptionsDialog : public QObject
 {
     Q_OBJECT
 
-private:
-    QTranslator m_translator;
-
 private slots:
-    void initTestCase()
-    {
-        QCoreApplication::setOrganizationName(QStringLiteral("Halvemoor"));
-        QCoreApplication::setApplicationName(QStringLiteral("QuillaneClient"));
-        QVERIFY(m_translator.load(QStringLiteral(":build/client_en.qm")));
-        QCoreApplication::installTranslator(&m_translator);
-    }
+    void initTestCase() { QVERIFY(testsupport::SetUpLikeTheProgram()); }
 
     void init()
     {

@@ -1,5 +1,6 @@
 #include "clock.h"
 #include "cryptographer.h"
+#include "dispatchtotestserver.h"
 #include "messagechannel.h"
 #include "messagedispatcher.h"
 #include "recordingcomponent.h"
@@ -178,12 +179,7 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_server.start());
-        MessageDispatcher::setServerName("127.0.0.1");
-        MessageDispatcher::setServerPort(m_server.port());
-    }
+    void initTestCase() { QVERIFY(testsupport::StartAndDispatchTo(m_server)); }
 
     void init()
     {
@@ -192,7 +188,7 @@ private slots:
         m_server.setSessionKey(testsupport::TestSessionKey{});
         QVERIFY(CryptographerSingleton::instance()->clear());
         RegistrySingleton::instance()->clear();
-        MessageDispatcher::setServerPort(m_server.port());
+        testsupport::DispatchTo(m_server);
         m_component = std::make_unique<ServerComponent>();
         m_window = std::make_unique<SessionWatcher>(&m_log);
         // Linked as on the bus: the request goes down, the reply comes up.

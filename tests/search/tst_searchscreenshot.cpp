@@ -1,8 +1,10 @@
+#include "clienttranslation.h"
+#include "dispatchtotestserver.h"
 #include "folderdocumentsearchdialog.h"
-#include "messagedispatcher.h"
 #include "messagesearchdialog.h"
 #include "registry.h"
 #include "scopedclock.h"
+#include "screenshot.h"
 #include "searchtableview.h"
 #include "searchtestsupport.h"
 #include "testenvironment.h"
@@ -14,14 +16,8 @@
 #include "selectmessagereply3.pb.h"
 #include "selectmessageuserreply3.pb.h"
 
-#include <QGuiApplication>
-#include <QImage>
-#include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
-#include <QSet>
 #include <QTableWidget>
-#include <QTranslator>
 #include <QtTest>
 
 QORV_ISOLATE_TEST_ENVIRONMENT()
@@ -30,22 +26,6 @@ using namespace searchtest;
 
 namespace
 {
-int DistinctColours(const QImage &image, const QRect &area)
-{
-    QSet<QRgb> colours;
-    const QRect inside = area.intersected(image.rect());
-    for (int y = inside.top(); y <= inside.bottom(); ++y) {
-        for (int x = inside.left(); x <= inside.right(); ++x)
-            colours.insert(image.pixel(x, y));
-    }
-    return colours.size();
-}
-
-QRect AreaIn(const QWidget *window, const QWidget *child, qreal ratio)
-{
-    return QRect(child->mapTo(window, QPoint(0, 0)) * ratio, child->size() * ratio);
-}
-
 qorv::data::Document MakeDocument(const std::string &name, const std::string &created, const std::string &modified)
 {
     qorv::data::Document document;
@@ -69,80 +49,30 @@ qorv::data::Message MakeMessage(const std::string &last, const std::string &firs
 }
 
 // The two search dialogs as a user sees them after a search, kept as
-// pictures in the build tree. Under a real X server (Xvfb) the picture is
-// taken from the screen; on the offscreen platform the dialog renders itself.
+// pictures in the build tree.
 class TestSearchScreenshot : public QObject
 {
     Q_OBJECT
 
 private:
-    QTranslator m_translator;
     testsupport::TestServer m_server;
     testsupport::ScopedClock m_clock{testsupport::UtcInstant(2024, 6, 14, 12)};
 
-    static QImage grab(QDialog &dialog)
-    {
-        const bool onScreen = QGuiApplication::platformName() == QLatin1String("xcb");
-        return onScreen ? dialog.screen()->grabWindow(dialog.winId()).toImage() : dialog.grab().toImage();
-    }
-
     // Something drawn in the criteria and in the results: not a blank or a
     // half-painted window.
-    static bool looksDrawn(const QImage &image, QDialog &dialog)
+    static bool looksDrawn(const testsupport::Screenshot &shot, QDialog &dialog)
     {
-        const qreal ratio = image.devicePixelRatio();
-        return !image.isNull() && image.width() >= 640 * ratio && image.height() >= 480 * ratio
-               && DistinctColours(image, AreaIn(&dialog, Criteria(dialog), ratio)) >= 8
-               && DistinctColours(image, AreaIn(&dialog, Results(dialog), ratio)) >= 8
-               && DistinctColours(image, image.rect()) >= 32;
-    }
-
-    // Under X the screen may still show an earlier frame: the picture counts
-    // once its results agree with what the dialog itself renders now.
-    static bool showsTheDialogAsItIs(const QImage &image, QDialog &dialog)
-    {
-        if (QGuiApplication::platformName() != QLatin1String("xcb"))
-            return true;
-        const QImage rendered = dialog.grab().toImage().convertToFormat(image.format());
-        const QRect area = AreaIn(&dialog, Results(dialog), image.devicePixelRatio()).intersected(image.rect());
-        int same = 0;
-        for (int y = area.top(); y <= area.bottom(); ++y) {
-            for (int x = area.left(); x <= area.right(); ++x)
-                same += image.pixel(x, y) == rendered.pixel(x, y) ? 1 : 0;
-        }
-        return same >= area.width() * area.height() * 99 / 100;
-    }
-
-    static bool savePicture(QDialog &dialog, const QString &name)
-    {
-        dialog.raise();
-        dialog.activateWindow();
-        // Pending layout and paint requests first, as the event loop would.
-        QCoreApplication::sendPostedEvents();
-        QCoreApplication::processEvents();
-        QImage image;
-        if (!QTest::qWaitFor([&] {
-                image = grab(dialog);
-                return looksDrawn(image, dialog) && showsTheDialogAsItIs(image, dialog);
-            }))
-            return false;
-        const QString path =
-            QStringLiteral(QORV_SCREENSHOT_DIR "/%1-%2.png").arg(name, QGuiApplication::platformName());
-        if (!image.save(path))
-            return false;
-        qInfo("screenshot: %s", qPrintable(path));
-        return true;
+        const qreal ratio = shot.image().devicePixelRatio();
+        return shot.image().width() >= 640 * ratio && shot.image().height() >= 480 * ratio
+               && shot.colours(Criteria(dialog)) >= 8 && shot.colours(Results(dialog)) >= 8 && shot.colours() >= 32;
     }
 
 private slots:
     void initTestCase()
     {
         testsupport::SetTimeZone("CET-1CEST,M3.5.0,M10.5.0/3");
-        QVERIFY(m_translator.load(QStringLiteral(":build/client_en.qm")));
-        QCoreApplication::installTranslator(&m_translator);
-        QVERIFY(m_server.start());
-        MessageDispatcher::setServerName("127.0.0.1");
-        MessageDispatcher::setServerPort(m_server.port());
+        QVERIFY(testsupport::InstallClientTranslation());
+        QVERIFY(testsupport::StartAndDispatchTo(m_server));
         qorv::data::User user;
         user.set_user_id(7);
         user.set_user_folder_id(100);
@@ -171,7 +101,9 @@ private slots:
         QCOMPARE(m_server.requests().back().majorOpcode, 41);
         Results(dialog)->selectRow(1);
 
-        QVERIFY(savePicture(dialog, QStringLiteral("document-search")));
+        const testsupport::Screenshot shot(&dialog, QStringLiteral("document-search"));
+        QVERIFY2(shot.isSaved(), qPrintable(shot.path()));
+        QVERIFY(looksDrawn(shot, dialog));
     }
 
     void messageSearchAfterASearch()
@@ -193,7 +125,9 @@ private slots:
         Button(dialog, QDialogButtonBox::Apply)->click();
         QCOMPARE(Results(dialog)->rowCount(), 3);
 
-        QVERIFY(savePicture(dialog, QStringLiteral("message-search")));
+        const testsupport::Screenshot shot(&dialog, QStringLiteral("message-search"));
+        QVERIFY2(shot.isSaved(), qPrintable(shot.path()));
+        QVERIFY(looksDrawn(shot, dialog));
     }
 };
 

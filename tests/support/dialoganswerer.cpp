@@ -108,6 +108,11 @@ bool DialogAnswerer::waitForAll(int timeoutMs) const
     return m_queue.isEmpty();
 }
 
+bool DialogAnswerer::anyAlive()
+{
+    return !LiveAnswerers().isEmpty();
+}
+
 bool DialogAnswerer::sawNoDialog()
 {
     QCoreApplication::processEvents();

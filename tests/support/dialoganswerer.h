@@ -27,9 +27,10 @@ namespace testsupport
 //
 // A modal dialog for which no answer is queued fails the running test at once:
 // it is recorded as unexpected and closed (rejected), so the code under test
-// goes on instead of waiting for a click that never comes. A test that expects
-// no dialog therefore only needs a live answerer; sawNoDialog() also catches a
-// dialog that was shown without an event loop of its own.
+// goes on instead of waiting for a click that never comes. While no answerer
+// lives, the ModalDialogGuard of every test program does the same, so a test
+// that expects no dialog needs no answerer; with one, sawNoDialog() also
+// catches a dialog that was shown without an event loop of its own.
 class DialogAnswerer : public QObject
 {
     Q_OBJECT
@@ -71,15 +72,21 @@ public:
     // tells whether no dialog came at all.
     bool sawNoDialog();
 
+    // Whether any answerer lives now: without one, the process-wide
+    // ModalDialogGuard fails the test on a modal dialog.
+    static bool anyAlive();
+    // What a dialog shows, and ending it without an answer (rejected, or
+    // closed when it is no QDialog).
+    static Seen describe(QWidget *dialog);
+    static void dismiss(QWidget *dialog);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void poll();
     void refuse(QWidget *dialog);
-    static Seen describe(QWidget *dialog);
     static bool press(QWidget *dialog, int button);
-    static void dismiss(QWidget *dialog);
 
     QTimer *m_timer;
     QList<Action> m_queue;

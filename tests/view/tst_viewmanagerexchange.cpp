@@ -1,5 +1,5 @@
 #include "applicationcomponent.h"
-#include "messagedispatcher.h"
+#include "dispatchtotestserver.h"
 #include "recordingcomponent.h"
 #include "standindocumenteditorview.h"
 #include "testenvironment.h"
@@ -70,12 +70,7 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_server.start());
-        MessageDispatcher::setServerName("127.0.0.1");
-        MessageDispatcher::setServerPort(m_server.port());
-    }
+    void initTestCase() { QVERIFY(testsupport::StartAndDispatchTo(m_server)); }
 
     void init()
     {

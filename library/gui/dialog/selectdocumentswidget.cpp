@@ -2,7 +2,6 @@
 
 #include "common/majorcode.h"
 #include "dbid.h"
-#include "detachedlayout.h"
 #include "directexchange.h"
 #include "itemrecord.h"
 #include "itemrole.h"
@@ -89,9 +88,7 @@ QToolButton *Spacer()
 }
 
 SelectDocumentsWidget::SelectDocumentsWidget(QWidget *parent)
-    : QWidget(parent)
-    , m_mode(new Mode(this))
-    , m_modeIds()
+    : AbstractPickerWidget(ModeCount, parent)
     , m_foldersListWidget(new QListWidget)
     , m_includePushButton(new QPushButton(Linguist::tr("Include")))
     , m_backToolButton(new QToolButton)
@@ -106,12 +103,8 @@ SelectDocumentsWidget::SelectDocumentsWidget(QWidget *parent)
     , m_selectedDocumentsListWidget(new QListWidget)
     , m_removePushButton(new QPushButton(Linguist::tr("Remove")))
     , m_removeAllPushButton(new QPushButton(Linguist::tr("RemoveAll")))
-    , m_topLayout(new QHBoxLayout)
     , m_userId(DbId::m_NullId)
 {
-    for (int &id : m_modeIds)
-        id = m_mode->registerMode(-1, std::string());
-
     m_foldersListWidget->setObjectName(QStringLiteral("foldersListWidget"));
     m_includePushButton->setObjectName(QStringLiteral("includePushButton"));
     m_backToolButton->setObjectName(QStringLiteral("backToolButton"));
@@ -130,20 +123,7 @@ SelectDocumentsWidget::SelectDocumentsWidget(QWidget *parent)
     initializeLayout();
 }
 
-SelectDocumentsWidget::~SelectDocumentsWidget()
-{
-    pickers::DeleteDetachedLayout(m_topLayout.data());
-}
-
-int SelectDocumentsWidget::modeId(PickerMode mode) const
-{
-    return m_modeIds.at(mode);
-}
-
-QHBoxLayout *SelectDocumentsWidget::getLayout() const
-{
-    return m_topLayout;
-}
+SelectDocumentsWidget::~SelectDocumentsWidget() = default;
 
 void SelectDocumentsWidget::setUserId(int userId)
 {
@@ -215,7 +195,7 @@ void SelectDocumentsWidget::includeFolder(const qorv::data::Folder &folder)
     for (const int id : m_excludedDocuments)
         request.add_exclude_document_id(id);
     qorv::data::SelectDocumentReply reply;
-    if (!direct::Exchange(common::op::SelectDocument, request, reply))
+    if (!network::DirectExchange(common::op::SelectDocument, request, reply, network::ReplyErrorCodes::Ignored))
         return;
     // Going to a folder empties the unselected documents, so only a chosen
     // document can already be listed.
@@ -231,7 +211,7 @@ void SelectDocumentsWidget::selectFolder(int folderId)
     qorv::data::SelectFolderRequest request;
     request.set_folder_parent_id(folderId);
     qorv::data::SelectFolderReply reply;
-    if (direct::Exchange(common::op::SelectFolder, request, reply)) {
+    if (network::DirectExchange(common::op::SelectFolder, request, reply, network::ReplyErrorCodes::Ignored)) {
         for (const qorv::data::Folder &folder : reply.folder()) {
             auto *item = new QListWidgetItem(Icon("folder.png"), QString::fromStdString(folder.folder_name()),
                                              m_foldersListWidget, FolderItemType);
@@ -377,16 +357,8 @@ void SelectDocumentsWidget::leaveMode(int)
 
 void SelectDocumentsWidget::initializeMode()
 {
-    QObject *const columns[] = {m_includePushButton, m_includeAllPushButton, m_addPushButton,
-                                m_addAllPushButton,  m_removePushButton,     m_removeAllPushButton};
-    for (int mode = 0; mode < ModeCount; ++mode) {
-        for (int column = 0; column < int(std::size(columns)); ++column) {
-            const char binding = Bindings[mode][column];
-            if (binding != '-')
-                m_mode->registerProp(m_modeIds.at(mode), Mode::Enter, columns[column], "enabled", binding == 'T');
-        }
-    }
-    connect(this, &SelectDocumentsWidget::setMode, m_mode, &Mode::setMode);
+    bindControls(Bindings, {m_includePushButton, m_includeAllPushButton, m_addPushButton, m_addAllPushButton,
+                            m_removePushButton, m_removeAllPushButton});
     connect(m_mode, &Mode::enterMode, this, &SelectDocumentsWidget::enterMode);
     connect(m_mode, &Mode::leaveMode, this, &SelectDocumentsWidget::leaveMode);
     enter(Start);
@@ -473,9 +445,4 @@ void SelectDocumentsWidget::initializeLayout()
     m_topLayout->addLayout(folders);
     m_topLayout->addLayout(unselected);
     m_topLayout->addLayout(selected);
-}
-
-void SelectDocumentsWidget::enter(PickerMode mode)
-{
-    emit setMode(m_modeIds.at(mode));
 }

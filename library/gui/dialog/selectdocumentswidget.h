@@ -1,15 +1,12 @@
 #ifndef SELECTDOCUMENTSWIDGET_H
 #define SELECTDOCUMENTSWIDGET_H
 
-#include <QList>
-#include <QPointer>
-#include <QWidget>
+#include "abstractpickerwidget.h"
 
-#include <array>
+#include <QList>
+
 #include <set>
 
-class Mode;
-class QHBoxLayout;
 class QLabel;
 class QListWidget;
 class QListWidgetItem;
@@ -27,13 +24,10 @@ class Folder;
 // from the home folder (back, home and forward buttons, or a double click on
 // a folder), includes whole folders, which brings their documents into a list
 // of unselected documents, and adds documents from there to the selected
-// documents.
-//
-// Like the user picker, the widget hands its top-level layout to the host with
-// getLayout() and keeps the logic, the navigation history, the exclusions and
-// the Mode; hosts follow it through setMode, comparing with modeId(). The
-// look-ups are blocking exchanges straight with the server.
-class SelectDocumentsWidget : public QWidget
+// documents. Besides what every picker keeps, it keeps the navigation history
+// and the exclusions. The look-ups are blocking exchanges straight with the
+// server.
+class SelectDocumentsWidget : public AbstractPickerWidget
 {
     Q_OBJECT
 
@@ -62,10 +56,6 @@ public:
     explicit SelectDocumentsWidget(QWidget *parent = nullptr);
     ~SelectDocumentsWidget() override;
 
-    // The id under which the picker's Mode registered mode.
-    int modeId(PickerMode mode) const;
-
-    QHBoxLayout *getLayout() const;
     // The user the host picks documents for. The folders offered are always
     // the logged-on user's, from the home folder of the registry's record;
     // the id is kept for the host to read back.
@@ -86,9 +76,6 @@ public:
     void includeFolder(const qorv::data::Folder &folder);
     // Makes the folder the current one and lists its subfolders.
     void selectFolder(int folderId);
-
-signals:
-    void setMode(int mode);
 
 public slots:
     void undoSelectFolder();
@@ -112,10 +99,7 @@ private:
     void initializeMode();
     void initializeWindow();
     void initializeLayout();
-    void enter(PickerMode mode);
 
-    Mode *m_mode;
-    std::array<int, ModeCount> m_modeIds;
     QListWidget *m_foldersListWidget;
     QPushButton *m_includePushButton;
     QToolButton *m_backToolButton;
@@ -130,9 +114,6 @@ private:
     QListWidget *m_selectedDocumentsListWidget;
     QPushButton *m_removePushButton;
     QPushButton *m_removeAllPushButton;
-    // Guarded: a host that installed it deletes it before its children,
-    // this widget among them.
-    QPointer<QHBoxLayout> m_topLayout;
     std::set<int> m_excludedDocuments;
     QList<int> m_backHistory;    // oldest first; the last is the current folder
     QList<int> m_forwardHistory; // the folder left by the latest back step last

@@ -1,13 +1,11 @@
 #include "selectuserswidget.h"
 
 #include "common/majorcode.h"
-#include "detachedlayout.h"
 #include "directexchange.h"
 #include "itemrecord.h"
 #include "itemrole.h"
 #include "itemtype.h"
 #include "linguist.h"
-#include "mode.h"
 #include "registry.h"
 #include "utils.h"
 
@@ -103,9 +101,7 @@ QList<QListWidgetItem *> AllItems(const QListWidget *list)
 }
 
 SelectUsersWidget::SelectUsersWidget(QWidget *parent)
-    : QWidget(parent)
-    , m_mode(new Mode(this))
-    , m_modeIds()
+    : AbstractPickerWidget(ModeCount, parent)
     , m_homeGroupsRadioButton(new QRadioButton(Linguist::tr("HomeGroups")))
     , m_userGroupsRadioButton(new QRadioButton(Linguist::tr("UserGroups")))
     , m_userGroupsListWidget(new QListWidget)
@@ -119,11 +115,7 @@ SelectUsersWidget::SelectUsersWidget(QWidget *parent)
     , m_addAllPushButton(new QPushButton(Linguist::tr("AddAll")))
     , m_removePushButton(new QPushButton(Linguist::tr("Remove")))
     , m_removeAllPushButton(new QPushButton(Linguist::tr("RemoveAll")))
-    , m_topLayout(new QHBoxLayout)
 {
-    for (int &id : m_modeIds)
-        id = m_mode->registerMode(-1, std::string());
-
     m_homeGroupsRadioButton->setObjectName(QStringLiteral("homeGroupsRadioButton"));
     m_userGroupsRadioButton->setObjectName(QStringLiteral("userGroupsRadioButton"));
     m_userGroupsListWidget->setObjectName(QStringLiteral("userGroupsListWidget"));
@@ -141,20 +133,7 @@ SelectUsersWidget::SelectUsersWidget(QWidget *parent)
     initializeLayout();
 }
 
-SelectUsersWidget::~SelectUsersWidget()
-{
-    pickers::DeleteDetachedLayout(m_topLayout.data());
-}
-
-int SelectUsersWidget::modeId(PickerMode mode) const
-{
-    return m_modeIds.at(mode);
-}
-
-QHBoxLayout *SelectUsersWidget::getLayout() const
-{
-    return m_topLayout;
-}
+SelectUsersWidget::~SelectUsersWidget() = default;
 
 QList<QListWidgetItem *> SelectUsersWidget::selectedItems() const
 {
@@ -218,7 +197,7 @@ void SelectUsersWidget::includeGroup(const qorv::data::Group &group)
     for (const int id : m_excludedUsers)
         request.add_exclude_user_id(id);
     qorv::data::SelectUserReply reply;
-    if (!direct::Exchange(common::op::SelectUser, request, reply))
+    if (!network::DirectExchange(common::op::SelectUser, request, reply, network::ReplyErrorCodes::Ignored))
         return;
     for (const qorv::data::User &user : reply.user()) {
         if (!isUserIncluded(user) && !isUserAdded(user))
@@ -234,7 +213,7 @@ void SelectUsersWidget::includeUserGroup(const qorv::data::UserGroup &userGroup)
     for (const int id : m_excludedUsers)
         request.add_exclude_user_id(id);
     qorv::data::SelectUserGroupUserReply reply;
-    if (!direct::Exchange(common::op::SelectUserGroupUser, request, reply))
+    if (!network::DirectExchange(common::op::SelectUserGroupUser, request, reply, network::ReplyErrorCodes::Ignored))
         return;
     for (const qorv::data::UserGroupUser &member : reply.user_group_user()) {
         const qorv::data::User &user = member.user();
@@ -251,7 +230,7 @@ void SelectUsersWidget::selectHomeGroups(bool checked)
     qorv::data::SelectGroupKeyRequest request;
     request.set_group_key_user_id(LoggedOnUserId());
     qorv::data::SelectGroupKeyReply reply;
-    if (!direct::Exchange(common::op::SelectGroupKey, request, reply))
+    if (!network::DirectExchange(common::op::SelectGroupKey, request, reply, network::ReplyErrorCodes::Ignored))
         return;
     for (const qorv::data::GroupKey &key : reply.group_key()) {
         const qorv::data::Group &group = key.group_key_group();
@@ -272,7 +251,7 @@ void SelectUsersWidget::selectUserGroups(bool checked)
     for (const int id : m_excludedUserGroups)
         request.add_exclude_group_id(id);
     qorv::data::SelectUserGroupReply reply;
-    if (direct::Exchange(common::op::SelectUserGroup, request, reply)) {
+    if (network::DirectExchange(common::op::SelectUserGroup, request, reply, network::ReplyErrorCodes::Ignored)) {
         for (const qorv::data::UserGroup &userGroup : reply.user_group()) {
             auto *item = new QListWidgetItem(Icon("users_star.png"),
                                              QString::fromStdString(userGroup.user_group_name()),
@@ -381,20 +360,11 @@ void SelectUsersWidget::init()
 
 void SelectUsersWidget::initializeMode()
 {
-    QObject *const columns[] = {m_homeGroupsRadioButton, m_userGroupsRadioButton, m_includePushButton,
-                                m_includeAllPushButton,  m_addPushButton,         m_addAllPushButton,
-                                m_removePushButton,      m_removeAllPushButton};
-    constexpr int CheckedColumns = 2;
-    for (int mode = 0; mode < ModeCount; ++mode) {
-        for (int column = 0; column < int(std::size(columns)); ++column) {
-            const char binding = Bindings[mode][column];
-            if (binding == '-')
-                continue;
-            m_mode->registerProp(m_modeIds.at(mode), Mode::Enter, columns[column],
-                                 column < CheckedColumns ? "checked" : "enabled", binding == 'T');
-        }
-    }
-    connect(this, &SelectUsersWidget::setMode, m_mode, &Mode::setMode);
+    // The two radio buttons are bound by their checked state.
+    bindControls(Bindings,
+                 {m_homeGroupsRadioButton, m_userGroupsRadioButton, m_includePushButton, m_includeAllPushButton,
+                  m_addPushButton, m_addAllPushButton, m_removePushButton, m_removeAllPushButton},
+                 2);
     enter(Start);
 }
 
@@ -468,9 +438,4 @@ void SelectUsersWidget::initializeLayout()
     m_topLayout->addLayout(groups);
     m_topLayout->addLayout(unselected);
     m_topLayout->addLayout(selected);
-}
-
-void SelectUsersWidget::enter(PickerMode mode)
-{
-    emit setMode(m_modeIds.at(mode));
 }

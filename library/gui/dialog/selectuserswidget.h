@@ -1,15 +1,12 @@
 #ifndef SELECTUSERSWIDGET_H
 #define SELECTUSERSWIDGET_H
 
-#include <QList>
-#include <QPointer>
-#include <QWidget>
+#include "abstractpickerwidget.h"
 
-#include <array>
+#include <QList>
+
 #include <set>
 
-class Mode;
-class QHBoxLayout;
 class QLabel;
 class QListWidget;
 class QListWidgetItem;
@@ -26,18 +23,13 @@ class Users;
 
 // The user picker: the user lists groups (home groups or the user's own user
 // groups), includes whole groups, which brings their members into a list of
-// unselected users, and adds users from there to the selected users.
-//
-// The widget builds its controls and a top-level layout but never installs the
-// layout on itself: the host installs getLayout() (or adds it to its own
-// layout), which makes the host the parent of the controls. The widget stays a
-// child of the host and keeps the logic, the exclusions and the Mode. Hosts
-// follow the picker through the setMode signal, comparing with modeId().
+// unselected users, and adds users from there to the selected users. Besides
+// what every picker keeps, it keeps the exclusions.
 //
 // The look-ups are blocking exchanges straight with the server. The logged-on
 // user and the excluded users travel in every member request, so the server
 // leaves them out; the picker itself only keeps a user from being listed twice.
-class SelectUsersWidget : public QWidget
+class SelectUsersWidget : public AbstractPickerWidget
 {
     Q_OBJECT
 
@@ -66,10 +58,6 @@ public:
     explicit SelectUsersWidget(QWidget *parent = nullptr);
     ~SelectUsersWidget() override;
 
-    // The id under which the picker's Mode registered mode.
-    int modeId(PickerMode mode) const;
-
-    QHBoxLayout *getLayout() const;
     // Every item of the selected-users list in list order; each carries its
     // User under the user role.
     QList<QListWidgetItem *> selectedItems() const;
@@ -85,9 +73,6 @@ public:
     void includeUser(const qorv::data::User &user);
     void includeGroup(const qorv::data::Group &group);
     void includeUserGroup(const qorv::data::UserGroup &userGroup);
-
-signals:
-    void setMode(int mode);
 
 public slots:
     void selectHomeGroups(bool checked);
@@ -107,10 +92,7 @@ private:
     void initializeMode();
     void initializeWindow();
     void initializeLayout();
-    void enter(PickerMode mode);
 
-    Mode *m_mode;
-    std::array<int, ModeCount> m_modeIds;
     QRadioButton *m_homeGroupsRadioButton;
     QRadioButton *m_userGroupsRadioButton;
     QListWidget *m_userGroupsListWidget;
@@ -124,9 +106,6 @@ private:
     QPushButton *m_addAllPushButton;
     QPushButton *m_removePushButton;
     QPushButton *m_removeAllPushButton;
-    // Guarded: a host that installed it deletes it before its children,
-    // this widget among them.
-    QPointer<QHBoxLayout> m_topLayout;
     std::set<int> m_excludedUsers;
     std::set<int> m_excludedUserGroups;
 };

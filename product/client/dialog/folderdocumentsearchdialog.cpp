@@ -1,10 +1,10 @@
 #include "folderdocumentsearchdialog.h"
 
 #include "common/majorcode.h"
+#include "directexchange.h"
 #include "itemrole.h"
 #include "linguist.h"
 #include "registry.h"
-#include "searchexchange.h"
 
 #include "document3.pb.h"
 #include "documents3.pb.h"
@@ -59,7 +59,8 @@ void FolderDocumentSearchDialog::search()
     m_resultsTableWidget->setFocus();
 
     qorv::data::SelectDocumentReply reply;
-    if (!search::Exchange(common::op::SelectDocument, getSelectDocumentRequest(), reply)) {
+    if (!network::DirectExchange(common::op::SelectDocument, getSelectDocumentRequest(), reply,
+                                 network::ReplyErrorCodes::Checked)) {
         searchFailed();
         return;
     }

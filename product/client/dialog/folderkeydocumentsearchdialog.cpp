@@ -2,10 +2,10 @@
 
 #include "common/majorcode.h"
 #include "dbtimestamp.h"
+#include "directexchange.h"
 #include "documentkeyreader.h"
 #include "itemrole.h"
 #include "registry.h"
-#include "searchexchange.h"
 
 #include "documentkey3.pb.h"
 #include "documentkeys3.pb.h"
@@ -67,7 +67,8 @@ void FolderKeyDocumentSearchDialog::search()
     m_resultsTableWidget->setFocus();
 
     qorv::data::SelectDocumentKeyReply reply;
-    if (!search::Exchange(common::op::SelectDocumentKey, getSelectDocumentKeyRequest(), reply)) {
+    if (!network::DirectExchange(common::op::SelectDocumentKey, getSelectDocumentKeyRequest(), reply,
+                                 network::ReplyErrorCodes::Checked)) {
         searchFailed();
         return;
     }

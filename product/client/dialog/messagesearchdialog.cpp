@@ -1,11 +1,11 @@
 #include "messagesearchdialog.h"
 
 #include "common/majorcode.h"
+#include "directexchange.h"
 #include "itemrole.h"
 #include "linguist.h"
 #include "messagereader.h"
 #include "searchcriteria.h"
-#include "searchexchange.h"
 #include "searchresultitem.h"
 
 #include "message3.pb.h"
@@ -119,9 +119,11 @@ void MessageSearchDialog::search()
     // in this order; but the list is one answer, so it changes only when both
     // came back: half of it would pass for all that matched.
     qorv::data::SelectMessageReply own;
-    const bool ownFound = search::Exchange(common::op::SelectMessage, getSelectMessageRequest(), own);
+    const bool ownFound = network::DirectExchange(common::op::SelectMessage, getSelectMessageRequest(), own,
+                                                  network::ReplyErrorCodes::Checked);
     qorv::data::SelectMessageUserReply received;
-    const bool receivedFound = search::Exchange(common::op::SelectMessageUser, getSelectMessageUserRequest(), received);
+    const bool receivedFound = network::DirectExchange(common::op::SelectMessageUser, getSelectMessageUserRequest(),
+                                                       received, network::ReplyErrorCodes::Checked);
     if (!ownFound || !receivedFound) {
         showSearchFailure(tr("SearchFailed"));
         return;

@@ -49,7 +49,7 @@ qorv::data::Users GetGroupUsers(const qorv::data::UserGroup &userGroup)
     request.set_exclude_session_user_id(true);
     qorv::data::SelectUserGroupUserReply reply;
     qorv::data::Users users;
-    if (!direct::Exchange(common::op::SelectUserGroupUser, request, reply))
+    if (!network::DirectExchange(common::op::SelectUserGroupUser, request, reply, network::ReplyErrorCodes::Ignored))
         return users;
     for (const qorv::data::UserGroupUser &member : reply.user_group_user())
         *users.add_user() = member.user();

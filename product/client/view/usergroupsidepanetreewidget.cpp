@@ -41,7 +41,7 @@ void InitializeTreeWidget(QTreeWidget *tree)
     qorv::data::SelectUserGroupRequest request;
     request.set_user_group_user_id(RegistrySingleton::instance()->getUser().user_id());
     qorv::data::SelectUserGroupReply reply;
-    if (!direct::Exchange(common::op::SelectUserGroup, request, reply))
+    if (!network::DirectExchange(common::op::SelectUserGroup, request, reply, network::ReplyErrorCodes::Ignored))
         return;
     for (const qorv::data::UserGroup &userGroup : reply.user_group())
         AppendUserGroupItem(tree, userGroup);

@@ -7,16 +7,18 @@
 
 #include <string>
 
-namespace direct
+namespace network
 {
-bool Exchange(common::Opcode majorOpcode, const google::protobuf::MessageLite &request,
-              google::protobuf::MessageLite &reply)
+bool DirectExchange(common::Opcode majorOpcode, const google::protobuf::MessageLite &request,
+                    google::protobuf::MessageLite &reply, ReplyErrorCodes errorCodes)
 {
     std::string payload;
     if (!request.SerializeToString(&payload))
         return false;
     MessageDispatcher dispatcher(majorOpcode, common::tag::Plain, payload);
     if (!dispatcher.dispatch())
+        return false;
+    if (errorCodes == ReplyErrorCodes::Checked && !dispatcher.noEr())
         return false;
     return reply.ParseFromString(dispatcher.getReply());
 }
