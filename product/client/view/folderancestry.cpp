@@ -24,7 +24,7 @@ FolderAncestry::Parent ServerParentOf(int folderId)
     qorv::data::SelectFolderRequest request;
     request.set_folder_id(folderId);
     qorv::data::SelectFolderReply reply;
-    if (!direct::Exchange(common::op::SelectFolder, request, reply))
+    if (!network::DirectExchange(common::op::SelectFolder, request, reply, network::ReplyErrorCodes::Checked))
         return parent;
     const auto found = std::find_if(reply.folder().begin(), reply.folder().end(),
                                     [folderId](const qorv::data::Folder &folder) {

@@ -69,7 +69,7 @@ void SelectDocumentKeyUserWizardPage::initializeWidgets()
     qorv::data::SelectDocumentKeyRequest request;
     request.set_document_key_document_id(wizard != nullptr ? wizard->getDocumentId() : 0);
     qorv::data::SelectDocumentKeyReply reply;
-    if (direct::Exchange(common::op::SelectDocumentKey, request, reply)) {
+    if (network::DirectExchange(common::op::SelectDocumentKey, request, reply, network::ReplyErrorCodes::Ignored)) {
         for (const qorv::data::DocumentKey &documentKey : reply.document_key())
             m_selectUsersWidget->addExcludedUser(documentKey.document_key_user().user_id());
     }
