@@ -773,7 +773,8 @@ private slots:
             }));
             window->setActiveHours();
         } else if (command == QLatin1String("unrestricted")) {
-            answerer.expect(Finish([](QWizard *wizard) { wizard->setField(QStringLiteral("restrictedHours"), false); }));
+            answerer.expect(
+                Finish([](QWizard *wizard) { wizard->setField(QStringLiteral("restrictedHours"), false); }));
             window->setActiveHours();
         } else if (command == QLatin1String("no passcode")) {
             answerer.expect(Finish([](QWizard *) {}));
@@ -793,7 +794,8 @@ private slots:
         QCOMPARE(pane->topLevelItem(2)->text(5), cell);
         if (!sent)
             return;
-        const qorv::data::DocumentKey key = Parsed<qorv::data::UpdateDocumentKeyRequest>(updates[0].payload).document_key();
+        const qorv::data::DocumentKey key =
+            Parsed<qorv::data::UpdateDocumentKeyRequest>(updates[0].payload).document_key();
         const qorv::data::SecurityDescriptor &descriptor = key.document_key_security_descriptor();
         QCOMPARE(key.document_key_user().user_id(), Gus.user_id());
         if (command == QLatin1String("unrestricted")) {

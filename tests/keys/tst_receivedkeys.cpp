@@ -154,9 +154,11 @@ private slots:
         m_plans = KeyringBus::DocumentKey(8, "Plans", Ann, Cy,
                                           KeyRules().passcode(StoredPasscode(Passcode)).permissions(0x3).descriptor());
         m_plans.set_document_key_document_revision("2026-03-01 09:15:02.123456");
-        m_expired = KeyringBus::DocumentKey(9, "Old", Ann, Cy, KeyRules().expiration("2027-01-01 00:00:00").descriptor());
+        m_expired =
+            KeyringBus::DocumentKey(9, "Old", Ann, Cy, KeyRules().expiration("2027-01-01 00:00:00").descriptor());
         m_projects = KeyringBus::FolderKey(11, "Projects", Ann, Bob, KeyRules().permissions(0x41).descriptor());
-        m_shared = KeyringBus::FolderKey(12, "Shared", Ann, Cy, KeyRules().passcode(StoredPasscode(Passcode)).descriptor());
+        m_shared =
+            KeyringBus::FolderKey(12, "Shared", Ann, Cy, KeyRules().passcode(StoredPasscode(Passcode)).descriptor());
     }
 
     void init()
