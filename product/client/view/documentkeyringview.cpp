@@ -19,7 +19,6 @@
 #include "insertdocumentkeyrequest3.pb.h"
 #include "updatedocumentkeyreply3.pb.h"
 #include "updatedocumentkeyrequest3.pb.h"
-#include "user3.pb.h"
 
 #include <QAction>
 #include <QIcon>

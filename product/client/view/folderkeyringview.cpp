@@ -18,7 +18,6 @@
 #include "insertfolderkeyrequest3.pb.h"
 #include "updatefolderkeyreply3.pb.h"
 #include "updatefolderkeyrequest3.pb.h"
-#include "user3.pb.h"
 
 #include <QAction>
 #include <QIcon>

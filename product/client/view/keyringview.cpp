@@ -9,7 +9,6 @@
 #include <QCoreApplication>
 #include <QIcon>
 #include <QMenu>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QTextDocument>
 #include <QToolBar>
