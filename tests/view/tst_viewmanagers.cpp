@@ -6,9 +6,13 @@
 #include "documentbrowserview.h"
 #include "documenteditormanager.h"
 #include "documentkeyringmanager.h"
+#include "documentkeyringpanetreewidget.h"
+#include "documentkeyringview.h"
 #include "documentkeysmanager.h"
 #include "executiveconnector.h"
 #include "folderkeyringmanager.h"
+#include "folderkeyringpanetreewidget.h"
+#include "folderkeyringview.h"
 #include "folderkeysmanager.h"
 #include "itemrecord.h"
 #include "itemrole.h"
@@ -21,8 +25,6 @@
 #include "serviceconnector.h"
 #include "sidepanelistwidget.h"
 #include "standindocumenteditorview.h"
-#include "standindocumentkeyringview.h"
-#include "standinfolderkeyringview.h"
 #include "standinmessagebrowserview.h"
 #include "standinmessageeditorview.h"
 #include "standinmessagereaderview.h"
@@ -49,6 +51,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <vector>
 
 using testsupport::RecordingComponent;
 
@@ -314,14 +317,32 @@ QList<int> EditorDocumentIds()
 
 QList<int> DocumentKeyringIds()
 {
-    return SortedKeys<StandInDocumentKeyringView>(
-        [](const StandInDocumentKeyringView &keyring) { return keyring.getDocumentId(); });
+    return SortedKeys<DocumentKeyringView>(
+        [](const DocumentKeyringView &keyring) { return keyring.getDocumentId(); });
 }
 
 QList<int> FolderKeyringIds()
 {
-    return SortedKeys<StandInFolderKeyringView>(
-        [](const StandInFolderKeyringView &keyring) { return keyring.getFolderId(); });
+    return SortedKeys<FolderKeyringView>([](const FolderKeyringView &keyring) { return keyring.getFolderId(); });
+}
+
+// The keys a keyring shows, top to bottom.
+std::vector<qorv::data::DocumentKey> KeysOf(const DocumentKeyringView &keyring)
+{
+    std::vector<qorv::data::DocumentKey> keys;
+    const auto *pane = keyring.findChild<DocumentKeyringPaneTreeWidget *>();
+    for (int row = 0; row < pane->topLevelItemCount(); ++row)
+        keys.push_back(GetDocumentKey(pane->topLevelItem(row)));
+    return keys;
+}
+
+std::vector<qorv::data::FolderKey> KeysOf(const FolderKeyringView &keyring)
+{
+    std::vector<qorv::data::FolderKey> keys;
+    const auto *pane = keyring.findChild<FolderKeyringPaneTreeWidget *>();
+    for (int row = 0; row < pane->topLevelItemCount(); ++row)
+        keys.push_back(GetFolderKey(pane->topLevelItem(row)));
+    return keys;
 }
 
 QList<int> MessageEditorIds()
@@ -446,10 +467,10 @@ private slots:
         QTest::newRow("user groups") << -31 << 1 << "UserGroupBrowserView";
         QTest::newRow("user groups, any minor") << -31 << -7 << "UserGroupBrowserView";
         QTest::newRow("document browser") << -26 << 1 << "DocumentBrowserView";
-        QTest::newRow("document keys") << -27 << 1 << "StandInDocumentKeysView";
-        QTest::newRow("document keys, any minor") << -27 << 4 << "StandInDocumentKeysView";
-        QTest::newRow("folder keys") << -28 << 1 << "StandInFolderKeysView";
-        QTest::newRow("folder keys, any minor") << -28 << -2 << "StandInFolderKeysView";
+        QTest::newRow("document keys") << -27 << 1 << "DocumentKeysView";
+        QTest::newRow("document keys, any minor") << -27 << 4 << "DocumentKeysView";
+        QTest::newRow("folder keys") << -28 << 1 << "FolderKeysView";
+        QTest::newRow("folder keys, any minor") << -28 << -2 << "FolderKeysView";
         QTest::newRow("message browser") << -29 << 1 << "StandInMessageBrowserView";
         QTest::newRow("message browser, any minor") << -29 << 9 << "StandInMessageBrowserView";
     }
@@ -804,26 +825,26 @@ private slots:
 
         reply(40, minor, requestPayload, replyPayload, 0, minorErcode);
 
-        const QList<StandInDocumentKeyringView *> keyrings = OpenWindows<StandInDocumentKeyringView>();
+        const QList<DocumentKeyringView *> keyrings = OpenWindows<DocumentKeyringView>();
         QCOMPARE(keyrings.size(), opens ? 1 : 0);
         if (!opens)
             return;
-        StandInDocumentKeyringView *keyring = keyrings.first();
+        DocumentKeyringView *keyring = keyrings.first();
         QCOMPARE(keyring->getDocumentId(), 5);
         QCOMPARE(keyring->getDocumentName(), QStringLiteral("Zürich"));
         QVERIFY(!keyring->parentWidget());
         // The keys come in the reply's order.
         qorv::data::SelectDocumentKeyReply expected;
         QVERIFY(expected.ParseFromString(replyPayload.toStdString()));
-        QCOMPARE(keyring->documentKeys().size(), static_cast<size_t>(expected.document_key_size()));
+        QCOMPARE(KeysOf(*keyring).size(), static_cast<size_t>(expected.document_key_size()));
         for (int i = 0; i < expected.document_key_size(); ++i)
-            QCOMPARE(keyring->documentKeys()[i].SerializeAsString(), expected.document_key(i).SerializeAsString());
+            QCOMPARE(KeysOf(*keyring)[i].SerializeAsString(), expected.document_key(i).SerializeAsString());
 
         // Asked again, the open keyring comes to the front and takes no keys.
         ExpectRaises(1);
         reply(40, minor, requestPayload, replyPayload, 0, minorErcode);
-        QCOMPARE(OpenWindows<StandInDocumentKeyringView>(), QList<StandInDocumentKeyringView *>({keyring}));
-        QCOMPARE(keyring->documentKeys().size(), static_cast<size_t>(expected.document_key_size()));
+        QCOMPARE(OpenWindows<DocumentKeyringView>(), QList<DocumentKeyringView *>({keyring}));
+        QCOMPARE(KeysOf(*keyring).size(), static_cast<size_t>(expected.document_key_size()));
     }
 
     void folderKeyringReply_data()
@@ -855,19 +876,19 @@ private slots:
 
         reply(43, minor, requestPayload, replyPayload, 0, minorErcode);
 
-        const QList<StandInFolderKeyringView *> keyrings = OpenWindows<StandInFolderKeyringView>();
+        const QList<FolderKeyringView *> keyrings = OpenWindows<FolderKeyringView>();
         QCOMPARE(keyrings.size(), opens ? 1 : 0);
         if (!opens)
             return;
-        StandInFolderKeyringView *keyring = keyrings.first();
+        FolderKeyringView *keyring = keyrings.first();
         QCOMPARE(keyring->getFolderId(), 5);
         QCOMPARE(keyring->getFolderName(), QStringLiteral("Märkte"));
-        QCOMPARE(keyring->folderKeys().size(), size_t(1));
+        QCOMPARE(KeysOf(*keyring).size(), size_t(1));
 
         ExpectRaises(1);
         reply(43, minor, requestPayload, replyPayload, 0, minorErcode);
-        QCOMPARE(OpenWindows<StandInFolderKeyringView>(), QList<StandInFolderKeyringView *>({keyring}));
-        QCOMPARE(keyring->folderKeys().size(), size_t(1));
+        QCOMPARE(OpenWindows<FolderKeyringView>(), QList<FolderKeyringView *>({keyring}));
+        QCOMPARE(KeysOf(*keyring).size(), size_t(1));
     }
 
     void folderKeysAreSortedByUserName_data()
@@ -900,10 +921,10 @@ private slots:
 
         reply(43, -37, SelectFolderKeyRequest(5), SelectFolderKeyReply(keys));
 
-        const QList<StandInFolderKeyringView *> keyrings = OpenWindows<StandInFolderKeyringView>();
+        const QList<FolderKeyringView *> keyrings = OpenWindows<FolderKeyringView>();
         QCOMPARE(keyrings.size(), 1);
         QStringList order;
-        for (const qorv::data::FolderKey &key : keyrings.first()->folderKeys()) {
+        for (const qorv::data::FolderKey &key : KeysOf(*keyrings.first())) {
             const qorv::data::User &user = key.folder_key_user();
             order.append(key.has_folder_key_user() ? QString::fromStdString(user.user_last_name() + ", "
                                                                              + user.user_first_name())
@@ -1071,9 +1092,9 @@ private slots:
         QTest::newRow("document browsers through keys") << false << -26 << -36 << Bytes(twoKeys) << QByteArray()
                                                         << "DocumentBrowserView" << 2;
         QTest::newRow("document keys") << false << -27 << 1 << QByteArray() << QByteArray()
-                                       << "StandInDocumentKeysView" << 1;
+                                       << "DocumentKeysView" << 1;
         QTest::newRow("folder keys") << false << -28 << 1 << QByteArray() << QByteArray()
-                                     << "StandInFolderKeysView" << 1;
+                                     << "FolderKeysView" << 1;
         QTest::newRow("message browser") << false << -29 << 1 << QByteArray() << QByteArray()
                                          << "StandInMessageBrowserView" << 1;
         QTest::newRow("message editor") << false << -41 << 1 << OpenMessageRequest(3, Copy::Own) << QByteArray()
@@ -1084,10 +1105,10 @@ private slots:
                                           << SelectDocumentReply({5, 7}) << "StandInDocumentEditorView" << 2;
         QTest::newRow("document keyring") << true << 40 << -34 << SelectDocumentKeyRequest(5, "Zürich")
                                           << SelectDocumentKeyReply({DocumentKey(5, 10)})
-                                          << "StandInDocumentKeyringView" << 1;
+                                          << "DocumentKeyringView" << 1;
         QTest::newRow("folder keyring") << true << 43 << -37 << SelectFolderKeyRequest(5, "Märkte")
                                         << SelectFolderKeyReply({FolderKey(5, "Lee", "Ann")})
-                                        << "StandInFolderKeyringView" << 1;
+                                        << "FolderKeyringView" << 1;
     }
 
     void windowOffTheBusIsNotOpened()

@@ -3,7 +3,7 @@
 #include "common/majorcode.h"
 #include "common/minortag.h"
 #include "keyringwindows.h"
-#include "standindocumentkeyringview.h"
+#include "documentkeyringview.h"
 
 #include "deletedocumentrequest3.pb.h"
 #include "selectdocumentkeyreply3.pb.h"
@@ -14,7 +14,7 @@ namespace
 // A document's keyring, whose keys come in the order of the reply.
 struct DocumentKeyring
 {
-    using View = StandInDocumentKeyringView;
+    using View = DocumentKeyringView;
     using SelectRequest = qorv::data::SelectDocumentKeyRequest;
     using SelectReply = qorv::data::SelectDocumentKeyReply;
 

@@ -40,52 +40,22 @@ enum Kind : int
 
 const Subtree &Permissions()
 {
-    static const std::vector<Bit> leaves = {
-        {3, QT_TRANSLATE_NOOP("Linguist", "View"), Word::Permissions, DocumentKeyProxy::View},
-        {4, QT_TRANSLATE_NOOP("Linguist", "Update"), Word::Permissions, DocumentKeyProxy::Update},
-        {9, QT_TRANSLATE_NOOP("Linguist", "CopyFromClipboard"), Word::Permissions, DocumentKeyProxy::CopyFromClipboard},
-        {10, QT_TRANSLATE_NOOP("Linguist", "CopyToClipboard"), Word::Permissions, DocumentKeyProxy::CopyToClipboard},
-        {11, QT_TRANSLATE_NOOP("Linguist", "ExportToTextFile"), Word::Permissions, DocumentKeyProxy::ExportToTextFile},
-        {12, QT_TRANSLATE_NOOP("Linguist", "ExportToPdfFile"), Word::Permissions, DocumentKeyProxy::ExportToPdfFile},
-        {13, QT_TRANSLATE_NOOP("Linguist", "Print"), Word::Permissions, DocumentKeyProxy::Print},
-        {14, QT_TRANSLATE_NOOP("Linguist", "Search"), Word::Permissions, DocumentKeyProxy::Search},
-    };
-    static const Subtree subtree{UserColumn, PermissionsKind, QT_TRANSLATE_NOOP("Linguist", "Permissions"), leaves};
+    static const Subtree subtree{UserColumn, PermissionsKind, QT_TRANSLATE_NOOP("Linguist", "Permissions"),
+                                 keytree::DocumentPermissionBits()};
     return subtree;
 }
 
 const Subtree &Days()
 {
-    static const std::vector<Bit> leaves = {
-        {16, QT_TRANSLATE_NOOP("Linguist", "Monday"), Word::Active, DocumentKeyProxy::ActiveOnMonday},
-        {17, QT_TRANSLATE_NOOP("Linguist", "Tuesday"), Word::Active, DocumentKeyProxy::ActiveOnTuesday},
-        {18, QT_TRANSLATE_NOOP("Linguist", "Wednesday"), Word::Active, DocumentKeyProxy::ActiveOnWednesday},
-        {19, QT_TRANSLATE_NOOP("Linguist", "Thursday"), Word::Active, DocumentKeyProxy::ActiveOnThursday},
-        {20, QT_TRANSLATE_NOOP("Linguist", "Friday"), Word::Active, DocumentKeyProxy::ActiveOnFriday},
-        {21, QT_TRANSLATE_NOOP("Linguist", "Saturday"), Word::Active, DocumentKeyProxy::ActiveOnSaturday},
-        {22, QT_TRANSLATE_NOOP("Linguist", "Sunday"), Word::Active, DocumentKeyProxy::ActiveOnSunday},
-    };
-    static const Subtree subtree{ActiveColumn, DaysKind, QT_TRANSLATE_NOOP("Linguist", "Days"), leaves};
+    static const Subtree subtree{ActiveColumn, DaysKind, QT_TRANSLATE_NOOP("Linguist", "Days"),
+                                 keytree::DocumentDayBits()};
     return subtree;
 }
 
 const Subtree &Months()
 {
-    static const std::vector<Bit> leaves = {
-        {24, QT_TRANSLATE_NOOP("Linguist", "January"), Word::Active, DocumentKeyProxy::ActiveDuringJanuary},
-        {25, QT_TRANSLATE_NOOP("Linguist", "February"), Word::Active, DocumentKeyProxy::ActiveDuringFebruary},
-        {26, QT_TRANSLATE_NOOP("Linguist", "March"), Word::Active, DocumentKeyProxy::ActiveDuringMarch},
-        {27, QT_TRANSLATE_NOOP("Linguist", "April"), Word::Active, DocumentKeyProxy::ActiveDuringApril},
-        {28, QT_TRANSLATE_NOOP("Linguist", "May"), Word::Active, DocumentKeyProxy::ActiveDuringMay},
-        {29, QT_TRANSLATE_NOOP("Linguist", "June"), Word::Active, DocumentKeyProxy::ActiveDuringJune},
-        {30, QT_TRANSLATE_NOOP("Linguist", "July"), Word::Active, DocumentKeyProxy::ActiveDuringJuly},
-        {31, QT_TRANSLATE_NOOP("Linguist", "August"), Word::Active, DocumentKeyProxy::ActiveDuringAugust},
-        {32, QT_TRANSLATE_NOOP("Linguist", "September"), Word::Active, DocumentKeyProxy::ActiveDuringSeptember},
-        {33, QT_TRANSLATE_NOOP("Linguist", "October"), Word::Active, DocumentKeyProxy::ActiveDuringOctober},
-        {34, QT_TRANSLATE_NOOP("Linguist", "November"), Word::Active, DocumentKeyProxy::ActiveDuringNovember},
-        {35, QT_TRANSLATE_NOOP("Linguist", "December"), Word::Active, DocumentKeyProxy::ActiveDuringDecember},
-    };
-    static const Subtree subtree{ActiveColumn, MonthsKind, QT_TRANSLATE_NOOP("Linguist", "Months"), leaves};
+    static const Subtree subtree{ActiveColumn, MonthsKind, QT_TRANSLATE_NOOP("Linguist", "Months"),
+                                 keytree::DocumentMonthBits()};
     return subtree;
 }
 

@@ -2,7 +2,7 @@
 
 #include "common/majorcode.h"
 #include "showonbus.h"
-#include "standindocumentkeysview.h"
+#include "documentkeysview.h"
 
 DocumentKeysManager::DocumentKeysManager(const IViewWindowBus &viewWindowBus, QObject *parent)
     : AbstractViewManager(parent)
@@ -14,5 +14,5 @@ void DocumentKeysManager::receiveRequest(common::Opcode majorOpcode, common::Opc
 {
     if (majorOpcode != common::op::OpenDocumentKeys)
         return;
-    ShowOnBus(m_viewWindowBus, new StandInDocumentKeysView(nullptr));
+    ShowOnBus(m_viewWindowBus, new DocumentKeysView(nullptr));
 }

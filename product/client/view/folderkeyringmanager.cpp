@@ -3,7 +3,7 @@
 #include "common/majorcode.h"
 #include "common/minortag.h"
 #include "keyringwindows.h"
-#include "standinfolderkeyringview.h"
+#include "folderkeyringview.h"
 #include "userreader.h"
 
 #include "deletefolderreply3.pb.h"
@@ -41,7 +41,7 @@ std::vector<const qorv::data::FolderKey *> SortedByUserName(const qorv::data::Se
 // A folder's keyring, whose keys come sorted by their users' names.
 struct FolderKeyring
 {
-    using View = StandInFolderKeyringView;
+    using View = FolderKeyringView;
     using SelectRequest = qorv::data::SelectFolderKeyRequest;
     using SelectReply = qorv::data::SelectFolderKeyReply;
 

@@ -39,46 +39,22 @@ enum Kind : int
 
 const Subtree &Permissions()
 {
-    static const std::vector<Bit> leaves = {
-        {3, QT_TRANSLATE_NOOP("Linguist", "View"), Word::Permissions, FolderKeyProxy::View},
-        {4, QT_TRANSLATE_NOOP("Linguist", "Search"), Word::Permissions, FolderKeyProxy::Search},
-    };
-    static const Subtree subtree{UserColumn, PermissionsKind, QT_TRANSLATE_NOOP("Linguist", "Permissions"), leaves};
+    static const Subtree subtree{UserColumn, PermissionsKind, QT_TRANSLATE_NOOP("Linguist", "Permissions"),
+                                 keytree::FolderPermissionBits()};
     return subtree;
 }
 
 const Subtree &Days()
 {
-    static const std::vector<Bit> leaves = {
-        {6, QT_TRANSLATE_NOOP("Linguist", "Monday"), Word::Active, FolderKeyProxy::ActiveOnMonday},
-        {7, QT_TRANSLATE_NOOP("Linguist", "Tuesday"), Word::Active, FolderKeyProxy::ActiveOnTuesday},
-        {8, QT_TRANSLATE_NOOP("Linguist", "Wednesday"), Word::Active, FolderKeyProxy::ActiveOnWednesday},
-        {9, QT_TRANSLATE_NOOP("Linguist", "Thursday"), Word::Active, FolderKeyProxy::ActiveOnThursday},
-        {10, QT_TRANSLATE_NOOP("Linguist", "Friday"), Word::Active, FolderKeyProxy::ActiveOnFriday},
-        {11, QT_TRANSLATE_NOOP("Linguist", "Saturday"), Word::Active, FolderKeyProxy::ActiveOnSaturday},
-        {12, QT_TRANSLATE_NOOP("Linguist", "Sunday"), Word::Active, FolderKeyProxy::ActiveOnSunday},
-    };
-    static const Subtree subtree{ActiveColumn, DaysKind, QT_TRANSLATE_NOOP("Linguist", "Days"), leaves};
+    static const Subtree subtree{ActiveColumn, DaysKind, QT_TRANSLATE_NOOP("Linguist", "Days"),
+                                 keytree::FolderDayBits()};
     return subtree;
 }
 
 const Subtree &Months()
 {
-    static const std::vector<Bit> leaves = {
-        {14, QT_TRANSLATE_NOOP("Linguist", "January"), Word::Active, FolderKeyProxy::ActiveDuringJanuary},
-        {15, QT_TRANSLATE_NOOP("Linguist", "February"), Word::Active, FolderKeyProxy::ActiveDuringFebruary},
-        {16, QT_TRANSLATE_NOOP("Linguist", "March"), Word::Active, FolderKeyProxy::ActiveDuringMarch},
-        {17, QT_TRANSLATE_NOOP("Linguist", "April"), Word::Active, FolderKeyProxy::ActiveDuringApril},
-        {18, QT_TRANSLATE_NOOP("Linguist", "May"), Word::Active, FolderKeyProxy::ActiveDuringMay},
-        {19, QT_TRANSLATE_NOOP("Linguist", "June"), Word::Active, FolderKeyProxy::ActiveDuringJune},
-        {20, QT_TRANSLATE_NOOP("Linguist", "July"), Word::Active, FolderKeyProxy::ActiveDuringJuly},
-        {21, QT_TRANSLATE_NOOP("Linguist", "August"), Word::Active, FolderKeyProxy::ActiveDuringAugust},
-        {22, QT_TRANSLATE_NOOP("Linguist", "September"), Word::Active, FolderKeyProxy::ActiveDuringSeptember},
-        {23, QT_TRANSLATE_NOOP("Linguist", "October"), Word::Active, FolderKeyProxy::ActiveDuringOctober},
-        {24, QT_TRANSLATE_NOOP("Linguist", "November"), Word::Active, FolderKeyProxy::ActiveDuringNovember},
-        {25, QT_TRANSLATE_NOOP("Linguist", "December"), Word::Active, FolderKeyProxy::ActiveDuringDecember},
-    };
-    static const Subtree subtree{ActiveColumn, MonthsKind, QT_TRANSLATE_NOOP("Linguist", "Months"), leaves};
+    static const Subtree subtree{ActiveColumn, MonthsKind, QT_TRANSLATE_NOOP("Linguist", "Months"),
+                                 keytree::FolderMonthBits()};
     return subtree;
 }
 

@@ -2,7 +2,7 @@
 
 #include "common/majorcode.h"
 #include "showonbus.h"
-#include "standinfolderkeysview.h"
+#include "folderkeysview.h"
 
 FolderKeysManager::FolderKeysManager(const IViewWindowBus &viewWindowBus, QObject *parent)
     : AbstractViewManager(parent)
@@ -14,5 +14,5 @@ void FolderKeysManager::receiveRequest(common::Opcode majorOpcode, common::Opcod
 {
     if (majorOpcode != common::op::OpenFolderKeys)
         return;
-    ShowOnBus(m_viewWindowBus, new StandInFolderKeysView(nullptr));
+    ShowOnBus(m_viewWindowBus, new FolderKeysView(nullptr));
 }

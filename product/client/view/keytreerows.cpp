@@ -1,6 +1,8 @@
 #include "keytreerows.h"
 
 #include "dbtimestamp.h"
+#include "documentkeyproxy.h"
+#include "folderkeyproxy.h"
 #include "keydisplaytext.h"
 #include "linguist.h"
 
@@ -78,6 +80,96 @@ void UpdateSubtree(QTreeWidgetItem *heading, const Subtree &subtree, int kindRol
     }
 }
 
+const std::vector<Bit> &DocumentPermissionBits()
+{
+    static const std::vector<Bit> bits = {
+        {3, QT_TRANSLATE_NOOP("Linguist", "View"), Word::Permissions, DocumentKeyProxy::View},
+        {4, QT_TRANSLATE_NOOP("Linguist", "Update"), Word::Permissions, DocumentKeyProxy::Update},
+        {9, QT_TRANSLATE_NOOP("Linguist", "CopyFromClipboard"), Word::Permissions, DocumentKeyProxy::CopyFromClipboard},
+        {10, QT_TRANSLATE_NOOP("Linguist", "CopyToClipboard"), Word::Permissions, DocumentKeyProxy::CopyToClipboard},
+        {11, QT_TRANSLATE_NOOP("Linguist", "ExportToTextFile"), Word::Permissions, DocumentKeyProxy::ExportToTextFile},
+        {12, QT_TRANSLATE_NOOP("Linguist", "ExportToPdfFile"), Word::Permissions, DocumentKeyProxy::ExportToPdfFile},
+        {13, QT_TRANSLATE_NOOP("Linguist", "Print"), Word::Permissions, DocumentKeyProxy::Print},
+        {14, QT_TRANSLATE_NOOP("Linguist", "Search"), Word::Permissions, DocumentKeyProxy::Search},
+    };
+    return bits;
+}
+
+const std::vector<Bit> &DocumentDayBits()
+{
+    static const std::vector<Bit> bits = {
+        {16, QT_TRANSLATE_NOOP("Linguist", "Monday"), Word::Active, DocumentKeyProxy::ActiveOnMonday},
+        {17, QT_TRANSLATE_NOOP("Linguist", "Tuesday"), Word::Active, DocumentKeyProxy::ActiveOnTuesday},
+        {18, QT_TRANSLATE_NOOP("Linguist", "Wednesday"), Word::Active, DocumentKeyProxy::ActiveOnWednesday},
+        {19, QT_TRANSLATE_NOOP("Linguist", "Thursday"), Word::Active, DocumentKeyProxy::ActiveOnThursday},
+        {20, QT_TRANSLATE_NOOP("Linguist", "Friday"), Word::Active, DocumentKeyProxy::ActiveOnFriday},
+        {21, QT_TRANSLATE_NOOP("Linguist", "Saturday"), Word::Active, DocumentKeyProxy::ActiveOnSaturday},
+        {22, QT_TRANSLATE_NOOP("Linguist", "Sunday"), Word::Active, DocumentKeyProxy::ActiveOnSunday},
+    };
+    return bits;
+}
+
+const std::vector<Bit> &DocumentMonthBits()
+{
+    static const std::vector<Bit> bits = {
+        {24, QT_TRANSLATE_NOOP("Linguist", "January"), Word::Active, DocumentKeyProxy::ActiveDuringJanuary},
+        {25, QT_TRANSLATE_NOOP("Linguist", "February"), Word::Active, DocumentKeyProxy::ActiveDuringFebruary},
+        {26, QT_TRANSLATE_NOOP("Linguist", "March"), Word::Active, DocumentKeyProxy::ActiveDuringMarch},
+        {27, QT_TRANSLATE_NOOP("Linguist", "April"), Word::Active, DocumentKeyProxy::ActiveDuringApril},
+        {28, QT_TRANSLATE_NOOP("Linguist", "May"), Word::Active, DocumentKeyProxy::ActiveDuringMay},
+        {29, QT_TRANSLATE_NOOP("Linguist", "June"), Word::Active, DocumentKeyProxy::ActiveDuringJune},
+        {30, QT_TRANSLATE_NOOP("Linguist", "July"), Word::Active, DocumentKeyProxy::ActiveDuringJuly},
+        {31, QT_TRANSLATE_NOOP("Linguist", "August"), Word::Active, DocumentKeyProxy::ActiveDuringAugust},
+        {32, QT_TRANSLATE_NOOP("Linguist", "September"), Word::Active, DocumentKeyProxy::ActiveDuringSeptember},
+        {33, QT_TRANSLATE_NOOP("Linguist", "October"), Word::Active, DocumentKeyProxy::ActiveDuringOctober},
+        {34, QT_TRANSLATE_NOOP("Linguist", "November"), Word::Active, DocumentKeyProxy::ActiveDuringNovember},
+        {35, QT_TRANSLATE_NOOP("Linguist", "December"), Word::Active, DocumentKeyProxy::ActiveDuringDecember},
+    };
+    return bits;
+}
+
+const std::vector<Bit> &FolderPermissionBits()
+{
+    static const std::vector<Bit> bits = {
+        {3, QT_TRANSLATE_NOOP("Linguist", "View"), Word::Permissions, FolderKeyProxy::View},
+        {4, QT_TRANSLATE_NOOP("Linguist", "Search"), Word::Permissions, FolderKeyProxy::Search},
+    };
+    return bits;
+}
+
+const std::vector<Bit> &FolderDayBits()
+{
+    static const std::vector<Bit> bits = {
+        {6, QT_TRANSLATE_NOOP("Linguist", "Monday"), Word::Active, FolderKeyProxy::ActiveOnMonday},
+        {7, QT_TRANSLATE_NOOP("Linguist", "Tuesday"), Word::Active, FolderKeyProxy::ActiveOnTuesday},
+        {8, QT_TRANSLATE_NOOP("Linguist", "Wednesday"), Word::Active, FolderKeyProxy::ActiveOnWednesday},
+        {9, QT_TRANSLATE_NOOP("Linguist", "Thursday"), Word::Active, FolderKeyProxy::ActiveOnThursday},
+        {10, QT_TRANSLATE_NOOP("Linguist", "Friday"), Word::Active, FolderKeyProxy::ActiveOnFriday},
+        {11, QT_TRANSLATE_NOOP("Linguist", "Saturday"), Word::Active, FolderKeyProxy::ActiveOnSaturday},
+        {12, QT_TRANSLATE_NOOP("Linguist", "Sunday"), Word::Active, FolderKeyProxy::ActiveOnSunday},
+    };
+    return bits;
+}
+
+const std::vector<Bit> &FolderMonthBits()
+{
+    static const std::vector<Bit> bits = {
+        {14, QT_TRANSLATE_NOOP("Linguist", "January"), Word::Active, FolderKeyProxy::ActiveDuringJanuary},
+        {15, QT_TRANSLATE_NOOP("Linguist", "February"), Word::Active, FolderKeyProxy::ActiveDuringFebruary},
+        {16, QT_TRANSLATE_NOOP("Linguist", "March"), Word::Active, FolderKeyProxy::ActiveDuringMarch},
+        {17, QT_TRANSLATE_NOOP("Linguist", "April"), Word::Active, FolderKeyProxy::ActiveDuringApril},
+        {18, QT_TRANSLATE_NOOP("Linguist", "May"), Word::Active, FolderKeyProxy::ActiveDuringMay},
+        {19, QT_TRANSLATE_NOOP("Linguist", "June"), Word::Active, FolderKeyProxy::ActiveDuringJune},
+        {20, QT_TRANSLATE_NOOP("Linguist", "July"), Word::Active, FolderKeyProxy::ActiveDuringJuly},
+        {21, QT_TRANSLATE_NOOP("Linguist", "August"), Word::Active, FolderKeyProxy::ActiveDuringAugust},
+        {22, QT_TRANSLATE_NOOP("Linguist", "September"), Word::Active, FolderKeyProxy::ActiveDuringSeptember},
+        {23, QT_TRANSLATE_NOOP("Linguist", "October"), Word::Active, FolderKeyProxy::ActiveDuringOctober},
+        {24, QT_TRANSLATE_NOOP("Linguist", "November"), Word::Active, FolderKeyProxy::ActiveDuringNovember},
+        {25, QT_TRANSLATE_NOOP("Linguist", "December"), Word::Active, FolderKeyProxy::ActiveDuringDecember},
+    };
+    return bits;
+}
+
 const Bit *FindBit(const std::vector<const Subtree *> &subtrees, int kind)
 {
     for (const Subtree *subtree : subtrees) {
@@ -106,6 +198,14 @@ void UpdateKeyRowFont(QTreeWidgetItem *keyRow, bool inactive)
     font.setWeight(inactive ? QFont::Normal : QFont::Bold);
     font.setStrikeOut(inactive);
     keyRow->setFont(0, font);
+}
+
+void SetReadOnlyFlags(QTreeWidget *tree)
+{
+    for (QTreeWidgetItemIterator it(tree); *it != nullptr; ++it) {
+        QTreeWidgetItem *row = *it;
+        row->setFlags(row->parent() == nullptr ? Qt::ItemIsSelectable | Qt::ItemIsEnabled : Qt::ItemIsEnabled);
+    }
 }
 
 void ToggleHeadings(QTreeWidget *tree, int column, int kindRole, int headingKind, bool view)

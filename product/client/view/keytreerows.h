@@ -60,6 +60,16 @@ void AddSubtree(QTreeWidgetItem *keyRow, const Subtree &subtree, int kindRole,
 void UpdateSubtree(QTreeWidgetItem *heading, const Subtree &subtree, int kindRole,
                    const qorv::data::SecurityDescriptor &descriptor);
 
+// The leaves under each heading of a document key and of a folder key, in
+// the order the panes show them. The keyring pane and the received-keys pane
+// of one kind of key number their rows alike; only their columns differ.
+const std::vector<Bit> &DocumentPermissionBits();
+const std::vector<Bit> &DocumentDayBits();
+const std::vector<Bit> &DocumentMonthBits();
+const std::vector<Bit> &FolderPermissionBits();
+const std::vector<Bit> &FolderDayBits();
+const std::vector<Bit> &FolderMonthBits();
+
 // The leaf of that kind among the subtrees, or null.
 const Bit *FindBit(const std::vector<const Subtree *> &subtrees, int kind);
 
@@ -69,6 +79,10 @@ bool ReadKind(const QTreeWidgetItem *item, int column, int kindRole, int *kind);
 // Bold for a key that can open something, struck-out normal weight for one
 // that cannot (switched off, or no day, month or permission at all).
 void UpdateKeyRowFont(QTreeWidgetItem *keyRow, bool inactive);
+
+// Leaves a filled pane of received keys for looking only: key rows can be
+// selected, no row can be ticked, child rows cannot even be selected.
+void SetReadOnlyFlags(QTreeWidget *tree);
 
 // Walks every row in pre-order: key rows are expanded when view is true, and
 // the headings of that kind expanded or collapsed to follow view.

@@ -1,0 +1,32 @@
+#ifndef FOLDERKEYSPANETREEWIDGET_H
+#define FOLDERKEYSPANETREEWIDGET_H
+
+#include "abstractpanetreewidget.h"
+
+#include "folderkey3.pb.h"
+
+// The folder keys that other users gave to the logged-on user: the twin of
+// the document keys pane, without a revision column and with a folder's two
+// permissions (view and search).
+class FolderKeysPaneTreeWidget : public AbstractPaneTreeWidget
+{
+    Q_OBJECT
+
+public:
+    // Column 0 of a key row holds the key under KeyRole; every row holds its
+    // kind under KindRole in the column of its label.
+    static constexpr int KeyRole = 256;
+    static constexpr int KindRole = 257;
+
+    explicit FolderKeysPaneTreeWidget(QWidget *parent);
+    ~FolderKeysPaneTreeWidget() override;
+
+public slots:
+    void addFolderKey(const qorv::data::FolderKey &folderKey);
+    void resizeColumnsToContents();
+    void viewPermissionsToggled(bool view);
+    void viewDaysToggled(bool view);
+    void viewMonthsToggled(bool view);
+};
+
+#endif // FOLDERKEYSPANETREEWIDGET_H

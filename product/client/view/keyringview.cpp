@@ -1,0 +1,194 @@
+#include "keyringview.h"
+
+#include "linguist.h"
+
+#include <google/protobuf/message_lite.h>
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QIcon>
+#include <QMenu>
+#include <QMessageBox>
+#include <QTextDocument>
+#include <QToolBar>
+
+namespace
+{
+QIcon Icon(const char *fileName)
+{
+    return QIcon(QStringLiteral(":icons/32x32/") + QLatin1String(fileName));
+}
+}
+
+KeyringView::KeyringView(QWidget *parent)
+    : AbstractViewWindow(parent)
+    , m_revertAction(m_fileMenu->addAction(Linguist::tr("Revert"), this, SLOT(revertKey())))
+    , m_revertAllAction(m_fileMenu->addAction(Linguist::tr("RevertAll"), this, SLOT(revertAllKeys())))
+    , m_saveAction(m_fileMenu->addAction(Icon("floppy_disk.png"), Linguist::tr("Save"), this, SLOT(saveKey())))
+    , m_saveAllAction(
+          m_fileMenu->addAction(Icon("floppy_disks.png"), Linguist::tr("SaveAll"), this, SLOT(saveAllKeys())))
+    , m_closeAction(m_fileMenu->addAction(Linguist::tr("Close"), this, SLOT(close())))
+    , m_setActiveHoursAction(
+          m_editMenu->addAction(Icon("clock.png"), Linguist::tr("SetActiveHours"), this, SLOT(setActiveHours())))
+    , m_setSessionDurationAction(m_editMenu->addAction(Icon("stopwatch.png"), Linguist::tr("SetSessionDuration"),
+                                                       this, SLOT(setSessionDuration())))
+    , m_setExpirationDateAction(m_editMenu->addAction(Icon("hourglass.png"), Linguist::tr("SetExpirationDate"), this,
+                                                      SLOT(setExpirationDate())))
+    , m_setPasscodeAction(
+          m_editMenu->addAction(Icon("lock3.png"), Linguist::tr("SetPasscode"), this, SLOT(setPasscode())))
+    , m_deleteAction(m_editMenu->addAction(Icon("key_delete.png"), Linguist::tr("Delete"), this, SLOT(deleteKey())))
+    , m_viewMonthsAction(m_viewMenu->addAction(Icon("calendar.png"), Linguist::tr("ViewMonths")))
+    , m_viewDaysAction(m_viewMenu->addAction(Icon("calendar_7.png"), Linguist::tr("ViewDays")))
+    , m_viewPermissionsAction(m_viewMenu->addAction(Icon("checkbox.png"), Linguist::tr("ViewPermissions")))
+    , m_aboutAction(m_helpMenu->addAction(Linguist::tr("AboutQORV"), this, SLOT(helpAbout())))
+{
+}
+
+KeyringView::~KeyringView() = default;
+
+void KeyringView::closeEvent(QCloseEvent *event)
+{
+    if (!isModified()) {
+        event->accept();
+        return;
+    }
+    QMessageBox question(this);
+    question.setWindowTitle(QCoreApplication::applicationName());
+    question.setText(QStringLiteral("%1%2").arg(Linguist::tr("DoYouWantToSaveYourChanges"),
+                                                 Linguist::tr("QuestionMark")));
+    question.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    question.setDefaultButton(QMessageBox::Save);
+    switch (question.exec()) {
+    case QMessageBox::Save:
+        // The saves are answered before saveAllKeys() returns; a refused one
+        // keeps its key modified, and the window open.
+        saveAllKeys();
+        event->setAccepted(!isModified());
+        break;
+    case QMessageBox::Discard:
+        event->accept();
+        break;
+    default:
+        event->ignore();
+        break;
+    }
+}
+
+void KeyringView::initializeFileMenu()
+{
+    m_fileMenu->insertSeparator(m_revertAction);
+    m_fileMenu->insertSeparator(m_saveAction);
+    m_fileMenu->insertSeparator(m_closeAction);
+    for (QAction *action : {m_revertAction, m_revertAllAction, m_saveAction, m_saveAllAction, m_closeAction})
+        action->setIconVisibleInMenu(true);
+    m_revertAction->setStatusTip(Linguist::tr("RevertStatusTip"));
+    m_revertAllAction->setStatusTip(Linguist::tr("RevertAllStatusTip"));
+    m_saveAction->setStatusTip(Linguist::tr("SaveStatusTip"));
+    m_saveAllAction->setStatusTip(Linguist::tr("SaveAllStatusTip"));
+    m_closeAction->setStatusTip(Linguist::tr("CloseStatusTip"));
+}
+
+void KeyringView::initializeEditMenu()
+{
+    for (QAction *action : {m_setActiveHoursAction, m_setSessionDurationAction, m_setExpirationDateAction,
+                            m_setPasscodeAction, m_deleteAction})
+        action->setIconVisibleInMenu(true);
+    m_setActiveHoursAction->setStatusTip(Linguist::tr("SetActiveHoursStatusTip"));
+    m_setSessionDurationAction->setStatusTip(Linguist::tr("SetSessionDurationStatusTip"));
+    m_setExpirationDateAction->setStatusTip(Linguist::tr("SetExpirationDateStatusTip"));
+    m_setPasscodeAction->setStatusTip(Linguist::tr("SetPasscodeStatusTip"));
+    m_deleteAction->setStatusTip(Linguist::tr("DeleteStatusTip"));
+    m_editMenu->insertSeparator(m_deleteAction);
+}
+
+void KeyringView::initializeViewMenu()
+{
+    for (QAction *action : {m_viewMonthsAction, m_viewDaysAction, m_viewPermissionsAction}) {
+        action->setCheckable(true);
+        action->setChecked(false);
+        action->setIconVisibleInMenu(true);
+    }
+    m_viewMonthsAction->setStatusTip(Linguist::tr("ViewMonthsStatusTip"));
+    m_viewDaysAction->setStatusTip(Linguist::tr("ViewDaysStatusTip"));
+    m_viewPermissionsAction->setStatusTip(Linguist::tr("ViewPermissionsStatusTip"));
+    m_viewMenu->insertSeparator(m_viewPermissionsAction);
+}
+
+void KeyringView::initializeToolsMenu()
+{
+    m_toolsMenuAction->setVisible(false);
+}
+
+void KeyringView::initializeStandardToolBar()
+{
+    AbstractViewWindow::initializeStandardToolBar();
+    m_saveAction->setToolTip(Linguist::tr("SaveToolTip"));
+    m_saveAllAction->setToolTip(Linguist::tr("SaveAllToolTip"));
+    m_setActiveHoursAction->setToolTip(Linguist::tr("SetActiveHoursToolTip"));
+    m_setSessionDurationAction->setToolTip(Linguist::tr("SetSessionDurationToolTip"));
+    m_setExpirationDateAction->setToolTip(Linguist::tr("SetExpirationDateToolTip"));
+    m_setPasscodeAction->setToolTip(Linguist::tr("SetPasscodeToolTip"));
+    m_deleteAction->setToolTip(Linguist::tr("DeleteToolTip"));
+    m_viewMonthsAction->setToolTip(Linguist::tr("ViewMonthsToolTip"));
+    m_viewDaysAction->setToolTip(Linguist::tr("ViewDaysToolTip"));
+    m_viewPermissionsAction->setToolTip(Linguist::tr("ViewPermissionsToolTip"));
+    m_standardToolBar->addAction(m_saveAction);
+    m_standardToolBar->addAction(m_saveAllAction);
+    m_standardToolBar->addSeparator();
+    m_standardToolBar->addAction(m_setActiveHoursAction);
+    m_standardToolBar->addAction(m_setSessionDurationAction);
+    m_standardToolBar->addAction(m_setExpirationDateAction);
+    m_standardToolBar->addAction(m_setPasscodeAction);
+    m_standardToolBar->addSeparator();
+    m_standardToolBar->addAction(m_deleteAction);
+    m_standardToolBar->addSeparator();
+    m_standardToolBar->addAction(m_viewMonthsAction);
+    m_standardToolBar->addAction(m_viewDaysAction);
+    m_standardToolBar->addAction(m_viewPermissionsAction);
+}
+
+bool KeyringView::sendKeyRequest(common::Opcode majorOpcode, const google::protobuf::MessageLite &request)
+{
+    std::string payload;
+    if (!request.SerializeToString(&payload))
+        return false;
+    m_pendingRequest = PendingRequest{majorOpcode, payload, false};
+    emit deliverRequest(majorOpcode, common::tag::Plain, payload);
+    const bool carriedOut = m_pendingRequest->carriedOut;
+    m_pendingRequest.reset();
+    return carriedOut;
+}
+
+void KeyringView::acknowledge(common::Opcode majorOpcode, const std::string &request)
+{
+    if (m_pendingRequest && m_pendingRequest->majorOpcode == majorOpcode && m_pendingRequest->payload == request)
+        m_pendingRequest->carriedOut = true;
+}
+
+void KeyringView::reportNotDone(const QString &text, const QStringList &userNames)
+{
+    QMessageBox box(QMessageBox::Warning, Linguist::tr("Warning"), text, QMessageBox::Ok, this);
+    box.setInformativeText(InformativeText(userNames.join(QLatin1Char('\n'))));
+    box.exec();
+}
+
+QString KeyringView::InformativeText(const QString &plainText)
+{
+    return Qt::convertFromPlainText(plainText, Qt::WhiteSpaceNormal);
+}
+
+void KeyringView::reportNotSaved(const QStringList &userNames)
+{
+    reportNotDone(tr("KeysNotSaved"), userNames);
+}
+
+void KeyringView::reportNotCreated(const QStringList &userNames)
+{
+    reportNotDone(tr("KeysNotCreated"), userNames);
+}
+
+void KeyringView::reportNotDeleted(const QString &userName)
+{
+    reportNotDone(tr("KeyNotDeleted"), {userName});
+}

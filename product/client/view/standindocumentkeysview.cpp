@@ -1,6 +1,0 @@
-#include "standindocumentkeysview.h"
-
-StandInDocumentKeysView::StandInDocumentKeysView(QWidget *parent)
-    : AbstractViewWindow(parent)
-{
-}

@@ -1,6 +1,0 @@
-#include "standinfolderkeysview.h"
-
-StandInFolderKeysView::StandInFolderKeysView(QWidget *parent)
-    : AbstractViewWindow(parent)
-{
-}

@@ -1,0 +1,179 @@
+#include "documentkeyringpanetreewidget.h"
+#include "documentkeyringview.h"
+#include "documentkeyspanetreewidget.h"
+#include "documentkeysview.h"
+#include "folderkeyringpanetreewidget.h"
+#include "folderkeyringview.h"
+#include "keyringbus.h"
+#include "keyrules.h"
+#include "scopedclock.h"
+#include "testenvironment.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QImage>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QScreen>
+#include <QSet>
+#include <QTest>
+
+#include <memory>
+
+QORV_ISOLATE_TEST_ENVIRONMENT()
+
+using groupstest::GroupDirectory;
+using keystest::KeyringBus;
+using testsupport::KeyRules;
+
+namespace
+{
+const qorv::data::User Ann = GroupDirectory::User(GroupDirectory::SessionUserId, "Ann", "B", "Lee");
+const qorv::data::User Bob = GroupDirectory::User(5, "Bob", "", "Nye");
+const qorv::data::User Cy = GroupDirectory::User(7, "Cy", "", "Dee");
+const qorv::data::User Eve = GroupDirectory::User(8, "Eve", "", "Fox");
+const qorv::data::User Gus = GroupDirectory::User(9, "Gus", "J", "Hale");
+
+int DistinctColours(const QImage &image)
+{
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            colours.insert(image.pixel(x, y));
+    }
+    return colours.size();
+}
+
+// Toggles a View action as the user does.
+bool TriggerViewAction(const QMainWindow *window, const QString &text)
+{
+    for (QAction *action : window->menuBar()->actions().at(2)->menu()->actions()) {
+        if (action->text() == text) {
+            action->trigger();
+            return true;
+        }
+    }
+    return false;
+}
+
+// The window as the user sees it: from the screen under a real X server,
+// rendered by the window itself on the offscreen platform.
+QImage Picture(QWidget *window)
+{
+    if (QGuiApplication::platformName() == QLatin1String("xcb"))
+        return window->screen()->grabWindow(window->winId()).toImage();
+    return window->grab().toImage();
+}
+}
+
+// The document keyring, the folder keyring and the window of received
+// document keys, filled from the test server, kept as pictures in the build
+// tree.
+class TestKeyringScreenshots : public QObject
+{
+    Q_OBJECT
+
+private:
+    KeyringBus m_bus;
+    std::unique_ptr<testsupport::ScopedClock> m_clock;
+
+    static void shoot(QWidget *window, const QString &name)
+    {
+        window->raise();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        window->repaint();
+        QImage image;
+        // Under X the picture is the screen's, which shows the window once
+        // the server has drawn it.
+        QTRY_VERIFY_WITH_TIMEOUT(DistinctColours(image = Picture(window)) >= 32, 10000);
+        const QString path =
+            QStringLiteral(QORV_SCREENSHOT_DIR "/%1-%2.png").arg(name, QGuiApplication::platformName());
+        QVERIFY2(image.save(path), qPrintable(path));
+        qInfo("screenshot: %s", qPrintable(path));
+        QVERIFY(image.width() >= 800);
+        QVERIFY(image.height() >= 600);
+    }
+
+private slots:
+    void initTestCase() { QVERIFY(KeyringBus::setUpLikeTheProgram()); }
+
+    void init()
+    {
+        m_clock = std::make_unique<testsupport::ScopedClock>(testsupport::UtcInstant(2027, 6, 2, 9));
+        QVERIFY(m_bus.start());
+    }
+
+    void cleanup()
+    {
+        m_bus.stop();
+        m_clock.reset();
+    }
+
+    void documentKeyring()
+    {
+        qorv::data::DocumentKey cy = KeyringBus::DocumentKey(31, "Budget 2027", Cy, Ann,
+                                                             KeyRules().permissions(0xFC3).descriptor());
+        cy.set_document_key_document_revision("2027-03-01 09:15:02");
+        m_bus.store().addDocumentKey(cy);
+        qorv::data::DocumentKey eve = KeyringBus::DocumentKey(
+            31, "Budget 2027", Eve, Ann,
+            KeyRules().hours("Europe/Paris", "08:00:00", "17:00:00").expiration("2027-12-09 23:00:00").descriptor());
+        eve.mutable_document_key_security_descriptor()->set_session_duration(5400);
+        m_bus.store().addDocumentKey(eve);
+        m_bus.store().addDocumentKey(
+            KeyringBus::DocumentKey(31, "Budget 2027", Gus, Ann, KeyRules().active(0xFFFFE).descriptor()));
+
+        DocumentKeyringView *window = m_bus.openDocumentKeyring(31, "Budget 2027");
+        QVERIFY(window);
+        auto *pane = window->findChild<DocumentKeyringPaneTreeWidget *>();
+        QCOMPARE(pane->topLevelItemCount(), 3);
+        // Cy's key with its permissions open, one of them ticked off and not
+        // yet saved.
+        pane->topLevelItem(0)->setExpanded(true);
+        pane->topLevelItem(0)->child(0)->setExpanded(true);
+        QTreeWidgetItem *print = pane->topLevelItem(0)->child(0)->child(6);
+        print->setCheckState(0, Qt::Unchecked);
+        emit pane->itemClicked(print, 0);
+        QVERIFY(window->isModified());
+        shoot(window, QStringLiteral("document-keyring"));
+    }
+
+    void folderKeyring()
+    {
+        for (const qorv::data::User &holder : {Gus, Cy, Eve})
+            m_bus.store().addFolderKey(KeyringBus::FolderKey(51, "Projects", holder, Ann,
+                                                             KeyRules().permissions(0x41).descriptor()));
+        FolderKeyringView *window = m_bus.openFolderKeyring(51, "Projects");
+        QVERIFY(window);
+        auto *pane = window->findChild<FolderKeyringPaneTreeWidget *>();
+        QCOMPARE(pane->topLevelItemCount(), 3);
+        QVERIFY(TriggerViewAction(window, QStringLiteral("View Days")));
+        shoot(window, QStringLiteral("folder-keyring"));
+    }
+
+    void receivedDocumentKeys()
+    {
+        qorv::data::DocumentKey budget = KeyringBus::DocumentKey(
+            7, "Budget 2024", Ann, Bob, KeyRules().hours("Europe/Berlin", "08:00:00", "17:00:00").descriptor());
+        m_bus.store().addDocumentKey(budget);
+        qorv::data::DocumentKey plans =
+            KeyringBus::DocumentKey(8, "Plans", Ann, Cy, KeyRules().permissions(0x3).descriptor());
+        plans.set_document_key_document_revision("2026-03-01 09:15:02.123456");
+        m_bus.store().addDocumentKey(plans);
+        m_bus.store().addDocumentKey(
+            KeyringBus::DocumentKey(9, "Minutes", Ann, Cy, KeyRules().expiration("2027-12-31 00:00:00").descriptor()));
+
+        DocumentKeysView *window = m_bus.openDocumentKeys();
+        QVERIFY(window);
+        auto *pane = window->findChild<DocumentKeysPaneTreeWidget *>();
+        QCOMPARE(pane->topLevelItemCount(), 3);
+        pane->setCurrentItem(pane->topLevelItem(1));
+        QVERIFY(TriggerViewAction(window, QStringLiteral("View Permissions")));
+        shoot(window, QStringLiteral("received-document-keys"));
+    }
+};
+
+QTEST_MAIN(TestKeyringScreenshots)
+#include "tst_keyringscreenshots.moc"
