@@ -512,6 +512,9 @@ private slots:
                 });
         DialogAnswerer answerer;
         answerer.expect(TypePasscode(QStringLiteral("2468E")));
+        // The browser that the request opens checks the key once more, with
+        // its own passcode prompt.
+        answerer.expect(TypePasscode(QStringLiteral("2468E")));
         Pane(window)->setCurrentItem(Pane(window)->topLevelItem(1)->child(1)->child(2));
         window->openFolder();
         QVERIFY(answerer.waitForAll());

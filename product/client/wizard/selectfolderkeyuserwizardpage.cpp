@@ -69,7 +69,7 @@ void SelectFolderKeyUserWizardPage::initializeWidgets()
     qorv::data::SelectFolderKeyRequest request;
     request.set_folder_key_folder_id(wizard != nullptr ? wizard->getFolderId() : 0);
     qorv::data::SelectFolderKeyReply reply;
-    if (direct::Exchange(common::op::SelectFolderKey, request, reply)) {
+    if (network::DirectExchange(common::op::SelectFolderKey, request, reply, network::ReplyErrorCodes::Ignored)) {
         for (const qorv::data::FolderKey &folderKey : reply.folder_key())
             m_selectUsersWidget->addExcludedUser(folderKey.folder_key_user().user_id());
     }
