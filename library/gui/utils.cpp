@@ -82,6 +82,19 @@ QString CopyResourceToTempororyFile(const QString &resourceName, QTemporaryFile 
     if (!resource.open(QIODevice::ReadOnly | QIODevice::Text))
         return QString();
     const QString path = QDir::toNativeSeparators(file.fileName());
+    // The text mode has taken out every carriage return. What is left of a
+    // plain ASCII text reads and writes as itself, line by line, so it is
+    // copied in one piece; anything else goes through the text streams, which
+    // drop a byte-order mark and replace bytes that are not UTF-8.
+    const QByteArray content = resource.readAll();
+    if (std::all_of(content.cbegin(), content.cend(), [](char c) { return (c & 0x80) == 0; })) {
+        file.write(content);
+        if (!content.isEmpty() && !content.endsWith('\n'))
+            file.write("\n", 1);
+        file.flush();
+        return path;
+    }
+    resource.seek(0);
     {
         QTextStream input(&resource);
         QTextStream output(&file);

@@ -186,6 +186,13 @@ private slots:
         QTest::newRow("no final line end") << QByteArray("one\ntwo") << QByteArray("one\ntwo\n");
         QTest::newRow("UTF-8") << QByteArray("Zo\xc3\xab\n") << QByteArray("Zo\xc3\xab\n");
         QTest::newRow("empty") << QByteArray() << QByteArray();
+        QTest::newRow("empty lines") << QByteArray("\n\none\n\n") << QByteArray("\n\none\n\n");
+        QTest::newRow("lone CR") << QByteArray("one\rtwo\r") << QByteArray("onetwo\n");
+        QTest::newRow("CR CR LF") << QByteArray("one\r\r\ntwo") << QByteArray("one\ntwo\n");
+        QTest::newRow("NUL") << QByteArray("a\0b\n", 4) << QByteArray("a\0b\n", 4);
+        QTest::newRow("byte-order mark") << QByteArray("\xef\xbb\xbfone\ntwo") << QByteArray("one\ntwo\n");
+        QTest::newRow("not UTF-8") << QByteArray("a\xff\xfe" "b\n") << QByteArray("a\xef\xbf\xbd\xef\xbf\xbd" "b\n");
+        QTest::newRow("cut UTF-8") << QByteArray("\xc3") << QByteArray("\n");
     }
 
     void copyResource()

@@ -5,6 +5,11 @@
 #include <ace/Null_Mutex.h>
 #include <ace/Singleton.h>
 
+#include <boost/throw_exception.hpp>
+
+#include <fstream>
+#include <sstream>
+
 TimeZoneDatabase *TimeZoneDatabase::instance()
 {
     return ACE_Singleton<TimeZoneDatabase, ACE_Null_Mutex>::instance();
@@ -19,18 +24,25 @@ void TimeZoneDatabase::loadFromFile(const std::string &fileName)
     QORV_ASSERT(!fileName.empty());
     if (fileName.empty())
         return;
-    m_timeZoneDatabase.load_from_file(fileName);
+    // Opened as the date library's own file reader opens it, and refused
+    // with its error.
+    std::ifstream file(fileName.c_str());
+    if (!file)
+        boost::throw_exception(boost::local_time::data_not_accessible(fileName));
+    std::ostringstream text;
+    text << file.rdbuf();
+    m_timeZoneTable.load(text.str());
 }
 
 const TimeZoneDatabase::Database &TimeZoneDatabase::getTimeZoneDatabase() const
 {
-    return m_timeZoneDatabase;
+    return m_timeZoneTable.database();
 }
 
 bool TimeZoneDatabase::setDefaultTimeZone(const std::string &region)
 {
     m_defaultTimeZoneRegion = region;
-    m_defaultTimeZonePtr = m_timeZoneDatabase.time_zone_from_region(region);
+    m_defaultTimeZonePtr = m_timeZoneTable.database().time_zone_from_region(region);
     return static_cast<bool>(m_defaultTimeZonePtr);
 }
 

@@ -1,6 +1,8 @@
 #ifndef TIMEZONEDATABASE_H
 #define TIMEZONEDATABASE_H
 
+#include "deferredzonetable.h"
+
 #include <boost/date_time/local_time/local_time_types.hpp>
 #include <boost/date_time/local_time/tz_database.hpp>
 
@@ -27,6 +29,8 @@ public:
 
     // Reads the table in the date library's comma-separated zone format. A
     // missing file or a malformed line raises the date library's exception.
+    // The file is read at once and may go away after this; its zones are
+    // built when the table is first looked at.
     void loadFromFile(const std::string &fileName);
     const Database &getTimeZoneDatabase() const;
 
@@ -37,7 +41,7 @@ public:
     TimeZonePtr getDefaultTimeZonePtr() const;
 
 private:
-    Database m_timeZoneDatabase;
+    DeferredZoneTable m_timeZoneTable;
     std::string m_defaultTimeZoneRegion;
     TimeZonePtr m_defaultTimeZonePtr;
 };

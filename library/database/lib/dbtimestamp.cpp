@@ -21,9 +21,14 @@ using boost::posix_time::ptime;
 
 // Every text form that a date column has ever been written in: optional
 // quotes, optional separators, an optional time with up to twelve fractional
-// digits and an optional "Z". Compiled once and shared by every parse.
-const std::regex TimestampFormat(
-    R"('?(\d{4})-?(\d{2})-?(\d{2})(?:[T|t|\-| ])?(?:(\d{2})[:|\.]?(\d{2})[:|\.]?(\d{2})(?:\.(\d{1,12}))?[Z|z]?)?'?)");
+// digits and an optional "Z". Compiled at the first parse, not while the
+// program loads, and shared by every parse after it.
+const std::regex &TimestampFormat()
+{
+    static const std::regex format(R"('?(\d{4})-?(\d{2})-?(\d{2})(?:[T|t|\-| ])?)"
+                                   R"((?:(\d{2})[:|\.]?(\d{2})[:|\.]?(\d{2})(?:\.(\d{1,12}))?[Z|z]?)?'?)");
+    return format;
+}
 
 const char *const DbFormat = "%Y-%m-%d %H:%M:%S%F";
 const char *const DisplayFormat = "%Y-%m-%d %H:%M:%S%F%Q";
@@ -99,7 +104,7 @@ DbTimestamp::DbTimestamp(const std::string &text)
     : m_time(boost::posix_time::not_a_date_time)
 {
     std::smatch match;
-    if (!std::regex_match(text, match, TimestampFormat))
+    if (!std::regex_match(text, match, TimestampFormat()))
         return;
 
     std::string iso = match[1].str() + match[2].str() + match[3].str() + "T";
