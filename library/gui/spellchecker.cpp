@@ -26,6 +26,13 @@ void SpellChecker::setAffixFile(const std::string &path)
 
 Hunspell *SpellChecker::getSpellChecker() const
 {
+    // Reading the dictionary takes longer than everything else at start-up
+    // together, and nobody checks a word before the user has logged on: the
+    // instance is built when it is first asked for.
+    if (m_rebuildPending) {
+        m_hunspell = std::make_unique<Hunspell>(m_resetAffixFile.c_str(), m_resetDictionaryFile.c_str());
+        m_rebuildPending = false;
+    }
     return m_hunspell.get();
 }
 
@@ -45,6 +52,9 @@ void SpellChecker::reset()
     // The old instance goes first: two dictionaries need not be in memory at
     // once.
     m_hunspell.reset();
-    m_hunspell = std::make_unique<Hunspell>(m_affixFile.c_str(), m_dictionaryFile.c_str());
+    // The files named now are the ones read, whatever is set afterwards.
+    m_resetAffixFile = m_affixFile;
+    m_resetDictionaryFile = m_dictionaryFile;
+    m_rebuildPending = true;
     m_dictionaryEntries.clear();
 }

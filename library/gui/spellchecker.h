@@ -49,7 +49,12 @@ public:
 private:
     std::string m_dictionaryFile;
     std::string m_affixFile;
-    std::unique_ptr<Hunspell> m_hunspell;
+    // Built on first use after a reset from the files named at that reset
+    // (see getSpellChecker).
+    std::string m_resetDictionaryFile;
+    std::string m_resetAffixFile;
+    mutable std::unique_ptr<Hunspell> m_hunspell;
+    mutable bool m_rebuildPending = false;
     QSet<DictionaryEntry> m_dictionaryEntries;
 };
 
