@@ -14,10 +14,12 @@
 #include "testenvironment.h"
 #include "textreader.h"
 
+#include "deletemessagefolderreply3.pb.h"
 #include "deletemessagefolderrequest3.pb.h"
 #include "deletemessagereply3.pb.h"
 #include "deletemessagerequest3.pb.h"
 #include "deletemessageuserrequest3.pb.h"
+#include "insertmessagefolderreply3.pb.h"
 #include "insertmessagefolderrequest3.pb.h"
 #include "insertmessagereply3.pb.h"
 #include "insertmessagerequest3.pb.h"
@@ -639,6 +641,43 @@ private slots:
 
         QVERIFY(answerer.waitForAll());
         QVERIFY(m_bus.requests(29).empty());
+    }
+
+    void refusedFolderChangesChangeNothing_data()
+    {
+        QTest::addColumn<bool>("insert");
+        QTest::newRow("insert") << true;
+        QTest::newRow("delete") << false;
+    }
+
+    // Refused with a return code of 0 and no reason the user could act on:
+    // no browser changes and nothing is shown.
+    void refusedFolderChangesChangeNothing()
+    {
+        QFETCH(bool, insert);
+        DialogAnswerer answerer;
+        Browser first = openLoaded();
+        Browser second = openLoaded();
+        first.clickFolder(QStringLiteral("Home"));
+        if (insert) {
+            data::InsertMessageFolderReply refusal;
+            refusal.mutable_sql_diag_rec()->set_sqlc(83906754);
+            refusal.set_message_folder_id(710);
+            m_bus.server().reply(29, 1, refusal.SerializeAsString());
+            answerer.expect(EnterText(QStringLiteral("Home")));
+        } else {
+            m_bus.server().reply(14, 1, data::DeleteMessageFolderReply().SerializeAsString());
+            answerer.expect(QMessageBox::Ok);
+        }
+
+        first.action(insert ? 0 : 6)->trigger();
+
+        QVERIFY(answerer.waitForAll());
+        QVERIFY(answerer.unexpected().isEmpty());
+        QCOMPARE(m_bus.requests(insert ? 29 : 14).size(), size_t(1));
+        for (const Browser &browser : {first, second})
+            QCOMPARE(browser.folderNames(), QStringList({"Work", "Home"}));
+        QCOMPARE(first.modeName(), QStringLiteral("modeMessageFolderSelected"));
     }
 
     void renamingAFolder()

@@ -47,9 +47,10 @@ CreateMessageDialog::CreateMessageDialog(qorv::data::Message *message, QWidget *
     connect(m_generalTab, &CreateMessageDialogGeneralTab::messageSubjectTextEdited, this,
             &CreateMessageDialog::messageSubjectTextEdited);
     // The content permissions first: read-only means viewing, then no answers.
-    connect(m_generalTab, &CreateMessageDialogGeneralTab::messageReadOnlyStateChanged,
-            m_messageContentPermissionsTab, &CreateMessageDialogMessageContentPermissionsTab::messageReadOnlyStateChanged);
-    connect(m_generalTab, &CreateMessageDialogGeneralTab::messageReadOnlyStateChanged, m_messageUserPermissionsTab,
+    using GeneralTab = CreateMessageDialogGeneralTab;
+    connect(m_generalTab, &GeneralTab::messageReadOnlyStateChanged, m_messageContentPermissionsTab,
+            &CreateMessageDialogMessageContentPermissionsTab::messageReadOnlyStateChanged);
+    connect(m_generalTab, &GeneralTab::messageReadOnlyStateChanged, m_messageUserPermissionsTab,
             &CreateMessageDialogMessageUserPermissionsTab::messageReadOnlyStateChanged);
 }
 
