@@ -19,13 +19,13 @@
 #include "itemtype.h"
 #include "iviewwindowbus.h"
 #include "messagebrowsermanager.h"
+#include "messagebrowserview.h"
 #include "messageeditormanager.h"
 #include "messagereadermanager.h"
 #include "recordingcomponent.h"
 #include "serviceconnector.h"
 #include "sidepanelistwidget.h"
 #include "standindocumenteditorview.h"
-#include "standinmessagebrowserview.h"
 #include "standinmessageeditorview.h"
 #include "standinmessagereaderview.h"
 #include "testenvironment.h"
@@ -269,6 +269,9 @@ QByteArray OpenMessageRequest(int messageId, Copy copy)
     message->set_message_id(messageId);
     if (copy != Copy::Unmarked)
         message->set_message_user_is_recipient(copy == Copy::Received);
+    // A received copy that is opened for the first time: still unread.
+    if (copy == Copy::Received)
+        message->set_message_user_properties(1);
     return Bytes(request);
 }
 
@@ -471,8 +474,8 @@ private slots:
         QTest::newRow("document keys, any minor") << -27 << 4 << "DocumentKeysView";
         QTest::newRow("folder keys") << -28 << 1 << "FolderKeysView";
         QTest::newRow("folder keys, any minor") << -28 << -2 << "FolderKeysView";
-        QTest::newRow("message browser") << -29 << 1 << "StandInMessageBrowserView";
-        QTest::newRow("message browser, any minor") << -29 << 9 << "StandInMessageBrowserView";
+        QTest::newRow("message browser") << -29 << 1 << "MessageBrowserView";
+        QTest::newRow("message browser, any minor") << -29 << 9 << "MessageBrowserView";
     }
 
     void launcherOpensANewWindowEveryTime()
@@ -968,6 +971,8 @@ private slots:
         QFETCH(QList<int>, editors);
         QFETCH(QList<int>, readers);
         QFETCH(QList<int>, readInBrowser);
+        RecordingComponent manager(QStringLiteral("manager"), &m_log);
+        QVERIFY(m_bus->connectAbstractViewManager(&manager));
         request(-29, 1);
         request(-29, 1);
 
@@ -979,14 +984,15 @@ private slots:
 
         QCOMPARE(MessageEditorIds(), editors);
         QCOMPARE(MessageReaderIds(), readers);
-        const QList<StandInMessageBrowserView *> browsers = OpenWindows<StandInMessageBrowserView>();
-        QCOMPARE(browsers.size(), 2);
-        for (const StandInMessageBrowserView *browser : browsers) {
-            QList<int> opened;
-            for (const qorv::data::Message &message : browser->openedMessages())
-                opened.append(message.message_id());
-            QCOMPARE(opened, readInBrowser + readInBrowser);
-        }
+        // Both browsers mark an unread copy read on the server at each
+        // opening, before the managers behind theirs see the opening.
+        QCOMPARE(OpenWindows<MessageBrowserView>().size(), 2);
+        QStringList opening;
+        for (int browser = 0; browser < 2 * readInBrowser.size(); ++browser)
+            opening.append(QStringLiteral("manager: request 66 1"));
+        opening.append(QStringLiteral("manager: request %1 1").arg(major));
+        QCOMPARE(m_log.filter(QStringLiteral("manager: request")),
+                 QStringList({"manager: request -29 1", "manager: request -29 1"}) + opening + opening);
         for (const QWidget *window : OpenWindows<StandInMessageEditorView>())
             QVERIFY(!window->parentWidget());
         for (const QWidget *window : OpenWindows<StandInMessageReaderView>())
@@ -1096,7 +1102,7 @@ private slots:
         QTest::newRow("folder keys") << false << -28 << 1 << QByteArray() << QByteArray()
                                      << "FolderKeysView" << 1;
         QTest::newRow("message browser") << false << -29 << 1 << QByteArray() << QByteArray()
-                                         << "StandInMessageBrowserView" << 1;
+                                         << "MessageBrowserView" << 1;
         QTest::newRow("message editor") << false << -41 << 1 << OpenMessageRequest(3, Copy::Own) << QByteArray()
                                         << "StandInMessageEditorView" << 1;
         QTest::newRow("message reader") << false << -43 << 1 << OpenMessageRequest(3, Copy::Received)

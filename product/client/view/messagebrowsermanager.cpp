@@ -1,8 +1,8 @@
 #include "messagebrowsermanager.h"
 
 #include "common/majorcode.h"
+#include "messagebrowserview.h"
 #include "showonbus.h"
-#include "standinmessagebrowserview.h"
 
 #include "openmessagerequest3.pb.h"
 
@@ -26,7 +26,7 @@ void MessageBrowserManager::receiveRequest(common::Opcode majorOpcode, common::O
 
 void MessageBrowserManager::openMessageBrowser() const
 {
-    ShowOnBus(m_viewWindowBus, new StandInMessageBrowserView(nullptr));
+    ShowOnBus(m_viewWindowBus, new MessageBrowserView(nullptr));
 }
 
 void MessageBrowserManager::handleOpenMessage(const std::string &request)
@@ -39,13 +39,13 @@ void MessageBrowserManager::handleOpenMessage(const std::string &request)
         return;
     // A browser sends the update of the user's copy from here, and whatever
     // answers it may close windows on the way.
-    QList<QPointer<StandInMessageBrowserView>> browsers;
+    QList<QPointer<MessageBrowserView>> browsers;
     const QWidgetList widgets = QApplication::topLevelWidgets();
     for (QWidget *widget : widgets) {
-        if (auto *browser = qobject_cast<StandInMessageBrowserView *>(widget))
+        if (auto *browser = qobject_cast<MessageBrowserView *>(widget))
             browsers.append(browser);
     }
-    for (const QPointer<StandInMessageBrowserView> &browser : browsers) {
+    for (const QPointer<MessageBrowserView> &browser : browsers) {
         if (browser)
             browser->handleOpenMessage(message);
     }

@@ -1,0 +1,79 @@
+#include "messagebus.h"
+
+#include "applicationcomponent.h"
+#include "consoleview.h"
+#include "messagebrowserview.h"
+#include "messagedispatcher.h"
+
+#include <QPointer>
+#include <QTranslator>
+
+namespace messagestest
+{
+MessageBus::MessageBus() = default;
+
+MessageBus::~MessageBus()
+{
+    stop();
+}
+
+bool MessageBus::setUpLikeTheProgram()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Halvemoor"));
+    QCoreApplication::setApplicationName(QStringLiteral("QuillaneClient"));
+    static QTranslator translator;
+    if (!translator.load(QStringLiteral(":build/client_en.qm")) || !QCoreApplication::installTranslator(&translator))
+        return false;
+    MessageStore::logOn();
+    return true;
+}
+
+bool MessageBus::start()
+{
+    m_server = std::make_unique<testsupport::TestServer>();
+    if (!m_server->start())
+        return false;
+    MessageDispatcher::setServerName("127.0.0.1");
+    MessageDispatcher::setServerPort(m_server->port());
+    m_store = std::make_unique<MessageStore>(*m_server);
+    m_store->install();
+    m_bus = std::make_unique<ApplicationComponent>();
+    return OpenWindows<ConsoleView>().size() == 1;
+}
+
+void MessageBus::stop()
+{
+    QList<QPointer<QWidget>> windows;
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        windows.append(widget);
+    for (const QPointer<QWidget> &window : windows)
+        delete window.data();
+    m_bus.reset();
+    m_store.reset();
+    m_server.reset();
+}
+
+MessageBrowserView *MessageBus::openBrowser()
+{
+    const QList<MessageBrowserView *> before = OpenWindows<MessageBrowserView>();
+    const QList<ConsoleView *> consoles = OpenWindows<ConsoleView>();
+    if (consoles.size() != 1)
+        return nullptr;
+    consoles.first()->newMessageBrowser();
+    for (MessageBrowserView *window : OpenWindows<MessageBrowserView>()) {
+        if (!before.contains(window))
+            return window;
+    }
+    return nullptr;
+}
+
+std::vector<testsupport::TestRequest> MessageBus::requests(int majorOpcode) const
+{
+    std::vector<testsupport::TestRequest> found;
+    for (const testsupport::TestRequest &request : m_server->requests()) {
+        if (request.majorOpcode == majorOpcode)
+            found.push_back(request);
+    }
+    return found;
+}
+}

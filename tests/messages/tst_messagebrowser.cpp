@@ -1,0 +1,1199 @@
+#include "applicationcomponent.h"
+#include "dialoganswerer.h"
+#include "itemrole.h"
+#include "itemtype.h"
+#include "messagebrowsermainpanetreewidget.h"
+#include "messagebrowsersidepanetreewidget.h"
+#include "messagebrowserview.h"
+#include "messagebus.h"
+#include "messagesearchdialog.h"
+#include "messageviewer.h"
+#include "settings.h"
+#include "standinmessageeditorview.h"
+#include "standinmessagereaderview.h"
+#include "testenvironment.h"
+#include "textreader.h"
+
+#include "deletemessagefolderreply3.pb.h"
+#include "deletemessagefolderrequest3.pb.h"
+#include "deletemessagereply3.pb.h"
+#include "deletemessagerequest3.pb.h"
+#include "deletemessageuserrequest3.pb.h"
+#include "insertmessagefolderreply3.pb.h"
+#include "insertmessagefolderrequest3.pb.h"
+#include "insertmessagereply3.pb.h"
+#include "insertmessagerequest3.pb.h"
+#include "messagefolder3.pb.h"
+#include "selectmessagefolderrequest3.pb.h"
+#include "selectmessagerequest3.pb.h"
+#include "selectmessageuserrequest3.pb.h"
+#include "updatemessagefolderrequest3.pb.h"
+#include "updatemessagerequest3.pb.h"
+#include "updatemessageuserrequest3.pb.h"
+
+#include <QAction>
+#include <QDialogButtonBox>
+#include <QInputDialog>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QTest>
+#include <QToolBar>
+
+#include <algorithm>
+#include <memory>
+#include <new>
+#include <utility>
+
+QORV_ISOLATE_TEST_ENVIRONMENT()
+
+using messagestest::MessageBus;
+using messagestest::MessageStore;
+using messagestest::OpenWindows;
+using testsupport::DialogAnswerer;
+namespace data = qorv::data;
+
+namespace
+{
+constexpr int Ann = MessageStore::SessionUserId;
+constexpr int Root = MessageStore::RootFolderId;
+constexpr int Bob = 7;
+constexpr int Cy = 8;
+constexpr int Work = 701;
+constexpr int Home = 702;
+constexpr unsigned int AllPermissions = 0x7FF;
+
+const char *const ModeNames[] = {"modeStart",           "modeMessagesSelected", "modeMessageFolderSelected",
+                                 "modeMessageFolderDeleted", "modeMessageSelected", "modeMessageModified",
+                                 "modeMessageReverted", "modeMessageDeleted",  "modeMessageSaved",
+                                 "modeMessagesSaved"};
+
+// The parts of a browser as the user sees them.
+class Browser
+{
+public:
+    explicit Browser(MessageBrowserView *window)
+        : m_window(window)
+    {
+    }
+
+    MessageBrowserView *window() const { return m_window; }
+    MessageBrowserSidePaneTreeWidget *folders() const { return m_window->findChild<MessageBrowserSidePaneTreeWidget *>(); }
+    MessageBrowserMainPaneTreeWidget *messages() const
+    {
+        return m_window->findChild<MessageBrowserMainPaneTreeWidget *>();
+    }
+    TextReader *reader() const { return m_window->findChild<TextReader *>(); }
+
+    // The tool bar's actions without separators: new folder, new message,
+    // save, save all, edit folder, edit message, delete folder, delete
+    // message, refresh, view permissions, search, options.
+    QList<QAction *> toolActions() const
+    {
+        QList<QAction *> actions;
+        for (QAction *action : m_window->findChild<QToolBar *>(QStringLiteral("StandardToolBar"))->actions()) {
+            if (!action->isSeparator())
+                actions.append(action);
+        }
+        return actions;
+    }
+    QAction *action(int index) const { return toolActions().value(index); }
+    QAction *save() const { return action(2); }
+    QAction *saveAll() const { return action(3); }
+    QAction *viewPermissions() const { return action(9); }
+
+    // "1" per enabled action, in the columns of the mode table: new folder,
+    // new message, save, save all, edit folder, edit message, delete folder,
+    // delete message, search, refresh, view permissions.
+    QString states() const
+    {
+        QString states;
+        for (int index : {0, 1, 2, 3, 4, 5, 6, 7, 10, 8, 9})
+            states += action(index)->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
+        return states;
+    }
+
+    QString modeName() const { return QString::fromStdString(m_window->getModeName(m_window->getMode())); }
+
+    QTreeWidgetItem *rootItem() const { return folders()->topLevelItem(0); }
+    QTreeWidgetItem *folderItem(const QString &name) const
+    {
+        for (int index = 0; index < rootItem()->childCount(); ++index) {
+            if (rootItem()->child(index)->text(0) == name)
+                return rootItem()->child(index);
+        }
+        return nullptr;
+    }
+    QStringList folderNames() const
+    {
+        QStringList names;
+        for (int index = 0; index < rootItem()->childCount(); ++index)
+            names.append(rootItem()->child(index)->text(0));
+        return names;
+    }
+    QTreeWidgetItem *row(const QString &subject) const
+    {
+        for (int index = 0; index < messages()->topLevelItemCount(); ++index) {
+            if (messages()->topLevelItem(index)->text(2) == subject)
+                return messages()->topLevelItem(index);
+        }
+        return nullptr;
+    }
+    QStringList subjects() const
+    {
+        QStringList subjects;
+        for (int index = 0; index < messages()->topLevelItemCount(); ++index)
+            subjects.append(messages()->topLevelItem(index)->text(2));
+        subjects.sort();
+        return subjects;
+    }
+
+    // The tree sorts and lays out its rows when the event loop comes round;
+    // the user clicks on what is on the screen.
+    void click(QTreeWidget *tree, QTreeWidgetItem *item) const
+    {
+        QCoreApplication::processEvents();
+        tree->scrollToItem(item);
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, onText(tree, item));
+    }
+    // A point on the item's text in the first column, past a check box: the
+    // columns of the message tree are wider than its pane.
+    static QPoint onText(const QTreeWidget *tree, QTreeWidgetItem *item)
+    {
+        const QRect rect = tree->visualItemRect(item);
+        return QPoint(std::min(rect.center().x(), rect.left() + 50), rect.center().y());
+    }
+    void clickRoot() const { click(folders(), rootItem()); }
+    void clickFolder(const QString &name) const
+    {
+        rootItem()->setExpanded(true);
+        click(folders(), folderItem(name));
+    }
+    void clickRow(const QString &subject) const { click(messages(), row(subject)); }
+    // The events a widget gets from a double-click: the second press comes
+    // as the double-click itself.
+    void doubleClickRow(const QString &subject) const
+    {
+        QTreeWidgetItem *item = row(subject);
+        QCoreApplication::processEvents();
+        messages()->scrollToItem(item);
+        QWidget *viewport = messages()->viewport();
+        const QPoint position = onText(messages(), item);
+        const QPoint global = viewport->mapToGlobal(position);
+        for (const auto &[type, buttons] : {std::pair(QEvent::MouseButtonPress, Qt::LeftButton),
+                                            std::pair(QEvent::MouseButtonRelease, Qt::NoButton),
+                                            std::pair(QEvent::MouseButtonDblClick, Qt::LeftButton),
+                                            std::pair(QEvent::MouseButtonRelease, Qt::NoButton)}) {
+            QMouseEvent event(type, position, global, Qt::LeftButton, buttons, Qt::NoModifier);
+            QCoreApplication::sendEvent(viewport, &event);
+        }
+    }
+
+private:
+    MessageBrowserView *m_window;
+};
+
+DialogAnswerer::Action EnterText(const QString &text)
+{
+    return [text](QWidget *dialog) {
+        auto *input = qobject_cast<QInputDialog *>(dialog);
+        if (!input) {
+            dialog->close();
+            return;
+        }
+        input->setTextValue(text);
+        input->accept();
+    };
+}
+
+// Types the subject into the create-message dialog and presses OK.
+DialogAnswerer::Action CreateMessage(const QString &subject)
+{
+    return [subject](QWidget *dialog) {
+        auto *line = dialog->findChild<QLineEdit *>(QStringLiteral("messageSubjectLineEdit"));
+        QInputMethodEvent typing;
+        typing.setCommitString(subject);
+        QCoreApplication::sendEvent(line, &typing);
+        dialog->findChild<QDialogButtonBox *>()->buttons().value(0)->click();
+    };
+}
+
+template <class Request>
+std::vector<Request> Parsed(const std::vector<testsupport::TestRequest> &sent)
+{
+    std::vector<Request> requests;
+    for (const testsupport::TestRequest &request : sent) {
+        Request parsed;
+        if (parsed.ParseFromString(request.payload))
+            requests.push_back(parsed);
+    }
+    return requests;
+}
+
+// The select requests of the browsers themselves, not the recipient look-ups
+// of the To column, which name a message.
+std::vector<testsupport::TestRequest> Lists(const MessageBus &bus, int majorOpcode)
+{
+    std::vector<testsupport::TestRequest> lists;
+    for (const testsupport::TestRequest &request : bus.requests(majorOpcode)) {
+        data::SelectMessageUserRequest lookUp;
+        if (majorOpcode == 51 && lookUp.ParseFromString(request.payload) && lookUp.has_message_user_message_id())
+            continue;
+        data::SelectMessageRequest chain;
+        if (majorOpcode == 50 && chain.ParseFromString(request.payload) && chain.has_message_chain_id())
+            continue;
+        lists.push_back(request);
+    }
+    return lists;
+}
+
+QList<int> EditorIds()
+{
+    QList<int> ids;
+    for (const StandInMessageEditorView *editor : OpenWindows<StandInMessageEditorView>())
+        ids.append(editor->getMessage().message_id());
+    return ids;
+}
+
+QList<int> ReaderIds()
+{
+    QList<int> ids;
+    for (const StandInMessageReaderView *reader : OpenWindows<StandInMessageReaderView>())
+        ids.append(reader->getMessage().message_id());
+    return ids;
+}
+}
+
+// The message browser on the whole bus against the test server: what it
+// lists, which browser takes a list, how every browser follows a change, and
+// what the server refuses.
+class TestMessageBrowser : public QObject
+{
+    Q_OBJECT
+
+private:
+    MessageBus m_bus;
+
+    void addMessages()
+    {
+        MessageStore &store = m_bus.store();
+        store.addUser(MessageStore::User(Ann, "Ann", "B", "Lee", Root));
+        store.addUser(MessageStore::User(Bob, "Bob", "", "Ray", 500));
+        store.addUser(MessageStore::User(Cy, "Cy", "", "Dee", 600));
+        store.addFolder(Work, Root, "Work");
+        store.addFolder(Home, Root, "Home");
+        store.addFolder(703, Work, "Nested");
+        // 1 and 3 are Ann's own; 2 and 4 are Bob's, received by Ann; 4
+        // answers 1.
+        store.addMessage(MessageStore::Message(1, "Budget", Ann, Root, AllPermissions, "2026-01-02 10:00:00"));
+        store.addRecipient(1, Bob, data::Message::TO, 500);
+        store.addMessage(MessageStore::Message(2, "Lunch", Bob, 500, AllPermissions, "2026-01-03 10:00:00"));
+        store.addRecipient(2, Ann, data::Message::TO, Root, 1);
+        store.addMessage(MessageStore::Message(3, "Plans", Ann, Work, AllPermissions, "2026-01-04 10:00:00"));
+        store.addRecipient(3, Cy, data::Message::TO, 600);
+        data::Message answer = MessageStore::Message(4, "RE: Budget", Bob, 500, AllPermissions, "2026-01-05 10:00:00");
+        answer.set_message_parent_id(1);
+        answer.set_message_parent_relation(data::Message::PARENT_RELATION_REPLY);
+        store.addMessage(answer);
+        store.addRecipient(4, Ann, data::Message::TO, Work);
+    }
+
+    Browser openLoaded()
+    {
+        Browser browser(m_bus.openBrowser());
+        if (browser.window())
+            browser.clickRoot();
+        return browser;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        testsupport::SetTimeZone("UTC");
+        QVERIFY(MessageBus::setUpLikeTheProgram());
+    }
+
+    void init()
+    {
+        QVERIFY(m_bus.start());
+        addMessages();
+        Settings().remove(QStringLiteral("MessageBrowser"));
+    }
+
+    void cleanup() { m_bus.stop(); }
+
+    // The window
+
+    void freshBrowser()
+    {
+        DialogAnswerer answerer;
+        Browser browser(m_bus.openBrowser());
+        QVERIFY(browser.window());
+
+        QCOMPARE(browser.window()->windowTitle(), QStringLiteral("Message Browser [127.0.0.1]"));
+        QCOMPARE(browser.modeName(), QStringLiteral("modeStart"));
+        QCOMPARE(browser.states(), QStringLiteral("00000000011"));
+        QStringList texts;
+        for (const QAction *action : browser.toolActions())
+            texts.append(action->text());
+        QCOMPARE(texts, QStringList({"Message Folder...", "Message...", "Save", "Select All", "Edit Message Folder...",
+                                     "Edit Message...", "Delete Message Folder...", "Delete Message...", "Refresh",
+                                     "View Permissions", "Search Messages...", "Options"}));
+        QVERIFY(browser.viewPermissions()->isCheckable() && !browser.viewPermissions()->isChecked());
+        QCOMPARE(browser.action(0)->toolTip(),
+                 QStringLiteral("New Message Folder<p><small>Create a new message folder.</small></p>"));
+        const QList<QAction *> fileMenu = browser.window()->menuBar()->actions().value(0)->menu()->actions();
+        QStringList file;
+        for (const QAction *action : fileMenu)
+            file.append(action->isSeparator() ? QStringLiteral("-") : action->text());
+        QCOMPARE(file, QStringList({"New", "-", "Save", "Select All", "-", "Close"}));
+        // Side pane, message tree, chain view.
+        const auto *splitter = qobject_cast<QSplitter *>(browser.window()->centralWidget());
+        QVERIFY(splitter);
+        QCOMPARE(splitter->widget(0), browser.folders());
+        QCOMPARE(splitter->widget(1), browser.messages());
+        QCOMPARE(splitter->widget(2), browser.reader());
+        QVERIFY(browser.reader()->isReadOnly());
+        QCOMPARE(browser.reader()->textInteractionFlags(), Qt::NoTextInteraction);
+        QCOMPARE(browser.folders()->actions().size(), 3);
+        QCOMPARE(browser.messages()->actions().size(), 3);
+
+        // Refresh with nothing selected only shows the panes.
+        browser.action(8)->trigger();
+
+        QVERIFY(browser.rootItem()->isSelected());
+        QVERIFY(browser.rootItem()->isExpanded());
+        QVERIFY(m_bus.server().requests().empty());
+        QVERIFY(answerer.sawNoDialog());
+    }
+
+    void modeTable_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("states");
+        const char *const table[] = {"00000000011", "11000000111", "11001010111", "11000000011", "11000101101",
+                                     "11110101101", "11110101101", "11000000101", "11010101101", "11000101111"};
+        for (int mode = 0; mode < 10; ++mode)
+            QTest::newRow(ModeNames[mode]) << mode << QString::fromLatin1(table[mode]);
+    }
+
+    void modeTable()
+    {
+        QFETCH(int, mode);
+        QFETCH(QString, states);
+        Browser browser(m_bus.openBrowser());
+
+        browser.window()->setMode(mode);
+
+        QCOMPARE(browser.modeName(), QString::fromLatin1(ModeNames[mode]));
+        QCOMPARE(browser.states(), states);
+    }
+
+    // Loading
+
+    void loadingTheMessagesItem_data()
+    {
+        QTest::addColumn<int>("activationMode");
+        QTest::addColumn<QStringList>("subjects");
+        QTest::newRow("all messages") << 0 << QStringList({"Budget", "Lunch", "Plans", "RE: Budget"});
+        QTest::newRow("not in a folder") << 1 << QStringList({"Budget", "Lunch"});
+    }
+
+    void loadingTheMessagesItem()
+    {
+        QFETCH(int, activationMode);
+        QFETCH(QStringList, subjects);
+        Settings().setValue(QStringLiteral("MessageBrowser/Options/ActivationMode"), activationMode);
+        Browser browser(m_bus.openBrowser());
+
+        browser.clickRoot();
+
+        QCOMPARE(browser.folderNames(), QStringList({"Work", "Home"}));
+        QCOMPARE(browser.subjects(), subjects);
+        QCOMPARE(browser.modeName(), QStringLiteral("modeMessagesSelected"));
+        QCOMPARE(browser.states(), QStringLiteral("11000000111"));
+        // Folders, own messages, received copies, in that order.
+        QList<int> order;
+        for (const testsupport::TestRequest &request : m_bus.server().requests()) {
+            data::SelectMessageUserRequest lookUp;
+            if (request.majorOpcode == 51 && lookUp.ParseFromString(request.payload)
+                && lookUp.has_message_user_message_id())
+                continue;
+            order.append(request.majorOpcode);
+        }
+        QCOMPARE(order, QList<int>({49, 50, 51}));
+        const auto folders = Parsed<data::SelectMessageFolderRequest>(m_bus.requests(49));
+        QCOMPARE(folders.front().message_folder_user_id(), Ann);
+        QCOMPARE(folders.front().message_folder_parent_id(), Root);
+        const auto own = Parsed<data::SelectMessageRequest>(Lists(m_bus, 50));
+        QCOMPARE(own.front().message_user_id(), Ann);
+        QCOMPARE(own.front().has_message_folder_id(), activationMode == 1);
+        const auto copies = Parsed<data::SelectMessageUserRequest>(Lists(m_bus, 51));
+        QCOMPARE(copies.front().message_user_user_id(), Ann);
+        QCOMPARE(copies.front().has_message_user_message_folder_id(), activationMode == 1);
+        if (activationMode == 1) {
+            QCOMPARE(own.front().message_folder_id(), Root);
+            QCOMPARE(copies.front().message_user_message_folder_id(), Root);
+        }
+        // The unread copy stands out.
+        QVERIFY(browser.row(QStringLiteral("Lunch"))->font(2).bold());
+        QVERIFY(!browser.row(QStringLiteral("Budget"))->font(2).bold());
+    }
+
+    void loadingAFolder()
+    {
+        Browser browser = openLoaded();
+        m_bus.server().clearRequests();
+
+        browser.clickFolder(QStringLiteral("Work"));
+
+        QCOMPARE(browser.subjects(), QStringList({"Plans", "RE: Budget"}));
+        QCOMPARE(browser.folderNames(), QStringList({"Work", "Home"}));
+        QCOMPARE(browser.modeName(), QStringLiteral("modeMessageFolderSelected"));
+        QVERIFY(m_bus.requests(49).empty());
+        const auto own = Parsed<data::SelectMessageRequest>(Lists(m_bus, 50));
+        const auto copies = Parsed<data::SelectMessageUserRequest>(Lists(m_bus, 51));
+        QCOMPARE(own.size(), size_t(1));
+        QCOMPARE(copies.size(), size_t(1));
+        QCOMPARE(own.front().message_folder_id(), Work);
+        QCOMPARE(copies.front().message_user_message_folder_id(), Work);
+    }
+
+    void onlyTheAskingBrowserTakesALists()
+    {
+        Browser first(m_bus.openBrowser());
+        Browser second(m_bus.openBrowser());
+
+        first.clickRoot();
+
+        QCOMPARE(first.subjects().size(), 4);
+        QCOMPARE(second.subjects(), QStringList());
+        QCOMPARE(second.folderNames(), QStringList());
+
+        second.clickRoot();
+        second.clickFolder(QStringLiteral("Home"));
+
+        QCOMPARE(second.subjects(), QStringList());
+        QCOMPARE(first.subjects().size(), 4);
+        QVERIFY(!first.window()->isActiveView());
+        QVERIFY(!second.window()->isActiveView());
+    }
+
+    void viewPermissionsExpandsTheList()
+    {
+        Browser browser(m_bus.openBrowser());
+        browser.viewPermissions()->trigger();
+
+        browser.clickRoot();
+
+        QTreeWidgetItem *row = browser.row(QStringLiteral("Budget"));
+        QVERIFY(row->isExpanded());
+        QVERIFY(row->child(0)->isExpanded());
+
+        browser.viewPermissions()->trigger();
+
+        QVERIFY(!row->isExpanded());
+    }
+
+    // Clicks
+
+    void clickShowsTheChain()
+    {
+        Browser browser = openLoaded();
+
+        browser.clickRow(QStringLiteral("RE: Budget"));
+
+        const QString shown = browser.reader()->toPlainText();
+        QVERIFY(shown.contains(QStringLiteral("Subject: RE: Budget")));
+        QVERIFY(shown.contains(QStringLiteral("Subject: Budget")));
+        QCOMPARE(browser.modeName(), QStringLiteral("modeMessagesSaved"));
+        QCOMPARE(browser.states(), QStringLiteral("11000101111"));
+    }
+
+    void clickOnAPermissionRowShowsItsMessage()
+    {
+        Browser browser = openLoaded();
+        QTreeWidgetItem *row = browser.row(QStringLiteral("Budget"));
+        row->setExpanded(true);
+        row->child(0)->setExpanded(true);
+
+        browser.click(browser.messages(), row->child(0)->child(2));
+
+        QVERIFY(browser.reader()->toPlainText().contains(QStringLiteral("Subject: Budget")));
+        QCOMPARE(browser.modeName(), QStringLiteral("modeMessagesSaved"));
+    }
+
+    void doubleClickOpensWithTheShownChain_data()
+    {
+        QTest::addColumn<QString>("subject");
+        QTest::addColumn<bool>("received");
+        QTest::newRow("own message") << "Budget" << false;
+        QTest::newRow("received copy") << "RE: Budget" << true;
+    }
+
+    void doubleClickOpensWithTheShownChain()
+    {
+        QFETCH(QString, subject);
+        QFETCH(bool, received);
+        Browser browser = openLoaded();
+
+        browser.doubleClickRow(subject);
+
+        // The opened window is handed the chain the browser showed.
+        const auto [whole, parents] = MessageViewer::getMessageChain(Edited(browser.row(subject)), false, false,
+                                                                     false, false);
+        if (received) {
+            QCOMPARE(ReaderIds(), QList<int>({4}));
+            const data::Message opened = OpenWindows<StandInMessageReaderView>().first()->getMessage();
+            QCOMPARE(QString::fromStdString(opened.message_chain_cache()), whole);
+            QVERIFY(whole.contains(QStringLiteral("<b>Subject</b>: Budget")));
+            QVERIFY(!opened.has_message_parent_chain_cache());
+        } else {
+            QCOMPARE(EditorIds(), QList<int>({1}));
+            const data::Message opened = OpenWindows<StandInMessageEditorView>().first()->getMessage();
+            // Budget answers nothing: its parents' chain is empty.
+            QVERIFY(opened.has_message_parent_chain_cache());
+            QCOMPARE(QString::fromStdString(opened.message_parent_chain_cache()), parents);
+            QVERIFY(parents.isEmpty());
+            QVERIFY(!opened.has_message_chain_cache());
+        }
+        // Opening brings no reply; no browser stays marked for one.
+        QVERIFY(!browser.window()->isActiveView());
+    }
+
+    void aClickWithoutAMessageRowIsWarnedAbout()
+    {
+        Browser browser = openLoaded();
+        browser.clickRow(QStringLiteral("Budget"));
+        const QString shown = browser.reader()->toHtml();
+        auto *stray = new QTreeWidgetItem(browser.messages());
+
+        QTest::ignoreMessage(QtWarningMsg, "MessageBrowserMainPaneTreeWidget::getTopLevelItem: no top level item found!");
+        browser.window()->messageItemClicked(stray, 0);
+
+        QCOMPARE(browser.reader()->toHtml(), shown);
+        QTest::ignoreMessage(QtWarningMsg, "MessageBrowserMainPaneTreeWidget::getTopLevelItem: no top level item found!");
+        QTest::ignoreMessage(QtWarningMsg, "MessageBrowserView::getMessage: no message found!");
+        QCOMPARE(browser.window()->getMessage(stray).SerializeAsString(), std::string());
+    }
+
+    // Folders
+
+    void newFolderInEveryBrowser()
+    {
+        DialogAnswerer answerer;
+        Browser first = openLoaded();
+        Browser second = openLoaded();
+        answerer.expect(EnterText(QStringLiteral(" Archive ")));
+
+        first.action(0)->trigger();
+
+        QCOMPARE(answerer.seen().value(0).title, QStringLiteral("New Message Folder"));
+        QCOMPARE(answerer.seen().value(0).text, QStringLiteral("Message folder name:"));
+        const auto inserts = Parsed<data::InsertMessageFolderRequest>(m_bus.requests(29));
+        QCOMPARE(inserts.size(), size_t(1));
+        const data::MessageFolder &folder = inserts.front().message_folder();
+        QCOMPARE(folder.message_folder_name(), std::string(" Archive "));
+        QCOMPARE(folder.message_folder_user_id(), Ann);
+        QCOMPARE(folder.message_folder_parent_id(), Root);
+        QVERIFY(!folder.has_message_folder_id());
+        QVERIFY(folder.has_message_folder_description() && folder.message_folder_description().empty());
+        QVERIFY(folder.has_message_folder_properties());
+        QCOMPARE(folder.message_folder_creation_date().size(), size_t(26));
+        const data::SecurityDescriptor &descriptor = folder.message_folder_security_descriptor();
+        QCOMPARE(descriptor.active(), 1U);
+        QCOMPARE(descriptor.active_from(), std::string("00:00:00"));
+        QCOMPARE(descriptor.active_to(), std::string("00:00:00"));
+        QCOMPARE(descriptor.expiration_date(), std::string("9999-12-31 00:00:00"));
+        QVERIFY(descriptor.has_active_region() && descriptor.has_password() && descriptor.has_permissions()
+                && descriptor.has_session_duration() && descriptor.has_audits() && descriptor.has_expiration_action());
+        QVERIFY(!folder.has_message_folder_security_descriptor_password_length());
+        for (const Browser &browser : {first, second})
+            QCOMPARE(browser.folderNames(), QStringList({"Work", "Home", " Archive "}));
+    }
+
+    void newFolderNeedsAName_data()
+    {
+        QTest::addColumn<bool>("cancel");
+        QTest::newRow("cancelled") << true;
+        QTest::newRow("empty") << false;
+    }
+
+    void newFolderNeedsAName()
+    {
+        QFETCH(bool, cancel);
+        DialogAnswerer answerer;
+        Browser browser = openLoaded();
+        if (cancel)
+            answerer.expect(QDialogButtonBox::Cancel);
+        else
+            answerer.expect(EnterText(QString()));
+
+        browser.action(0)->trigger();
+
+        QVERIFY(answerer.waitForAll());
+        QVERIFY(m_bus.requests(29).empty());
+    }
+
+    void refusedFolderChangesChangeNothing_data()
+    {
+        QTest::addColumn<bool>("insert");
+        QTest::newRow("insert") << true;
+        QTest::newRow("delete") << false;
+    }
+
+    // Refused with a return code of 0 and no reason the user could act on:
+    // no browser changes and nothing is shown.
+    void refusedFolderChangesChangeNothing()
+    {
+        QFETCH(bool, insert);
+        DialogAnswerer answerer;
+        Browser first = openLoaded();
+        Browser second = openLoaded();
+        first.clickFolder(QStringLiteral("Home"));
+        if (insert) {
+            data::InsertMessageFolderReply refusal;
+            refusal.mutable_sql_diag_rec()->set_sqlc(83906754);
+            refusal.set_message_folder_id(710);
+            m_bus.server().reply(29, 1, refusal.SerializeAsString());
+            answerer.expect(EnterText(QStringLiteral("Home")));
+        } else {
+            m_bus.server().reply(14, 1, data::DeleteMessageFolderReply().SerializeAsString());
+            answerer.expect(QMessageBox::Ok);
+        }
+
+        first.action(insert ? 0 : 6)->trigger();
+
+        QVERIFY(answerer.waitForAll());
+        QVERIFY(answerer.unexpected().isEmpty());
+        QCOMPARE(m_bus.requests(insert ? 29 : 14).size(), size_t(1));
+        for (const Browser &browser : {first, second})
+            QCOMPARE(browser.folderNames(), QStringList({"Work", "Home"}));
+        QCOMPARE(first.modeName(), QStringLiteral("modeMessageFolderSelected"));
+    }
+
+    void renamingAFolder()
+    {
+        DialogAnswerer answerer;
+        Browser first = openLoaded();
+        Browser second = openLoaded();
+        first.clickFolder(QStringLiteral("Home"));
+        answerer.expect(EnterText(QStringLiteral("Home")));
+        answerer.expect(EnterText(QStringLiteral("House")));
+
+        first.action(4)->trigger();
+        first.action(4)->trigger();
+
+        QCOMPARE(answerer.seen().value(0).title, QStringLiteral("Edit Message Folder"));
+        // The same name is sent as well.
+        const auto updates = Parsed<data::UpdateMessageFolderRequest>(m_bus.requests(64));
+        QCOMPARE(updates.size(), size_t(2));
+        QCOMPARE(updates.front().message_folder().message_folder_name(), std::string("Home"));
+        QCOMPARE(updates.front().message_folder().message_folder_id(), Home);
+        for (const Browser &browser : {first, second})
+            QCOMPARE(browser.folderNames(), QStringList({"Work", "House"}));
+    }
+
+    void deletingAnEmptyFolder()
+    {
+        DialogAnswerer answerer;
+        Browser first = openLoaded();
+        Browser second = openLoaded();
+        first.clickFolder(QStringLiteral("Home"));
+        answerer.expect(QMessageBox::Ok);
+
+        first.action(6)->trigger();
+
+        QCOMPARE(answerer.seen().value(0).title, QStringLiteral("Delete Message"));
+        QCOMPARE(answerer.seen().value(0).text, QStringLiteral("Are you sure you want to delete this folder?"));
+        QCOMPARE(answerer.seen().value(0).informativeText, QStringLiteral("Home"));
+        QCOMPARE(Parsed<data::DeleteMessageFolderRequest>(m_bus.requests(14)).front().message_folder_id(), Home);
+        for (const Browser &browser : {first, second}) {
+            QCOMPARE(browser.folderNames(), QStringList({"Work"}));
+            QCOMPARE(browser.modeName(), QStringLiteral("modeMessageFolderDeleted"));
+        }
+        QCOMPARE(first.folders()->currentItem(), first.rootItem());
+        QVERIFY(answerer.unexpected().isEmpty());
+    }
+
+    void aFolderThatHoldsMessagesStays()
+    {
+        DialogAnswerer answerer;
+        Browser first = openLoaded();
+        Browser second = openLoaded();
+        first.clickFolder(QStringLiteral("Work"));
+        answerer.expect(QMessageBox::Ok);
+        answerer.expect(QMessageBox::Ok);
+        answerer.expect(QMessageBox::Ok);
+
+        first.action(6)->trigger();
+
+        QVERIFY(answerer.waitForAll());
+        // Once in each browser.
+        for (int index : {1, 2}) {
+            QCOMPARE(answerer.seen().value(index).title, QStringLiteral("QuillaneClient"));
+            QCOMPARE(answerer.seen().value(index).text, QStringLiteral("You cannot delete a non-empty message folder."));
+        }
+        for (const Browser &browser : {first, second})
+            QCOMPARE(browser.folderNames(), QStringList({"Work", "Home"}));
+        QCOMPARE(first.subjects(), QStringList({"Plans", "RE: Budget"}));
+    }
+
+    // Messages
+
+    void newMessageInEveryBrowserEditedInOne()
+    {
+        DialogAnswerer answerer;
+        Browser first = openLoaded();
+        Browser second = openLoaded();
+        first.clickFolder(QStringLiteral("Work"));
+        answerer.expect(CreateMessage(QStringLiteral("  Offsite  ")));
+
+        first.action(1)->trigger();
+
+        QCOMPARE(answerer.seen().value(0).title, QStringLiteral("Create Message"));
+        const auto inserts = Parsed<data::InsertMessageRequest>(m_bus.requests(30));
+        QCOMPARE(inserts.size(), size_t(1));
+        const data::Message &message = inserts.front().message();
+        QCOMPARE(message.message_subject(), std::string("Offsite"));
+        QCOMPARE(message.message_folder_id(), Work);
+        QCOMPARE(message.message_user_id(), Ann);
+        QCOMPARE(message.message_sender().user_id(), Ann);
+        QCOMPARE(message.message_security_descriptor().permissions(), 897U);
+        QCOMPARE(inserts.front().message_user_size(), 0);
+        QCOMPARE(inserts.front().message_document_size(), 0);
+        QVERIFY(first.row(QStringLiteral("Offsite")));
+        QVERIFY(second.row(QStringLiteral("Offsite")));
+        const int id = Edited(first.row(QStringLiteral("Offsite"))).message_id();
+        QVERIFY(m_bus.store().hasMessage(id));
+        // Only the creating browser goes on in the editor.
+        QCOMPARE(EditorIds(), QList<int>({id}));
+        QVERIFY(!first.window()->isActiveView());
+    }
+
+    void refusedOrCancelledNewMessageChangesNothing_data()
+    {
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("refused") << true;
+        QTest::newRow("cancelled") << false;
+    }
+
+    void refusedOrCancelledNewMessageChangesNothing()
+    {
+        QFETCH(bool, refused);
+        DialogAnswerer answerer;
+        Browser first = openLoaded();
+        Browser second = openLoaded();
+        data::InsertMessageReply refusal;
+        refusal.mutable_sql_diag_rec()->set_sqlc(83906754);
+        refusal.set_message_id(77);
+        refusal.set_return_code(0);
+        m_bus.server().reply(30, 1, refusal.SerializeAsString());
+        if (refused)
+            answerer.expect(CreateMessage(QStringLiteral("Offsite")));
+        else
+            answerer.expect([](QWidget *dialog) { dialog->findChild<QDialogButtonBox *>()->buttons().value(1)->click(); });
+
+        first.action(1)->trigger();
+
+        QVERIFY(answerer.waitForAll());
+        QCOMPARE(m_bus.requests(30).size(), size_t(refused ? 1 : 0));
+        for (const Browser &browser : {first, second})
+            QCOMPARE(browser.subjects().size(), 4);
+        QCOMPARE(EditorIds(), QList<int>());
+        QVERIFY(answerer.unexpected().isEmpty());
+    }
+
+    void movingOntoAFolder_data()
+    {
+        QTest::addColumn<QString>("subject");
+        QTest::addColumn<int>("major");
+        QTest::newRow("own message") << "Budget" << 65;
+        QTest::newRow("received copy") << "Lunch" << 66;
+    }
+
+    void movingOntoAFolder()
+    {
+        QFETCH(QString, subject);
+        QFETCH(int, major);
+        Browser first = openLoaded();
+        Browser second = openLoaded();
+        second.clickFolder(QStringLiteral("Home"));
+        const data::Message dragged = Edited(first.row(subject));
+        first.rootItem()->setExpanded(true);
+        std::unique_ptr<QMimeData> mimeData(new QMimeData);
+        mimeData->setData(QStringLiteral("qorv/proto/Message"), QByteArray::fromStdString(dragged.SerializeAsString()));
+
+        // Dropped on the Home folder of the first browser's tree.
+        MessageBrowserSidePaneTreeWidget *folders = first.folders();
+        const QPoint onHome = folders->visualItemRect(first.folderItem(QStringLiteral("Home"))).center();
+        QDragEnterEvent enter(onHome, Qt::MoveAction, mimeData.get(), Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(folders->viewport(), &enter);
+        QDropEvent drop(onHome, Qt::MoveAction, mimeData.get(), Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(folders->viewport(), &drop);
+
+        QCOMPARE(m_bus.requests(major).size(), size_t(1));
+        QCOMPARE(m_bus.requests(major).front().minorOpcode, -25);
+        if (major == 65) {
+            const auto moves = Parsed<data::UpdateMessageRequest>(m_bus.requests(65));
+            QCOMPARE(moves.front().message().message_id(), 1);
+            QCOMPARE(moves.front().message().message_folder_id(), Home);
+        } else {
+            const auto moves = Parsed<data::UpdateMessageUserRequest>(m_bus.requests(66));
+            const data::Message &moved = moves.front().message();
+            QCOMPARE(moved.message_id(), 2);
+            QCOMPARE(moved.message_user_message_id(), 2);
+            QCOMPARE(moved.message_user_user_id(), Ann);
+            QCOMPARE(moved.message_user_message_folder_id(), Home);
+        }
+        QCOMPARE(m_bus.store().folderOf(dragged.message_id(), Ann), Home);
+        // Gone from the list of the root folder; the browser showing Home
+        // does not hold the message and lists it at its next loading.
+        QVERIFY(!first.row(subject));
+        QVERIFY(!second.row(subject));
+        second.clickFolder(QStringLiteral("Home"));
+        QVERIFY(second.row(subject));
+    }
+
+    void movingOntoAnotherBrowsersList()
+    {
+        Browser first = openLoaded();
+        Browser second = openLoaded();
+        second.clickFolder(QStringLiteral("Home"));
+        const data::Message dragged = Edited(first.row(QStringLiteral("Lunch")));
+        std::unique_ptr<QMimeData> mimeData(new QMimeData);
+        mimeData->setData(QStringLiteral("qorv/proto/Message"), QByteArray::fromStdString(dragged.SerializeAsString()));
+
+        QVERIFY(second.messages()->dropMessage(first.messages(), Qt::MoveAction, mimeData.get()));
+
+        QVERIFY(!first.row(QStringLiteral("Lunch")));
+        QTreeWidgetItem *row = second.row(QStringLiteral("Lunch"));
+        QVERIFY(row);
+        // Listed whole, from the dragged record, in its new folder.
+        const data::Message listed = Edited(row);
+        QCOMPARE(listed.message_user_message_folder_id(), Home);
+        QCOMPARE(listed.message_sender().user_id(), Bob);
+        QCOMPARE(row->text(1), QStringLiteral("Ray, Bob"));
+        QVERIFY(row->font(2).bold());
+    }
+
+    void deletingMessages_data()
+    {
+        QTest::addColumn<QString>("subject");
+        QTest::addColumn<int>("major");
+        QTest::newRow("own message") << "Plans" << 15;
+        QTest::newRow("received copy") << "Lunch" << 16;
+    }
+
+    void deletingMessages()
+    {
+        QFETCH(QString, subject);
+        QFETCH(int, major);
+        DialogAnswerer answerer;
+        Browser first = openLoaded();
+        Browser second = openLoaded();
+        first.clickRow(subject);
+        answerer.expect(QMessageBox::Ok);
+
+        first.action(7)->trigger();
+
+        QCOMPARE(answerer.seen().value(0).text, QStringLiteral("Are you sure you want to delete this message?"));
+        QCOMPARE(answerer.seen().value(0).informativeText, subject);
+        if (major == 15) {
+            const auto deletes = Parsed<data::DeleteMessageRequest>(m_bus.requests(15));
+            QCOMPARE(deletes.front().message_id(), 3);
+            QCOMPARE(deletes.front().message_subject(), subject.toStdString());
+        } else {
+            const auto deletes = Parsed<data::DeleteMessageUserRequest>(m_bus.requests(16));
+            QCOMPARE(deletes.front().message_user_message_id(), 2);
+            QCOMPARE(deletes.front().message_user_user_id(), Ann);
+        }
+        for (const Browser &browser : {first, second}) {
+            QVERIFY(!browser.row(subject));
+            QCOMPARE(browser.modeName(), QStringLiteral("modeMessageDeleted"));
+        }
+        QVERIFY(first.reader()->toPlainText().isEmpty());
+    }
+
+    void referencedMessagesStay_data()
+    {
+        QTest::addColumn<QString>("subject");
+        QTest::newRow("own message, refused with an error") << "Budget";
+        QTest::newRow("received copy, refused by its return code") << "Lunch";
+    }
+
+    void referencedMessagesStay()
+    {
+        QFETCH(QString, subject);
+        DialogAnswerer answerer;
+        // Cy answers Lunch, so Ann's copy is referenced too.
+        data::Message answer = MessageStore::Message(5, "RE: Lunch", Cy, 600, AllPermissions, "2026-01-06 10:00:00");
+        answer.set_message_parent_id(2);
+        m_bus.store().addMessage(answer);
+        Browser first = openLoaded();
+        Browser second = openLoaded();
+        first.clickRow(subject);
+        for (int answers = 0; answers < 3; ++answers)
+            answerer.expect(QMessageBox::Ok);
+
+        first.action(7)->trigger();
+
+        QVERIFY(answerer.waitForAll());
+        for (int index : {1, 2})
+            QCOMPARE(answerer.seen().value(index).text, QStringLiteral("You cannot delete a referenced message."));
+        for (const Browser &browser : {first, second})
+            QVERIFY(browser.row(subject));
+        QCOMPARE(first.modeName(), QStringLiteral("modeMessagesSaved"));
+    }
+
+    void refusedDeletionChangesNothing()
+    {
+        DialogAnswerer answerer;
+        Browser first = openLoaded();
+        Browser second = openLoaded();
+        data::DeleteMessageReply refusal;
+        refusal.set_return_code(0);
+        m_bus.server().reply(15, 1, refusal.SerializeAsString());
+        first.clickRow(QStringLiteral("Plans"));
+        answerer.expect(QMessageBox::Ok);
+
+        first.action(7)->trigger();
+
+        QVERIFY(answerer.waitForAll());
+        for (const Browser &browser : {first, second})
+            QVERIFY(browser.row(QStringLiteral("Plans")));
+        QVERIFY(answerer.unexpected().isEmpty());
+    }
+
+    void cancelledDeletionSendsNothing()
+    {
+        DialogAnswerer answerer;
+        Browser browser = openLoaded();
+        browser.clickRow(QStringLiteral("Plans"));
+        answerer.expect(QMessageBox::Cancel);
+
+        browser.action(7)->trigger();
+
+        QVERIFY(answerer.waitForAll());
+        QVERIFY(m_bus.requests(15).empty());
+        QVERIFY(browser.row(QStringLiteral("Plans")));
+    }
+
+    void openingAnUnreadCopyMarksItReadEverywhere()
+    {
+        Browser first = openLoaded();
+        Browser second = openLoaded();
+        m_bus.server().clearRequests();
+
+        first.doubleClickRow(QStringLiteral("Lunch"));
+
+        // One mark per browser, then the reader.
+        const auto marks = Parsed<data::UpdateMessageUserRequest>(m_bus.requests(66));
+        QCOMPARE(marks.size(), size_t(2));
+        for (const data::UpdateMessageUserRequest &mark : marks) {
+            QCOMPARE(mark.message().message_id(), 2);
+            QCOMPARE(mark.message().message_user_message_id(), 2);
+            QCOMPARE(mark.message().message_user_user_id(), Ann);
+            QCOMPARE(mark.message().message_user_properties(), 0U);
+            QCOMPARE(m_bus.requests(66).front().minorOpcode, 1);
+        }
+        QCOMPARE(m_bus.store().recipientProperties(2, Ann), 0U);
+        for (const Browser &browser : {first, second}) {
+            QTreeWidgetItem *row = browser.row(QStringLiteral("Lunch"));
+            QVERIFY(!row->font(2).bold() && !row->font(4).bold());
+            QCOMPARE(Edited(row).message_user_properties(), 0U);
+            QVERIFY(!browser.window()->isActiveView());
+        }
+        QCOMPARE(ReaderIds(), QList<int>({2}));
+    }
+
+    // A browser that goes while it waits for a reply leaves no mark behind,
+    // not even for a browser made in its place.
+    void destroyedBrowserLeavesNoMark()
+    {
+        alignas(MessageBrowserView) unsigned char place[sizeof(MessageBrowserView)];
+        auto *gone = new (place) MessageBrowserView(nullptr);
+        gone->setActiveView(true);
+        gone->~MessageBrowserView();
+
+        auto *successor = new (place) MessageBrowserView(nullptr);
+
+        QVERIFY(!successor->isActiveView());
+        successor->~MessageBrowserView();
+    }
+
+    // Permissions
+
+    void savingEditedPermissions()
+    {
+        Browser first = openLoaded();
+        Browser second = openLoaded();
+        QTreeWidgetItem *row = first.row(QStringLiteral("Budget"));
+        QTreeWidgetItem *print = row->child(0)->child(4);
+        print->setCheckState(0, Qt::Unchecked);
+
+        first.clickRow(QStringLiteral("Budget"));
+
+        QCOMPARE(first.modeName(), QStringLiteral("modeMessageModified"));
+        QCOMPARE(first.states(), QStringLiteral("11110101101"));
+
+        first.save()->trigger();
+
+        const auto saves = Parsed<data::UpdateMessageRequest>(m_bus.requests(65));
+        QCOMPARE(saves.size(), size_t(1));
+        QCOMPARE(m_bus.requests(65).front().minorOpcode, 1);
+        QCOMPARE(saves.front().message().message_security_descriptor().permissions(), AllPermissions & ~(1U << 6));
+        QCOMPARE(saves.front().message().message_subject(), std::string("Budget"));
+        QCOMPARE(first.modeName(), QStringLiteral("modeMessagesSaved"));
+        for (const Browser &browser : {first, second}) {
+            QVERIFY(!browser.messages()->isMessageModified());
+            QCOMPARE(browser.row(QStringLiteral("Budget"))->child(0)->child(4)->checkState(0), Qt::Unchecked);
+            QVERIFY(browser.reader()->toPlainText().contains(QStringLiteral("Subject: Budget")));
+        }
+    }
+
+    void editsOfAReceivedCopyAreNeverSent()
+    {
+        DialogAnswerer answerer;
+        Browser browser = openLoaded();
+        QTreeWidgetItem *row = browser.row(QStringLiteral("Lunch"));
+        row->child(0)->child(4)->setCheckState(0, Qt::Unchecked);
+        browser.clickRow(QStringLiteral("Lunch"));
+        QVERIFY(browser.save()->isEnabled());
+
+        browser.save()->trigger();
+        answerer.expect(QMessageBox::Yes);
+        browser.saveAll()->trigger();
+
+        QVERIFY(answerer.waitForAll());
+        QVERIFY(m_bus.requests(65).empty());
+    }
+
+    void saveAllAnsweredNoKeepsTheEditsUntilTheNextLoading()
+    {
+        DialogAnswerer answerer;
+        Browser browser = openLoaded();
+        for (const QString &subject : {QStringLiteral("Budget"), QStringLiteral("Plans")})
+            browser.row(subject)->child(0)->child(8)->setCheckState(0, Qt::Unchecked);
+        browser.clickRow(QStringLiteral("Plans"));
+        browser.clickRow(QStringLiteral("Budget"));
+        answerer.expect(QMessageBox::No);
+
+        browser.saveAll()->trigger();
+
+        QVERIFY(answerer.waitForAll());
+        QCOMPARE(answerer.seen().value(0).title, QStringLiteral("Save Permissions"));
+        QCOMPARE(answerer.seen().value(0).text, QStringLiteral("Save permissions?"));
+        QCOMPARE(answerer.seen().value(0).informativeText.split(QStringLiteral("<br>")).size(), 2);
+        QCOMPARE(browser.modeName(), QStringLiteral("modeMessageReverted"));
+        QVERIFY(browser.save()->isEnabled() && browser.saveAll()->isEnabled());
+        QVERIFY(m_bus.requests(65).empty());
+
+        // Loading a folder asks again; this time both are saved.
+        answerer.expect(QMessageBox::Yes);
+        browser.clickFolder(QStringLiteral("Home"));
+
+        QVERIFY(answerer.waitForAll());
+        const auto saves = Parsed<data::UpdateMessageRequest>(m_bus.requests(65));
+        QCOMPARE(saves.size(), size_t(2));
+        for (const data::UpdateMessageRequest &save : saves)
+            QCOMPARE(save.message().message_security_descriptor().permissions(), AllPermissions & ~(1U << 10));
+        QCOMPARE(browser.subjects(), QStringList());
+    }
+
+    void closingAsksOnceAndClosesAnyway()
+    {
+        DialogAnswerer answerer;
+        Browser browser = openLoaded();
+        browser.row(QStringLiteral("Budget"))->child(0)->child(8)->setCheckState(0, Qt::Unchecked);
+        browser.clickRow(QStringLiteral("Budget"));
+        QPointer<MessageBrowserView> window = browser.window();
+        answerer.expect(QMessageBox::No);
+
+        QVERIFY(window->close());
+
+        QVERIFY(answerer.waitForAll());
+        QCOMPARE(answerer.seen().size(), 1);
+        QVERIFY(!window->isVisible());
+        QVERIFY(m_bus.requests(65).empty());
+    }
+
+    // Search and options
+
+    void searchOpensTheFoundMessages()
+    {
+        DialogAnswerer answerer;
+        Browser browser = openLoaded();
+        m_bus.server().clearRequests();
+        answerer.expect([](QWidget *dialog) {
+            auto *search = qobject_cast<MessageSearchDialog *>(dialog);
+            if (!search) {
+                dialog->close();
+                return;
+            }
+            search->search();
+            search->findChild<QTableWidget *>()->selectAll();
+            search->accept();
+        });
+
+        browser.action(10)->trigger();
+
+        QVERIFY(answerer.waitForAll());
+        // The root folder that the "Messages" item holds, the user's messages.
+        const auto own = Parsed<data::SelectMessageRequest>(m_bus.requests(50));
+        QVERIFY(!own.empty());
+        QCOMPARE(own.front().message_folder_id(), Root);
+        QCOMPARE(own.front().message_user_id(), Ann);
+        QCOMPARE(EditorIds(), QList<int>({1}));
+        QCOMPARE(ReaderIds(), QList<int>({2}));
+    }
+
+    void searchWithoutASelectedFolderDoesNothing()
+    {
+        DialogAnswerer answerer;
+        Browser browser = openLoaded();
+        browser.folders()->clearSelection();
+
+        browser.window()->searchMessages();
+
+        QVERIFY(answerer.sawNoDialog());
+    }
+
+    void optionsTakeEffectAtTheNextLoading()
+    {
+        DialogAnswerer answerer;
+        Browser browser = openLoaded();
+        answerer.expect([](QWidget *dialog) {
+            for (QRadioButton *choice : dialog->findChildren<QRadioButton *>()) {
+                if (!choice->isChecked())
+                    choice->click();
+            }
+            dialog->findChild<QDialogButtonBox *>()->buttons().value(0)->click();
+        });
+
+        browser.action(11)->trigger();
+
+        QVERIFY(answerer.waitForAll());
+        QCOMPARE(Settings().value(QStringLiteral("MessageBrowser/Options/ActivationMode")).toInt(), 1);
+        QCOMPARE(browser.subjects().size(), 4);
+        browser.action(8)->trigger();
+        QCOMPARE(browser.subjects(), QStringList({"Budget", "Lunch"}));
+    }
+
+private:
+    static data::Message Edited(const QTreeWidgetItem *row)
+    {
+        return row->data(0, EditedRecordRole).value<data::Message>();
+    }
+};
+
+QTEST_MAIN(TestMessageBrowser)
+#include "tst_messagebrowser.moc"
