@@ -48,7 +48,7 @@ qorv::data::Users SelectMessageUsers(const qorv::data::Message &message, qorv::d
     request.set_message_user_field(field);
     qorv::data::SelectMessageUserReply reply;
     qorv::data::Users users;
-    if (!direct::Exchange(common::op::SelectMessageUser, request, reply))
+    if (!network::DirectExchange(common::op::SelectMessageUser, request, reply, network::ReplyErrorCodes::Ignored))
         return users;
     for (const qorv::data::Message &row : reply.message())
         *users.add_user() = row.message_recipient();
@@ -86,7 +86,7 @@ qorv::data::Users SelectNonMessageUsers(const qorv::data::Message &message)
     }
     qorv::data::SelectUserReply reply;
     qorv::data::Users users;
-    if (!direct::Exchange(common::op::SelectUser, request, reply))
+    if (!network::DirectExchange(common::op::SelectUser, request, reply, network::ReplyErrorCodes::Ignored))
         return users;
     for (const qorv::data::User &user : reply.user())
         *users.add_user() = user;

@@ -54,7 +54,7 @@ std::pair<QString, QString> MessageViewer::getMessageChain(const qorv::data::Mes
     request.set_message_chain_id(message.message_parent_id());
     qorv::data::SelectMessageReply reply;
     QStringList parentBlocks;
-    if (direct::Exchange(common::op::SelectMessage, request, reply)) {
+    if (network::DirectExchange(common::op::SelectMessage, request, reply, network::ReplyErrorCodes::Ignored)) {
         for (const qorv::data::Message &parent : reply.message()) {
             if (displayable(parent))
                 parentBlocks.append(FormatMessageReplyContent(parent));
