@@ -525,6 +525,10 @@ void GroupDirectory::installDocumentHandlers()
                 if (nameTaken(change.document_folder_id(), document.document_name(), 0, document.document_id()))
                     return Refusal<qorv::data::UpdateDocumentReply>(common::SqlcUniqueViolation);
                 document = change;
+            } else if (received.minorOpcode == 0 || received.minorOpcode == -1) {
+                // The editor's save sends only what it changes; every field
+                // it leaves unset keeps its stored value.
+                document.MergeFrom(change);
             } else {
                 document = change;
             }
