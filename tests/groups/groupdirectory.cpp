@@ -158,6 +158,12 @@ void GroupDirectory::addDocument(const qorv::data::Document &document)
     m_documents.push_back(document);
 }
 
+void GroupDirectory::addDeletedRevision(const qorv::data::Document &revision)
+{
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    m_deletedRevisions.push_back(revision);
+}
+
 void GroupDirectory::addFolderKey(const qorv::data::FolderKey &folderKey)
 {
     const std::lock_guard<std::mutex> lock(m_mutex);
@@ -484,6 +490,12 @@ void GroupDirectory::installDocumentHandlers()
         request.ParseFromString(received.payload);
         qorv::data::SelectDocumentReply reply;
         const std::lock_guard<std::mutex> lock(m_mutex);
+        if (request.select_deleted_documents()) {
+            for (const qorv::data::Document &revision : m_deletedRevisions)
+                if (!request.has_document_id() || revision.document_id() == request.document_id())
+                    *reply.add_document() = revision;
+            return Answer(reply);
+        }
         for (const qorv::data::Document &document : m_documents) {
             const bool wanted = request.has_document_id()
                                     ? document.document_id() == request.document_id()
