@@ -29,6 +29,12 @@ enum class ReplyErrorCodes
 // reply does not parse.
 bool DirectExchange(common::Opcode majorOpcode, const google::protobuf::MessageLite &request,
                     google::protobuf::MessageLite &reply, ReplyErrorCodes errorCodes);
+
+// The same exchange under another minor opcode, for the tagged look-ups that
+// the server answers differently (a document's revision list, one revision).
+bool DirectExchange(common::Opcode majorOpcode, common::Opcode minorOpcode,
+                    const google::protobuf::MessageLite &request, google::protobuf::MessageLite &reply,
+                    ReplyErrorCodes errorCodes);
 }
 
 #endif // DIRECTEXCHANGE_H

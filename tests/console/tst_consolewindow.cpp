@@ -168,8 +168,7 @@ private slots:
         QTest::newRow("document keys") << "My Document Keyring..." << false << true;
         QTest::newRow("folder keys") << "My Folder Keyring..." << false << true;
         QTest::newRow("picture directories") << "Picture Directories..." << false << true;
-        // Not offered until the restore wizard is more than a stand-in.
-        QTest::newRow("restore document") << "Restore Document..." << false << false;
+        QTest::newRow("restore document") << "Restore Document..." << false << true;
         QTest::newRow("reset password") << "Reset Password..." << false << true;
         QTest::newRow("options") << "Options" << false << true;
         QTest::newRow("about") << "About Quillane..." << true << true;
@@ -501,12 +500,12 @@ private slots:
         answerer.expect([&](QWidget *dialog) {
             auto *wizard = qobject_cast<RestoreDocumentWizard *>(dialog);
             parent = dialog->parentWidget();
-            if (wizard)
-                wizard->setChoice(revision, 77);
+            if (wizard) {
+                wizard->setDocument(revision);
+                wizard->setDocumentFolderId(77);
+            }
             qobject_cast<QDialog *>(dialog)->accept();
         });
-        // The command stays disabled while the wizard is a stand-in; what it
-        // will send is the console's own work all the same.
         console.restoreDocument();
         QVERIFY(log.requests.isEmpty());
         console.restoreDocument();
@@ -525,27 +524,24 @@ private slots:
         QCOMPARE(sent.document().document_body(), std::string("<p>text</p>"));
     }
 
-    void restoreWizardFinishedWithoutAChoiceSendsNothing()
+    void restoreWizardCancelledSendsNothing()
     {
         RegistrySingleton::instance()->getUser().set_user_id(42);
         ConsoleView console;
         RequestLog log(&console);
         console.setMode(LoggedOn);
         testsupport::DialogAnswerer answerer;
-        bool finished = false;
-        answerer.expect([&finished](QWidget *dialog) {
+        bool introduced = false;
+        answerer.expect([&introduced](QWidget *dialog) {
             auto *wizard = qobject_cast<QWizard *>(dialog);
-            QAbstractButton *finish = wizard ? wizard->button(QWizard::FinishButton) : nullptr;
-            finished = finish && finish->isVisible() && finish->isEnabled();
-            if (finished)
-                finish->click();
-            else
-                qobject_cast<QDialog *>(dialog)->reject();
+            // It opens on its introduction, which offers no Finish.
+            introduced = wizard && wizard->currentId() == 0 && !wizard->button(QWizard::FinishButton)->isVisible();
+            qobject_cast<QDialog *>(dialog)->reject();
         });
         console.restoreDocument();
         QVERIFY(answerer.waitForAll());
         QCOMPARE(answerer.seen().at(0).className, QStringLiteral("RestoreDocumentWizard"));
-        QVERIFY(finished);
+        QVERIFY(introduced);
         QVERIFY(log.requests.isEmpty());
     }
 

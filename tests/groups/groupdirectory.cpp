@@ -158,6 +158,12 @@ void GroupDirectory::addDocument(const qorv::data::Document &document)
     m_documents.push_back(document);
 }
 
+void GroupDirectory::addDeletedRevision(const qorv::data::Document &revision)
+{
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    m_deletedRevisions.push_back(revision);
+}
+
 void GroupDirectory::addFolderKey(const qorv::data::FolderKey &folderKey)
 {
     const std::lock_guard<std::mutex> lock(m_mutex);
@@ -484,6 +490,12 @@ void GroupDirectory::installDocumentHandlers()
         request.ParseFromString(received.payload);
         qorv::data::SelectDocumentReply reply;
         const std::lock_guard<std::mutex> lock(m_mutex);
+        if (request.select_deleted_documents()) {
+            for (const qorv::data::Document &revision : m_deletedRevisions)
+                if (!request.has_document_id() || revision.document_id() == request.document_id())
+                    *reply.add_document() = revision;
+            return Answer(reply);
+        }
         for (const qorv::data::Document &document : m_documents) {
             const bool wanted = request.has_document_id()
                                     ? document.document_id() == request.document_id()
@@ -525,6 +537,10 @@ void GroupDirectory::installDocumentHandlers()
                 if (nameTaken(change.document_folder_id(), document.document_name(), 0, document.document_id()))
                     return Refusal<qorv::data::UpdateDocumentReply>(common::SqlcUniqueViolation);
                 document = change;
+            } else if (received.minorOpcode == 0 || received.minorOpcode == -1) {
+                // The editor's save sends only what it changes; every field
+                // it leaves unset keeps its stored value.
+                document.MergeFrom(change);
             } else {
                 document = change;
             }

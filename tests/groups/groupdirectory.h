@@ -58,6 +58,9 @@ public:
     void addFolder(int folderId, int parentId, const std::string &name);
     void addDocument(int documentId, int folderId, const std::string &name);
     void addDocument(const qorv::data::Document &document);
+    // A revision of a deleted document, which only a select of deleted
+    // documents returns (all of them, or those of one document id).
+    void addDeletedRevision(const qorv::data::Document &revision);
     // Keys that other users gave the logged-on user; a folder key's folder
     // and a document key's document need not be in the directory.
     void addFolderKey(const qorv::data::FolderKey &folderKey);
@@ -94,6 +97,7 @@ private:
     std::vector<UserGroupEntry> m_userGroups;
     std::vector<qorv::data::Folder> m_folders;
     std::vector<qorv::data::Document> m_documents;
+    std::vector<qorv::data::Document> m_deletedRevisions;
     std::vector<qorv::data::FolderKey> m_folderKeys;
     std::vector<qorv::data::DocumentKey> m_documentKeys;
     int m_nextUserGroupId = 500;

@@ -1,7 +1,7 @@
 #include "applicationcomponent.h"
 #include "dispatchtotestserver.h"
 #include "recordingcomponent.h"
-#include "standindocumenteditorview.h"
+#include "documenteditorview.h"
 #include "testenvironment.h"
 #include "testserver.h"
 
@@ -22,12 +22,12 @@ QORV_ISOLATE_TEST_ENVIRONMENT()
 
 namespace
 {
-QList<StandInDocumentEditorView *> OpenEditors()
+QList<DocumentEditorView *> OpenEditors()
 {
-    QList<StandInDocumentEditorView *> editors;
+    QList<DocumentEditorView *> editors;
     const QWidgetList widgets = QApplication::topLevelWidgets();
     for (QWidget *widget : widgets) {
-        auto *editor = qobject_cast<StandInDocumentEditorView *>(widget);
+        auto *editor = qobject_cast<DocumentEditorView *>(widget);
         if (editor && !editor->isHidden())
             editors.append(editor);
     }

@@ -25,7 +25,7 @@
 #include "recordingcomponent.h"
 #include "serviceconnector.h"
 #include "sidepanelistwidget.h"
-#include "standindocumenteditorview.h"
+#include "documenteditorview.h"
 #include "standinmessageeditorview.h"
 #include "standinmessagereaderview.h"
 #include "testenvironment.h"
@@ -314,8 +314,8 @@ QList<int> SortedKeys(KeyOf keyOf)
 
 QList<int> EditorDocumentIds()
 {
-    return SortedKeys<StandInDocumentEditorView>(
-        [](const StandInDocumentEditorView &editor) { return editor.getDocument().document_id(); });
+    return SortedKeys<DocumentEditorView>(
+        [](const DocumentEditorView &editor) { return editor.getDocument().document_id(); });
 }
 
 QList<int> DocumentKeyringIds()
@@ -616,7 +616,7 @@ private slots:
         // The same reply again brings the editors to the front; none is added.
         reply(41, minor, requestPayload, replyPayload, majorErcode, minorErcode);
         QCOMPARE(EditorDocumentIds(), editors);
-        for (const StandInDocumentEditorView *editor : OpenWindows<StandInDocumentEditorView>())
+        for (const DocumentEditorView *editor : OpenWindows<DocumentEditorView>())
             QVERIFY(!editor->parentWidget());
     }
 
@@ -657,7 +657,7 @@ private slots:
 
         reply(40, -35, SelectDocumentKeyRequest(8), SelectDocumentKeyReply({key}));
 
-        const QList<StandInDocumentEditorView *> editors = OpenWindows<StandInDocumentEditorView>();
+        const QList<DocumentEditorView *> editors = OpenWindows<DocumentEditorView>();
         QCOMPARE(editors.size(), 1);
         const qorv::data::Document &document = editors.first()->getDocument();
         QCOMPARE(document.document_name(), std::string("Plan"));
@@ -671,7 +671,7 @@ private slots:
 
         reply(40, -35, SelectDocumentKeyRequest(8), SelectDocumentKeyReply({key}));
 
-        const QList<StandInDocumentEditorView *> editors = OpenWindows<StandInDocumentEditorView>();
+        const QList<DocumentEditorView *> editors = OpenWindows<DocumentEditorView>();
         QCOMPARE(editors.size(), 1);
         const qorv::data::Document &document = editors.first()->getDocument();
         QCOMPARE(document.document_security_descriptor_enum_case(), qorv::data::Document::kDocumentSecurityDescriptor);
@@ -683,7 +683,7 @@ private slots:
         qorv::data::SelectDocumentReply fromBrowser;
         *fromBrowser.add_document() = Document(8, "from the browser");
         reply(41, -35, SelectDocumentRequest(), Bytes(fromBrowser));
-        StandInDocumentEditorView *editor = OpenWindows<StandInDocumentEditorView>().value(0);
+        DocumentEditorView *editor = OpenWindows<DocumentEditorView>().value(0);
         QVERIFY(editor);
 
         qorv::data::DocumentKey key = DocumentKey(8, 2);
@@ -691,7 +691,7 @@ private slots:
         ExpectRaises(1);
         reply(40, -35, SelectDocumentKeyRequest(8), SelectDocumentKeyReply({key}));
 
-        QCOMPARE(OpenWindows<StandInDocumentEditorView>(), QList<StandInDocumentEditorView *>({editor}));
+        QCOMPARE(OpenWindows<DocumentEditorView>(), QList<DocumentEditorView *>({editor}));
         QCOMPARE(editor->getDocument().document_name(), std::string("from the browser"));
     }
 
@@ -1044,7 +1044,7 @@ private slots:
     void closedWindowNoLongerCounts()
     {
         reply(41, -35, SelectDocumentRequest(), SelectDocumentReply({5}));
-        QPointer<StandInDocumentEditorView> first = OpenWindows<StandInDocumentEditorView>().value(0);
+        QPointer<DocumentEditorView> first = OpenWindows<DocumentEditorView>().value(0);
         QVERIFY(first);
         QVERIFY(first->close());
         // Deletion is deferred: the closed editor still exists here.
@@ -1053,14 +1053,14 @@ private slots:
         reply(41, -35, SelectDocumentRequest(), SelectDocumentReply({5}));
 
         QCOMPARE(EditorDocumentIds(), QList<int>({5}));
-        QVERIFY(!OpenWindows<StandInDocumentEditorView>().contains(first.data()));
+        QVERIFY(!OpenWindows<DocumentEditorView>().contains(first.data()));
     }
 
     void twoEditorsOfOneDocumentAreBothRaisedAndClosed()
     {
         // Only possible from outside the managers.
-        auto *first = new StandInDocumentEditorView(Document(5));
-        auto *second = new StandInDocumentEditorView(Document(5));
+        auto *first = new DocumentEditorView(Document(5));
+        auto *second = new DocumentEditorView(Document(5));
         first->show();
         second->show();
 
@@ -1108,7 +1108,7 @@ private slots:
         QTest::newRow("message reader") << false << -43 << 1 << OpenMessageRequest(3, Copy::Received)
                                         << QByteArray() << "StandInMessageReaderView" << 1;
         QTest::newRow("document editors") << true << 41 << -35 << SelectDocumentRequest()
-                                          << SelectDocumentReply({5, 7}) << "StandInDocumentEditorView" << 2;
+                                          << SelectDocumentReply({5, 7}) << "DocumentEditorView" << 2;
         QTest::newRow("document keyring") << true << 40 << -34 << SelectDocumentKeyRequest(5, "Zürich")
                                           << SelectDocumentKeyReply({DocumentKey(5, 10)})
                                           << "DocumentKeyringView" << 1;

@@ -438,8 +438,7 @@ void ConsoleView::initializeMode()
                             m_documentKeysAction, m_folderKeysAction, m_pictureDirectoriesAction,
                             m_restoreDocumentAction, m_resetPasswordAction, m_optionsAction}) {
         registerProp(m_loggedOffMode, Mode::Enter, action, "enabled", false);
-        registerProp(m_loggedOnMode, Mode::Enter, action, "enabled",
-                     action != m_restoreDocumentAction || RestoreDocumentWizard::IsAvailable);
+        registerProp(m_loggedOnMode, Mode::Enter, action, "enabled", true);
     }
     setMode(m_loggedOffMode);
 }

@@ -3,8 +3,8 @@
 #include "common/eventcode.h"
 #include "common/majorcode.h"
 #include "common/minortag.h"
+#include "documenteditorview.h"
 #include "showonbus.h"
-#include "standindocumenteditorview.h"
 #include "viewwindowlookup.h"
 
 #include "deletedocumentrequest3.pb.h"
@@ -19,8 +19,8 @@ using DocumentAction = ViewWindowAction;
 
 bool DocumentEditorViewExists(int documentId, DocumentAction action)
 {
-    return ApplyToViewWindows<StandInDocumentEditorView>(
-        documentId, [](const StandInDocumentEditorView &editor) { return editor.getDocument().document_id(); },
+    return ApplyToViewWindows<DocumentEditorView>(
+        documentId, [](const DocumentEditorView &editor) { return editor.getDocument().document_id(); },
         action);
 }
 
@@ -28,7 +28,7 @@ void OpenDocument(const IViewWindowBus &viewWindowBus, const qorv::data::Documen
 {
     if (DocumentEditorViewExists(document.document_id(), DocumentAction::Raise))
         return;
-    ShowOnBus(viewWindowBus, new StandInDocumentEditorView(document, nullptr));
+    ShowOnBus(viewWindowBus, new DocumentEditorView(document, nullptr));
 }
 }
 

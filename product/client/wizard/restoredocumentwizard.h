@@ -1,32 +1,65 @@
 #ifndef RESTOREDOCUMENTWIZARD_H
 #define RESTOREDOCUMENTWIZARD_H
 
-#include "document3.pb.h"
+#include "dbid.h"
 
+#include "document3.pb.h"
+#include "folder3.pb.h"
+
+#include <QString>
 #include <QWizard>
 
-// Stands in for the restore-document wizard until it lands: one empty page,
-// and the chosen revision and target folder as whoever drives it sets them.
-// Finished as it is, it has chosen nothing.
+#include <string>
+
+class RestoreDocumentIntroductionWizardPage;
+class RestoreDocumentSelectDocumentWizardPage;
+class RestoreDocumentSelectFolderWizardPage;
+class RestoreDocumentConfirmationWizardPage;
+
+// Finds a document that the user deleted, one of its revisions and the
+// folder to restore it in. It changes nothing on the server: the console
+// reads the choice and sends the insert itself.
 class RestoreDocumentWizard : public QWizard
 {
     Q_OBJECT
+    Q_PROPERTY(qorv::data::Document document READ getDocument WRITE setDocument)
+    Q_PROPERTY(int documentFolderId READ getDocumentFolderId WRITE setDocumentFolderId)
+    Q_PROPERTY(QString documentFolderName READ getDocumentFolderName WRITE setDocumentFolderName)
 
 public:
-    // False while this is the stand-in: the console keeps its command
-    // disabled, so nobody is offered a restore that cannot be done.
-    static constexpr bool IsAvailable = false;
+    enum PageId {
+        IntroductionPage = 0,
+        SelectDocumentPage = 1,
+        SelectFolderPage = 2,
+        ConfirmationPage = 3
+    };
 
     explicit RestoreDocumentWizard(QWidget *parent = nullptr);
+    ~RestoreDocumentWizard() override;
 
     qorv::data::Document getDocument() const;
+    void setDocument(const qorv::data::Document &document);
     int getDocumentFolderId() const;
+    void setDocumentFolderId(DbId documentFolderId);
+    QString getDocumentFolderName() const;
+    void setDocumentFolderName(const QString &documentFolderName);
 
-    void setChoice(const qorv::data::Document &document, int folderId);
+    // The signed-on user's home folder.
+    static int HomeFolderId();
+    // Blocking look-ups; a failed exchange or a reply that does not parse
+    // is an empty answer.
+    static qorv::data::Folder GetFolder(int folderId);
+    static bool IsFolderParentOfDocumentName(int folderId, const std::string &name);
+    static bool IsFolderParentOfDocument(int folderId, int documentId);
 
 private:
     qorv::data::Document m_document;
-    int m_documentFolderId = 0;
+    DbId m_documentFolderId;
+    QString m_documentFolderName;
+    RestoreDocumentIntroductionWizardPage *m_introductionPage;
+    RestoreDocumentSelectDocumentWizardPage *m_selectDocumentPage;
+    RestoreDocumentSelectFolderWizardPage *m_selectFolderPage;
+    RestoreDocumentConfirmationWizardPage *m_confirmationPage;
 };
 
 #endif // RESTOREDOCUMENTWIZARD_H
