@@ -13,6 +13,7 @@ libhunspell-dev hunspell-en-us
 libboost-dev libboost-date-time-dev
 xvfb xauth x11-utils fonts-dejavu-core
 libbenchmark-dev
+clang libclang-rt-14-dev
 "
 
 missing=""

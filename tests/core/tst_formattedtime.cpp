@@ -42,6 +42,13 @@ private slots:
         QTest::newRow("last hour before the calendar") << QByteArray("-5268264:00:01") << QByteArray() << true;
         QTest::newRow("largest int of hours") << QByteArray("2147483647:59:59") << QByteArray() << true;
         QTest::newRow("smallest int of hours") << QByteArray("-2147483647:59:59") << QByteArray() << true;
+        // Minutes and seconds of five digits or more are refused before the
+        // date library reads them (it overflows inside on them); four still
+        // read and carry over.
+        QTest::newRow("four-digit minutes") << QByteArray("00:0075:00") << QByteArray("01:15 AM") << false;
+        QTest::newRow("five-digit minutes") << QByteArray("00:00000:00") << QByteArray() << true;
+        QTest::newRow("five-digit seconds") << QByteArray("12:00:10000") << QByteArray() << true;
+        QTest::newRow("five-digit seconds after a sign") << QByteArray("-1:2:99999.5") << QByteArray() << true;
         QTest::newRow("more hours than an int") << QByteArray("2147483648:00:00") << QByteArray() << true;
     }
 

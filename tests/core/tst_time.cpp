@@ -88,6 +88,23 @@ private slots:
         QCOMPARE(time.getTimeDuration(), timeOfDay);
     }
 
+    // A key's hours come from the server: minutes or seconds of five digits,
+    // on which the date library's reader overflows, fail like words do.
+    void unreadableText_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::newRow("words") << QByteArray("eight");
+        QTest::newRow("five-digit minutes") << QByteArray("00:00000:00");
+        QTest::newRow("five-digit seconds") << QByteArray("08:00:12345");
+    }
+
+    void unreadableText()
+    {
+        QFETCH(QByteArray, text);
+        const TimeZone zone(std::string("Europe/Berlin"));
+        QVERIFY_THROWS_EXCEPTION(std::exception, Time(text.toStdString(), zone));
+    }
+
     void acrossZones_data()
     {
         QTest::addColumn<Clock::TimePoint>("today");

@@ -1,6 +1,7 @@
 #include "formattedtime.h"
 
 #include "qorvassert.h"
+#include "timeofdayfields.h"
 
 #include <boost/date_time/posix_time/posix_time.hpp>
 
@@ -13,14 +14,17 @@ std::string GetFormattedTime(const std::string &time)
     // Any date will do: only the time of day is written.
     boost::posix_time::ptime dateTime(boost::posix_time::not_a_date_time);
     try {
-        const boost::posix_time::ptime read = boost::posix_time::time_from_string("2001-01-01 " + time);
-        // Thousands of hours, or a negative count, still read as a duration
-        // but move the date out of the calendar (years 1400 to 9999); naming
-        // that date, which writing the time does, throws. Such a text is as
-        // unreadable as any other.
-        if (!read.is_special())
-            read.date().year_month_day();
-        dateTime = read;
+        // Left as not-a-date-time when the library must not read the text.
+        if (utils::TimeOfDayFieldsFit(time)) {
+            const boost::posix_time::ptime read = boost::posix_time::time_from_string("2001-01-01 " + time);
+            // Thousands of hours, or a negative count, still read as a
+            // duration but move the date out of the calendar (years 1400 to
+            // 9999); naming that date, which writing the time does, throws.
+            // Such a text is as unreadable as any other.
+            if (!read.is_special())
+                read.date().year_month_day();
+            dateTime = read;
+        }
     } catch (const std::exception &) {
         // Unreadable: left as not-a-date-time for the check below.
     }

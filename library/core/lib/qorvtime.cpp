@@ -2,10 +2,12 @@
 
 #include "clock.h"
 #include "i18n.h"
+#include "timeofdayfields.h"
 #include "timezone.h"
 
 #include <boost/date_time/c_time.hpp>
 #include <boost/date_time/posix_time/posix_time.hpp>
+#include <boost/lexical_cast/bad_lexical_cast.hpp>
 
 #include <cstdlib>
 #include <locale>
@@ -56,6 +58,15 @@ std::string Write(const time_duration &duration, const char *format)
 }
 
 const char *const ClockFormat = "%I:%M %p";
+
+// A text the date library cannot safely read fails as any other unreadable
+// text does, with the library's own exception.
+boost::posix_time::time_duration ReadTimeOfDay(const std::string &time)
+{
+    if (!utils::TimeOfDayFieldsFit(time))
+        throw boost::bad_lexical_cast();
+    return boost::posix_time::duration_from_string(time);
+}
 }
 
 Time::Time(int hours, int minutes, int seconds, const TimeZone &zone)
@@ -67,7 +78,7 @@ Time::Time(int hours, int minutes, int seconds, const TimeZone &zone)
 }
 
 Time::Time(const std::string &time, const TimeZone &zone)
-    : m_timeOfDay(boost::posix_time::duration_from_string(time))
+    : m_timeOfDay(ReadTimeOfDay(time))
     , m_timeZone(zone)
     , m_zonedDateTime(boost::posix_time::not_a_date_time)
 {

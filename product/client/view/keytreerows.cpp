@@ -5,6 +5,7 @@
 #include "folderkeyproxy.h"
 #include "keydisplaytext.h"
 #include "linguist.h"
+#include "timeofdayfields.h"
 
 #include "securitydescriptor3.pb.h"
 
@@ -31,6 +32,8 @@ Qt::CheckState CheckState(bool set)
 // as a broken precondition: a cell must never get that far.
 bool IsTimeOfDay(const std::string &time)
 {
+    if (!utils::TimeOfDayFieldsFit(time))
+        return false;
     try {
         return !boost::posix_time::time_from_string("2001-01-01 " + time).is_special();
     } catch (const std::exception &) {
