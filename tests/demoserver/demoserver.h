@@ -16,9 +16,10 @@ class SampleData;
 // The test server as a server of its own: the log-on on the build's key pair
 // for every account of the sample data, and the users, groups, folders,
 // documents, keys and messages answered and changed as the suite's server
-// does, for as long as the program runs. The directory's logged-on user is
-// the account with its session user id; other accounts log on, and see the
-// same directory.
+// does, for as long as the program runs. Keys and messages are answered for
+// whichever user a request names; the home groups and user groups belong to
+// the directory's one session user (GroupDirectory::SessionUserId), so every
+// account that logs on sees those of that user.
 class DemoServer
 {
 public:
