@@ -1,15 +1,20 @@
 #include "applicationcomponent.h"
+#include "authenticateuserclientpkihandler.h"
 #include "common/majorcode.h"
 #include "common/sqlc.h"
 #include "consoletestsupport.h"
 #include "consoleview.h"
+#include "crypto.h"
 #include "dialoganswerer.h"
+#include "logoncompletion.h"
 #include "logonfixture.h"
 #include "messagedispatcher.h"
 #include "networksettings.h"
 #include "registry.h"
 #include "spellchecker.h"
 
+#include "authenticateuserreply3.pb.h"
+#include "authenticateuserrequest3.pb.h"
 #include "deletefolderreply3.pb.h"
 #include "deletefolderrequest3.pb.h"
 #include "insertdocumentreply3.pb.h"
@@ -58,6 +63,18 @@ std::optional<Reply> Exchange(common::Opcode major, common::Opcode minor, const 
     if (!dispatcher.dispatch() || !dispatcher.noEr() || !reply.ParseFromString(dispatcher.getReply()))
         return std::nullopt;
     return reply;
+}
+
+// The log-on request as the console builds it.
+std::string LogOnRequest(const std::string &userName, const std::string &password)
+{
+    AuthenticateUserClientPkiHandler handler;
+    handler.setUserNameHash(crypto::HashUserName(userName));
+    handler.setUserPasswordHash(crypto::HashPassword(password));
+    qorv::data::AuthenticateUserRequest request;
+    if (handler.encryptRequest(request) != 0)
+        return std::string();
+    return request.SerializeAsString();
 }
 }
 
@@ -233,6 +250,79 @@ private slots:
         QVERIFY(found);
         QCOMPARE(found->folder_size(), 1);
         QCOMPARE(found->folder(0).folder_name(), std::string("Drafts"));
+    }
+
+    void refusesSampleDataItCannotRead_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("reason");
+
+        QTest::newRow("not JSON") << QByteArray("{\"users\": [") << "offset";
+        QTest::newRow("a field the record does not have")
+            << QByteArray(R"({"folders": [{"folder_id": 1, "folder_colour": "red"}]})") << "folders[0]";
+        QTest::newRow("a user without a name")
+            << QByteArray(R"({"users": [{"password": "x", "record": {"user_id": 1}}]})") << "users[0]";
+    }
+
+    void refusesSampleDataItCannotRead()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, reason);
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("broken.json"));
+        QVERIFY(WriteFile(path, content));
+        QProcess program;
+        program.start(QStringLiteral(QORV_TEST_SERVER_PROGRAM),
+                      {QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--data"), path});
+        QVERIFY(program.waitForFinished());
+        QCOMPARE(program.exitCode(), 1);
+        const QString error = QString::fromLocal8Bit(program.readAllStandardError());
+        QVERIFY2(error.contains(QStringLiteral("Cannot read the sample data")) && error.contains(reason),
+                 qPrintable(error));
+        QVERIFY(program.readAllStandardOutput().isEmpty());
+    }
+
+    // Last: a log-on as another account makes that account the session's.
+    void logsOnEveryAccountOfTheSample_data()
+    {
+        QTest::addColumn<QString>("userName");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<bool>("nameFound");
+        QTest::addColumn<bool>("passwordDecoded");
+        QTest::addColumn<int>("userId");
+
+        QTest::newRow("bob") << "bob" << "quillane" << true << true << 43;
+        QTest::newRow("cy") << "cy" << "quillane" << true << true << 44;
+        QTest::newRow("ann") << "ann" << "quillane" << true << true << AnnId;
+        QTest::newRow("a wrong password") << "bob" << "quillan" << true << false << 0;
+        QTest::newRow("an unknown user") << "dan" << "quillane" << false << false << 0;
+    }
+
+    void logsOnEveryAccountOfTheSample()
+    {
+        QFETCH(QString, userName);
+        QFETCH(QString, password);
+        QFETCH(bool, nameFound);
+        QFETCH(bool, passwordDecoded);
+        QFETCH(int, userId);
+
+        const std::string request = LogOnRequest(userName.toStdString(), password.toStdString());
+        QVERIFY(!request.empty());
+        MessageDispatcher dispatcher(common::op::AuthenticateUser, 1, request);
+        QVERIFY(dispatcher.dispatch());
+        QVERIFY(dispatcher.noEr());
+        qorv::data::AuthenticateUserReply reply;
+        QVERIFY(reply.ParseFromString(dispatcher.getReply()));
+        QCOMPARE(reply.user_name_found(), nameFound);
+        QCOMPARE(reply.user_password_decoded(), passwordDecoded);
+        QCOMPARE(reply.user_session_inserted(), passwordDecoded);
+        if (!passwordDecoded)
+            return;
+        QVERIFY(LogOnCompletion().complete(dispatcher.getReply()));
+        const qorv::data::User &user = RegistrySingleton::instance()->getUser();
+        QCOMPARE(user.user_id(), userId);
+        QCOMPARE(user.user_name(), userName.toStdString());
     }
 };
 
