@@ -139,6 +139,11 @@ void GroupDirectory::addFolder(int folderId, int parentId, const std::string &na
     folder.set_folder_id(folderId);
     folder.set_folder_parent_id(parentId);
     folder.set_folder_name(name);
+    addFolder(folder);
+}
+
+void GroupDirectory::addFolder(const qorv::data::Folder &folder)
+{
     const std::lock_guard<std::mutex> lock(m_mutex);
     m_folders.push_back(folder);
 }

@@ -56,6 +56,7 @@ public:
     void addUserGroup(int groupId, const std::string &name, const QList<int> &memberIds,
                       const std::string &description = std::string());
     void addFolder(int folderId, int parentId, const std::string &name);
+    void addFolder(const qorv::data::Folder &folder);
     void addDocument(int documentId, int folderId, const std::string &name);
     void addDocument(const qorv::data::Document &document);
     // A revision of a deleted document, which only a select of deleted

@@ -98,6 +98,9 @@ void KeyStore::install()
                 continue;
             if (request.has_document_key_user_id() && HolderId(key) != request.document_key_user_id())
                 continue;
+            if (request.has_document_folder_id()
+                && key.document_key_document().document_folder_id() != request.document_folder_id())
+                continue;
             *reply.add_document_key() = key;
         }
         return Answer(reply);
@@ -112,6 +115,9 @@ void KeyStore::install()
             if (request.has_folder_key_folder_id() && FolderId(key) != request.folder_key_folder_id())
                 continue;
             if (request.has_folder_key_user_id() && HolderId(key) != request.folder_key_user_id())
+                continue;
+            if (request.has_folder_parent_id()
+                && key.folder_key_folder().folder_parent_id() != request.folder_parent_id())
                 continue;
             *reply.add_folder_key() = key;
         }

@@ -17,7 +17,8 @@ namespace keystest
 {
 // The server's side of document and folder keys, answering on a TestServer
 // the way the suite's server does: a select names the keys of a document or
-// folder, the keys a user holds, or both; inserts, updates and deletes change
+// folder, the keys a user holds, or both, and may narrow them to the keys of
+// the documents in one folder or of the folders under one parent; inserts, updates and deletes change
 // what later selects return. A key is known by its object and its holder.
 //
 // A reply scripted on the server for a (major, minor) pair takes precedence,

@@ -6,6 +6,7 @@
 #include "user3.pb.h"
 
 #include <cstdio>
+#include <map>
 #include <mutex>
 
 namespace testsupport
@@ -39,12 +40,19 @@ struct AuthenticateUserResponder::State
 {
     explicit State(const std::string &keyDirectory) : rsa(keyDirectory) {}
 
+    struct Account
+    {
+        std::string passwordHash;
+        qorv::data::User user;
+    };
+
     ServerRsa rsa;
     mutable std::mutex mutex;
     std::string userNameHash;
     std::string passwordHash;
     bool sessionRefused = false;
     qorv::data::User user;
+    std::map<std::string, Account> accounts; // by user-name hash
     TestSessionKey sessionKey = {0x10, 0x32, 0x54, 0x76, 0x98, 0xba, 0xdc, 0xfe,
                                  0x01, 0x23, 0x45, 0x67, 0x89, 0xab, 0xcd, 0xef};
     std::string sessionKeyText;
@@ -58,7 +66,7 @@ struct AuthenticateUserResponder::State
     TestReply answer(const TestRequest &request);
     std::optional<std::string> open(const std::string &bytes, std::int32_t length) const;
     bool seal(const std::string &plain, std::string *bytes, std::int32_t *length) const;
-    bool fill(qorv::data::AuthenticateUserReply &reply) const;
+    bool fill(qorv::data::AuthenticateUserReply &reply, const qorv::data::User &user) const;
 };
 
 AuthenticateUserResponder::AuthenticateUserResponder(const std::string &keyDirectory)
@@ -90,6 +98,13 @@ void AuthenticateUserResponder::setUser(const qorv::data::User &user)
 {
     const std::lock_guard<std::mutex> lock(m_state->mutex);
     m_state->user.CopyFrom(user);
+}
+
+void AuthenticateUserResponder::addAccount(const std::string &userNameHash, const std::string &passwordHash,
+                                           const qorv::data::User &user)
+{
+    const std::lock_guard<std::mutex> lock(m_state->mutex);
+    m_state->accounts[userNameHash] = State::Account{passwordHash, user};
 }
 
 void AuthenticateUserResponder::setSessionKey(const TestSessionKey &key)
@@ -179,13 +194,22 @@ TestReply AuthenticateUserResponder::State::answer(const TestRequest &request)
         lastPasswordHash = password.value_or(std::string());
         lastClientTimestamp = timestamp.value_or(std::string());
 
-        const bool nameFound = name && (userNameHash.empty() || *name == userNameHash);
-        const bool passwordDecoded = nameFound && password && (passwordHash.empty() || *password == passwordHash);
+        const Account *account = nullptr;
+        if (name && !accounts.empty()) {
+            const auto found = accounts.find(*name);
+            if (found != accounts.end())
+                account = &found->second;
+        }
+        const std::string &expectedPassword = account ? account->passwordHash : passwordHash;
+        const bool nameFound =
+            name && (accounts.empty() ? userNameHash.empty() || *name == userNameHash : account != nullptr);
+        const bool passwordDecoded =
+            nameFound && password && (expectedPassword.empty() || *password == expectedPassword);
         const bool sessionInserted = passwordDecoded && !sessionRefused;
         reply.set_user_name_found(nameFound);
         reply.set_user_password_decoded(passwordDecoded);
         reply.set_user_session_inserted(sessionInserted);
-        if (sessionInserted && fill(reply)) {
+        if (sessionInserted && fill(reply, account ? account->user : user)) {
             answer.nextSessionKey = sessionKey;
             answer.sessionId = sessionId;
         }
@@ -194,7 +218,8 @@ TestReply AuthenticateUserResponder::State::answer(const TestRequest &request)
     return answer;
 }
 
-bool AuthenticateUserResponder::State::fill(qorv::data::AuthenticateUserReply &reply) const
+bool AuthenticateUserResponder::State::fill(qorv::data::AuthenticateUserReply &reply,
+                                            const qorv::data::User &user) const
 {
     using Reply = qorv::data::AuthenticateUserReply;
     const qorv::data::SecurityDescriptor &descriptor = user.user_security_descriptor();

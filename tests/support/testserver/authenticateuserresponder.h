@@ -41,6 +41,11 @@ public:
     // Refuses a matching log-on at the last step (user_session_inserted false).
     void setSessionRefused(bool refused);
     void setUser(const qorv::data::User &user);
+    // One more account with its own record. Once any is added, a log-on is
+    // matched against these accounts by its user-name hash, and the single
+    // account above is no longer consulted.
+    void addAccount(const std::string &userNameHash, const std::string &passwordHash,
+                    const qorv::data::User &user);
     void setSessionKey(const TestSessionKey &key);
     // Sends this text instead of the key's "\x"-prefixed hex form (to try
     // broken key texts).

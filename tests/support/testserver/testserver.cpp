@@ -66,7 +66,7 @@ TestServer::~TestServer()
     stop();
 }
 
-bool TestServer::start()
+bool TestServer::start(unsigned short port)
 {
     if (m_state->thread.joinable())
         return true;
@@ -81,7 +81,7 @@ bool TestServer::start()
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = 0;
+    address.sin_port = htons(port);
     if (::bind(listener.get(), reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0
         || ::listen(listener.get(), 16) != 0)
         return false;

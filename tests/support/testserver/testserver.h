@@ -47,8 +47,9 @@ public:
 
     // Listens and starts serving; false when no socket could be opened. Also
     // ignores SIGPIPE for the process, as the client program does at start-up,
-    // so a peer that closes early cannot kill the test.
-    bool start();
+    // so a peer that closes early cannot kill the test. Port 0 takes any free
+    // port; a stand-alone server names its own.
+    bool start(unsigned short port = 0);
     void stop();
     unsigned short port() const;
 
