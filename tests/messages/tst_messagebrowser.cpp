@@ -918,6 +918,8 @@ private slots:
         if (major == 15) {
             const auto deletes = Parsed<data::DeleteMessageRequest>(m_bus.requests(15));
             QCOMPARE(deletes.front().message_id(), 3);
+            // Named, so that the deletion is audited.
+            QCOMPARE(deletes.front().message_user_id(), Ann);
             QCOMPARE(deletes.front().message_subject(), subject.toStdString());
         } else {
             const auto deletes = Parsed<data::DeleteMessageUserRequest>(m_bus.requests(16));
