@@ -1,9 +1,12 @@
 #include "messagebus.h"
 
 #include "applicationcomponent.h"
+#include "common/majorcode.h"
 #include "consoleview.h"
 #include "messagebrowserview.h"
 #include "messagedispatcher.h"
+
+#include "openmessagerequest3.pb.h"
 
 #include <QPointer>
 #include <QTranslator>
@@ -65,6 +68,18 @@ MessageBrowserView *MessageBus::openBrowser()
             return window;
     }
     return nullptr;
+}
+
+void MessageBus::openMessage(const qorv::data::Message &message)
+{
+    const QList<ConsoleView *> consoles = OpenWindows<ConsoleView>();
+    if (consoles.size() != 1)
+        return;
+    qorv::data::OpenMessageRequest request;
+    *request.mutable_message() = message;
+    emit consoles.first()->deliverRequest(message.message_user_is_recipient() ? common::op::OpenMessageReader
+                                                                              : common::op::OpenMessageEditor,
+                                          1, request.SerializeAsString());
 }
 
 std::vector<testsupport::TestRequest> MessageBus::requests(int majorOpcode) const

@@ -40,6 +40,10 @@ public:
     // does; null when none opened.
     MessageBrowserView *openBrowser();
 
+    // Opens the message's window through the bus, as the browser does: the
+    // editor for an own message, the reader for a received copy.
+    void openMessage(const qorv::data::Message &message);
+
     // The requests of one major opcode that the server saw, in order.
     std::vector<testsupport::TestRequest> requests(int majorOpcode) const;
 

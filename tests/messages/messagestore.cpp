@@ -287,8 +287,9 @@ void MessageStore::install()
         const std::lock_guard<std::mutex> lock(m_mutex);
         for (const Recipient &recipient : m_recipients) {
             if (request.has_message_user_message_id()) {
+                // Without a field the server lists the recipients of all three.
                 if (recipient.messageId != request.message_user_message_id()
-                    || recipient.field != request.message_user_field())
+                    || (request.has_message_user_field() && recipient.field != request.message_user_field()))
                     continue;
                 qorv::data::Message *row = reply.add_message();
                 row->set_message_user_message_id(recipient.messageId);

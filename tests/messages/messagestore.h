@@ -19,8 +19,8 @@ namespace messagestest
 // The server's side of message folders, messages and their recipients,
 // answering the message windows on a TestServer the way the suite's server
 // does: the lists of folders, of the user's own messages and of the copies
-// the user received (by folder, or all), the recipients of one field of a
-// message, the chain above a message, and the inserts, updates, moves and
+// the user received (by folder, or all), the recipients of a message (of one
+// field, or of all three), the chain above a message, and the inserts, updates, moves and
 // deletes, which change what later lists return. An insert or delete is
 // carried out with return code 1; a folder that holds messages and a message
 // that others answer are refused as still referenced ("23503"): a folder and

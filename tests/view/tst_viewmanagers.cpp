@@ -26,8 +26,8 @@
 #include "serviceconnector.h"
 #include "sidepanelistwidget.h"
 #include "documenteditorview.h"
-#include "standinmessageeditorview.h"
-#include "standinmessagereaderview.h"
+#include "messageeditorview.h"
+#include "messagereaderview.h"
 #include "testenvironment.h"
 #include "usergroupbrowsermanager.h"
 
@@ -350,14 +350,14 @@ std::vector<qorv::data::FolderKey> KeysOf(const FolderKeyringView &keyring)
 
 QList<int> MessageEditorIds()
 {
-    return SortedKeys<StandInMessageEditorView>(
-        [](const StandInMessageEditorView &editor) { return editor.getMessage().message_id(); });
+    return SortedKeys<MessageEditorView>(
+        [](const MessageEditorView &editor) { return editor.getMessage().message_id(); });
 }
 
 QList<int> MessageReaderIds()
 {
-    return SortedKeys<StandInMessageReaderView>(
-        [](const StandInMessageReaderView &reader) { return reader.getMessage().message_id(); });
+    return SortedKeys<MessageReaderView>(
+        [](const MessageReaderView &reader) { return reader.getMessage().message_id(); });
 }
 }
 
@@ -993,9 +993,9 @@ private slots:
         opening.append(QStringLiteral("manager: request %1 1").arg(major));
         QCOMPARE(m_log.filter(QStringLiteral("manager: request")),
                  QStringList({"manager: request -29 1", "manager: request -29 1"}) + opening + opening);
-        for (const QWidget *window : OpenWindows<StandInMessageEditorView>())
+        for (const QWidget *window : OpenWindows<MessageEditorView>())
             QVERIFY(!window->parentWidget());
-        for (const QWidget *window : OpenWindows<StandInMessageReaderView>())
+        for (const QWidget *window : OpenWindows<MessageReaderView>())
             QVERIFY(!window->parentWidget());
     }
 
@@ -1104,9 +1104,9 @@ private slots:
         QTest::newRow("message browser") << false << -29 << 1 << QByteArray() << QByteArray()
                                          << "MessageBrowserView" << 1;
         QTest::newRow("message editor") << false << -41 << 1 << OpenMessageRequest(3, Copy::Own) << QByteArray()
-                                        << "StandInMessageEditorView" << 1;
+                                        << "MessageEditorView" << 1;
         QTest::newRow("message reader") << false << -43 << 1 << OpenMessageRequest(3, Copy::Received)
-                                        << QByteArray() << "StandInMessageReaderView" << 1;
+                                        << QByteArray() << "MessageReaderView" << 1;
         QTest::newRow("document editors") << true << 41 << -35 << SelectDocumentRequest()
                                           << SelectDocumentReply({5, 7}) << "DocumentEditorView" << 2;
         QTest::newRow("document keyring") << true << 40 << -34 << SelectDocumentKeyRequest(5, "Zürich")

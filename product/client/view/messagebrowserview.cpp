@@ -389,6 +389,8 @@ void MessageBrowserView::deleteMessage(const qorv::data::Message &message)
     } else {
         qorv::data::DeleteMessageRequest request;
         request.set_message_id(message.message_id());
+        // The audit line of a deletion names who deleted the message.
+        request.set_message_user_id(SessionUser().user_id());
         request.set_message_subject(message.message_subject());
         send(common::op::DeleteMessage, common::tag::Plain, request, Asking::Active);
     }

@@ -2,12 +2,12 @@
 #define MESSAGEEDITORMANAGER_H
 
 #include "messagewindowmanager.h"
-#include "standinmessageeditorview.h"
+#include "messageeditorview.h"
 
 // Keeps at most one editor per message of the user's own: the request (-41)
 // opens the editor of the message it carries, or brings the open one to the
 // front, unless the message is a received copy (which the reader shows).
-class MessageEditorManager : public MessageWindowManager<StandInMessageEditorView>
+class MessageEditorManager : public MessageWindowManager<MessageEditorView>
 {
     Q_OBJECT
 

@@ -2,12 +2,12 @@
 #define MESSAGEREADERMANAGER_H
 
 #include "messagewindowmanager.h"
-#include "standinmessagereaderview.h"
+#include "messagereaderview.h"
 
 // Keeps at most one reader per received message: the request (-43) opens the
 // reader of the message it carries, or brings the open one to the front, if
 // the message is a received copy (the editor shows the others).
-class MessageReaderManager : public MessageWindowManager<StandInMessageReaderView>
+class MessageReaderManager : public MessageWindowManager<MessageReaderView>
 {
     Q_OBJECT
 

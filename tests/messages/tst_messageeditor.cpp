@@ -1,0 +1,450 @@
+#include "dialoganswerer.h"
+#include "messagebus.h"
+#include "messageeditorview.h"
+#include "selectusersdialog.h"
+#include "selectuserswidget.h"
+#include "testenvironment.h"
+
+#include "deletemessagedocumentrequest3.pb.h"
+#include "deletemessagereply3.pb.h"
+#include "deletemessagerequest3.pb.h"
+#include "deletemessageuserrequest3.pb.h"
+#include "documentkey3.pb.h"
+#include "group3.pb.h"
+#include "insertmessageuserrequest3.pb.h"
+#include "selectdocumentkeyreply3.pb.h"
+#include "selectmessagedocumentreply3.pb.h"
+#include "selectuserrequest3.pb.h"
+#include "updatemessagerequest3.pb.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTest>
+#include <QTextDocument>
+#include <QTextEdit>
+
+QORV_ISOLATE_TEST_ENVIRONMENT()
+
+using messagestest::MessageBus;
+using messagestest::MessageStore;
+using messagestest::OpenWindows;
+using testsupport::DialogAnswerer;
+namespace data = qorv::data;
+
+namespace
+{
+constexpr int Ann = MessageStore::SessionUserId;
+constexpr int Root = MessageStore::RootFolderId;
+constexpr int Bob = 7;
+constexpr int Cy = 8;
+constexpr int Dan = 9;
+constexpr int Eve = 10;
+constexpr unsigned int AllPermissions = 0x7FF;
+
+template <class Request>
+std::vector<Request> Parsed(const std::vector<testsupport::TestRequest> &sent)
+{
+    std::vector<Request> requests;
+    for (const testsupport::TestRequest &request : sent) {
+        Request parsed;
+        if (parsed.ParseFromString(request.payload))
+            requests.push_back(parsed);
+    }
+    return requests;
+}
+
+data::Document Document(int id, const std::string &name)
+{
+    data::Document document;
+    document.set_document_id(id);
+    document.set_document_name(name);
+    return document;
+}
+
+QTextEdit *Body(const MessageEditorView *editor)
+{
+    for (QTextEdit *edit : editor->findChildren<QTextEdit *>()) {
+        if (!edit->isReadOnly())
+            return edit;
+    }
+    return nullptr;
+}
+
+QPushButton *Button(const MessageEditorView *editor, const char *key)
+{
+    const QString text = QCoreApplication::translate("MessageEditorView", key);
+    for (QPushButton *button : editor->findChildren<QPushButton *>()) {
+        if (button->text() == text)
+            return button;
+    }
+    return nullptr;
+}
+
+// Everybody the store knows.
+QList<data::User> Everybody()
+{
+    return {MessageStore::User(Ann, "Ann", "B", "Lee", Root), MessageStore::User(Bob, "Bob", "", "Ray", 500),
+            MessageStore::User(Cy, "Cy", "", "Dee", 600), MessageStore::User(Dan, "Dan", "", "Fox", 650),
+            MessageStore::User(Eve, "Eve", "", "Orr", 660)};
+}
+
+// The picker's answer: a group of everybody comes in (less whom the picker
+// excludes; the first names of who came in are noted), then the selected
+// list is replaced by these users.
+DialogAnswerer::Action Pick(const QList<data::User> &users, QStringList *offered)
+{
+    return [users, offered](QWidget *dialog) {
+        auto *picker = dialog->findChild<SelectUsersWidget *>();
+        data::Group group;
+        group.set_group_id(1);
+        picker->includeGroup(group);
+        for (const data::User &user : Everybody()) {
+            if (picker->isUserIncluded(user))
+                offered->append(QString::fromStdString(user.user_first_name()));
+        }
+        picker->removeAll();
+        for (const data::User &user : users)
+            picker->addUser(user);
+        static_cast<QDialog *>(dialog)->accept();
+    };
+}
+}
+
+// The editor of Ann's own message against the test server: when it may send,
+// how it saves and discards, whose replies it takes, the recipients it writes
+// and the attachments and keys it checks.
+class TestMessageEditor : public QObject
+{
+    Q_OBJECT
+
+private:
+    MessageBus m_bus;
+
+    MessageEditorView *openEditor(int messageId)
+    {
+        m_bus.openMessage(m_bus.store().message(messageId));
+        for (MessageEditorView *editor : OpenWindows<MessageEditorView>()) {
+            if (editor->getMessage().message_id() == messageId)
+                return editor;
+        }
+        return nullptr;
+    }
+
+    void attach(int messageId, const QList<data::Document> &documents)
+    {
+        data::SelectMessageDocumentReply attached;
+        for (const data::Document &document : documents) {
+            data::MessageDocument *row = attached.add_message_document();
+            row->set_message_document_message_id(messageId);
+            *row->mutable_message_document_document() = document;
+        }
+        m_bus.server().reply(48, 1, attached.SerializeAsString());
+    }
+
+private slots:
+    void initTestCase()
+    {
+        testsupport::SetTimeZone("UTC");
+        QVERIFY(MessageBus::setUpLikeTheProgram());
+    }
+
+    void init()
+    {
+        QVERIFY(m_bus.start());
+        MessageStore &store = m_bus.store();
+        store.addUser(MessageStore::User(Ann, "Ann", "B", "Lee", Root));
+        store.addUser(MessageStore::User(Bob, "Bob", "", "Ray", 500));
+        store.addUser(MessageStore::User(Cy, "Cy", "", "Dee", 600));
+        store.addUser(MessageStore::User(Dan, "Dan", "", "Fox", 650));
+        store.addUser(MessageStore::User(Eve, "Eve", "", "Orr", 660));
+        // 1 goes to Bob, Cy is on copy and Dan on blind copy; 3 goes nowhere
+        // yet.
+        store.addMessage(MessageStore::Message(1, "Budget", Ann, Root, AllPermissions, "2026-01-02 10:00:00"));
+        store.addRecipient(1, Bob, data::Message::TO, 500);
+        store.addRecipient(1, Cy, data::Message::CC, 600);
+        store.addRecipient(1, Dan, data::Message::BCC, 650);
+        store.addMessage(MessageStore::Message(3, "Plans", Ann, Root, AllPermissions, "2026-01-04 10:00:00"));
+        store.addMessage(MessageStore::Message(4, "Empty", Ann, Root, AllPermissions, "2026-01-04 10:00:00"));
+        data::Message empty = store.message(4);
+        empty.clear_message_body();
+        store.addMessage(empty);
+    }
+
+    void cleanup() { m_bus.stop(); }
+
+    // Send needs a recipient in some field.
+    void sendEnabled()
+    {
+        MessageEditorView *addressed = openEditor(1);
+        MessageEditorView *unaddressed = openEditor(3);
+        QVERIFY(addressed && unaddressed);
+        QCOMPARE(addressed->findChild<QLineEdit *>(QStringLiteral("toLineEdit"))->text(), QStringLiteral("Ray, Bob"));
+        QVERIFY(Button(addressed, "Send")->isEnabled());
+        QVERIFY(!Button(unaddressed, "Send")->isEnabled());
+        for (const char *name : {"toLineEdit", "ccLineEdit", "bccLineEdit"}) {
+            auto *line = unaddressed->findChild<QLineEdit *>(QLatin1String(name));
+            line->setText(QStringLiteral("Dee, Cy"));
+            QVERIFY(Button(unaddressed, "Send")->isEnabled());
+            line->clear();
+            QVERIFY(!Button(unaddressed, "Send")->isEnabled());
+        }
+    }
+
+    // Save sends the message whether or not it changed; Send of an
+    // unchanged message saves and closes.
+    void saveIsAlwaysSent()
+    {
+        QPointer<MessageEditorView> editor = openEditor(1);
+        QVERIFY(editor);
+        editor->saveMessage();
+        QCOMPARE(m_bus.requests(65).size(), std::size_t(1));
+        DialogAnswerer answerer;
+        editor->send();
+        QCOMPARE(m_bus.requests(65).size(), std::size_t(2));
+        QTRY_VERIFY(!editor);
+        QVERIFY(answerer.sawNoDialog());
+    }
+
+    void sizeLimit_data()
+    {
+        QTest::addColumn<int>("beyond");
+        QTest::newRow("at the limit") << 0;
+        QTest::newRow("one byte over") << 1;
+    }
+
+    void sizeLimit()
+    {
+        QFETCH(int, beyond);
+        MessageEditorView *editor = openEditor(3);
+        QVERIFY(editor);
+        QTextDocument *document = Body(editor)->document();
+        // Short lines keep the layout cheap; the last line takes up the rest.
+        const QString line = QString(1999, QLatin1Char('x')) + QLatin1Char('\n');
+        QString text = line.repeated(MessageEditorView::MaximumBodySize / 5 * 4 / line.size());
+        text.chop(1);
+        document->setPlainText(text);
+        text += QString(MessageEditorView::MaximumBodySize + beyond - int(document->toHtml().toUtf8().size()),
+                        QLatin1Char('x'));
+        document->setPlainText(text);
+        QCOMPARE(document->toHtml().toUtf8().size(), MessageEditorView::MaximumBodySize + beyond);
+        document->setModified(true);
+
+        DialogAnswerer answerer;
+        if (beyond > 0)
+            answerer.expect(QMessageBox::Ok);
+        editor->saveMessage();
+        if (beyond == 0) {
+            const auto updates = Parsed<data::UpdateMessageRequest>(m_bus.requests(65));
+            QCOMPARE(updates.size(), std::size_t(1));
+            QCOMPARE(updates.front().message().message_body().size(), std::size_t(MessageEditorView::MaximumBodySize));
+            QVERIFY(!document->isModified());
+            QVERIFY(answerer.sawNoDialog());
+        } else {
+            QVERIFY(m_bus.requests(65).empty());
+            QVERIFY(document->isModified());
+            QCOMPARE(answerer.seen().size(), 1);
+            QCOMPARE(answerer.seen().at(0).text, QStringLiteral("Message contains excess characters."));
+        }
+    }
+
+    // An empty body goes without asking; the delete names Ann, so that it
+    // is audited, and the manager closes the window.
+    void discardEmptyBody()
+    {
+        QPointer<MessageEditorView> editor = openEditor(4);
+        QVERIFY(editor);
+        QVERIFY(Body(editor)->document()->isEmpty());
+        DialogAnswerer answerer;
+        editor->discard();
+        const auto deletes = Parsed<data::DeleteMessageRequest>(m_bus.requests(15));
+        QCOMPARE(deletes.size(), std::size_t(1));
+        QCOMPARE(deletes.front().message_id(), 4);
+        QCOMPARE(deletes.front().message_user_id(), Ann);
+        QCOMPARE(deletes.front().message_subject(), std::string("Empty"));
+        QTRY_VERIFY(!editor);
+        QVERIFY(answerer.sawNoDialog());
+        QVERIFY(!m_bus.store().hasMessage(4));
+    }
+
+    void discardAsksForABody()
+    {
+        QPointer<MessageEditorView> editor = openEditor(3);
+        QVERIFY(editor);
+        DialogAnswerer answerer;
+        answerer.expect(QMessageBox::Cancel);
+        editor->discard();
+        QVERIFY(m_bus.requests(15).empty());
+        QCOMPARE(answerer.seen().at(0).text, QStringLiteral("Are you sure you want to delete this message?"));
+        QCOMPARE(answerer.seen().at(0).informativeText, QStringLiteral("Plans"));
+        QVERIFY(editor);
+    }
+
+    // The chain refusal shows in the window that discarded, in no other.
+    void chainRefusalOnlyInTheSender()
+    {
+        MessageEditorView *budget = openEditor(1);
+        MessageEditorView *plans = openEditor(3);
+        QVERIFY(budget && plans);
+        data::DeleteMessageReply refused;
+        refused.mutable_sql_diag_rec()->set_sqls("23504");
+        m_bus.server().reply(15, 1, refused.SerializeAsString(), 4, 0);
+        DialogAnswerer answerer;
+        answerer.expect(QMessageBox::Ok);
+        plans->discard();
+        QCOMPARE(plans->statusBar()->currentMessage(),
+                 QStringLiteral("This message is part of a message chain and cannot be deleted at this time."));
+        QVERIFY(budget->statusBar()->currentMessage().isEmpty());
+        QCOMPARE(OpenWindows<MessageEditorView>().size(), 2);
+        // Any other refusal says nothing.
+        plans->statusBar()->clearMessage();
+        refused.mutable_sql_diag_rec()->set_sqls("23503");
+        m_bus.server().reply(15, 1, refused.SerializeAsString(), 4, 0);
+        answerer.expect(QMessageBox::Ok);
+        plans->discard();
+        QVERIFY(plans->statusBar()->currentMessage().isEmpty());
+    }
+
+    // Only the window's own save clears what was typed; an update of the
+    // same message from another window leaves the edits.
+    void onlyTheOwnSaveClearsTheEdits()
+    {
+        MessageEditorView *editor = openEditor(1);
+        QVERIFY(editor);
+        QTextDocument *document = Body(editor)->document();
+        Body(editor)->insertPlainText(QStringLiteral("typed"));
+        QVERIFY(document->isModified());
+        QVERIFY(editor->windowTitle().startsWith(QStringLiteral("Budget*")));
+        data::UpdateMessageRequest other;
+        *other.mutable_message() = m_bus.store().message(1);
+        emit editor->deliverRequest(65, 1, other.SerializeAsString());
+        QCOMPARE(m_bus.requests(65).size(), std::size_t(1));
+        QVERIFY(document->isModified());
+        editor->saveMessage();
+        QVERIFY(!document->isModified());
+        QVERIFY(editor->windowTitle().startsWith(QStringLiteral("Budget [")));
+        QVERIFY(m_bus.store().message(1).message_body().find("typed") != std::string::npos);
+    }
+
+    // The To picker starts with Bob, offers Eve but never Cy (Cc) or Dan
+    // (Bcc), and writes the insert of the new user before the delete of the old.
+    void recipientsInsertBeforeDelete()
+    {
+        MessageEditorView *editor = openEditor(1);
+        QVERIFY(editor);
+        m_bus.server().clearRequests();
+        QStringList offered;
+        const data::User ann = MessageStore::User(Ann, "Ann", "B", "Lee", Root);
+        DialogAnswerer answerer;
+        answerer.expect(Pick({ann}, &offered));
+        editor->addUsersTo();
+        QCOMPARE(offered, QStringList({QStringLiteral("Eve")}));
+        const auto excludes = Parsed<data::SelectUserRequest>(m_bus.requests(54));
+        QVERIFY(!excludes.empty());
+        const auto &excluded = excludes.back().exclude_user_id();
+        QVERIFY(std::find(excluded.begin(), excluded.end(), Cy) != excluded.end());
+        QVERIFY(std::find(excluded.begin(), excluded.end(), Dan) != excluded.end());
+
+        std::vector<int> order;
+        for (const testsupport::TestRequest &request : m_bus.server().requests()) {
+            if (request.majorOpcode == 31 || request.majorOpcode == 16)
+                order.push_back(request.majorOpcode);
+        }
+        QCOMPARE(order, (std::vector<int>{31, 16}));
+        const auto inserts = Parsed<data::InsertMessageUserRequest>(m_bus.requests(31));
+        QCOMPARE(inserts.front().message().message_user_user_id(), Ann);
+        QCOMPARE(inserts.front().message().message_user_field(), data::Message::TO);
+        QCOMPARE(inserts.front().message().message_user_message_folder_id(), Root);
+        QCOMPARE(inserts.front().message().message_sender().user_id(), Ann);
+        const auto deletes = Parsed<data::DeleteMessageUserRequest>(m_bus.requests(16));
+        QCOMPARE(deletes.front().message_user_user_id(), Bob);
+        QCOMPARE(editor->findChild<QLineEdit *>(QStringLiteral("toLineEdit"))->text(), QStringLiteral("Lee, Ann B"));
+    }
+
+    // Keeping the field as it is sends nothing.
+    void unchangedRecipientsSendNothing()
+    {
+        MessageEditorView *editor = openEditor(1);
+        QVERIFY(editor);
+        QStringList offered;
+        DialogAnswerer answerer;
+        answerer.expect(Pick({MessageStore::User(Bob, "Bob", "", "Ray", 500)}, &offered));
+        editor->addUsersTo();
+        QVERIFY(m_bus.requests(31).empty());
+        QVERIFY(m_bus.requests(16).empty());
+    }
+
+    // A detach asks nothing; the item goes when this message's reply comes.
+    void detachOnReply()
+    {
+        attach(1, {Document(31, "Plan"), Document(32, "Map")});
+        MessageEditorView *editor = openEditor(1);
+        QVERIFY(editor);
+        auto *list = editor->findChild<QListWidget *>(QStringLiteral("attachmentsListWidget"));
+        QCOMPARE(list->count(), 2);
+        QCOMPARE(list->item(0)->text(), QStringLiteral("Map"));
+        editor->detachDocument();
+        QVERIFY(m_bus.requests(13).empty());
+        list->setCurrentRow(1);
+        DialogAnswerer answerer;
+        editor->detachDocument();
+        const auto detaches = Parsed<data::DeleteMessageDocumentRequest>(m_bus.requests(13));
+        QCOMPARE(detaches.size(), std::size_t(1));
+        QCOMPARE(detaches.front().message_document_message_id(), 1);
+        QCOMPARE(detaches.front().message_document_document_id(), 31);
+        QCOMPARE(list->count(), 1);
+        QCOMPARE(list->item(0)->text(), QStringLiteral("Map"));
+        QVERIFY(answerer.sawNoDialog());
+    }
+
+    void keyCheck_data()
+    {
+        QTest::addColumn<QList<int>>("holders");
+        QTest::addColumn<int>("confirmation");
+        QTest::addColumn<QStringList>("boxes");
+        const QString verified = QStringLiteral("All document keys have been verified.");
+        const QString offer = QStringLiteral("One or more users");
+        QTest::newRow("all hold keys, asked") << QList<int>{Bob, Cy, Dan} << 0 << QStringList{verified};
+        QTest::newRow("all hold keys, closing") << QList<int>{Bob, Cy, Dan} << 1 << QStringList{};
+        QTest::newRow("blind copy lacks a key") << QList<int>{Bob, Cy} << 0 << QStringList{offer, offer};
+    }
+
+    // Every recipient, Bcc too, needs a key for every attachment; a No moves
+    // on to the next attachment and no "verified" box follows.
+    void keyCheck()
+    {
+        QFETCH(QList<int>, holders);
+        QFETCH(int, confirmation);
+        QFETCH(QStringList, boxes);
+        attach(1, {Document(31, "Plan"), Document(32, "Map")});
+        data::SelectDocumentKeyReply keys;
+        for (int holder : holders)
+            keys.add_document_key()->mutable_document_key_user()->set_user_id(holder);
+        m_bus.server().reply(40, 1, keys.SerializeAsString());
+        MessageEditorView *editor = openEditor(1);
+        QVERIFY(editor);
+        DialogAnswerer answerer;
+        for (int box = 0; box < boxes.size(); ++box)
+            answerer.expect(box + 1 < boxes.size() || confirmation != 0 || holders.size() < 3 ? QMessageBox::No
+                                                                                             : QMessageBox::Ok);
+        editor->verifyDocumentKeys(confirmation);
+        QCOMPARE(answerer.seen().size(), boxes.size());
+        for (int box = 0; box < boxes.size(); ++box)
+            QVERIFY(answerer.seen().at(box).text.startsWith(boxes.at(box)));
+        QVERIFY(m_bus.requests(21).empty());
+    }
+
+    void keyCheckWithoutAttachments()
+    {
+        MessageEditorView *editor = openEditor(1);
+        QVERIFY(editor);
+        DialogAnswerer answerer;
+        editor->verifyDocumentKeys(0);
+        QVERIFY(answerer.sawNoDialog());
+        QVERIFY(m_bus.requests(40).empty());
+    }
+};
+
+QTEST_MAIN(TestMessageEditor)
+#include "tst_messageeditor.moc"

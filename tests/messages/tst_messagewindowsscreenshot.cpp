@@ -1,0 +1,150 @@
+#include "messagebus.h"
+#include "messageeditorview.h"
+#include "messagereaderview.h"
+#include "testenvironment.h"
+#include "textreader.h"
+
+#include "selectmessagedocumentreply3.pb.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QScreen>
+#include <QSet>
+#include <QTest>
+
+QORV_ISOLATE_TEST_ENVIRONMENT()
+
+using messagestest::MessageBus;
+using messagestest::MessageStore;
+using messagestest::OpenWindows;
+namespace data = qorv::data;
+
+namespace
+{
+constexpr int Ann = MessageStore::SessionUserId;
+constexpr int Root = MessageStore::RootFolderId;
+
+int DistinctColours(const QImage &image, const QRect &area)
+{
+    QSet<QRgb> colours;
+    const QRect inside = area.intersected(image.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            colours.insert(image.pixel(x, y));
+    }
+    return colours.size();
+}
+
+QRect AreaIn(const QWidget *window, const QWidget *child)
+{
+    const qreal ratio = window->devicePixelRatioF();
+    return QRect(child->mapTo(window, QPoint(0, 0)) * ratio, child->size() * ratio);
+}
+
+// The window as the user sees it: from the screen under a real X server, else
+// rendered by the window itself. Saved in the build tree; the path is logged.
+QImage Capture(QWidget *window, const QString &name)
+{
+    window->raise();
+    window->activateWindow();
+    if (!QTest::qWaitForWindowExposed(window))
+        return QImage();
+    QTest::qWait(300);
+    const bool onScreen = QGuiApplication::platformName() == QLatin1String("xcb");
+    const QImage image = onScreen ? window->screen()->grabWindow(window->winId()).toImage() : window->grab().toImage();
+    const QString path = QStringLiteral(QORV_SCREENSHOT_DIR "/%1-%2.png").arg(name, QGuiApplication::platformName());
+    if (!image.save(path))
+        return QImage();
+    qInfo("screenshot: %s", qPrintable(path));
+    return image;
+}
+}
+
+// The message editor with its recipients and an attachment, and the reader
+// of the answer, kept as pictures in the build tree.
+class TestMessageWindowsScreenshot : public QObject
+{
+    Q_OBJECT
+
+private:
+    MessageBus m_bus;
+
+private slots:
+    void initTestCase()
+    {
+        testsupport::SetTimeZone("UTC");
+        QVERIFY(MessageBus::setUpLikeTheProgram());
+    }
+
+    void init()
+    {
+        QVERIFY(m_bus.start());
+        MessageStore &store = m_bus.store();
+        store.addUser(MessageStore::User(Ann, "Ann", "B", "Lee", Root));
+        store.addUser(MessageStore::User(7, "Bob", "", "Ray", 500));
+        store.addUser(MessageStore::User(8, "Cy", "J", "Dee", 600));
+        data::Message budget = MessageStore::Message(1, "Budget for the spring fair", Ann, Root, 0x7FF,
+                                                     "2026-03-02 09:15:00");
+        budget.set_message_body("<p>Here are the figures for the <b>spring fair</b>. Please check the catering "
+                                "line before Friday.</p>");
+        store.addMessage(budget);
+        store.addRecipient(1, 7, data::Message::TO, 500);
+        store.addRecipient(1, 8, data::Message::CC, 600);
+        data::Message answer =
+            MessageStore::Message(2, "RE: Budget for the spring fair", 7, 500, 0x7FF, "2026-03-03 11:40:00");
+        *answer.mutable_message_sender() = MessageStore::User(7, "Bob", "", "Ray", 500);
+        answer.set_message_parent_id(1);
+        answer.set_message_parent_relation(data::Message::PARENT_RELATION_REPLY);
+        answer.set_message_body("<p>The catering line looks <i>too low</i> to me; the caterer raised prices.</p>");
+        store.addMessage(answer);
+        store.addRecipient(2, Ann, data::Message::TO, Root);
+        store.addRecipient(2, 8, data::Message::CC, 600);
+
+        data::SelectMessageDocumentReply attached;
+        data::MessageDocument *row = attached.add_message_document();
+        row->mutable_message_document_document()->set_document_id(31);
+        row->mutable_message_document_document()->set_document_name("Fair budget.xls");
+        m_bus.server().reply(48, 1, attached.SerializeAsString());
+    }
+
+    void cleanup() { m_bus.stop(); }
+
+    void messageEditor()
+    {
+        m_bus.openMessage(m_bus.store().message(1));
+        QCOMPARE(OpenWindows<MessageEditorView>().size(), 1);
+        MessageEditorView *window = OpenWindows<MessageEditorView>().first();
+        window->resize(1100, 700);
+        const QImage image = Capture(window, QStringLiteral("messageeditor"));
+        QVERIFY(!image.isNull());
+        auto *to = window->findChild<QLineEdit *>(QStringLiteral("toLineEdit"));
+        auto *list = window->findChild<QListWidget *>(QStringLiteral("attachmentsListWidget"));
+        QCOMPARE(to->text(), QStringLiteral("Ray, Bob"));
+        QCOMPARE(window->findChild<QLineEdit *>(QStringLiteral("ccLineEdit"))->text(), QStringLiteral("Dee, Cy J"));
+        QCOMPARE(list->count(), 1);
+        QVERIFY(DistinctColours(image, AreaIn(window, to)) >= 8);
+        QVERIFY(DistinctColours(image, AreaIn(window, list)) >= 16);
+    }
+
+    void messageReader()
+    {
+        data::Message copy = m_bus.store().message(2);
+        copy.set_message_user_is_recipient(true);
+        copy.set_message_user_message_folder_id(Root);
+        m_bus.openMessage(copy);
+        QCOMPARE(OpenWindows<MessageReaderView>().size(), 1);
+        MessageReaderView *window = OpenWindows<MessageReaderView>().first();
+        window->resize(1100, 700);
+        const QImage image = Capture(window, QStringLiteral("messagereader"));
+        QVERIFY(!image.isNull());
+        auto *reader = window->findChild<TextReader *>();
+        QVERIFY(reader->toPlainText().contains(QStringLiteral("too low")));
+        QVERIFY(DistinctColours(image, AreaIn(window, reader)) >= 8);
+        QVERIFY(DistinctColours(image, AreaIn(window, window->findChild<QListWidget *>())) >= 16);
+    }
+};
+
+QTEST_MAIN(TestMessageWindowsScreenshot)
+#include "tst_messagewindowsscreenshot.moc"
