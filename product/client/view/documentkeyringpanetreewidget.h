@@ -1,7 +1,7 @@
 #ifndef DOCUMENTKEYRINGPANETREEWIDGET_H
 #define DOCUMENTKEYRINGPANETREEWIDGET_H
 
-#include "abstractpanetreewidget.h"
+#include "abstractkeypanetreewidget.h"
 
 #include "documentkey3.pb.h"
 
@@ -14,7 +14,7 @@ class QTreeWidgetItem;
 // its rules now differ from the saved ones. Saving, reverting and deleting are
 // the window's: it calls the slots once the server has agreed. Rows are found
 // by the holder's user id, the first match in display order.
-class DocumentKeyringPaneTreeWidget : public AbstractPaneTreeWidget
+class DocumentKeyringPaneTreeWidget : public AbstractKeyPaneTreeWidget
 {
     Q_OBJECT
 
@@ -27,14 +27,7 @@ public slots:
     void updateDocumentKey(const qorv::data::DocumentKey &documentKey);
     void revertDocumentKey(const qorv::data::DocumentKey &documentKeyBase);
     void deleteDocumentKey(int userId);
-    void resizeColumnsToContents();
     void documentKeyChanged(QTreeWidgetItem *item, int column);
-    void viewPermissionsToggled(bool view);
-    void viewDaysToggled(bool view);
-    void viewMonthsToggled(bool view);
-
-private:
-    QTreeWidgetItem *findKeyRow(int userId) const;
 };
 
 // How the keyring window reads the pane's rows. A key row is a top-level row

@@ -1,7 +1,7 @@
 #ifndef DOCUMENTKEYSPANETREEWIDGET_H
 #define DOCUMENTKEYSPANETREEWIDGET_H
 
-#include "abstractpanetreewidget.h"
+#include "abstractkeypanetreewidget.h"
 
 #include "documentkey3.pb.h"
 
@@ -10,7 +10,7 @@
 // with its rules and its permission, day and month leaves. The window fills
 // it, clears it before a refresh and decides which rows may be selected or
 // ticked; the pane only builds rows and opens and closes their subtrees.
-class DocumentKeysPaneTreeWidget : public AbstractPaneTreeWidget
+class DocumentKeysPaneTreeWidget : public AbstractKeyPaneTreeWidget
 {
     Q_OBJECT
 
@@ -25,10 +25,6 @@ public:
 
 public slots:
     void addDocumentKey(const qorv::data::DocumentKey &documentKey);
-    void resizeColumnsToContents();
-    void viewPermissionsToggled(bool view);
-    void viewDaysToggled(bool view);
-    void viewMonthsToggled(bool view);
 };
 
 #endif // DOCUMENTKEYSPANETREEWIDGET_H

@@ -1,7 +1,7 @@
 #ifndef FOLDERKEYRINGPANETREEWIDGET_H
 #define FOLDERKEYRINGPANETREEWIDGET_H
 
-#include "abstractpanetreewidget.h"
+#include "abstractkeypanetreewidget.h"
 
 #include "folderkey3.pb.h"
 
@@ -10,7 +10,7 @@ class QTreeWidgetItem;
 // The keys given out for one folder: the twin of the document keyring pane,
 // without a revision column and with a folder's two permissions (view and
 // search).
-class FolderKeyringPaneTreeWidget : public AbstractPaneTreeWidget
+class FolderKeyringPaneTreeWidget : public AbstractKeyPaneTreeWidget
 {
     Q_OBJECT
 
@@ -23,14 +23,7 @@ public slots:
     void updateFolderKey(const qorv::data::FolderKey &folderKey);
     void revertFolderKey(const qorv::data::FolderKey &folderKeyBase);
     void deleteFolderKey(int userId);
-    void resizeColumnsToContents();
     void folderKeyChanged(QTreeWidgetItem *item, int column);
-    void viewPermissionsToggled(bool view);
-    void viewDaysToggled(bool view);
-    void viewMonthsToggled(bool view);
-
-private:
-    QTreeWidgetItem *findKeyRow(int userId) const;
 };
 
 bool IsFolderKeyTreeWidgetItem(const QTreeWidgetItem *item);

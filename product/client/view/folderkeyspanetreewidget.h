@@ -1,14 +1,14 @@
 #ifndef FOLDERKEYSPANETREEWIDGET_H
 #define FOLDERKEYSPANETREEWIDGET_H
 
-#include "abstractpanetreewidget.h"
+#include "abstractkeypanetreewidget.h"
 
 #include "folderkey3.pb.h"
 
 // The folder keys that other users gave to the logged-on user: the twin of
 // the document keys pane, without a revision column and with a folder's two
 // permissions (view and search).
-class FolderKeysPaneTreeWidget : public AbstractPaneTreeWidget
+class FolderKeysPaneTreeWidget : public AbstractKeyPaneTreeWidget
 {
     Q_OBJECT
 
@@ -23,10 +23,6 @@ public:
 
 public slots:
     void addFolderKey(const qorv::data::FolderKey &folderKey);
-    void resizeColumnsToContents();
-    void viewPermissionsToggled(bool view);
-    void viewDaysToggled(bool view);
-    void viewMonthsToggled(bool view);
 };
 
 #endif // FOLDERKEYSPANETREEWIDGET_H

@@ -173,6 +173,32 @@ const std::vector<Bit> &FolderMonthBits()
     return bits;
 }
 
+namespace
+{
+constexpr int PermissionsHeadingKind = 2;
+
+KeySubtrees MakeKeySubtrees(int activeColumn, const std::vector<Bit> &permissions, const std::vector<Bit> &days,
+                            const std::vector<Bit> &months)
+{
+    // Each heading comes right after the last leaf of the one before it.
+    const int daysKind = permissions.back().kind + 1;
+    const int monthsKind = days.back().kind + 1;
+    return {{0, PermissionsHeadingKind, QT_TRANSLATE_NOOP("Linguist", "Permissions"), permissions},
+            {activeColumn, daysKind, QT_TRANSLATE_NOOP("Linguist", "Days"), days},
+            {activeColumn, monthsKind, QT_TRANSLATE_NOOP("Linguist", "Months"), months}};
+}
+}
+
+KeySubtrees DocumentKeySubtrees(int activeColumn)
+{
+    return MakeKeySubtrees(activeColumn, DocumentPermissionBits(), DocumentDayBits(), DocumentMonthBits());
+}
+
+KeySubtrees FolderKeySubtrees(int activeColumn)
+{
+    return MakeKeySubtrees(activeColumn, FolderPermissionBits(), FolderDayBits(), FolderMonthBits());
+}
+
 const Bit *FindBit(const std::vector<const Subtree *> &subtrees, int kind)
 {
     for (const Subtree *subtree : subtrees) {

@@ -70,6 +70,18 @@ const std::vector<Bit> &FolderPermissionBits();
 const std::vector<Bit> &FolderDayBits();
 const std::vector<Bit> &FolderMonthBits();
 
+// The three subtrees of a key row: permissions under the first column, days
+// and months under the "Active" one. The heading kinds follow the kind's
+// leaves, so a pane of either key numbers its rows like its twin.
+struct KeySubtrees
+{
+    Subtree permissions;
+    Subtree days;
+    Subtree months;
+};
+KeySubtrees DocumentKeySubtrees(int activeColumn);
+KeySubtrees FolderKeySubtrees(int activeColumn);
+
 // The leaf of that kind among the subtrees, or null.
 const Bit *FindBit(const std::vector<const Subtree *> &subtrees, int kind);
 
