@@ -10,6 +10,7 @@
 #include "keyrules.h"
 #include "mainpanelistwidget.h"
 #include "scopedclock.h"
+#include "sentrequests.h"
 #include "serviceconnector.h"
 #include "sidepanelistwidget.h"
 #include "testenvironment.h"
@@ -59,6 +60,7 @@ using groupstest::BrowserBus;
 using groupstest::GroupDirectory;
 using testsupport::DialogAnswerer;
 using testsupport::KeyRules;
+using testsupport::Sent;
 
 namespace
 {
@@ -143,20 +145,6 @@ QStringList Requests(const testsupport::TestServer &server)
     for (const testsupport::TestRequest &request : server.requests())
         requests.append(QStringLiteral("%1/%2").arg(request.majorOpcode).arg(request.minorOpcode));
     return requests;
-}
-
-template <class Request>
-QList<Request> Sent(const testsupport::TestServer &server, int major)
-{
-    QList<Request> sent;
-    for (const testsupport::TestRequest &request : server.requests()) {
-        if (request.majorOpcode == major) {
-            Request parsed;
-            parsed.ParseFromString(request.payload);
-            sent.append(parsed);
-        }
-    }
-    return sent;
 }
 
 QLabel *Countdown(const QMainWindow *window)

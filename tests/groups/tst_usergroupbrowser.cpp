@@ -5,6 +5,7 @@
 #include "itemrole.h"
 #include "recordingcomponent.h"
 #include "scopedclock.h"
+#include "sentrequests.h"
 #include "testenvironment.h"
 #include "usergroupbrowserview.h"
 #include "usergroupmainpanelistwidget.h"
@@ -42,6 +43,7 @@ QORV_ISOLATE_TEST_ENVIRONMENT()
 using groupstest::BrowserBus;
 using groupstest::GroupDirectory;
 using testsupport::DialogAnswerer;
+using testsupport::Sent;
 
 namespace
 {
@@ -130,20 +132,6 @@ bool SelectMember(const QWidget *window, const QString &text)
         return false;
     Members(window)->setCurrentItem(items.first());
     return true;
-}
-
-template <class Request>
-QList<Request> Sent(const testsupport::TestServer &server, int major)
-{
-    QList<Request> sent;
-    for (const testsupport::TestRequest &request : server.requests()) {
-        if (request.majorOpcode == major) {
-            Request parsed;
-            parsed.ParseFromString(request.payload);
-            sent.append(parsed);
-        }
-    }
-    return sent;
 }
 
 // Fills the group dialog and presses OK (or Cancel), running beforeAnswer
