@@ -4,6 +4,7 @@
 #include "common/sqlc.h"
 #include "dialoganswerer.h"
 #include "documentbrowserview.h"
+#include "fillnamedialog.h"
 #include "itemrecord.h"
 #include "itemrole.h"
 #include "itemtype.h"
@@ -40,7 +41,6 @@
 #include <QDialogButtonBox>
 #include <QInputDialog>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -179,18 +179,8 @@ qorv::data::DocumentKey DocumentKeyIn(int folderId, int documentId, const std::s
 // Fills the create dialog and presses OK (or Cancel).
 Action CreateDialog(const QString &name, const QString &description, bool ok = true)
 {
-    return [=](QWidget *shown) {
-        auto *nameField = shown->findChild<QLineEdit *>(QStringLiteral("nameLineEdit"));
-        auto *descriptionField = shown->findChild<QLineEdit *>(QStringLiteral("descriptionLineEdit"));
-        if (!nameField || !descriptionField) {
-            shown->close();
-            return;
-        }
-        nameField->setText(name);
-        descriptionField->setText(description);
-        shown->findChild<QPushButton *>(ok ? QStringLiteral("okPushButton") : QStringLiteral("cancelPushButton"))
-            ->click();
-    };
+    return testsupport::FillNameDialog(QStringLiteral("nameLineEdit"), QStringLiteral("descriptionLineEdit"), name,
+                                       description, ok);
 }
 
 // Answers a text input with the text and OK, noting what it offered first.

@@ -2,6 +2,7 @@
 #include "browserbus.h"
 #include "common/sqlc.h"
 #include "dialoganswerer.h"
+#include "fillnamedialog.h"
 #include "itemrole.h"
 #include "recordingcomponent.h"
 #include "scopedclock.h"
@@ -139,20 +140,8 @@ bool SelectMember(const QWidget *window, const QString &text)
 Action GroupDialog(const QString &name, const QString &description, bool ok = true,
                    std::function<void()> beforeAnswer = {})
 {
-    return [=](QWidget *shown) {
-        auto *nameField = shown->findChild<QLineEdit *>(QStringLiteral("groupNameLineEdit"));
-        auto *descriptionField = shown->findChild<QLineEdit *>(QStringLiteral("groupDescriptionLineEdit"));
-        if (!nameField || !descriptionField) {
-            shown->close();
-            return;
-        }
-        nameField->setText(name);
-        descriptionField->setText(description);
-        if (beforeAnswer)
-            beforeAnswer();
-        shown->findChild<QPushButton *>(ok ? QStringLiteral("okPushButton") : QStringLiteral("cancelPushButton"))
-            ->click();
-    };
+    return testsupport::FillNameDialog(QStringLiteral("groupNameLineEdit"), QStringLiteral("groupDescriptionLineEdit"),
+                                       name, description, ok, beforeAnswer);
 }
 
 // Includes every home group in the picker, adds everybody it offers and
