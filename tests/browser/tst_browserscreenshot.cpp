@@ -2,17 +2,13 @@
 #include "documentbrowserview.h"
 #include "keyrules.h"
 #include "mainpanelistwidget.h"
+#include "screenshot.h"
 #include "sidepanelistwidget.h"
 #include "testenvironment.h"
 
 #include "folderkey3.pb.h"
 
-#include <QGuiApplication>
-#include <QImage>
 #include <QMenuBar>
-#include <QPixmap>
-#include <QScreen>
-#include <QSet>
 #include <QTest>
 #include <QToolBar>
 
@@ -20,44 +16,6 @@ QORV_ISOLATE_TEST_ENVIRONMENT()
 
 using groupstest::BrowserBus;
 using groupstest::GroupDirectory;
-
-namespace
-{
-int DistinctColours(const QImage &image, const QRect &area)
-{
-    QSet<QRgb> colours;
-    const QRect inside = area.intersected(image.rect());
-    for (int y = inside.top(); y <= inside.bottom(); ++y) {
-        for (int x = inside.left(); x <= inside.right(); ++x)
-            colours.insert(image.pixel(x, y));
-    }
-    return colours.size();
-}
-
-QRect AreaIn(const QWidget *window, const QWidget *child)
-{
-    const qreal ratio = window->devicePixelRatioF();
-    return QRect(child->mapTo(window, QPoint(0, 0)) * ratio, child->size() * ratio);
-}
-
-// The window as the user sees it: from the screen under a real X server, else
-// rendered by the window itself. Saved in the build tree; the path is logged.
-QImage Capture(QWidget *window, const QString &name)
-{
-    window->raise();
-    window->activateWindow();
-    if (!QTest::qWaitForWindowExposed(window))
-        return QImage();
-    QTest::qWait(300);
-    const bool onScreen = QGuiApplication::platformName() == QLatin1String("xcb");
-    const QImage image = onScreen ? window->screen()->grabWindow(window->winId()).toImage() : window->grab().toImage();
-    const QString path = QStringLiteral(QORV_SCREENSHOT_DIR "/%1-%2.png").arg(name, QGuiApplication::platformName());
-    if (!image.save(path))
-        return QImage();
-    qInfo("screenshot: %s", qPrintable(path));
-    return image;
-}
-}
 
 // The document browser filled from the test server, kept as a picture in the
 // build tree.
@@ -97,18 +55,18 @@ private slots:
         QCOMPARE(mainPane->count(), 7);
         mainPane->setCurrentRow(4);
 
-        const QImage image = Capture(window, QStringLiteral("documentbrowser"));
+        const testsupport::Screenshot shot(window, QStringLiteral("documentbrowser"));
 
-        QVERIFY(!image.isNull());
-        QVERIFY(image.width() >= 800);
-        QVERIFY(image.height() >= 600);
+        QVERIFY2(shot.isSaved(), qPrintable(shot.path()));
+        QVERIFY(shot.image().width() >= 800);
+        QVERIFY(shot.image().height() >= 600);
         const auto *toolBar = window->findChild<QToolBar *>(QStringLiteral("StandardToolBar"));
         QVERIFY(toolBar && toolBar->isVisible());
         QCOMPARE(sidePane->count(), 3);
-        QVERIFY(DistinctColours(image, AreaIn(window, window->menuBar())) >= 8);
-        QVERIFY(DistinctColours(image, AreaIn(window, toolBar)) >= 16);
-        QVERIFY(DistinctColours(image, AreaIn(window, sidePane)) >= 16);
-        QVERIFY(DistinctColours(image, AreaIn(window, mainPane)) >= 16);
+        QVERIFY(shot.colours(window->menuBar()) >= 8);
+        QVERIFY(shot.colours(toolBar) >= 16);
+        QVERIFY(shot.colours(sidePane) >= 16);
+        QVERIFY(shot.colours(mainPane) >= 16);
     }
 };
 

@@ -4,12 +4,14 @@
 #include "common/sqlc.h"
 #include "dialoganswerer.h"
 #include "documentbrowserview.h"
+#include "fillnamedialog.h"
 #include "itemrecord.h"
 #include "itemrole.h"
 #include "itemtype.h"
 #include "keyrules.h"
 #include "mainpanelistwidget.h"
 #include "scopedclock.h"
+#include "sentrequests.h"
 #include "serviceconnector.h"
 #include "sidepanelistwidget.h"
 #include "testenvironment.h"
@@ -39,7 +41,6 @@
 #include <QDialogButtonBox>
 #include <QInputDialog>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -59,6 +60,7 @@ using groupstest::BrowserBus;
 using groupstest::GroupDirectory;
 using testsupport::DialogAnswerer;
 using testsupport::KeyRules;
+using testsupport::Sent;
 
 namespace
 {
@@ -145,20 +147,6 @@ QStringList Requests(const testsupport::TestServer &server)
     return requests;
 }
 
-template <class Request>
-QList<Request> Sent(const testsupport::TestServer &server, int major)
-{
-    QList<Request> sent;
-    for (const testsupport::TestRequest &request : server.requests()) {
-        if (request.majorOpcode == major) {
-            Request parsed;
-            parsed.ParseFromString(request.payload);
-            sent.append(parsed);
-        }
-    }
-    return sent;
-}
-
 QLabel *Countdown(const QMainWindow *window)
 {
     const QList<QLabel *> labels = window->statusBar()->findChildren<QLabel *>();
@@ -191,18 +179,8 @@ qorv::data::DocumentKey DocumentKeyIn(int folderId, int documentId, const std::s
 // Fills the create dialog and presses OK (or Cancel).
 Action CreateDialog(const QString &name, const QString &description, bool ok = true)
 {
-    return [=](QWidget *shown) {
-        auto *nameField = shown->findChild<QLineEdit *>(QStringLiteral("nameLineEdit"));
-        auto *descriptionField = shown->findChild<QLineEdit *>(QStringLiteral("descriptionLineEdit"));
-        if (!nameField || !descriptionField) {
-            shown->close();
-            return;
-        }
-        nameField->setText(name);
-        descriptionField->setText(description);
-        shown->findChild<QPushButton *>(ok ? QStringLiteral("okPushButton") : QStringLiteral("cancelPushButton"))
-            ->click();
-    };
+    return testsupport::FillNameDialog(QStringLiteral("nameLineEdit"), QStringLiteral("descriptionLineEdit"), name,
+                                       description, ok);
 }
 
 // Answers a text input with the text and OK, noting what it offered first.

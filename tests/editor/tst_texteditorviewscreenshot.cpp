@@ -2,6 +2,7 @@
 #include "documenteditor.h"
 #include "editortestsupport.h"
 #include "icontoolbar.h"
+#include "screenshot.h"
 #include "spellchecker.h"
 #include "testenvironment.h"
 #include "textdocument.h"
@@ -9,12 +10,7 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QGuiApplication>
-#include <QImage>
 #include <QMenu>
-#include <QPixmap>
-#include <QScreen>
-#include <QSet>
 #include <QTest>
 #include <QTextCursor>
 #include <QTextTable>
@@ -25,22 +21,6 @@ QORV_ISOLATE_TEST_ENVIRONMENT()
 
 namespace
 {
-int DistinctColours(const QImage &image, const QRect &area)
-{
-    QSet<QRgb> colours;
-    const QRect inside = area.intersected(image.rect());
-    for (int y = inside.top(); y <= inside.bottom(); ++y) {
-        for (int x = inside.left(); x <= inside.right(); ++x)
-            colours.insert(image.pixel(x, y));
-    }
-    return colours.size();
-}
-
-QRect AreaIn(const QWidget *window, const QWidget *child, qreal ratio)
-{
-    return QRect(child->mapTo(window, QPoint(0, 0)) * ratio, child->size() * ratio);
-}
-
 class DocumentWindow : public TextEditorView<DocumentEditor>
 {
 public:
@@ -69,8 +49,7 @@ public:
 
 // An editor window as a user sees it, with formatted text, a list, a table and
 // catalogue icons, and icons remembered on the icon tool bar; kept as a
-// picture in the build tree. Under a real X server (Xvfb) the picture is taken
-// from the screen; on the offscreen platform the window renders itself.
+// picture in the build tree.
 class TestTextEditorViewScreenshot : public QObject
 {
     Q_OBJECT
@@ -116,23 +95,14 @@ private slots:
         caret.setPosition(editor->toPlainText().indexOf(QLatin1String("figures")) + 2);
         editor->setTextCursor(caret);
         editor->setFocus();
-        window.raise();
-        window.activateWindow();
-        QTest::qWait(300);
 
-        const bool onScreen = QGuiApplication::platformName() == QLatin1String("xcb");
-        const QImage image =
-            onScreen ? window.screen()->grabWindow(window.winId()).toImage() : window.grab().toImage();
-        const QString path =
-            QStringLiteral(QORV_SCREENSHOT_DIR "/texteditorview-%1.png").arg(QGuiApplication::platformName());
-        QVERIFY2(image.save(path), qPrintable(path));
-        qInfo("screenshot: %s", qPrintable(path));
+        const testsupport::Screenshot shot(&window, QStringLiteral("texteditorview"));
+        QVERIFY2(shot.isSaved(), qPrintable(shot.path()));
 
-        QVERIFY(image.width() >= 800 && image.height() >= 600);
-        const qreal ratio = image.devicePixelRatio();
-        QVERIFY(DistinctColours(image, AreaIn(&window, window.formattingToolBar(), ratio)) >= 16);
-        QVERIFY(DistinctColours(image, AreaIn(&window, icons, ratio)) >= 16);
-        QVERIFY(DistinctColours(image, AreaIn(&window, editor, ratio)) >= 16);
+        QVERIFY(shot.image().width() >= 800 && shot.image().height() >= 600);
+        QVERIFY(shot.colours(window.formattingToolBar()) >= 16);
+        QVERIFY(shot.colours(icons) >= 16);
+        QVERIFY(shot.colours(editor) >= 16);
     }
 };
 

@@ -1,23 +1,18 @@
 #ifndef BROWSERBUS_H
 #define BROWSERBUS_H
 
-#include "groupdirectory.h"
-#include "testserver.h"
+#include "clientbus.h"
 
 #include <QList>
-#include <QTranslator>
 
-#include <memory>
-
-class ApplicationComponent;
 class DocumentBrowserView;
 class UserGroupBrowserView;
 
 namespace groupstest
 {
-// The whole client bus against the test server, whose directory answers the
-// user-group window, the document browser, their panes and the pickers. The logged-on user is Ann
-// (GroupDirectory::logOn), and the texts are the program's English ones.
+// The client bus (ClientBus) whose directory answers the user-group window,
+// the document browser, their panes and the pickers, opened the way the user
+// opens them, from the console.
 class BrowserBus
 {
 public:
@@ -25,16 +20,16 @@ public:
     ~BrowserBus();
 
     // Once per test program: the translation and the logged-on user.
-    static bool setUpLikeTheProgram();
+    static bool setUpLikeTheProgram() { return ClientBus::setUpLikeTheProgram(); }
 
     // A fresh server (with the directory's handlers) and bus.
     bool start();
     // Closes every window and takes the bus down.
-    void stop();
+    void stop() { m_client.stop(); }
 
-    testsupport::TestServer &server() { return *m_server; }
-    GroupDirectory &directory() { return *m_directory; }
-    ApplicationComponent &bus() { return *m_bus; }
+    testsupport::TestServer &server() { return m_client.server(); }
+    GroupDirectory &directory() { return m_client.directory(); }
+    ApplicationComponent &bus() { return m_client.bus(); }
 
     // Opens a user-group window through the console's command, as the user
     // does; null when none opened.
@@ -44,12 +39,10 @@ public:
     DocumentBrowserView *openDocumentBrowser();
 
     // The major opcodes the server saw, in order.
-    QList<int> majors() const;
+    QList<int> majors() const { return m_client.majors(); }
 
 private:
-    std::unique_ptr<testsupport::TestServer> m_server;
-    std::unique_ptr<GroupDirectory> m_directory;
-    std::unique_ptr<ApplicationComponent> m_bus;
+    ClientBus m_client;
 };
 }
 

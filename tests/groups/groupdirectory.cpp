@@ -2,6 +2,7 @@
 
 #include "common/sqlc.h"
 #include "registry.h"
+#include "testreplies.h"
 
 #include "deletedocumentreply3.pb.h"
 #include "deletedocumentrequest3.pb.h"
@@ -47,6 +48,9 @@
 
 #include <algorithm>
 
+using testsupport::Answer;
+using testsupport::Done;
+using testsupport::Refusal;
 using testsupport::TestReply;
 using testsupport::TestRequest;
 
@@ -58,22 +62,6 @@ template <class Ids>
 bool Contains(const Ids &ids, int id)
 {
     return std::find(ids.begin(), ids.end(), id) != ids.end();
-}
-
-template <class Message>
-TestReply Answer(const Message &reply)
-{
-    TestReply answer;
-    answer.payload = reply.SerializeAsString();
-    return answer;
-}
-
-template <class Reply>
-TestReply Refusal(std::int32_t sqlc)
-{
-    Reply reply;
-    reply.mutable_sql_diag_rec()->set_sqlc(sqlc);
-    return Answer(reply);
 }
 }
 
@@ -395,14 +383,6 @@ namespace groupstest
 {
 namespace
 {
-// A change the server carried out: a return code other than 0.
-template <class Reply>
-TestReply Done(Reply reply = Reply())
-{
-    reply.set_return_code(1);
-    return Answer(reply);
-}
-
 constexpr int RenameFolder = -49;
 constexpr int ChangeFolderDescription = -46;
 constexpr int MoveFolder = -23;

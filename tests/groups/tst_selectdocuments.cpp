@@ -5,6 +5,7 @@
 #include "pickerhost.h"
 #include "selectdocumentsdialog.h"
 #include "selectdocumentswidget.h"
+#include "sentrequests.h"
 #include "testenvironment.h"
 #include "testserver.h"
 
@@ -23,6 +24,7 @@
 QORV_ISOLATE_TEST_ENVIRONMENT()
 
 using groupstest::GroupDirectory;
+using testsupport::Sent;
 using testsupport::TestFault;
 using testsupport::TestServer;
 
@@ -105,19 +107,6 @@ struct HostedPicker
     }
 };
 
-template <class Request>
-QList<Request> Sent(const TestServer &server, int major)
-{
-    QList<Request> sent;
-    for (const testsupport::TestRequest &request : server.requests()) {
-        if (request.majorOpcode == major) {
-            Request parsed;
-            parsed.ParseFromString(request.payload);
-            sent.append(parsed);
-        }
-    }
-    return sent;
-}
 }
 
 // The document picker against the test server: browsing the folders with its

@@ -5,6 +5,7 @@
 #include "pickerhost.h"
 #include "selectusersdialog.h"
 #include "selectuserswidget.h"
+#include "sentrequests.h"
 #include "testenvironment.h"
 #include "testserver.h"
 
@@ -28,6 +29,7 @@
 QORV_ISOLATE_TEST_ENVIRONMENT()
 
 using groupstest::GroupDirectory;
+using testsupport::Sent;
 using testsupport::TestFault;
 using testsupport::TestServer;
 
@@ -102,20 +104,6 @@ template <class Repeated>
 QList<int> Ids(const Repeated &ids)
 {
     return QList<int>(ids.begin(), ids.end());
-}
-
-template <class Request>
-QList<Request> Sent(const TestServer &server, int major)
-{
-    QList<Request> sent;
-    for (const testsupport::TestRequest &request : server.requests()) {
-        if (request.majorOpcode == major) {
-            Request parsed;
-            parsed.ParseFromString(request.payload);
-            sent.append(parsed);
-        }
-    }
-    return sent;
 }
 }
 

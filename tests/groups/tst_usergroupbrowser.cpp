@@ -2,9 +2,11 @@
 #include "browserbus.h"
 #include "common/sqlc.h"
 #include "dialoganswerer.h"
+#include "fillnamedialog.h"
 #include "itemrole.h"
 #include "recordingcomponent.h"
 #include "scopedclock.h"
+#include "sentrequests.h"
 #include "testenvironment.h"
 #include "usergroupbrowserview.h"
 #include "usergroupmainpanelistwidget.h"
@@ -42,6 +44,7 @@ QORV_ISOLATE_TEST_ENVIRONMENT()
 using groupstest::BrowserBus;
 using groupstest::GroupDirectory;
 using testsupport::DialogAnswerer;
+using testsupport::Sent;
 
 namespace
 {
@@ -132,39 +135,13 @@ bool SelectMember(const QWidget *window, const QString &text)
     return true;
 }
 
-template <class Request>
-QList<Request> Sent(const testsupport::TestServer &server, int major)
-{
-    QList<Request> sent;
-    for (const testsupport::TestRequest &request : server.requests()) {
-        if (request.majorOpcode == major) {
-            Request parsed;
-            parsed.ParseFromString(request.payload);
-            sent.append(parsed);
-        }
-    }
-    return sent;
-}
-
 // Fills the group dialog and presses OK (or Cancel), running beforeAnswer
 // just before the press.
 Action GroupDialog(const QString &name, const QString &description, bool ok = true,
                    std::function<void()> beforeAnswer = {})
 {
-    return [=](QWidget *shown) {
-        auto *nameField = shown->findChild<QLineEdit *>(QStringLiteral("groupNameLineEdit"));
-        auto *descriptionField = shown->findChild<QLineEdit *>(QStringLiteral("groupDescriptionLineEdit"));
-        if (!nameField || !descriptionField) {
-            shown->close();
-            return;
-        }
-        nameField->setText(name);
-        descriptionField->setText(description);
-        if (beforeAnswer)
-            beforeAnswer();
-        shown->findChild<QPushButton *>(ok ? QStringLiteral("okPushButton") : QStringLiteral("cancelPushButton"))
-            ->click();
-    };
+    return testsupport::FillNameDialog(QStringLiteral("groupNameLineEdit"), QStringLiteral("groupDescriptionLineEdit"),
+                                       name, description, ok, beforeAnswer);
 }
 
 // Includes every home group in the picker, adds everybody it offers and

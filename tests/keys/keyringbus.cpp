@@ -2,50 +2,20 @@
 
 #include "applicationcomponent.h"
 #include "builtinzonetable.h"
-#include "clienttranslation.h"
 #include "common/majorcode.h"
 #include "common/minortag.h"
 #include "documentkeyringview.h"
 #include "documentkeysview.h"
 #include "folderkeyringview.h"
 #include "folderkeysview.h"
-#include "messagedispatcher.h"
 #include "recordingcomponent.h"
 #include "timezonedatabase.h"
 
 #include "selectdocumentkeyrequest3.pb.h"
 #include "selectfolderkeyrequest3.pb.h"
 
-#include <QApplication>
-#include <QCoreApplication>
-#include <QPointer>
-
 namespace keystest
 {
-namespace
-{
-template <class Window>
-QList<Window *> OpenWindows()
-{
-    QList<Window *> windows;
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (auto *window = qobject_cast<Window *>(widget); window && window->isVisible())
-            windows.append(window);
-    }
-    return windows;
-}
-
-template <class Window>
-Window *NewWindow(const QList<Window *> &before)
-{
-    for (Window *window : OpenWindows<Window>()) {
-        if (!before.contains(window))
-            return window;
-    }
-    return nullptr;
-}
-}
-
 KeyringBus::KeyringBus() = default;
 
 KeyringBus::~KeyringBus()
@@ -55,89 +25,66 @@ KeyringBus::~KeyringBus()
 
 bool KeyringBus::setUpLikeTheProgram()
 {
-    QCoreApplication::setOrganizationName(QStringLiteral("Halvemoor"));
-    QCoreApplication::setApplicationName(QStringLiteral("QuillaneClient"));
-    if (!testsupport::InstallClientTranslation()
+    if (!groupstest::ClientBus::setUpLikeTheProgram()
         || !testsupport::LoadBuiltInZoneTable(*TimeZoneDatabase::instance()))
         return false;
-    groupstest::GroupDirectory::logOn();
     return TimeZoneDatabase::instance()->setDefaultTimeZone("Europe/Paris");
 }
 
 bool KeyringBus::start()
 {
-    m_server = std::make_unique<testsupport::TestServer>();
-    if (!m_server->start())
+    const bool started = m_client.start([this](testsupport::TestServer &server) {
+        m_store = std::make_unique<KeyStore>(server);
+        m_store->install();
+    });
+    if (!started)
         return false;
-    MessageDispatcher::setServerName("127.0.0.1");
-    MessageDispatcher::setServerPort(m_server->port());
-    m_directory = std::make_unique<groupstest::GroupDirectory>(*m_server);
-    m_directory->install();
-    m_store = std::make_unique<KeyStore>(*m_server);
-    m_store->install();
-    m_bus = std::make_unique<ApplicationComponent>();
     m_requester = std::make_unique<testsupport::RecordingComponent>(QStringLiteral("requester"), &m_log);
-    return m_bus->connectAbstractViewWindow(m_requester.get());
+    return m_client.bus().connectAbstractViewWindow(m_requester.get());
 }
 
 void KeyringBus::stop()
 {
-    QList<QPointer<QWidget>> windows;
-    for (QWidget *widget : QApplication::topLevelWidgets())
-        windows.append(widget);
-    for (const QPointer<QWidget> &window : windows)
-        delete window.data();
+    groupstest::ClientBus::closeWindows();
     m_requester.reset();
-    m_bus.reset();
+    m_client.stop();
     m_store.reset();
-    m_directory.reset();
-    m_server.reset();
 }
 
 DocumentKeyringView *KeyringBus::openDocumentKeyring(int documentId, const std::string &documentName)
 {
-    const QList<DocumentKeyringView *> before = OpenWindows<DocumentKeyringView>();
+    const QList<DocumentKeyringView *> before = groupstest::ClientBus::openWindows<DocumentKeyringView>();
     qorv::data::SelectDocumentKeyRequest request;
     request.set_document_key_document_id(documentId);
     request.set_document_key_document_name(documentName);
     emit m_requester->deliverRequest(common::op::SelectDocumentKey, common::tag::OpenDocumentKeyring,
                                      request.SerializeAsString());
-    return NewWindow(before);
+    return groupstest::ClientBus::newWindow(before);
 }
 
 FolderKeyringView *KeyringBus::openFolderKeyring(int folderId, const std::string &folderName)
 {
-    const QList<FolderKeyringView *> before = OpenWindows<FolderKeyringView>();
+    const QList<FolderKeyringView *> before = groupstest::ClientBus::openWindows<FolderKeyringView>();
     qorv::data::SelectFolderKeyRequest request;
     request.set_folder_key_folder_id(folderId);
     request.set_folder_key_folder_name(folderName);
     emit m_requester->deliverRequest(common::op::SelectFolderKey, common::tag::OpenFolderKeyring,
                                      request.SerializeAsString());
-    return NewWindow(before);
+    return groupstest::ClientBus::newWindow(before);
 }
 
 DocumentKeysView *KeyringBus::openDocumentKeys()
 {
-    const QList<DocumentKeysView *> before = OpenWindows<DocumentKeysView>();
+    const QList<DocumentKeysView *> before = groupstest::ClientBus::openWindows<DocumentKeysView>();
     emit m_requester->deliverRequest(common::op::OpenDocumentKeys, common::tag::Plain, std::string());
-    return NewWindow(before);
+    return groupstest::ClientBus::newWindow(before);
 }
 
 FolderKeysView *KeyringBus::openFolderKeys()
 {
-    const QList<FolderKeysView *> before = OpenWindows<FolderKeysView>();
+    const QList<FolderKeysView *> before = groupstest::ClientBus::openWindows<FolderKeysView>();
     emit m_requester->deliverRequest(common::op::OpenFolderKeys, common::tag::Plain, std::string());
-    return NewWindow(before);
-}
-
-QList<testsupport::TestRequest> KeyringBus::requests(int majorOpcode) const
-{
-    QList<testsupport::TestRequest> found;
-    for (const testsupport::TestRequest &request : m_server->requests()) {
-        if (request.majorOpcode == majorOpcode)
-            found.append(request);
-    }
-    return found;
+    return groupstest::ClientBus::newWindow(before);
 }
 
 qorv::data::DocumentKey KeyringBus::DocumentKey(int documentId, const std::string &documentName,

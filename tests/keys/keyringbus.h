@@ -1,9 +1,8 @@
 #ifndef KEYRINGBUS_H
 #define KEYRINGBUS_H
 
-#include "groupdirectory.h"
+#include "clientbus.h"
 #include "keystore.h"
-#include "testserver.h"
 
 #include "documentkey3.pb.h"
 #include "folderkey3.pb.h"
@@ -15,7 +14,6 @@
 #include <memory>
 #include <string>
 
-class ApplicationComponent;
 class DocumentKeyringView;
 class DocumentKeysView;
 class FolderKeyringView;
@@ -28,10 +26,9 @@ class RecordingComponent;
 
 namespace keystest
 {
-// The whole client bus against the test server, whose key store answers the
-// keyring and received-keys windows and whose directory answers the user
-// pages of the wizards. The logged-on user is Ann (GroupDirectory::logOn);
-// the texts are the program's English ones.
+// The client bus (groupstest::ClientBus) with a key store that answers the
+// keyring and received-keys windows; its directory answers the user pages of
+// the wizards.
 class KeyringBus
 {
 public:
@@ -48,10 +45,10 @@ public:
     // Closes every window and takes the bus down.
     void stop();
 
-    testsupport::TestServer &server() { return *m_server; }
+    testsupport::TestServer &server() { return m_client.server(); }
     KeyStore &store() { return *m_store; }
-    groupstest::GroupDirectory &directory() { return *m_directory; }
-    ApplicationComponent &bus() { return *m_bus; }
+    groupstest::GroupDirectory &directory() { return m_client.directory(); }
+    ApplicationComponent &bus() { return m_client.bus(); }
 
     // Opens a keyring the way the document browser does: a select tagged for
     // the keyring, whose reply the manager turns into the window. Null when
@@ -63,7 +60,7 @@ public:
     FolderKeysView *openFolderKeys();
 
     // The requests of one major opcode that reached the server, in order.
-    QList<testsupport::TestRequest> requests(int majorOpcode) const;
+    QList<testsupport::TestRequest> requests(int majorOpcode) const { return m_client.requests(majorOpcode); }
 
     static qorv::data::DocumentKey DocumentKey(int documentId, const std::string &documentName,
                                                const qorv::data::User &holder, const qorv::data::User &owner,
@@ -73,10 +70,8 @@ public:
                                            const qorv::data::SecurityDescriptor &descriptor);
 
 private:
-    std::unique_ptr<testsupport::TestServer> m_server;
-    std::unique_ptr<groupstest::GroupDirectory> m_directory;
+    groupstest::ClientBus m_client;
     std::unique_ptr<KeyStore> m_store;
-    std::unique_ptr<ApplicationComponent> m_bus;
     QStringList m_log;
     std::unique_ptr<testsupport::RecordingComponent> m_requester;
 };

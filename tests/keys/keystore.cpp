@@ -1,5 +1,7 @@
 #include "keystore.h"
 
+#include "testreplies.h"
+
 #include "deletedocumentkeyreply3.pb.h"
 #include "deletedocumentkeyrequest3.pb.h"
 #include "deletefolderkeyrequest3.pb.h"
@@ -18,6 +20,9 @@
 
 #include <algorithm>
 
+using testsupport::Answer;
+using testsupport::Done;
+using testsupport::Refusal;
 using testsupport::TestReply;
 using testsupport::TestRequest;
 
@@ -25,31 +30,6 @@ namespace keystest
 {
 namespace
 {
-template <class Message>
-TestReply Answer(const Message &reply)
-{
-    TestReply answer;
-    answer.payload = reply.SerializeAsString();
-    return answer;
-}
-
-template <class Reply>
-TestReply Refusal(std::int32_t sqlc)
-{
-    Reply reply;
-    reply.mutable_sql_diag_rec()->set_sqlc(sqlc);
-    return Answer(reply);
-}
-
-// A change carried out: a non-zero return code, as the server answers.
-template <class Reply>
-TestReply Done()
-{
-    Reply reply;
-    reply.set_return_code(1);
-    return Answer(reply);
-}
-
 int DocumentId(const qorv::data::DocumentKey &key)
 {
     return key.document_key_document().document_id();

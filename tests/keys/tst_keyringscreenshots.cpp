@@ -7,16 +7,12 @@
 #include "keyringbus.h"
 #include "keyrules.h"
 #include "scopedclock.h"
+#include "screenshot.h"
 #include "testenvironment.h"
 
 #include <QAction>
-#include <QGuiApplication>
-#include <QImage>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPixmap>
-#include <QScreen>
-#include <QSet>
 #include <QTest>
 
 #include <memory>
@@ -35,16 +31,6 @@ const qorv::data::User Cy = GroupDirectory::User(7, "Cy", "", "Dee");
 const qorv::data::User Eve = GroupDirectory::User(8, "Eve", "", "Fox");
 const qorv::data::User Gus = GroupDirectory::User(9, "Gus", "J", "Hale");
 
-int DistinctColours(const QImage &image)
-{
-    QSet<QRgb> colours;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x)
-            colours.insert(image.pixel(x, y));
-    }
-    return colours.size();
-}
-
 // Toggles a View action as the user does.
 bool TriggerViewAction(const QMainWindow *window, const QString &text)
 {
@@ -55,15 +41,6 @@ bool TriggerViewAction(const QMainWindow *window, const QString &text)
         }
     }
     return false;
-}
-
-// The window as the user sees it: from the screen under a real X server,
-// rendered by the window itself on the offscreen platform.
-QImage Picture(QWidget *window)
-{
-    if (QGuiApplication::platformName() == QLatin1String("xcb"))
-        return window->screen()->grabWindow(window->winId()).toImage();
-    return window->grab().toImage();
 }
 }
 
@@ -80,20 +57,11 @@ private:
 
     static void shoot(QWidget *window, const QString &name)
     {
-        window->raise();
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
-        window->repaint();
-        QImage image;
-        // Under X the picture is the screen's, which shows the window once
-        // the server has drawn it.
-        QTRY_VERIFY_WITH_TIMEOUT(DistinctColours(image = Picture(window)) >= 32, 10000);
-        const QString path =
-            QStringLiteral(QORV_SCREENSHOT_DIR "/%1-%2.png").arg(name, QGuiApplication::platformName());
-        QVERIFY2(image.save(path), qPrintable(path));
-        qInfo("screenshot: %s", qPrintable(path));
-        QVERIFY(image.width() >= 800);
-        QVERIFY(image.height() >= 600);
+        const testsupport::Screenshot shot(window, name);
+        QVERIFY2(shot.isSaved(), qPrintable(shot.path()));
+        QVERIFY(shot.colours() >= 32);
+        QVERIFY(shot.image().width() >= 800);
+        QVERIFY(shot.image().height() >= 600);
     }
 
 private slots:

@@ -4,17 +4,15 @@
 #include "groupdirectory.h"
 #include "messagedispatcher.h"
 #include "scopedclock.h"
+#include "screenshot.h"
 #include "selectdocumentkeyuserwizardpage.h"
 #include "selectuserswidget.h"
 #include "testenvironment.h"
 #include "testserver.h"
 #include "timezonedatabase.h"
 
-#include <QGuiApplication>
+#include <QColor>
 #include <QImage>
-#include <QPixmap>
-#include <QScreen>
-#include <QSet>
 #include <QTextEdit>
 #include <QtTest>
 
@@ -24,16 +22,6 @@ using groupstest::GroupDirectory;
 
 namespace
 {
-int DistinctColours(const QImage &image)
-{
-    QSet<QRgb> colours;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x)
-            colours.insert(image.pixel(x, y));
-    }
-    return colours.size();
-}
-
 bool HasRed(const QImage &image)
 {
     for (int y = 0; y < image.height(); ++y) {
@@ -48,9 +36,7 @@ bool HasRed(const QImage &image)
 }
 
 // The confirmation page of the create-document-key wizard as the user sees
-// it, kept as a picture in the build tree. Under a real X server (Xvfb) the
-// picture is taken from the screen; on the offscreen platform the wizard
-// renders itself.
+// it, kept as a picture in the build tree.
 class TestKeyScreenshot : public QObject
 {
     Q_OBJECT
@@ -85,21 +71,14 @@ private slots:
         QCOMPARE(wizard.currentId(), 11);
         QVERIFY(wizard.currentPage()->findChild<QTextEdit *>()->toPlainText().contains(
             QLatin1String("A document key with these selections will be created")));
-        wizard.raise();
-        wizard.activateWindow();
-        QTest::qWait(300);
 
-        const bool onScreen = QGuiApplication::platformName() == QLatin1String("xcb");
-        const QImage image = onScreen ? wizard.screen()->grabWindow(wizard.winId()).toImage() : wizard.grab().toImage();
-        const QString path = QStringLiteral(QORV_SCREENSHOT_DIR "/create-document-key-confirmation-%1.png")
-                                 .arg(QGuiApplication::platformName());
-        QVERIFY2(image.save(path), qPrintable(path));
-        qInfo("screenshot: %s", qPrintable(path));
+        const testsupport::Screenshot shot(&wizard, QStringLiteral("create-document-key-confirmation"));
+        QVERIFY2(shot.isSaved(), qPrintable(shot.path()));
 
-        QVERIFY(image.width() >= 800);
-        QVERIFY(image.height() >= 600);
-        QVERIFY(DistinctColours(image) >= 32);
-        QVERIFY(HasRed(image));
+        QVERIFY(shot.image().width() >= 800);
+        QVERIFY(shot.image().height() >= 600);
+        QVERIFY(shot.colours() >= 32);
+        QVERIFY(HasRed(shot.image()));
     }
 };
 

@@ -12,10 +12,10 @@ EditGroupDialog::EditGroupDialog(QWidget *parent)
 
 void EditGroupDialog::setGroupName(const QString &name)
 {
-    m_groupNameLineEdit->setText(name);
+    nameLineEdit()->setText(name);
 }
 
 void EditGroupDialog::setGroupDescription(const QString &description)
 {
-    m_groupDescriptionLineEdit->setText(description);
+    descriptionLineEdit()->setText(description);
 }

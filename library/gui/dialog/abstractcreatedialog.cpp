@@ -70,3 +70,13 @@ QString AbstractCreateDialog::description() const
 {
     return m_descriptionLineEdit->text().trimmed();
 }
+
+QLineEdit *AbstractCreateDialog::nameLineEdit() const
+{
+    return m_nameLineEdit;
+}
+
+QLineEdit *AbstractCreateDialog::descriptionLineEdit() const
+{
+    return m_descriptionLineEdit;
+}

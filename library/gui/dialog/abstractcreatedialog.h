@@ -26,6 +26,10 @@ protected:
     AbstractCreateDialog(QWidget *parent, const QString &nameLabel, const QString &descriptionLabel,
                          const QString &title, const QIcon &icon);
 
+    // For the dialogs that fill in or rename the fields of an existing item.
+    QLineEdit *nameLineEdit() const;
+    QLineEdit *descriptionLineEdit() const;
+
 private:
     QLabel *m_nameLabel;
     QLabel *m_descriptionLabel;
