@@ -2,23 +2,13 @@
 
 #include "createdocumentkeywizard.h"
 #include "documentkeyreader.h"
-#include "itemrecord.h"
-#include "itemrole.h"
-#include "keyrules.h"
 #include "keysummary.h"
 #include "linguist.h"
 #include "selectdocumentkeyuserwizardpage.h"
 #include "selectrevisionwizardpage.h"
-#include "wizardpagewidgets.h"
 
-#include "user3.pb.h"
-
-#include <QDate>
 #include <QDateTime>
 #include <QListWidgetItem>
-#include <QPixmap>
-#include <QTextEdit>
-#include <QWizard>
 
 #include <array>
 
@@ -44,14 +34,10 @@ const std::array<Permission, 8> Permissions = {{
 }
 
 CreateDocumentKeyConfirmationWizardPage::CreateDocumentKeyConfirmationWizardPage(CreateDocumentKeyWizard *wizard)
-    : QWizardPage(wizard)
+    : AbstractCreateKeyConfirmationWizardPage(tr("CreateDocumentKeyConfirmationWizardPageTitle"),
+                                              tr("CreateDocumentKeyConfirmationWizardPageSubTitle"), wizard)
     , m_wizard(wizard)
-    , m_summary(wizardpage::CreateSummaryView(this))
 {
-    m_summary->setObjectName(QStringLiteral("summaryTextEdit"));
-    setTitle(tr("CreateDocumentKeyConfirmationWizardPageTitle"));
-    setSubTitle(tr("CreateDocumentKeyConfirmationWizardPageSubTitle"));
-    setPixmap(QWizard::LogoPixmap, QPixmap(QStringLiteral(":icons/32x32/signal_flag_checkered.png")));
 }
 
 CreateDocumentKeyConfirmationWizardPage::~CreateDocumentKeyConfirmationWizardPage() = default;
@@ -60,24 +46,6 @@ void CreateDocumentKeyConfirmationWizardPage::initializePage()
 {
     const QString noPermissions = tr("TranslationA");
     const QString permissions = tr("TranslationB");
-    const QString inactive = tr("TranslationD");
-    const QString active = tr("TranslationE");
-    const QString noMonths = tr("TranslationF");
-    const QString months = tr("TranslationG");
-    const QString noDays = tr("TranslationH");
-    const QString days = tr("TranslationI");
-    const QString noHours = tr("TranslationJ");
-    const QString hours = tr("TranslationK");
-    const QString noDuration = tr("TranslationN");
-    const QString duration = tr("TranslationO");
-    const QString noExpiration = tr("TranslationP");
-    const QString expiresToday = tr("TranslationQ");
-    const QString expiresTomorrow = tr("TranslationR");
-    const QString expiresLater = tr("TranslationS");
-    const QString noPasscode = tr("TranslationT");
-    const QString passcode = tr("TranslationU");
-    const QString noUsers = tr("TranslationV");
-    const QString users = tr("TranslationW");
     const QString olderRevision = tr("TranslationX");
     const QString currentRevision = tr("TranslationY");
 
@@ -105,46 +73,37 @@ void CreateDocumentKeyConfirmationWizardPage::initializePage()
         html += keysummary::List(permissions, granted);
     }
 
-    html += reader.active(DocumentKeyProxy::ActiveStatus) ? active : inactive;
-    const QStringList activeMonths = keysummary::ActiveMonths(descriptor);
-    html += activeMonths.isEmpty() ? noMonths : keysummary::List(months, activeMonths);
-    const QStringList activeDays = keysummary::ActiveDays(descriptor);
-    html += activeDays.isEmpty() ? noDays : keysummary::List(days, activeDays);
+    RuleFacts facts;
+    facts.active = reader.active(DocumentKeyProxy::ActiveStatus);
+    facts.hasActiveHours = !reader.activeFrom().empty() && !reader.activeTo().empty();
+    facts.limitsSession = reader.sessionDuration() != 0;
+    facts.expires = !reader.expirationDate().empty();
+    html += rulesSummary(ruleTexts(), facts, descriptor,
+                         m_wizard->getSelectDocumentKeyUserWizardPage()->selectedItems());
 
-    if (field(QStringLiteral("restrictedHours")).toBool() && !reader.activeFrom().empty() && !reader.activeTo().empty())
-        html += hours.arg(keyrules::ShortTime(field(QStringLiteral("fromTime")).toDateTime().time()),
-                          keyrules::ShortTime(field(QStringLiteral("toTime")).toDateTime().time()));
-    else
-        html += noHours;
-
-    if (reader.sessionDuration() == 0)
-        html += noDuration;
-    else
-        html += duration.arg(QString::number(field(QStringLiteral("durationSpinBox")).toUInt()),
-                             keysummary::DurationUnit(field(QStringLiteral("durationComboBox")).toUInt()));
-
-    if (reader.expirationDate().empty())
-        html += noExpiration;
-    else
-        html += keysummary::Expiration(field(QStringLiteral("expirationDateCalendar")).toDate(), expiresToday,
-                                       expiresTomorrow, expiresLater);
-
-    html += field(QStringLiteral("passcodeIsValid")).toBool() ? passcode : noPasscode;
-
-    const QList<QListWidgetItem *> picked = m_wizard->getSelectDocumentKeyUserWizardPage()->selectedItems();
-    if (picked.isEmpty()) {
-        html += noUsers;
-    } else {
-        QStringList names;
-        for (const QListWidgetItem *item : picked)
-            names.append(keysummary::UserName(
-                itemrecord::FromVariant<qorv::data::User>(item->data(UserRole)).value_or(qorv::data::User())));
-        html += keysummary::List(users, names);
-    }
-
-    m_summary->setHtml(html);
+    setSummary(html);
 }
 
-void CreateDocumentKeyConfirmationWizardPage::cleanupPage()
+AbstractCreateKeyConfirmationWizardPage::RuleTexts CreateDocumentKeyConfirmationWizardPage::ruleTexts()
 {
+    RuleTexts texts;
+    texts.inactive = tr("TranslationD");
+    texts.active = tr("TranslationE");
+    texts.noMonths = tr("TranslationF");
+    texts.months = tr("TranslationG");
+    texts.noDays = tr("TranslationH");
+    texts.days = tr("TranslationI");
+    texts.noHours = tr("TranslationJ");
+    texts.hours = tr("TranslationK");
+    texts.noDuration = tr("TranslationN");
+    texts.duration = tr("TranslationO");
+    texts.noExpiration = tr("TranslationP");
+    texts.expiresToday = tr("TranslationQ");
+    texts.expiresTomorrow = tr("TranslationR");
+    texts.expiresLater = tr("TranslationS");
+    texts.noPasscode = tr("TranslationT");
+    texts.passcode = tr("TranslationU");
+    texts.noUsers = tr("TranslationV");
+    texts.users = tr("TranslationW");
+    return texts;
 }

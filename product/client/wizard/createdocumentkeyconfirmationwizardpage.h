@@ -1,15 +1,14 @@
 #ifndef CREATEDOCUMENTKEYCONFIRMATIONWIZARDPAGE_H
 #define CREATEDOCUMENTKEYCONFIRMATIONWIZARDPAGE_H
 
-#include <QWizardPage>
+#include "abstractcreatekeyconfirmationwizardpage.h"
 
 class CreateDocumentKeyWizard;
-class QTextEdit;
 
 // The last page of the create-document-key wizard: an HTML summary of the
 // key that Finish will create, rebuilt each time the page is entered, with
 // whatever would make the key useless in red.
-class CreateDocumentKeyConfirmationWizardPage : public QWizardPage
+class CreateDocumentKeyConfirmationWizardPage : public AbstractCreateKeyConfirmationWizardPage
 {
     Q_OBJECT
 
@@ -18,12 +17,11 @@ public:
     ~CreateDocumentKeyConfirmationWizardPage() override;
 
     void initializePage() override;
-    // Going back changes nothing.
-    void cleanupPage() override;
 
 private:
+    static RuleTexts ruleTexts();
+
     CreateDocumentKeyWizard *m_wizard; // not owned
-    QTextEdit *m_summary;
 };
 
 #endif // CREATEDOCUMENTKEYCONFIRMATIONWIZARDPAGE_H

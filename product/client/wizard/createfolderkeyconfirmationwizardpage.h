@@ -1,15 +1,14 @@
 #ifndef CREATEFOLDERKEYCONFIRMATIONWIZARDPAGE_H
 #define CREATEFOLDERKEYCONFIRMATIONWIZARDPAGE_H
 
-#include <QWizardPage>
+#include "abstractcreatekeyconfirmationwizardpage.h"
 
 class CreateFolderKeyWizard;
-class QTextEdit;
 
 // The last page of the create-folder-key wizard: an HTML summary of the
 // key that Finish will create, rebuilt each time the page is entered, with
 // whatever would make the key useless in red.
-class CreateFolderKeyConfirmationWizardPage : public QWizardPage
+class CreateFolderKeyConfirmationWizardPage : public AbstractCreateKeyConfirmationWizardPage
 {
     Q_OBJECT
 
@@ -18,12 +17,11 @@ public:
     ~CreateFolderKeyConfirmationWizardPage() override;
 
     void initializePage() override;
-    // Going back changes nothing.
-    void cleanupPage() override;
 
 private:
+    static RuleTexts ruleTexts();
+
     CreateFolderKeyWizard *m_wizard; // not owned
-    QTextEdit *m_summary;
 };
 
 #endif // CREATEFOLDERKEYCONFIRMATIONWIZARDPAGE_H

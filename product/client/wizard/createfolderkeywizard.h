@@ -1,31 +1,24 @@
 #ifndef CREATEFOLDERKEYWIZARD_H
 #define CREATEFOLDERKEYWIZARD_H
 
+#include "abstractcreatekeywizard.h"
 #include "folderkey3.pb.h"
 
 #include <QList>
 #include <QString>
-#include <QWizard>
 
 #include <optional>
 
 class CreateFolderKeyConfirmationWizardPage;
 class CreateFolderKeyIntroductionWizardPage;
-class SelectActiveDaysWizardPage;
-class SelectActiveHoursWizardPage;
-class SelectActiveMonthsWizardPage;
-class SelectActiveStatusWizardPage;
-class SelectExpirationDateWizardPage;
 class SelectFolderKeyPermissionsWizardPage;
 class SelectFolderKeyUserWizardPage;
-class SelectPasscodeWizardPage;
-class SelectSessionDurationWizardPage;
 
 // Gives one or more users a key to a folder: the twin of the
 // create-document-key wizard, without a revision page, with a folder's two
 // permissions, and with copies that carry only the user's id and names. The
 // wizard itself sends nothing.
-class CreateFolderKeyWizard : public QWizard
+class CreateFolderKeyWizard : public AbstractCreateKeyWizard
 {
     Q_OBJECT
 
@@ -38,13 +31,6 @@ public:
 
     CreateFolderKeyIntroductionWizardPage *getCreateFolderKeyIntroductionWizardPage() const;
     SelectFolderKeyPermissionsWizardPage *getSelectFolderKeyPermissionsWizardPage() const;
-    SelectActiveStatusWizardPage *getSelectActiveStatusWizardPage() const;
-    SelectActiveMonthsWizardPage *getSelectActiveMonthsWizardPage() const;
-    SelectActiveDaysWizardPage *getSelectActiveDaysWizardPage() const;
-    SelectActiveHoursWizardPage *getSelectActiveHoursWizardPage() const;
-    SelectSessionDurationWizardPage *getSelectSessionDurationWizardPage() const;
-    SelectExpirationDateWizardPage *getSelectExpirationDateWizardPage() const;
-    SelectPasscodeWizardPage *getSelectPasscodeWizardPage() const;
     SelectFolderKeyUserWizardPage *getSelectFolderKeyUserWizardPage() const;
     CreateFolderKeyConfirmationWizardPage *getCreateFolderKeyConfirmationWizardPage() const;
 
@@ -59,20 +45,11 @@ public:
     // one creation date; empty when nobody is picked.
     QList<qorv::data::FolderKey> folderKeys();
 
-    void accept() override;
-
 private:
     const int m_folderId;
     const QString m_folderName;
     CreateFolderKeyIntroductionWizardPage *m_createFolderKeyIntroductionWizardPage;
     SelectFolderKeyPermissionsWizardPage *m_selectFolderKeyPermissionsWizardPage;
-    SelectActiveStatusWizardPage *m_selectActiveStatusWizardPage;
-    SelectActiveMonthsWizardPage *m_selectActiveMonthsWizardPage;
-    SelectActiveDaysWizardPage *m_selectActiveDaysWizardPage;
-    SelectActiveHoursWizardPage *m_selectActiveHoursWizardPage;
-    SelectSessionDurationWizardPage *m_selectSessionDurationWizardPage;
-    SelectExpirationDateWizardPage *m_selectExpirationDateWizardPage;
-    SelectPasscodeWizardPage *m_selectPasscodeWizardPage;
     SelectFolderKeyUserWizardPage *m_selectFolderKeyUserWizardPage;
     CreateFolderKeyConfirmationWizardPage *m_createFolderKeyConfirmationWizardPage;
 };
