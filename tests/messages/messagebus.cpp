@@ -7,6 +7,7 @@
 #include "messagedispatcher.h"
 
 #include "openmessagerequest3.pb.h"
+#include "selectmessagedocumentreply3.pb.h"
 
 #include <QPointer>
 #include <QTranslator>
@@ -80,6 +81,17 @@ void MessageBus::openMessage(const qorv::data::Message &message)
     emit consoles.first()->deliverRequest(message.message_user_is_recipient() ? common::op::OpenMessageReader
                                                                               : common::op::OpenMessageEditor,
                                           1, request.SerializeAsString());
+}
+
+void MessageBus::attach(int messageId, const QList<qorv::data::Document> &documents)
+{
+    qorv::data::SelectMessageDocumentReply attached;
+    for (const qorv::data::Document &document : documents) {
+        qorv::data::MessageDocument *row = attached.add_message_document();
+        row->set_message_document_message_id(messageId);
+        *row->mutable_message_document_document() = document;
+    }
+    m_server->reply(48, 1, attached.SerializeAsString());
 }
 
 std::vector<testsupport::TestRequest> MessageBus::requests(int majorOpcode) const

@@ -43,6 +43,13 @@ public:
     // Opens the message's window through the bus, as the browser does: the
     // editor for an own message, the reader for a received copy.
     void openMessage(const qorv::data::Message &message);
+    // Opens the message's window as openMessage does and returns it; null
+    // when no window of that class shows the message.
+    template <class Window>
+    Window *openWindow(const qorv::data::Message &message);
+
+    // The documents that the next look-up of a message's attachments returns.
+    void attach(int messageId, const QList<qorv::data::Document> &documents);
 
     // The requests of one major opcode that the server saw, in order.
     std::vector<testsupport::TestRequest> requests(int majorOpcode) const;
@@ -63,6 +70,17 @@ QList<Window *> OpenWindows()
             windows.append(window);
     }
     return windows;
+}
+
+template <class Window>
+Window *MessageBus::openWindow(const qorv::data::Message &message)
+{
+    openMessage(message);
+    for (Window *window : OpenWindows<Window>()) {
+        if (window->getMessage().message_id() == message.message_id())
+            return window;
+    }
+    return nullptr;
 }
 }
 

@@ -77,6 +77,14 @@ qorv::data::User MessageStore::User(int id, const std::string &first, const std:
     return user;
 }
 
+qorv::data::Document MessageStore::Document(int id, const std::string &name)
+{
+    qorv::data::Document document;
+    document.set_document_id(id);
+    document.set_document_name(name);
+    return document;
+}
+
 qorv::data::Message MessageStore::Message(int id, const std::string &subject, int authorId, int folderId,
                                           unsigned int permissions, const std::string &modificationDate)
 {
