@@ -1,15 +1,11 @@
 #include "messagebus.h"
 
-#include "applicationcomponent.h"
 #include "common/majorcode.h"
 #include "consoleview.h"
 #include "messagebrowserview.h"
-#include "messagedispatcher.h"
 
 #include "openmessagerequest3.pb.h"
-
-#include <QPointer>
-#include <QTranslator>
+#include "selectmessagedocumentreply3.pb.h"
 
 namespace messagestest
 {
@@ -22,38 +18,26 @@ MessageBus::~MessageBus()
 
 bool MessageBus::setUpLikeTheProgram()
 {
-    QCoreApplication::setOrganizationName(QStringLiteral("Halvemoor"));
-    QCoreApplication::setApplicationName(QStringLiteral("QuillaneClient"));
-    static QTranslator translator;
-    if (!translator.load(QStringLiteral(":build/client_en.qm")) || !QCoreApplication::installTranslator(&translator))
+    if (!groupstest::ClientBus::setUpLikeTheProgram())
         return false;
+    // Ann as the message windows know her: with her root message folder.
     MessageStore::logOn();
     return true;
 }
 
 bool MessageBus::start()
 {
-    m_server = std::make_unique<testsupport::TestServer>();
-    if (!m_server->start())
-        return false;
-    MessageDispatcher::setServerName("127.0.0.1");
-    MessageDispatcher::setServerPort(m_server->port());
-    m_store = std::make_unique<MessageStore>(*m_server);
-    m_store->install();
-    m_bus = std::make_unique<ApplicationComponent>();
-    return OpenWindows<ConsoleView>().size() == 1;
+    const bool started = m_client.start([this](testsupport::TestServer &server) {
+        m_store = std::make_unique<MessageStore>(server);
+        m_store->install();
+    });
+    return started && OpenWindows<ConsoleView>().size() == 1;
 }
 
 void MessageBus::stop()
 {
-    QList<QPointer<QWidget>> windows;
-    for (QWidget *widget : QApplication::topLevelWidgets())
-        windows.append(widget);
-    for (const QPointer<QWidget> &window : windows)
-        delete window.data();
-    m_bus.reset();
+    m_client.stop();
     m_store.reset();
-    m_server.reset();
 }
 
 MessageBrowserView *MessageBus::openBrowser()
@@ -63,11 +47,7 @@ MessageBrowserView *MessageBus::openBrowser()
     if (consoles.size() != 1)
         return nullptr;
     consoles.first()->newMessageBrowser();
-    for (MessageBrowserView *window : OpenWindows<MessageBrowserView>()) {
-        if (!before.contains(window))
-            return window;
-    }
-    return nullptr;
+    return groupstest::ClientBus::newWindow(before);
 }
 
 void MessageBus::openMessage(const qorv::data::Message &message)
@@ -82,13 +62,20 @@ void MessageBus::openMessage(const qorv::data::Message &message)
                                           1, request.SerializeAsString());
 }
 
+void MessageBus::attach(int messageId, const QList<qorv::data::Document> &documents)
+{
+    qorv::data::SelectMessageDocumentReply attached;
+    for (const qorv::data::Document &document : documents) {
+        qorv::data::MessageDocument *row = attached.add_message_document();
+        row->set_message_document_message_id(messageId);
+        *row->mutable_message_document_document() = document;
+    }
+    server().reply(48, 1, attached.SerializeAsString());
+}
+
 std::vector<testsupport::TestRequest> MessageBus::requests(int majorOpcode) const
 {
-    std::vector<testsupport::TestRequest> found;
-    for (const testsupport::TestRequest &request : m_server->requests()) {
-        if (request.majorOpcode == majorOpcode)
-            found.push_back(request);
-    }
-    return found;
+    const QList<testsupport::TestRequest> found = m_client.requests(majorOpcode);
+    return {found.begin(), found.end()};
 }
 }

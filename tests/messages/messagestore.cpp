@@ -3,6 +3,7 @@
 #include "common/sqlc.h"
 #include "dbid.h"
 #include "registry.h"
+#include "testreplies.h"
 
 #include "deletemessagefolderreply3.pb.h"
 #include "deletemessagefolderrequest3.pb.h"
@@ -31,6 +32,8 @@
 
 #include <algorithm>
 
+using testsupport::Answer;
+using testsupport::Done;
 using testsupport::TestReply;
 using testsupport::TestRequest;
 
@@ -40,29 +43,11 @@ namespace
 {
 constexpr int MoveTag = -25;
 
-template <class Reply>
-TestReply Answer(const Reply &reply)
-{
-    TestReply answer;
-    answer.payload = reply.SerializeAsString();
-    return answer;
-}
-
-template <class Reply>
-TestReply Done()
-{
-    Reply reply;
-    reply.set_return_code(1);
-    return Answer(reply);
-}
-
+// A folder that still holds messages, or a message that others answer.
 template <class Reply>
 TestReply StillReferenced()
 {
-    Reply reply;
-    reply.mutable_sql_diag_rec()->set_sqlc(common::SqlcForeignKeyViolation);
-    reply.set_return_code(0);
-    return Answer(reply);
+    return testsupport::Refusal<Reply>(common::SqlcForeignKeyViolation);
 }
 }
 
@@ -90,6 +75,14 @@ qorv::data::User MessageStore::User(int id, const std::string &first, const std:
     if (messageFolderId != 0)
         user.set_user_message_folder_id(messageFolderId);
     return user;
+}
+
+qorv::data::Document MessageStore::Document(int id, const std::string &name)
+{
+    qorv::data::Document document;
+    document.set_document_id(id);
+    document.set_document_name(name);
+    return document;
 }
 
 qorv::data::Message MessageStore::Message(int id, const std::string &subject, int authorId, int folderId,

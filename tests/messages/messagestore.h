@@ -3,6 +3,7 @@
 
 #include "testserver.h"
 
+#include "document3.pb.h"
 #include "message3.pb.h"
 #include "messagefolder3.pb.h"
 #include "user3.pb.h"
@@ -58,6 +59,8 @@ public:
     // A stored message of the session user: an own one, or the copy received.
     static qorv::data::Message Message(int id, const std::string &subject, int authorId, int folderId,
                                        unsigned int permissions, const std::string &modificationDate);
+    // A document as a message's attachment names it.
+    static qorv::data::Document Document(int id, const std::string &name);
 
     qorv::data::Message message(int messageId) const;
     QList<int> folderIds() const;

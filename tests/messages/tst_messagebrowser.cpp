@@ -6,11 +6,13 @@
 #include "messagebrowsersidepanetreewidget.h"
 #include "messagebrowserview.h"
 #include "messagebus.h"
+#include "messagecast.h"
 #include "messagesearchdialog.h"
 #include "messageviewer.h"
 #include "settings.h"
 #include "messageeditorview.h"
 #include "messagereaderview.h"
+#include "sentrequests.h"
 #include "testenvironment.h"
 #include "textreader.h"
 
@@ -60,17 +62,14 @@ using messagestest::MessageBus;
 using messagestest::MessageStore;
 using messagestest::OpenWindows;
 using testsupport::DialogAnswerer;
+using testsupport::Parsed;
 namespace data = qorv::data;
+using namespace messagestest::cast;
 
 namespace
 {
-constexpr int Ann = MessageStore::SessionUserId;
-constexpr int Root = MessageStore::RootFolderId;
-constexpr int Bob = 7;
-constexpr int Cy = 8;
 constexpr int Work = 701;
 constexpr int Home = 702;
-constexpr unsigned int AllPermissions = 0x7FF;
 
 const char *const ModeNames[] = {"modeStart",           "modeMessagesSelected", "modeMessageFolderSelected",
                                  "modeMessageFolderDeleted", "modeMessageSelected", "modeMessageModified",
@@ -225,18 +224,6 @@ DialogAnswerer::Action CreateMessage(const QString &subject)
         QCoreApplication::sendEvent(line, &typing);
         dialog->findChild<QDialogButtonBox *>()->buttons().value(0)->click();
     };
-}
-
-template <class Request>
-std::vector<Request> Parsed(const std::vector<testsupport::TestRequest> &sent)
-{
-    std::vector<Request> requests;
-    for (const testsupport::TestRequest &request : sent) {
-        Request parsed;
-        if (parsed.ParseFromString(request.payload))
-            requests.push_back(parsed);
-    }
-    return requests;
 }
 
 // The select requests of the browsers themselves, not the recipient look-ups

@@ -2,15 +2,11 @@
 #include "messagebrowsersidepanetreewidget.h"
 #include "messagebrowserview.h"
 #include "messagebus.h"
+#include "screenshot.h"
 #include "testenvironment.h"
 #include "textreader.h"
 
-#include <QGuiApplication>
-#include <QImage>
 #include <QMenuBar>
-#include <QPixmap>
-#include <QScreen>
-#include <QSet>
 #include <QTest>
 #include <QToolBar>
 
@@ -22,41 +18,6 @@ namespace data = qorv::data;
 
 namespace
 {
-int DistinctColours(const QImage &image, const QRect &area)
-{
-    QSet<QRgb> colours;
-    const QRect inside = area.intersected(image.rect());
-    for (int y = inside.top(); y <= inside.bottom(); ++y) {
-        for (int x = inside.left(); x <= inside.right(); ++x)
-            colours.insert(image.pixel(x, y));
-    }
-    return colours.size();
-}
-
-QRect AreaIn(const QWidget *window, const QWidget *child)
-{
-    const qreal ratio = window->devicePixelRatioF();
-    return QRect(child->mapTo(window, QPoint(0, 0)) * ratio, child->size() * ratio);
-}
-
-// The window as the user sees it: from the screen under a real X server, else
-// rendered by the window itself. Saved in the build tree; the path is logged.
-QImage Capture(QWidget *window, const QString &name)
-{
-    window->raise();
-    window->activateWindow();
-    if (!QTest::qWaitForWindowExposed(window))
-        return QImage();
-    QTest::qWait(300);
-    const bool onScreen = QGuiApplication::platformName() == QLatin1String("xcb");
-    const QImage image = onScreen ? window->screen()->grabWindow(window->winId()).toImage() : window->grab().toImage();
-    const QString path = QStringLiteral(QORV_SCREENSHOT_DIR "/%1-%2.png").arg(name, QGuiApplication::platformName());
-    if (!image.save(path))
-        return QImage();
-    qInfo("screenshot: %s", qPrintable(path));
-    return image;
-}
-
 QTreeWidgetItem *Row(const QTreeWidget *tree, const QString &subject)
 {
     for (int index = 0; index < tree->topLevelItemCount(); ++index) {
@@ -145,21 +106,21 @@ private slots:
         budget->setExpanded(true);
         budget->child(0)->setExpanded(true);
 
-        const QImage image = Capture(window, QStringLiteral("messagebrowser"));
+        const testsupport::Screenshot shot(window, QStringLiteral("messagebrowser"));
 
-        QVERIFY(!image.isNull());
-        QVERIFY(image.width() >= 800);
-        QVERIFY(image.height() >= 600);
+        QVERIFY2(shot.isSaved(), qPrintable(shot.path()));
+        QVERIFY(shot.image().width() >= 800);
+        QVERIFY(shot.image().height() >= 600);
         QCOMPARE(folders->topLevelItem(0)->childCount(), 3);
         QCOMPARE(messages->topLevelItemCount(), 4);
         QVERIFY(reader->toPlainText().contains(QStringLiteral("too low")));
         const auto *toolBar = window->findChild<QToolBar *>(QStringLiteral("StandardToolBar"));
         QVERIFY(toolBar && toolBar->isVisible());
-        QVERIFY(DistinctColours(image, AreaIn(window, window->menuBar())) >= 8);
-        QVERIFY(DistinctColours(image, AreaIn(window, toolBar)) >= 16);
-        QVERIFY(DistinctColours(image, AreaIn(window, folders)) >= 16);
-        QVERIFY(DistinctColours(image, AreaIn(window, messages)) >= 16);
-        QVERIFY(DistinctColours(image, AreaIn(window, reader)) >= 8);
+        QVERIFY(shot.colours(window->menuBar()) >= 8);
+        QVERIFY(shot.colours(toolBar) >= 16);
+        QVERIFY(shot.colours(folders) >= 16);
+        QVERIFY(shot.colours(messages) >= 16);
+        QVERIFY(shot.colours(reader) >= 8);
     }
 };
 

@@ -1,8 +1,10 @@
 #include "dialoganswerer.h"
 #include "messagebus.h"
+#include "messagecast.h"
 #include "messageeditorview.h"
 #include "selectusersdialog.h"
 #include "selectuserswidget.h"
+#include "sentrequests.h"
 #include "testenvironment.h"
 
 #include "deletemessagedocumentrequest3.pb.h"
@@ -13,7 +15,6 @@
 #include "group3.pb.h"
 #include "insertmessageuserrequest3.pb.h"
 #include "selectdocumentkeyreply3.pb.h"
-#include "selectmessagedocumentreply3.pb.h"
 #include "selectuserrequest3.pb.h"
 #include "updatemessagerequest3.pb.h"
 
@@ -31,37 +32,12 @@ using messagestest::MessageBus;
 using messagestest::MessageStore;
 using messagestest::OpenWindows;
 using testsupport::DialogAnswerer;
+using testsupport::Parsed;
 namespace data = qorv::data;
+using namespace messagestest::cast;
 
 namespace
 {
-constexpr int Ann = MessageStore::SessionUserId;
-constexpr int Root = MessageStore::RootFolderId;
-constexpr int Bob = 7;
-constexpr int Cy = 8;
-constexpr int Dan = 9;
-constexpr int Eve = 10;
-constexpr unsigned int AllPermissions = 0x7FF;
-
-template <class Request>
-std::vector<Request> Parsed(const std::vector<testsupport::TestRequest> &sent)
-{
-    std::vector<Request> requests;
-    for (const testsupport::TestRequest &request : sent) {
-        Request parsed;
-        if (parsed.ParseFromString(request.payload))
-            requests.push_back(parsed);
-    }
-    return requests;
-}
-
-data::Document Document(int id, const std::string &name)
-{
-    data::Document document;
-    document.set_document_id(id);
-    document.set_document_name(name);
-    return document;
-}
 
 QTextEdit *Body(const MessageEditorView *editor)
 {
@@ -124,23 +100,7 @@ private:
 
     MessageEditorView *openEditor(int messageId)
     {
-        m_bus.openMessage(m_bus.store().message(messageId));
-        for (MessageEditorView *editor : OpenWindows<MessageEditorView>()) {
-            if (editor->getMessage().message_id() == messageId)
-                return editor;
-        }
-        return nullptr;
-    }
-
-    void attach(int messageId, const QList<data::Document> &documents)
-    {
-        data::SelectMessageDocumentReply attached;
-        for (const data::Document &document : documents) {
-            data::MessageDocument *row = attached.add_message_document();
-            row->set_message_document_message_id(messageId);
-            *row->mutable_message_document_document() = document;
-        }
-        m_bus.server().reply(48, 1, attached.SerializeAsString());
+        return m_bus.openWindow<MessageEditorView>(m_bus.store().message(messageId));
     }
 
 private slots:
@@ -378,7 +338,7 @@ private slots:
     // A detach asks nothing; the item goes when this message's reply comes.
     void detachOnReply()
     {
-        attach(1, {Document(31, "Plan"), Document(32, "Map")});
+        m_bus.attach(1, {MessageStore::Document(31, "Plan"), MessageStore::Document(32, "Map")});
         MessageEditorView *editor = openEditor(1);
         QVERIFY(editor);
         auto *list = editor->findChild<QListWidget *>(QStringLiteral("attachmentsListWidget"));
@@ -417,7 +377,7 @@ private slots:
         QFETCH(QList<int>, holders);
         QFETCH(int, confirmation);
         QFETCH(QStringList, boxes);
-        attach(1, {Document(31, "Plan"), Document(32, "Map")});
+        m_bus.attach(1, {MessageStore::Document(31, "Plan"), MessageStore::Document(32, "Map")});
         data::SelectDocumentKeyReply keys;
         for (int holder : holders)
             keys.add_document_key()->mutable_document_key_user()->set_user_id(holder);

@@ -3,6 +3,8 @@
 #include "messageeditorview.h"
 #include "messagereaderview.h"
 #include "messagebus.h"
+#include "messagecast.h"
+#include "sentrequests.h"
 #include "testenvironment.h"
 
 #include "documentkey3.pb.h"
@@ -10,7 +12,6 @@
 #include "insertmessagerequest3.pb.h"
 #include "selectdocumentkeyreply3.pb.h"
 #include "selectdocumentkeyrequest3.pb.h"
-#include "selectmessagedocumentreply3.pb.h"
 
 #include <QListWidget>
 #include <QPushButton>
@@ -22,17 +23,13 @@ using messagestest::MessageBus;
 using messagestest::MessageStore;
 using messagestest::OpenWindows;
 using testsupport::DialogAnswerer;
+using testsupport::Parsed;
 namespace data = qorv::data;
+using namespace messagestest::cast;
 
 namespace
 {
-constexpr int Ann = MessageStore::SessionUserId;
-constexpr int Root = MessageStore::RootFolderId;
-constexpr int Bob = 7;
-constexpr int Cy = 8;
-constexpr int Dan = 9;
 constexpr int Inbox = 704;
-constexpr unsigned int AllPermissions = 0x7FF;
 
 // Ann's copy of one of Bob's messages, kept in her Inbox folder.
 data::Message ReceivedCopy(int id, const std::string &subject, unsigned int permissions)
@@ -46,38 +43,18 @@ data::Message ReceivedCopy(int id, const std::string &subject, unsigned int perm
     return copy;
 }
 
-data::Document Document(int id, const std::string &name)
-{
-    data::Document document;
-    document.set_document_id(id);
-    document.set_document_name(name);
-    return document;
-}
-
 // A key whose rules let it open now: active every month and day, the view
 // permission, no passcode, never expiring.
 data::DocumentKey OpenableKey(int documentId)
 {
     data::DocumentKey key;
-    *key.mutable_document_key_document() = Document(documentId, "Plan");
+    *key.mutable_document_key_document() = MessageStore::Document(documentId, "Plan");
     key.mutable_document_key_user()->set_user_id(Ann);
     data::SecurityDescriptor *rules = key.mutable_document_key_security_descriptor();
     rules->set_active(0xFFFFF);
     rules->set_permissions(0xFFF);
     rules->set_expiration_date("9999-12-31 00:00:00");
     return key;
-}
-
-template <class Request>
-std::vector<Request> Parsed(const std::vector<testsupport::TestRequest> &sent)
-{
-    std::vector<Request> requests;
-    for (const testsupport::TestRequest &request : sent) {
-        Request parsed;
-        if (parsed.ParseFromString(request.payload))
-            requests.push_back(parsed);
-    }
-    return requests;
 }
 
 // (user, field) of every recipient row, in order.
@@ -104,15 +81,7 @@ class TestMessageReader : public QObject
 private:
     MessageBus m_bus;
 
-    MessageReaderView *openReader(const data::Message &copy)
-    {
-        m_bus.openMessage(copy);
-        for (MessageReaderView *reader : OpenWindows<MessageReaderView>()) {
-            if (reader->getMessage().message_id() == copy.message_id())
-                return reader;
-        }
-        return nullptr;
-    }
+    MessageReaderView *openReader(const data::Message &copy) { return m_bus.openWindow<MessageReaderView>(copy); }
 
 private slots:
     void initTestCase()
@@ -268,11 +237,7 @@ private slots:
     void attachments()
     {
         QFETCH(int, keys);
-        data::SelectMessageDocumentReply attached;
-        data::MessageDocument *row = attached.add_message_document();
-        row->set_message_document_message_id(2);
-        *row->mutable_message_document_document() = Document(31, "Plan");
-        m_bus.server().reply(48, 1, attached.SerializeAsString());
+        m_bus.attach(2, {MessageStore::Document(31, "Plan")});
         data::SelectDocumentKeyReply held;
         for (int key = 0; key < keys; ++key)
             *held.add_document_key() = OpenableKey(31);

@@ -1,17 +1,14 @@
 #include "messagebus.h"
 #include "messageeditorview.h"
 #include "messagereaderview.h"
+#include "screenshot.h"
 #include "testenvironment.h"
 #include "textreader.h"
 
 #include "selectmessagedocumentreply3.pb.h"
 
-#include <QGuiApplication>
-#include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QScreen>
-#include <QSet>
 #include <QTest>
 
 QORV_ISOLATE_TEST_ENVIRONMENT()
@@ -25,41 +22,6 @@ namespace
 {
 constexpr int Ann = MessageStore::SessionUserId;
 constexpr int Root = MessageStore::RootFolderId;
-
-int DistinctColours(const QImage &image, const QRect &area)
-{
-    QSet<QRgb> colours;
-    const QRect inside = area.intersected(image.rect());
-    for (int y = inside.top(); y <= inside.bottom(); ++y) {
-        for (int x = inside.left(); x <= inside.right(); ++x)
-            colours.insert(image.pixel(x, y));
-    }
-    return colours.size();
-}
-
-QRect AreaIn(const QWidget *window, const QWidget *child)
-{
-    const qreal ratio = window->devicePixelRatioF();
-    return QRect(child->mapTo(window, QPoint(0, 0)) * ratio, child->size() * ratio);
-}
-
-// The window as the user sees it: from the screen under a real X server, else
-// rendered by the window itself. Saved in the build tree; the path is logged.
-QImage Capture(QWidget *window, const QString &name)
-{
-    window->raise();
-    window->activateWindow();
-    if (!QTest::qWaitForWindowExposed(window))
-        return QImage();
-    QTest::qWait(300);
-    const bool onScreen = QGuiApplication::platformName() == QLatin1String("xcb");
-    const QImage image = onScreen ? window->screen()->grabWindow(window->winId()).toImage() : window->grab().toImage();
-    const QString path = QStringLiteral(QORV_SCREENSHOT_DIR "/%1-%2.png").arg(name, QGuiApplication::platformName());
-    if (!image.save(path))
-        return QImage();
-    qInfo("screenshot: %s", qPrintable(path));
-    return image;
-}
 }
 
 // The message editor with its recipients and an attachment, and the reader
@@ -117,15 +79,15 @@ private slots:
         QCOMPARE(OpenWindows<MessageEditorView>().size(), 1);
         MessageEditorView *window = OpenWindows<MessageEditorView>().first();
         window->resize(1100, 700);
-        const QImage image = Capture(window, QStringLiteral("messageeditor"));
-        QVERIFY(!image.isNull());
+        const testsupport::Screenshot shot(window, QStringLiteral("messageeditor"));
+        QVERIFY2(shot.isSaved(), qPrintable(shot.path()));
         auto *to = window->findChild<QLineEdit *>(QStringLiteral("toLineEdit"));
         auto *list = window->findChild<QListWidget *>(QStringLiteral("attachmentsListWidget"));
         QCOMPARE(to->text(), QStringLiteral("Ray, Bob"));
         QCOMPARE(window->findChild<QLineEdit *>(QStringLiteral("ccLineEdit"))->text(), QStringLiteral("Dee, Cy J"));
         QCOMPARE(list->count(), 1);
-        QVERIFY(DistinctColours(image, AreaIn(window, to)) >= 8);
-        QVERIFY(DistinctColours(image, AreaIn(window, list)) >= 16);
+        QVERIFY(shot.colours(to) >= 8);
+        QVERIFY(shot.colours(list) >= 16);
     }
 
     void messageReader()
@@ -137,12 +99,12 @@ private slots:
         QCOMPARE(OpenWindows<MessageReaderView>().size(), 1);
         MessageReaderView *window = OpenWindows<MessageReaderView>().first();
         window->resize(1100, 700);
-        const QImage image = Capture(window, QStringLiteral("messagereader"));
-        QVERIFY(!image.isNull());
+        const testsupport::Screenshot shot(window, QStringLiteral("messagereader"));
+        QVERIFY2(shot.isSaved(), qPrintable(shot.path()));
         auto *reader = window->findChild<TextReader *>();
         QVERIFY(reader->toPlainText().contains(QStringLiteral("too low")));
-        QVERIFY(DistinctColours(image, AreaIn(window, reader)) >= 8);
-        QVERIFY(DistinctColours(image, AreaIn(window, window->findChild<QListWidget *>())) >= 16);
+        QVERIFY(shot.colours(reader) >= 8);
+        QVERIFY(shot.colours(window->findChild<QListWidget *>()) >= 16);
     }
 };
 

@@ -6,6 +6,8 @@
 
 #include <QList>
 
+#include <vector>
+
 namespace testsupport
 {
 // The requests of one major opcode that reached the server, parsed, in order;
@@ -22,6 +24,20 @@ QList<Request> Sent(const TestServer &server, int major)
         }
     }
     return sent;
+}
+
+// The given requests parsed as one kind, in order; one that does not parse is
+// left out.
+template <class Request>
+std::vector<Request> Parsed(const std::vector<TestRequest> &requests)
+{
+    std::vector<Request> parsed;
+    for (const TestRequest &request : requests) {
+        Request one;
+        if (one.ParseFromString(request.payload))
+            parsed.push_back(one);
+    }
+    return parsed;
 }
 }
 
