@@ -1,7 +1,10 @@
 #include "dialoganswerer.h"
 #include "messagebus.h"
 #include "messagecast.h"
+#include "createdocumentkeywizard.h"
 #include "messageeditorview.h"
+#include "selectdocumentkeyuserwizardpage.h"
+#include "selectdocumentswidget.h"
 #include "selectusersdialog.h"
 #include "selectuserswidget.h"
 #include "sentrequests.h"
@@ -13,11 +16,13 @@
 #include "deletemessageuserrequest3.pb.h"
 #include "documentkey3.pb.h"
 #include "group3.pb.h"
+#include "insertmessagedocumentrequest3.pb.h"
 #include "insertmessageuserrequest3.pb.h"
 #include "selectdocumentkeyreply3.pb.h"
 #include "selectuserrequest3.pb.h"
 #include "updatemessagerequest3.pb.h"
 
+#include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -392,6 +397,79 @@ private slots:
         QCOMPARE(answerer.seen().size(), boxes.size());
         for (int box = 0; box < boxes.size(); ++box)
             QVERIFY(answerer.seen().at(box).text.startsWith(boxes.at(box)));
+        QVERIFY(m_bus.requests(21).empty());
+    }
+
+    // Each picked document is listed beside the earlier attachment and
+    // inserted for this message at once.
+    void attach()
+    {
+        m_bus.attach(1, {MessageStore::Document(31, "Plan")});
+        MessageEditorView *editor = openEditor(1);
+        QVERIFY(editor);
+        DialogAnswerer answerer;
+        answerer.expect([](QWidget *dialog) {
+            auto *picker = dialog->findChild<SelectDocumentsWidget *>();
+            picker->includeDocument(MessageStore::Document(32, "Map"));
+            picker->addAll();
+            QPushButton *ok = dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+            if (ok->isEnabled())
+                ok->click();
+            else
+                static_cast<QDialog *>(dialog)->reject();
+        });
+        editor->attachDocument();
+        QCOMPARE(answerer.seen().size(), 1);
+        QCOMPARE(answerer.seen().at(0).className, QStringLiteral("SelectDocumentsDialog"));
+        auto *list = editor->findChild<QListWidget *>(QStringLiteral("attachmentsListWidget"));
+        QCOMPARE(list->count(), 2);
+        QCOMPARE(list->item(0)->text(), QStringLiteral("Map"));
+        QCOMPARE(list->item(1)->text(), QStringLiteral("Plan"));
+        const auto inserts = Parsed<data::InsertMessageDocumentRequest>(m_bus.requests(28));
+        QCOMPARE(inserts.size(), std::size_t(1));
+        QCOMPARE(inserts.front().message_document().message_document_message_id(), 1);
+        QCOMPARE(inserts.front().message_document().message_document_document_id(), 32);
+        QCOMPARE(inserts.front().message_document().message_document_properties(), 0);
+        QVERIFY(!inserts.front().message_document().message_document_creation_date().empty());
+    }
+
+    // A Yes opens the key wizard on that document with the recipient who
+    // lacks the key already picked; a cancelled wizard inserts no key.
+    void keyCheckYesOpensTheCreateKeyWizard()
+    {
+        m_bus.attach(1, {MessageStore::Document(31, "Plan")});
+        data::SelectDocumentKeyReply keys;
+        for (int holder : {Bob, Cy})
+            keys.add_document_key()->mutable_document_key_user()->set_user_id(holder);
+        m_bus.server().reply(40, 1, keys.SerializeAsString());
+        MessageEditorView *editor = openEditor(1);
+        QVERIFY(editor);
+        int documentId = 0;
+        QString documentName;
+        QList<int> picked;
+        DialogAnswerer answerer;
+        answerer.expect(QMessageBox::Yes);
+        answerer.expect([&](QWidget *dialog) {
+            auto *wizard = qobject_cast<CreateDocumentKeyWizard *>(dialog);
+            if (wizard) {
+                documentId = wizard->getDocumentId();
+                documentName = wizard->getDocumentName();
+                const data::Users users =
+                    wizard->getSelectDocumentKeyUserWizardPage()->getSelectUsersWidget()->selectedUsers();
+                for (const data::User &user : users.user())
+                    picked.append(user.user_id());
+            }
+            static_cast<QDialog *>(dialog)->reject();
+        });
+        editor->verifyDocumentKeys(0);
+        QCOMPARE(answerer.seen().size(), 2);
+        QCOMPARE(answerer.seen().at(0).informativeText, QStringLiteral("Plan"));
+        QCOMPARE(answerer.seen().at(1).className, QStringLiteral("CreateDocumentKeyWizard"));
+        QCOMPARE(answerer.seen().at(1).title,
+                 QCoreApplication::translate("CreateDocumentKeyWizard", "CreateDocumentKeyWizardTitle"));
+        QCOMPARE(documentId, 31);
+        QCOMPARE(documentName, QStringLiteral("Plan"));
+        QCOMPARE(picked, QList<int>{Dan});
         QVERIFY(m_bus.requests(21).empty());
     }
 
