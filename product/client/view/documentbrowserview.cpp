@@ -197,7 +197,6 @@ DocumentBrowserView::DocumentBrowserView(QWidget *parent)
     initializeEditMenu();
     initializeViewMenu();
     initializeToolsMenu();
-    initializeHelpMenu();
     initializeStandardToolBar();
 }
 
@@ -821,10 +820,6 @@ void DocumentBrowserView::initializeViewMenu()
 void DocumentBrowserView::initializeToolsMenu()
 {
     m_toolsMenuAction->setVisible(false);
-}
-
-void DocumentBrowserView::initializeHelpMenu()
-{
 }
 
 void DocumentBrowserView::initializeStandardToolBar()

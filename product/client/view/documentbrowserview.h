@@ -127,7 +127,6 @@ private:
     void initializeEditMenu();
     void initializeViewMenu();
     void initializeToolsMenu();
-    void initializeHelpMenu();
     void initializeStandardToolBar();
 
     void timeoutEventHandler(common::Evcode majorEvcode, common::Evcode minorEvcode, const std::string &event);

@@ -221,21 +221,6 @@ void DocumentEditorView::initializeToolsMenu()
     m_toolsMenu->insertSeparator(m_optionsAction);
 }
 
-void DocumentEditorView::initializeStandardToolBar()
-{
-    AbstractTextEditorView::initializeStandardToolBar();
-}
-
-void DocumentEditorView::initializeFormattingToolBar()
-{
-    AbstractTextEditorView::initializeFormattingToolBar();
-}
-
-void DocumentEditorView::initializeIconToolBar()
-{
-    AbstractTextEditorView::initializeIconToolBar();
-}
-
 void DocumentEditorView::initializeDocumentEditor()
 {
     m_editor->setDocument(m_mainTextDocument);

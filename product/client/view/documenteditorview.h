@@ -38,10 +38,7 @@ public:
     void initializeFileMenu();
     void initializeViewMenu();
     void initializeToolsMenu();
-    void initializeStandardToolBar();
     void initializeEditMenu() override;
-    void initializeFormattingToolBar() override;
-    void initializeIconToolBar() override;
 
     virtual void setDockWidgetsEnabled(bool enabled);
 
