@@ -1,7 +1,7 @@
 #include "dbid.h"
+#include "dispatchtotestserver.h"
 #include "groupdirectory.h"
 #include "dialoganswerer.h"
-#include "messagedispatcher.h"
 #include "pickerhost.h"
 #include "selectdocumentsdialog.h"
 #include "selectdocumentswidget.h"
@@ -133,9 +133,7 @@ private slots:
     void init()
     {
         m_server = std::make_unique<TestServer>();
-        QVERIFY(m_server->start());
-        MessageDispatcher::setServerName("127.0.0.1");
-        MessageDispatcher::setServerPort(m_server->port());
+        QVERIFY(testsupport::StartAndDispatchTo(*m_server));
         m_directory = std::make_unique<GroupDirectory>(*m_server);
         const int home = GroupDirectory::HomeFolderId;
         m_directory->addFolder(101, home, "Letters");

@@ -1,6 +1,6 @@
+#include "dispatchtotestserver.h"
 #include "linguist.h"
 #include "messagechain.h"
-#include "messagedispatcher.h"
 #include "messagereadermixin.h"
 #include "messagestore.h"
 #include "messageviewer.h"
@@ -126,9 +126,7 @@ private slots:
     void init()
     {
         m_server = std::make_unique<testsupport::TestServer>();
-        QVERIFY(m_server->start());
-        MessageDispatcher::setServerName("127.0.0.1");
-        MessageDispatcher::setServerPort(m_server->port());
+        QVERIFY(testsupport::StartAndDispatchTo(*m_server));
         m_store = std::make_unique<MessageStore>(*m_server);
         m_store->install();
         addConversation();

@@ -1,9 +1,9 @@
 #include "common/mimeformat.h"
+#include "dispatchtotestserver.h"
 #include "itemrole.h"
 #include "itemtype.h"
 #include "messagebrowsermainpanetreewidget.h"
 #include "messagebrowsersidepanetreewidget.h"
-#include "messagedispatcher.h"
 #include "messagestore.h"
 #include "testenvironment.h"
 
@@ -148,9 +148,7 @@ private slots:
     void init()
     {
         m_server = std::make_unique<testsupport::TestServer>();
-        QVERIFY(m_server->start());
-        MessageDispatcher::setServerName("127.0.0.1");
-        MessageDispatcher::setServerPort(m_server->port());
+        QVERIFY(testsupport::StartAndDispatchTo(*m_server));
         m_store = std::make_unique<MessageStore>(*m_server);
         m_store->install();
         m_store->addUser(MessageStore::User(Bob, "Bob", "", "Ray"));

@@ -1,4 +1,5 @@
 #include "abstractsearcheditor.h"
+#include "dispatchtotestserver.h"
 #include "folderdocumentsearchdialog.h"
 #include "folderkeydocumentsearchdialog.h"
 #include "itemrole.h"
@@ -190,9 +191,7 @@ private slots:
         testsupport::SetTimeZone("UTC0");
         QVERIFY(m_translator.load(QStringLiteral(":build/client_en.qm")));
         QCoreApplication::installTranslator(&m_translator);
-        QVERIFY(m_server.start());
-        MessageDispatcher::setServerName("127.0.0.1");
-        MessageDispatcher::setServerPort(m_server.port());
+        QVERIFY(testsupport::StartAndDispatchTo(m_server));
 
         qorv::data::User user;
         user.set_user_id(UserId);

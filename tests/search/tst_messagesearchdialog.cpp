@@ -1,6 +1,6 @@
 #include "abstractsearcheditor.h"
+#include "dispatchtotestserver.h"
 #include "itemrole.h"
-#include "messagedispatcher.h"
 #include "messagesearchdialog.h"
 #include "scopedclock.h"
 #include "searchtableview.h"
@@ -150,9 +150,7 @@ private slots:
         testsupport::SetTimeZone("UTC0");
         QVERIFY(m_translator.load(QStringLiteral(":build/client_en.qm")));
         QCoreApplication::installTranslator(&m_translator);
-        QVERIFY(m_server.start());
-        MessageDispatcher::setServerName("127.0.0.1");
-        MessageDispatcher::setServerPort(m_server.port());
+        QVERIFY(testsupport::StartAndDispatchTo(m_server));
         m_server.onRequest(50, [this](const testsupport::TestRequest &) { return answer(50); });
         m_server.onRequest(51, [this](const testsupport::TestRequest &) { return answer(51); });
     }
