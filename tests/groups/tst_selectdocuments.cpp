@@ -1,3 +1,4 @@
+#include "clienttranslation.h"
 #include "dbid.h"
 #include "dispatchtotestserver.h"
 #include "groupdirectory.h"
@@ -17,7 +18,6 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTest>
-#include <QTranslator>
 
 #include <memory>
 
@@ -118,15 +118,12 @@ class TestSelectDocuments : public QObject
 private:
     std::unique_ptr<TestServer> m_server;
     std::unique_ptr<GroupDirectory> m_directory;
-    QTranslator m_translator;
-
     int folderRequests() const { return Sent<qorv::data::SelectFolderRequest>(*m_server, 44).size(); }
 
 private slots:
     void initTestCase()
     {
-        QVERIFY(m_translator.load(QStringLiteral(":build/client_en.qm")));
-        QCoreApplication::installTranslator(&m_translator);
+        QVERIFY(testsupport::InstallClientTranslation());
         GroupDirectory::logOn();
     }
 

@@ -1,3 +1,4 @@
+#include "clienttranslation.h"
 #include "dialoganswerer.h"
 #include "dispatchtotestserver.h"
 #include "groupdirectory.h"
@@ -22,7 +23,6 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTranslator>
 
 #include <memory>
 
@@ -116,13 +116,10 @@ class TestSelectUsers : public QObject
 private:
     std::unique_ptr<TestServer> m_server;
     std::unique_ptr<GroupDirectory> m_directory;
-    QTranslator m_translator;
-
 private slots:
     void initTestCase()
     {
-        QVERIFY(m_translator.load(QStringLiteral(":build/client_en.qm")));
-        QCoreApplication::installTranslator(&m_translator);
+        QVERIFY(testsupport::InstallClientTranslation());
         GroupDirectory::logOn();
     }
 

@@ -1,3 +1,4 @@
+#include "clienttranslation.h"
 #include "dispatchtotestserver.h"
 #include "linguist.h"
 #include "messagechain.h"
@@ -17,7 +18,6 @@
 #include <QPointer>
 #include <QTest>
 #include <QTextDocument>
-#include <QTranslator>
 
 #include <algorithm>
 #include <memory>
@@ -117,9 +117,7 @@ private slots:
     void initTestCase()
     {
         testsupport::SetTimeZone("UTC");
-        static QTranslator translator;
-        QVERIFY(translator.load(QStringLiteral(":build/client_en.qm")));
-        QVERIFY(QCoreApplication::installTranslator(&translator));
+        QVERIFY(testsupport::InstallClientTranslation());
         MessageStore::logOn();
     }
 

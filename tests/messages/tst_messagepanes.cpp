@@ -1,3 +1,4 @@
+#include "clienttranslation.h"
 #include "common/mimeformat.h"
 #include "dispatchtotestserver.h"
 #include "itemrole.h"
@@ -17,7 +18,6 @@
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTranslator>
 
 #include <memory>
 
@@ -139,9 +139,7 @@ private slots:
     void initTestCase()
     {
         testsupport::SetTimeZone("UTC");
-        static QTranslator translator;
-        QVERIFY(translator.load(QStringLiteral(":build/client_en.qm")));
-        QVERIFY(QCoreApplication::installTranslator(&translator));
+        QVERIFY(testsupport::InstallClientTranslation());
         MessageStore::logOn();
     }
 

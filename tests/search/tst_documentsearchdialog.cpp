@@ -1,4 +1,5 @@
 #include "abstractsearcheditor.h"
+#include "clienttranslation.h"
 #include "dispatchtotestserver.h"
 #include "folderdocumentsearchdialog.h"
 #include "folderkeydocumentsearchdialog.h"
@@ -30,7 +31,6 @@
 #include <QStandardItemModel>
 #include <QTableWidget>
 #include <QTest>
-#include <QTranslator>
 
 #include <memory>
 
@@ -153,7 +153,6 @@ class TestDocumentSearchDialog : public QObject
     Q_OBJECT
 
 private:
-    QTranslator m_translator;
     TestServer m_server;
     testsupport::ScopedClock m_clock{testsupport::UtcInstant(2024, 6, 14, 12)};
     qorv::data::Folder m_homeFolder;
@@ -189,8 +188,7 @@ private slots:
     void initTestCase()
     {
         testsupport::SetTimeZone("UTC0");
-        QVERIFY(m_translator.load(QStringLiteral(":build/client_en.qm")));
-        QCoreApplication::installTranslator(&m_translator);
+        QVERIFY(testsupport::InstallClientTranslation());
         QVERIFY(testsupport::StartAndDispatchTo(m_server));
 
         qorv::data::User user;
