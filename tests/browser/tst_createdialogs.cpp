@@ -1,3 +1,4 @@
+#include "clienttranslation.h"
 #include "createdocumentdialog.h"
 #include "createfolderdialog.h"
 #include "testenvironment.h"
@@ -6,7 +7,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTranslator>
 
 #include <memory>
 
@@ -56,9 +56,7 @@ class TestCreateDialogs : public QObject
 private slots:
     void initTestCase()
     {
-        static QTranslator translator;
-        QVERIFY(translator.load(QStringLiteral(":build/client_en.qm")));
-        QVERIFY(QCoreApplication::installTranslator(&translator));
+        QVERIFY(testsupport::InstallClientTranslation());
     }
 
     void texts_data()

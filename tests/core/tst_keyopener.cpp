@@ -11,6 +11,7 @@
 #include "registry.h"
 #include "scopedclock.h"
 #include "scopedcryptographerlockfailure.h"
+#include "serialized.h"
 #include "timezonedatabase.h"
 
 #include "dialoganswerer.h"
@@ -37,6 +38,7 @@ namespace
 {
 using google::protobuf::util::MessageDifferencer;
 using testsupport::KeyRules;
+using testsupport::Parsed;
 
 enum class Opening {
     DocumentKey,           // DocumentKeyOpener::open
@@ -53,15 +55,6 @@ struct SentRequest
 
 const int UserId = 42;
 const char *const Passcode = "2468";
-
-template <typename Message>
-Message Parsed(const std::string &payload)
-{
-    Message message;
-    if (!message.ParseFromString(payload))
-        qWarning("payload does not parse");
-    return message;
-}
 }
 
 Q_DECLARE_METATYPE(Opening)

@@ -1,10 +1,9 @@
 #include "clientbus.h"
 
 #include "applicationcomponent.h"
-#include "clienttranslation.h"
-#include "messagedispatcher.h"
+#include "dispatchtotestserver.h"
+#include "programsetup.h"
 
-#include <QCoreApplication>
 #include <QPointer>
 
 namespace groupstest
@@ -18,9 +17,7 @@ ClientBus::~ClientBus()
 
 bool ClientBus::setUpLikeTheProgram()
 {
-    QCoreApplication::setOrganizationName(QStringLiteral("Halvemoor"));
-    QCoreApplication::setApplicationName(QStringLiteral("QuillaneClient"));
-    if (!testsupport::InstallClientTranslation())
+    if (!testsupport::SetUpLikeTheProgram())
         return false;
     GroupDirectory::logOn();
     return true;
@@ -29,10 +26,8 @@ bool ClientBus::setUpLikeTheProgram()
 bool ClientBus::start(const std::function<void(testsupport::TestServer &)> &installMore)
 {
     m_server = std::make_unique<testsupport::TestServer>();
-    if (!m_server->start())
+    if (!testsupport::StartAndDispatchTo(*m_server))
         return false;
-    MessageDispatcher::setServerName("127.0.0.1");
-    MessageDispatcher::setServerPort(m_server->port());
     m_directory = std::make_unique<GroupDirectory>(*m_server);
     m_directory->install();
     if (installMore)

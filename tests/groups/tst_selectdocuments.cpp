@@ -1,7 +1,8 @@
+#include "clienttranslation.h"
 #include "dbid.h"
+#include "dispatchtotestserver.h"
 #include "groupdirectory.h"
 #include "dialoganswerer.h"
-#include "messagedispatcher.h"
 #include "pickerhost.h"
 #include "selectdocumentsdialog.h"
 #include "selectdocumentswidget.h"
@@ -17,7 +18,6 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTest>
-#include <QTranslator>
 
 #include <memory>
 
@@ -118,24 +118,19 @@ class TestSelectDocuments : public QObject
 private:
     std::unique_ptr<TestServer> m_server;
     std::unique_ptr<GroupDirectory> m_directory;
-    QTranslator m_translator;
-
     int folderRequests() const { return Sent<qorv::data::SelectFolderRequest>(*m_server, 44).size(); }
 
 private slots:
     void initTestCase()
     {
-        QVERIFY(m_translator.load(QStringLiteral(":build/client_en.qm")));
-        QCoreApplication::installTranslator(&m_translator);
+        QVERIFY(testsupport::InstallClientTranslation());
         GroupDirectory::logOn();
     }
 
     void init()
     {
         m_server = std::make_unique<TestServer>();
-        QVERIFY(m_server->start());
-        MessageDispatcher::setServerName("127.0.0.1");
-        MessageDispatcher::setServerPort(m_server->port());
+        QVERIFY(testsupport::StartAndDispatchTo(*m_server));
         m_directory = std::make_unique<GroupDirectory>(*m_server);
         const int home = GroupDirectory::HomeFolderId;
         m_directory->addFolder(101, home, "Letters");

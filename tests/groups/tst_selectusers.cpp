@@ -1,7 +1,8 @@
+#include "clienttranslation.h"
 #include "dialoganswerer.h"
+#include "dispatchtotestserver.h"
 #include "groupdirectory.h"
 #include "itemrole.h"
-#include "messagedispatcher.h"
 #include "pickerhost.h"
 #include "selectusersdialog.h"
 #include "selectuserswidget.h"
@@ -22,7 +23,6 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTranslator>
 
 #include <memory>
 
@@ -116,22 +116,17 @@ class TestSelectUsers : public QObject
 private:
     std::unique_ptr<TestServer> m_server;
     std::unique_ptr<GroupDirectory> m_directory;
-    QTranslator m_translator;
-
 private slots:
     void initTestCase()
     {
-        QVERIFY(m_translator.load(QStringLiteral(":build/client_en.qm")));
-        QCoreApplication::installTranslator(&m_translator);
+        QVERIFY(testsupport::InstallClientTranslation());
         GroupDirectory::logOn();
     }
 
     void init()
     {
         m_server = std::make_unique<TestServer>();
-        QVERIFY(m_server->start());
-        MessageDispatcher::setServerName("127.0.0.1");
-        MessageDispatcher::setServerPort(m_server->port());
+        QVERIFY(testsupport::StartAndDispatchTo(*m_server));
         m_directory = std::make_unique<GroupDirectory>(*m_server);
         m_directory->addUser(GroupDirectory::User(7, "Cy", "", "Dee"));
         m_directory->addUser(GroupDirectory::User(8, "Eve", "", "Fox"));

@@ -1,3 +1,4 @@
+#include "clienttranslation.h"
 #include "icons.h"
 #include "testenvironment.h"
 
@@ -13,7 +14,6 @@
 #include <QSvgRenderer>
 #include <QTest>
 #include <QToolButton>
-#include <QTranslator>
 
 QORV_ISOLATE_TEST_ENVIRONMENT()
 
@@ -81,14 +81,10 @@ class TestIconCatalogue : public QObject
 {
     Q_OBJECT
 
-private:
-    QTranslator m_translator;
-
 private slots:
     void initTestCase()
     {
-        QVERIFY(m_translator.load(QStringLiteral(":build/client_en.qm")));
-        QCoreApplication::installTranslator(&m_translator);
+        QVERIFY(testsupport::InstallClientTranslation());
     }
 
     void folderCounts_data()

@@ -1,3 +1,4 @@
+#include "clienttranslation.h"
 #include "icontoolbar.h"
 #include "testenvironment.h"
 
@@ -9,7 +10,6 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
-#include <QTranslator>
 #include <QWidgetAction>
 
 QORV_ISOLATE_TEST_ENVIRONMENT()
@@ -48,8 +48,6 @@ class TestIconToolBar : public QObject
     Q_OBJECT
 
 private:
-    QTranslator m_translator;
-
     // Picks the icon at the index from the selection menu, then clicks the
     // button, as the user inserts an icon.
     static void insertFromMenu(IconToolBar &bar, int index)
@@ -62,8 +60,7 @@ private:
 private slots:
     void initTestCase()
     {
-        QVERIFY(m_translator.load(QStringLiteral(":build/client_en.qm")));
-        QCoreApplication::installTranslator(&m_translator);
+        QVERIFY(testsupport::InstallClientTranslation());
     }
 
     void stateBeforeAndAfterStart()

@@ -1,4 +1,5 @@
 #include "builtindictionary.h"
+#include "clienttranslation.h"
 #include "dictionaryentry.h"
 #include "spellchecker.h"
 #include "spellcheckerdialog.h"
@@ -14,7 +15,6 @@
 #include <QTextEdit>
 #include <QTextTable>
 #include <QTimer>
-#include <QTranslator>
 
 #include <hunspell.hxx>
 
@@ -72,7 +72,6 @@ class TestSpellCheckerDialog : public QObject
     Q_OBJECT
 
 private:
-    QTranslator m_translator;
     testsupport::BuiltInDictionary m_dictionary;
     QTextEdit *m_editor = nullptr;
 
@@ -87,8 +86,7 @@ private:
 private slots:
     void initTestCase()
     {
-        QVERIFY(m_translator.load(QStringLiteral(":build/client_en.qm")));
-        QCoreApplication::installTranslator(&m_translator);
+        QVERIFY(testsupport::InstallClientTranslation());
         QVERIFY(m_dictionary.setUp(*SpellChecker::instance()));
     }
 

@@ -1,4 +1,5 @@
 #include "builtindictionary.h"
+#include "clienttranslation.h"
 #include "screenshot.h"
 #include "spellchecker.h"
 #include "spellcheckerdialog.h"
@@ -8,7 +9,6 @@
 #include <QListWidget>
 #include <QTest>
 #include <QTextEdit>
-#include <QTranslator>
 
 QORV_ISOLATE_TEST_ENVIRONMENT()
 
@@ -19,14 +19,12 @@ class TestSpellCheckerScreenshot : public QObject
     Q_OBJECT
 
 private:
-    QTranslator m_translator;
     testsupport::BuiltInDictionary m_dictionary;
 
 private slots:
     void initTestCase()
     {
-        QVERIFY(m_translator.load(QStringLiteral(":build/client_en.qm")));
-        QCoreApplication::installTranslator(&m_translator);
+        QVERIFY(testsupport::InstallClientTranslation());
         QVERIFY(m_dictionary.setUp(*SpellChecker::instance()));
     }
 

@@ -4,10 +4,10 @@
 #include "createdocumentkeywizard.h"
 #include "cryptographer.h"
 #include "dialoganswerer.h"
+#include "dispatchtotestserver.h"
 #include "groupdirectory.h"
 #include "itemrole.h"
 #include "keypad.h"
-#include "messagedispatcher.h"
 #include "pickerhost.h"
 #include "scopedclock.h"
 #include "scopedcryptographerlockfailure.h"
@@ -154,9 +154,7 @@ private slots:
     void init()
     {
         m_server = std::make_unique<TestServer>();
-        QVERIFY(m_server->start());
-        MessageDispatcher::setServerName("127.0.0.1");
-        MessageDispatcher::setServerPort(m_server->port());
+        QVERIFY(testsupport::StartAndDispatchTo(*m_server));
         m_directory = std::make_unique<GroupDirectory>(*m_server);
         m_directory->addUser(GroupDirectory::User(7, "Cy", "", "Dee"));
         m_directory->addUser(GroupDirectory::User(8, "Eve", "", "Fox"));

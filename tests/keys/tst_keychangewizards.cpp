@@ -1,8 +1,8 @@
 #include "clienttranslation.h"
 #include "cryptographer.h"
+#include "dispatchtotestserver.h"
 #include "scopedcryptographerlockfailure.h"
 #include "keypad.h"
-#include "messagedispatcher.h"
 #include "revisionhistorylistwidget.h"
 #include "scopedclock.h"
 #include "selectrevisionwizardpage.h"
@@ -110,9 +110,7 @@ private slots:
     void init()
     {
         m_server = std::make_unique<TestServer>();
-        QVERIFY(m_server->start());
-        MessageDispatcher::setServerName("127.0.0.1");
-        MessageDispatcher::setServerPort(m_server->port());
+        QVERIFY(testsupport::StartAndDispatchTo(*m_server));
     }
 
     void cleanup() { m_server.reset(); }

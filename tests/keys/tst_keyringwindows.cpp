@@ -11,6 +11,7 @@
 #include "selectdocumentkeyuserwizardpage.h"
 #include "selectfolderkeyuserwizardpage.h"
 #include "selectuserswidget.h"
+#include "serialized.h"
 #include "testenvironment.h"
 
 #include "common/sqlc.h"
@@ -47,6 +48,7 @@ using groupstest::GroupDirectory;
 using keystest::KeyringBus;
 using testsupport::DialogAnswerer;
 using testsupport::KeyRules;
+using testsupport::Parsed;
 
 namespace
 {
@@ -108,15 +110,6 @@ void Click(QTreeWidget *tree, QTreeWidgetItem *item, int column)
 {
     item->setCheckState(column, item->checkState(column) == Qt::Checked ? Qt::Unchecked : Qt::Checked);
     emit tree->itemClicked(item, column);
-}
-
-template <class Message>
-Message Parsed(const std::string &payload)
-{
-    Message message;
-    if (!message.ParseFromString(payload))
-        qWarning("payload does not parse");
-    return message;
 }
 
 // Finishes the wizard that the window runs after the test has set it up.

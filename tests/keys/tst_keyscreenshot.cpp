@@ -1,8 +1,8 @@
 #include "builtinzonetable.h"
 #include "clienttranslation.h"
 #include "createdocumentkeywizard.h"
+#include "dispatchtotestserver.h"
 #include "groupdirectory.h"
-#include "messagedispatcher.h"
 #include "scopedclock.h"
 #include "screenshot.h"
 #include "selectdocumentkeyuserwizardpage.h"
@@ -49,9 +49,7 @@ private slots:
         TimeZoneDatabase::instance()->setDefaultTimeZone("Europe/Paris");
         GroupDirectory::logOn();
         testsupport::TestServer server;
-        QVERIFY(server.start());
-        MessageDispatcher::setServerName("127.0.0.1");
-        MessageDispatcher::setServerPort(server.port());
+        QVERIFY(testsupport::StartAndDispatchTo(server));
         GroupDirectory directory(server);
         directory.install();
         testsupport::ScopedClock clock(testsupport::UtcInstant(2027, 1, 4, 12));

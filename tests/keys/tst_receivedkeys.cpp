@@ -8,6 +8,7 @@
 #include "keyringbus.h"
 #include "keyrules.h"
 #include "scopedclock.h"
+#include "serialized.h"
 #include "testenvironment.h"
 
 #include "common/sqlc.h"
@@ -35,6 +36,7 @@ using groupstest::GroupDirectory;
 using keystest::KeyringBus;
 using testsupport::DialogAnswerer;
 using testsupport::KeyRules;
+using testsupport::Parsed;
 
 namespace
 {
@@ -94,15 +96,6 @@ std::string StoredPasscode(const char *digits)
 {
     const Cryptographer *cryptographer = CryptographerSingleton::instance();
     return cryptographer->encodePassword(cryptographer->hashPassword(digits).value());
-}
-
-template <class Message>
-Message Parsed(const std::string &payload)
-{
-    Message message;
-    if (!message.ParseFromString(payload))
-        qWarning("payload does not parse");
-    return message;
 }
 
 DialogAnswerer::Action TypePasscode(const QString &keys)

@@ -1,3 +1,4 @@
+#include "clienttranslation.h"
 #include "createmessagedialog.h"
 #include "testenvironment.h"
 
@@ -12,7 +13,6 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
-#include <QTranslator>
 
 QORV_ISOLATE_TEST_ENVIRONMENT()
 
@@ -85,9 +85,7 @@ class TestCreateMessageDialog : public QObject
 private slots:
     void initTestCase()
     {
-        static QTranslator translator;
-        QVERIFY(translator.load(QStringLiteral(":build/client_en.qm")));
-        QVERIFY(QCoreApplication::installTranslator(&translator));
+        QVERIFY(testsupport::InstallClientTranslation());
     }
 
     void newDialog()

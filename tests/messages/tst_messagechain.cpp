@@ -1,6 +1,7 @@
+#include "clienttranslation.h"
+#include "dispatchtotestserver.h"
 #include "linguist.h"
 #include "messagechain.h"
-#include "messagedispatcher.h"
 #include "messagereadermixin.h"
 #include "messagestore.h"
 #include "messageviewer.h"
@@ -17,7 +18,6 @@
 #include <QPointer>
 #include <QTest>
 #include <QTextDocument>
-#include <QTranslator>
 
 #include <algorithm>
 #include <memory>
@@ -117,18 +117,14 @@ private slots:
     void initTestCase()
     {
         testsupport::SetTimeZone("UTC");
-        static QTranslator translator;
-        QVERIFY(translator.load(QStringLiteral(":build/client_en.qm")));
-        QVERIFY(QCoreApplication::installTranslator(&translator));
+        QVERIFY(testsupport::InstallClientTranslation());
         MessageStore::logOn();
     }
 
     void init()
     {
         m_server = std::make_unique<testsupport::TestServer>();
-        QVERIFY(m_server->start());
-        MessageDispatcher::setServerName("127.0.0.1");
-        MessageDispatcher::setServerPort(m_server->port());
+        QVERIFY(testsupport::StartAndDispatchTo(*m_server));
         m_store = std::make_unique<MessageStore>(*m_server);
         m_store->install();
         addConversation();

@@ -1,9 +1,10 @@
+#include "clienttranslation.h"
 #include "common/mimeformat.h"
+#include "dispatchtotestserver.h"
 #include "itemrole.h"
 #include "itemtype.h"
 #include "messagebrowsermainpanetreewidget.h"
 #include "messagebrowsersidepanetreewidget.h"
-#include "messagedispatcher.h"
 #include "messagestore.h"
 #include "testenvironment.h"
 
@@ -17,7 +18,6 @@
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTranslator>
 
 #include <memory>
 
@@ -139,18 +139,14 @@ private slots:
     void initTestCase()
     {
         testsupport::SetTimeZone("UTC");
-        static QTranslator translator;
-        QVERIFY(translator.load(QStringLiteral(":build/client_en.qm")));
-        QVERIFY(QCoreApplication::installTranslator(&translator));
+        QVERIFY(testsupport::InstallClientTranslation());
         MessageStore::logOn();
     }
 
     void init()
     {
         m_server = std::make_unique<testsupport::TestServer>();
-        QVERIFY(m_server->start());
-        MessageDispatcher::setServerName("127.0.0.1");
-        MessageDispatcher::setServerPort(m_server->port());
+        QVERIFY(testsupport::StartAndDispatchTo(*m_server));
         m_store = std::make_unique<MessageStore>(*m_server);
         m_store->install();
         m_store->addUser(MessageStore::User(Bob, "Bob", "", "Ray"));

@@ -1,4 +1,6 @@
 #include "abstractsearcheditor.h"
+#include "clienttranslation.h"
+#include "dispatchtotestserver.h"
 #include "folderdocumentsearchdialog.h"
 #include "folderkeydocumentsearchdialog.h"
 #include "itemrole.h"
@@ -29,7 +31,6 @@
 #include <QStandardItemModel>
 #include <QTableWidget>
 #include <QTest>
-#include <QTranslator>
 
 #include <memory>
 
@@ -152,7 +153,6 @@ class TestDocumentSearchDialog : public QObject
     Q_OBJECT
 
 private:
-    QTranslator m_translator;
     TestServer m_server;
     testsupport::ScopedClock m_clock{testsupport::UtcInstant(2024, 6, 14, 12)};
     qorv::data::Folder m_homeFolder;
@@ -188,11 +188,8 @@ private slots:
     void initTestCase()
     {
         testsupport::SetTimeZone("UTC0");
-        QVERIFY(m_translator.load(QStringLiteral(":build/client_en.qm")));
-        QCoreApplication::installTranslator(&m_translator);
-        QVERIFY(m_server.start());
-        MessageDispatcher::setServerName("127.0.0.1");
-        MessageDispatcher::setServerPort(m_server.port());
+        QVERIFY(testsupport::InstallClientTranslation());
+        QVERIFY(testsupport::StartAndDispatchTo(m_server));
 
         qorv::data::User user;
         user.set_user_id(UserId);

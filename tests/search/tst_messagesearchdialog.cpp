@@ -1,6 +1,7 @@
 #include "abstractsearcheditor.h"
+#include "clienttranslation.h"
+#include "dispatchtotestserver.h"
 #include "itemrole.h"
-#include "messagedispatcher.h"
 #include "messagesearchdialog.h"
 #include "scopedclock.h"
 #include "searchtableview.h"
@@ -25,7 +26,6 @@
 #include <QStandardItemModel>
 #include <QTableWidget>
 #include <QTest>
-#include <QTranslator>
 
 QORV_ISOLATE_TEST_ENVIRONMENT()
 
@@ -111,7 +111,6 @@ class TestMessageSearchDialog : public QObject
     Q_OBJECT
 
 private:
-    QTranslator m_translator;
     TestServer m_server;
     testsupport::ScopedClock m_clock{testsupport::UtcInstant(2024, 6, 14, 12)};
     // What the server answers to 50 and 51; read on the server's thread while
@@ -148,11 +147,8 @@ private slots:
     void initTestCase()
     {
         testsupport::SetTimeZone("UTC0");
-        QVERIFY(m_translator.load(QStringLiteral(":build/client_en.qm")));
-        QCoreApplication::installTranslator(&m_translator);
-        QVERIFY(m_server.start());
-        MessageDispatcher::setServerName("127.0.0.1");
-        MessageDispatcher::setServerPort(m_server.port());
+        QVERIFY(testsupport::InstallClientTranslation());
+        QVERIFY(testsupport::StartAndDispatchTo(m_server));
         m_server.onRequest(50, [this](const testsupport::TestRequest &) { return answer(50); });
         m_server.onRequest(51, [this](const testsupport::TestRequest &) { return answer(51); });
     }
