@@ -60,17 +60,14 @@ QString LocalText(const std::string &databaseText)
                                : QString();
 }
 
-bool operator>(const qorv::data::Document &left, const qorv::data::Document &right)
-{
-    return left.sys_period().to() > right.sys_period().to();
-}
-
 // One row per deleted document, for its revision deleted last.
 void HandleSelectDeletedDocumentReply(const qorv::data::SelectDocumentReply &reply, QTableWidget *table)
 {
     std::vector<qorv::data::Document> documents(reply.document().begin(), reply.document().end());
     std::sort(documents.begin(), documents.end(),
-              [](const qorv::data::Document &left, const qorv::data::Document &right) { return left > right; });
+              [](const qorv::data::Document &left, const qorv::data::Document &right) {
+                  return left.sys_period().to() > right.sys_period().to();
+              });
     std::vector<qorv::data::Document> kept;
     std::set<int> seen;
     for (const qorv::data::Document &document : documents)
