@@ -3,10 +3,10 @@
 #include "dbtimestamp.h"
 #include "linguist.h"
 #include "restoredocumentwizard.h"
+#include "wizardpagewidgets.h"
 
 #include <QPixmap>
 #include <QTextEdit>
-#include <QVBoxLayout>
 
 namespace
 {
@@ -24,17 +24,12 @@ bool IsWizardDataValid(const QWizard *wizard)
 
 RestoreDocumentConfirmationWizardPage::RestoreDocumentConfirmationWizardPage(QWidget *parent)
     : QWizardPage(parent)
-    , m_textEdit(new QTextEdit(this))
+    , m_textEdit(wizardpage::CreateSummaryView(this))
 {
     setTitle(tr("RestoreDocumentConfirmationWizardPageTitle"));
     setSubTitle(tr("RestoreDocumentConfirmationWizardPageSubTitle"));
     setPixmap(QWizard::LogoPixmap, QPixmap(QStringLiteral(":icons/32x32/signal_flag_checkered.png")));
     setFinalPage(true);
-    m_textEdit->setReadOnly(true);
-    m_textEdit->setFocusPolicy(Qt::NoFocus);
-    m_textEdit->setTextInteractionFlags(Qt::NoTextInteraction);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(m_textEdit);
 }
 
 void RestoreDocumentConfirmationWizardPage::initializePage()

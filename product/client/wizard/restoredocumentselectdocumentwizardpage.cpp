@@ -33,8 +33,6 @@ constexpr int DocumentRole = 1000;
 constexpr int TableStretch = 7;
 constexpr int RevisionsStretch = 3;
 const char DateTimeFormat[] = "yyyy-MM-dd HH:mm:ss";
-const char MinimumTimestamp[] = "1400-01-01 00:00:00";
-const char MaximumTimestamp[] = "9999-12-31 00:00:00";
 
 Qt::ItemFlags SelectableFlags()
 {
@@ -62,17 +60,14 @@ QString LocalText(const std::string &databaseText)
                                : QString();
 }
 
-bool operator>(const qorv::data::Document &left, const qorv::data::Document &right)
-{
-    return left.sys_period().to() > right.sys_period().to();
-}
-
 // One row per deleted document, for its revision deleted last.
 void HandleSelectDeletedDocumentReply(const qorv::data::SelectDocumentReply &reply, QTableWidget *table)
 {
     std::vector<qorv::data::Document> documents(reply.document().begin(), reply.document().end());
     std::sort(documents.begin(), documents.end(),
-              [](const qorv::data::Document &left, const qorv::data::Document &right) { return left > right; });
+              [](const qorv::data::Document &left, const qorv::data::Document &right) {
+                  return left.sys_period().to() > right.sys_period().to();
+              });
     std::vector<qorv::data::Document> kept;
     std::set<int> seen;
     for (const qorv::data::Document &document : documents)
@@ -220,8 +215,8 @@ void RestoreDocumentSelectDocumentWizardPage::documentsTableWidgetItemClicked(QT
         qorv::data::SelectDocumentRequest request;
         request.set_document_id(document->document_id());
         request.set_select_deleted_documents(true);
-        request.mutable_sys_period()->set_from(DbTimestamp(MinimumTimestamp).toDbString());
-        request.mutable_sys_period()->set_to(DbTimestamp(MaximumTimestamp).toDbString());
+        request.mutable_sys_period()->set_from(DbTimestamp(DbTimestamp::m_MinTimestamp).toDbString());
+        request.mutable_sys_period()->set_to(DbTimestamp(DbTimestamp::m_MaxTimestamp).toDbString());
         utils::WaitCursor waitCursor(true);
         qorv::data::SelectDocumentReply reply;
         if (network::DirectExchange(common::op::SelectDocument, request, reply, network::ReplyErrorCodes::Ignored)) {

@@ -15,14 +15,14 @@ SetRevisionConfirmationWizardPage::~SetRevisionConfirmationWizardPage() = defaul
 
 void SetRevisionConfirmationWizardPage::initializePage()
 {
-    const QString revisionDateTime = field(QStringLiteral("revisionDateTime")).toString();
     // Nothing selected counts as the current revision, as the wizard reports it.
-    if (field(QStringLiteral("currentRevision")).toBool()
-        || field(QStringLiteral("revisionSysStart")).toString().isEmpty()) {
+    const auto *revisionWizard = qobject_cast<const SetRevisionWizard *>(wizard());
+    if (revisionWizard == nullptr || revisionWizard->currentRevision()) {
         setSummary(tr("CurrentRevision"));
         return;
     }
-    const QDateTime revision = QDateTime::fromString(revisionDateTime, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    const QDateTime revision = QDateTime::fromString(field(QStringLiteral("revisionDateTime")).toString(),
+                                                     QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     setSummary(tr("PreviousRevision").arg(revision.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))));
 }
 
