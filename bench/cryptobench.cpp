@@ -5,6 +5,7 @@
 
 #include "message.h"
 #include "messagedispatcher.h"
+#include "openssldeleters.h"
 
 #include <openssl/evp.h>
 
@@ -45,15 +46,6 @@ void FramePath(benchmark::State &state, std::size_t size)
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * size));
 }
 
-struct CipherCtxFree
-{
-    void operator()(EVP_CIPHER_CTX *ctx) const { EVP_CIPHER_CTX_free(ctx); }
-};
-struct CipherFree
-{
-    void operator()(EVP_CIPHER *cipher) const { EVP_CIPHER_free(cipher); }
-};
-
 // Only the cipher: one fetched cipher, one context each way, buffers made once.
 void BareCipher(benchmark::State &state, std::size_t size)
 {
@@ -62,9 +54,9 @@ void BareCipher(benchmark::State &state, std::size_t size)
     std::unique_ptr<unsigned char[]> opened(new unsigned char[size]);
     std::array<unsigned char, 16> iv{};
     std::array<unsigned char, 16> tag{};
-    const std::unique_ptr<EVP_CIPHER, CipherFree> cipher(EVP_CIPHER_fetch(nullptr, "AES-128-GCM", nullptr));
-    const std::unique_ptr<EVP_CIPHER_CTX, CipherCtxFree> seal(EVP_CIPHER_CTX_new());
-    const std::unique_ptr<EVP_CIPHER_CTX, CipherCtxFree> open(EVP_CIPHER_CTX_new());
+    const EvpCipherPtr cipher(EVP_CIPHER_fetch(nullptr, "AES-128-GCM", nullptr));
+    const EvpCipherCtxPtr seal(EVP_CIPHER_CTX_new());
+    const EvpCipherCtxPtr open(EVP_CIPHER_CTX_new());
     if (!cipher || !seal || !open || !EVP_EncryptInit_ex2(seal.get(), cipher.get(), nullptr, nullptr, nullptr)
         || !EVP_DecryptInit_ex2(open.get(), cipher.get(), nullptr, nullptr, nullptr)) {
         state.SkipWithError("no AES-128-GCM");

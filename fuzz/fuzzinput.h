@@ -23,8 +23,11 @@ public:
     // A text of at most 65535 bytes behind a two-byte length.
     std::string text()
     {
-        const std::size_t length = std::size_t(byte()) << 8 | byte();
-        return take(length);
+        // Two statements: the operands of one expression may be read in
+        // either order, and the high byte comes first.
+        const std::size_t high = byte();
+        const std::size_t low = byte();
+        return take(high << 8 | low);
     }
 
     std::string rest() { return take(m_size - m_offset); }

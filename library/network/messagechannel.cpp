@@ -54,11 +54,6 @@ void MessageChannel::setInactivityTimeout(std::chrono::milliseconds timeout)
     InactivityTimeout = timeout;
 }
 
-std::chrono::milliseconds MessageChannel::getInactivityTimeout()
-{
-    return InactivityTimeout;
-}
-
 int MessageChannel::connect()
 {
     if (m_host.empty() || m_port == 0)

@@ -53,7 +53,6 @@ public:
     // How long the connect, a read or a write may wait without progress. Every
     // channel made afterwards uses it; tests shorten it.
     static void setInactivityTimeout(std::chrono::milliseconds timeout);
-    static std::chrono::milliseconds getInactivityTimeout();
 
 private:
     bool connectTo(const ACE_INET_Addr &address);

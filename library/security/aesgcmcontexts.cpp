@@ -22,38 +22,32 @@ const EVP_CIPHER *AesGcmContexts::cipher(const char *failure)
 
 EVP_CIPHER_CTX *AesGcmContexts::sealing(const unsigned char *key, const unsigned char *iv)
 {
-    if (!m_sealing) {
-        EvpCipherCtxPtr ctx(EVP_CIPHER_CTX_new());
-        if (!ctx)
-            throw OpenSSLRuntimeError("EVP_CIPHER_CTX_new");
-        if (1 != EVP_EncryptInit_ex2(ctx.get(), cipher("EVP_EncryptInit_ex"), nullptr, nullptr, nullptr))
-            throw OpenSSLRuntimeError("EVP_EncryptInit_ex");
-        m_sealing = std::move(ctx);
-    }
-    // Without a cipher the context keeps its own and only takes the new key
-    // and nonce.
-    if (1 != EVP_EncryptInit_ex2(m_sealing.get(), nullptr, key, iv, nullptr)) {
-        m_sealing.reset();
-        throw OpenSSLRuntimeError("EVP_EncryptInit_ex");
-    }
-    return m_sealing.get();
+    return prepared(m_sealing, EVP_EncryptInit_ex2, "EVP_EncryptInit_ex", key, iv);
 }
 
 EVP_CIPHER_CTX *AesGcmContexts::opening(const unsigned char *key, const unsigned char *iv)
 {
-    if (!m_opening) {
+    return prepared(m_opening, EVP_DecryptInit_ex2, "EVP_DecryptInit_ex", key, iv);
+}
+
+EVP_CIPHER_CTX *AesGcmContexts::prepared(EvpCipherCtxPtr &context, Init init, const char *initName,
+                                         const unsigned char *key, const unsigned char *iv)
+{
+    if (!context) {
         EvpCipherCtxPtr ctx(EVP_CIPHER_CTX_new());
         if (!ctx)
             throw OpenSSLRuntimeError("EVP_CIPHER_CTX_new");
-        if (1 != EVP_DecryptInit_ex2(ctx.get(), cipher("EVP_DecryptInit_ex"), nullptr, nullptr, nullptr))
-            throw OpenSSLRuntimeError("EVP_DecryptInit_ex");
-        m_opening = std::move(ctx);
+        if (1 != init(ctx.get(), cipher(initName), nullptr, nullptr, nullptr))
+            throw OpenSSLRuntimeError(initName);
+        context = std::move(ctx);
     }
-    if (1 != EVP_DecryptInit_ex2(m_opening.get(), nullptr, key, iv, nullptr)) {
-        m_opening.reset();
-        throw OpenSSLRuntimeError("EVP_DecryptInit_ex");
+    // Without a cipher the context keeps its own and only takes the new key
+    // and nonce.
+    if (1 != init(context.get(), nullptr, key, iv, nullptr)) {
+        context.reset();
+        throw OpenSSLRuntimeError(initName);
     }
-    return m_opening.get();
+    return context.get();
 }
 
 void AesGcmContexts::forget()

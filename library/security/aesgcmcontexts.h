@@ -28,7 +28,15 @@ public:
 private:
     AesGcmContexts() = default;
 
+    // EVP_EncryptInit_ex2 or EVP_DecryptInit_ex2.
+    using Init = int (*)(EVP_CIPHER_CTX *, const EVP_CIPHER *, const unsigned char *, const unsigned char *,
+                         const OSSL_PARAM *);
+
     const EVP_CIPHER *cipher(const char *failure);
+    // context, made on first use, set for init's direction under key with the
+    // nonce at iv; initName names init in the error.
+    EVP_CIPHER_CTX *prepared(EvpCipherCtxPtr &context, Init init, const char *initName, const unsigned char *key,
+                             const unsigned char *iv);
 
     EvpCipherPtr m_cipher;
     EvpCipherCtxPtr m_sealing;

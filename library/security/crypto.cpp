@@ -2,6 +2,7 @@
 
 #include "aesgcmcontexts.h"
 #include "cryptolengtherror.h"
+#include "openssldeleters.h"
 #include "opensslruntimeerror.h"
 #include "qorvassert.h"
 
@@ -32,10 +33,6 @@ constexpr std::size_t SaltBytes = 16;
 constexpr std::size_t SaltTextLength = 2 * SaltBytes;
 constexpr std::size_t HmacSha1Length = 20;
 
-struct CipherCtxDeleter
-{
-    void operator()(EVP_CIPHER_CTX *ctx) const { EVP_CIPHER_CTX_free(ctx); }
-};
 struct DigestCtxDeleter
 {
     void operator()(EVP_MD_CTX *ctx) const { EVP_MD_CTX_free(ctx); }
@@ -49,7 +46,6 @@ struct MacCtxDeleter
     void operator()(EVP_MAC_CTX *ctx) const { EVP_MAC_CTX_free(ctx); }
 };
 
-using CipherCtx = std::unique_ptr<EVP_CIPHER_CTX, CipherCtxDeleter>;
 using DigestCtx = std::unique_ptr<EVP_MD_CTX, DigestCtxDeleter>;
 using Mac = std::unique_ptr<EVP_MAC, MacDeleter>;
 using MacCtx = std::unique_ptr<EVP_MAC_CTX, MacCtxDeleter>;
@@ -63,9 +59,9 @@ int LibraryLength(std::size_t length, const char *function)
     return static_cast<int>(length);
 }
 
-CipherCtx NewCipherCtx()
+EvpCipherCtxPtr NewCipherCtx()
 {
-    CipherCtx ctx(EVP_CIPHER_CTX_new());
+    EvpCipherCtxPtr ctx(EVP_CIPHER_CTX_new());
     if (!ctx)
         throw OpenSSLRuntimeError("EVP_CIPHER_CTX_new");
     return ctx;
@@ -195,7 +191,7 @@ void AesCtrEncrypt(const unsigned char *in, unsigned char *out, std::size_t leng
     std::array<unsigned char, AES_IVEC_SIZE> counter{};
     std::copy(iv, iv + 8, counter.begin());
 
-    CipherCtx ctx = NewCipherCtx();
+    EvpCipherCtxPtr ctx = NewCipherCtx();
     if (1 != EVP_EncryptInit_ex(ctx.get(), EVP_aes_128_ctr(), nullptr, key, counter.data()))
         throw OpenSSLRuntimeError("EVP_EncryptInit_ex");
     int updateLength = 0;
