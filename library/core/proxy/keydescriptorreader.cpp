@@ -272,9 +272,9 @@ bool KeyDescriptorReader<KindProxy, Key, Target>::sameKey(const KeyDescriptorRea
         return false;
     if (userId() != other.userId())
         return false;
+    // The display names are made from these three alone, so they agree too.
     if (userLastName() != other.userLastName() || userFirstName() != other.userFirstName()
-        || userMiddleName() != other.userMiddleName() || userDisplayName() != other.userDisplayName()
-        || userDisplayNameAlphabetical() != other.userDisplayNameAlphabetical())
+        || userMiddleName() != other.userMiddleName())
         return false;
     // Only the twenty meaningful bits of the active word count.
     if ((descriptor().active() & ActiveMask) != (other.descriptor().active() & ActiveMask))

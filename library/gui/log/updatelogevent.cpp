@@ -1,7 +1,5 @@
 #include "updatelogevent.h"
 
-#include "auditedrecord.h"
-
 UpdateLogEvent::~UpdateLogEvent() = default;
 
 bool UpdateLogEvent::addUpdatedRecordKeys(const AuditedRecord &record, NameRule nameRule)

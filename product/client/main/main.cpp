@@ -1,7 +1,7 @@
 #include "abstractapplication.h"
 #include "applicationcomponent.h"
-#include "retainframememory.h"
 #include "firstpaintprobe.h"
+#include "retainframememory.h"
 #include "signalrelay.h"
 #include "spellchecker.h"
 #include "timezonedatabase.h"
