@@ -4,6 +4,7 @@
 #include "mode.h"
 
 #include <QHBoxLayout>
+#include <QListWidget>
 
 AbstractPickerWidget::AbstractPickerWidget(int modeCount, QWidget *parent)
     : QWidget(parent)
@@ -50,4 +51,12 @@ void AbstractPickerWidget::bindControls(const char *const *bindings, std::initia
 void AbstractPickerWidget::enter(int mode)
 {
     emit setMode(m_modeIds.at(mode));
+}
+
+QList<QListWidgetItem *> AbstractPickerWidget::allItems(const QListWidget *list)
+{
+    QList<QListWidgetItem *> items;
+    for (int row = 0; row < list->count(); ++row)
+        items.append(list->item(row));
+    return items;
 }

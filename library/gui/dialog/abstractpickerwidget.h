@@ -1,6 +1,7 @@
 #ifndef ABSTRACTPICKERWIDGET_H
 #define ABSTRACTPICKERWIDGET_H
 
+#include <QList>
 #include <QPointer>
 #include <QWidget>
 
@@ -9,6 +10,8 @@
 
 class Mode;
 class QHBoxLayout;
+class QListWidget;
+class QListWidgetItem;
 
 // What the user and the document pickers share. A picker builds its controls
 // and a top-level layout but never installs the layout on itself: the host
@@ -42,6 +45,10 @@ protected:
     void bindControls(const char *const *bindings, std::initializer_list<QObject *> controls,
                       int checkedControls = 0);
     void enter(int mode);
+
+    // Every item of the list in list order. Row by row: a wildcard match
+    // would leave out every name with a "/" in it.
+    static QList<QListWidgetItem *> allItems(const QListWidget *list);
 
     Mode *m_mode;
     // Guarded: a host that installed it deletes it before its children, this

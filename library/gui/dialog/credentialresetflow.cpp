@@ -96,6 +96,37 @@ const FlowTexts &TextsOf(CredentialResetFlow::Kind kind)
 
 const char *const UniqueViolation = "23505";
 
+// Asks the server to send the account's address the code of this kind of
+// reset, and returns the code as the reply carries it; empty, after a warning,
+// when there is none to ask for. useServer points the dispatcher at the
+// server once the request is built.
+template <class Handler, class Request, class Reply, class UseServer>
+std::string RequestResetCode(const std::string &address, common::Opcode opcode,
+                             std::string (Handler::*readCode)() const, UseServer useServer)
+{
+    Handler handler;
+    handler.setUserEmailAddress(address);
+    Request request;
+    std::string payload;
+    if (handler.encryptRequest(request) != 0 || !request.SerializeToString(&payload)) {
+        qWarning("The reset verification request could not be built; it is not sent.");
+        return std::string();
+    }
+
+    useServer();
+    MessageDispatcher dispatcher(opcode, common::tag::Plain, payload);
+    if (!dispatcher.dispatch()) {
+        qWarning("The reset verification exchange failed; no code is asked for.");
+        return std::string();
+    }
+    Reply reply;
+    if (!reply.ParseFromString(dispatcher.getReply()) || handler.decryptReply(reply) != 0) {
+        qWarning("The reset verification reply holds no readable code; no code is asked for.");
+        return std::string();
+    }
+    return (handler.*readCode)();
+}
+
 // The value the reset request carries in place of the typed one: the user
 // name's hash or the password's stored form; none when it cannot be made (no
 // hash because the Cryptographer's lock was not available, or no random salt).
@@ -179,57 +210,16 @@ void CredentialResetFlow::useServer() const
 
 std::string CredentialResetFlow::requestCode(const std::string &address) const
 {
-    return m_kind == UserName ? requestUserNameCode(address) : requestPasswordCode(address);
-}
-
-std::string CredentialResetFlow::requestUserNameCode(const std::string &address) const
-{
-    VerifyUserNameResetClientPkiHandler handler;
-    handler.setUserEmailAddress(address);
-    qorv::data::VerifyUserNameResetRequest request;
-    std::string payload;
-    if (handler.encryptRequest(request) != 0 || !request.SerializeToString(&payload)) {
-        qWarning("The reset verification request could not be built; it is not sent.");
-        return std::string();
-    }
-
-    useServer();
-    MessageDispatcher dispatcher(common::op::VerifyUserNameReset, common::tag::Plain, payload);
-    if (!dispatcher.dispatch()) {
-        qWarning("The reset verification exchange failed; no code is asked for.");
-        return std::string();
-    }
-    qorv::data::VerifyUserNameResetReply reply;
-    if (!reply.ParseFromString(dispatcher.getReply()) || handler.decryptReply(reply) != 0) {
-        qWarning("The reset verification reply holds no readable code; no code is asked for.");
-        return std::string();
-    }
-    return handler.getDecryptedUserNameResetAuthcode();
-}
-
-std::string CredentialResetFlow::requestPasswordCode(const std::string &address) const
-{
-    VerifyPasswordResetClientPkiHandler handler;
-    handler.setUserEmailAddress(address);
-    qorv::data::VerifyPasswordResetRequest request;
-    std::string payload;
-    if (handler.encryptRequest(request) != 0 || !request.SerializeToString(&payload)) {
-        qWarning("The reset verification request could not be built; it is not sent.");
-        return std::string();
-    }
-
-    useServer();
-    MessageDispatcher dispatcher(common::op::VerifyPasswordReset, common::tag::Plain, payload);
-    if (!dispatcher.dispatch()) {
-        qWarning("The reset verification exchange failed; no code is asked for.");
-        return std::string();
-    }
-    qorv::data::VerifyPasswordResetReply reply;
-    if (!reply.ParseFromString(dispatcher.getReply()) || handler.decryptReply(reply) != 0) {
-        qWarning("The reset verification reply holds no readable code; no code is asked for.");
-        return std::string();
-    }
-    return handler.getDecryptedPasswordResetAuthcode();
+    const auto useServer = [this] { this->useServer(); };
+    if (m_kind == UserName)
+        return RequestResetCode<VerifyUserNameResetClientPkiHandler, qorv::data::VerifyUserNameResetRequest,
+                                qorv::data::VerifyUserNameResetReply>(
+            address, common::op::VerifyUserNameReset,
+            &VerifyUserNameResetClientPkiHandler::getDecryptedUserNameResetAuthcode, useServer);
+    return RequestResetCode<VerifyPasswordResetClientPkiHandler, qorv::data::VerifyPasswordResetRequest,
+                            qorv::data::VerifyPasswordResetReply>(
+        address, common::op::VerifyPasswordReset,
+        &VerifyPasswordResetClientPkiHandler::getDecryptedPasswordResetAuthcode, useServer);
 }
 
 bool CredentialResetFlow::confirmCode(const std::string &code) const

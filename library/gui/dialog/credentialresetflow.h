@@ -38,8 +38,6 @@ private:
     };
 
     std::string requestCode(const std::string &address) const;
-    std::string requestUserNameCode(const std::string &address) const;
-    std::string requestPasswordCode(const std::string &address) const;
     [[nodiscard]] bool confirmCode(const std::string &code) const;
     // The new value as typed, or empty when the user cancelled.
     std::string askNewValue() const;

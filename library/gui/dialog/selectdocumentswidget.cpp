@@ -160,11 +160,7 @@ qorv::data::Documents SelectDocumentsWidget::selectedDocuments() const
 
 QList<QListWidgetItem *> SelectDocumentsWidget::selectedItems() const
 {
-    // Row by row: a wildcard match would leave out every name with a "/" in it.
-    QList<QListWidgetItem *> items;
-    for (int row = 0; row < m_selectedDocumentsListWidget->count(); ++row)
-        items.append(m_selectedDocumentsListWidget->item(row));
-    return items;
+    return allItems(m_selectedDocumentsListWidget);
 }
 
 void SelectDocumentsWidget::clear()

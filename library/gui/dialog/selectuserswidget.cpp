@@ -89,15 +89,6 @@ void AppendUserItem(QListWidget *list, const qorv::data::User &user)
                                      list, UserItemType);
     item->setData(UserRole, itemrecord::ToVariant(user));
 }
-
-// Row by row: a wildcard match would leave out every name with a "/" in it.
-QList<QListWidgetItem *> AllItems(const QListWidget *list)
-{
-    QList<QListWidgetItem *> items;
-    for (int row = 0; row < list->count(); ++row)
-        items.append(list->item(row));
-    return items;
-}
 }
 
 SelectUsersWidget::SelectUsersWidget(QWidget *parent)
@@ -137,7 +128,7 @@ SelectUsersWidget::~SelectUsersWidget() = default;
 
 QList<QListWidgetItem *> SelectUsersWidget::selectedItems() const
 {
-    return AllItems(m_selectedUsersListWidget);
+    return allItems(m_selectedUsersListWidget);
 }
 
 qorv::data::Users SelectUsersWidget::selectedUsers() const

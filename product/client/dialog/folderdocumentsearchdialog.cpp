@@ -2,6 +2,7 @@
 
 #include "common/majorcode.h"
 #include "directexchange.h"
+#include "itemrecord.h"
 #include "itemrole.h"
 #include "linguist.h"
 #include "registry.h"
@@ -45,9 +46,8 @@ qorv::data::Documents FolderDocumentSearchDialog::selectedDocuments() const
 {
     qorv::data::Documents documents;
     for (const QTableWidgetItem *item : m_resultsTableWidget->selectedItems()) {
-        const QVariant record = item->data(DocumentRole);
-        if (record.metaType() == QMetaType::fromType<qorv::data::Document>())
-            documents.add_document()->CopyFrom(record.value<qorv::data::Document>());
+        if (const auto document = itemrecord::FromVariant<qorv::data::Document>(item->data(DocumentRole)))
+            documents.add_document()->CopyFrom(*document);
     }
     return documents;
 }
@@ -66,6 +66,6 @@ void FolderDocumentSearchDialog::search()
     }
     replaceResults(reply.document_size(), [this, &reply](int row) {
         const qorv::data::Document &document = reply.document(row);
-        setDocumentRow(row, document)->setData(DocumentRole, QVariant::fromValue(document));
+        setDocumentRow(row, document)->setData(DocumentRole, itemrecord::ToVariant(document));
     });
 }

@@ -4,6 +4,7 @@
 #include "dbtimestamp.h"
 #include "directexchange.h"
 #include "documentkeyreader.h"
+#include "itemrecord.h"
 #include "itemrole.h"
 #include "registry.h"
 
@@ -53,9 +54,8 @@ qorv::data::DocumentKeys FolderKeyDocumentSearchDialog::selectedDocumentKeys() c
 {
     qorv::data::DocumentKeys documentKeys;
     for (const QTableWidgetItem *item : m_resultsTableWidget->selectedItems()) {
-        const QVariant record = item->data(DocumentKeyRole);
-        if (record.metaType() == QMetaType::fromType<qorv::data::DocumentKey>())
-            documentKeys.add_document_key()->CopyFrom(record.value<qorv::data::DocumentKey>());
+        if (const auto documentKey = itemrecord::FromVariant<qorv::data::DocumentKey>(item->data(DocumentKeyRole)))
+            documentKeys.add_document_key()->CopyFrom(*documentKey);
     }
     return documentKeys;
 }
@@ -80,7 +80,7 @@ void FolderKeyDocumentSearchDialog::search()
             || !IsValidTimestamp(document.document_modification_date()))
             return;
         QTableWidgetItem *name = setDocumentRow(row, document);
-        name->setData(DocumentKeyRole, QVariant::fromValue(documentKey));
+        name->setData(DocumentKeyRole, itemrecord::ToVariant(documentKey));
         if (DocumentKeyReader(documentKey).property(DocumentKeyProxy::EmphasizeName)) {
             QFont font = name->font();
             font.setWeight(QFont::Bold);

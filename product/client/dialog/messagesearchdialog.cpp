@@ -2,6 +2,7 @@
 
 #include "common/majorcode.h"
 #include "directexchange.h"
+#include "itemrecord.h"
 #include "itemrole.h"
 #include "linguist.h"
 #include "messagereader.h"
@@ -102,9 +103,8 @@ qorv::data::Messages MessageSearchDialog::selectedMessages() const
 {
     qorv::data::Messages messages;
     for (const QTableWidgetItem *item : m_resultsTableWidget->selectedItems()) {
-        const QVariant record = item->data(MessageRole);
-        if (record.metaType() == QMetaType::fromType<qorv::data::Message>())
-            messages.add_message()->CopyFrom(record.value<qorv::data::Message>());
+        if (const auto message = itemrecord::FromVariant<qorv::data::Message>(item->data(MessageRole)))
+            messages.add_message()->CopyFrom(*message);
     }
     return messages;
 }
@@ -135,7 +135,7 @@ void MessageSearchDialog::search()
         const qorv::data::Message &message = row < ownCount ? own.message(row) : received.message(row - ownCount);
         QTableWidgetItem *from =
             search::ResultItem(MessageReader(message).senderDisplayNameAlphabetical());
-        from->setData(MessageRole, QVariant::fromValue(message));
+        from->setData(MessageRole, itemrecord::ToVariant(message));
         m_resultsTableWidget->setItem(row, 0, from);
         m_resultsTableWidget->setItem(row, 1, search::ResultItem(message.message_subject()));
         m_resultsTableWidget->setItem(row, 2, search::ResultDateItem(message.message_creation_date()));

@@ -46,8 +46,7 @@ DbId Url::getDocumentId() const
 
 void Url::setDocumentId(DbId documentId)
 {
-    if (static_cast<int>(m_documentId) != static_cast<int>(documentId))
-        m_documentId = documentId;
+    m_documentId = documentId;
 }
 
 QString Url::getDescription() const
@@ -57,8 +56,7 @@ QString Url::getDescription() const
 
 void Url::setDescription(const QString &description)
 {
-    if (m_description != description)
-        m_description = description;
+    m_description = description;
 }
 
 Url::operator const QUrl &() const
