@@ -3,6 +3,7 @@
 #include "icontoolbar.h"
 #include "linguist.h"
 #include "textdocument.h"
+#include "utils.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -25,11 +26,6 @@
 
 namespace
 {
-QIcon Icon(const char *fileName)
-{
-    return QIcon(QStringLiteral(":icons/32x32/") + QLatin1String(fileName));
-}
-
 // Shown as they are, untranslated; each names its colour as an SVG colour
 // keyword once the blanks are gone ("Dark Red" is darkred).
 const char *const FontColours[] = {"Black", "Dark Red",   "Red",  "Orange",    "Yellow", "Light Green",
@@ -53,27 +49,31 @@ AbstractTextEditorView::AbstractTextEditorView(QWidget *parent)
     , m_indentActionGroup(new QActionGroup(this))
     , m_listStyleActionGroup(new QActionGroup(this))
     , m_fontColorComboBox(new QComboBox(m_formattingToolBar))
-    , m_undoAction(addAction(this, m_editMenu, Icon("undo.png"), Linguist::tr("Undo"), QString()))
-    , m_redoAction(addAction(this, m_editMenu, Icon("redo.png"), Linguist::tr("Redo"), QString()))
-    , m_cutAction(addAction(this, m_editMenu, Icon("cut.png"), Linguist::tr("Cut"), QString()))
-    , m_copyAction(addAction(this, m_editMenu, Icon("copy.png"), Linguist::tr("Copy"), QString()))
-    , m_pasteAction(addAction(this, m_editMenu, Icon("clipboard_paste.png"), Linguist::tr("Paste"), QString()))
+    , m_undoAction(addAction(this, m_editMenu, utils::ActionIcon("undo.png"), Linguist::tr("Undo"), QString()))
+    , m_redoAction(addAction(this, m_editMenu, utils::ActionIcon("redo.png"), Linguist::tr("Redo"), QString()))
+    , m_cutAction(addAction(this, m_editMenu, utils::ActionIcon("cut.png"), Linguist::tr("Cut"), QString()))
+    , m_copyAction(addAction(this, m_editMenu, utils::ActionIcon("copy.png"), Linguist::tr("Copy"), QString()))
+    , m_pasteAction(
+          addAction(this, m_editMenu, utils::ActionIcon("clipboard_paste.png"), Linguist::tr("Paste"), QString()))
     , m_selectAllAction(addAction(this, m_editMenu, Linguist::tr("SelectAll"), QString()))
-    , m_findAction(addAction(this, m_editMenu, Icon("magnifying_glass.png"), Linguist::tr("Find"), QString()))
+    , m_findAction(
+          addAction(this, m_editMenu, utils::ActionIcon("magnifying_glass.png"), Linguist::tr("Find"), QString()))
     , m_replaceAction(addAction(this, m_editMenu, tr("Replace"), QString()))
-    , m_boldAction(addAction(this, Icon("font_style_bold.png"), tr("Bold"), QString()))
-    , m_italicAction(addAction(this, Icon("font_style_italics.png"), tr("Italic"), QString()))
-    , m_underlineAction(addAction(this, Icon("font_style_underline.png"), tr("Underline"), QString()))
-    , m_alignLeftAction(addAction(m_alignmentActionGroup, Icon("text_align_left.png"), tr("AlignLeft"), QString()))
+    , m_boldAction(addAction(this, utils::ActionIcon("font_style_bold.png"), tr("Bold"), QString()))
+    , m_italicAction(addAction(this, utils::ActionIcon("font_style_italics.png"), tr("Italic"), QString()))
+    , m_underlineAction(addAction(this, utils::ActionIcon("font_style_underline.png"), tr("Underline"), QString()))
+    , m_alignLeftAction(
+          addAction(m_alignmentActionGroup, utils::ActionIcon("text_align_left.png"), tr("AlignLeft"), QString()))
     , m_alignCenterAction(
-          addAction(m_alignmentActionGroup, Icon("text_align_center.png"), tr("AlignCenter"), QString()))
-    , m_alignRightAction(addAction(m_alignmentActionGroup, Icon("text_align_right.png"), tr("AlignRight"), QString()))
-    , m_alignJustifyAction(
-          addAction(m_alignmentActionGroup, Icon("text_align_justified.png"), tr("AlignJustify"), QString()))
+          addAction(m_alignmentActionGroup, utils::ActionIcon("text_align_center.png"), tr("AlignCenter"), QString()))
+    , m_alignRightAction(
+          addAction(m_alignmentActionGroup, utils::ActionIcon("text_align_right.png"), tr("AlignRight"), QString()))
+    , m_alignJustifyAction(addAction(m_alignmentActionGroup, utils::ActionIcon("text_align_justified.png"),
+                                     tr("AlignJustify"), QString()))
     , m_increaseIndentAction(
-          addAction(m_indentActionGroup, Icon("indent_increase.png"), tr("IncreaseIndent"), QString()))
+          addAction(m_indentActionGroup, utils::ActionIcon("indent_increase.png"), tr("IncreaseIndent"), QString()))
     , m_decreaseIndentAction(
-          addAction(m_indentActionGroup, Icon("indent_decrease.png"), tr("DecreaseIndent"), QString()))
+          addAction(m_indentActionGroup, utils::ActionIcon("indent_decrease.png"), tr("DecreaseIndent"), QString()))
     , m_insertMenu(new QMenu(tr("Insert"), this))
     , m_formatMenu(new QMenu(tr("Format"), this))
     , m_tableMenu(new QMenu(tr("Table"), this))
@@ -81,56 +81,68 @@ AbstractTextEditorView::AbstractTextEditorView(QWidget *parent)
     , m_formatMenuAction(menuBar()->addMenu(m_formatMenu))
     , m_tableMenuAction(menuBar()->addMenu(m_tableMenu))
     , m_insertTextListCircleAction(
-          addAction(this, m_insertMenu, Icon("list_style_bullets.png"), tr("TextListCircle"), QString()))
-    , m_insertTextListDiscAction(
-          addAction(this, m_insertMenu, Icon("dark_grey/list_style_bullets.png"), tr("TextListDisc"), QString()))
-    , m_insertTextListSquareAction(addAction(this, m_insertMenu, Icon("blue_dark_grey/list_style_bullets.png"),
+          addAction(this, m_insertMenu, utils::ActionIcon("list_style_bullets.png"), tr("TextListCircle"), QString()))
+    , m_insertTextListDiscAction(addAction(this, m_insertMenu, utils::ActionIcon("dark_grey/list_style_bullets.png"),
+                                           tr("TextListDisc"), QString()))
+    , m_insertTextListSquareAction(addAction(this, m_insertMenu,
+                                             utils::ActionIcon("blue_dark_grey/list_style_bullets.png"),
                                              tr("TextListSquare"), QString()))
     , m_insertTextListDecimalAction(
-          addAction(this, m_insertMenu, Icon("list_style_numbered.png"), tr("TextListDecimal"), QString()))
-    , m_insertTextListUpperAlphaAction(addAction(this, m_insertMenu, Icon("green_dark_grey/list_style_numbered.png"),
+          addAction(this, m_insertMenu, utils::ActionIcon("list_style_numbered.png"), tr("TextListDecimal"), QString()))
+    , m_insertTextListUpperAlphaAction(addAction(this, m_insertMenu,
+                                                 utils::ActionIcon("green_dark_grey/list_style_numbered.png"),
                                                  tr("TextListUpperAlpha"), QString()))
-    , m_insertTextListLowerAlphaAction(addAction(this, m_insertMenu, Icon("orange_dark_grey/list_style_numbered.png"),
+    , m_insertTextListLowerAlphaAction(addAction(this, m_insertMenu,
+                                                 utils::ActionIcon("orange_dark_grey/list_style_numbered.png"),
                                                  tr("TextListLowerAlpha"), QString()))
-    , m_insertTextListUpperRomanAction(addAction(this, m_insertMenu, Icon("green_dark_grey/list_style_roman.png"),
+    , m_insertTextListUpperRomanAction(addAction(this, m_insertMenu,
+                                                 utils::ActionIcon("green_dark_grey/list_style_roman.png"),
                                                  tr("TextListUpperRoman"), QString()))
-    , m_insertTextListLowerRomanAction(addAction(this, m_insertMenu, Icon("orange_dark_grey/list_style_roman.png"),
+    , m_insertTextListLowerRomanAction(addAction(this, m_insertMenu,
+                                                 utils::ActionIcon("orange_dark_grey/list_style_roman.png"),
                                                  tr("TextListLowerRoman"), QString()))
     , m_insertHorizontalRulerAction(
-          addAction(this, m_insertMenu, Icon("code_line.png"), tr("InsertHorizontalRuler"), QString()))
-    , m_insertTableAction(addAction(this, m_insertMenu, Icon("table.png"), tr("InsertTable"), QString()))
-    , m_insertPictureAction(addAction(this, m_insertMenu, Icon("photo_landscape.png"), tr("InsertPicture"), QString()))
-    , m_noTextListAction(addAction(m_listStyleActionGroup, Icon("text.png"), tr("NoTextList"), QString()))
-    , m_textListCircleAction(
-          addAction(m_listStyleActionGroup, Icon("list_style_bullets.png"), tr("TextListCircle"), QString()))
-    , m_textListDiscAction(addAction(m_listStyleActionGroup, Icon("dark_grey/list_style_bullets.png"),
+          addAction(this, m_insertMenu, utils::ActionIcon("code_line.png"), tr("InsertHorizontalRuler"), QString()))
+    , m_insertTableAction(addAction(this, m_insertMenu, utils::ActionIcon("table.png"), tr("InsertTable"), QString()))
+    , m_insertPictureAction(
+          addAction(this, m_insertMenu, utils::ActionIcon("photo_landscape.png"), tr("InsertPicture"), QString()))
+    , m_noTextListAction(addAction(m_listStyleActionGroup, utils::ActionIcon("text.png"), tr("NoTextList"), QString()))
+    , m_textListCircleAction(addAction(m_listStyleActionGroup, utils::ActionIcon("list_style_bullets.png"),
+                                       tr("TextListCircle"), QString()))
+    , m_textListDiscAction(addAction(m_listStyleActionGroup, utils::ActionIcon("dark_grey/list_style_bullets.png"),
                                      tr("TextListDisc"), QString()))
-    , m_textListSquareAction(addAction(m_listStyleActionGroup, Icon("blue_dark_grey/list_style_bullets.png"),
-                                       tr("TextListSquare"), QString()))
-    , m_textListDecimalAction(
-          addAction(m_listStyleActionGroup, Icon("list_style_numbered.png"), tr("TextListDecimal"), QString()))
-    , m_textListUpperAlphaAction(addAction(m_listStyleActionGroup, Icon("green_dark_grey/list_style_numbered.png"),
+    , m_textListSquareAction(addAction(m_listStyleActionGroup,
+                                       utils::ActionIcon("blue_dark_grey/list_style_bullets.png"), tr("TextListSquare"),
+                                       QString()))
+    , m_textListDecimalAction(addAction(m_listStyleActionGroup, utils::ActionIcon("list_style_numbered.png"),
+                                        tr("TextListDecimal"), QString()))
+    , m_textListUpperAlphaAction(addAction(m_listStyleActionGroup,
+                                           utils::ActionIcon("green_dark_grey/list_style_numbered.png"),
                                            tr("TextListUpperAlpha"), QString()))
-    , m_textListLowerAlphaAction(addAction(m_listStyleActionGroup, Icon("orange_dark_grey/list_style_numbered.png"),
+    , m_textListLowerAlphaAction(addAction(m_listStyleActionGroup,
+                                           utils::ActionIcon("orange_dark_grey/list_style_numbered.png"),
                                            tr("TextListLowerAlpha"), QString()))
-    , m_textListUpperRomanAction(addAction(m_listStyleActionGroup, Icon("green_dark_grey/list_style_roman.png"),
+    , m_textListUpperRomanAction(addAction(m_listStyleActionGroup,
+                                           utils::ActionIcon("green_dark_grey/list_style_roman.png"),
                                            tr("TextListUpperRoman"), QString()))
-    , m_textListLowerRomanAction(addAction(m_listStyleActionGroup, Icon("orange_dark_grey/list_style_roman.png"),
+    , m_textListLowerRomanAction(addAction(m_listStyleActionGroup,
+                                           utils::ActionIcon("orange_dark_grey/list_style_roman.png"),
                                            tr("TextListLowerRoman"), QString()))
     , m_insertRowsAction(
-          addAction(this, m_tableMenu, Icon("table_selection_row.png"), tr("InsertRows"), QString()))
+          addAction(this, m_tableMenu, utils::ActionIcon("table_selection_row.png"), tr("InsertRows"), QString()))
     , m_insertColumnsAction(
-          addAction(this, m_tableMenu, Icon("table_selection_column.png"), tr("InsertColumns"), QString()))
+          addAction(this, m_tableMenu, utils::ActionIcon("table_selection_column.png"), tr("InsertColumns"), QString()))
     , m_setColumnWidthAction(addAction(this, m_tableMenu, tr("SetColumnWidth"), QString()))
     , m_deleteRowsAction(addAction(this, m_tableMenu, tr("DeleteRows"), QString()))
     , m_deleteColumnsAction(addAction(this, m_tableMenu, tr("DeleteColumns"), QString()))
-    , m_saveAction(addAction(this, m_fileMenu, Icon("floppy_disk.png"), tr("Save"), QString()))
+    , m_saveAction(addAction(this, m_fileMenu, utils::ActionIcon("floppy_disk.png"), tr("Save"), QString()))
     , m_closeAction(addAction(this, m_fileMenu, Linguist::tr("Close"), QString()))
     , m_exportToTextFileAction(addAction(this, m_fileMenu, tr("ExportToTextFile"), QString()))
     , m_exportToPdfFileAction(addAction(this, m_fileMenu, tr("ExportToPdfFile"), QString()))
-    , m_printAction(addAction(this, m_fileMenu, Icon("printer.png"), tr("Print"), QString()))
+    , m_printAction(addAction(this, m_fileMenu, utils::ActionIcon("printer.png"), tr("Print"), QString()))
     , m_printPreviewAction(addAction(this, m_fileMenu, tr("PrintPreview"), QString()))
-    , m_checkSpellingAction(addAction(this, m_toolsMenu, Icon("spellcheck.png"), tr("CheckSpelling"), QString()))
+    , m_checkSpellingAction(
+          addAction(this, m_toolsMenu, utils::ActionIcon("spellcheck.png"), tr("CheckSpelling"), QString()))
     , m_aboutAction(addAction(this, m_helpMenu, Linguist::tr("AboutQORV"), QString()))
     , m_actionsEnabled(true)
     , m_cursorInTable(false)

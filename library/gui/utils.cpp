@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QIcon>
 #include <QString>
 #include <QTemporaryFile>
 #include <QTextStream>
@@ -23,6 +24,11 @@ QString FromUtf8(const std::string &text)
 {
     return QString::fromUtf8(text.c_str());
 }
+}
+
+QIcon ActionIcon(const char *fileName)
+{
+    return QIcon(QStringLiteral(":icons/32x32/") + QLatin1String(fileName));
 }
 
 QString GetStringFromVariant(const QVariant &value)

@@ -8,6 +8,7 @@
 
 class QDate;
 class QDateTime;
+class QIcon;
 class QString;
 class QTemporaryFile;
 class QVariant;
@@ -15,6 +16,9 @@ class QVariant;
 // Small conversions shared by windows, pickers and the start-up code.
 namespace utils
 {
+// One of the built-in action icons, by its file name under ":icons/32x32/".
+QIcon ActionIcon(const char *fileName);
+
 // The variant as text when it converts to text, else an empty text.
 QString GetStringFromVariant(const QVariant &value);
 

@@ -17,6 +17,7 @@
 #include "selectdocumentrequest3.pb.h"
 #include "selectfolderreply3.pb.h"
 #include "selectfolderrequest3.pb.h"
+#include "utils.h"
 
 #include <QHBoxLayout>
 #include <QIcon>
@@ -49,11 +50,6 @@ constexpr const char *Bindings[SelectDocumentsWidget::ModeCount] = {
     "----T-", // SelectedDocumentSelected
 };
 
-QIcon Icon(const char *fileName)
-{
-    return QIcon(QStringLiteral(":icons/32x32/") + QLatin1String(fileName));
-}
-
 std::optional<qorv::data::Document> ItemDocument(const QListWidgetItem *item)
 {
     return itemrecord::FromVariant<qorv::data::Document>(item->data(DocumentRole));
@@ -71,8 +67,8 @@ bool HoldsDocument(const QListWidget *list, const qorv::data::Document &document
 
 void AppendDocumentItem(QListWidget *list, const qorv::data::Document &document)
 {
-    auto *item = new QListWidgetItem(Icon("document_empty.png"), QString::fromStdString(document.document_name()),
-                                     list, DocumentItemType);
+    auto *item = new QListWidgetItem(utils::ActionIcon("document_empty.png"),
+                                     QString::fromStdString(document.document_name()), list, DocumentItemType);
     item->setData(DocumentRole, itemrecord::ToVariant(document));
 }
 
@@ -209,8 +205,9 @@ void SelectDocumentsWidget::selectFolder(int folderId)
     qorv::data::SelectFolderReply reply;
     if (network::DirectExchange(common::op::SelectFolder, request, reply, network::ReplyErrorCodes::Ignored)) {
         for (const qorv::data::Folder &folder : reply.folder()) {
-            auto *item = new QListWidgetItem(Icon("folder.png"), QString::fromStdString(folder.folder_name()),
-                                             m_foldersListWidget, FolderItemType);
+            auto *item
+                = new QListWidgetItem(utils::ActionIcon("folder.png"), QString::fromStdString(folder.folder_name()),
+                                      m_foldersListWidget, FolderItemType);
             item->setData(FolderRole, itemrecord::ToVariant(folder));
         }
         m_backHistory.append(folderId);
@@ -368,14 +365,14 @@ void SelectDocumentsWidget::initializeWindow()
         list->setSortingEnabled(true);
     }
     m_backToolButton->setArrowType(Qt::LeftArrow);
-    m_homeToolButton->setIcon(Icon("home.png"));
+    m_homeToolButton->setIcon(utils::ActionIcon("home.png"));
     m_forwardToolButton->setArrowType(Qt::RightArrow);
-    m_includePushButton->setIcon(Icon("folder_right.png"));
-    m_includeAllPushButton->setIcon(Icon("folders_right.png"));
-    m_addPushButton->setIcon(Icon("document_empty_add.png"));
-    m_addAllPushButton->setIcon(Icon("documents_empty_add.png"));
-    m_removePushButton->setIcon(Icon("document_empty_delete.png"));
-    m_removeAllPushButton->setIcon(Icon("documents_empty_delete.png"));
+    m_includePushButton->setIcon(utils::ActionIcon("folder_right.png"));
+    m_includeAllPushButton->setIcon(utils::ActionIcon("folders_right.png"));
+    m_addPushButton->setIcon(utils::ActionIcon("document_empty_add.png"));
+    m_addAllPushButton->setIcon(utils::ActionIcon("documents_empty_add.png"));
+    m_removePushButton->setIcon(utils::ActionIcon("document_empty_delete.png"));
+    m_removeAllPushButton->setIcon(utils::ActionIcon("documents_empty_delete.png"));
 
     connect(m_backToolButton, &QToolButton::clicked, this, &SelectDocumentsWidget::undoSelectFolder);
     connect(m_homeToolButton, &QToolButton::clicked, this, &SelectDocumentsWidget::selectHomeFolder);

@@ -56,11 +56,6 @@ constexpr const char *Bindings[SelectUsersWidget::ModeCount] = {
     "------TT", // SelectedUserSelected
 };
 
-QIcon Icon(const char *fileName)
-{
-    return QIcon(QStringLiteral(":icons/32x32/") + QLatin1String(fileName));
-}
-
 int LoggedOnUserId()
 {
     return RegistrySingleton::instance()->getUser().user_id();
@@ -83,10 +78,10 @@ bool HoldsUser(const QListWidget *list, const qorv::data::User &user)
 
 void AppendUserItem(QListWidget *list, const qorv::data::User &user)
 {
-    auto *item = new QListWidgetItem(Icon("user.png"),
-                                     utils::GetAlphabeticalName(user.user_first_name(), user.user_middle_name(),
-                                                                user.user_last_name()),
-                                     list, UserItemType);
+    auto *item = new QListWidgetItem(
+        utils::ActionIcon("user.png"),
+        utils::GetAlphabeticalName(user.user_first_name(), user.user_middle_name(), user.user_last_name()), list,
+        UserItemType);
     item->setData(UserRole, itemrecord::ToVariant(user));
 }
 }
@@ -225,7 +220,7 @@ void SelectUsersWidget::selectHomeGroups(bool checked)
         return;
     for (const qorv::data::GroupKey &key : reply.group_key()) {
         const qorv::data::Group &group = key.group_key_group();
-        auto *item = new QListWidgetItem(Icon("users.png"), QString::fromStdString(group.group_name()),
+        auto *item = new QListWidgetItem(utils::ActionIcon("users.png"), QString::fromStdString(group.group_name()),
                                          m_userGroupsListWidget, GroupItemType);
         item->setData(GroupRole, itemrecord::ToVariant(group));
     }
@@ -244,7 +239,7 @@ void SelectUsersWidget::selectUserGroups(bool checked)
     qorv::data::SelectUserGroupReply reply;
     if (network::DirectExchange(common::op::SelectUserGroup, request, reply, network::ReplyErrorCodes::Ignored)) {
         for (const qorv::data::UserGroup &userGroup : reply.user_group()) {
-            auto *item = new QListWidgetItem(Icon("users_star.png"),
+            auto *item = new QListWidgetItem(utils::ActionIcon("users_star.png"),
                                              QString::fromStdString(userGroup.user_group_name()),
                                              m_userGroupsListWidget, UserGroupItemType);
             item->setData(UserGroupRole, itemrecord::ToVariant(userGroup));
@@ -361,14 +356,14 @@ void SelectUsersWidget::initializeMode()
 
 void SelectUsersWidget::initializeWindow()
 {
-    m_homeGroupsRadioButton->setIcon(Icon("houses.png"));
-    m_userGroupsRadioButton->setIcon(Icon("users_star.png"));
-    m_includePushButton->setIcon(Icon("users_right.png"));
-    m_includeAllPushButton->setIcon(Icon("users4_right.png"));
-    m_addPushButton->setIcon(Icon("users_add.png"));
-    m_addAllPushButton->setIcon(Icon("users4_add.png"));
-    m_removePushButton->setIcon(Icon("users_delete.png"));
-    m_removeAllPushButton->setIcon(Icon("users4_delete.png"));
+    m_homeGroupsRadioButton->setIcon(utils::ActionIcon("houses.png"));
+    m_userGroupsRadioButton->setIcon(utils::ActionIcon("users_star.png"));
+    m_includePushButton->setIcon(utils::ActionIcon("users_right.png"));
+    m_includeAllPushButton->setIcon(utils::ActionIcon("users4_right.png"));
+    m_addPushButton->setIcon(utils::ActionIcon("users_add.png"));
+    m_addAllPushButton->setIcon(utils::ActionIcon("users4_add.png"));
+    m_removePushButton->setIcon(utils::ActionIcon("users_delete.png"));
+    m_removeAllPushButton->setIcon(utils::ActionIcon("users4_delete.png"));
 
     for (QWidget *fixed : std::initializer_list<QWidget *>{m_homeGroupsRadioButton, m_userGroupsRadioButton,
                                                            m_selectedUsersLabel, m_unselectedUsersLabel}) {

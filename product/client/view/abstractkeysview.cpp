@@ -4,6 +4,7 @@
 #include "keytreerows.h"
 #include "linguist.h"
 #include "messagedispatcher.h"
+#include "utils.h"
 
 #include <QAction>
 #include <QIcon>
@@ -12,22 +13,15 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-namespace
-{
-QIcon Icon(const char *fileName)
-{
-    return QIcon(QStringLiteral(":icons/32x32/") + QLatin1String(fileName));
-}
-}
-
 AbstractKeysView::AbstractKeysView(QWidget *parent, const Texts &texts, const char *iconFileName)
     : AbstractViewWindow(parent)
     , m_keysNotRead(texts.keysNotRead)
-    , m_openAction(m_fileMenu->addAction(Icon("keyhole.png"), texts.open))
-    , m_refreshAction(m_viewMenu->addAction(Icon("refresh.png"), Linguist::tr("Refresh"), this, SLOT(refresh())))
-    , m_viewMonthsAction(m_viewMenu->addAction(Icon("calendar.png"), texts.viewMonths))
-    , m_viewDaysAction(m_viewMenu->addAction(Icon("calendar_7.png"), texts.viewDays))
-    , m_viewPermissionsAction(m_viewMenu->addAction(Icon("checkbox.png"), texts.viewPermissions))
+    , m_openAction(m_fileMenu->addAction(utils::ActionIcon("keyhole.png"), texts.open))
+    , m_refreshAction(
+          m_viewMenu->addAction(utils::ActionIcon("refresh.png"), Linguist::tr("Refresh"), this, SLOT(refresh())))
+    , m_viewMonthsAction(m_viewMenu->addAction(utils::ActionIcon("calendar.png"), texts.viewMonths))
+    , m_viewDaysAction(m_viewMenu->addAction(utils::ActionIcon("calendar_7.png"), texts.viewDays))
+    , m_viewPermissionsAction(m_viewMenu->addAction(utils::ActionIcon("checkbox.png"), texts.viewPermissions))
     , m_aboutAction(m_helpMenu->addAction(Linguist::tr("AboutQORV"), this, SLOT(helpAbout())))
     , m_refreshFailedLabel(new QLabel(this))
 {
@@ -39,7 +33,7 @@ AbstractKeysView::AbstractKeysView(QWidget *parent, const Texts &texts, const ch
     connect(m_viewPermissionsAction, &QAction::triggered, this, &AbstractKeysView::viewPermissionsToggled);
 
     setWindowCaption(texts.title, QString::fromStdString(MessageDispatcher::getServerName()), QString());
-    setWindowIcon(Icon(iconFileName));
+    setWindowIcon(utils::ActionIcon(iconFileName));
 
     m_openAction->setStatusTip(texts.openStatusTip);
     m_refreshAction->setStatusTip(texts.refreshStatusTip);

@@ -30,6 +30,7 @@
 #include "selectdictionaryreply3.pb.h"
 #include "selectdictionaryrequest3.pb.h"
 #include "updateuserrequest3.pb.h"
+#include "utils.h"
 #include "verifymultifactorauthenticationauthcodereply3.pb.h"
 #include "verifymultifactorauthenticationauthcoderequest3.pb.h"
 
@@ -56,11 +57,6 @@ namespace
 constexpr int StatusTimeoutMs = 10000;
 constexpr int MultiFactorAuthenticationTries = 3;
 const QString PicturesSearchPrefix = QStringLiteral("pictures");
-
-QIcon Icon(const char *fileName)
-{
-    return QIcon(QStringLiteral(":icons/32x32/") + QLatin1String(fileName));
-}
 
 int LoggedOnUserId()
 {
@@ -124,16 +120,16 @@ void ShowLogOnNotPrepared(QWidget *parent)
 
 ConsoleView::ConsoleView(QWidget *parent)
     : AbstractConsoleView(parent)
-    , m_userGroupBrowserAction(new QAction(Icon("users.png"), tr("UserGroupBrowser"), this))
-    , m_messageBrowserAction(new QAction(Icon("folder3_mail.png"), tr("MessageBrowser"), this))
-    , m_documentBrowserAction(new QAction(Icon("folder_document.png"), tr("DocumentBrowser"), this))
-    , m_documentKeysAction(new QAction(Icon("document_text_lock.png"), tr("DocumentKeys"), this))
-    , m_folderKeysAction(new QAction(Icon("folder_document_lock.png"), tr("FolderKeys"), this))
-    , m_pictureDirectoriesAction(m_editMenu->addAction(Icon("photo_landscape.png"), tr("PictureDirectories"), this,
-                                                       SLOT(pictureDirectories())))
-    , m_restoreDocumentAction(m_toolsMenu->addAction(Icon("recycle.png"), tr("RestoreDocument"), this,
+    , m_userGroupBrowserAction(new QAction(utils::ActionIcon("users.png"), tr("UserGroupBrowser"), this))
+    , m_messageBrowserAction(new QAction(utils::ActionIcon("folder3_mail.png"), tr("MessageBrowser"), this))
+    , m_documentBrowserAction(new QAction(utils::ActionIcon("folder_document.png"), tr("DocumentBrowser"), this))
+    , m_documentKeysAction(new QAction(utils::ActionIcon("document_text_lock.png"), tr("DocumentKeys"), this))
+    , m_folderKeysAction(new QAction(utils::ActionIcon("folder_document_lock.png"), tr("FolderKeys"), this))
+    , m_pictureDirectoriesAction(m_editMenu->addAction(utils::ActionIcon("photo_landscape.png"),
+                                                       tr("PictureDirectories"), this, SLOT(pictureDirectories())))
+    , m_restoreDocumentAction(m_toolsMenu->addAction(utils::ActionIcon("recycle.png"), tr("RestoreDocument"), this,
                                                      SLOT(restoreDocument())))
-    , m_resetPasswordAction(m_toolsMenu->addAction(Icon("password_field.png"), tr("ResetPassword"), this,
+    , m_resetPasswordAction(m_toolsMenu->addAction(utils::ActionIcon("password_field.png"), tr("ResetPassword"), this,
                                                    SLOT(resetPassword())))
     , m_optionsAction(m_toolsMenu->addAction(Linguist::tr("Options"), this, SLOT(options())))
 {
@@ -447,7 +443,7 @@ void ConsoleView::initializeWindow()
 {
     AbstractConsoleView::initializeWindow();
     setWindowCaption(tr("ConsoleViewWindowTitle"), QString(), QString());
-    setWindowIcon(Icon("shield_key.png"));
+    setWindowIcon(utils::ActionIcon("shield_key.png"));
     Settings().restoreWidgetGeometrySettings(this, Settings::ClassName, QSize(640, 480), QPoint(64, 48));
 }
 

@@ -62,6 +62,7 @@
 #include "updatefolderreply3.pb.h"
 #include "updatefolderrequest3.pb.h"
 #include "user3.pb.h"
+#include "utils.h"
 
 #include <QAction>
 #include <QApplication>
@@ -87,11 +88,6 @@ namespace
 // A pasted copy is named "<name> - Copy (hh:mm:ss.zzz)"; the server keeps
 // names of at most this many characters.
 constexpr int LongestName = 63;
-
-QIcon Icon(const char *fileName)
-{
-    return QIcon(QStringLiteral(":icons/32x32/") + QLatin1String(fileName));
-}
 
 std::string Utf8(const QString &text)
 {
@@ -154,24 +150,27 @@ using namespace documentbrowserview;
 DocumentBrowserView::DocumentBrowserView(QWidget *parent)
     : AbstractBrowserView(parent)
     , m_newMenu(m_fileMenu->addMenu(Linguist::tr("New")))
-    , m_newFolderAction(m_newMenu->addAction(Icon("folder_add.png"), tr("NewFolder"), this, SLOT(newFolder())))
-    , m_newDocumentAction(
-          m_newMenu->addAction(Icon("document_empty_add.png"), tr("NewDocument"), this, SLOT(newDocument())))
+    , m_newFolderAction(
+          m_newMenu->addAction(utils::ActionIcon("folder_add.png"), tr("NewFolder"), this, SLOT(newFolder())))
+    , m_newDocumentAction(m_newMenu->addAction(utils::ActionIcon("document_empty_add.png"), tr("NewDocument"), this,
+                                               SLOT(newDocument())))
     , m_openItemAction(m_fileMenu->addAction(tr("OpenItem"), m_mainPane, SLOT(openItem())))
     , m_closeAction(m_fileMenu->addAction(Linguist::tr("Close"), this, SLOT(close())))
-    , m_copyItemAction(m_editMenu->addAction(Icon("copy.png"), tr("CopyItem"), m_mainPane, SLOT(copyItem())))
+    , m_copyItemAction(
+          m_editMenu->addAction(utils::ActionIcon("copy.png"), tr("CopyItem"), m_mainPane, SLOT(copyItem())))
     , m_pasteItemAction(
-          m_editMenu->addAction(Icon("clipboard_paste.png"), tr("PasteItem"), this, SLOT(pasteItem())))
-    , m_deleteItemAction(m_editMenu->addAction(Icon("folder_document_delete.png"), tr("DeleteItem"), m_mainPane,
-                                               SLOT(deleteItem())))
+          m_editMenu->addAction(utils::ActionIcon("clipboard_paste.png"), tr("PasteItem"), this, SLOT(pasteItem())))
+    , m_deleteItemAction(m_editMenu->addAction(utils::ActionIcon("folder_document_delete.png"), tr("DeleteItem"),
+                                               m_mainPane, SLOT(deleteItem())))
     , m_renameItemAction(
-          m_editMenu->addAction(Icon("text_field.png"), tr("RenameItem"), m_mainPane, SLOT(renameItem())))
-    , m_redescribeItemAction(
-          m_editMenu->addAction(Icon("tool_tip.png"), tr("RedescribeItem"), m_mainPane, SLOT(redescribeItem())))
-    , m_openItemKeyringAction(
-          m_editMenu->addAction(Icon("keys.png"), tr("OpenItemKeyring"), m_mainPane, SLOT(openItemKeyring())))
-    , m_folderDocumentSearchAction(m_editMenu->addAction(Icon("magnifying_glass.png"), tr("FolderDocumentSearchItem"),
-                                                         this, SLOT(folderDocumentSearch())))
+          m_editMenu->addAction(utils::ActionIcon("text_field.png"), tr("RenameItem"), m_mainPane, SLOT(renameItem())))
+    , m_redescribeItemAction(m_editMenu->addAction(utils::ActionIcon("tool_tip.png"), tr("RedescribeItem"), m_mainPane,
+                                                   SLOT(redescribeItem())))
+    , m_openItemKeyringAction(m_editMenu->addAction(utils::ActionIcon("keys.png"), tr("OpenItemKeyring"), m_mainPane,
+                                                    SLOT(openItemKeyring())))
+    , m_folderDocumentSearchAction(m_editMenu->addAction(utils::ActionIcon("magnifying_glass.png"),
+                                                         tr("FolderDocumentSearchItem"), this,
+                                                         SLOT(folderDocumentSearch())))
     , m_aboutAction(m_helpMenu->addAction(Linguist::tr("AboutQORV"), this, SLOT(helpAbout())))
     , m_sessionDuration(std::make_unique<SessionDuration>(this))
 {
@@ -690,7 +689,7 @@ void DocumentBrowserView::reset()
 void DocumentBrowserView::initializeWindow()
 {
     setWindowCaption(tr("DocumentBrowserWindowTitle"), Text(MessageDispatcher::getServerName()), QString());
-    setWindowIcon(Icon("folder_document.png"));
+    setWindowIcon(utils::ActionIcon("folder_document.png"));
     connect(QApplication::clipboard(), &QClipboard::changed, this, &DocumentBrowserView::clipboardChanged);
 
     using Main = MainPaneListWidget;
@@ -1133,7 +1132,7 @@ QString DocumentBrowserView::askText(const QString &title, const QString &label,
     dialog.setWindowTitle(title);
     dialog.setLabelText(label);
     dialog.setTextValue(oldText);
-    dialog.setWindowIcon(Icon("edit.png"));
+    dialog.setWindowIcon(utils::ActionIcon("edit.png"));
     if (dialog.exec() != QDialog::Accepted)
         return QString();
     const QString text = dialog.textValue().trimmed();
@@ -1146,7 +1145,7 @@ bool DocumentBrowserView::confirmDeletion(const QString &title, const char *icon
                                           const QString &name)
 {
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Ok | QMessageBox::Cancel, this);
-    box.setWindowIcon(Icon(icon));
+    box.setWindowIcon(utils::ActionIcon(icon));
     box.setInformativeText(name);
     box.setDefaultButton(QMessageBox::Cancel);
     return box.exec() == QMessageBox::Ok;

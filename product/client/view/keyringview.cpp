@@ -1,6 +1,7 @@
 #include "keyringview.h"
 
 #include "linguist.h"
+#include "utils.h"
 
 #include <google/protobuf/message_lite.h>
 
@@ -13,34 +14,28 @@
 #include <QTextDocument>
 #include <QToolBar>
 
-namespace
-{
-QIcon Icon(const char *fileName)
-{
-    return QIcon(QStringLiteral(":icons/32x32/") + QLatin1String(fileName));
-}
-}
-
 KeyringView::KeyringView(QWidget *parent)
     : AbstractViewWindow(parent)
     , m_revertAction(m_fileMenu->addAction(Linguist::tr("Revert"), this, SLOT(revertKey())))
     , m_revertAllAction(m_fileMenu->addAction(Linguist::tr("RevertAll"), this, SLOT(revertAllKeys())))
-    , m_saveAction(m_fileMenu->addAction(Icon("floppy_disk.png"), Linguist::tr("Save"), this, SLOT(saveKey())))
-    , m_saveAllAction(
-          m_fileMenu->addAction(Icon("floppy_disks.png"), Linguist::tr("SaveAll"), this, SLOT(saveAllKeys())))
+    , m_saveAction(
+          m_fileMenu->addAction(utils::ActionIcon("floppy_disk.png"), Linguist::tr("Save"), this, SLOT(saveKey())))
+    , m_saveAllAction(m_fileMenu->addAction(utils::ActionIcon("floppy_disks.png"), Linguist::tr("SaveAll"), this,
+                                            SLOT(saveAllKeys())))
     , m_closeAction(m_fileMenu->addAction(Linguist::tr("Close"), this, SLOT(close())))
-    , m_setActiveHoursAction(
-          m_editMenu->addAction(Icon("clock.png"), Linguist::tr("SetActiveHours"), this, SLOT(setActiveHours())))
-    , m_setSessionDurationAction(m_editMenu->addAction(Icon("stopwatch.png"), Linguist::tr("SetSessionDuration"),
-                                                       this, SLOT(setSessionDuration())))
-    , m_setExpirationDateAction(m_editMenu->addAction(Icon("hourglass.png"), Linguist::tr("SetExpirationDate"), this,
-                                                      SLOT(setExpirationDate())))
+    , m_setActiveHoursAction(m_editMenu->addAction(utils::ActionIcon("clock.png"), Linguist::tr("SetActiveHours"), this,
+                                                   SLOT(setActiveHours())))
+    , m_setSessionDurationAction(m_editMenu->addAction(
+          utils::ActionIcon("stopwatch.png"), Linguist::tr("SetSessionDuration"), this, SLOT(setSessionDuration())))
+    , m_setExpirationDateAction(m_editMenu->addAction(
+          utils::ActionIcon("hourglass.png"), Linguist::tr("SetExpirationDate"), this, SLOT(setExpirationDate())))
     , m_setPasscodeAction(
-          m_editMenu->addAction(Icon("lock3.png"), Linguist::tr("SetPasscode"), this, SLOT(setPasscode())))
-    , m_deleteAction(m_editMenu->addAction(Icon("key_delete.png"), Linguist::tr("Delete"), this, SLOT(deleteKey())))
-    , m_viewMonthsAction(m_viewMenu->addAction(Icon("calendar.png"), Linguist::tr("ViewMonths")))
-    , m_viewDaysAction(m_viewMenu->addAction(Icon("calendar_7.png"), Linguist::tr("ViewDays")))
-    , m_viewPermissionsAction(m_viewMenu->addAction(Icon("checkbox.png"), Linguist::tr("ViewPermissions")))
+          m_editMenu->addAction(utils::ActionIcon("lock3.png"), Linguist::tr("SetPasscode"), this, SLOT(setPasscode())))
+    , m_deleteAction(
+          m_editMenu->addAction(utils::ActionIcon("key_delete.png"), Linguist::tr("Delete"), this, SLOT(deleteKey())))
+    , m_viewMonthsAction(m_viewMenu->addAction(utils::ActionIcon("calendar.png"), Linguist::tr("ViewMonths")))
+    , m_viewDaysAction(m_viewMenu->addAction(utils::ActionIcon("calendar_7.png"), Linguist::tr("ViewDays")))
+    , m_viewPermissionsAction(m_viewMenu->addAction(utils::ActionIcon("checkbox.png"), Linguist::tr("ViewPermissions")))
     , m_aboutAction(m_helpMenu->addAction(Linguist::tr("AboutQORV"), this, SLOT(helpAbout())))
 {
 }

@@ -18,6 +18,7 @@
 #include "registry.h"
 #include "settings.h"
 #include "textdocument.h"
+#include "utils.h"
 #include "waitcursor.h"
 
 #include "deletemessagefolderreply3.pb.h"
@@ -61,11 +62,6 @@ MessageBrowserView *MessageBrowserView::m_activeView = nullptr;
 
 namespace
 {
-QIcon Icon(const char *fileName)
-{
-    return QIcon(QStringLiteral(":icons/32x32/") + QLatin1String(fileName));
-}
-
 const qorv::data::User &SessionUser()
 {
     return RegistrySingleton::instance()->getUser();
@@ -91,18 +87,19 @@ bool Parse(const std::string &requestPayload, const std::string &replyPayload, R
 MessageBrowserView::MessageBrowserView(QWidget *parent)
     : AbstractBrowserView(parent)
     , m_newMenu(m_fileMenu->addMenu(Linguist::tr("New")))
-    , m_newMessageFolderAction(m_newMenu->addAction(Icon("folder3_add.png"), tr("NewMessageFolder")))
-    , m_newMessageAction(m_newMenu->addAction(Icon("mail_add.png"), tr("NewMessage")))
-    , m_saveAction(m_fileMenu->addAction(Icon("floppy_disk.png"), Linguist::tr("Save")))
-    , m_saveAllAction(m_fileMenu->addAction(Icon("floppy_disks.png"), Linguist::tr("SaveAll")))
-    , m_editMessageFolderAction(m_editMenu->addAction(Icon("folder3_edit.png"), tr("EditMessageFolder")))
-    , m_editMessageAction(m_editMenu->addAction(Icon("mail_edit.png"), tr("EditMessage")))
-    , m_deleteMessageFolderAction(m_editMenu->addAction(Icon("folder3_delete.png"), tr("DeleteMessageFolder")))
-    , m_deleteMessageAction(m_editMenu->addAction(Icon("mail_delete.png"), tr("DeleteMessage")))
-    , m_searchMessagesAction(m_editMenu->addAction(Icon("magnifying_glass.png"), tr("SearchMessages")))
-    , m_refreshAction(m_viewMenu->addAction(Icon("refresh.png"), Linguist::tr("Refresh")))
-    , m_viewPermissionsAction(m_viewMenu->addAction(Icon("checkbox.png"), Linguist::tr("ViewPermissions")))
-    , m_optionsAction(m_toolsMenu->addAction(Icon("window_gear.png"), tr("Options")))
+    , m_newMessageFolderAction(m_newMenu->addAction(utils::ActionIcon("folder3_add.png"), tr("NewMessageFolder")))
+    , m_newMessageAction(m_newMenu->addAction(utils::ActionIcon("mail_add.png"), tr("NewMessage")))
+    , m_saveAction(m_fileMenu->addAction(utils::ActionIcon("floppy_disk.png"), Linguist::tr("Save")))
+    , m_saveAllAction(m_fileMenu->addAction(utils::ActionIcon("floppy_disks.png"), Linguist::tr("SaveAll")))
+    , m_editMessageFolderAction(m_editMenu->addAction(utils::ActionIcon("folder3_edit.png"), tr("EditMessageFolder")))
+    , m_editMessageAction(m_editMenu->addAction(utils::ActionIcon("mail_edit.png"), tr("EditMessage")))
+    , m_deleteMessageFolderAction(
+          m_editMenu->addAction(utils::ActionIcon("folder3_delete.png"), tr("DeleteMessageFolder")))
+    , m_deleteMessageAction(m_editMenu->addAction(utils::ActionIcon("mail_delete.png"), tr("DeleteMessage")))
+    , m_searchMessagesAction(m_editMenu->addAction(utils::ActionIcon("magnifying_glass.png"), tr("SearchMessages")))
+    , m_refreshAction(m_viewMenu->addAction(utils::ActionIcon("refresh.png"), Linguist::tr("Refresh")))
+    , m_viewPermissionsAction(m_viewMenu->addAction(utils::ActionIcon("checkbox.png"), Linguist::tr("ViewPermissions")))
+    , m_optionsAction(m_toolsMenu->addAction(utils::ActionIcon("window_gear.png"), tr("Options")))
     , m_closeAction(m_fileMenu->addAction(Linguist::tr("Close")))
     , m_aboutAction(m_helpMenu->addAction(Linguist::tr("AboutQORV")))
     , m_modeStart(registerMode(-1, "modeStart"))
@@ -307,7 +304,7 @@ void MessageBrowserView::deleteMessageFolder(const qorv::data::MessageFolder &me
 {
     QMessageBox box(QMessageBox::Question, tr("DeleteMessageFolderDialogTitle"), tr("DeleteMessageFolderDialogText"),
                     QMessageBox::Ok | QMessageBox::Cancel, this);
-    box.setWindowIcon(Icon("folder3_delete.png"));
+    box.setWindowIcon(utils::ActionIcon("folder3_delete.png"));
     box.setInformativeText(QString::fromStdString(messageFolder.message_folder_name()));
     box.setDefaultButton(QMessageBox::Cancel);
     if (box.exec() != QMessageBox::Ok)
@@ -374,7 +371,7 @@ void MessageBrowserView::deleteMessage(const qorv::data::Message &message)
 {
     QMessageBox box(QMessageBox::Question, tr("DeleteMessageDialogTitle"), tr("DeleteMessageDialogText"),
                     QMessageBox::Ok | QMessageBox::Cancel, this);
-    box.setWindowIcon(Icon("mail_delete.png"));
+    box.setWindowIcon(utils::ActionIcon("mail_delete.png"));
     box.setMinimumWidth(480);
     box.setInformativeText(QString::fromStdString(message.message_subject()));
     box.setDefaultButton(QMessageBox::Cancel);
@@ -679,7 +676,7 @@ void MessageBrowserView::initializeWindow()
     m_splitter->addWidget(m_textReader);
     setWindowCaption(tr("MessageBrowserWindowTitle"), QString::fromStdString(MessageDispatcher::getServerName()),
                      QString());
-    setWindowIcon(Icon("folder3_mail.png"));
+    setWindowIcon(utils::ActionIcon("folder3_mail.png"));
     m_textReader->setDocument(new TextDocument(m_textReader));
     m_textReader->setReadOnly(true);
     m_textReader->setTextInteractionFlags(Qt::NoTextInteraction);

@@ -102,11 +102,6 @@ const qorv::data::User &SessionUser()
     return RegistrySingleton::instance()->getUser();
 }
 
-QIcon Icon(const char *fileName)
-{
-    return QIcon(QStringLiteral(":icons/32x32/") + QLatin1String(fileName));
-}
-
 bool IsChecked(const QCheckBox *box)
 {
     return box->checkState() == Qt::Checked;
@@ -134,9 +129,10 @@ MessageEditorView::MessageEditorView(const qorv::data::Message &message, QWidget
     : TextEditorView<MessageEditor>(parent)
     , m_message(message)
     , m_attachMenu(new QMenu(tr("Attach"), this))
-    , m_attachDocumentAction(m_attachMenu->addAction(Icon("document_empty_add.png"), tr("AttachDocument"), this,
-                                                     &MessageEditorView::attachDocument))
-    , m_verifyDocumentKeysAction(new QAction(Icon("document_empty_keys_ok.png"), tr("VerifyDocumentKeys"), this))
+    , m_attachDocumentAction(m_attachMenu->addAction(utils::ActionIcon("document_empty_add.png"), tr("AttachDocument"),
+                                                     this, &MessageEditorView::attachDocument))
+    , m_verifyDocumentKeysAction(
+          new QAction(utils::ActionIcon("document_empty_keys_ok.png"), tr("VerifyDocumentKeys"), this))
     , m_addresseeToolBar(new QToolBar(this))
     , m_sendButton(new QPushButton(tr("Send"), m_addresseeToolBar))
     , m_discardButton(new QPushButton(tr("Discard"), m_addresseeToolBar))
@@ -253,7 +249,7 @@ void MessageEditorView::initializeWindow()
 {
     setWindowCaption(QString::fromStdString(m_message.message_subject()),
                      QString::fromStdString(MessageDispatcher::getServerName()), QString());
-    setWindowIcon(Icon("mail_edit.png"));
+    setWindowIcon(utils::ActionIcon("mail_edit.png"));
 
     auto *centralWidget = new QWidget(this);
     auto *layout = new QVBoxLayout(centralWidget);
@@ -305,11 +301,11 @@ void MessageEditorView::initializeAddresseeToolBar()
     m_attachmentList->setSizePolicy(listPolicy);
     m_attachmentList->setSelectionMode(QAbstractItemView::SingleSelection);
     m_attachmentList->setSortingEnabled(true);
-    m_attachToolButton->setIcon(Icon("document_attachment_add.png"));
+    m_attachToolButton->setIcon(utils::ActionIcon("document_attachment_add.png"));
     m_attachToolButton->setToolTip(tr("AddDocument"));
-    m_detachToolButton->setIcon(Icon("document_attachment_delete.png"));
+    m_detachToolButton->setIcon(utils::ActionIcon("document_attachment_delete.png"));
     m_detachToolButton->setToolTip(tr("RemoveDocument"));
-    m_verifyToolButton->setIcon(Icon("document_empty_keys_ok.png"));
+    m_verifyToolButton->setIcon(utils::ActionIcon("document_empty_keys_ok.png"));
     m_verifyToolButton->setToolTip(tr("VerifyDocuments"));
 
     auto *widget = new QWidget(m_addresseeToolBar);
@@ -657,7 +653,7 @@ void MessageEditorView::discard()
     if (!m_editor->document()->isEmpty()) {
         QMessageBox box(this);
         box.setWindowTitle(tr("DeleteMessageDialogTitle"));
-        box.setWindowIcon(Icon("mail_delete.png"));
+        box.setWindowIcon(utils::ActionIcon("mail_delete.png"));
         box.setText(tr("DeleteMessageDialogText"));
         box.setInformativeText(QString::fromStdString(m_message.message_subject()));
         box.setIcon(QMessageBox::Question);
@@ -919,7 +915,7 @@ void MessageEditorView::verifyDocumentKeys(int confirmation)
         const QString name = QString::fromStdString(document.document_name());
         QMessageBox box(this);
         box.setWindowTitle(tr("CreateDocumentKeysForMessageUsersConfirmationWindowTitle"));
-        box.setWindowIcon(Icon("document_empty_keys_ok.png"));
+        box.setWindowIcon(utils::ActionIcon("document_empty_keys_ok.png"));
         box.setText(tr("CreateDocumentKeysForMessageUsersConfirmation"));
         box.setInformativeText(name);
         box.setIcon(QMessageBox::Question);

@@ -23,6 +23,7 @@
 #include "selectdocumentkeyreply3.pb.h"
 #include "selectdocumentkeyrequest3.pb.h"
 #include "users3.pb.h"
+#include "utils.h"
 
 #include <QAction>
 #include <QApplication>
@@ -44,11 +45,6 @@ const qorv::data::User &SessionUser()
     return RegistrySingleton::instance()->getUser();
 }
 
-QIcon Icon(const char *fileName)
-{
-    return QIcon(QStringLiteral(":icons/32x32/") + QLatin1String(fileName));
-}
-
 bool IsChecked(int state)
 {
     return state == Qt::Checked;
@@ -63,15 +59,15 @@ MessageReaderView::MessageReaderView(const qorv::data::Message &message, QWidget
           m_fileMenu->addAction(tr("ExportToTextFile"), this, &MessageReaderView::exportMessageToTextFile))
     , m_exportToPdfFileAction(
           m_fileMenu->addAction(tr("ExportToPdfFile"), this, &MessageReaderView::exportMessageToPdfFile))
-    , m_printAction(m_fileMenu->addAction(Icon("printer.png"), Linguist::tr("Print"), this,
+    , m_printAction(m_fileMenu->addAction(utils::ActionIcon("printer.png"), Linguist::tr("Print"), this,
                                           &MessageReaderView::printMessage))
     , m_printPreviewAction(
           m_fileMenu->addAction(Linguist::tr("PrintPreview"), this, &MessageReaderView::printPreviewMessage))
-    , m_copyAction(m_editMenu->addAction(Icon("copy.png"), Linguist::tr("Copy"), this,
+    , m_copyAction(m_editMenu->addAction(utils::ActionIcon("copy.png"), Linguist::tr("Copy"), this,
                                          &MessageReaderView::copyMessageToClipboard))
     , m_selectAllAction(m_editMenu->addAction(Linguist::tr("SelectAll"), m_textReader.data(), &QTextEdit::selectAll))
-    , m_findAction(m_editMenu->addAction(Icon("magnifying_glass.png"), Linguist::tr("Find"), m_textReader.data(),
-                                         &AbstractTextReader::findText))
+    , m_findAction(m_editMenu->addAction(utils::ActionIcon("magnifying_glass.png"), Linguist::tr("Find"),
+                                         m_textReader.data(), &AbstractTextReader::findText))
     , m_aboutAction(m_helpMenu->addAction(Linguist::tr("AboutQORV"), this, &AbstractViewWindow::helpAbout))
     , m_addresseeToolBar(new QToolBar(this))
     , m_replyButton(new QPushButton(tr("ReplyTo"), m_addresseeToolBar))
@@ -163,7 +159,7 @@ void MessageReaderView::initializeWindow()
     const MessageReader reader(m_message);
     setWindowCaption(QString::fromStdString(m_message.message_subject()),
                      QString::fromStdString(MessageDispatcher::getServerName()), QString());
-    setWindowIcon(Icon("mail.png"));
+    setWindowIcon(utils::ActionIcon("mail.png"));
 
     m_replyButton->setEnabled(reader.permission(MessageProxy::Reply));
     m_replyAllButton->setEnabled(reader.permission(MessageProxy::ReplyAll));

@@ -3,6 +3,7 @@
 #include "addurldialog.h"
 #include "url.h"
 #include "urllistwidget.h"
+#include "utils.h"
 
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
@@ -23,7 +24,7 @@ constexpr int InputDialogExtraWidth = 200;
 QToolButton *Button(const char *iconName, QWidget *parent)
 {
     auto *button = new QToolButton(parent);
-    button->setIcon(QIcon(QStringLiteral(":icons/32x32/") + QLatin1String(iconName)));
+    button->setIcon(utils::ActionIcon(iconName));
     return button;
 }
 

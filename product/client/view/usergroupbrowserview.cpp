@@ -30,6 +30,7 @@
 #include "user3.pb.h"
 #include "usergroup3.pb.h"
 #include "users3.pb.h"
+#include "utils.h"
 
 #include <QAction>
 #include <QIcon>
@@ -59,11 +60,6 @@ qorv::data::Users GetGroupUsers(const qorv::data::UserGroup &userGroup)
 
 namespace
 {
-QIcon Icon(const char *fileName)
-{
-    return QIcon(QStringLiteral(":icons/32x32/") + QLatin1String(fileName));
-}
-
 std::string Utf8(const QString &text)
 {
     return text.toUtf8().toStdString();
@@ -84,14 +80,15 @@ UserGroupBrowserView::UserGroupBrowserView(QWidget *parent)
     : AbstractBrowserView(parent)
     , m_newMenu(m_fileMenu->addMenu(Linguist::tr("New")))
     , m_newUserGroupAction(
-          m_newMenu->addAction(Icon("users_add.png"), tr("NewUserGroup"), this, SLOT(newUserGroup())))
-    , m_newUserAction(m_newMenu->addAction(Icon("user_add.png"), tr("NewUser"), m_sidePane, SLOT(newUser())))
-    , m_editUserGroupAction(
-          m_editMenu->addAction(Icon("users_edit.png"), tr("EditUserGroup"), m_sidePane, SLOT(editUserGroup())))
-    , m_deleteUserGroupAction(m_editMenu->addAction(Icon("users_delete.png"), tr("DeleteUserGroup"), m_sidePane,
-                                                    SLOT(deleteUserGroup())))
+          m_newMenu->addAction(utils::ActionIcon("users_add.png"), tr("NewUserGroup"), this, SLOT(newUserGroup())))
+    , m_newUserAction(
+          m_newMenu->addAction(utils::ActionIcon("user_add.png"), tr("NewUser"), m_sidePane, SLOT(newUser())))
+    , m_editUserGroupAction(m_editMenu->addAction(utils::ActionIcon("users_edit.png"), tr("EditUserGroup"), m_sidePane,
+                                                  SLOT(editUserGroup())))
+    , m_deleteUserGroupAction(m_editMenu->addAction(utils::ActionIcon("users_delete.png"), tr("DeleteUserGroup"),
+                                                    m_sidePane, SLOT(deleteUserGroup())))
     , m_deleteUserAction(
-          m_editMenu->addAction(Icon("user_delete.png"), tr("DeleteUser"), m_mainPane, SLOT(deleteUser())))
+          m_editMenu->addAction(utils::ActionIcon("user_delete.png"), tr("DeleteUser"), m_mainPane, SLOT(deleteUser())))
     , m_aboutAction(m_helpMenu->addAction(Linguist::tr("AboutQORV"), this, SLOT(helpAbout())))
     , m_modeStart(registerMode(-1, "modeStart"))
     , m_modeUserGroupNotInserted(registerMode(-1, "modeUserGroupNotInserted"))
@@ -324,7 +321,7 @@ void UserGroupBrowserView::initializeWindow()
 {
     setWindowCaption(tr("UserGroupBrowserWindowTitle"), QString::fromStdString(MessageDispatcher::getServerName()),
                      QString());
-    setWindowIcon(Icon("users_star.png"));
+    setWindowIcon(utils::ActionIcon("users_star.png"));
     connect(this, &UserGroupBrowserView::addUserGroupItem, m_sidePane,
             &UserGroupSidePaneTreeWidget::addUserGroupItem);
     connect(this, &UserGroupBrowserView::updateUserGroup, m_sidePane, &UserGroupSidePaneTreeWidget::updateUserGroup);
