@@ -23,6 +23,14 @@ std::optional<Record> FromVariant(const QVariant &variant)
         return std::nullopt;
     return variant.value<Record>();
 }
+
+// The record an item (of a list, tree or table) keeps under role, or an empty
+// record when it keeps none there.
+template <class Record, class Item>
+Record Get(const Item *item, int role)
+{
+    return FromVariant<Record>(item->data(role)).value_or(Record());
+}
 }
 
 #endif // ITEMRECORD_H

@@ -109,12 +109,6 @@ int HomeFolderId()
     return RegistrySingleton::instance()->getUser().user_folder_id();
 }
 
-template <class Record>
-Record ItemRecord(const QListWidgetItem *item, int role)
-{
-    return itemrecord::FromVariant<Record>(item->data(role)).value_or(Record());
-}
-
 // The echoed request and the reply of a change, both parsed; false when
 // either does not parse.
 template <class Request, class Reply>
@@ -209,7 +203,7 @@ bool DocumentBrowserView::currentFolderId(int &folderId) const
     const QListWidgetItem *item = m_sidePane->getSelectedListWidgetItem();
     if (!item || (item->type() != HomeFolderItemType && item->type() != FolderItemType))
         return false;
-    folderId = ItemRecord<qorv::data::Folder>(item, FolderRole).folder_id();
+    folderId = itemrecord::Get<qorv::data::Folder>(item, FolderRole).folder_id();
     return true;
 }
 
@@ -667,9 +661,9 @@ void DocumentBrowserView::folderDocumentSearch()
     if (!item)
         return;
     if (item->type() == HomeFolderItemType || item->type() == FolderItemType)
-        folderDocumentSearch(ItemRecord<qorv::data::Folder>(item, FolderRole));
+        folderDocumentSearch(itemrecord::Get<qorv::data::Folder>(item, FolderRole));
     else if (item->type() == FolderKeyItemType)
-        folderKeyDocumentSearch(ItemRecord<qorv::data::FolderKey>(item, FolderKeyRole));
+        folderKeyDocumentSearch(itemrecord::Get<qorv::data::FolderKey>(item, FolderKeyRole));
 }
 
 void DocumentBrowserView::closeEvent(QCloseEvent *event)

@@ -70,12 +70,6 @@ enum MenuTag : int
 const QString FolderIconPath = QStringLiteral(":icons/32x32/folder.png");
 const QString DocumentIconPath = QStringLiteral(":icons/32x32/document_empty.png");
 
-template <class Record>
-Record ItemRecord(const QListWidgetItem *item, int role)
-{
-    return itemrecord::FromVariant<Record>(item->data(role)).value_or(Record());
-}
-
 QString Text(const std::string &utf8)
 {
     return QString::fromStdString(utf8);
@@ -160,22 +154,22 @@ void MainPaneListWidget::itemSelectionChanged()
     const QListWidgetItem *item = getSelectedListWidgetItem();
     switch (item ? item->type() : 0) {
     case FolderItemType:
-        emit folderItemSelected(ItemRecord<qorv::data::Folder>(item, FolderRole));
+        emit folderItemSelected(itemrecord::Get<qorv::data::Folder>(item, FolderRole));
         break;
     case DocumentItemType:
-        emit documentItemSelected(ItemRecord<qorv::data::Document>(item, DocumentRole));
+        emit documentItemSelected(itemrecord::Get<qorv::data::Document>(item, DocumentRole));
         break;
     case GroupKeyItemType:
-        emit groupKeyItemSelected(ItemRecord<qorv::data::GroupKey>(item, GroupKeyRole));
+        emit groupKeyItemSelected(itemrecord::Get<qorv::data::GroupKey>(item, GroupKeyRole));
         break;
     case UserItemType:
-        emit userItemSelected(ItemRecord<qorv::data::User>(item, UserRole));
+        emit userItemSelected(itemrecord::Get<qorv::data::User>(item, UserRole));
         break;
     case FolderKeyItemType:
-        emit folderKeyItemSelected(ItemRecord<qorv::data::FolderKey>(item, FolderKeyRole));
+        emit folderKeyItemSelected(itemrecord::Get<qorv::data::FolderKey>(item, FolderKeyRole));
         break;
     case DocumentKeyItemType:
-        emit documentKeyItemSelected(ItemRecord<qorv::data::DocumentKey>(item, DocumentKeyRole));
+        emit documentKeyItemSelected(itemrecord::Get<qorv::data::DocumentKey>(item, DocumentKeyRole));
         break;
     default:
         emit noItemSelected();
@@ -189,31 +183,31 @@ void MainPaneListWidget::openItem(QListWidgetItem *item)
         return;
     switch (item->type()) {
     case FolderItemType: {
-        const auto folder = ItemRecord<qorv::data::Folder>(item, FolderRole);
+        const auto folder = itemrecord::Get<qorv::data::Folder>(item, FolderRole);
         emit addFolderShortcutItem(folder);
         emit openFolder(folder);
         break;
     }
     case FolderKeyItemType: {
-        const auto folderKey = ItemRecord<qorv::data::FolderKey>(item, FolderKeyRole);
+        const auto folderKey = itemrecord::Get<qorv::data::FolderKey>(item, FolderKeyRole);
         emit addFolderKeyShortcutItem(folderKey);
         emit openFolderKey(folderKey);
         break;
     }
     case DocumentItemType:
-        emit openDocument(ItemRecord<qorv::data::Document>(item, DocumentRole));
+        emit openDocument(itemrecord::Get<qorv::data::Document>(item, DocumentRole));
         break;
     case DocumentKeyItemType:
-        emit openDocumentKey(ItemRecord<qorv::data::DocumentKey>(item, DocumentKeyRole));
+        emit openDocumentKey(itemrecord::Get<qorv::data::DocumentKey>(item, DocumentKeyRole));
         break;
     case GroupKeyItemType: {
-        const auto groupKey = ItemRecord<qorv::data::GroupKey>(item, GroupKeyRole);
+        const auto groupKey = itemrecord::Get<qorv::data::GroupKey>(item, GroupKeyRole);
         emit addGroupKeyShortcutItem(groupKey);
         emit openGroupKey(groupKey);
         break;
     }
     case UserItemType: {
-        const auto user = ItemRecord<qorv::data::User>(item, UserRole);
+        const auto user = itemrecord::Get<qorv::data::User>(item, UserRole);
         emit addUserShortcutItem(user);
         emit openUser(user);
         break;
@@ -226,7 +220,7 @@ void MainPaneListWidget::openItem(QListWidgetItem *item)
 void MainPaneListWidget::copyItem(QListWidgetItem *item)
 {
     if (item && item->type() == DocumentItemType)
-        emit copyDocument(ItemRecord<qorv::data::Document>(item, DocumentRole));
+        emit copyDocument(itemrecord::Get<qorv::data::Document>(item, DocumentRole));
 }
 
 void MainPaneListWidget::deleteItem(QListWidgetItem *item)
@@ -234,9 +228,9 @@ void MainPaneListWidget::deleteItem(QListWidgetItem *item)
     if (!item)
         return;
     if (item->type() == FolderItemType)
-        emit deleteFolder(ItemRecord<qorv::data::Folder>(item, FolderRole));
+        emit deleteFolder(itemrecord::Get<qorv::data::Folder>(item, FolderRole));
     else if (item->type() == DocumentItemType)
-        emit deleteDocument(ItemRecord<qorv::data::Document>(item, DocumentRole));
+        emit deleteDocument(itemrecord::Get<qorv::data::Document>(item, DocumentRole));
 }
 
 void MainPaneListWidget::renameItem(QListWidgetItem *item)
@@ -244,9 +238,9 @@ void MainPaneListWidget::renameItem(QListWidgetItem *item)
     if (!item)
         return;
     if (item->type() == FolderItemType)
-        emit renameFolder(ItemRecord<qorv::data::Folder>(item, FolderRole));
+        emit renameFolder(itemrecord::Get<qorv::data::Folder>(item, FolderRole));
     else if (item->type() == DocumentItemType)
-        emit renameDocument(ItemRecord<qorv::data::Document>(item, DocumentRole));
+        emit renameDocument(itemrecord::Get<qorv::data::Document>(item, DocumentRole));
 }
 
 void MainPaneListWidget::redescribeItem(QListWidgetItem *item)
@@ -254,9 +248,9 @@ void MainPaneListWidget::redescribeItem(QListWidgetItem *item)
     if (!item)
         return;
     if (item->type() == FolderItemType)
-        emit redescribeFolder(ItemRecord<qorv::data::Folder>(item, FolderRole));
+        emit redescribeFolder(itemrecord::Get<qorv::data::Folder>(item, FolderRole));
     else if (item->type() == DocumentItemType)
-        emit redescribeDocument(ItemRecord<qorv::data::Document>(item, DocumentRole));
+        emit redescribeDocument(itemrecord::Get<qorv::data::Document>(item, DocumentRole));
 }
 
 void MainPaneListWidget::openItemKeyring(QListWidgetItem *item)
@@ -264,9 +258,9 @@ void MainPaneListWidget::openItemKeyring(QListWidgetItem *item)
     if (!item)
         return;
     if (item->type() == FolderItemType)
-        emit openFolderKeyring(ItemRecord<qorv::data::Folder>(item, FolderRole));
+        emit openFolderKeyring(itemrecord::Get<qorv::data::Folder>(item, FolderRole));
     else if (item->type() == DocumentItemType)
-        emit openDocumentKeyring(ItemRecord<qorv::data::Document>(item, DocumentRole));
+        emit openDocumentKeyring(itemrecord::Get<qorv::data::Document>(item, DocumentRole));
 }
 
 void MainPaneListWidget::openItem()
@@ -318,11 +312,11 @@ void MainPaneListWidget::removeFolderItem(int folderId)
     for (int row = 0; row < count(); ++row) {
         QListWidgetItem *listed = item(row);
         if (listed->type() == FolderItemType) {
-            const auto folder = ItemRecord<qorv::data::Folder>(listed, FolderRole);
+            const auto folder = itemrecord::Get<qorv::data::Folder>(listed, FolderRole);
             if (folder.folder_id() == folderId || folder.folder_parent_id() == folderId)
                 doomed.push_back(listed);
         } else if (listed->type() == DocumentItemType) {
-            if (ItemRecord<qorv::data::Document>(listed, DocumentRole).document_folder_id() == folderId)
+            if (itemrecord::Get<qorv::data::Document>(listed, DocumentRole).document_folder_id() == folderId)
                 doomed.push_back(listed);
         }
     }
@@ -334,7 +328,7 @@ void MainPaneListWidget::removeFolderItem(int folderId)
 void MainPaneListWidget::renameFolderItem(const qorv::data::Folder &folder)
 {
     if (QListWidgetItem *listed = m_index->find(FolderItemType, folder.folder_id())) {
-        auto stored = ItemRecord<qorv::data::Folder>(listed, FolderRole);
+        auto stored = itemrecord::Get<qorv::data::Folder>(listed, FolderRole);
         stored.set_folder_name(folder.folder_name());
         listed->setData(FolderRole, itemrecord::ToVariant(stored));
         listed->setText(Text(folder.folder_name()));
@@ -345,7 +339,7 @@ void MainPaneListWidget::renameFolderItem(const qorv::data::Folder &folder)
 void MainPaneListWidget::redescribeFolderItem(const qorv::data::Folder &folder)
 {
     if (QListWidgetItem *listed = m_index->find(FolderItemType, folder.folder_id())) {
-        auto stored = ItemRecord<qorv::data::Folder>(listed, FolderRole);
+        auto stored = itemrecord::Get<qorv::data::Folder>(listed, FolderRole);
         stored.set_folder_description(folder.folder_description());
         listed->setData(FolderRole, itemrecord::ToVariant(stored));
         listed->setToolTip(Text(folder.folder_description()));
@@ -374,7 +368,7 @@ void MainPaneListWidget::updateDocumentItem(const qorv::data::Document &document
     QListWidgetItem *listed = m_index->find(DocumentItemType, document.document_id());
     if (!listed)
         return;
-    auto stored = ItemRecord<qorv::data::Document>(listed, DocumentRole);
+    auto stored = itemrecord::Get<qorv::data::Document>(listed, DocumentRole);
     MergePresentFields(document, stored);
     listed->setText(Text(stored.document_name()));
     listed->setToolTip(Text(stored.document_description()));
@@ -431,10 +425,10 @@ void MainPaneListWidget::performDrag()
     QMimeData *mimeData = nullptr;
     QString pixmapPath;
     if (dragged->type() == FolderItemType) {
-        mimeData = recordmime::ToMimeData(ItemRecord<qorv::data::Folder>(dragged, FolderRole));
+        mimeData = recordmime::ToMimeData(itemrecord::Get<qorv::data::Folder>(dragged, FolderRole));
         pixmapPath = FolderIconPath;
     } else if (dragged->type() == DocumentItemType) {
-        mimeData = recordmime::ToMimeData(ItemRecord<qorv::data::Document>(dragged, DocumentRole));
+        mimeData = recordmime::ToMimeData(itemrecord::Get<qorv::data::Document>(dragged, DocumentRole));
         pixmapPath = DocumentIconPath;
     }
     if (!mimeData)
@@ -616,7 +610,7 @@ void MainPaneListWidget::showItemMenu(QListWidgetItem *item, const QPoint &globa
         add(m_openKeyringAction, DocumentKeyringTag);
         break;
     case FolderKeyItemType: {
-        const bool mayView = FolderKeyReader(ItemRecord<qorv::data::FolderKey>(item, FolderKeyRole))
+        const bool mayView = FolderKeyReader(itemrecord::Get<qorv::data::FolderKey>(item, FolderKeyRole))
                                  .permission(FolderKeyReader::View);
         m_openAction->setEnabled(mayView);
         if (mayView)
@@ -624,7 +618,7 @@ void MainPaneListWidget::showItemMenu(QListWidgetItem *item, const QPoint &globa
         break;
     }
     case DocumentKeyItemType: {
-        const bool mayView = DocumentKeyReader(ItemRecord<qorv::data::DocumentKey>(item, DocumentKeyRole))
+        const bool mayView = DocumentKeyReader(itemrecord::Get<qorv::data::DocumentKey>(item, DocumentKeyRole))
                                  .permission(DocumentKeyReader::View);
         m_openAction->setEnabled(mayView);
         if (mayView)

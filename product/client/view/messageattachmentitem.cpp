@@ -22,7 +22,7 @@ qorv::data::Document MessageAttachmentItem::document(const QListWidgetItem *item
 {
     if (!item)
         return {};
-    return itemrecord::FromVariant<qorv::data::Document>(item->data(DocumentRole)).value_or(qorv::data::Document());
+    return itemrecord::Get<qorv::data::Document>(item, DocumentRole);
 }
 
 void MessageAttachmentItem::addAttachments(int messageId, QListWidget *list)

@@ -25,28 +25,22 @@ namespace sidepanelistwidget
 {
 namespace
 {
-template <class Record>
-Record ItemRecord(const QListWidgetItem *item, int role)
-{
-    return itemrecord::FromVariant<Record>(item->data(role)).value_or(Record());
-}
+    QString Text(const std::string &utf8)
+    {
+        return QString::fromStdString(utf8);
+    }
 
-QString Text(const std::string &utf8)
-{
-    return QString::fromStdString(utf8);
-}
+    QListWidgetItem *NewItem(const QString &text, const char *icon, int type)
+    {
+        auto *item = new QListWidgetItem(text, nullptr, type);
+        item->setIcon(QIcon(QStringLiteral(":icons/32x32/") + QLatin1String(icon)));
+        return item;
+    }
 
-QListWidgetItem *NewItem(const QString &text, const char *icon, int type)
-{
-    auto *item = new QListWidgetItem(text, nullptr, type);
-    item->setIcon(QIcon(QStringLiteral(":icons/32x32/") + QLatin1String(icon)));
-    return item;
-}
-
-int FolderId(const QListWidgetItem *item)
-{
-    return ItemRecord<qorv::data::Folder>(item, FolderRole).folder_id();
-}
+    int FolderId(const QListWidgetItem *item)
+    {
+        return itemrecord::Get<qorv::data::Folder>(item, FolderRole).folder_id();
+    }
 }
 }
 
@@ -86,34 +80,34 @@ void SidePaneListWidget::open(QListWidgetItem *item)
         return;
     switch (item->type()) {
     case HomeFolderItemType:
-        emit folderShortcutItemSelected(ItemRecord<qorv::data::Folder>(item, FolderRole));
+        emit folderShortcutItemSelected(itemrecord::Get<qorv::data::Folder>(item, FolderRole));
         emit openHomeFolder();
         break;
     case FolderItemType: {
-        const auto folder = ItemRecord<qorv::data::Folder>(item, FolderRole);
+        const auto folder = itemrecord::Get<qorv::data::Folder>(item, FolderRole);
         emit folderShortcutItemSelected(folder);
         emit openFolder(folder);
         break;
     }
     case FolderKeyItemType: {
-        const auto folderKey = ItemRecord<qorv::data::FolderKey>(item, FolderKeyRole);
+        const auto folderKey = itemrecord::Get<qorv::data::FolderKey>(item, FolderKeyRole);
         emit folderKeyShortcutItemSelected(folderKey);
         emit openFolderKey(folderKey);
         break;
     }
     case HomeGroupsItemType:
         // The item holds no group key: the window is told of an empty one.
-        emit groupKeyItemSelected(ItemRecord<qorv::data::GroupKey>(item, GroupKeyRole));
+        emit groupKeyItemSelected(itemrecord::Get<qorv::data::GroupKey>(item, GroupKeyRole));
         emit openHomeGroups();
         break;
     case GroupKeyItemType: {
-        const auto groupKey = ItemRecord<qorv::data::GroupKey>(item, GroupKeyRole);
+        const auto groupKey = itemrecord::Get<qorv::data::GroupKey>(item, GroupKeyRole);
         emit groupKeyItemSelected(groupKey);
         emit openGroupKey(groupKey);
         break;
     }
     case UserItemType: {
-        const auto user = ItemRecord<qorv::data::User>(item, UserRole);
+        const auto user = itemrecord::Get<qorv::data::User>(item, UserRole);
         emit userItemSelected(user);
         emit openUser(user);
         break;
@@ -139,7 +133,7 @@ void SidePaneListWidget::addGroupKeyShortcutItem(const qorv::data::GroupKey &gro
 {
     const int groupId = groupKey.group_key_group().group_id();
     QListWidgetItem *item = findItem(GroupKeyItemType, groupId, [](const QListWidgetItem *listed) {
-        return ItemRecord<qorv::data::GroupKey>(listed, GroupKeyRole).group_key_group().group_id();
+        return itemrecord::Get<qorv::data::GroupKey>(listed, GroupKeyRole).group_key_group().group_id();
     });
     if (!item) {
         item = NewItem(Text(groupKey.group_key_group().group_name()), "users.png", GroupKeyItemType);
@@ -154,7 +148,7 @@ void SidePaneListWidget::addUserShortcutItem(const qorv::data::User &user)
     const DbId userId(user.user_id());
     QORV_ASSERT(!userId.null());
     QListWidgetItem *item = findItem(UserItemType, userId, [](const QListWidgetItem *listed) {
-        return ItemRecord<qorv::data::User>(listed, UserRole).user_id();
+        return itemrecord::Get<qorv::data::User>(listed, UserRole).user_id();
     });
     if (!item) {
         item = NewItem(Text(user.user_last_name()) + QStringLiteral(", ") + Text(user.user_first_name()), "user.png",
@@ -189,7 +183,7 @@ void SidePaneListWidget::updateFolderKeyShortcutItem(const qorv::data::FolderKey
 {
     const int folderId = folderKey.folder_key_folder().folder_id();
     QListWidgetItem *item = findItem(FolderKeyItemType, folderId, [](const QListWidgetItem *listed) {
-        return ItemRecord<qorv::data::FolderKey>(listed, FolderKeyRole).folder_key_folder().folder_id();
+        return itemrecord::Get<qorv::data::FolderKey>(listed, FolderKeyRole).folder_key_folder().folder_id();
     });
     if (item)
         item->setData(FolderKeyRole, itemrecord::ToVariant(folderKey));
@@ -200,7 +194,7 @@ void SidePaneListWidget::renameFolderShortcutItem(const qorv::data::Folder &fold
     QListWidgetItem *item = findFolderItem(folder.folder_id());
     if (!item)
         return;
-    auto stored = ItemRecord<qorv::data::Folder>(item, FolderRole);
+    auto stored = itemrecord::Get<qorv::data::Folder>(item, FolderRole);
     stored.set_folder_name(folder.folder_name());
     item->setText(Text(folder.folder_name()));
     item->setData(FolderRole, itemrecord::ToVariant(stored));
@@ -211,7 +205,7 @@ void SidePaneListWidget::redescribeFolderShortcutItem(const qorv::data::Folder &
     QListWidgetItem *item = findFolderItem(folder.folder_id());
     if (!item)
         return;
-    auto stored = ItemRecord<qorv::data::Folder>(item, FolderRole);
+    auto stored = itemrecord::Get<qorv::data::Folder>(item, FolderRole);
     stored.set_folder_description(folder.folder_description());
     item->setToolTip(Text(folder.folder_description()));
     item->setData(FolderRole, itemrecord::ToVariant(stored));

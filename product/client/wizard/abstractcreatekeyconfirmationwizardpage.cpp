@@ -68,8 +68,7 @@ QString AbstractCreateKeyConfirmationWizardPage::rulesSummary(const RuleTexts &t
     } else {
         QStringList names;
         for (const QListWidgetItem *item : picked)
-            names.append(keysummary::UserName(
-                itemrecord::FromVariant<qorv::data::User>(item->data(UserRole)).value_or(qorv::data::User())));
+            names.append(keysummary::UserName(itemrecord::Get<qorv::data::User>(item, UserRole)));
         html += keysummary::List(texts.users, names);
     }
     return html;

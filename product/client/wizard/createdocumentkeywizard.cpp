@@ -136,8 +136,7 @@ QList<qorv::data::DocumentKey> CreateDocumentKeyWizard::documentKeys()
         writer.setProperties(0);
         writer.setDocumentId(m_documentId);
         writer.setDocumentName(m_documentName.toStdString());
-        const qorv::data::User user =
-            itemrecord::FromVariant<qorv::data::User>(item->data(UserRole)).value_or(qorv::data::User());
+        const qorv::data::User user = itemrecord::Get<qorv::data::User>(item, UserRole);
         writer.setUserId(user.user_id());
         writer.setUserLastName(user.user_last_name());
         writer.setUserFirstName(user.user_first_name());

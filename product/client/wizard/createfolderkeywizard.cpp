@@ -114,8 +114,7 @@ QList<qorv::data::FolderKey> CreateFolderKeyWizard::folderKeys()
         writer = reader;
         writer.setFolderId(m_folderId);
         writer.setFolderName(m_folderName.toStdString());
-        const qorv::data::User user =
-            itemrecord::FromVariant<qorv::data::User>(item->data(UserRole)).value_or(qorv::data::User());
+        const qorv::data::User user = itemrecord::Get<qorv::data::User>(item, UserRole);
         writer.setUserId(user.user_id());
         writer.setUserLastName(user.user_last_name());
         writer.setUserFirstName(user.user_first_name());
