@@ -3,10 +3,15 @@
 
 #include "authenticateuserresponder.h"
 #include "groupdirectory.h"
+#include "hostileschedule.h"
 #include "keystore.h"
 #include "messagestore.h"
 #include "testserver.h"
 
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <optional>
 #include <string>
 
 namespace demoserver
@@ -16,13 +21,19 @@ class SampleData;
 // The test server as a server of its own: the log-on on the build's key pair
 // for every account of the sample data, and the users, groups, folders,
 // documents, keys and messages answered and changed as the suite's server
-// does, for as long as the program runs. Keys and messages are answered for
-// whichever user a request names; the home groups and user groups belong to
-// the directory's one session user (GroupDirectory::SessionUserId), so every
-// account that logs on sees those of that user.
+// does, for as long as the program runs. Each log-on starts a new session,
+// also one sealed under the all-zero key while an old session is still open
+// (a client that quit without logging off), and makes its account the one
+// whose home groups, user groups and held keys the look-ups answer. Keys and
+// messages are answered for whichever user a request names.
+//
+// A hostile mode spoils a share of the replies (see HostileSchedule); it can
+// be switched on and off from any thread while the server runs.
 class DemoServer
 {
 public:
+    using FaultLog = std::function<void(const std::string &)>;
+
     explicit DemoServer(const std::string &keyDirectory);
 
     // False when the key pair could not be read.
@@ -31,6 +42,15 @@ public:
     bool start(unsigned short port);
     unsigned short port() const;
 
+    // Misbehaves from the next reply on as the schedule of this seed picks,
+    // until switched off with std::nullopt.
+    void setHostile(std::uint32_t seed, const testsupport::HostileSchedule::Options &options);
+    void setHostile(std::uint32_t seed, double rate);
+    void setHostile(std::nullopt_t);
+    // Receives one line for each spoilt reply, on the server's thread. Takes
+    // effect with the next setHostile.
+    void setFaultLog(FaultLog log);
+
     testsupport::TestServer &server() { return m_server; }
 
 private:
@@ -38,7 +58,10 @@ private:
     testsupport::AuthenticateUserResponder m_logOn;
     groupstest::GroupDirectory m_directory;
     keystest::KeyStore m_keys;
-    MessageStore m_messages;
+    messagestest::MessageStore m_messages;
+    // Account ids by user-name hash; written by seed before the server starts.
+    std::map<std::string, int> m_userIds;
+    FaultLog m_faultLog;
 };
 }
 

@@ -70,6 +70,12 @@ GroupDirectory::GroupDirectory(testsupport::TestServer &server)
 {
 }
 
+void GroupDirectory::setSessionUserId(int userId)
+{
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    m_sessionUserId = userId;
+}
+
 void GroupDirectory::logOn()
 {
     qorv::data::User ann = User(SessionUserId, "Ann", "B", "Lee");
@@ -112,12 +118,12 @@ void GroupDirectory::addUserGroup(int groupId, const std::string &name, const QL
 {
     UserGroupEntry entry;
     entry.record.set_user_group_group_id(groupId);
-    entry.record.set_user_group_user_id(SessionUserId);
     entry.record.set_user_group_name(name);
     entry.record.set_user_group_description(description);
     entry.record.set_user_group_creation_date("2024-03-05 14:07:09.000000");
     entry.members = memberIds;
     const std::lock_guard<std::mutex> lock(m_mutex);
+    entry.record.set_user_group_user_id(m_sessionUserId);
     m_userGroups.push_back(entry);
 }
 
@@ -259,7 +265,7 @@ void GroupDirectory::install()
         request.ParseFromString(received.payload);
         qorv::data::SelectGroupKeyReply reply;
         const std::lock_guard<std::mutex> lock(m_mutex);
-        if (request.group_key_user_id() == SessionUserId) {
+        if (request.group_key_user_id() == m_sessionUserId) {
             for (const auto &[group, members] : m_homeGroups)
                 *reply.add_group_key()->mutable_group_key_group() = group;
         }
@@ -302,7 +308,7 @@ void GroupDirectory::install()
                 continue;
             for (const int id : entry.members) {
                 if (Contains(request.exclude_user_id(), id)
-                    || (request.exclude_session_user_id() && id == SessionUserId))
+                    || (request.exclude_session_user_id() && id == m_sessionUserId))
                     continue;
                 qorv::data::UserGroupUser *member = reply.add_user_group_user();
                 *member->mutable_user_group() = entry.record;
@@ -562,7 +568,7 @@ void GroupDirectory::installKeyHandlers()
             const bool wanted = request.has_folder_key_folder_id()
                                     ? folder.folder_id() == request.folder_key_folder_id()
                                     : folder.folder_parent_id() == request.folder_parent_id()
-                                          && request.folder_key_user_id() == SessionUserId;
+                                          && request.folder_key_user_id() == m_sessionUserId;
             if (wanted)
                 *reply.add_folder_key() = key;
         }
@@ -580,7 +586,7 @@ void GroupDirectory::installKeyHandlers()
             const bool wanted = request.has_document_folder_id()
                                     ? document.document_folder_id() == request.document_folder_id()
                                     : document.document_id() == request.document_key_document_id();
-            if (wanted && (!request.has_document_key_user_id() || request.document_key_user_id() == SessionUserId))
+            if (wanted && (!request.has_document_key_user_id() || request.document_key_user_id() == m_sessionUserId))
                 *reply.add_document_key() = key;
         }
         return Answer(reply);

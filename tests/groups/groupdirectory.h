@@ -46,6 +46,10 @@ public:
     // Makes the logged-on user (Ann B Lee, SessionUserId, HomeFolderId) the
     // registry's user.
     static void logOn();
+    // The user whose home groups, user groups and held keys the look-ups
+    // answer from now on (SessionUserId until changed); a server that many
+    // accounts log on to follows each log-on.
+    void setSessionUserId(int userId);
     static qorv::data::User User(int id, const std::string &first, const std::string &middle,
                                  const std::string &last);
 
@@ -93,6 +97,7 @@ private:
 
     testsupport::TestServer &m_server;
     mutable std::mutex m_mutex;
+    int m_sessionUserId = SessionUserId;
     std::map<int, qorv::data::User> m_users;
     std::vector<std::pair<qorv::data::Group, QList<int>>> m_homeGroups;
     std::vector<UserGroupEntry> m_userGroups;

@@ -15,6 +15,8 @@
 #include "insertmessagefolderrequest3.pb.h"
 #include "insertmessagereply3.pb.h"
 #include "insertmessagerequest3.pb.h"
+#include "insertmessageuserreply3.pb.h"
+#include "insertmessageuserrequest3.pb.h"
 #include "selectmessagefolderreply3.pb.h"
 #include "selectmessagefolderrequest3.pb.h"
 #include "selectmessagereply3.pb.h"
@@ -329,10 +331,37 @@ void MessageStore::install()
         qorv::data::Message message = request.message();
         message.set_message_id(m_nextMessageId++);
         m_messages[message.message_id()] = message;
+        // The rows of a reply's addressees come with the message, which has
+        // no id yet on the client's side.
+        for (const qorv::data::Message &row : request.message_user())
+            m_recipients.push_back(Recipient{message.message_id(), row.message_user_user_id(),
+                                             row.message_user_field(), row.message_user_message_folder_id(),
+                                             row.message_user_properties()});
         qorv::data::InsertMessageReply reply;
         reply.set_message_id(message.message_id());
         reply.set_return_code(1);
         return Answer(reply);
+    });
+    m_server.onRequest(31, [this](const TestRequest &received) {
+        qorv::data::InsertMessageUserRequest request;
+        request.ParseFromString(received.payload);
+        const qorv::data::Message &row = request.message();
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        if (m_messages.count(row.message_user_message_id()) == 0)
+            return StillReferenced<qorv::data::InsertMessageUserReply>();
+        const bool addressed = std::any_of(m_recipients.begin(), m_recipients.end(), [&row](const Recipient &r) {
+            return r.messageId == row.message_user_message_id() && r.userId == row.message_user_user_id();
+        });
+        if (addressed)
+            return testsupport::Refusal<qorv::data::InsertMessageUserReply>(common::SqlcUniqueViolation);
+        const Recipient recipient{row.message_user_message_id(), row.message_user_user_id(), row.message_user_field(),
+                                  row.message_user_message_folder_id(), row.message_user_properties()};
+        m_recipients.push_back(recipient);
+        if (row.has_message_recipient() && m_users.count(recipient.userId) == 0)
+            m_users[recipient.userId] = row.message_recipient();
+        qorv::data::InsertMessageUserReply reply;
+        *reply.mutable_message_user_message() = receivedCopy(recipient);
+        return Done(reply);
     });
     m_server.onRequest(64, [this](const TestRequest &received) {
         qorv::data::UpdateMessageFolderRequest request;

@@ -21,12 +21,14 @@ namespace messagestest
 // answering the message windows on a TestServer the way the suite's server
 // does: the lists of folders, of the user's own messages and of the copies
 // the user received (by folder, or all), the recipients of a message (of one
-// field, or of all three), the chain above a message, and the inserts, updates, moves and
-// deletes, which change what later lists return. An insert or delete is
-// carried out with return code 1; a folder that holds messages and a message
-// that others answer are refused as still referenced ("23503"): a folder and
-// a received copy with return code 0, an own message with the error codes
-// (4, 0).
+// field, or of all three), the chain above a message, and the inserts (of
+// messages with the rows of their addressees, and of single recipient rows),
+// updates, moves and deletes, which change what later lists return. An
+// insert or delete is carried out with return code 1; a folder that holds
+// messages and a message that others answer are refused as still referenced
+// ("23503"): a folder and a received copy with return code 0, an own message
+// with the error codes (4, 0). A recipient row for a message that does not exist is refused as
+// "23503", a second row for one addressee of a message as "23505".
 //
 // A reply scripted on the server for a (major, minor) pair takes precedence
 // over the store, so a test can make one operation fail.

@@ -439,6 +439,48 @@ private slots:
         QCOMPARE(outcome.reply, DocumentsReply("Agenda"));
     }
 
+    void slowRepliesStillArrive_data()
+    {
+        QTest::addColumn<int>("bytesPerWrite");
+        QTest::addColumn<int>("pauseMs");
+
+        QTest::newRow("a byte at a time") << 1 << 1;
+        QTest::newRow("seven bytes at a time") << 7 << 3;
+        QTest::newRow("header and segments split unevenly") << 61 << 5;
+    }
+
+    void slowRepliesStillArrive()
+    {
+        QFETCH(int, bytesPerWrite);
+        QFETCH(int, pauseMs);
+        m_server.reply(41, 1, DocumentsReply("Agenda"));
+        m_server.injectFault(TestFault::trickle(static_cast<std::size_t>(bytesPerWrite),
+                                                std::chrono::milliseconds(pauseMs)));
+
+        const Outcome outcome = Exchange(41, 1, "select");
+        QVERIFY(outcome.dispatched);
+        QCOMPARE(outcome.majorErcode, 0);
+        QCOMPARE(outcome.minorErcode, 0);
+        QCOMPARE(outcome.reply, DocumentsReply("Agenda"));
+    }
+
+    // Each exchange has a connection of its own, so its reply can answer no
+    // other request: the opcodes of the reply header are not looked at, and a
+    // sound reply under other opcodes is taken as the answer.
+    void replyHeaderOpcodesAreNotConsulted()
+    {
+        TestReply reply;
+        reply.payload = DocumentsReply("Minutes");
+        reply.sessionId = 77;
+        m_server.reply(41, 1, reply);
+        m_server.injectFault(TestFault::wrongOpcode(54, -3));
+
+        const Outcome outcome = Exchange(41, 1, "select");
+        QVERIFY(outcome.dispatched);
+        QCOMPARE(outcome.reply, DocumentsReply("Minutes"));
+        QCOMPARE(MessageDispatcher::getSessionId(), 77);
+    }
+
     void replyIsHandedOutWithoutCopies()
     {
         m_server.reply(41, 1, DocumentsReply("Minutes"));

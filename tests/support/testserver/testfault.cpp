@@ -63,4 +63,22 @@ TestFault TestFault::hmac(const std::string &text)
     fault.text = text;
     return fault;
 }
+
+TestFault TestFault::trickle(std::size_t bytesPerWrite, std::chrono::milliseconds pause)
+{
+    TestFault fault;
+    fault.kind = Kind::Trickle;
+    fault.bytes = bytesPerWrite;
+    fault.pause = pause;
+    return fault;
+}
+
+TestFault TestFault::wrongOpcode(std::int32_t majorOpcode, std::int32_t minorOpcode)
+{
+    TestFault fault;
+    fault.kind = Kind::WrongOpcode;
+    fault.majorOpcode = majorOpcode;
+    fault.minorOpcode = minorOpcode;
+    return fault;
+}
 }

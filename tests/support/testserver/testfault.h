@@ -1,6 +1,7 @@
 #ifndef TESTFAULT_H
 #define TESTFAULT_H
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -20,6 +21,8 @@ struct TestFault
         ClearBody,       // carry `text` as a clear body segment (outside the protocol)
         StallAfterBytes, // send only the first `bytes` bytes, then hold the connection open in silence
         Hmac,            // carry `text` as the HMAC segment
+        Trickle,         // send the whole reply `bytes` bytes at a time with `pause` between writes
+        WrongOpcode,     // the reply header names (`majorOpcode`, `minorOpcode`) instead of the request's
     };
     enum class Segment
     {
@@ -35,6 +38,9 @@ struct TestFault
     Segment segment = Segment::Code;
     std::uint32_t length = 0;
     std::string text;
+    std::chrono::milliseconds pause{0};
+    std::int32_t majorOpcode = 0;
+    std::int32_t minorOpcode = 0;
 
     static TestFault closeAfterBytes(std::size_t bytes);
     static TestFault noAnswer();
@@ -47,6 +53,11 @@ struct TestFault
     static TestFault stallAfterBytes(std::size_t bytes);
     // A reply that carries an HMAC segment, which the client does not use.
     static TestFault hmac(const std::string &text);
+    // A slow but sound server: every byte of the reply arrives, only late.
+    static TestFault trickle(std::size_t bytesPerWrite, std::chrono::milliseconds pause);
+    // A sound reply, sealed as usual, whose header claims to answer another
+    // request.
+    static TestFault wrongOpcode(std::int32_t majorOpcode, std::int32_t minorOpcode);
 };
 }
 

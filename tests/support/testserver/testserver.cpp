@@ -6,7 +6,9 @@
 #include "sockethandle.h"
 
 #include <arpa/inet.h>
+#include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <csignal>
 #include <fcntl.h>
 #include <map>
@@ -27,6 +29,7 @@ namespace
 // request and is not read.
 constexpr std::uint32_t MaxSegmentLength = 64u * 1024u * 1024u;
 constexpr int PollIntervalMs = 100;
+constexpr std::int32_t LogOnOpcode = 3;
 }
 
 struct TestServer::State
@@ -35,6 +38,8 @@ struct TestServer::State
     std::map<std::pair<std::int32_t, std::int32_t>, TestReply> scripted;
     std::map<std::int32_t, Handler> handlers;
     std::vector<TestFault> pendingFaults;
+    FaultPicker faultPicker;
+    bool logOnStartsSession = false;
     std::vector<TestRequest> requests;
     TestSessionKey sessionKey{};
     std::optional<std::int32_t> replySessionId;
@@ -52,6 +57,8 @@ struct TestServer::State
     bool readRequest(int fd, TestRequest &request) const;
     TestReply answer(const TestRequest &request);
     void holdUntilClosed(int fd) const;
+    bool openPayload(TestRequest &request);
+    void sendFrame(int fd, const std::string &frame, const TestFault *trickle) const;
     std::string buildReply(const TestRequest &request, const TestReply &reply, const std::vector<TestFault> &faults,
                            const TestSessionKey &key) const;
 };
@@ -146,6 +153,18 @@ void TestServer::injectFault(const TestFault &fault)
 {
     const std::lock_guard<std::mutex> lock(m_state->mutex);
     m_state->pendingFaults.push_back(fault);
+}
+
+void TestServer::setFaultPicker(FaultPicker picker)
+{
+    const std::lock_guard<std::mutex> lock(m_state->mutex);
+    m_state->faultPicker = std::move(picker);
+}
+
+void TestServer::setLogOnStartsSession(bool starts)
+{
+    const std::lock_guard<std::mutex> lock(m_state->mutex);
+    m_state->logOnStartsSession = starts;
 }
 
 void TestServer::setSessionKey(const TestSessionKey &key)
@@ -256,6 +275,30 @@ bool TestServer::State::readRequest(int fd, TestRequest &request) const
            && readExact(fd, request.body, request.bodyLength);
 }
 
+bool TestServer::State::openPayload(TestRequest &request)
+{
+    if (request.code.empty())
+        return true;
+    TestSessionKey key;
+    bool freshLogOnAllowed = false;
+    {
+        const std::lock_guard<std::mutex> lock(mutex);
+        key = sessionKey;
+        freshLogOnAllowed = logOnStartsSession && request.majorOpcode == LogOnOpcode;
+    }
+    if (ServerCipher::open(key, request.ivec, request.code, request.atag, request.payload))
+        return true;
+    const TestSessionKey zeroKey{};
+    if (!freshLogOnAllowed || key == zeroKey
+        || !ServerCipher::open(zeroKey, request.ivec, request.code, request.atag, request.payload))
+        return false;
+    // The old session is over; its reply goes out under the key the client
+    // sealed with.
+    const std::lock_guard<std::mutex> lock(mutex);
+    sessionKey = zeroKey;
+    return true;
+}
+
 void TestServer::State::serve(int fd)
 {
     TestRequest request;
@@ -263,13 +306,8 @@ void TestServer::State::serve(int fd)
     if (request.rawHeader.empty())
         return;
 
-    TestSessionKey key;
-    {
-        const std::lock_guard<std::mutex> lock(mutex);
-        key = sessionKey;
-    }
     if (complete)
-        request.authentic = request.code.empty() || ServerCipher::open(key, request.ivec, request.code, request.atag, request.payload);
+        request.authentic = openPayload(request);
     // Recorded before any answer leaves, so a client that has its reply finds
     // its request among requests().
     const auto record = [this](TestRequest &&done) {
@@ -283,10 +321,19 @@ void TestServer::State::serve(int fd)
 
     const TestReply reply = answer(request);
     std::vector<TestFault> faults;
+    TestSessionKey key;
+    FaultPicker picker;
     {
         const std::lock_guard<std::mutex> lock(mutex);
         faults.swap(pendingFaults);
         key = sessionKey;
+        picker = faultPicker;
+    }
+    if (picker) {
+        const std::size_t frameLength =
+            ServerFrame::HeaderLength + 2 * ServerFrame::SegmentKeySize + reply.payload.size();
+        for (const TestFault &picked : picker(request, frameLength))
+            faults.push_back(picked);
     }
     for (const TestFault &fault : faults) {
         if (fault.kind == TestFault::Kind::NoAnswer) {
@@ -298,19 +345,16 @@ void TestServer::State::serve(int fd)
     std::string frame = buildReply(request, reply, faults, key);
     record(std::move(request));
     const TestFault *stall = nullptr;
+    const TestFault *trickle = nullptr;
     for (const TestFault &fault : faults) {
         if (fault.kind == TestFault::Kind::StallAfterBytes)
             stall = &fault;
+        else if (fault.kind == TestFault::Kind::Trickle)
+            trickle = &fault;
     }
     if (stall && stall->bytes < frame.size())
         frame.resize(stall->bytes);
-    std::size_t sent = 0;
-    while (sent < frame.size()) {
-        const ssize_t count = ::send(fd, frame.data() + sent, frame.size() - sent, MSG_NOSIGNAL);
-        if (count <= 0)
-            break;
-        sent += static_cast<std::size_t>(count);
-    }
+    sendFrame(fd, frame, trickle);
 
     if (reply.nextSessionKey) {
         const std::lock_guard<std::mutex> lock(mutex);
@@ -318,6 +362,23 @@ void TestServer::State::serve(int fd)
     }
     if (stall)
         holdUntilClosed(fd);
+}
+
+void TestServer::State::sendFrame(int fd, const std::string &frame, const TestFault *trickle) const
+{
+    const std::size_t step = trickle && trickle->bytes > 0 ? trickle->bytes : frame.size();
+    std::size_t sent = 0;
+    while (sent < frame.size() && !stopping) {
+        if (sent > 0 && trickle)
+            std::this_thread::sleep_for(trickle->pause);
+        const std::size_t end = std::min(frame.size(), sent + step);
+        while (sent < end) {
+            const ssize_t count = ::send(fd, frame.data() + sent, end - sent, MSG_NOSIGNAL);
+            if (count <= 0)
+                return;
+            sent += static_cast<std::size_t>(count);
+        }
+    }
 }
 
 void TestServer::State::holdUntilClosed(int fd) const
@@ -405,6 +466,10 @@ std::string TestServer::State::buildReply(const TestRequest &request, const Test
             break;
         case TestFault::Kind::CloseAfterBytes:
             truncateAt = fault.bytes;
+            break;
+        case TestFault::Kind::WrongOpcode:
+            words[ServerFrame::MajorOpcode] = static_cast<std::uint32_t>(fault.majorOpcode);
+            words[ServerFrame::MinorOpcode] = static_cast<std::uint32_t>(fault.minorOpcode);
             break;
         default:
             break;

@@ -67,6 +67,17 @@ public:
     // Applies to the next reply only; several faults may be combined.
     void injectFault(const TestFault &fault);
 
+    // Chooses faults for every reply from now on, besides the injected ones,
+    // until replaced by an empty picker. It runs on the server's thread with
+    // the request and the length of the sound reply frame.
+    using FaultPicker = std::function<std::vector<TestFault>(const TestRequest &, std::size_t frameLength)>;
+    void setFaultPicker(FaultPicker picker);
+
+    // With true, a log-on (3) that does not open under the session key but
+    // does under the all-zero key starts a new session, as the suite's server
+    // does for a client that went away without logging off.
+    void setLogOnStartsSession(bool starts);
+
     void setSessionKey(const TestSessionKey &key);
     TestSessionKey sessionKey() const;
 
