@@ -9,6 +9,7 @@
 #include "logoncompletion.h"
 #include "logonfixture.h"
 #include "messagedispatcher.h"
+#include "parsedexchange.h"
 #include "networksettings.h"
 #include "registry.h"
 #include "spellchecker.h"
@@ -40,6 +41,8 @@
 
 using testsupport::DialogAnswerer;
 
+using demoserver::ParsedExchange;
+
 namespace
 {
 constexpr int LoggedOn = 1;
@@ -50,19 +53,6 @@ bool WriteFile(const QString &path, const QByteArray &content)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
-}
-
-// One exchange through the client's dispatcher; the reply, or nothing when
-// the exchange failed or the reply did not parse.
-template <class Reply, class Request>
-std::optional<Reply> Exchange(common::Opcode major, common::Opcode minor, const Request &request)
-{
-    const std::string payload = request.SerializeAsString();
-    MessageDispatcher dispatcher(major, minor, payload);
-    Reply reply;
-    if (!dispatcher.dispatch() || !dispatcher.noEr() || !reply.ParseFromString(dispatcher.getReply()))
-        return std::nullopt;
-    return reply;
 }
 
 // The log-on request as the console builds it.
@@ -154,7 +144,7 @@ private slots:
     {
         qorv::data::SelectFolderRequest folders;
         folders.set_folder_parent_id(AnnHomeFolder);
-        const auto folderReply = Exchange<qorv::data::SelectFolderReply>(common::op::SelectFolder, 0, folders);
+        const auto folderReply = ParsedExchange<qorv::data::SelectFolderReply>(common::op::SelectFolder, 0, folders);
         QVERIFY(folderReply);
         QStringList folderNames;
         for (const qorv::data::Folder &folder : folderReply->folder())
@@ -164,7 +154,7 @@ private slots:
         qorv::data::SelectDocumentRequest documents;
         documents.set_document_folder_id(AnnHomeFolder);
         const auto documentReply =
-            Exchange<qorv::data::SelectDocumentReply>(common::op::SelectDocument, 0, documents);
+            ParsedExchange<qorv::data::SelectDocumentReply>(common::op::SelectDocument, 0, documents);
         QVERIFY(documentReply);
         QCOMPARE(documentReply->document_size(), 1);
         QCOMPARE(documentReply->document(0).document_name(), std::string("Welcome"));
@@ -178,7 +168,7 @@ private slots:
         qorv::data::SelectDocumentKeyRequest held;
         held.set_document_key_user_id(AnnId);
         held.set_document_folder_id(110);
-        const auto keys = Exchange<qorv::data::SelectDocumentKeyReply>(common::op::SelectDocumentKey, 0, held);
+        const auto keys = ParsedExchange<qorv::data::SelectDocumentKeyReply>(common::op::SelectDocumentKey, 0, held);
         QVERIFY(keys);
         QCOMPARE(keys->document_key_size(), 1);
         QCOMPARE(keys->document_key(0).document_key_document().document_name(), std::string("Budget 2027"));
@@ -188,7 +178,7 @@ private slots:
 
         qorv::data::SelectMessageRequest written;
         written.set_message_user_id(AnnId);
-        const auto messages = Exchange<qorv::data::SelectMessageReply>(common::op::SelectMessage, 0, written);
+        const auto messages = ParsedExchange<qorv::data::SelectMessageReply>(common::op::SelectMessage, 0, written);
         QVERIFY(messages);
         QCOMPARE(messages->message_size(), 1);
         QCOMPARE(messages->message(0).message_subject(), std::string("Plan 2027"));
@@ -214,20 +204,20 @@ private slots:
             qorv::data::InsertFolderRequest request;
             request.mutable_folder()->set_folder_parent_id(AnnHomeFolder);
             request.mutable_folder()->set_folder_name("Projects");
-            const auto reply = Exchange<qorv::data::InsertFolderReply>(common::op::InsertFolder, 0, request);
+            const auto reply = ParsedExchange<qorv::data::InsertFolderReply>(common::op::InsertFolder, 0, request);
             QVERIFY(reply);
             refused = reply->sql_diag_rec().sqlc();
         } else if (operation == 1) {
             qorv::data::InsertDocumentRequest request;
             request.mutable_document()->set_document_folder_id(AnnHomeFolder);
             request.mutable_document()->set_document_name("Letters");
-            const auto reply = Exchange<qorv::data::InsertDocumentReply>(common::op::InsertDocument, 0, request);
+            const auto reply = ParsedExchange<qorv::data::InsertDocumentReply>(common::op::InsertDocument, 0, request);
             QVERIFY(reply);
             refused = reply->sql_diag_rec().sqlc();
         } else {
             qorv::data::DeleteFolderRequest request;
             request.set_folder_id(120);
-            const auto reply = Exchange<qorv::data::DeleteFolderReply>(common::op::DeleteFolder, 0, request);
+            const auto reply = ParsedExchange<qorv::data::DeleteFolderReply>(common::op::DeleteFolder, 0, request);
             QVERIFY(reply);
             refused = reply->sql_diag_rec().sqlc();
         }
@@ -239,14 +229,14 @@ private slots:
         qorv::data::InsertFolderRequest insert;
         insert.mutable_folder()->set_folder_parent_id(AnnHomeFolder);
         insert.mutable_folder()->set_folder_name("Drafts");
-        const auto inserted = Exchange<qorv::data::InsertFolderReply>(common::op::InsertFolder, 0, insert);
+        const auto inserted = ParsedExchange<qorv::data::InsertFolderReply>(common::op::InsertFolder, 0, insert);
         QVERIFY(inserted);
         QCOMPARE(inserted->sql_diag_rec().sqlc(), common::SqlcSuccess);
         QVERIFY(inserted->folder_id() > 0);
 
         qorv::data::SelectFolderRequest select;
         select.set_folder_id(inserted->folder_id());
-        const auto found = Exchange<qorv::data::SelectFolderReply>(common::op::SelectFolder, 0, select);
+        const auto found = ParsedExchange<qorv::data::SelectFolderReply>(common::op::SelectFolder, 0, select);
         QVERIFY(found);
         QCOMPARE(found->folder_size(), 1);
         QCOMPARE(found->folder(0).folder_name(), std::string("Drafts"));

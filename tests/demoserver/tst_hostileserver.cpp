@@ -8,6 +8,7 @@
 #include "logoncompletion.h"
 #include "messagechannel.h"
 #include "messagedispatcher.h"
+#include "parsedexchange.h"
 #include "registry.h"
 #include "sampledata.h"
 
@@ -49,6 +50,8 @@
 using testsupport::HostileSchedule;
 using Kind = testsupport::HostileSchedule::Kind;
 
+using demoserver::ParsedExchange;
+
 namespace
 {
 constexpr int AnnId = 42;
@@ -61,19 +64,6 @@ constexpr std::uint32_t FrameLimit = 128u * 1024u * 1024u;
 
 const Kind EveryKind[] = {Kind::Truncate,   Kind::WrongTag, Kind::HugeLength,  Kind::LengthBeyondFrame,
                           Kind::Trickle,    Kind::NoAnswer, Kind::WrongOpcode, Kind::Stall};
-
-// One exchange through the client's dispatcher: the reply when it came and
-// parsed, else nothing.
-template <class Reply, class Request>
-std::optional<Reply> Exchange(common::Opcode major, common::Opcode minor, const Request &request)
-{
-    const std::string payload = request.SerializeAsString();
-    MessageDispatcher dispatcher(major, minor, payload);
-    Reply reply;
-    if (!dispatcher.dispatch() || !dispatcher.noEr() || !reply.ParseFromString(dispatcher.getReply()))
-        return std::nullopt;
-    return reply;
-}
 
 // A log-on as the console makes it, completed as the server component does.
 bool LogOn(const std::string &userName)
@@ -241,7 +231,7 @@ private slots:
             case 0: {
                 qorv::data::SelectFolderRequest request;
                 request.set_folder_parent_id(AnnHomeFolder);
-                const auto reply = Exchange<qorv::data::SelectFolderReply>(common::op::SelectFolder, 1, request);
+                const auto reply = ParsedExchange<qorv::data::SelectFolderReply>(common::op::SelectFolder, 1, request);
                 ok = reply.has_value();
                 if (ok) {
                     QCOMPARE(reply->folder_size(), 2);
@@ -252,7 +242,7 @@ private slots:
             case 1: {
                 qorv::data::SelectDocumentRequest request;
                 request.set_document_folder_id(AnnHomeFolder);
-                const auto reply = Exchange<qorv::data::SelectDocumentReply>(common::op::SelectDocument, 1, request);
+                const auto reply = ParsedExchange<qorv::data::SelectDocumentReply>(common::op::SelectDocument, 1, request);
                 ok = reply.has_value();
                 if (ok) {
                     QCOMPARE(reply->document_size(), 1);
@@ -265,7 +255,7 @@ private slots:
                 request.set_document_key_user_id(AnnId);
                 request.set_document_folder_id(110);
                 const auto reply =
-                    Exchange<qorv::data::SelectDocumentKeyReply>(common::op::SelectDocumentKey, 1, request);
+                    ParsedExchange<qorv::data::SelectDocumentKeyReply>(common::op::SelectDocumentKey, 1, request);
                 ok = reply.has_value();
                 if (ok) {
                     QCOMPARE(reply->document_key_size(), 1);
@@ -277,7 +267,7 @@ private slots:
             case 3: {
                 qorv::data::SelectMessageRequest request;
                 request.set_message_user_id(AnnId);
-                const auto reply = Exchange<qorv::data::SelectMessageReply>(common::op::SelectMessage, 1, request);
+                const auto reply = ParsedExchange<qorv::data::SelectMessageReply>(common::op::SelectMessage, 1, request);
                 ok = reply.has_value();
                 if (ok) {
                     QCOMPARE(reply->message_size(), 1);
@@ -289,7 +279,7 @@ private slots:
                 qorv::data::InsertFolderRequest request;
                 request.mutable_folder()->set_folder_parent_id(LettersFolder);
                 request.mutable_folder()->set_folder_name("Hostile " + std::to_string(i));
-                const auto reply = Exchange<qorv::data::InsertFolderReply>(common::op::InsertFolder, 1, request);
+                const auto reply = ParsedExchange<qorv::data::InsertFolderReply>(common::op::InsertFolder, 1, request);
                 ok = reply.has_value();
                 if (ok) {
                     QCOMPARE(reply->sql_diag_rec().sqlc(), common::SqlcSuccess);
@@ -301,7 +291,7 @@ private slots:
                 qorv::data::UpdateMessageRequest request;
                 *request.mutable_message() = MessageOfAnn();
                 request.mutable_message()->set_message_description("round " + std::to_string(i));
-                const auto reply = Exchange<qorv::data::UpdateMessageReply>(common::op::UpdateMessage, 1, request);
+                const auto reply = ParsedExchange<qorv::data::UpdateMessageReply>(common::op::UpdateMessage, 1, request);
                 ok = reply.has_value();
                 if (ok)
                     QVERIFY(reply->return_code() != 0);
@@ -338,7 +328,7 @@ private slots:
         // Nothing left behind: the same session answers soundly again.
         qorv::data::SelectMessageRequest request;
         request.set_message_id(AnnsMessage);
-        const auto reply = Exchange<qorv::data::SelectMessageReply>(common::op::SelectMessage, 1, request);
+        const auto reply = ParsedExchange<qorv::data::SelectMessageReply>(common::op::SelectMessage, 1, request);
         QVERIFY(reply);
         QCOMPARE(reply->message_size(), 1);
         QVERIFY(LogOn("ann"));
@@ -353,10 +343,10 @@ private slots:
         // Spoilt for certain; whether the client could still use it depends
         // on the kind.
         [[maybe_unused]] const auto spoilt =
-            Exchange<qorv::data::SelectFolderReply>(common::op::SelectFolder, 1, request);
+            ParsedExchange<qorv::data::SelectFolderReply>(common::op::SelectFolder, 1, request);
         QCOMPARE(takeLines().size(), std::size_t(1));
         m_server->setHostile(std::nullopt);
-        QVERIFY(Exchange<qorv::data::SelectFolderReply>(common::op::SelectFolder, 1, request));
+        QVERIFY(ParsedExchange<qorv::data::SelectFolderReply>(common::op::SelectFolder, 1, request));
         QVERIFY(takeLines().empty());
     }
 
@@ -368,7 +358,7 @@ private slots:
         QVERIFY(LogOn("ann"));
         qorv::data::SelectFolderRequest request;
         request.set_folder_parent_id(AnnHomeFolder);
-        QVERIFY(Exchange<qorv::data::SelectFolderReply>(common::op::SelectFolder, 1, request));
+        QVERIFY(ParsedExchange<qorv::data::SelectFolderReply>(common::op::SelectFolder, 1, request));
     }
 
     void groupsFollowTheLoggedOnAccount_data()
@@ -386,7 +376,7 @@ private slots:
         QVERIFY(LogOn(userName.toStdString()));
         qorv::data::SelectGroupKeyRequest request;
         request.set_group_key_user_id(userId);
-        const auto reply = Exchange<qorv::data::SelectGroupKeyReply>(common::op::SelectGroupKey, 1, request);
+        const auto reply = ParsedExchange<qorv::data::SelectGroupKeyReply>(common::op::SelectGroupKey, 1, request);
         QVERIFY(reply);
         QCOMPARE(reply->group_key_size(), 1);
         QCOMPARE(reply->group_key(0).group_key_group().group_name(), std::string("Staff"));
@@ -405,7 +395,7 @@ private slots:
         message->set_message_subject("Lunch");
         message->set_message_body("<p>At noon?</p>");
         *message->mutable_message_sender() = RegistrySingleton::instance()->getUser();
-        const auto inserted = Exchange<qorv::data::InsertMessageReply>(common::op::InsertMessage, 1, insert);
+        const auto inserted = ParsedExchange<qorv::data::InsertMessageReply>(common::op::InsertMessage, 1, insert);
         QVERIFY(inserted);
         QVERIFY(inserted->return_code() != 0);
         const int messageId = inserted->message_id();
@@ -419,14 +409,14 @@ private slots:
         row.mutable_message()->set_message_user_message_folder_id(BobMessageFolder);
         row.mutable_message()->set_message_user_field(qorv::data::Message::TO);
         row.mutable_message()->set_message_user_properties(0);
-        const auto added = Exchange<qorv::data::InsertMessageUserReply>(common::op::InsertMessageUser, 1, row);
+        const auto added = ParsedExchange<qorv::data::InsertMessageUserReply>(common::op::InsertMessageUser, 1, row);
         QVERIFY(added);
         QCOMPARE(added->sql_diag_rec().sqlc(), common::SqlcSuccess);
-        const auto twice = Exchange<qorv::data::InsertMessageUserReply>(common::op::InsertMessageUser, 1, row);
+        const auto twice = ParsedExchange<qorv::data::InsertMessageUserReply>(common::op::InsertMessageUser, 1, row);
         QVERIFY(twice);
         QCOMPARE(twice->sql_diag_rec().sqlc(), common::SqlcUniqueViolation);
         row.mutable_message()->set_message_user_message_id(99999);
-        const auto orphan = Exchange<qorv::data::InsertMessageUserReply>(common::op::InsertMessageUser, 1, row);
+        const auto orphan = ParsedExchange<qorv::data::InsertMessageUserReply>(common::op::InsertMessageUser, 1, row);
         QVERIFY(orphan);
         QCOMPARE(orphan->sql_diag_rec().sqlc(), common::SqlcForeignKeyViolation);
 
@@ -434,14 +424,14 @@ private slots:
         *update.mutable_message() = insert.message();
         update.mutable_message()->set_message_id(messageId);
         update.mutable_message()->set_message_body("<p>At one?</p>");
-        const auto updated = Exchange<qorv::data::UpdateMessageReply>(common::op::UpdateMessage, 1, update);
+        const auto updated = ParsedExchange<qorv::data::UpdateMessageReply>(common::op::UpdateMessage, 1, update);
         QVERIFY(updated && updated->return_code() != 0);
 
         QVERIFY(LogOn("bob"));
         qorv::data::SelectMessageUserRequest received;
         received.set_message_user_user_id(BobId);
         received.set_message_user_message_folder_id(BobMessageFolder);
-        auto copies = Exchange<qorv::data::SelectMessageUserReply>(common::op::SelectMessageUser, 1, received);
+        auto copies = ParsedExchange<qorv::data::SelectMessageUserReply>(common::op::SelectMessageUser, 1, received);
         QVERIFY(copies);
         std::optional<qorv::data::Message> copy;
         for (const qorv::data::Message &one : copies->message()) {
@@ -457,9 +447,9 @@ private slots:
         qorv::data::DeleteMessageUserRequest drop;
         drop.set_message_user_message_id(messageId);
         drop.set_message_user_user_id(BobId);
-        const auto dropped = Exchange<qorv::data::DeleteMessageUserReply>(common::op::DeleteMessageUser, 1, drop);
+        const auto dropped = ParsedExchange<qorv::data::DeleteMessageUserReply>(common::op::DeleteMessageUser, 1, drop);
         QVERIFY(dropped && dropped->return_code() != 0);
-        copies = Exchange<qorv::data::SelectMessageUserReply>(common::op::SelectMessageUser, 1, received);
+        copies = ParsedExchange<qorv::data::SelectMessageUserReply>(common::op::SelectMessageUser, 1, received);
         QVERIFY(copies);
         for (const qorv::data::Message &one : copies->message())
             QVERIFY(one.message_id() != messageId);
@@ -467,11 +457,11 @@ private slots:
         QVERIFY(LogOn("ann"));
         qorv::data::DeleteMessageRequest erase;
         erase.set_message_id(messageId);
-        const auto erased = Exchange<qorv::data::DeleteMessageReply>(common::op::DeleteMessage, 1, erase);
+        const auto erased = ParsedExchange<qorv::data::DeleteMessageReply>(common::op::DeleteMessage, 1, erase);
         QVERIFY(erased && erased->return_code() != 0);
         qorv::data::SelectMessageRequest own;
         own.set_message_id(messageId);
-        const auto gone = Exchange<qorv::data::SelectMessageReply>(common::op::SelectMessage, 1, own);
+        const auto gone = ParsedExchange<qorv::data::SelectMessageReply>(common::op::SelectMessage, 1, own);
         QVERIFY(gone);
         QCOMPARE(gone->message_size(), 0);
     }
@@ -490,13 +480,13 @@ private slots:
         row->set_message_user_user_id(BobId);
         row->set_message_user_message_folder_id(BobMessageFolder);
         row->set_message_user_field(qorv::data::Message::TO);
-        const auto inserted = Exchange<qorv::data::InsertMessageReply>(common::op::InsertMessage, 1, insert);
+        const auto inserted = ParsedExchange<qorv::data::InsertMessageReply>(common::op::InsertMessage, 1, insert);
         QVERIFY(inserted);
 
         QVERIFY(LogOn("bob"));
         qorv::data::SelectMessageUserRequest received;
         received.set_message_user_user_id(BobId);
-        const auto copies = Exchange<qorv::data::SelectMessageUserReply>(common::op::SelectMessageUser, 1, received);
+        const auto copies = ParsedExchange<qorv::data::SelectMessageUserReply>(common::op::SelectMessageUser, 1, received);
         QVERIFY(copies);
         QStringList subjects;
         for (const qorv::data::Message &one : copies->message())
