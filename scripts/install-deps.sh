@@ -11,7 +11,7 @@ libace-dev libssl-dev openssl
 libprotobuf-dev protobuf-compiler
 libhunspell-dev hunspell-en-us
 libboost-dev libboost-date-time-dev
-xvfb xauth x11-utils fonts-dejavu-core
+xvfb xauth x11-utils xdotool fonts-dejavu-core
 libbenchmark-dev
 clang libclang-rt-14-dev
 "
