@@ -294,23 +294,25 @@ void RecordBrowserReplies()
     qorv::data::SelectFolderRequest folders;
     folders.set_folder_parent_id(Home);
     RecordWindowReply("browser-folders", Receiver::DocumentBrowser, common::op::SelectFolder, common::tag::OpenFolder,
-                 folders);
+                      folders);
     qorv::data::SelectDocumentRequest documents;
     documents.set_document_folder_id(Home);
-    RecordWindowReply("browser-documents", Receiver::DocumentBrowser, common::op::SelectDocument, common::tag::OpenFolder,
-                 documents);
+    RecordWindowReply("browser-documents", Receiver::DocumentBrowser, common::op::SelectDocument,
+                      common::tag::OpenFolder, documents);
+    RecordWindowReply("picker-documents", Receiver::DocumentPicker, common::op::SelectDocument, common::tag::Plain,
+                      documents);
     qorv::data::SelectDocumentKeyRequest documentKeys;
     documentKeys.set_document_key_user_id(Ann);
     RecordWindowReply("browser-document-keys", Receiver::DocumentBrowser, common::op::SelectDocumentKey,
-                 common::tag::ListDocumentKeys, documentKeys);
+                      common::tag::ListDocumentKeys, documentKeys);
     qorv::data::SelectFolderKeyRequest folderKeys;
     folderKeys.set_folder_key_user_id(Ann);
     RecordWindowReply("browser-folder-keys", Receiver::DocumentBrowser, common::op::SelectFolderKey,
-                 common::tag::ListFolderKeys, folderKeys);
+                      common::tag::ListFolderKeys, folderKeys);
     qorv::data::SelectGroupKeyRequest groupKeys;
     groupKeys.set_group_key_user_id(Ann);
     RecordWindowReply("browser-group-keys", Receiver::DocumentBrowser, common::op::SelectGroupKey, common::tag::Plain,
-                 groupKeys);
+                      groupKeys);
     qorv::data::SelectUserRequest users;
     users.set_user_group_id(7);
     RecordWindowReply("browser-users", Receiver::DocumentBrowser, common::op::SelectUser, common::tag::Plain, users);
@@ -321,30 +323,30 @@ void RecordBrowserReplies()
     newFolder.mutable_folder()->set_folder_name("Drafts");
     newFolder.mutable_folder()->set_folder_user_id(Ann);
     RecordWindowReply("browser-insert-folder", Receiver::DocumentBrowser, common::op::InsertFolder, common::tag::Plain,
-                 newFolder);
+                      newFolder);
     // The same name again: the server refuses it.
     RecordWindowReply("browser-insert-folder-taken", Receiver::DocumentBrowser, common::op::InsertFolder,
-                 common::tag::Plain, newFolder);
+                      common::tag::Plain, newFolder);
     qorv::data::InsertDocumentRequest newDocument;
     newDocument.mutable_document()->set_document_folder_id(Home);
     newDocument.mutable_document()->set_document_name("Notes");
     newDocument.mutable_document()->set_document_user_id(Ann);
     RecordWindowReply("browser-insert-document", Receiver::DocumentBrowser, common::op::InsertDocument,
-                 common::tag::Plain, newDocument);
+                      common::tag::Plain, newDocument);
     qorv::data::UpdateFolderRequest rename;
     rename.mutable_folder()->set_folder_id(120);
     rename.mutable_folder()->set_folder_parent_id(Home);
     rename.mutable_folder()->set_folder_name("Current projects");
     RecordWindowReply("browser-rename-folder", Receiver::DocumentBrowser, common::op::UpdateFolder,
-                 common::tag::RenameFolder, rename);
+                      common::tag::RenameFolder, rename);
     qorv::data::DeleteFolderRequest deleteFolder;
     deleteFolder.set_folder_id(121);
     deleteFolder.set_folder_name("Letters");
     // Not empty: the server refuses it.
     RecordWindowReply("browser-delete-folder", Receiver::DocumentBrowser, common::op::DeleteFolder, common::tag::Plain,
-                 deleteFolder);
+                      deleteFolder);
     RecordWindowReply("keyrings-delete-folder", Receiver::FolderKeyrings, common::op::DeleteFolder, common::tag::Plain,
-                 deleteFolder);
+                      deleteFolder);
 }
 
 void RecordKeyReplies()
@@ -356,22 +358,22 @@ void RecordKeyReplies()
     keyring.set_document_key_document_id(windowreplies::KeyringDocumentId);
     keyring.set_document_key_document_name("Plan 2027");
     const std::string keyringReply = RecordWindowReply("keyring-document", Receiver::DocumentKeyrings,
-                                                  common::op::SelectDocumentKey, common::tag::OpenDocumentKeyring,
-                                                  keyring);
+                                                       common::op::SelectDocumentKey, common::tag::OpenDocumentKeyring,
+                                                       keyring);
     qorv::data::SelectFolderKeyRequest folderKeyring;
     folderKeyring.set_folder_key_folder_id(windowreplies::KeyringFolderId);
     folderKeyring.set_folder_key_folder_name("Shared with Ann");
     RecordWindowReply("keyring-folder", Receiver::FolderKeyrings, common::op::SelectFolderKey,
-                 common::tag::OpenFolderKeyring, folderKeyring);
+                      common::tag::OpenFolderKeyring, folderKeyring);
 
     qorv::data::SelectDocumentKeyRequest received;
     received.set_document_key_user_id(Ann);
     RecordWindowReply("received-document-keys", Receiver::ReceivedDocumentKeys, common::op::SelectDocumentKey,
-                 common::tag::RefreshDocumentKeys, received);
+                      common::tag::RefreshDocumentKeys, received);
     qorv::data::SelectFolderKeyRequest receivedFolders;
     receivedFolders.set_folder_key_user_id(Ann);
     RecordWindowReply("received-folder-keys", Receiver::ReceivedFolderKeys, common::op::SelectFolderKey,
-                 common::tag::RefreshFolderKeys, receivedFolders);
+                      common::tag::RefreshFolderKeys, receivedFolders);
 
     // A key of the keyring's document for Bob, as the keyring window inserts
     // it, modelled on the one the server holds for Cy.
@@ -383,18 +385,18 @@ void RecordKeyReplies()
         insert.mutable_document_key()->mutable_document_key_user()->set_user_id(43);
         insert.mutable_document_key()->mutable_document_key_user()->set_user_first_name("Bob");
         RecordWindowReply("keyring-insert-key", Receiver::DocumentKeyring, common::op::InsertDocumentKey,
-                     common::tag::Plain, insert);
+                          common::tag::Plain, insert);
     }
 
     qorv::data::SelectDocumentRequest open;
     open.set_document_id(200);
     RecordWindowReply("editor-document", Receiver::DocumentEditors, common::op::SelectDocument,
-                 common::tag::OpenDocumentEditor, open);
+                      common::tag::OpenDocumentEditor, open);
     qorv::data::SelectDocumentKeyRequest openKey;
     openKey.set_document_key_document_id(210);
     openKey.set_document_key_user_id(Ann);
     RecordWindowReply("editor-document-key", Receiver::DocumentEditors, common::op::SelectDocumentKey,
-                 common::tag::OpenDocumentEditor, openKey);
+                      common::tag::OpenDocumentEditor, openKey);
 }
 
 void RecordMessageReplies()
@@ -406,15 +408,15 @@ void RecordMessageReplies()
     folders.set_message_folder_user_id(Ann);
     folders.set_message_folder_parent_id(101);
     RecordWindowReply("browser-message-folders", Receiver::MessageBrowser, common::op::SelectMessageFolder,
-                 common::tag::Plain, folders);
+                      common::tag::Plain, folders);
     qorv::data::SelectMessageRequest messages;
     messages.set_message_user_id(Ann);
     const std::string own = RecordWindowReply("browser-messages", Receiver::MessageBrowser, common::op::SelectMessage,
-                                         common::tag::Plain, messages);
+                                              common::tag::Plain, messages);
     qorv::data::SelectMessageUserRequest copies;
     copies.set_message_user_user_id(Ann);
     const std::string received = RecordWindowReply("browser-received-messages", Receiver::MessageBrowser,
-                                              common::op::SelectMessageUser, common::tag::Plain, copies);
+                                                   common::op::SelectMessageUser, common::tag::Plain, copies);
 
     // The reader opens a received copy: Bob's message as the browser lists it
     // for Ann; the editor opens Ann's own message.
@@ -436,7 +438,7 @@ void RecordMessageReplies()
         qorv::data::OpenMessageRequest open;
         *open.mutable_message() = ownReply.message(0);
         WriteWindowSeed("editor-message", Receiver::MessageEditor, common::op::UpdateMessage, common::tag::Plain,
-                           open.SerializeAsString(), std::string());
+                        open.SerializeAsString(), std::string());
     }
 }
 
@@ -449,12 +451,12 @@ void RecordUserGroupReplies()
     qorv::data::SelectUserGroupUserRequest members;
     members.set_user_group_user_user_group_group_id(300);
     RecordWindowReply("group-members", Receiver::UserGroupBrowser, common::op::SelectUserGroupUser, common::tag::Plain,
-                 members);
+                      members);
     qorv::data::InsertUserGroupRequest newGroup;
     newGroup.mutable_user_group()->set_user_group_name("Editors");
     newGroup.mutable_user_group()->set_user_group_user_id(42);
     RecordWindowReply("insert-group", Receiver::UserGroupBrowser, common::op::InsertUserGroup, common::tag::Plain,
-                 newGroup);
+                      newGroup);
 }
 
 void RecordWindows()

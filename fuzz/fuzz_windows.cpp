@@ -1,8 +1,8 @@
 // The reply handlers of the windows that take a server payload: the document,
 // message and user-group browsers, the keyring windows and the managers that
 // open keyrings, editors and readers from replies, and the windows of
-// received keys and the user picker, whose lists are read by blocking
-// exchanges and are filled here from the reply as they would be.
+// received keys and the user and document pickers, whose lists are read by
+// blocking exchanges and are filled here from the reply as they would be.
 //
 // The first byte picks the receiver and major opcode (windowreplies.h), then
 // come the minor opcode, the error pair, the echoed request (a text) and the
@@ -30,6 +30,7 @@
 #include "messagereaderview.h"
 #include "programsetup.h"
 #include "registry.h"
+#include "selectdocumentswidget.h"
 #include "selectuserswidget.h"
 #include "testenvironment.h"
 #include "timezonedatabase.h"
@@ -39,6 +40,7 @@
 #include "common/minortag.h"
 #include "common/sqlc.h"
 #include "selectdocumentkeyreply3.pb.h"
+#include "selectdocumentreply3.pb.h"
 #include "selectfolderkeyreply3.pb.h"
 #include "selectuserreply3.pb.h"
 #include "user3.pb.h"
@@ -145,8 +147,9 @@ void ToReceivedKeys(const Reply &reply, Add add)
     add(*view, select);
 }
 
-// The picker's group members come by a blocking exchange too; each user not
-// listed yet is listed, and the first is picked as the user would.
+// The pickers' group members and folder documents come by blocking exchanges
+// too; each record not listed yet is listed, and the first is chosen as the
+// user would.
 void ToUserPicker(const Reply &reply)
 {
     auto *picker = new SelectUsersWidget(nullptr);
@@ -160,6 +163,21 @@ void ToUserPicker(const Reply &reply)
     }
     if (select.user_size() > 0)
         picker->addUser(select.user(0));
+}
+
+void ToDocumentPicker(const Reply &reply)
+{
+    auto *picker = new SelectDocumentsWidget(nullptr);
+    picker->show();
+    qorv::data::SelectDocumentReply select;
+    if (!select.ParseFromString(reply.payload))
+        return;
+    for (const qorv::data::Document &document : select.document()) {
+        if (!picker->isDocumentAdded(document))
+            picker->includeDocument(document);
+    }
+    if (select.document_size() > 0)
+        picker->addDocument(select.document(0));
 }
 
 void Receive(Receiver receiver, const Reply &reply)
@@ -212,6 +230,9 @@ void Receive(Receiver receiver, const Reply &reply)
         break;
     case Receiver::UserPicker:
         ToUserPicker(reply);
+        break;
+    case Receiver::DocumentPicker:
+        ToDocumentPicker(reply);
         break;
     }
 }

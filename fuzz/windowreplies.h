@@ -28,6 +28,7 @@ enum class Receiver : std::uint8_t
     ReceivedDocumentKeys, // the window of received document keys
     ReceivedFolderKeys,   // the window of received folder keys
     UserPicker,           // the user picker's list of users
+    DocumentPicker,       // the document picker's list of documents
 };
 
 struct Entry
@@ -92,6 +93,7 @@ inline constexpr Entry Entries[] = {
     {Receiver::ReceivedDocumentKeys, common::op::SelectDocumentKey},
     {Receiver::ReceivedFolderKeys, common::op::SelectFolderKey},
     {Receiver::UserPicker, common::op::SelectUser},
+    {Receiver::DocumentPicker, common::op::SelectDocument},
 };
 
 inline const Entry &EntryOf(std::uint8_t choice)
