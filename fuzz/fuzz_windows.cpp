@@ -47,6 +47,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QList>
 #include <QPointer>
 
 #include <ace/Log_Msg.h>
@@ -123,13 +124,19 @@ void ToMessageWindow(common::Opcode openOpcode, const Reply &reply)
     const DetachedBus bus;
     Manager manager(bus, nullptr);
     manager.receiveRequest(openOpcode, common::tag::Plain, reply.request);
+    // Guarded, since a reply may close a window and take others with it.
+    QList<QPointer<View>> views;
     for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (auto *view = qobject_cast<View *>(widget)) {
-            ShowActive(view);
-            if constexpr (std::is_same_v<View, MessageEditorView>)
-                view->setActiveView(true);
-            Deliver(*view, reply);
-        }
+        if (auto *view = qobject_cast<View *>(widget))
+            views.append(view);
+    }
+    for (const QPointer<View> &view : views) {
+        if (!view)
+            continue;
+        ShowActive(view);
+        if constexpr (std::is_same_v<View, MessageEditorView>)
+            view->setActiveView(true);
+        Deliver(*view, reply);
     }
     Deliver(manager, reply);
 }
@@ -239,14 +246,18 @@ void Receive(Receiver receiver, const Reply &reply)
 
 // What the user does next: pick the first row of every list and tree, which
 // shows its details (a message's text, a key's rules) and enables commands.
+// Guarded, since what a pick shows may replace other lists.
 void PickFirstRows()
 {
+    QList<QPointer<QAbstractItemView>> views;
     for (QWidget *window : QApplication::topLevelWidgets()) {
-        for (QAbstractItemView *view : window->findChildren<QAbstractItemView *>()) {
-            const QAbstractItemModel *model = view->model();
-            if (model && model->rowCount() > 0)
-                view->setCurrentIndex(model->index(0, 0));
-        }
+        for (QAbstractItemView *view : window->findChildren<QAbstractItemView *>())
+            views.append(view);
+    }
+    for (const QPointer<QAbstractItemView> &view : views) {
+        const QAbstractItemModel *model = view ? view->model() : nullptr;
+        if (model && model->rowCount() > 0)
+            view->setCurrentIndex(model->index(0, 0));
     }
     QCoreApplication::processEvents();
 }
