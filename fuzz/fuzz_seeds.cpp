@@ -3,40 +3,68 @@
 // (the raw frame off the connection, or the decrypted payload the dispatcher
 // hands on), put into the input form of its target. The log-on and verify
 // replies are RSA-encrypted for this build tree's client key, so the seeds are
-// recorded per build rather than kept in the tree.
+// recorded per build rather than kept in the tree. The windows' seeds are the
+// replies of the stand-alone test server over its sample data.
 //
 //     fuzz_seeds <folder>   writes <folder>/<target>/<seed>
 #include "authenticateuserclientpkihandler.h"
 #include "authenticateuserresponder.h"
 #include "crypto.h"
+#include "demoserver.h"
 #include "fuzzinput.h"
 #include "message.h"
 #include "messagedispatcher.h"
 #include "resetresponder.h"
+#include "sampledata.h"
 #include "testserver.h"
 #include "verifypasswordresetclientpkihandler.h"
 #include "verifyusernameresetclientpkihandler.h"
+#include "windowreplies.h"
 
 #include "authenticateuserrequest3.pb.h"
 #include "common/majorcode.h"
+#include "common/minortag.h"
+#include "deletedocumentrequest3.pb.h"
+#include "deletefolderrequest3.pb.h"
 #include "document3.pb.h"
 #include "documentkey3.pb.h"
 #include "folder3.pb.h"
 #include "folderkey3.pb.h"
+#include "insertdocumentkeyrequest3.pb.h"
+#include "insertdocumentrequest3.pb.h"
+#include "insertfolderrequest3.pb.h"
+#include "insertusergrouprequest3.pb.h"
+#include "openmessagerequest3.pb.h"
 #include "selectdocumentkeyreply3.pb.h"
+#include "selectdocumentkeyrequest3.pb.h"
 #include "selectdocumentreply3.pb.h"
 #include "selectdocumentrequest3.pb.h"
 #include "selectfolderkeyreply3.pb.h"
+#include "selectfolderkeyrequest3.pb.h"
+#include "selectfolderrequest3.pb.h"
+#include "selectgroupkeyrequest3.pb.h"
+#include "selectmessagefolderrequest3.pb.h"
+#include "selectmessagereply3.pb.h"
+#include "selectmessagerequest3.pb.h"
+#include "selectmessageuserreply3.pb.h"
+#include "selectmessageuserrequest3.pb.h"
+#include "selectusergrouprequest3.pb.h"
+#include "selectusergroupuserrequest3.pb.h"
+#include "selectuserrequest3.pb.h"
+#include "updatefolderrequest3.pb.h"
 #include "user3.pb.h"
 #include "verifypasswordresetrequest3.pb.h"
 #include "verifyusernameresetrequest3.pb.h"
 
 #include <ace/Log_Msg.h>
 
+#include <QString>
+
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <sys/socket.h>
 
@@ -224,6 +252,235 @@ void RecordResets(testsupport::TestServer &server)
               '\1' + Exchange(common::op::VerifyUserNameReset, 1, userNameRequest.SerializeAsString()));
 }
 
+// The windows' inputs: the stand-alone test server over its sample data (Ann,
+// 42, is the session user) answers the requests the windows send; each input
+// is the receiver's entry, the minor opcode, the error pair, the request and
+// the reply.
+// An input with its own request and reply, for a receiver that reads its
+// record from the request.
+void WriteWindowSeed(const std::string &name, windowreplies::Receiver receiver, common::Opcode major,
+                     common::Opcode minor, const std::string &request, const std::string &reply)
+{
+    const std::size_t index = windowreplies::IndexOf(receiver, major);
+    if (index == std::size(windowreplies::Entries)) {
+        std::cerr << "fuzz_seeds: no window entry for " << major << "\n";
+        std::exit(1);
+    }
+    std::string input;
+    FuzzInput::appendByte(input, static_cast<std::uint8_t>(index));
+    FuzzInput::appendByte(input, static_cast<std::uint8_t>(minor));
+    FuzzInput::appendByte(input, 0);
+    FuzzInput::appendByte(input, 0);
+    FuzzInput::appendText(input, request);
+    WriteSeed("fuzz_windows", name, input + reply);
+}
+
+// One exchange with the server; the seed, and the reply for later seeds.
+std::string RecordWindowReply(const std::string &name, windowreplies::Receiver receiver, common::Opcode major,
+                              common::Opcode minor, const google::protobuf::MessageLite &request)
+{
+    const std::string payload = request.SerializeAsString();
+    const std::string reply = Exchange(major, minor, payload);
+    WriteWindowSeed(name, receiver, major, minor, payload, reply);
+    return reply;
+}
+
+void RecordBrowserReplies()
+{
+    using windowreplies::Receiver;
+    constexpr int Ann = 42;
+    constexpr int Home = 100;
+
+    qorv::data::SelectFolderRequest folders;
+    folders.set_folder_parent_id(Home);
+    RecordWindowReply("browser-folders", Receiver::DocumentBrowser, common::op::SelectFolder, common::tag::OpenFolder,
+                      folders);
+    qorv::data::SelectDocumentRequest documents;
+    documents.set_document_folder_id(Home);
+    RecordWindowReply("browser-documents", Receiver::DocumentBrowser, common::op::SelectDocument,
+                      common::tag::OpenFolder, documents);
+    RecordWindowReply("picker-documents", Receiver::DocumentPicker, common::op::SelectDocument, common::tag::Plain,
+                      documents);
+    qorv::data::SelectDocumentKeyRequest documentKeys;
+    documentKeys.set_document_key_user_id(Ann);
+    RecordWindowReply("browser-document-keys", Receiver::DocumentBrowser, common::op::SelectDocumentKey,
+                      common::tag::ListDocumentKeys, documentKeys);
+    qorv::data::SelectFolderKeyRequest folderKeys;
+    folderKeys.set_folder_key_user_id(Ann);
+    RecordWindowReply("browser-folder-keys", Receiver::DocumentBrowser, common::op::SelectFolderKey,
+                      common::tag::ListFolderKeys, folderKeys);
+    qorv::data::SelectGroupKeyRequest groupKeys;
+    groupKeys.set_group_key_user_id(Ann);
+    RecordWindowReply("browser-group-keys", Receiver::DocumentBrowser, common::op::SelectGroupKey, common::tag::Plain,
+                      groupKeys);
+    qorv::data::SelectUserRequest users;
+    users.set_user_group_id(7);
+    RecordWindowReply("browser-users", Receiver::DocumentBrowser, common::op::SelectUser, common::tag::Plain, users);
+    RecordWindowReply("picker-users", Receiver::UserPicker, common::op::SelectUser, common::tag::Plain, users);
+
+    qorv::data::InsertFolderRequest newFolder;
+    newFolder.mutable_folder()->set_folder_parent_id(Home);
+    newFolder.mutable_folder()->set_folder_name("Drafts");
+    newFolder.mutable_folder()->set_folder_user_id(Ann);
+    RecordWindowReply("browser-insert-folder", Receiver::DocumentBrowser, common::op::InsertFolder, common::tag::Plain,
+                      newFolder);
+    // The same name again: the server refuses it.
+    RecordWindowReply("browser-insert-folder-taken", Receiver::DocumentBrowser, common::op::InsertFolder,
+                      common::tag::Plain, newFolder);
+    qorv::data::InsertDocumentRequest newDocument;
+    newDocument.mutable_document()->set_document_folder_id(Home);
+    newDocument.mutable_document()->set_document_name("Notes");
+    newDocument.mutable_document()->set_document_user_id(Ann);
+    RecordWindowReply("browser-insert-document", Receiver::DocumentBrowser, common::op::InsertDocument,
+                      common::tag::Plain, newDocument);
+    qorv::data::UpdateFolderRequest rename;
+    rename.mutable_folder()->set_folder_id(120);
+    rename.mutable_folder()->set_folder_parent_id(Home);
+    rename.mutable_folder()->set_folder_name("Current projects");
+    RecordWindowReply("browser-rename-folder", Receiver::DocumentBrowser, common::op::UpdateFolder,
+                      common::tag::RenameFolder, rename);
+    qorv::data::DeleteFolderRequest deleteFolder;
+    deleteFolder.set_folder_id(121);
+    deleteFolder.set_folder_name("Letters");
+    // Not empty: the server refuses it.
+    RecordWindowReply("browser-delete-folder", Receiver::DocumentBrowser, common::op::DeleteFolder, common::tag::Plain,
+                      deleteFolder);
+    RecordWindowReply("keyrings-delete-folder", Receiver::FolderKeyrings, common::op::DeleteFolder, common::tag::Plain,
+                      deleteFolder);
+}
+
+void RecordKeyReplies()
+{
+    using windowreplies::Receiver;
+    constexpr int Ann = 42;
+
+    qorv::data::SelectDocumentKeyRequest keyring;
+    keyring.set_document_key_document_id(windowreplies::KeyringDocumentId);
+    keyring.set_document_key_document_name("Plan 2027");
+    const std::string keyringReply = RecordWindowReply("keyring-document", Receiver::DocumentKeyrings,
+                                                       common::op::SelectDocumentKey, common::tag::OpenDocumentKeyring,
+                                                       keyring);
+    qorv::data::SelectFolderKeyRequest folderKeyring;
+    folderKeyring.set_folder_key_folder_id(windowreplies::KeyringFolderId);
+    folderKeyring.set_folder_key_folder_name("Shared with Ann");
+    RecordWindowReply("keyring-folder", Receiver::FolderKeyrings, common::op::SelectFolderKey,
+                      common::tag::OpenFolderKeyring, folderKeyring);
+
+    qorv::data::SelectDocumentKeyRequest received;
+    received.set_document_key_user_id(Ann);
+    RecordWindowReply("received-document-keys", Receiver::ReceivedDocumentKeys, common::op::SelectDocumentKey,
+                      common::tag::RefreshDocumentKeys, received);
+    qorv::data::SelectFolderKeyRequest receivedFolders;
+    receivedFolders.set_folder_key_user_id(Ann);
+    RecordWindowReply("received-folder-keys", Receiver::ReceivedFolderKeys, common::op::SelectFolderKey,
+                      common::tag::RefreshFolderKeys, receivedFolders);
+
+    // A key of the keyring's document for Bob, as the keyring window inserts
+    // it, modelled on the one the server holds for Cy.
+    qorv::data::SelectDocumentKeyReply existing;
+    existing.ParseFromString(keyringReply);
+    if (existing.document_key_size() > 0) {
+        qorv::data::InsertDocumentKeyRequest insert;
+        *insert.mutable_document_key() = existing.document_key(0);
+        insert.mutable_document_key()->mutable_document_key_user()->set_user_id(43);
+        insert.mutable_document_key()->mutable_document_key_user()->set_user_first_name("Bob");
+        RecordWindowReply("keyring-insert-key", Receiver::DocumentKeyring, common::op::InsertDocumentKey,
+                          common::tag::Plain, insert);
+    }
+
+    qorv::data::SelectDocumentRequest open;
+    open.set_document_id(200);
+    RecordWindowReply("editor-document", Receiver::DocumentEditors, common::op::SelectDocument,
+                      common::tag::OpenDocumentEditor, open);
+    qorv::data::SelectDocumentKeyRequest openKey;
+    openKey.set_document_key_document_id(210);
+    openKey.set_document_key_user_id(Ann);
+    RecordWindowReply("editor-document-key", Receiver::DocumentEditors, common::op::SelectDocumentKey,
+                      common::tag::OpenDocumentEditor, openKey);
+}
+
+void RecordMessageReplies()
+{
+    using windowreplies::Receiver;
+    constexpr int Ann = 42;
+
+    qorv::data::SelectMessageFolderRequest folders;
+    folders.set_message_folder_user_id(Ann);
+    folders.set_message_folder_parent_id(101);
+    RecordWindowReply("browser-message-folders", Receiver::MessageBrowser, common::op::SelectMessageFolder,
+                      common::tag::Plain, folders);
+    qorv::data::SelectMessageRequest messages;
+    messages.set_message_user_id(Ann);
+    const std::string own = RecordWindowReply("browser-messages", Receiver::MessageBrowser, common::op::SelectMessage,
+                                              common::tag::Plain, messages);
+    qorv::data::SelectMessageUserRequest copies;
+    copies.set_message_user_user_id(Ann);
+    const std::string received = RecordWindowReply("browser-received-messages", Receiver::MessageBrowser,
+                                                   common::op::SelectMessageUser, common::tag::Plain, copies);
+
+    // The reader opens a received copy: Bob's message as the browser lists it
+    // for Ann; the editor opens Ann's own message.
+    qorv::data::SelectMessageRequest bobs;
+    bobs.set_message_user_id(43);
+    qorv::data::SelectMessageReply bobsReply;
+    bobsReply.ParseFromString(Exchange(common::op::SelectMessage, common::tag::Plain, bobs.SerializeAsString()));
+    qorv::data::SelectMessageUserReply copiesReply;
+    copiesReply.ParseFromString(received);
+    if (copiesReply.message_size() > 0 || bobsReply.message_size() > 0) {
+        qorv::data::OpenMessageRequest open;
+        *open.mutable_message() = copiesReply.message_size() > 0 ? copiesReply.message(0) : bobsReply.message(0);
+        open.mutable_message()->set_message_user_is_recipient(true);
+        WriteWindowSeed("reader-message", Receiver::MessageReader, common::op::InsertMessage, common::tag::Plain,
+                        open.SerializeAsString(), std::string());
+    }
+    qorv::data::SelectMessageReply ownReply;
+    if (ownReply.ParseFromString(own) && ownReply.message_size() > 0) {
+        qorv::data::OpenMessageRequest open;
+        *open.mutable_message() = ownReply.message(0);
+        WriteWindowSeed("editor-message", Receiver::MessageEditor, common::op::UpdateMessage, common::tag::Plain,
+                        open.SerializeAsString(), std::string());
+    }
+}
+
+void RecordUserGroupReplies()
+{
+    using windowreplies::Receiver;
+    qorv::data::SelectUserGroupRequest groups;
+    groups.set_user_group_user_id(42);
+    RecordWindowReply("groups", Receiver::UserGroupBrowser, common::op::SelectUserGroup, common::tag::Plain, groups);
+    qorv::data::SelectUserGroupUserRequest members;
+    members.set_user_group_user_user_group_group_id(300);
+    RecordWindowReply("group-members", Receiver::UserGroupBrowser, common::op::SelectUserGroupUser, common::tag::Plain,
+                      members);
+    qorv::data::InsertUserGroupRequest newGroup;
+    newGroup.mutable_user_group()->set_user_group_name("Editors");
+    newGroup.mutable_user_group()->set_user_group_user_id(42);
+    RecordWindowReply("insert-group", Receiver::UserGroupBrowser, common::op::InsertUserGroup, common::tag::Plain,
+                      newGroup);
+}
+
+void RecordWindows()
+{
+    QString error;
+    const std::optional<demoserver::SampleData> data =
+        demoserver::SampleData::load(QStringLiteral(QORV_SAMPLE_DATA), &error);
+    demoserver::DemoServer server(QORV_FIXTURE_KEY_DIR);
+    if (!data || !server.isValid()) {
+        std::cerr << "fuzz_seeds: no sample data " << error.toStdString() << "\n";
+        std::exit(1);
+    }
+    server.seed(*data);
+    if (!server.start(0))
+        std::exit(1);
+    const int previousPort = MessageDispatcher::getServerPort();
+    MessageDispatcher::setServerPort(server.port());
+    RecordBrowserReplies();
+    RecordKeyReplies();
+    RecordMessageReplies();
+    RecordUserGroupReplies();
+    MessageDispatcher::setServerPort(previousPort);
+}
+
 // Last: the server takes the new session key once the log-on reply is out.
 void RecordLogOn(testsupport::TestServer &server)
 {
@@ -261,6 +518,7 @@ int main(int argc, char **argv)
     RecordFrames(server);
     RecordRecordsAndAudit(server);
     RecordResets(server);
+    RecordWindows();
     RecordLogOn(server);
     server.stop();
     return 0;
