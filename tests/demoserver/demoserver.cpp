@@ -59,6 +59,24 @@ DemoServer::DemoServer(const std::string &keyDirectory)
     m_keys.install();
 }
 
+std::unique_ptr<DemoServer> DemoServer::fromSampleFile(const QString &dataPath, const std::string &keyDirectory,
+                                                       QString *error)
+{
+    QString reason;
+    const std::optional<SampleData> data = SampleData::load(dataPath, &reason);
+    if (!data) {
+        *error = QStringLiteral("Cannot read the sample data: %1").arg(reason);
+        return nullptr;
+    }
+    auto server = std::make_unique<DemoServer>(keyDirectory);
+    if (!server->isValid()) {
+        *error = QStringLiteral("Cannot read the keys in %1").arg(QString::fromStdString(keyDirectory));
+        return nullptr;
+    }
+    server->seed(*data);
+    return server;
+}
+
 bool DemoServer::isValid() const
 {
     return m_logOn.isValid();

@@ -11,8 +11,11 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
+
+class QString;
 
 namespace demoserver
 {
@@ -35,6 +38,12 @@ public:
     using FaultLog = std::function<void(const std::string &)>;
 
     explicit DemoServer(const std::string &keyDirectory);
+
+    // A server on the key pair in keyDirectory, seeded from the JSON file at
+    // dataPath and not yet started; nothing, with the reason in error, when
+    // either cannot be read.
+    static std::unique_ptr<DemoServer> fromSampleFile(const QString &dataPath, const std::string &keyDirectory,
+                                                      QString *error);
 
     // False when the key pair could not be read.
     bool isValid() const;

@@ -9,7 +9,6 @@
 // same spoils again) and one line for every spoilt reply.
 
 #include "demoserver.h"
-#include "sampledata.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -88,13 +87,6 @@ int main(int argc, char *argv[])
     hostile.spareLogOn = parser.isSet(spareLogOnOption);
     hostile.stalls = parser.isSet(stallsOption);
 
-    QString error;
-    const std::optional<demoserver::SampleData> data = demoserver::SampleData::load(parser.value(dataOption), &error);
-    if (!data) {
-        std::fprintf(stderr, "Cannot read the sample data: %s\n", qPrintable(error));
-        return 1;
-    }
-
     // Blocked before the server's thread starts, so that thread inherits the
     // mask and the signals reach only the wait below.
     sigset_t stopSignals;
@@ -103,26 +95,27 @@ int main(int argc, char *argv[])
     sigaddset(&stopSignals, SIGTERM);
     pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
 
-    demoserver::DemoServer server(parser.value(keysOption).toStdString());
-    if (!server.isValid()) {
-        std::fprintf(stderr, "Cannot read the keys in %s\n", qPrintable(parser.value(keysOption)));
+    QString error;
+    const std::unique_ptr<demoserver::DemoServer> server = demoserver::DemoServer::fromSampleFile(
+        parser.value(dataOption), parser.value(keysOption).toStdString(), &error);
+    if (!server) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
         return 1;
     }
-    server.seed(*data);
-    if (!server.start(static_cast<unsigned short>(port))) {
+    if (!server->start(static_cast<unsigned short>(port))) {
         std::fprintf(stderr, "Cannot listen on 127.0.0.1:%u\n", port);
         return 1;
     }
-    std::printf("Listening on 127.0.0.1:%u\n", static_cast<unsigned>(server.port()));
+    std::printf("Listening on 127.0.0.1:%u\n", static_cast<unsigned>(server->port()));
     if (parser.isSet(hostileOption)) {
         const std::uint32_t seed = givenSeed ? *givenSeed : std::random_device()();
         std::printf("Hostile mode: seed %u, rate %g%s%s\n", static_cast<unsigned>(seed), hostile.rate,
                     hostile.spareLogOn ? ", log-on spared" : "", hostile.stalls ? ", with stalls" : "");
-        server.setFaultLog([](const std::string &line) {
+        server->setFaultLog([](const std::string &line) {
             std::printf("Hostile: %s\n", line.c_str());
             std::fflush(stdout);
         });
-        server.setHostile(seed, hostile);
+        server->setHostile(seed, hostile);
     }
     std::fflush(stdout);
 

@@ -10,7 +10,6 @@
 #include "messagedispatcher.h"
 #include "parsedexchange.h"
 #include "registry.h"
-#include "sampledata.h"
 
 #include "authenticateuserreply3.pb.h"
 #include "authenticateuserrequest3.pb.h"
@@ -108,12 +107,8 @@ private slots:
     void initTestCase()
     {
         QString error;
-        const std::optional<demoserver::SampleData> data =
-            demoserver::SampleData::load(QStringLiteral(QORV_SAMPLE_DATA), &error);
-        QVERIFY2(data, qPrintable(error));
-        m_server = std::make_unique<demoserver::DemoServer>(QORV_FIXTURE_KEY_DIR);
-        QVERIFY(m_server->isValid());
-        m_server->seed(*data);
+        m_server = demoserver::DemoServer::fromSampleFile(QStringLiteral(QORV_SAMPLE_DATA), QORV_FIXTURE_KEY_DIR, &error);
+        QVERIFY2(m_server, qPrintable(error));
         m_server->setFaultLog([this](const std::string &line) {
             const std::lock_guard<std::mutex> lock(m_linesMutex);
             m_lines.push_back(line);
