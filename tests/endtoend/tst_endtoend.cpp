@@ -5,6 +5,7 @@
 #include "screenshot.h"
 #include "xdotool.h"
 
+#include "insertdocumentkeyrequest3.pb.h"
 #include "updatedocumentrequest3.pb.h"
 
 #include <QtTest>
@@ -36,6 +37,16 @@ constexpr int Attempts = 10;
 const QPoint FirstMenuTitle(18, 8);
 // "Home Folder", the first row of the document browser's side pane.
 const QPoint HomeFolderRow(72, 71);
+// On the user page of the key wizard, from the wizard's corner.
+const QPoint IncludeAllButton(208, 528);
+const QPoint FirstUnselectedUser(400, 110);
+const QPoint AddButton(335, 528);
+const QPoint NextButton(661, 577);
+// The introduction, revision, permissions and seven rule pages.
+constexpr int WizardPagesBeforeUsers = 10;
+constexpr int WelcomeDocumentId = 200;
+constexpr int AnnUserId = 42;
+constexpr int BobUserId = 43;
 const QString SampleUser = QStringLiteral("ann");
 const QString SamplePassword = QStringLiteral("quillane");
 const QString Down = QStringLiteral("Down");
@@ -243,8 +254,8 @@ private:
         console, 0, {Down, Down, QStringLiteral("Right"), Down, Down, Return});
   }
 
-  // The home folder, and in it the document "Welcome", opened with Return.
-  bool chooseWelcome(const QString &browser) {
+  // The home folder, and in it the document "Welcome", selected.
+  bool selectWelcome(const QString &browser) {
     const std::size_t before = server().requests().size();
     if (!m_xdo.focus(browser) || !m_xdo.click(browser, HomeFolderRow))
       return false;
@@ -255,7 +266,12 @@ private:
     // The main pane next; typing a name's first letter selects it there.
     return m_xdo.key({QStringLiteral("Tab")}) &&
            m_xdo.type(QStringLiteral("W")) &&
-           shoot(QStringLiteral("document-browser")) && m_xdo.key({Return});
+           shoot(QStringLiteral("document-browser"));
+  }
+
+  // "Welcome" selected and opened with Return.
+  bool chooseWelcome(const QString &browser) {
+    return selectWelcome(browser) && m_xdo.key({Return});
   }
 
   // The document browser, then "Welcome" opened from it: its editor.
@@ -468,6 +484,72 @@ private slots:
     QVERIFY(!m_xdo.waitForWindow(QStringLiteral("^Welcome \\[")).isEmpty());
     QVERIFY(shoot(QStringLiteral("hostile-saved")));
     qInfo("the hostile server spoilt %zu replies", spoiltReplies());
+    QVERIFY(logOff(client, console));
+    QVERIFY2(!client.sanitizerReported(), client.errors().constData());
+  }
+
+  // As ann, the keyring of "Welcome" from the document browser, and a new
+  // key for bob made with the wizard.
+  void createADocumentKeyForAnotherUser() {
+    ClientProgram client;
+    QVERIFY(client.start(m_server->port()));
+    const QString console = logOn(SampleUser);
+    QVERIFY2(!console.isEmpty(), "the log-on did not go through");
+    QVERIFY(chooseDocumentBrowser(console));
+    const QString browser =
+        m_xdo.waitForWindow(QStringLiteral("^Document Browser"));
+    QVERIFY(!browser.isEmpty());
+    QVERIFY(selectWelcome(browser));
+    // Edit > the document's keyring: the last command the selection enables.
+    QVERIFY(chooseFromMenu(browser, 1, {QStringLiteral("Up"), Return}));
+    const QString keyring =
+        m_xdo.waitForWindow(QStringLiteral("^Welcome Document Keyring"));
+    QVERIFY2(!keyring.isEmpty(), "the keyring did not open");
+    QVERIFY(shoot(QStringLiteral("document-keyring")));
+    QVERIFY(chooseFromMenu(keyring, 0, {Down, Return}));
+    const QString wizard =
+        m_xdo.waitForWindow(QStringLiteral("^Create Document Key Wizard$"));
+    QVERIFY(!wizard.isEmpty());
+    QVERIFY(shoot(QStringLiteral("key-wizard-introduction")));
+    // Next through the introduction, the revision, the permissions and the
+    // rule pages, each left as it comes.
+    QVERIFY(m_xdo.focus(wizard));
+    QStringList nexts;
+    for (int page = 0; page < WizardPagesBeforeUsers; ++page)
+      nexts << Return;
+    QVERIFY(m_xdo.key(nexts));
+    // The user page: the home group's members come in, bob (first by last
+    // name) goes to the selected users.
+    const std::size_t before = server().requests().size();
+    QVERIFY(m_xdo.click(wizard, IncludeAllButton));
+    QTRY_VERIFY_WITH_TIMEOUT(received(before, common::op::SelectUser), WaitMs);
+    QVERIFY(m_xdo.click(wizard, FirstUnselectedUser));
+    QVERIFY(m_xdo.click(wizard, AddButton));
+    QVERIFY(shoot(QStringLiteral("key-wizard-users")));
+    // Clicked: Return would press the picker's button that has the focus.
+    QVERIFY(m_xdo.click(wizard, NextButton));
+    QVERIFY(shoot(QStringLiteral("key-wizard-confirmation")));
+    QVERIFY(m_xdo.key({Return}));
+
+    std::string payload;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        received(before, common::op::InsertDocumentKey, &payload), WaitMs);
+    qorv::data::InsertDocumentKeyRequest request;
+    QVERIFY(request.ParseFromString(payload));
+    QCOMPARE(request.document_key().document_key_document().document_id(),
+             WelcomeDocumentId);
+    QCOMPARE(request.document_key().document_key_user().user_id(), BobUserId);
+    QCOMPARE(request.document_key().document_key_owner().user_id(), AnnUserId);
+    // Bob's key only: cy stayed among the unselected users.
+    std::size_t inserts = 0;
+    const std::vector<testsupport::TestRequest> requests = server().requests();
+    for (std::size_t index = before; index < requests.size(); ++index)
+      inserts += requests[index].majorOpcode == common::op::InsertDocumentKey;
+    QCOMPARE(inserts, std::size_t{1});
+    QTRY_VERIFY_WITH_TIMEOUT(
+        !m_xdo.hasWindow(QStringLiteral("^Create Document Key Wizard$")),
+        WaitMs);
+    QVERIFY(shoot(QStringLiteral("document-key-created")));
     QVERIFY(logOff(client, console));
     QVERIFY2(!client.sanitizerReported(), client.errors().constData());
   }
