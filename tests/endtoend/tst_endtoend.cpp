@@ -233,9 +233,17 @@ private:
   // caption naming the user once the server accepted them.
   QString logOn(const QString &userName) {
     const QString console = m_xdo.waitForWindow(QStringLiteral("^Console$"));
-    if (console.isEmpty() || !chooseFromMenu(console, 0, {Down, Return}))
+    if (console.isEmpty())
       return QString();
-    const QString dialog = m_xdo.waitForWindow(QStringLiteral("^Log On$"));
+    // A console that has just come up on a busy machine may not take the
+    // first click yet; Escape closes whatever a lost try left open.
+    QString dialog;
+    for (int tried = 0; tried < 3 && dialog.isEmpty(); ++tried) {
+      if ((tried > 0 && !m_xdo.key({QStringLiteral("Escape")})) ||
+          !chooseFromMenu(console, 0, {Down, Return}))
+        return QString();
+      dialog = pollForWindow(QStringLiteral("^Log On$"), WaitMs / 3);
+    }
     if (dialog.isEmpty() || !m_xdo.focus(dialog) || !m_xdo.type(userName) ||
         !m_xdo.key({QStringLiteral("Tab")}) || !m_xdo.type(SamplePassword))
       return QString();
