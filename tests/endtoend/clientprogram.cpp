@@ -68,6 +68,8 @@ void ClientProgram::stop() {
   }
 }
 
+qint64 ClientProgram::processId() const { return m_process.processId(); }
+
 int ClientProgram::exitCode() const { return m_process.exitCode(); }
 
 QProcess::ExitStatus ClientProgram::exitStatus() const {

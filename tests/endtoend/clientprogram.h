@@ -23,6 +23,7 @@ public:
   // Ends it when it is still running.
   void stop();
 
+  qint64 processId() const;
   int exitCode() const;
   QProcess::ExitStatus exitStatus() const;
   // Everything it wrote to its standard error stream so far.

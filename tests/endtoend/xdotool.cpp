@@ -48,18 +48,32 @@ QString XDoTool::waitForWindow(const QString &namePattern) const {
   return QString::fromLatin1(output.split('\n').value(0).trimmed());
 }
 
+namespace {
+QStringList WindowIds(const QByteArray &searchOutput) {
+  QStringList found;
+  for (const QByteArray &line : searchOutput.split('\n')) {
+    if (!line.trimmed().isEmpty())
+      found << QString::fromLatin1(line.trimmed());
+  }
+  return found;
+}
+} // namespace
+
 QStringList XDoTool::windows(const QString &namePattern) const {
   QByteArray output;
   // Without --sync a search that finds nothing ends at once with status 1.
   run({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
        QStringLiteral("--name"), namePattern},
       &output);
-  QStringList found;
-  for (const QByteArray &line : output.split('\n')) {
-    if (!line.trimmed().isEmpty())
-      found << QString::fromLatin1(line.trimmed());
-  }
-  return found;
+  return WindowIds(output);
+}
+
+QStringList XDoTool::windowsOf(qint64 processId) const {
+  QByteArray output;
+  run({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+       QStringLiteral("--pid"), QString::number(processId)},
+      &output);
+  return WindowIds(output);
 }
 
 bool XDoTool::hasWindow(const QString &namePattern) const {

@@ -19,6 +19,8 @@ public:
   QString waitForWindow(const QString &namePattern) const;
   // Every visible window whose name matches the pattern, now.
   QStringList windows(const QString &namePattern) const;
+  // Every visible window of the program with this process id, now.
+  QStringList windowsOf(qint64 processId) const;
   // True when a visible window matches the pattern.
   bool hasWindow(const QString &namePattern) const;
   // The window's place and size on the screen; null when unknown.
