@@ -1,7 +1,6 @@
 #include "clientprogram.h"
 #include "common/majorcode.h"
 #include "demoserver.h"
-#include "sampledata.h"
 #include "screenshot.h"
 #include "xdotool.h"
 
@@ -16,7 +15,8 @@
 #include <string>
 #include <vector>
 
-namespace {
+namespace
+{
 // Generous: the program is sanitized and the machine may be busy.
 constexpr int WaitMs = 30000;
 // The program's own limit on a reply that makes no progress, and how long
@@ -57,510 +57,491 @@ const QString Return = QStringLiteral("Return");
 // as a user drives it, against the stand-alone test server with the sample
 // data. Every step is checked by what the server received and kept as a
 // picture of the screen beside the test program.
-class TestEndToEnd : public QObject {
-  Q_OBJECT
+class TestEndToEnd : public QObject
+{
+    Q_OBJECT
 
 private:
-  std::unique_ptr<demoserver::DemoServer> m_server;
-  XDoTool m_xdo{WaitMs};
-  // What the hostile server did, line by line; written on its thread.
-  std::mutex m_spoiltMutex;
-  std::vector<std::string> m_spoilt;
+    std::unique_ptr<demoserver::DemoServer> m_server;
+    XDoTool m_xdo{WaitMs};
+    // What the hostile server did, line by line; written on its thread.
+    std::mutex m_spoiltMutex;
+    std::vector<std::string> m_spoilt;
 
-  testsupport::TestServer &server() { return m_server->server(); }
+    testsupport::TestServer &server() { return m_server->server(); }
 
-  bool shoot(const QString &name) {
-    const testsupport::Screenshot screenshot(name);
-    return screenshot.isSaved();
-  }
-
-  // Whether the server received a request of this opcode after the first
-  // `from` ones, and that request's payload.
-  bool received(std::size_t from, int majorOpcode,
-                std::string *payload = nullptr) {
-    const std::vector<testsupport::TestRequest> requests = server().requests();
-    for (std::size_t index = from; index < requests.size(); ++index) {
-      if (requests[index].majorOpcode == majorOpcode &&
-          requests[index].authentic) {
-        if (payload)
-          *payload = requests[index].payload;
-        return true;
-      }
+    bool shoot(const QString &name)
+    {
+        const testsupport::Screenshot screenshot(name);
+        return screenshot.isSaved();
     }
-    return false;
-  }
 
-  // The document body of the first save received after the first `from`
-  // requests.
-  QString savedBody(std::size_t from) {
-    std::string payload;
-    qorv::data::UpdateDocumentRequest request;
-    if (!received(from, common::op::UpdateDocument, &payload) ||
-        !request.ParseFromString(payload))
-      return QString();
-    return QString::fromStdString(request.document().document_body());
-  }
-
-  // Opens the window's menu that is `menu` places right of the first one
-  // and walks it with the keys.
-  bool chooseFromMenu(const QString &window, int menu,
-                      const QStringList &keys) {
-    if (!m_xdo.focus(window) || !m_xdo.click(window, FirstMenuTitle))
-      return false;
-    QStringList walk;
-    for (int step = 0; step < menu; ++step)
-      walk << QStringLiteral("Right");
-    return m_xdo.key(walk + keys);
-  }
-
-  // A window that comes up with the same name as another one (a message
-  // box titled after its window).
-  QString waitForWindowBesides(const QString &namePattern,
-                               const QString &other) {
-    QString found;
-    (void)QTest::qWaitFor(
-        [&] {
-          for (const QString &window : m_xdo.windows(namePattern)) {
-            if (window != other)
-              found = window;
-          }
-          return !found.isEmpty();
-        },
-        WaitMs);
-    return found;
-  }
-
-  // The first visible window matching the pattern, polled for up to
-  // `timeoutMs`: xdotool's own wait ends with the tool's deadline.
-  QString pollForWindow(const QString &namePattern, int timeoutMs) {
-    QString found;
-    (void)QTest::qWaitFor(
-        [&] {
-          found = m_xdo.windows(namePattern).value(0);
-          return !found.isEmpty();
-        },
-        timeoutMs);
-    return found;
-  }
-
-  // A visible window of the program other than the known ones: one of its
-  // boxes.
-  QString boxBesides(ClientProgram &client, const QStringList &known) {
-    for (const QString &window : m_xdo.windowsOf(client.processId())) {
-      if (!known.contains(window))
-        return window;
-    }
-    return QString();
-  }
-
-  // Answers a box with its default button; true once it is gone.
-  bool answer(ClientProgram &client, const QString &box) {
-    return m_xdo.focus(box) && m_xdo.key({Return}) &&
-           QTest::qWaitFor(
-               [&] {
-                 return !m_xdo.windowsOf(client.processId()).contains(box);
-               },
-               WaitMs);
-  }
-
-  enum class Outcome { Done, FailureBox, Silence, Broken };
-
-  // One try of a step against the hostile server. It ends in success, in the
-  // program's failure box (answered), or in silence: a reply spoilt after its
-  // header gets no answer from the program at all. A box must come within the
-  // program's own waits, and the program must live through all of it.
-  Outcome attempt(ClientProgram &client, const QStringList &known,
-                  const QString &name, const std::function<bool()> &act,
-                  const std::function<bool()> &done) {
-    const std::size_t spoiltBefore = spoiltReplies();
-    // A try may stop half-way when a box takes the keyboard; the box is
-    // answered below.
-    act();
-    QElapsedTimer waited;
-    waited.start();
-    QString box;
-    const bool settled = QTest::qWaitFor(
-        [&] {
-          if (done())
-            return true;
-          box = boxBesides(client, known);
-          return !box.isEmpty() || (spoiltReplies() > spoiltBefore &&
-                                    waited.elapsed() > SettleMs);
-        },
-        WaitMs);
-    if (!client.isRunning() || client.sanitizerReported())
-      return Outcome::Broken;
-    if (done())
-      return Outcome::Done;
-    if (!settled) {
-      qWarning("%s: neither done nor a failure box in time", qPrintable(name));
-      shoot(QStringLiteral("hostile-%1-stuck").arg(name));
-      return Outcome::Broken;
-    }
-    if (box.isEmpty())
-      return Outcome::Silence;
-    if (!shoot(QStringLiteral("hostile-%1-failed").arg(name)) ||
-        !answer(client, box))
-      return Outcome::Broken;
-    return Outcome::FailureBox;
-  }
-
-  // Tries a step against the hostile server until it goes through.
-  bool persist(ClientProgram &client, const QStringList &known,
-               const QString &name, const std::function<bool()> &act,
-               const std::function<bool()> &done) {
-    for (int tried = 0; tried < Attempts; ++tried) {
-      switch (attempt(client, known, name, act, done)) {
-      case Outcome::Done:
-        return true;
-      case Outcome::Broken:
+    // Whether the server received a request of this opcode after the first
+    // `from` ones, and that request's payload.
+    bool received(std::size_t from, int majorOpcode, std::string *payload = nullptr)
+    {
+        const std::vector<testsupport::TestRequest> requests = server().requests();
+        for (std::size_t index = from; index < requests.size(); ++index) {
+            if (requests[index].majorOpcode == majorOpcode && requests[index].authentic) {
+                if (payload)
+                    *payload = requests[index].payload;
+                return true;
+            }
+        }
         return false;
-      case Outcome::FailureBox:
-      case Outcome::Silence:
-        break;
-      }
     }
-    qWarning("%s: did not go through in %d tries", qPrintable(name), Attempts);
-    return false;
-  }
 
-  std::size_t spoiltReplies() {
-    const std::lock_guard<std::mutex> lock(m_spoiltMutex);
-    return m_spoilt.size();
-  }
+    // The document body of the first save received after the first `from`
+    // requests.
+    QString savedBody(std::size_t from)
+    {
+        std::string payload;
+        qorv::data::UpdateDocumentRequest request;
+        if (!received(from, common::op::UpdateDocument, &payload) || !request.ParseFromString(payload))
+            return QString();
+        return QString::fromStdString(request.document().document_body());
+    }
 
-  // File > Log on..., the user's name and password, and the console's
-  // caption naming the user once the server accepted them.
-  QString logOn(const QString &userName) {
-    const QString console = m_xdo.waitForWindow(QStringLiteral("^Console$"));
-    if (console.isEmpty())
-      return QString();
-    // A console that has just come up on a busy machine may not take the
-    // first click yet; Escape closes whatever a lost try left open.
-    QString dialog;
-    for (int tried = 0; tried < 3 && dialog.isEmpty(); ++tried) {
-      if ((tried > 0 && !m_xdo.key({QStringLiteral("Escape")})) ||
-          !chooseFromMenu(console, 0, {Down, Return}))
+    // Opens the window's menu that is `menu` places right of the first one
+    // and walks it with the keys.
+    bool chooseFromMenu(const QString &window, int menu, const QStringList &keys)
+    {
+        if (!m_xdo.focus(window) || !m_xdo.click(window, FirstMenuTitle))
+            return false;
+        QStringList walk;
+        for (int step = 0; step < menu; ++step)
+            walk << QStringLiteral("Right");
+        return m_xdo.key(walk + keys);
+    }
+
+    // A window that comes up with the same name as another one (a message
+    // box titled after its window).
+    QString waitForWindowBesides(const QString &namePattern, const QString &other)
+    {
+        QString found;
+        (void)QTest::qWaitFor(
+            [&] {
+                for (const QString &window : m_xdo.windows(namePattern)) {
+                    if (window != other)
+                        found = window;
+                }
+                return !found.isEmpty();
+            },
+            WaitMs);
+        return found;
+    }
+
+    // The first visible window matching the pattern, polled for up to
+    // `timeoutMs`: xdotool's own wait ends with the tool's deadline.
+    QString pollForWindow(const QString &namePattern, int timeoutMs)
+    {
+        QString found;
+        (void)QTest::qWaitFor(
+            [&] {
+                found = m_xdo.windows(namePattern).value(0);
+                return !found.isEmpty();
+            },
+            timeoutMs);
+        return found;
+    }
+
+    // A visible window of the program other than the known ones: one of its
+    // boxes.
+    QString boxBesides(ClientProgram &client, const QStringList &known)
+    {
+        for (const QString &window : m_xdo.windowsOf(client.processId())) {
+            if (!known.contains(window))
+                return window;
+        }
         return QString();
-      dialog = pollForWindow(QStringLiteral("^Log On$"), WaitMs / 3);
     }
-    if (dialog.isEmpty() || !m_xdo.focus(dialog) || !m_xdo.type(userName) ||
-        !m_xdo.key({QStringLiteral("Tab")}) || !m_xdo.type(SamplePassword))
-      return QString();
-    // The first Return leaves the password for the button, the second presses
-    // it.
-    if (!shoot(QStringLiteral("logon-dialog")) || !m_xdo.key({Return, Return}))
-      return QString();
-    if (m_xdo.waitForWindow(QStringLiteral("^Console \\[")).isEmpty())
-      return QString();
-    return console;
-  }
 
-  // File > New > Document Browser...
-  bool chooseDocumentBrowser(const QString &console) {
-    return chooseFromMenu(
-        console, 0, {Down, Down, QStringLiteral("Right"), Down, Down, Return});
-  }
+    // Answers a box with its default button; true once it is gone.
+    bool answer(ClientProgram &client, const QString &box)
+    {
+        return m_xdo.focus(box) && m_xdo.key({Return})
+            && QTest::qWaitFor([&] { return !m_xdo.windowsOf(client.processId()).contains(box); }, WaitMs);
+    }
 
-  // The home folder, and in it the document "Welcome", selected.
-  bool selectWelcome(const QString &browser) {
-    const std::size_t before = server().requests().size();
-    if (!m_xdo.focus(browser) || !m_xdo.click(browser, HomeFolderRow))
-      return false;
-    if (!QTest::qWaitFor(
-            [&] { return received(before, common::op::SelectDocument); },
-            WaitMs))
-      return false;
-    // The main pane next; typing a name's first letter selects it there.
-    return m_xdo.key({QStringLiteral("Tab")}) &&
-           m_xdo.type(QStringLiteral("W")) &&
-           shoot(QStringLiteral("document-browser"));
-  }
+    enum class Outcome
+    {
+        Done,
+        FailureBox,
+        Silence,
+        Broken
+    };
 
-  // "Welcome" selected and opened with Return.
-  bool chooseWelcome(const QString &browser) {
-    return selectWelcome(browser) && m_xdo.key({Return});
-  }
+    // One try of a step against the hostile server. It ends in success, in the
+    // program's failure box (answered), or in silence: a reply spoilt after its
+    // header gets no answer from the program at all. A box must come within the
+    // program's own waits, and the program must live through all of it.
+    Outcome attempt(ClientProgram &client, const QStringList &known, const QString &name,
+                    const std::function<bool()> &act, const std::function<bool()> &done)
+    {
+        const std::size_t spoiltBefore = spoiltReplies();
+        // A try may stop half-way when a box takes the keyboard; the box is
+        // answered below.
+        act();
+        QElapsedTimer waited;
+        waited.start();
+        QString box;
+        const bool settled = QTest::qWaitFor(
+            [&] {
+                if (done())
+                    return true;
+                box = boxBesides(client, known);
+                return !box.isEmpty() || (spoiltReplies() > spoiltBefore && waited.elapsed() > SettleMs);
+            },
+            WaitMs);
+        if (!client.isRunning() || client.sanitizerReported())
+            return Outcome::Broken;
+        if (done())
+            return Outcome::Done;
+        if (!settled) {
+            qWarning("%s: neither done nor a failure box in time", qPrintable(name));
+            shoot(QStringLiteral("hostile-%1-stuck").arg(name));
+            return Outcome::Broken;
+        }
+        if (box.isEmpty())
+            return Outcome::Silence;
+        if (!shoot(QStringLiteral("hostile-%1-failed").arg(name)) || !answer(client, box))
+            return Outcome::Broken;
+        return Outcome::FailureBox;
+    }
 
-  // The document browser, then "Welcome" opened from it: its editor.
-  QString openWelcome(const QString &console) {
-    if (!chooseDocumentBrowser(console))
-      return QString();
-    const QString browser =
-        m_xdo.waitForWindow(QStringLiteral("^Document Browser"));
-    if (browser.isEmpty() || !chooseWelcome(browser))
-      return QString();
-    return m_xdo.waitForWindow(QStringLiteral("^Welcome \\["));
-  }
+    // Tries a step against the hostile server until it goes through.
+    bool persist(ClientProgram &client, const QStringList &known, const QString &name, const std::function<bool()> &act,
+                 const std::function<bool()> &done)
+    {
+        for (int tried = 0; tried < Attempts; ++tried) {
+            switch (attempt(client, known, name, act, done)) {
+            case Outcome::Done:
+                return true;
+            case Outcome::Broken:
+                return false;
+            case Outcome::FailureBox:
+            case Outcome::Silence:
+                break;
+            }
+        }
+        qWarning("%s: did not go through in %d tries", qPrintable(name), Attempts);
+        return false;
+    }
 
-  // Types at the end of the text; the caption marks the document changed.
-  bool typeAtEnd(const QString &editor, const QString &text) {
-    return m_xdo.focus(editor) && m_xdo.key({QStringLiteral("ctrl+End")}) &&
-           m_xdo.type(text) &&
-           !m_xdo.waitForWindow(QStringLiteral("^Welcome\\* \\[")).isEmpty();
-  }
+    std::size_t spoiltReplies()
+    {
+        const std::lock_guard<std::mutex> lock(m_spoiltMutex);
+        return m_spoilt.size();
+    }
 
-  bool save(const QString &editor) {
-    return chooseFromMenu(editor, 0, {Down, Return});
-  }
+    // File > Log on..., the user's name and password, and the console's
+    // caption naming the user once the server accepted them.
+    QString logOn(const QString &userName)
+    {
+        const QString console = m_xdo.waitForWindow(QStringLiteral("^Console$"));
+        if (console.isEmpty())
+            return QString();
+        // A console that has just come up on a busy machine may not take the
+        // first click yet; Escape closes whatever a lost try left open.
+        QString dialog;
+        for (int tried = 0; tried < 3 && dialog.isEmpty(); ++tried) {
+            if ((tried > 0 && !m_xdo.key({QStringLiteral("Escape")})) || !chooseFromMenu(console, 0, {Down, Return}))
+                return QString();
+            dialog = pollForWindow(QStringLiteral("^Log On$"), WaitMs / 3);
+        }
+        if (dialog.isEmpty() || !m_xdo.focus(dialog) || !m_xdo.type(userName) || !m_xdo.key({QStringLiteral("Tab")})
+            || !m_xdo.type(SamplePassword))
+            return QString();
+        // The first Return leaves the password for the button, the second presses
+        // it.
+        if (!shoot(QStringLiteral("logon-dialog")) || !m_xdo.key({Return, Return}))
+            return QString();
+        if (m_xdo.waitForWindow(QStringLiteral("^Console \\[")).isEmpty())
+            return QString();
+        return console;
+    }
 
-  // File > Log off..., answered Yes: the program ends.
-  bool logOff(ClientProgram &client, const QString &console) {
-    if (!chooseFromMenu(console, 0, {Down, Return}))
-      return false;
-    const QString question =
-        waitForWindowBesides(QStringLiteral("^Console \\["), console);
-    if (question.isEmpty() || !shoot(QStringLiteral("logoff-question")) ||
-        !m_xdo.focus(question) || !m_xdo.key({QStringLiteral("y")}))
-      return false;
-    return client.waitForExit(WaitMs) &&
-           client.exitStatus() == QProcess::NormalExit &&
-           client.exitCode() == 0;
-  }
+    // File > New > Document Browser...
+    bool chooseDocumentBrowser(const QString &console)
+    {
+        return chooseFromMenu(console, 0, {Down, Down, QStringLiteral("Right"), Down, Down, Return});
+    }
+
+    // The home folder, and in it the document "Welcome", selected.
+    bool selectWelcome(const QString &browser)
+    {
+        const std::size_t before = server().requests().size();
+        if (!m_xdo.focus(browser) || !m_xdo.click(browser, HomeFolderRow))
+            return false;
+        if (!QTest::qWaitFor([&] { return received(before, common::op::SelectDocument); }, WaitMs))
+            return false;
+        // The main pane next; typing a name's first letter selects it there.
+        return m_xdo.key({QStringLiteral("Tab")}) && m_xdo.type(QStringLiteral("W"))
+            && shoot(QStringLiteral("document-browser"));
+    }
+
+    // "Welcome" selected and opened with Return.
+    bool chooseWelcome(const QString &browser) { return selectWelcome(browser) && m_xdo.key({Return}); }
+
+    // The document browser, then "Welcome" opened from it: its editor.
+    QString openWelcome(const QString &console)
+    {
+        if (!chooseDocumentBrowser(console))
+            return QString();
+        const QString browser = m_xdo.waitForWindow(QStringLiteral("^Document Browser"));
+        if (browser.isEmpty() || !chooseWelcome(browser))
+            return QString();
+        return m_xdo.waitForWindow(QStringLiteral("^Welcome \\["));
+    }
+
+    // Types at the end of the text; the caption marks the document changed.
+    bool typeAtEnd(const QString &editor, const QString &text)
+    {
+        return m_xdo.focus(editor) && m_xdo.key({QStringLiteral("ctrl+End")}) && m_xdo.type(text)
+            && !m_xdo.waitForWindow(QStringLiteral("^Welcome\\* \\[")).isEmpty();
+    }
+
+    bool save(const QString &editor) { return chooseFromMenu(editor, 0, {Down, Return}); }
+
+    // File > Log off..., answered Yes: the program ends.
+    bool logOff(ClientProgram &client, const QString &console)
+    {
+        if (!chooseFromMenu(console, 0, {Down, Return}))
+            return false;
+        const QString question = waitForWindowBesides(QStringLiteral("^Console \\["), console);
+        if (question.isEmpty() || !shoot(QStringLiteral("logoff-question")) || !m_xdo.focus(question)
+            || !m_xdo.key({QStringLiteral("y")}))
+            return false;
+        return client.waitForExit(WaitMs) && client.exitStatus() == QProcess::NormalExit && client.exitCode() == 0;
+    }
 
 private slots:
-  void initTestCase() {
-    QVERIFY2(
-        !QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty(),
-        "xdotool is not installed");
-    QString error;
-    const std::optional<demoserver::SampleData> data =
-        demoserver::SampleData::load(QStringLiteral(QORV_SAMPLE_DATA), &error);
-    QVERIFY2(data, qPrintable(error));
-    m_server = std::make_unique<demoserver::DemoServer>(QORV_FIXTURE_KEY_DIR);
-    QVERIFY(m_server->isValid());
-    m_server->seed(*data);
-    m_server->setFaultLog([this](const std::string &line) {
-      const std::lock_guard<std::mutex> lock(m_spoiltMutex);
-      m_spoilt.push_back(line);
-      qInfo("hostile server: %s", line.c_str());
-    });
-    QVERIFY(m_server->start(0));
-  }
-
-  // Log on, open the document browser and a document, edit it, save it, log
-  // off.
-  void editAndSaveADocument() {
-    ClientProgram client;
-    QVERIFY(client.start(m_server->port()));
-    server().clearRequests();
-
-    const QString console = logOn(SampleUser);
-    QVERIFY2(!console.isEmpty(), "the log-on did not go through");
-    QVERIFY(received(0, common::op::AuthenticateUser));
-    QVERIFY(shoot(QStringLiteral("logged-on")));
-
-    const QString editor = openWelcome(console);
-    QVERIFY2(!editor.isEmpty(), "the document did not open");
-    const QString edit = QStringLiteral(" Edited end to end.");
-    QVERIFY(typeAtEnd(editor, edit));
-    QVERIFY(shoot(QStringLiteral("document-edited")));
-
-    const std::size_t before = server().requests().size();
-    QVERIFY(save(editor));
-    QTRY_VERIFY_WITH_TIMEOUT(
-        savedBody(before).contains(
-            QStringLiteral("Welcome to the Quillane Client.") + edit),
-        WaitMs);
-    // Stored: the caption no longer marks the document changed.
-    QVERIFY(!m_xdo.waitForWindow(QStringLiteral("^Welcome \\[")).isEmpty());
-    QVERIFY(shoot(QStringLiteral("document-saved")));
-
-    const std::size_t beforeLogOff = server().requests().size();
-    QVERIFY(logOff(client, console));
-    QVERIFY(received(beforeLogOff, common::op::TerminateUserSession));
-    QVERIFY2(!client.sanitizerReported(), client.errors().constData());
-  }
-
-  // A save that fails on the way back: the program stays up, says so, keeps
-  // the edits on screen, and the next save stores them.
-  void failedSaveKeepsTheEdits() {
-    ClientProgram client;
-    QVERIFY(client.start(m_server->port()));
-    const QString console = logOn(SampleUser);
-    QVERIFY2(!console.isEmpty(), "the log-on did not go through");
-    const QString editor = openWelcome(console);
-    QVERIFY2(!editor.isEmpty(), "the document did not open");
-
-    // The stalled server holds the connection open in silence: the program
-    // gives up after its inactivity time-out, and no later.
-    const struct {
-      const char *name;
-      testsupport::TestFault fault;
-      int earliestMs;
-      int deadlineMs;
-    } faults[] = {
-        {"wrong-tag", testsupport::TestFault::wrongTag(), 0, WaitMs},
-        {"no-answer", testsupport::TestFault::noAnswer(), 0, WaitMs},
-        {"truncated", testsupport::TestFault::closeAfterBytes(40), 0, WaitMs},
-        {"stalled", testsupport::TestFault::stallAfterBytes(0),
-         InactivityTimeoutMs, StalledDeadlineMs}};
-    QString typed;
-    for (const auto &[name, fault, earliestMs, deadlineMs] : faults) {
-      const QString edit =
-          QStringLiteral(" Kept through %1.").arg(QLatin1String(name));
-      QVERIFY(typeAtEnd(editor, edit));
-      typed += edit;
-      const std::size_t before = server().requests().size();
-      server().injectFault(fault);
-      QElapsedTimer waited;
-      waited.start();
-      QVERIFY(save(editor));
-      // "DocumentNotSaved", titled with the program's name; OK closes it.
-      const QString box =
-          pollForWindow(QStringLiteral("^QuillaneClient$"), deadlineMs);
-      QVERIFY2(!box.isEmpty(), name);
-      QVERIFY2(waited.elapsed() >= earliestMs, name);
-      QVERIFY(received(before, common::op::UpdateDocument));
-      QVERIFY(shoot(QStringLiteral("save-failed-%1").arg(QLatin1String(name))));
-      QVERIFY(answer(client, box));
-      QVERIFY2(client.isRunning(), name);
-      // Still changed, still on screen.
-      QVERIFY(m_xdo.hasWindow(QStringLiteral("^Welcome\\* \\[")));
-      QVERIFY(shoot(QStringLiteral("edits-kept-%1").arg(QLatin1String(name))));
+    void initTestCase()
+    {
+        QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty(), "xdotool is not installed");
+        QString error;
+        m_server = demoserver::DemoServer::fromSampleFile(QStringLiteral(QORV_SAMPLE_DATA), QORV_FIXTURE_KEY_DIR, &error);
+        QVERIFY2(m_server, qPrintable(error));
+        m_server->setFaultLog([this](const std::string &line) {
+            const std::lock_guard<std::mutex> lock(m_spoiltMutex);
+            m_spoilt.push_back(line);
+            qInfo("hostile server: %s", line.c_str());
+        });
+        QVERIFY(m_server->start(0));
     }
 
-    const std::size_t before = server().requests().size();
-    QVERIFY(save(editor));
-    QTRY_VERIFY_WITH_TIMEOUT(savedBody(before).contains(typed), WaitMs);
-    QVERIFY(!m_xdo.waitForWindow(QStringLiteral("^Welcome \\[")).isEmpty());
-    QVERIFY(shoot(QStringLiteral("saved-after-failures")));
-    QVERIFY(logOff(client, console));
-    QVERIFY2(!client.sanitizerReported(), client.errors().constData());
-  }
+    // Log on, open the document browser and a document, edit it, save it, log
+    // off.
+    void editAndSaveADocument()
+    {
+        ClientProgram client;
+        QVERIFY(client.start(m_server->port()));
+        server().clearRequests();
 
-  // Against a server that spoils about every other reply at random (fixed
-  // seeds, so a failing run repeats): each step of the log-on, browse, open,
-  // edit and save path either goes through or ends in the program's failure
-  // box, and nothing typed is lost: once the server behaves again, a save
-  // carries every character.
-  void hostileServerLosesNothing() {
-    ClientProgram client;
-    QVERIFY(client.start(m_server->port()));
-    testsupport::HostileSchedule::Options options;
-    options.rate = 0.5;
-    options.spareLogOn = true;
-    m_server->setHostile(HostileLogOnSeed, options);
-    const QString console = logOn(SampleUser);
-    QVERIFY2(!console.isEmpty(), "the log-on did not go through");
-    QStringList known{console};
+        const QString console = logOn(SampleUser);
+        QVERIFY2(!console.isEmpty(), "the log-on did not go through");
+        QVERIFY(received(0, common::op::AuthenticateUser));
+        QVERIFY(shoot(QStringLiteral("logged-on")));
 
-    options.spareLogOn = false;
-    m_server->setHostile(HostileSeed, options);
-    QString browser;
-    QVERIFY(persist(
-        client, known, QStringLiteral("browse"),
-        [&] { return chooseDocumentBrowser(console); },
-        [&] {
-          browser = m_xdo.windows(QStringLiteral("^Document Browser")).value(0);
-          return !browser.isEmpty();
-        }));
-    known << browser;
-    QString editor;
-    QVERIFY(persist(
-        client, known, QStringLiteral("open"),
-        [&] { return chooseWelcome(browser); },
-        [&] {
-          editor = m_xdo.windows(QStringLiteral("^Welcome \\[")).value(0);
-          return !editor.isEmpty();
-        }));
-    known << editor;
+        const QString editor = openWelcome(console);
+        QVERIFY2(!editor.isEmpty(), "the document did not open");
+        const QString edit = QStringLiteral(" Edited end to end.");
+        QVERIFY(typeAtEnd(editor, edit));
+        QVERIFY(shoot(QStringLiteral("document-edited")));
 
-    // Every save either stores the text or says it did not; in both the
-    // edits stay on screen.
-    QString typed;
-    for (int round = 1; round <= 3; ++round) {
-      const QString edit = QStringLiteral(" Hostile round %1.").arg(round);
-      QVERIFY(typeAtEnd(editor, edit));
-      typed += edit;
-      const Outcome outcome = attempt(
-          client, known, QStringLiteral("save-%1").arg(round),
-          [&] { return save(editor); },
-          [&] { return m_xdo.hasWindow(QStringLiteral("^Welcome \\[")); });
-      QVERIFY(outcome != Outcome::Broken);
-      if (outcome != Outcome::Done)
-        QVERIFY(m_xdo.hasWindow(QStringLiteral("^Welcome\\* \\[")));
+        const std::size_t before = server().requests().size();
+        QVERIFY(save(editor));
+        QTRY_VERIFY_WITH_TIMEOUT(savedBody(before).contains(QStringLiteral("Welcome to the Quillane Client.") + edit),
+                                 WaitMs);
+        // Stored: the caption no longer marks the document changed.
+        QVERIFY(!m_xdo.waitForWindow(QStringLiteral("^Welcome \\[")).isEmpty());
+        QVERIFY(shoot(QStringLiteral("document-saved")));
+
+        const std::size_t beforeLogOff = server().requests().size();
+        QVERIFY(logOff(client, console));
+        QVERIFY(received(beforeLogOff, common::op::TerminateUserSession));
+        QVERIFY2(!client.sanitizerReported(), client.errors().constData());
     }
 
-    m_server->setHostile(std::nullopt);
-    const QString last = QStringLiteral(" Server sound again.");
-    QVERIFY(typeAtEnd(editor, last));
-    typed += last;
-    const std::size_t before = server().requests().size();
-    QVERIFY(save(editor));
-    QTRY_VERIFY_WITH_TIMEOUT(savedBody(before).contains(typed), WaitMs);
-    QVERIFY(!m_xdo.waitForWindow(QStringLiteral("^Welcome \\[")).isEmpty());
-    QVERIFY(shoot(QStringLiteral("hostile-saved")));
-    qInfo("the hostile server spoilt %zu replies", spoiltReplies());
-    QVERIFY(logOff(client, console));
-    QVERIFY2(!client.sanitizerReported(), client.errors().constData());
-  }
+    // A save that fails on the way back: the program stays up, says so, keeps
+    // the edits on screen, and the next save stores them.
+    void failedSaveKeepsTheEdits()
+    {
+        ClientProgram client;
+        QVERIFY(client.start(m_server->port()));
+        const QString console = logOn(SampleUser);
+        QVERIFY2(!console.isEmpty(), "the log-on did not go through");
+        const QString editor = openWelcome(console);
+        QVERIFY2(!editor.isEmpty(), "the document did not open");
 
-  // As ann, the keyring of "Welcome" from the document browser, and a new
-  // key for bob made with the wizard.
-  void createADocumentKeyForAnotherUser() {
-    ClientProgram client;
-    QVERIFY(client.start(m_server->port()));
-    const QString console = logOn(SampleUser);
-    QVERIFY2(!console.isEmpty(), "the log-on did not go through");
-    QVERIFY(chooseDocumentBrowser(console));
-    const QString browser =
-        m_xdo.waitForWindow(QStringLiteral("^Document Browser"));
-    QVERIFY(!browser.isEmpty());
-    QVERIFY(selectWelcome(browser));
-    // Edit > the document's keyring: the last command the selection enables.
-    QVERIFY(chooseFromMenu(browser, 1, {QStringLiteral("Up"), Return}));
-    const QString keyring =
-        m_xdo.waitForWindow(QStringLiteral("^Welcome Document Keyring"));
-    QVERIFY2(!keyring.isEmpty(), "the keyring did not open");
-    QVERIFY(shoot(QStringLiteral("document-keyring")));
-    QVERIFY(chooseFromMenu(keyring, 0, {Down, Return}));
-    const QString wizard =
-        m_xdo.waitForWindow(QStringLiteral("^Create Document Key Wizard$"));
-    QVERIFY(!wizard.isEmpty());
-    QVERIFY(shoot(QStringLiteral("key-wizard-introduction")));
-    // Next through the introduction, the revision, the permissions and the
-    // rule pages, each left as it comes.
-    QVERIFY(m_xdo.focus(wizard));
-    QStringList nexts;
-    for (int page = 0; page < WizardPagesBeforeUsers; ++page)
-      nexts << Return;
-    QVERIFY(m_xdo.key(nexts));
-    // The user page: the home group's members come in, bob (first by last
-    // name) goes to the selected users.
-    const std::size_t before = server().requests().size();
-    QVERIFY(m_xdo.click(wizard, IncludeAllButton));
-    QTRY_VERIFY_WITH_TIMEOUT(received(before, common::op::SelectUser), WaitMs);
-    QVERIFY(m_xdo.click(wizard, FirstUnselectedUser));
-    QVERIFY(m_xdo.click(wizard, AddButton));
-    QVERIFY(shoot(QStringLiteral("key-wizard-users")));
-    // Clicked: Return would press the picker's button that has the focus.
-    QVERIFY(m_xdo.click(wizard, NextButton));
-    QVERIFY(shoot(QStringLiteral("key-wizard-confirmation")));
-    QVERIFY(m_xdo.key({Return}));
+        // The stalled server holds the connection open in silence: the program
+        // gives up after its inactivity time-out, and no later.
+        const struct
+        {
+            const char *name;
+            testsupport::TestFault fault;
+            int earliestMs;
+            int deadlineMs;
+        } faults[] = {{"wrong-tag", testsupport::TestFault::wrongTag(), 0, WaitMs},
+                      {"no-answer", testsupport::TestFault::noAnswer(), 0, WaitMs},
+                      {"truncated", testsupport::TestFault::closeAfterBytes(40), 0, WaitMs},
+                      {"stalled", testsupport::TestFault::stallAfterBytes(0), InactivityTimeoutMs, StalledDeadlineMs}};
+        QString typed;
+        for (const auto &[name, fault, earliestMs, deadlineMs] : faults) {
+            const QString edit = QStringLiteral(" Kept through %1.").arg(QLatin1String(name));
+            QVERIFY(typeAtEnd(editor, edit));
+            typed += edit;
+            const std::size_t before = server().requests().size();
+            server().injectFault(fault);
+            QElapsedTimer waited;
+            waited.start();
+            QVERIFY(save(editor));
+            // "DocumentNotSaved", titled with the program's name; OK closes it.
+            const QString box = pollForWindow(QStringLiteral("^QuillaneClient$"), deadlineMs);
+            QVERIFY2(!box.isEmpty(), name);
+            QVERIFY2(waited.elapsed() >= earliestMs, name);
+            QVERIFY(received(before, common::op::UpdateDocument));
+            QVERIFY(shoot(QStringLiteral("save-failed-%1").arg(QLatin1String(name))));
+            QVERIFY(answer(client, box));
+            QVERIFY2(client.isRunning(), name);
+            // Still changed, still on screen.
+            QVERIFY(m_xdo.hasWindow(QStringLiteral("^Welcome\\* \\[")));
+            QVERIFY(shoot(QStringLiteral("edits-kept-%1").arg(QLatin1String(name))));
+        }
 
-    std::string payload;
-    QTRY_VERIFY_WITH_TIMEOUT(
-        received(before, common::op::InsertDocumentKey, &payload), WaitMs);
-    qorv::data::InsertDocumentKeyRequest request;
-    QVERIFY(request.ParseFromString(payload));
-    QCOMPARE(request.document_key().document_key_document().document_id(),
-             WelcomeDocumentId);
-    QCOMPARE(request.document_key().document_key_user().user_id(), BobUserId);
-    QCOMPARE(request.document_key().document_key_owner().user_id(), AnnUserId);
-    // Bob's key only: cy stayed among the unselected users.
-    std::size_t inserts = 0;
-    const std::vector<testsupport::TestRequest> requests = server().requests();
-    for (std::size_t index = before; index < requests.size(); ++index)
-      inserts += requests[index].majorOpcode == common::op::InsertDocumentKey;
-    QCOMPARE(inserts, std::size_t{1});
-    QTRY_VERIFY_WITH_TIMEOUT(
-        !m_xdo.hasWindow(QStringLiteral("^Create Document Key Wizard$")),
-        WaitMs);
-    QVERIFY(shoot(QStringLiteral("document-key-created")));
-    QVERIFY(logOff(client, console));
-    QVERIFY2(!client.sanitizerReported(), client.errors().constData());
-  }
+        const std::size_t before = server().requests().size();
+        QVERIFY(save(editor));
+        QTRY_VERIFY_WITH_TIMEOUT(savedBody(before).contains(typed), WaitMs);
+        QVERIFY(!m_xdo.waitForWindow(QStringLiteral("^Welcome \\[")).isEmpty());
+        QVERIFY(shoot(QStringLiteral("saved-after-failures")));
+        QVERIFY(logOff(client, console));
+        QVERIFY2(!client.sanitizerReported(), client.errors().constData());
+    }
+
+    // Against a server that spoils about every other reply at random (fixed
+    // seeds, so a failing run repeats): each step of the log-on, browse, open,
+    // edit and save path either goes through or ends in the program's failure
+    // box, and nothing typed is lost: once the server behaves again, a save
+    // carries every character.
+    void hostileServerLosesNothing()
+    {
+        ClientProgram client;
+        QVERIFY(client.start(m_server->port()));
+        testsupport::HostileSchedule::Options options;
+        options.rate = 0.5;
+        options.spareLogOn = true;
+        m_server->setHostile(HostileLogOnSeed, options);
+        const QString console = logOn(SampleUser);
+        QVERIFY2(!console.isEmpty(), "the log-on did not go through");
+        QStringList known{console};
+
+        options.spareLogOn = false;
+        m_server->setHostile(HostileSeed, options);
+        QString browser;
+        QVERIFY(persist(
+            client, known, QStringLiteral("browse"), [&] { return chooseDocumentBrowser(console); },
+            [&] {
+                browser = m_xdo.windows(QStringLiteral("^Document Browser")).value(0);
+                return !browser.isEmpty();
+            }));
+        known << browser;
+        QString editor;
+        QVERIFY(persist(
+            client, known, QStringLiteral("open"), [&] { return chooseWelcome(browser); },
+            [&] {
+                editor = m_xdo.windows(QStringLiteral("^Welcome \\[")).value(0);
+                return !editor.isEmpty();
+            }));
+        known << editor;
+
+        // Every save either stores the text or says it did not; in both the
+        // edits stay on screen.
+        QString typed;
+        for (int round = 1; round <= 3; ++round) {
+            const QString edit = QStringLiteral(" Hostile round %1.").arg(round);
+            QVERIFY(typeAtEnd(editor, edit));
+            typed += edit;
+            const Outcome outcome = attempt(
+                client, known, QStringLiteral("save-%1").arg(round), [&] { return save(editor); },
+                [&] { return m_xdo.hasWindow(QStringLiteral("^Welcome \\[")); });
+            QVERIFY(outcome != Outcome::Broken);
+            if (outcome != Outcome::Done)
+                QVERIFY(m_xdo.hasWindow(QStringLiteral("^Welcome\\* \\[")));
+        }
+
+        m_server->setHostile(std::nullopt);
+        const QString last = QStringLiteral(" Server sound again.");
+        QVERIFY(typeAtEnd(editor, last));
+        typed += last;
+        const std::size_t before = server().requests().size();
+        QVERIFY(save(editor));
+        QTRY_VERIFY_WITH_TIMEOUT(savedBody(before).contains(typed), WaitMs);
+        QVERIFY(!m_xdo.waitForWindow(QStringLiteral("^Welcome \\[")).isEmpty());
+        QVERIFY(shoot(QStringLiteral("hostile-saved")));
+        qInfo("the hostile server spoilt %zu replies", spoiltReplies());
+        QVERIFY(logOff(client, console));
+        QVERIFY2(!client.sanitizerReported(), client.errors().constData());
+    }
+
+    // As ann, the keyring of "Welcome" from the document browser, and a new
+    // key for bob made with the wizard.
+    void createADocumentKeyForAnotherUser()
+    {
+        ClientProgram client;
+        QVERIFY(client.start(m_server->port()));
+        const QString console = logOn(SampleUser);
+        QVERIFY2(!console.isEmpty(), "the log-on did not go through");
+        QVERIFY(chooseDocumentBrowser(console));
+        const QString browser = m_xdo.waitForWindow(QStringLiteral("^Document Browser"));
+        QVERIFY(!browser.isEmpty());
+        QVERIFY(selectWelcome(browser));
+        // Edit > the document's keyring: the last command the selection enables.
+        QVERIFY(chooseFromMenu(browser, 1, {QStringLiteral("Up"), Return}));
+        const QString keyring = m_xdo.waitForWindow(QStringLiteral("^Welcome Document Keyring"));
+        QVERIFY2(!keyring.isEmpty(), "the keyring did not open");
+        QVERIFY(shoot(QStringLiteral("document-keyring")));
+        QVERIFY(chooseFromMenu(keyring, 0, {Down, Return}));
+        const QString wizard = m_xdo.waitForWindow(QStringLiteral("^Create Document Key Wizard$"));
+        QVERIFY(!wizard.isEmpty());
+        QVERIFY(shoot(QStringLiteral("key-wizard-introduction")));
+        // Next through the introduction, the revision, the permissions and the
+        // rule pages, each left as it comes.
+        QVERIFY(m_xdo.focus(wizard));
+        QStringList nexts;
+        for (int page = 0; page < WizardPagesBeforeUsers; ++page)
+            nexts << Return;
+        QVERIFY(m_xdo.key(nexts));
+        // The user page: the home group's members come in, bob (first by last
+        // name) goes to the selected users.
+        const std::size_t before = server().requests().size();
+        QVERIFY(m_xdo.click(wizard, IncludeAllButton));
+        QTRY_VERIFY_WITH_TIMEOUT(received(before, common::op::SelectUser), WaitMs);
+        QVERIFY(m_xdo.click(wizard, FirstUnselectedUser));
+        QVERIFY(m_xdo.click(wizard, AddButton));
+        QVERIFY(shoot(QStringLiteral("key-wizard-users")));
+        // Clicked: Return would press the picker's button that has the focus.
+        QVERIFY(m_xdo.click(wizard, NextButton));
+        QVERIFY(shoot(QStringLiteral("key-wizard-confirmation")));
+        QVERIFY(m_xdo.key({Return}));
+
+        std::string payload;
+        QTRY_VERIFY_WITH_TIMEOUT(received(before, common::op::InsertDocumentKey, &payload), WaitMs);
+        qorv::data::InsertDocumentKeyRequest request;
+        QVERIFY(request.ParseFromString(payload));
+        QCOMPARE(request.document_key().document_key_document().document_id(), WelcomeDocumentId);
+        QCOMPARE(request.document_key().document_key_user().user_id(), BobUserId);
+        QCOMPARE(request.document_key().document_key_owner().user_id(), AnnUserId);
+        // Bob's key only: cy stayed among the unselected users.
+        std::size_t inserts = 0;
+        const std::vector<testsupport::TestRequest> requests = server().requests();
+        for (std::size_t index = before; index < requests.size(); ++index)
+            inserts += requests[index].majorOpcode == common::op::InsertDocumentKey;
+        QCOMPARE(inserts, std::size_t{1});
+        QTRY_VERIFY_WITH_TIMEOUT(!m_xdo.hasWindow(QStringLiteral("^Create Document Key Wizard$")), WaitMs);
+        QVERIFY(shoot(QStringLiteral("document-key-created")));
+        QVERIFY(logOff(client, console));
+        QVERIFY2(!client.sanitizerReported(), client.errors().constData());
+    }
 };
 
 QTEST_MAIN(TestEndToEnd)
