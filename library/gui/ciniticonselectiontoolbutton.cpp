@@ -1,5 +1,7 @@
 #include "ciniticonselectiontoolbutton.h"
 
+#include "resourceicon.h"
+
 #include <QAction>
 #include <QDir>
 #include <QIcon>
@@ -43,7 +45,7 @@ void CInitIconSelectionToolButton::operator()(const QString &groupDirectory, con
     auto *menu = new QMenu;
     for (const QString &entry : entries) {
         const QString path = directory + entry;
-        QAction *action = menu->addAction(QIcon(path), MenuText(entry));
+        QAction *action = menu->addAction(utils::ResourceIcon(path), MenuText(entry));
         action->setData(path);
     }
     // The old menu takes its actions with it, the button's current one among

@@ -1,5 +1,7 @@
 #include "finddialog.h"
 
+#include "utils.h"
+
 #include <QFrame>
 #include <QIcon>
 #include <QVBoxLayout>
@@ -14,7 +16,7 @@ FindDialog::FindDialog(QTextEdit &editor, QWidget *parent)
 void FindDialog::initializeLayout()
 {
     setWindowTitle(tr("FindDialogWindowTitle"));
-    setWindowIcon(QIcon(QStringLiteral(":icons/32x32/magnifying_glass.png")));
+    setWindowIcon(utils::ActionIcon("magnifying_glass.png"));
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(createSearchFrame(createFindRow()));
     addOptionRows(layout);

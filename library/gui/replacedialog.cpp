@@ -1,5 +1,7 @@
 #include "replacedialog.h"
 
+#include "utils.h"
+
 #include <QFrame>
 #include <QIcon>
 #include <QLabel>
@@ -54,7 +56,7 @@ void ReplaceDialog::replaceAll()
 void ReplaceDialog::initializeLayout()
 {
     setWindowTitle(tr("ReplaceDialogWindowTitle"));
-    setWindowIcon(QIcon(QStringLiteral(":icons/32x32/find_replace.png")));
+    setWindowIcon(utils::ActionIcon("find_replace.png"));
     auto *rows = new QVBoxLayout;
     rows->addLayout(createFindRow());
     rows->addWidget(createLine());

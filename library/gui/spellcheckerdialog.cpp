@@ -3,6 +3,7 @@
 #include "dictionaryentry.h"
 #include "linguist.h"
 #include "spellchecker.h"
+#include "utils.h"
 
 #include <QBoxLayout>
 #include <QIcon>
@@ -40,7 +41,7 @@ SpellCheckerDialog::SpellCheckerDialog(QTextEdit &editor, QWidget *parent)
     , m_closeButton(new QPushButton(Linguist::tr("Close"), this))
 {
     setWindowTitle(tr("SpellCheckerDialogWindowTitle"));
-    setWindowIcon(QIcon(QStringLiteral(":icons/32x32/spellcheck.png")));
+    setWindowIcon(utils::ActionIcon("spellcheck.png"));
     m_word->setStyleSheet(QStringLiteral("QLabel { font-size: 14px; }"));
     m_word->setTextFormat(Qt::PlainText);
 

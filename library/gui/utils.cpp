@@ -1,6 +1,7 @@
 #include "utils.h"
 
 #include "linguist.h"
+#include "resourceicon.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -28,7 +29,7 @@ QString FromUtf8(const std::string &text)
 
 QIcon ActionIcon(const char *fileName)
 {
-    return QIcon(QStringLiteral(":icons/32x32/") + QLatin1String(fileName));
+    return ResourceIcon(QStringLiteral(":icons/32x32/") + QLatin1String(fileName));
 }
 
 QString GetStringFromVariant(const QVariant &value)

@@ -16,7 +16,8 @@ class QVariant;
 // Small conversions shared by windows, pickers and the start-up code.
 namespace utils
 {
-// One of the built-in action icons, by its file name under ":icons/32x32/".
+// One of the built-in action icons, by its file name under ":icons/32x32/";
+// the one icon shared by every window (see ResourceIcon).
 QIcon ActionIcon(const char *fileName);
 
 // The variant as text when it converts to text, else an empty text.

@@ -1,11 +1,13 @@
 #include "creategroupdialog.h"
 
+#include "utils.h"
+
 #include <QIcon>
 #include <QLineEdit>
 
 CreateGroupDialog::CreateGroupDialog(QWidget *parent)
     : AbstractCreateDialog(parent, tr("GroupName"), tr("GroupDescription"), tr("CreateGroupDialogWindowTitle"),
-                           QIcon(QStringLiteral(":icons/32x32/users_add.png")))
+                           utils::ActionIcon("users_add.png"))
 {
     // The group windows and their tests find the fields under these names.
     nameLineEdit()->setObjectName(QStringLiteral("groupNameLineEdit"));

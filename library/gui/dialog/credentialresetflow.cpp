@@ -13,6 +13,7 @@
 #include "resetusernameclientpkihandler.h"
 #include "secrettext.h"
 #include "usernamevalidator.h"
+#include "utils.h"
 #include "verifypasswordresetclientpkihandler.h"
 #include "verifyusernameresetclientpkihandler.h"
 
@@ -236,8 +237,7 @@ std::string CredentialResetFlow::askNewValue() const
     ConfirmTextValueDialog dialog(m_dialog, SharedText(texts.newValueTitle), SharedText(texts.enterNewValue),
                                   SharedText(texts.confirmNewValue),
                                   userName ? QLineEdit::Normal : QLineEdit::Password);
-    dialog.setWindowIcon(QIcon(userName ? QStringLiteral(":icons/32x32/user.png")
-                                        : QStringLiteral(":icons/32x32/password_field.png")));
+    dialog.setWindowIcon(utils::ActionIcon(userName ? "user.png" : "password_field.png"));
     if (userName)
         dialog.setValidator(new UserNameValidator(&dialog));
     else

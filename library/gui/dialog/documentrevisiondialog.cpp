@@ -29,7 +29,7 @@ DocumentRevisionDialog::DocumentRevisionDialog(const QString &documentName, cons
     } else {
         qWarning("DocumentRevisionDialog::DocumentRevisionDialog: not documentRevisionDateTimeUTC.isValid()");
     }
-    setWindowIcon(QIcon(QStringLiteral(":icons/32x32/clock_forward.png")));
+    setWindowIcon(utils::ActionIcon("clock_forward.png"));
     setMinimumSize(800, 600);
 
     auto *separator = new QFrame(this);

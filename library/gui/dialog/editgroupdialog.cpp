@@ -1,5 +1,7 @@
 #include "editgroupdialog.h"
 
+#include "utils.h"
+
 #include <QIcon>
 #include <QLineEdit>
 
@@ -7,7 +9,7 @@ EditGroupDialog::EditGroupDialog(QWidget *parent)
     : CreateGroupDialog(parent)
 {
     setWindowTitle(tr("EditGroupDialogWindowTitle"));
-    setWindowIcon(QIcon(QStringLiteral(":icons/32x32/users_edit.png")));
+    setWindowIcon(utils::ActionIcon("users_edit.png"));
 }
 
 void EditGroupDialog::setGroupName(const QString &name)

@@ -4,6 +4,7 @@
 #include "credentialresetflow.h"
 #include "linguist.h"
 #include "networksettings.h"
+#include "utils.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -117,7 +118,7 @@ void LogonDialog::initialize()
 void LogonDialog::initializeWindow()
 {
     setWindowTitle(tr("LogonDialogWindowTitle"));
-    setWindowIcon(QIcon(QStringLiteral(":icons/32x32/log_in.png")));
+    setWindowIcon(utils::ActionIcon("log_in.png"));
     setMinimumWidth(MinimumWidth);
 }
 

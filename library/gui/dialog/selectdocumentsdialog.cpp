@@ -1,6 +1,7 @@
 #include "selectdocumentsdialog.h"
 
 #include "selectdocumentswidget.h"
+#include "utils.h"
 
 #include "documents3.pb.h"
 
@@ -17,7 +18,7 @@ SelectDocumentsDialog::SelectDocumentsDialog(QWidget *parent)
     , m_buttonBox(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Reset))
 {
     setWindowTitle(tr("SelectDocumentsDialogWindowTitle"));
-    setWindowIcon(QIcon(QStringLiteral(":icons/32x32/documents_empty.png")));
+    setWindowIcon(utils::ActionIcon("documents_empty.png"));
     setMinimumSize(800, 600);
 
     auto *line = new QFrame;

@@ -1,6 +1,7 @@
 #include "selectusersdialog.h"
 
 #include "selectuserswidget.h"
+#include "utils.h"
 
 #include "users3.pb.h"
 
@@ -17,7 +18,7 @@ SelectUsersDialog::SelectUsersDialog(QWidget *parent)
     , m_buttonBox(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Reset))
 {
     setWindowTitle(tr("SelectUsersDialogWindowTitle"));
-    setWindowIcon(QIcon(QStringLiteral(":icons/32x32/users.png")));
+    setWindowIcon(utils::ActionIcon("users.png"));
     setMinimumSize(800, 600);
 
     auto *line = new QFrame;

@@ -2,6 +2,7 @@
 
 #include "linguist.h"
 #include "url.h"
+#include "utils.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -35,7 +36,7 @@ AddUrlDialog::AddUrlDialog(QWidget *parent)
     auto *cancelButton = new QPushButton(Linguist::tr("Cancel"), this);
 
     setWindowTitle(tr("AddUrlDialogWindowTitle"));
-    setWindowIcon(QIcon(QStringLiteral(":icons/32x32/compass.png")));
+    setWindowIcon(utils::ActionIcon("compass.png"));
     setMinimumWidth(MinimumWidth);
 
     auto *gridLayout = new QGridLayout;

@@ -1,11 +1,13 @@
 #include "createdocumentdialog.h"
 
+#include "utils.h"
+
 #include <QIcon>
 
 CreateDocumentDialog::CreateDocumentDialog(QWidget *parent)
     : AbstractCreateDialog(parent, tr("DocumentName:"), tr("DocumentDescription:"),
                            tr("CreateDocumentDialogWindowTitle"),
-                           QIcon(QStringLiteral(":icons/32x32/document_empty_add.png")))
+                           utils::ActionIcon("document_empty_add.png"))
 {
 }
 

@@ -1,10 +1,12 @@
 #include "createfolderdialog.h"
 
+#include "utils.h"
+
 #include <QIcon>
 
 CreateFolderDialog::CreateFolderDialog(QWidget *parent)
     : AbstractCreateDialog(parent, tr("FolderName:"), tr("FolderDescription:"), tr("CreateFolderDialogWindowTitle"),
-                           QIcon(QStringLiteral(":icons/32x32/folder_add.png")))
+                           utils::ActionIcon("folder_add.png"))
 {
 }
 

@@ -4,6 +4,7 @@
 #include "createmessagedialogmessagecontentpermissionstab.h"
 #include "createmessagedialogmessageuserpermissionstab.h"
 #include "linguist.h"
+#include "utils.h"
 
 #include "message3.pb.h"
 
@@ -25,13 +26,13 @@ CreateMessageDialog::CreateMessageDialog(qorv::data::Message *message, QWidget *
     , m_cancelButton(new QPushButton(Linguist::tr("Cancel")))
 {
     setWindowTitle(tr("CreateMessageDialogWindowTitle"));
-    setWindowIcon(QIcon(QStringLiteral(":icons/32x32/mail_add.png")));
+    setWindowIcon(utils::ActionIcon("mail_add.png"));
     setMinimumWidth(480);
 
     m_tabWidget->addTab(m_generalTab, tr("GeneralTab"));
-    m_tabWidget->addTab(m_messageContentPermissionsTab, QIcon(QStringLiteral(":icons/32x32/mail_open2.png")),
+    m_tabWidget->addTab(m_messageContentPermissionsTab, utils::ActionIcon("mail_open2.png"),
                         tr("MessageContentPermissionsTab"));
-    m_tabWidget->addTab(m_messageUserPermissionsTab, QIcon(QStringLiteral(":icons/32x32/user.png")),
+    m_tabWidget->addTab(m_messageUserPermissionsTab, utils::ActionIcon("user.png"),
                         tr("MessageUserPermissionsTab"));
     m_okButton->setEnabled(false);
     m_buttonBox->addButton(m_okButton, QDialogButtonBox::AcceptRole);

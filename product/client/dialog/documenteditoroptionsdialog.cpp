@@ -2,6 +2,7 @@
 
 #include "documenteditoroptionkeys.h"
 #include "settingssingleton.h"
+#include "utils.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -26,7 +27,7 @@ DocumentEditorOptionsDialog::DocumentEditorOptionsDialog(QWidget *parent)
 
     initializeLayout();
     setWindowTitle(tr("DocumentEditorOptionsDialogWindowTitle"));
-    setWindowIcon(QIcon(QStringLiteral(":icons/32x32/document_text.png")));
+    setWindowIcon(utils::ActionIcon("document_text.png"));
     setMinimumWidth(480);
 
     showStoredValues();

@@ -4,6 +4,7 @@
 #include "messagebrowseractivationmode.h"
 #include "messagebrowseroptionsdialoggeneraltab.h"
 #include "settings.h"
+#include "utils.h"
 
 #include <QDialogButtonBox>
 #include <QIcon>
@@ -27,7 +28,7 @@ MessageBrowserOptionsDialog::MessageBrowserOptionsDialog(QWidget *parent)
     setMinimumWidth(640);
     setMinimumHeight(240);
     setWindowTitle(tr("MessageBrowserOptionsDialogWindowTitle"));
-    setWindowIcon(QIcon(QStringLiteral(":icons/32x32/window_gear.png")));
+    setWindowIcon(utils::ActionIcon("window_gear.png"));
 
     m_tabWidget->addTab(m_generalTab, Linguist::tr("GeneralTab"));
     m_buttonBox->addButton(m_okButton, QDialogButtonBox::AcceptRole);

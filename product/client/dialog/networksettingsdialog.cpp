@@ -1,5 +1,7 @@
 #include "networksettingsdialog.h"
 
+#include "utils.h"
+
 #include <QComboBox>
 #include <QFormLayout>
 #include <QFrame>
@@ -32,7 +34,7 @@ void NetworkSettingsDialog::initialize()
 void NetworkSettingsDialog::initializeWindow()
 {
     setWindowTitle(tr("NetworkSettingsDialogWindowTitle"));
-    setWindowIcon(QIcon(QStringLiteral(":icons/32x32/server_client.png")));
+    setWindowIcon(utils::ActionIcon("server_client.png"));
     setMinimumWidth(MinimumWidth);
 }
 

@@ -11,6 +11,7 @@
 #include "userreader.h"
 #include "userserver.h"
 #include "userwriter.h"
+#include "utils.h"
 
 #include "resetuseremailaddressreply3.pb.h"
 #include "resetuseremailaddressrequest3.pb.h"
@@ -170,7 +171,7 @@ void UserOptionsDialog::setUserEmailAddress()
     ConfirmTextValueDialog dialog(this, tr("NewUserEmailAddressDialogWindowTitle"), tr("EnterNewUserEmailAddress"),
                                   tr("ConfirmNewUserEmailAddress"), QLineEdit::Normal);
     dialog.setMinimumWidth(480);
-    dialog.setWindowIcon(QIcon(QStringLiteral(":icons/32x32/mail.png")));
+    dialog.setWindowIcon(utils::ActionIcon("mail.png"));
     dialog.setValidator(new QRegularExpressionValidator(
         QRegularExpression(credentials::UserEmailAddressPattern()), &dialog));
     if (dialog.exec() != QDialog::Accepted)

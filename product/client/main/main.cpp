@@ -124,7 +124,7 @@ int main(int argc, char **argv)
     FirstPaintProbe::installIfRequested(application);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     OpenAceLog();
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":icons/32x32/shield_key.png")));
+    QApplication::setWindowIcon(utils::ActionIcon("shield_key.png"));
 #ifdef QORV_CLIENT_RESOURCES
     Q_INIT_RESOURCE(client);
 #endif

@@ -6,6 +6,7 @@
 #include "linguist.h"
 #include "networksettings.h"
 #include "networksettingsdialog.h"
+#include "utils.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -45,13 +46,13 @@ bool ReadHostName(QString *hostName)
 
 AbstractConsoleView::AbstractConsoleView(QWidget *parent)
     : AbstractViewWindow(parent)
-    , m_logOnAction(m_fileMenu->addAction(QIcon(QStringLiteral(":icons/32x32/log_in.png")), tr("LogOn"), this,
+    , m_logOnAction(m_fileMenu->addAction(utils::ActionIcon("log_in.png"), tr("LogOn"), this,
                                           SLOT(logOn())))
-    , m_logOffAction(m_fileMenu->addAction(QIcon(QStringLiteral(":icons/32x32/log_out.png")), tr("LogOff"), this,
+    , m_logOffAction(m_fileMenu->addAction(utils::ActionIcon("log_out.png"), tr("LogOff"), this,
                                            SLOT(logOff())))
-    , m_networkSettingsAction(m_editMenu->addAction(QIcon(QStringLiteral(":icons/32x32/client_network.png")),
+    , m_networkSettingsAction(m_editMenu->addAction(utils::ActionIcon("client_network.png"),
                                                     tr("NetworkSettings"), this, SLOT(networkSettings())))
-    , m_viewLogAction(m_viewMenu->addAction(QIcon(QStringLiteral(":icons/32x32/history2.png")), tr("ViewLog")))
+    , m_viewLogAction(m_viewMenu->addAction(utils::ActionIcon("history2.png"), tr("ViewLog")))
     , m_aboutAction(m_helpMenu->addAction(Linguist::tr("AboutQORV"), this, SLOT(helpAbout())))
     , m_logTextEdit(new QTextEdit(this))
     , m_loggedOffMode(registerMode(-1, std::string()))

@@ -18,6 +18,7 @@
 #include "settingssingleton.h"
 #include "textdocument.h"
 #include "urldockwidget.h"
+#include "utils.h"
 #include "waitcursor.h"
 
 #include "deletedocumentwebpagerequest3.pb.h"
@@ -158,7 +159,7 @@ void DocumentEditorView::initializeWindow()
 {
     setWindowCaption(QString::fromStdString(m_document.document_name()),
                      QString::fromStdString(MessageDispatcher::getServerName()), QString());
-    setWindowIcon(QIcon(QStringLiteral(":icons/32x32/document_text.png")));
+    setWindowIcon(utils::ActionIcon("document_text.png"));
     setCentralWidget(m_editor);
     Settings().restoreWidgetGeometrySettings(this, Settings::ClassName, QSize(640, 480), QPoint(64, 48));
 }
@@ -672,7 +673,7 @@ void DocumentEditorView::selectDocumentRevisionsHandler(const std::string &reply
         if (!from.isValid())
             continue;
         auto *item = new QListWidgetItem(
-            QIcon(QStringLiteral(":icons/32x32/document_empty_clock_back.png")),
+            utils::ActionIcon("document_empty_clock_back.png"),
             QStringLiteral("%1 %2 %3").arg(QString::fromStdString(revision.document_name()), tr("revised"),
                                            QString::fromStdString(from.toLocalDbString(DbTimestamp::TimeZonePtr()))),
             m_revisionListWidget);

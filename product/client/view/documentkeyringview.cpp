@@ -12,6 +12,7 @@
 #include "securitydescriptorequality.h"
 #include "selectdocumentkeyuserwizardpage.h"
 #include "settings.h"
+#include "utils.h"
 
 #include "deletedocumentkeyreply3.pb.h"
 #include "deletedocumentkeyrequest3.pb.h"
@@ -46,9 +47,9 @@ DocumentKeyringView::DocumentKeyringView(int documentId, const QString &document
     , m_documentId(documentId)
     , m_documentName(documentName)
     , m_documentKeyringPaneTreeWidget(new DocumentKeyringPaneTreeWidget(this))
-    , m_newAction(m_fileMenu->addAction(QIcon(QStringLiteral(":icons/32x32/key_add.png")), tr("New"), this,
+    , m_newAction(m_fileMenu->addAction(utils::ActionIcon("key_add.png"), tr("New"), this,
                                         SLOT(newKey())))
-    , m_setRevisionAction(m_editMenu->addAction(QIcon(QStringLiteral(":icons/32x32/document_empty_clock_back.png")),
+    , m_setRevisionAction(m_editMenu->addAction(utils::ActionIcon("document_empty_clock_back.png"),
                                                 tr("SetRevision"), this, SLOT(setRevision())))
 {
     initializeWindow();
@@ -235,7 +236,7 @@ void DocumentKeyringView::initializeWindow()
 {
     setWindowCaption(QStringLiteral("%1 Document Keyring").arg(m_documentName),
                      QString::fromStdString(MessageDispatcher::getServerName()), QString());
-    setWindowIcon(QIcon(QStringLiteral(":icons/32x32/keys.png")));
+    setWindowIcon(utils::ActionIcon("keys.png"));
     setCentralWidget(m_documentKeyringPaneTreeWidget);
     Settings().restoreWidgetGeometrySettings(this, Settings::ClassName, QSize(640, 480), QPoint(64, 48));
 }

@@ -12,6 +12,7 @@
 #include "securitydescriptorequality.h"
 #include "selectfolderkeyuserwizardpage.h"
 #include "settings.h"
+#include "utils.h"
 
 #include "deletefolderkeyrequest3.pb.h"
 #include "insertfolderkeyreply3.pb.h"
@@ -45,7 +46,7 @@ FolderKeyringView::FolderKeyringView(int folderId, const QString &folderName, QW
     , m_folderId(folderId)
     , m_folderName(folderName)
     , m_folderKeyringPaneTreeWidget(new FolderKeyringPaneTreeWidget(this))
-    , m_newAction(m_fileMenu->addAction(QIcon(QStringLiteral(":icons/32x32/key_add.png")), tr("New"), this,
+    , m_newAction(m_fileMenu->addAction(utils::ActionIcon("key_add.png"), tr("New"), this,
                                         SLOT(newKey())))
 {
     initializeWindow();
@@ -218,7 +219,7 @@ void FolderKeyringView::initializeWindow()
 {
     setWindowCaption(QStringLiteral("%1 Folder Keyring").arg(m_folderName),
                      QString::fromStdString(MessageDispatcher::getServerName()), QString());
-    setWindowIcon(QIcon(QStringLiteral(":icons/32x32/keys.png")));
+    setWindowIcon(utils::ActionIcon("keys.png"));
     setCentralWidget(m_folderKeyringPaneTreeWidget);
     Settings().restoreWidgetGeometrySettings(this, Settings::ClassName, QSize(640, 480), QPoint(64, 48));
 }

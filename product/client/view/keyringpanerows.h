@@ -7,6 +7,7 @@
 #include "keytreerows.h"
 #include "linguist.h"
 #include "securitydescriptorequality.h"
+#include "utils.h"
 
 #include <QIcon>
 #include <QStringList>
@@ -156,7 +157,7 @@ private:
 
     static QIcon KeyIcon(bool modified)
     {
-        return QIcon(modified ? QStringLiteral(":icons/32x32/key_edit.png") : QStringLiteral(":icons/32x32/key.png"));
+        return utils::ActionIcon(modified ? "key_edit.png" : "key.png");
     }
 
     static Key record(const QTreeWidgetItem *item, int role)

@@ -15,7 +15,9 @@
 #include "mainpanedrop.h"
 #include "panedragfacts.h"
 #include "recordmimedata.h"
+#include "resourceicon.h"
 #include "timezonedatabase.h"
+#include "utils.h"
 
 #include "document3.pb.h"
 #include "documentkey3.pb.h"
@@ -124,13 +126,13 @@ using namespace mainpanelistwidget;
 MainPaneListWidget::MainPaneListWidget(QWidget *parent)
     : AbstractMainPaneListWidget(parent)
     , m_openAction(new QAction(Linguist::tr("Open"), this))
-    , m_copyAction(new QAction(QIcon(QStringLiteral(":icons/32x32/copy.png")), Linguist::tr("Copy"), this))
+    , m_copyAction(new QAction(utils::ActionIcon("copy.png"), Linguist::tr("Copy"), this))
     , m_deleteAction(
-          new QAction(QIcon(QStringLiteral(":icons/32x32/folder_document_delete.png")), Linguist::tr("Delete"), this))
-    , m_renameAction(new QAction(QIcon(QStringLiteral(":icons/32x32/text_field.png")), Linguist::tr("Rename"), this))
+          new QAction(utils::ActionIcon("folder_document_delete.png"), Linguist::tr("Delete"), this))
+    , m_renameAction(new QAction(utils::ActionIcon("text_field.png"), Linguist::tr("Rename"), this))
     , m_redescribeAction(
-          new QAction(QIcon(QStringLiteral(":icons/32x32/tool_tip.png")), Linguist::tr("Redescribe"), this))
-    , m_openKeyringAction(new QAction(QIcon(QStringLiteral(":icons/32x32/keys.png")), tr("OpenItemKeyring"), this))
+          new QAction(utils::ActionIcon("tool_tip.png"), Linguist::tr("Redescribe"), this))
+    , m_openKeyringAction(new QAction(utils::ActionIcon("keys.png"), tr("OpenItemKeyring"), this))
     , m_dragStartPosition(0, 0)
     , m_index(new ListItemIndex(this))
 {
@@ -543,7 +545,7 @@ const QIcon &MainPaneListWidget::icon(const QString &path)
     // and scaled once however many items there are.
     auto found = m_icons.find(path);
     if (found == m_icons.end())
-        found = m_icons.insert(path, QIcon(path));
+        found = m_icons.insert(path, utils::ResourceIcon(path));
     return found.value();
 }
 

@@ -5,6 +5,7 @@
 #include "itemrecord.h"
 #include "itemrole.h"
 #include "itemtype.h"
+#include "utils.h"
 
 #include "selectmessagedocumentreply3.pb.h"
 #include "selectmessagedocumentrequest3.pb.h"
@@ -12,7 +13,7 @@
 #include <QIcon>
 
 MessageAttachmentItem::MessageAttachmentItem(const qorv::data::Document &document, QListWidget *list)
-    : QListWidgetItem(QIcon(QStringLiteral(":icons/32x32/document_attachment.png")),
+    : QListWidgetItem(utils::ActionIcon("document_attachment.png"),
                       QString::fromStdString(document.document_name()), list, DocumentItemType)
 {
     setData(DocumentRole, itemrecord::ToVariant(document));

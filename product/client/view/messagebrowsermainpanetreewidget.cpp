@@ -9,6 +9,7 @@
 #include "messagereader.h"
 #include "messagewriter.h"
 #include "registry.h"
+#include "utils.h"
 
 #include "message3.pb.h"
 
@@ -88,13 +89,13 @@ QIcon RelationIcon(const qorv::data::Message &message)
 {
     switch (message.message_parent_relation()) {
     case qorv::data::Message::PARENT_RELATION_REPLY:
-        return QIcon(QStringLiteral(":icons/32x32/mail_reply.png"));
+        return utils::ActionIcon("mail_reply.png");
     case qorv::data::Message::PARENT_RELATION_REPLY_ALL:
-        return QIcon(QStringLiteral(":icons/32x32/mail_reply_all.png"));
+        return utils::ActionIcon("mail_reply_all.png");
     case qorv::data::Message::PARENT_RELATION_FORWARD:
-        return QIcon(QStringLiteral(":icons/32x32/mail_forward.png"));
+        return utils::ActionIcon("mail_forward.png");
     default:
-        return QIcon(QStringLiteral(":icons/32x32/mail_out.png"));
+        return utils::ActionIcon("mail_out.png");
     }
 }
 

@@ -6,6 +6,7 @@
 #include "messagemimedata.h"
 #include "messagereader.h"
 #include "registry.h"
+#include "utils.h"
 
 #include "message3.pb.h"
 #include "messagefolder3.pb.h"
@@ -40,7 +41,7 @@ MessageBrowserSidePaneTreeWidget::MessageBrowserSidePaneTreeWidget(QWidget *pare
     root.set_message_folder_description(tr("RootMessageFolder").toStdString());
     root.set_message_folder_id(user.user_message_folder_id());
     m_rootItem->setText(0, tr("Messages"));
-    m_rootItem->setIcon(0, QIcon(QStringLiteral(":icons/32x32/mails.png")));
+    m_rootItem->setIcon(0, utils::ActionIcon("mails.png"));
     m_rootItem->setData(0, MessageFolderRole, itemrecord::ToVariant(root));
 
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -111,7 +112,7 @@ void MessageBrowserSidePaneTreeWidget::addMessageFolderItem(const qorv::data::Me
     auto *item = new QTreeWidgetItem(m_rootItem, MessageFolderItemType);
     item->setText(0, QString::fromStdString(messageFolder.message_folder_name()));
     item->setData(0, MessageFolderRole, itemrecord::ToVariant(messageFolder));
-    item->setIcon(0, QIcon(QStringLiteral(":icons/32x32/folder3.png")));
+    item->setIcon(0, utils::ActionIcon("folder3.png"));
     item->setHidden(false);
 }
 

@@ -4,6 +4,7 @@
 #include "itemrecord.h"
 #include "keytreerows.h"
 #include "linguist.h"
+#include "utils.h"
 
 #include <QIcon>
 #include <QStringList>
@@ -42,7 +43,7 @@ struct ReceivedKeyRows
         const typename Traits::Reader reader(key);
         const qorv::data::SecurityDescriptor &descriptor = Traits::descriptor(key);
         item->setText(OwnerColumn, QString::fromStdString(reader.ownerDisplayNameAlphabetical()));
-        item->setIcon(OwnerColumn, QIcon(QStringLiteral(":icons/32x32/key.png")));
+        item->setIcon(OwnerColumn, utils::ActionIcon("key.png"));
         item->setData(OwnerColumn, kindRole, KeyRowKind);
         item->setData(OwnerColumn, keyRole, itemrecord::ToVariant(key));
         item->setText(TargetColumn, QString::fromStdString(Traits::targetName(reader)));

@@ -9,6 +9,7 @@
 #include "qorvassert.h"
 #include "registry.h"
 #include "sidepanedrop.h"
+#include "utils.h"
 
 #include "document3.pb.h"
 #include "folder3.pb.h"
@@ -33,7 +34,7 @@ namespace
     QListWidgetItem *NewItem(const QString &text, const char *icon, int type)
     {
         auto *item = new QListWidgetItem(text, nullptr, type);
-        item->setIcon(QIcon(QStringLiteral(":icons/32x32/") + QLatin1String(icon)));
+        item->setIcon(utils::ActionIcon(icon));
         return item;
     }
 

@@ -35,7 +35,7 @@ void UserGroupMainPaneListWidget::deleteUser()
     QMessageBox box(QMessageBox::Question, tr("DeleteGroupUserWindowTitle"),
                     tr("DeleteGroupUserConfirmation").arg(QString::fromStdString(UserReader(*user).displayName())),
                     QMessageBox::Ok | QMessageBox::Cancel, this);
-    box.setWindowIcon(QIcon(QStringLiteral(":icons/32x32/user_delete.png")));
+    box.setWindowIcon(utils::ActionIcon("user_delete.png"));
     box.setDefaultButton(QMessageBox::Cancel);
     if (box.exec() == QMessageBox::Ok)
         emit deleteUser(user->user_id());
@@ -54,7 +54,7 @@ void UserGroupMainPaneListWidget::addUserItem(const qorv::data::User &user)
         utils::GetAlphabeticalName(user.user_first_name(), user.user_middle_name(), user.user_last_name()), this,
         UserItemType);
     row->setData(UserRole, itemrecord::ToVariant(user));
-    row->setIcon(QIcon(QStringLiteral(":icons/32x32/user.png")));
+    row->setIcon(utils::ActionIcon("user.png"));
 }
 
 void UserGroupMainPaneListWidget::removeUserItem(int userId)

@@ -6,6 +6,7 @@
 #include "itemrole.h"
 #include "itemtype.h"
 #include "registry.h"
+#include "utils.h"
 
 #include "selectusergroupreply3.pb.h"
 #include "selectusergrouprequest3.pb.h"
@@ -29,7 +30,7 @@ void AppendUserGroupItem(QTreeWidget *tree, const qorv::data::UserGroup &userGro
 {
     auto *item = new QTreeWidgetItem(UserGroupItemType);
     item->setText(0, QString::fromStdString(userGroup.user_group_name()));
-    item->setIcon(0, QIcon(QStringLiteral(":icons/32x32/users_star.png")));
+    item->setIcon(0, utils::ActionIcon("users_star.png"));
     item->setData(0, UserGroupRole, itemrecord::ToVariant(userGroup));
     tree->addTopLevelItem(item);
 }

@@ -3,6 +3,7 @@
 #include "documentkeywriter.h"
 #include "folderkeywriter.h"
 #include "keyrules.h"
+#include "resourceicon.h"
 #include "selectactivedayswizardpage.h"
 #include "selectactivehourswizardpage.h"
 #include "selectactivemonthswizardpage.h"
@@ -32,7 +33,7 @@ AbstractCreateKeyWizard::AbstractCreateKeyWizard(const QString &title, const QSt
     , m_selectPasscodeWizardPage(new SelectPasscodeWizardPage(this))
 {
     setWindowTitle(title);
-    setWindowIcon(QIcon(iconPath));
+    setWindowIcon(utils::ResourceIcon(iconPath));
     setMinimumWidth(MinimumWidth);
     setMinimumHeight(MinimumHeight);
     setWizardStyle(QWizard::ModernStyle);

@@ -4,6 +4,7 @@
 #include "resetpasswordconfirmationwizardpage.h"
 #include "resetpasswordintroductionwizardpage.h"
 #include "resetpasswordreinitializewizardpage.h"
+#include "utils.h"
 
 #include <QIcon>
 
@@ -15,7 +16,7 @@ ResetPasswordWizard::ResetPasswordWizard(QWidget *parent)
     , m_confirmationPage(new ResetPasswordConfirmationWizardPage(this))
 {
     setWindowTitle(tr("ResetPasswordWizardTitle"));
-    setWindowIcon(QIcon(QStringLiteral(":icons/32x32/password_field.png")));
+    setWindowIcon(utils::ActionIcon("password_field.png"));
     setMinimumSize(640, 480);
     setWizardStyle(QWizard::ModernStyle);
     setOptions(QWizard::NoCancelButtonOnLastPage);

@@ -6,6 +6,7 @@
 #include "directexchange.h"
 #include "documentrevisiondialog.h"
 #include "restoredocumentwizard.h"
+#include "utils.h"
 #include "waitcursor.h"
 
 #include "selectdocumentreply3.pb.h"
@@ -76,11 +77,11 @@ void HandleSelectDeletedDocumentReply(const qorv::data::SelectDocumentReply &rep
     table->setRowCount(static_cast<int>(kept.size()));
     for (int row = 0; row < static_cast<int>(kept.size()); ++row) {
         const qorv::data::Document &document = kept[row];
-        auto *name = new QTableWidgetItem(QIcon(QStringLiteral(":icons/32x32/document_empty_clock_back.png")),
+        auto *name = new QTableWidgetItem(utils::ActionIcon("document_empty_clock_back.png"),
                                           QString::fromStdString(document.document_name()));
         name->setFlags(SelectableFlags());
         name->setData(DocumentRole, QVariant::fromValue(document));
-        auto *deleted = new QTableWidgetItem(QIcon(QStringLiteral(":icons/32x32/clock_back.png")),
+        auto *deleted = new QTableWidgetItem(utils::ActionIcon("clock_back.png"),
                                              LocalText(document.sys_period().to()));
         deleted->setFlags(SelectableFlags());
         table->setItem(row, 0, name);
@@ -221,7 +222,7 @@ void RestoreDocumentSelectDocumentWizardPage::documentsTableWidgetItemClicked(QT
         qorv::data::SelectDocumentReply reply;
         if (network::DirectExchange(common::op::SelectDocument, request, reply, network::ReplyErrorCodes::Ignored)) {
             for (const qorv::data::Document &revision : reply.document()) {
-                auto *item = new QListWidgetItem(QIcon(QStringLiteral(":icons/32x32/clock_forward.png")),
+                auto *item = new QListWidgetItem(utils::ActionIcon("clock_forward.png"),
                                                  LocalText(revision.sys_period().to()), m_revisionsListWidget);
                 item->setFlags(SelectableFlags());
                 item->setData(DocumentRole, QVariant::fromValue(revision));

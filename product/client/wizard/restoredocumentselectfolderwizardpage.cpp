@@ -5,6 +5,7 @@
 #include "itemrole.h"
 #include "itemtype.h"
 #include "restoredocumentwizard.h"
+#include "utils.h"
 
 #include "selectfolderreply3.pb.h"
 #include "selectfolderrequest3.pb.h"
@@ -45,7 +46,7 @@ void RestoreDocumentSelectFolderWizardPage::initializeWindow()
 {
     m_backToolButton->setArrowType(Qt::LeftArrow);
     m_forwardToolButton->setArrowType(Qt::RightArrow);
-    m_homeToolButton->setIcon(QIcon(QStringLiteral(":icons/32x32/home.png")));
+    m_homeToolButton->setIcon(utils::ActionIcon("home.png"));
     connect(m_backToolButton, &QToolButton::clicked, this, &RestoreDocumentSelectFolderWizardPage::undoSelectFolder);
     connect(m_homeToolButton, &QToolButton::clicked, this, &RestoreDocumentSelectFolderWizardPage::selectHomeFolder);
     connect(m_forwardToolButton, &QToolButton::clicked, this,
@@ -86,7 +87,7 @@ void RestoreDocumentSelectFolderWizardPage::selectFolder(int folderId)
     qorv::data::SelectFolderReply reply;
     if (network::DirectExchange(common::op::SelectFolder, request, reply, network::ReplyErrorCodes::Ignored)) {
         for (const qorv::data::Folder &folder : reply.folder()) {
-            auto *item = new QListWidgetItem(QIcon(QStringLiteral(":icons/32x32/folder.png")),
+            auto *item = new QListWidgetItem(utils::ActionIcon("folder.png"),
                                              QString::fromStdString(folder.folder_name()), m_folderListWidget,
                                              FolderItemType);
             item->setData(FolderRole, QVariant::fromValue(folder));

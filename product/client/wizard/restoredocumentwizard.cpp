@@ -7,6 +7,7 @@
 #include "restoredocumentintroductionwizardpage.h"
 #include "restoredocumentselectdocumentwizardpage.h"
 #include "restoredocumentselectfolderwizardpage.h"
+#include "utils.h"
 
 #include "selectdocumentreply3.pb.h"
 #include "selectdocumentrequest3.pb.h"
@@ -45,7 +46,7 @@ RestoreDocumentWizard::RestoreDocumentWizard(QWidget *parent)
     setPage(SelectFolderPage, m_selectFolderPage);
     setPage(ConfirmationPage, m_confirmationPage);
     setWindowTitle(tr("RestoreDocumentWizardTitle"));
-    setWindowIcon(QIcon(QStringLiteral(":icons/32x32/recycle.png")));
+    setWindowIcon(utils::ActionIcon("recycle.png"));
     setMinimumSize(MinimumWidth, MinimumHeight);
     setWizardStyle(QWizard::ModernStyle);
 }

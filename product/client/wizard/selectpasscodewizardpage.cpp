@@ -1,6 +1,7 @@
 #include "selectpasscodewizardpage.h"
 
 #include "linguist.h"
+#include "utils.h"
 #include "wizardpagewidgets.h"
 
 #include <QFont>
@@ -249,8 +250,8 @@ void SelectPasscodeWizardPage::initializeLayout()
             connect(key, &QPushButton::clicked, this, caps[index].slot);
         keypad->addWidget(key, caps[index].row, caps[index].column);
     }
-    m_keys[EnterKey]->setIcon(QIcon(QStringLiteral(":icons/32x32/ok.png")));
-    m_keys[DeleteKey]->setIcon(QIcon(QStringLiteral(":icons/32x32/delete.png")));
+    m_keys[EnterKey]->setIcon(utils::ActionIcon("ok.png"));
+    m_keys[DeleteKey]->setIcon(utils::ActionIcon("delete.png"));
 
     auto *inner = new QVBoxLayout;
     inner->addWidget(m_display);

@@ -5,6 +5,7 @@
 #include "dbtimestamp.h"
 #include "messagedispatcher.h"
 #include "revisionhistorylistwidget.h"
+#include "utils.h"
 #include "wizardpagewidgets.h"
 
 #include "selectdocumentreply3.pb.h"
@@ -26,7 +27,7 @@ void AddRevision(QListWidget *list, const std::string &sysStart)
     const DbTimestamp start(sysStart);
     if (!start.isValid())
         return;
-    auto *item = new QListWidgetItem(QIcon(QStringLiteral(":icons/32x32/document_empty_clock_back.png")),
+    auto *item = new QListWidgetItem(utils::ActionIcon("document_empty_clock_back.png"),
                                      QString::fromStdString(start.toLocalRfcString(DbTimestamp::TimeZonePtr())), list);
     item->setData(Qt::UserRole, QString::fromStdString(sysStart));
     item->setToolTip(QString::fromStdString(start.toLocalDisplayString(DbTimestamp::TimeZonePtr())));

@@ -1,5 +1,7 @@
 #include "wizardpagewidgets.h"
 
+#include "resourceicon.h"
+
 #include <QLabel>
 #include <QTextEdit>
 #include <QIcon>
@@ -31,7 +33,7 @@ void SetUpKeyChangeWizard(QWizard *wizard, const QString &title, const QString &
                           QWizardPage *selection, QWizardPage *confirmation)
 {
     wizard->setWindowTitle(title);
-    wizard->setWindowIcon(QIcon(icon));
+    wizard->setWindowIcon(utils::ResourceIcon(icon));
     wizard->setMinimumWidth(640);
     wizard->setMinimumHeight(480);
     wizard->setWizardStyle(QWizard::ModernStyle);
