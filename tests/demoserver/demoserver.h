@@ -61,6 +61,9 @@ public:
     void setFaultLog(FaultLog log);
 
     testsupport::TestServer &server() { return m_server; }
+    // The messages and recipient rows as they stand, for checking what the
+    // program stored.
+    const messagestest::MessageStore &messages() const { return m_messages; }
 
 private:
     testsupport::TestServer m_server;

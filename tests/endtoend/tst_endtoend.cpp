@@ -5,14 +5,20 @@
 #include "xdotool.h"
 
 #include "insertdocumentkeyrequest3.pb.h"
+#include "insertmessagerequest3.pb.h"
+#include "insertmessageuserrequest3.pb.h"
+#include "selectmessageuserrequest3.pb.h"
 #include "updatedocumentrequest3.pb.h"
+#include "updatemessagerequest3.pb.h"
 
 #include <QtTest>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace
@@ -37,6 +43,19 @@ constexpr int Attempts = 10;
 const QPoint FirstMenuTitle(18, 8);
 // "Home Folder", the first row of the document browser's side pane.
 const QPoint HomeFolderRow(72, 71);
+// "Messages", the first row of the message browser's side pane.
+const QPoint MessagesRow(72, 71);
+// In the message editor, from its corner.
+const QPoint ToButton(139, 43);
+const QPoint SendButton(52, 70);
+const QPoint MessageBody(354, 297);
+// In the user picker the editor opens, from the picker's corner.
+const QPoint PickerIncludeAll(204, 530);
+const QPoint PickerFirstUnselectedUser(400, 50);
+const QPoint PickerAdd(335, 530);
+const QPoint PickerOk(665, 576);
+// The first row of the message browser's main pane.
+const QPoint FirstMessageRow(333, 85);
 // On the user page of the key wizard, from the wizard's corner.
 const QPoint IncludeAllButton(208, 528);
 const QPoint FirstUnselectedUser(400, 110);
@@ -47,6 +66,7 @@ constexpr int WizardPagesBeforeUsers = 10;
 constexpr int WelcomeDocumentId = 200;
 constexpr int AnnUserId = 42;
 constexpr int BobUserId = 43;
+constexpr int BobMessageFolderId = 111;
 const QString SampleUser = QStringLiteral("ann");
 const QString SamplePassword = QStringLiteral("quillane");
 const QString Down = QStringLiteral("Down");
@@ -100,6 +120,22 @@ private:
         if (!received(from, common::op::UpdateDocument, &payload) || !request.ParseFromString(payload))
             return QString();
         return QString::fromStdString(request.document().document_body());
+    }
+
+    // Every request of this opcode received after the first `from` ones,
+    // parsed, and what `pick` takes of each; an unreadable one is left out.
+    template <class Request, class Pick>
+    auto parsedRequests(std::size_t from, int majorOpcode, Pick pick)
+    {
+        std::vector<std::decay_t<decltype(pick(Request()))>> picked;
+        const std::vector<testsupport::TestRequest> requests = server().requests();
+        for (std::size_t index = from; index < requests.size(); ++index) {
+            Request request;
+            if (requests[index].majorOpcode == majorOpcode && requests[index].authentic
+                && request.ParseFromString(requests[index].payload))
+                picked.push_back(pick(request));
+        }
+        return picked;
     }
 
     // Opens the window's menu that is `menu` places right of the first one
@@ -299,6 +335,20 @@ private:
     {
         return m_xdo.focus(editor) && m_xdo.key({QStringLiteral("ctrl+End")}) && m_xdo.type(text)
             && !m_xdo.waitForWindow(QStringLiteral("^Welcome\\* \\[")).isEmpty();
+    }
+
+    // File > New > Message Browser..., and in it "Messages", the root of the
+    // side pane: the user's own messages and the copies received.
+    QString openMessages(const QString &console)
+    {
+        if (!chooseFromMenu(console, 0, {Down, Down, QStringLiteral("Right"), Down, Return}))
+            return QString();
+        const QString browser = m_xdo.waitForWindow(QStringLiteral("^Message Browser"));
+        const std::size_t before = server().requests().size();
+        if (browser.isEmpty() || !m_xdo.focus(browser) || !m_xdo.click(browser, MessagesRow)
+            || !QTest::qWaitFor([&] { return received(before, common::op::SelectMessageUser); }, WaitMs))
+            return QString();
+        return browser;
     }
 
     bool save(const QString &editor) { return chooseFromMenu(editor, 0, {Down, Return}); }
@@ -541,6 +591,105 @@ private slots:
         QVERIFY(shoot(QStringLiteral("document-key-created")));
         QVERIFY(logOff(client, console));
         QVERIFY2(!client.sanitizerReported(), client.errors().constData());
+    }
+
+    // As ann, a new message to bob written and sent from the message browser;
+    // then, as bob, the received copy opened in the reader.
+    void sendAMessageAndReadItAsTheRecipient()
+    {
+        const QString subject = QStringLiteral("Minutes %1").arg(QDateTime::currentMSecsSinceEpoch());
+        const QString body = QStringLiteral("Bob, here are the minutes.");
+        const QString escapedSubject = QRegularExpression::escape(subject);
+        const std::size_t before = server().requests().size();
+        {
+            ClientProgram sender;
+            QVERIFY(sender.start(m_server->port()));
+            const QString console = logOn(SampleUser);
+            QVERIFY2(!console.isEmpty(), "the log-on did not go through");
+            const QString browser = openMessages(console);
+            QVERIFY2(!browser.isEmpty(), "the message browser did not open");
+            // File > New > Message...: the subject, and OK, the default button.
+            QVERIFY(chooseFromMenu(browser, 0, {Down, QStringLiteral("Right"), Down, Return}));
+            const QString dialog = m_xdo.waitForWindow(QStringLiteral("^Create Message$"));
+            QVERIFY2(!dialog.isEmpty(), "the create-message dialog did not open");
+            QVERIFY(m_xdo.focus(dialog) && m_xdo.type(subject));
+            QVERIFY(shoot(QStringLiteral("message-created")));
+            QVERIFY(m_xdo.key({Return}));
+            const QString editor = m_xdo.waitForWindow(QStringLiteral("^%1 \\[").arg(escapedSubject));
+            QVERIFY2(!editor.isEmpty(), "the message editor did not open");
+
+            // To...: the home group's members come in; bob, first by last name,
+            // goes to the selected users.
+            QVERIFY(m_xdo.focus(editor) && m_xdo.click(editor, ToButton));
+            const QString picker = m_xdo.waitForWindow(QStringLiteral("^Select Users$"));
+            QVERIFY2(!picker.isEmpty(), "the user picker did not open");
+            const std::size_t beforeUsers = server().requests().size();
+            QVERIFY(m_xdo.click(picker, PickerIncludeAll));
+            QTRY_VERIFY_WITH_TIMEOUT(received(beforeUsers, common::op::SelectUser), WaitMs);
+            QVERIFY(m_xdo.click(picker, PickerFirstUnselectedUser));
+            QVERIFY(m_xdo.click(picker, PickerAdd));
+            QVERIFY(shoot(QStringLiteral("message-recipient-picked")));
+            QVERIFY(m_xdo.click(picker, PickerOk));
+            QTRY_VERIFY_WITH_TIMEOUT(received(beforeUsers, common::op::InsertMessageUser), WaitMs);
+
+            QVERIFY(m_xdo.focus(editor) && m_xdo.click(editor, MessageBody) && m_xdo.type(body));
+            QVERIFY(!m_xdo.waitForWindow(QStringLiteral("^%1\\* \\[").arg(escapedSubject)).isEmpty());
+            QVERIFY(shoot(QStringLiteral("message-written")));
+            // Sent: stored with its body, the editor closes by itself.
+            const std::size_t beforeSend = server().requests().size();
+            QVERIFY(m_xdo.click(editor, SendButton));
+            QTRY_VERIFY_WITH_TIMEOUT(received(beforeSend, common::op::UpdateMessage), WaitMs);
+            QTRY_VERIFY_WITH_TIMEOUT(!m_xdo.windowsOf(sender.processId()).contains(editor), WaitMs);
+            QVERIFY(shoot(QStringLiteral("message-sent")));
+            QVERIFY(logOff(sender, console));
+            QVERIFY2(!sender.sanitizerReported(), sender.errors().constData());
+        }
+
+        // What ann's program asked for: the message with its subject, one
+        // recipient row, bob's in To, and the body with the send.
+        const std::vector<qorv::data::Message> inserted = parsedRequests<qorv::data::InsertMessageRequest>(
+            before, common::op::InsertMessage, [](const auto &request) { return request.message(); });
+        QCOMPARE(inserted.size(), std::size_t{1});
+        QCOMPARE(QString::fromStdString(inserted[0].message_subject()), subject);
+        QCOMPARE(inserted[0].message_user_id(), AnnUserId);
+        const std::vector<qorv::data::Message> rows = parsedRequests<qorv::data::InsertMessageUserRequest>(
+            before, common::op::InsertMessageUser, [](const auto &request) { return request.message(); });
+        QCOMPARE(rows.size(), std::size_t{1});
+        const int messageId = rows[0].message_user_message_id();
+        QCOMPARE(rows[0].message_user_user_id(), BobUserId);
+        QCOMPARE(rows[0].message_user_field(), int{qorv::data::Message::TO});
+        const std::vector<qorv::data::Message> updates = parsedRequests<qorv::data::UpdateMessageRequest>(
+            before, common::op::UpdateMessage, [](const auto &request) { return request.message(); });
+        QCOMPARE(updates.size(), std::size_t{1});
+        QCOMPARE(updates[0].message_id(), messageId);
+        QVERIFY(QString::fromStdString(updates[0].message_body()).contains(body));
+        // Kept so: bob's list of received copies holds it in his root folder.
+        QVERIFY(m_server->messages().hasRecipient(messageId, BobUserId));
+        QCOMPARE(m_server->messages().folderOf(messageId, BobUserId), BobMessageFolderId);
+        QVERIFY(QString::fromStdString(m_server->messages().message(messageId).message_body()).contains(body));
+
+        ClientProgram recipient;
+        QVERIFY(recipient.start(m_server->port()));
+        const QString console = logOn(QStringLiteral("bob"));
+        QVERIFY2(!console.isEmpty(), "bob's log-on did not go through");
+        const std::size_t beforeBrowsing = server().requests().size();
+        const QString browser = openMessages(console);
+        QVERIFY2(!browser.isEmpty(), "bob's message browser did not open");
+        const std::vector<qorv::data::SelectMessageUserRequest> selects =
+            parsedRequests<qorv::data::SelectMessageUserRequest>(beforeBrowsing, common::op::SelectMessageUser,
+                                                                 [](const auto &request) { return request; });
+        // Besides the recipients of the listed messages, bob's received copies.
+        QVERIFY(std::any_of(selects.begin(), selects.end(), [](const qorv::data::SelectMessageUserRequest &request) {
+            return !request.has_message_user_message_id() && request.message_user_user_id() == BobUserId;
+        }));
+        // The newest first: the copy just received heads the list.
+        QVERIFY(shoot(QStringLiteral("message-received")));
+        QVERIFY(m_xdo.focus(browser) && m_xdo.click(browser, FirstMessageRow, 2));
+        const QString reader = m_xdo.waitForWindow(QStringLiteral("^%1 \\[").arg(escapedSubject));
+        QVERIFY2(!reader.isEmpty(), "the message reader did not open");
+        QVERIFY(shoot(QStringLiteral("message-read")));
+        QVERIFY(logOff(recipient, console));
+        QVERIFY2(!recipient.sanitizerReported(), recipient.errors().constData());
     }
 };
 
