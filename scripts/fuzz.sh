@@ -44,9 +44,9 @@ run_target() {
 
 # target and inputs: the RSA-decrypting targets run fewer, slower inputs, and
 # the windows target, which builds and lays out real windows for each input
-# (some 20 inputs a second), fewer still.
+# (some 80 inputs a second), fewer still.
 pids=""
-for entry in fuzz_windows:3000 fuzz_logon:20000 fuzz_reset:40000 fuzz_records:100000 fuzz_audit:100000 \
+for entry in fuzz_windows:10000 fuzz_logon:20000 fuzz_reset:40000 fuzz_records:100000 fuzz_audit:100000 \
              fuzz_frame:200000; do
     target="${entry%%:*}"
     run_target "$target" $(( ${entry##*:} * SCALE )) &
