@@ -64,6 +64,8 @@ public:
     // The messages and recipient rows as they stand, for checking what the
     // program stored.
     const messagestest::MessageStore &messages() const { return m_messages; }
+    // The document and folder keys as they stand.
+    const keystest::KeyStore &keys() const { return m_keys; }
 
 private:
     testsupport::TestServer m_server;
