@@ -300,7 +300,7 @@ void MainPaneListWidget::addFolderItem(const qorv::data::Folder &folder)
     if (m_index->find(FolderItemType, folder.folder_id()))
         return;
     auto *item = new QListWidgetItem(Text(folder.folder_name()), nullptr, FolderItemType);
-    item->setIcon(icon(FolderIconPath));
+    item->setIcon(utils::ResourceIcon(FolderIconPath));
     item->setData(FolderRole, itemrecord::ToVariant(folder));
     item->setToolTip(Text(folder.folder_description()));
     appendItem(item, folder.folder_id());
@@ -354,7 +354,7 @@ void MainPaneListWidget::addDocumentItem(const qorv::data::Document &document)
     if (m_index->find(DocumentItemType, document.document_id()))
         return;
     auto *item = new QListWidgetItem(Text(document.document_name()), nullptr, DocumentItemType);
-    item->setIcon(icon(DocumentIconPath));
+    item->setIcon(utils::ResourceIcon(DocumentIconPath));
     item->setData(DocumentRole, itemrecord::ToVariant(document));
     item->setToolTip(Text(document.document_description()));
     appendItem(item, document.document_id());
@@ -383,7 +383,7 @@ void MainPaneListWidget::addGroupKeyItem(const qorv::data::GroupKey &groupKey)
     if (m_index->find(GroupKeyItemType, reader.groupId()))
         return;
     auto *item = new QListWidgetItem(Text(reader.groupName()), nullptr, GroupKeyItemType);
-    item->setIcon(icon(QStringLiteral(":icons/32x32/users.png")));
+    item->setIcon(utils::ResourceIcon(QStringLiteral(":icons/32x32/users.png")));
     item->setData(GroupKeyRole, itemrecord::ToVariant(groupKey));
     appendItem(item, reader.groupId());
 }
@@ -394,7 +394,7 @@ void MainPaneListWidget::addUserItem(const qorv::data::User &user)
         return;
     auto *item = new QListWidgetItem(Text(user.user_last_name()) + QStringLiteral(", ") + Text(user.user_first_name()),
                                      nullptr, UserItemType);
-    item->setIcon(icon(QStringLiteral(":icons/32x32/user.png")));
+    item->setIcon(utils::ResourceIcon(QStringLiteral(":icons/32x32/user.png")));
     item->setData(UserRole, itemrecord::ToVariant(user));
     appendItem(item, user.user_id());
 }
@@ -533,20 +533,10 @@ void MainPaneListWidget::addKeyItem(const typename Adapter::Record &key)
     if (flags & KeyHasExpired)
         return;
     auto *item = new QListWidgetItem(adapter.targetName(), nullptr, Adapter::Type);
-    item->setIcon(icon(Adapter::IconPath));
+    item->setIcon(utils::ResourceIcon(Adapter::IconPath));
     item->setData(Adapter::Role, itemrecord::ToVariant(key));
     ShowKeyState(item, flags, adapter.properties());
     appendItem(item, adapter.targetId());
-}
-
-const QIcon &MainPaneListWidget::icon(const QString &path)
-{
-    // Every item of a kind shares one icon, so that its picture is loaded
-    // and scaled once however many items there are.
-    auto found = m_icons.find(path);
-    if (found == m_icons.end())
-        found = m_icons.insert(path, utils::ResourceIcon(path));
-    return found.value();
 }
 
 void MainPaneListWidget::appendItem(QListWidgetItem *item, int id)

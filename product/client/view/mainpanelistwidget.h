@@ -3,8 +3,6 @@
 
 #include "abstractmainpanelistwidget.h"
 
-#include <QHash>
-#include <QIcon>
 #include <QPoint>
 #include <QString>
 
@@ -120,7 +118,6 @@ protected:
 private:
     template <class Adapter>
     void addKeyItem(const typename Adapter::Record &key);
-    const QIcon &icon(const QString &path);
     void appendItem(QListWidgetItem *item, int id);
     void showEmptySpaceMenu(const QPoint &globalPosition);
     void showItemMenu(QListWidgetItem *item, const QPoint &globalPosition);
@@ -133,7 +130,6 @@ private:
     QAction *m_openKeyringAction;
     QPoint m_dragStartPosition;
     ListItemIndex *m_index;
-    QHash<QString, QIcon> m_icons;
 };
 
 #endif // MAINPANELISTWIDGET_H
