@@ -107,7 +107,8 @@ private slots:
     void initTestCase()
     {
         QString error;
-        m_server = demoserver::DemoServer::fromSampleFile(QStringLiteral(QORV_SAMPLE_DATA), QORV_FIXTURE_KEY_DIR, &error);
+        m_server =
+            demoserver::DemoServer::fromSampleFile(QStringLiteral(QORV_SAMPLE_DATA), QORV_FIXTURE_KEY_DIR, &error);
         QVERIFY2(m_server, qPrintable(error));
         m_server->setFaultLog([this](const std::string &line) {
             const std::lock_guard<std::mutex> lock(m_linesMutex);
@@ -237,7 +238,8 @@ private slots:
             case 1: {
                 qorv::data::SelectDocumentRequest request;
                 request.set_document_folder_id(AnnHomeFolder);
-                const auto reply = ParsedExchange<qorv::data::SelectDocumentReply>(common::op::SelectDocument, 1, request);
+                const auto reply =
+                    ParsedExchange<qorv::data::SelectDocumentReply>(common::op::SelectDocument, 1, request);
                 ok = reply.has_value();
                 if (ok) {
                     QCOMPARE(reply->document_size(), 1);
@@ -262,7 +264,8 @@ private slots:
             case 3: {
                 qorv::data::SelectMessageRequest request;
                 request.set_message_user_id(AnnId);
-                const auto reply = ParsedExchange<qorv::data::SelectMessageReply>(common::op::SelectMessage, 1, request);
+                const auto reply =
+                    ParsedExchange<qorv::data::SelectMessageReply>(common::op::SelectMessage, 1, request);
                 ok = reply.has_value();
                 if (ok) {
                     QCOMPARE(reply->message_size(), 1);
@@ -286,7 +289,8 @@ private slots:
                 qorv::data::UpdateMessageRequest request;
                 *request.mutable_message() = MessageOfAnn();
                 request.mutable_message()->set_message_description("round " + std::to_string(i));
-                const auto reply = ParsedExchange<qorv::data::UpdateMessageReply>(common::op::UpdateMessage, 1, request);
+                const auto reply =
+                    ParsedExchange<qorv::data::UpdateMessageReply>(common::op::UpdateMessage, 1, request);
                 ok = reply.has_value();
                 if (ok)
                     QVERIFY(reply->return_code() != 0);
@@ -481,7 +485,8 @@ private slots:
         QVERIFY(LogOn("bob"));
         qorv::data::SelectMessageUserRequest received;
         received.set_message_user_user_id(BobId);
-        const auto copies = ParsedExchange<qorv::data::SelectMessageUserReply>(common::op::SelectMessageUser, 1, received);
+        const auto copies =
+            ParsedExchange<qorv::data::SelectMessageUserReply>(common::op::SelectMessageUser, 1, received);
         QVERIFY(copies);
         QStringList subjects;
         for (const qorv::data::Message &one : copies->message())

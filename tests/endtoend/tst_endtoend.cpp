@@ -281,6 +281,31 @@ private:
         return false;
     }
 
+    // Tries a step that opens a window until the window is up; its id (and
+    // it joins the known windows), or nothing when the step never went through.
+    QString persistUntilWindow(ClientProgram &client, QStringList &known, const QString &name,
+                               const std::function<bool()> &act, const QString &namePattern)
+    {
+        QString window;
+        const bool opened = persist(client, known, name, act, [&] {
+            window = m_xdo.windows(namePattern).value(0);
+            return !window.isEmpty();
+        });
+        if (!opened)
+            return QString();
+        known << window;
+        return window;
+    }
+
+    // About every other reply spoilt, the log-on spared or not.
+    static testsupport::HostileSchedule::Options HalfSpoilt(bool spareLogOn)
+    {
+        testsupport::HostileSchedule::Options options;
+        options.rate = 0.5;
+        options.spareLogOn = spareLogOn;
+        return options;
+    }
+
     std::size_t spoiltReplies()
     {
         const std::lock_guard<std::mutex> lock(m_spoiltMutex);
@@ -505,7 +530,8 @@ private slots:
     void init()
     {
         QString error;
-        m_server = demoserver::DemoServer::fromSampleFile(QStringLiteral(QORV_SAMPLE_DATA), QORV_FIXTURE_KEY_DIR, &error);
+        m_server =
+            demoserver::DemoServer::fromSampleFile(QStringLiteral(QORV_SAMPLE_DATA), QORV_FIXTURE_KEY_DIR, &error);
         QVERIFY2(m_server, qPrintable(error));
         m_server->setFaultLog([this](const std::string &line) {
             const std::lock_guard<std::mutex> lock(m_spoiltMutex);
@@ -611,32 +637,20 @@ private slots:
     void hostileServerLosesNothing()
     {
         ClientProgram client;
-        testsupport::HostileSchedule::Options options;
-        options.rate = 0.5;
-        options.spareLogOn = true;
-        m_server->setHostile(HostileLogOnSeed, options);
+        m_server->setHostile(HostileLogOnSeed, HalfSpoilt(true));
         const QString console = startAndLogOn(client, SampleUser);
         QVERIFY2(!console.isEmpty(), "the log-on did not go through");
         QStringList known{console};
 
-        options.spareLogOn = false;
-        m_server->setHostile(HostileSeed, options);
-        QString browser;
-        QVERIFY(persist(
+        m_server->setHostile(HostileSeed, HalfSpoilt(false));
+        const QString browser = persistUntilWindow(
             client, known, QStringLiteral("browse"), [&] { return chooseDocumentBrowser(console); },
-            [&] {
-                browser = m_xdo.windows(QStringLiteral("^Document Browser")).value(0);
-                return !browser.isEmpty();
-            }));
-        known << browser;
-        QString editor;
-        QVERIFY(persist(
+            QStringLiteral("^Document Browser"));
+        QVERIFY(!browser.isEmpty());
+        const QString editor = persistUntilWindow(
             client, known, QStringLiteral("open"), [&] { return chooseWelcome(browser); },
-            [&] {
-                editor = m_xdo.windows(QStringLiteral("^Welcome \\[")).value(0);
-                return !editor.isEmpty();
-            }));
-        known << editor;
+            QStringLiteral("^Welcome \\["));
+        QVERIFY(!editor.isEmpty());
 
         // Every save either stores the text or says it did not; in both the
         // edits stay on screen.
@@ -720,22 +734,15 @@ private slots:
     void hostileServerMakesOneKey()
     {
         ClientProgram client;
-        testsupport::HostileSchedule::Options options;
-        options.rate = 0.5;
-        options.spareLogOn = true;
-        m_server->setHostile(HostileKeySeed, options);
+        m_server->setHostile(HostileKeySeed, HalfSpoilt(true));
         const QString console = startAndLogOn(client, SampleUser);
         QVERIFY2(!console.isEmpty(), "the log-on did not go through");
         QStringList known{console};
 
-        QString browser;
-        QVERIFY(persist(
+        const QString browser = persistUntilWindow(
             client, known, QStringLiteral("browse"), [&] { return chooseDocumentBrowser(console); },
-            [&] {
-                browser = m_xdo.windows(QStringLiteral("^Document Browser")).value(0);
-                return !browser.isEmpty();
-            }));
-        known << browser;
+            QStringLiteral("^Document Browser"));
+        QVERIFY(!browser.isEmpty());
         std::size_t from = std::numeric_limits<std::size_t>::max();
         std::size_t spoiltBefore = 0;
         const auto mark = [&] {
@@ -754,22 +761,14 @@ private slots:
             },
             [&] { return answeredSoundly(from, spoiltBefore, common::op::SelectDocument); }));
         QVERIFY(m_xdo.focus(browser) && m_xdo.key({QStringLiteral("Tab")}) && m_xdo.type(QStringLiteral("W")));
-        QString keyring;
-        QVERIFY(persist(
+        const QString keyring = persistUntilWindow(
             client, known, QStringLiteral("keyring"), [&] { return chooseKeyring(browser); },
-            [&] {
-                keyring = m_xdo.windows(QStringLiteral("^Welcome Document Keyring")).value(0);
-                return !keyring.isEmpty();
-            }));
-        known << keyring;
-        QString wizard;
-        QVERIFY(persist(
+            QStringLiteral("^Welcome Document Keyring"));
+        QVERIFY(!keyring.isEmpty());
+        QString wizard = persistUntilWindow(
             client, known, QStringLiteral("key-wizard"), [&] { return chooseNewKey(keyring); },
-            [&] {
-                wizard = m_xdo.windows(QStringLiteral("^Create Document Key Wizard$")).value(0);
-                return !wizard.isEmpty();
-            }));
-        known << wizard;
+            QStringLiteral("^Create Document Key Wizard$"));
+        QVERIFY(!wizard.isEmpty());
         QVERIFY(skipToKeyUsers(wizard));
         QVERIFY(persist(
             client, known, QStringLiteral("key-users"),
@@ -924,24 +923,18 @@ private slots:
         QVERIFY2(!browser.isEmpty(), "the message browser did not open");
         QStringList known{console, browser};
 
-        testsupport::HostileSchedule::Options options;
-        options.rate = 0.5;
-        m_server->setHostile(HostileMessageSeed, options);
-        QString editor;
-        QVERIFY(persist(
+        m_server->setHostile(HostileMessageSeed, HalfSpoilt(false));
+        // File > New > Message...: the subject, and OK, the default button.
+        const QString editor = persistUntilWindow(
             client, known, QStringLiteral("message-create"),
-            // File > New > Message...: the subject, and OK, the default button.
             [&] {
                 if (!chooseFromMenu(browser, 0, {Down, QStringLiteral("Right"), Down, Return}))
                     return false;
                 const QString dialog = pollForWindow(QStringLiteral("^Create Message$"), WaitMs / 3);
                 return !dialog.isEmpty() && m_xdo.focus(dialog) && m_xdo.type(subject) && m_xdo.key({Return});
             },
-            [&] {
-                editor = m_xdo.windows(editorPattern).value(0);
-                return !editor.isEmpty();
-            }));
-        known << editor;
+            editorPattern);
+        QVERIFY(!editor.isEmpty());
 
         // The picker's steps are the wizard's, which the key run covers against
         // the hostile server; here the server spares them.
@@ -971,7 +964,7 @@ private slots:
 
         // Every send either stores the text, and the editor closes, or says it
         // did not, and the text stays on screen.
-        m_server->setHostile(HostileMessageSeed, options);
+        m_server->setHostile(HostileMessageSeed, HalfSpoilt(false));
         bool sent = false;
         for (int round = 1; round <= 3 && !sent; ++round) {
             QVERIFY(write(QStringLiteral(" Hostile round %1.").arg(round)));
