@@ -12,6 +12,7 @@
 #include "scopedclock.h"
 #include "sidepanedrop.h"
 #include "sidepanelistwidget.h"
+#include "syntheticdrag.h"
 #include "testenvironment.h"
 
 #include "document3.pb.h"
@@ -25,7 +26,6 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QClipboard>
-#include <QDropEvent>
 #include <QMenu>
 #include <QMetaMethod>
 #include <QMimeData>
@@ -904,22 +904,17 @@ private slots:
         SignalLog sideLog(&sidePane);
         const auto over = [](QListWidget &pane, int row) { return pane.visualItemRect(pane.item(row)).center(); };
 
-        QDragEnterEvent enterMain(over(mainPane, 0), Qt::MoveAction, mimeData.get(), Qt::LeftButton, {});
-        QCoreApplication::sendEvent(mainPane.viewport(), &enterMain);
-        QDragMoveEvent moveMain(over(mainPane, 0), Qt::MoveAction, mimeData.get(), Qt::LeftButton, {});
-        QCoreApplication::sendEvent(mainPane.viewport(), &moveMain);
-        QDropEvent dropMain(over(mainPane, 0), Qt::MoveAction, mimeData.get(), Qt::LeftButton, {});
-        QCoreApplication::sendEvent(mainPane.viewport(), &dropMain);
-        QDragEnterEvent enterSide(over(sidePane, 0), Qt::MoveAction, mimeData.get(), Qt::LeftButton, {});
-        QCoreApplication::sendEvent(sidePane.viewport(), &enterSide);
-        QDropEvent dropSide(over(sidePane, 0), Qt::MoveAction, mimeData.get(), Qt::LeftButton, {});
-        QCoreApplication::sendEvent(sidePane.viewport(), &dropSide);
-
-        QVERIFY(enterMain.isAccepted());
-        QVERIFY(moveMain.isAccepted());
-        QVERIFY(!dropMain.isAccepted());
-        QVERIFY(!enterSide.isAccepted());
-        QVERIFY(!dropSide.isAccepted());
+        {
+            testsupport::SyntheticDrag drag(&mainPane, mimeData.get());
+            QVERIFY(drag.enter(over(mainPane, 0)));
+            QVERIFY(drag.move(over(mainPane, 0)));
+            QVERIFY(!drag.drop(over(mainPane, 0)));
+        }
+        {
+            testsupport::SyntheticDrag drag(&sidePane, mimeData.get());
+            QVERIFY(!drag.enter(over(sidePane, 0)));
+            QVERIFY(!drag.drop(over(sidePane, 0)));
+        }
         QCOMPARE(mainLog.names, QStringList());
         QCOMPARE(sideLog.names, QStringList());
     }

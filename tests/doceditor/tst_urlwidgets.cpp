@@ -1,12 +1,12 @@
 #include "addurldialog.h"
 #include "clienttranslation.h"
 #include "dialoganswerer.h"
+#include "syntheticdrag.h"
 #include "testenvironment.h"
 #include "url.h"
 #include "urldockwidget.h"
 #include "urllistwidget.h"
 
-#include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -178,13 +178,10 @@ private slots:
         QFETCH(bool, accepted);
         UrlDockWidget dock;
         std::unique_ptr<QMimeData> data(UrlData(urls));
-        QDragEnterEvent enter(QPoint(1, 1), Qt::CopyAction | Qt::MoveAction, data.get(), Qt::LeftButton,
-                              Qt::NoModifier);
-        enter.ignore();
-        QCoreApplication::sendEvent(&dock, &enter);
-        QCOMPARE(enter.isAccepted(), accepted);
+        testsupport::SyntheticDrag drag(&dock, data.get(), Qt::CopyAction | Qt::MoveAction);
+        QCOMPARE(drag.enter(QPoint(1, 1)), accepted);
         if (accepted)
-            QCOMPARE(enter.dropAction(), Qt::CopyAction);
+            QCOMPARE(drag.dropAction(), Qt::CopyAction);
     }
 
     void dropAddsEverySecureAddressInOrder()

@@ -4,6 +4,7 @@
 #include "inserttabledialog.h"
 #include "messageeditor.h"
 #include "settings.h"
+#include "syntheticdrag.h"
 #include "testenvironment.h"
 #include "textdocument.h"
 
@@ -14,7 +15,6 @@
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QDrag>
-#include <QDropEvent>
 #include <QImage>
 #include <QInputDialog>
 #include <QListWidget>
@@ -633,12 +633,9 @@ private slots:
         QTextCursor end(editor->document());
         end.movePosition(QTextCursor::End);
         const QPoint point = editor->cursorRect(end).center() + QPoint(2, 0);
-        QWidget *viewport = editor->viewport();
-        QDragEnterEvent enter(point, Qt::MoveAction | Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(viewport, &enter);
-        QCOMPARE(enter.isAccepted(), pasteEnabled);
-        QDropEvent drop(QPointF(point), Qt::MoveAction | Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(viewport, &drop);
+        testsupport::SyntheticDrag drag(editor, &data, Qt::MoveAction | Qt::CopyAction);
+        QCOMPARE(drag.enter(point), pasteEnabled);
+        QCOMPARE(drag.drop(point), pasteEnabled);
         QCOMPARE(log.entries, announced);
         QCOMPARE(editor->toPlainText(), textAfter);
     }

@@ -10,6 +10,7 @@
 #include "messagesearchdialog.h"
 #include "messageviewer.h"
 #include "settings.h"
+#include "syntheticdrag.h"
 #include "messageeditorview.h"
 #include "messagereaderview.h"
 #include "sentrequests.h"
@@ -830,10 +831,7 @@ private slots:
         // Dropped on the Home folder of the first browser's tree.
         MessageBrowserSidePaneTreeWidget *folders = first.folders();
         const QPoint onHome = folders->visualItemRect(first.folderItem(QStringLiteral("Home"))).center();
-        QDragEnterEvent enter(onHome, Qt::MoveAction, mimeData.get(), Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(folders->viewport(), &enter);
-        QDropEvent drop(onHome, Qt::MoveAction, mimeData.get(), Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(folders->viewport(), &drop);
+        QVERIFY(testsupport::SyntheticDrag(folders, mimeData.get()).enterAndDrop(onHome));
 
         QCOMPARE(m_bus.requests(major).size(), size_t(1));
         QCOMPARE(m_bus.requests(major).front().minorOpcode, -25);

@@ -6,6 +6,7 @@
 #include "messagebrowsermainpanetreewidget.h"
 #include "messagebrowsersidepanetreewidget.h"
 #include "messagestore.h"
+#include "syntheticdrag.h"
 #include "testenvironment.h"
 
 #include "messagefolder3.pb.h"
@@ -80,26 +81,11 @@ QMimeData *MessageData(const data::Message &message)
     return mimeData;
 }
 
-// Sends a drag event of this kind to the tree's viewport; true when the tree
-// accepted it.
-template <class Event>
-bool SendDrag(QTreeWidget &tree, const QPoint &position, QMimeData *mimeData, Qt::DropActions actions)
+// Drags onto the tree and drops there; true when the drop was taken.
+bool Drop(QTreeWidget &tree, const QPoint &position, const QMimeData *mimeData,
+          Qt::DropActions actions = Qt::MoveAction)
 {
-    Event event(position, actions, mimeData, Qt::LeftButton, Qt::NoModifier);
-    event.setAccepted(false);
-    QCoreApplication::sendEvent(tree.viewport(), &event);
-    return event.isAccepted();
-}
-
-// Drags onto the tree and drops there. As with a real drag, the drop goes to
-// the widget that accepted the drag's entry, and nowhere when none did.
-bool Drop(QTreeWidget &tree, const QPoint &position, QMimeData *mimeData, Qt::DropActions actions = Qt::MoveAction)
-{
-    SendDrag<QDragEnterEvent>(tree, position, mimeData, actions);
-    QDropEvent event(position, actions, mimeData, Qt::LeftButton, Qt::NoModifier);
-    event.setAccepted(false);
-    QCoreApplication::sendEvent(tree.viewport(), &event);
-    return event.isAccepted();
+    return testsupport::SyntheticDrag(&tree, mimeData, actions).enterAndDrop(position);
 }
 
 bool Show(QWidget &widget)
@@ -660,10 +646,9 @@ private slots:
             mimeData->setText(QStringLiteral("Budget"));
 
         for (QTreeWidget *tree : {static_cast<QTreeWidget *>(&mainPane), static_cast<QTreeWidget *>(&sidePane)}) {
-            QCOMPARE(SendDrag<QDragEnterEvent>(*tree, QPoint(5, 5), mimeData.get(), Qt::DropActions(actions)),
-                     accepted);
-            QCOMPARE(SendDrag<QDragMoveEvent>(*tree, QPoint(5, 5), mimeData.get(), Qt::DropActions(actions)),
-                     accepted);
+            testsupport::SyntheticDrag drag(tree, mimeData.get(), Qt::DropActions(actions));
+            QCOMPARE(drag.enter(QPoint(5, 5)), accepted);
+            QCOMPARE(drag.move(QPoint(5, 5)), accepted);
         }
     }
 
