@@ -14,13 +14,6 @@ namespace
 const QRegularExpression IncludePattern(QStringLiteral(R"(^[ \t]*#[ \t]*include[ \t]*[<"]([^>"]+)[>"])"),
                                         QRegularExpression::MultilineOption);
 const QRegularExpression TargetPattern(QStringLiteral(R"(\b(?:add_library|add_executable)\s*\(\s*([A-Za-z0-9_.+-]+))"));
-const QRegularExpression LinkPattern(QStringLiteral(R"(\btarget_link_libraries\s*\(([^)]*)\))"));
-
-// The scope words of target_link_libraries, which name no target.
-const QSet<QString> LinkKeywords = {QStringLiteral("PUBLIC"),       QStringLiteral("PRIVATE"),
-                                    QStringLiteral("INTERFACE"),    QStringLiteral("LINK_PUBLIC"),
-                                    QStringLiteral("LINK_PRIVATE"), QStringLiteral("debug"),
-                                    QStringLiteral("optimized"),    QStringLiteral("general")};
 
 // CMake code without its line comments ('#' outside a quoted argument).
 QString WithoutComments(const QString &cmake)
@@ -97,30 +90,26 @@ QStringList LayerChecker::upwardIncludes() const
     return found;
 }
 
-QStringList LayerChecker::upwardLinks() const
+QStringList LayerChecker::upwardLinks(const QList<CMakeLinkGraph::Link> &links) const
 {
     QStringList found;
-    for (const QString &cmakeFile : m_cmakeFiles) {
-        auto links = LinkPattern.globalMatch(WithoutComments(read(cmakeFile)));
-        while (links.hasNext()) {
-            const QStringList words = links.next().captured(1).simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
-            if (words.isEmpty() || !m_targetLayers.contains(words.first()))
-                continue;
-            const QString &target = words.first();
-            const int layer = m_targetLayers.value(target);
-            for (const QString &linked : words.mid(1)) {
-                // Imported targets (Qt6::Widgets), variables and generator
-                // expressions are not the tree's own libraries.
-                if (LinkKeywords.contains(linked) || !m_targetLayers.contains(linked))
-                    continue;
-                const int linkedLayer = m_targetLayers.value(linked);
-                if (linkedLayer > layer)
-                    found.append(QStringLiteral("%1 of %2 links %3 of %4")
-                                     .arg(target, layer < 0 ? QStringLiteral("no layer") : m_layers.at(layer), linked,
-                                          m_layers.at(linkedLayer)));
-            }
-        }
+    for (const CMakeLinkGraph::Link &link : links) {
+        const QString &target = link.first;
+        const QString &linked = link.second;
+        // Imported targets (Qt6::Widgets) and those of the tests are not the
+        // layers' own libraries.
+        if (!m_targetLayers.contains(target) || !m_targetLayers.contains(linked))
+            continue;
+        const int layer = m_targetLayers.value(target);
+        const int linkedLayer = m_targetLayers.value(linked);
+        if (linkedLayer > layer)
+            found.append(QStringLiteral("%1 of %2 links %3 of %4")
+                             .arg(target, layer < 0 ? QStringLiteral("no layer") : m_layers.at(layer), linked,
+                                  m_layers.at(linkedLayer)));
     }
+    // A target linked both privately and publicly shows in the graph twice.
+    found.sort();
+    found.removeDuplicates();
     return found;
 }
 
@@ -154,21 +143,27 @@ int LayerChecker::layerOf(const QString &path) const
 // might be the one the include path finds.
 int LayerChecker::includedLayer(const QString &includer, const QString &include) const
 {
-    const QString ownFolderPath = Folder(includer) + QLatin1Char('/') + include;
+    // QDir::cleanPath folds "a/../b" to "b" and keeps the ".." that climb out.
+    const QString ownFolderPath = QDir::cleanPath(Folder(includer) + QLatin1Char('/') + include);
     if (m_codeFiles.contains(ownFolderPath))
         return layerOf(ownFolderPath);
+    // Not beside the includer: the include path finds it, from a folder the
+    // tree does not tell, so what is left after the climbing counts.
+    QString path = QDir::cleanPath(include);
+    while (path.startsWith(QLatin1String("../")))
+        path.remove(0, 3);
 
     QStringList candidates;
     const QString generatedSuffix = QStringLiteral(".pb.h");
-    if (include.endsWith(generatedSuffix)) {
-        const QString schema = include.chopped(generatedSuffix.size()) + QStringLiteral(".proto");
+    if (path.endsWith(generatedSuffix)) {
+        const QString schema = path.chopped(generatedSuffix.size()) + QStringLiteral(".proto");
         for (const QString &file : m_schemaFiles) {
             if (QFileInfo(file).fileName() == QFileInfo(schema).fileName())
                 candidates.append(file);
         }
     } else {
         for (const QString &file : m_codeFiles) {
-            if (file == include || file.endsWith(QLatin1Char('/') + include))
+            if (file == path || file.endsWith(QLatin1Char('/') + path))
                 candidates.append(file);
         }
     }

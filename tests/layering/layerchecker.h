@@ -1,6 +1,8 @@
 #ifndef LAYERCHECKER_H
 #define LAYERCHECKER_H
 
+#include "cmakelinkgraph.h"
+
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -12,9 +14,12 @@
 // below, and a library (a target a CMakeLists.txt of a layer defines) may link
 // only targets of those layers.
 //
-// Includes are matched by path against the tree's own files; a "name.pb.h"
-// stands for the schema file "name.proto" it is generated from. Headers that
-// are not in the tree (Qt, the C++ library, generated ones) are not looked at.
+// Includes are matched by path against the tree's own files, a path with ".."
+// first from the including file's folder; a "name.pb.h" stands for the schema
+// file "name.proto" it is generated from. Headers that are not in the tree
+// (Qt, the C++ library, generated ones) are not looked at. Links are those
+// CMake resolved (CMakeLinkGraph); the tree's CMakeLists.txt files tell in
+// which layer each target is defined.
 class LayerChecker
 {
 public:
@@ -24,8 +29,8 @@ public:
     // product/client/dialog"
     QStringList upwardIncludes() const;
     // "qorv_keyopener of library/core/proxy links qorv_clientdialog of
-    // product/client/dialog"
-    QStringList upwardLinks() const;
+    // product/client/dialog", in order, each once
+    QStringList upwardLinks(const QList<CMakeLinkGraph::Link> &links) const;
     // "library/extra/helper.cpp is in no layer": code beside the layers, in
     // the top folders that hold them.
     QStringList filesOutsideLayers() const;

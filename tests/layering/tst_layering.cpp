@@ -31,10 +31,41 @@ bool Write(const QTemporaryDir &dir, const Tree &tree)
     return true;
 }
 
-// One finding a line, so that a failure shows them all.
-QString Findings(const LayerChecker &checker)
+// The layer folders that hold a CMakeLists.txt, bottom first.
+QStringList CMakeFolders(const Tree &tree, const QStringList &layers)
 {
-    return (checker.upwardIncludes() + checker.upwardLinks() + checker.filesOutsideLayers()).join(QLatin1Char('\n'));
+    QStringList folders;
+    for (const QString &layer : layers) {
+        if (tree.contains(layer + QStringLiteral("/CMakeLists.txt")))
+            folders.append(layer);
+    }
+    return folders;
+}
+
+// A small tree's CMakeLists.txt files under one project, as the tree's own
+// top file joins the layers; Qt6::Widgets stands in for the imported targets.
+Tree WithProject(Tree tree, const QStringList &cmakeFolders)
+{
+    QString project = QStringLiteral("cmake_minimum_required(VERSION 3.22)\n"
+                                     "project(Fixture LANGUAGES CXX)\n"
+                                     "add_library(Qt6::Widgets INTERFACE IMPORTED)\n");
+    for (const QString &folder : cmakeFolders)
+        project += QStringLiteral("add_subdirectory(%1)\n").arg(folder);
+    tree.insert(QStringLiteral("CMakeLists.txt"), project);
+    return tree;
+}
+
+CMakeLinkGraph LinkGraph()
+{
+    return CMakeLinkGraph(QStringLiteral(QORV_CMAKE), QStringLiteral(QORV_CMAKE_GENERATOR),
+                          QStringLiteral(QORV_CXX_COMPILER));
+}
+
+// One finding a line, so that a failure shows them all.
+QString Findings(const LayerChecker &checker, const QList<CMakeLinkGraph::Link> &links)
+{
+    return (checker.upwardIncludes() + checker.upwardLinks(links) + checker.filesOutsideLayers())
+        .join(QLatin1Char('\n'));
 }
 
 const QStringList TwoLayers = {QStringLiteral("library/low"), QStringLiteral("library/high")};
@@ -67,6 +98,18 @@ private slots:
         QTest::newRow("include by a path")
             << Tree{{"library/low/a.cpp", "#include \"common/code.h\"\n"}, {"library/high/common/code.h", ""}}
             << TwoLayers << QStringList{"library/low/a.cpp includes common/code.h of library/high"};
+        QTest::newRow("include climbing out of the folder")
+            << Tree{{"library/gui/window.cpp", "#include \"../../product/client/dialog/passcodedialog.h\"\n"},
+                    {"library/gui/log/event.cpp", "#include \"../../../library/gui/window.h\"\n"},
+                    {"library/gui/window.h", ""},
+                    {"library/core/proxy/opener.cpp", "#include \"../../product/client/dialog/passcodedialog.h\"\n"},
+                    {"product/client/dialog/passcodedialog.h", ""},
+                    {"product/client/dialog/passcodedialog.cpp", "#include \"../../../library/gui/window.h\"\n"}}
+            << QStringList{"library/core/proxy", "library/gui", "library/gui/log", "product/client/dialog"}
+            << QStringList{"library/core/proxy/opener.cpp includes ../../product/client/dialog/passcodedialog.h of "
+                           "product/client/dialog",
+                           "library/gui/window.cpp includes ../../product/client/dialog/passcodedialog.h of "
+                           "product/client/dialog"};
         QTest::newRow("generated schema header")
             << Tree{{"library/low/a.cpp", "#include \"record3.pb.h\"\n"}, {"library/high/proto/record3.proto", ""}}
             << TwoLayers << QStringList{"library/low/a.cpp includes record3.pb.h of library/high"};
@@ -85,17 +128,38 @@ private slots:
             << Tree{{"library/low/CMakeLists.txt",
                      "add_library(low STATIC a.cpp)\n"
                      "target_link_libraries(low\n    PUBLIC Qt6::Widgets $<LINK_ONLY:high>\n    PRIVATE high)\n"},
-                    {"library/high/CMakeLists.txt", "add_library(high STATIC b.cpp)\ntarget_link_libraries(high PUBLIC low)\n"}}
+                    {"library/low/a.cpp", ""},
+                    {"library/high/CMakeLists.txt", "add_library(high STATIC b.cpp)\ntarget_link_libraries(high PUBLIC low)\n"},
+                    {"library/high/b.cpp", ""}}
             << TwoLayers << QStringList{"low of library/low links high of library/high"};
         QTest::newRow("links in comments and texts")
             << Tree{{"library/low/CMakeLists.txt",
                      "add_library(low STATIC a.cpp) # target_link_libraries(low PRIVATE high)\n"
                      "message(\"#\") # target_link_libraries(low high)\n"},
-                    {"library/high/CMakeLists.txt", "add_library(high STATIC b.cpp)\n"}}
+                    {"library/low/a.cpp", ""},
+                    {"library/high/CMakeLists.txt", "add_library(high STATIC b.cpp)\n"},
+                    {"library/high/b.cpp", ""}}
             << TwoLayers << QStringList();
         QTest::newRow("a target linked from another folder")
             << Tree{{"library/low/CMakeLists.txt", "add_library(low STATIC a.cpp)\n"},
-                    {"library/high/CMakeLists.txt", "add_library(high STATIC b.cpp)\ntarget_link_libraries(low PUBLIC high)\n"}}
+                    {"library/low/a.cpp", ""},
+                    {"library/high/CMakeLists.txt", "add_library(high STATIC b.cpp)\ntarget_link_libraries(low PUBLIC high)\n"},
+                    {"library/high/b.cpp", ""}}
+            << TwoLayers << QStringList{"low of library/low links high of library/high"};
+        QTest::newRow("link through a generator expression")
+            << Tree{{"library/low/CMakeLists.txt",
+                     "add_library(low STATIC a.cpp)\ntarget_link_libraries(low PRIVATE $<BUILD_INTERFACE:high>)\n"},
+                    {"library/low/a.cpp", ""},
+                    {"library/high/CMakeLists.txt", "add_library(high STATIC b.cpp)\n"},
+                    {"library/high/b.cpp", ""}}
+            << TwoLayers << QStringList{"low of library/low links high of library/high"};
+        QTest::newRow("link through a variable")
+            << Tree{{"library/low/CMakeLists.txt",
+                     "set(QORV_UI_LIBRARIES high)\nadd_library(low STATIC a.cpp)\n"
+                     "target_link_libraries(low PUBLIC ${QORV_UI_LIBRARIES})\n"},
+                    {"library/low/a.cpp", ""},
+                    {"library/high/CMakeLists.txt", "add_library(high STATIC b.cpp)\n"},
+                    {"library/high/b.cpp", ""}}
             << TwoLayers << QStringList{"low of library/low links high of library/high"};
 
         const QStringList clientLayers = {"library/core/proxy", "library/gui", "product/client/dialog",
@@ -111,15 +175,17 @@ private slots:
                      "    PRIVATE qorv_clientdialog)\n"},
                     {"library/gui/linguist.h", ""},
                     {"library/gui/abstractviewwindow.h", ""},
+                    {"library/gui/abstractviewwindow.cpp", ""},
                     {"library/gui/CMakeLists.txt", "add_library(qorv_gui STATIC abstractviewwindow.cpp)\n"},
                     {"product/client/dialog/passcodedialog.h", ""},
+                    {"product/client/dialog/passcodedialog.cpp", ""},
                     {"product/client/dialog/CMakeLists.txt", "add_library(qorv_clientdialog STATIC passcodedialog.cpp)\n"}}
             << clientLayers
             << QStringList{"library/core/proxy/documentkeyopener.cpp includes abstractviewwindow.h of library/gui",
                            "library/core/proxy/keyopenerchecks.cpp includes linguist.h of library/gui",
                            "library/core/proxy/keyopenerchecks.cpp includes passcodedialog.h of product/client/dialog",
-                           "qorv_keyopener of library/core/proxy links qorv_gui of library/gui",
-                           "qorv_keyopener of library/core/proxy links qorv_clientdialog of product/client/dialog"};
+                           "qorv_keyopener of library/core/proxy links qorv_clientdialog of product/client/dialog",
+                           "qorv_keyopener of library/core/proxy links qorv_gui of library/gui"};
         QTest::newRow("the view managers on the component that builds them")
             << Tree{{"product/client/view/consolemanager.cpp", "#include \"applicationcomponent.h\"\n"},
                     {"product/client/component/applicationcomponent.cpp", "#include \"consolemanager.h\"\n"},
@@ -138,8 +204,12 @@ private slots:
 
         const QTemporaryDir dir;
         QVERIFY(dir.isValid());
-        QVERIFY(Write(dir, tree));
-        QCOMPARE(Findings(LayerChecker(dir.path(), layers)), expected.join(QLatin1Char('\n')));
+        const QStringList cmakeFolders = CMakeFolders(tree, layers);
+        QVERIFY(Write(dir, cmakeFolders.isEmpty() ? tree : WithProject(tree, cmakeFolders)));
+        CMakeLinkGraph graph = LinkGraph();
+        if (!cmakeFolders.isEmpty())
+            QVERIFY2(graph.read(dir.path(), dir.filePath(QStringLiteral("build"))), qPrintable(graph.error()));
+        QCOMPARE(Findings(LayerChecker(dir.path(), layers), graph.links()), expected.join(QLatin1Char('\n')));
     }
 
     void everyLayerIsAFolderOfTheTree()
@@ -152,7 +222,15 @@ private slots:
 
     void nothingReachesUp()
     {
-        QCOMPARE(Findings(LayerChecker(QStringLiteral(QORV_SOURCE_ROOT), TreeLayers())), QString());
+        // The project configured afresh, without the tests: the links are
+        // those of the sources as they are now, not of the build running this.
+        const QTemporaryDir build;
+        QVERIFY(build.isValid());
+        CMakeLinkGraph graph = LinkGraph();
+        QVERIFY2(graph.read(QStringLiteral(QORV_SOURCE_ROOT), build.path(), {QStringLiteral("-DQORV_BUILD_TESTS=OFF")}),
+                 qPrintable(graph.error()));
+        QVERIFY(!graph.links().isEmpty());
+        QCOMPARE(Findings(LayerChecker(QStringLiteral(QORV_SOURCE_ROOT), TreeLayers()), graph.links()), QString());
     }
 };
 
