@@ -299,6 +299,40 @@ private slots:
         QCOMPARE(groupstest::Texts(picker.unselected()), QStringList({"Fox, Eve", "Hale, Gus J"}));
     }
 
+    // An excluded home group is never listed, like an excluded user group;
+    // being client-side, the request stays the same. Reset lists the groups
+    // again without it.
+    void excludedHomeGroupsAreNotListed()
+    {
+        const Picker picker;
+        picker.widget->addExcludedHomeGroup(11);
+        picker.widget->addExcludedHomeGroup(99);
+        picker.widget->init();
+        QCOMPARE(groupstest::Texts(picker.groups()), QStringList({"Alpha", "Gamma"}));
+        QCOMPARE(picker.states(), QStringLiteral("10010000"));
+        QVERIFY(picker.run(QStringLiteral("includeAll")));
+        QCOMPARE(groupstest::Texts(picker.unselected()), QStringList({"Dee, Cy", "Fox, Eve", "Hale, Gus J"}));
+        QVERIFY(picker.run(QStringLiteral("userGroups")));
+        QCOMPARE(groupstest::Texts(picker.groups()), QStringList({"Colleagues", "Friends"}));
+
+        SelectUsersDialog dialog;
+        dialog.addExcludedHomeGroup(10);
+        dialog.addExcludedHomeGroup(12);
+        dialog.init();
+        auto *groups = dialog.findChild<QListWidget *>(QStringLiteral("userGroupsListWidget"));
+        QVERIFY(groups);
+        QCOMPARE(groupstest::Texts(groups), QStringList({"Beta"}));
+        dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Reset)->click();
+        QCOMPARE(groupstest::Texts(groups), QStringList({"Beta"}));
+
+        const auto keys = Sent<qorv::data::SelectGroupKeyRequest>(*m_server, 45);
+        QCOMPARE(keys.size(), 3);
+        for (const auto &request : keys) {
+            QCOMPARE(request.group_key_user_id(), GroupDirectory::SessionUserId);
+            QCOMPARE(request.exclude_user_id_size(), 0);
+        }
+    }
+
     void preselectedUsersAreNotOfferedAgain()
     {
         const Picker picker;

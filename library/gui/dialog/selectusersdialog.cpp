@@ -52,6 +52,11 @@ void SelectUsersDialog::addExcludedUserGroup(int userGroupId)
     m_selectUsersWidget->addExcludedUserGroup(userGroupId);
 }
 
+void SelectUsersDialog::addExcludedHomeGroup(int groupId)
+{
+    m_selectUsersWidget->addExcludedHomeGroup(groupId);
+}
+
 qorv::data::Users SelectUsersDialog::selectedUsers() const
 {
     return m_selectUsersWidget->selectedUsers();

@@ -26,6 +26,7 @@ public:
     void addUser(const qorv::data::User &user);
     void addExcludedUser(int userId);
     void addExcludedUserGroup(int userGroupId);
+    void addExcludedHomeGroup(int groupId);
     qorv::data::Users selectedUsers() const;
 
 public slots:

@@ -160,6 +160,11 @@ void SelectUsersWidget::addExcludedUserGroup(int userGroupId)
     m_excludedUserGroups.insert(userGroupId);
 }
 
+void SelectUsersWidget::addExcludedHomeGroup(int groupId)
+{
+    m_excludedHomeGroups.insert(groupId);
+}
+
 bool SelectUsersWidget::isUserIncluded(const qorv::data::User &user) const
 {
     return HoldsUser(m_unselectedUsersListWidget, user);
@@ -220,6 +225,10 @@ void SelectUsersWidget::selectHomeGroups(bool checked)
         return;
     for (const qorv::data::GroupKey &key : reply.group_key()) {
         const qorv::data::Group &group = key.group_key_group();
+        // The group-key request has no field for them, so they are left out
+        // here.
+        if (m_excludedHomeGroups.count(group.group_id()))
+            continue;
         auto *item = new QListWidgetItem(utils::ActionIcon("users.png"), QString::fromStdString(group.group_name()),
                                          m_userGroupsListWidget, GroupItemType);
         item->setData(GroupRole, itemrecord::ToVariant(group));

@@ -68,6 +68,8 @@ public:
     void addUser(const qorv::data::User &user);
     void addExcludedUser(int userId);
     void addExcludedUserGroup(int userGroupId);
+    // A home group never listed, as an excluded user group is never listed.
+    void addExcludedHomeGroup(int groupId);
     bool isUserIncluded(const qorv::data::User &user) const;
     bool isUserAdded(const qorv::data::User &user) const;
     void includeUser(const qorv::data::User &user);
@@ -108,6 +110,7 @@ private:
     QPushButton *m_removeAllPushButton;
     std::set<int> m_excludedUsers;
     std::set<int> m_excludedUserGroups;
+    std::set<int> m_excludedHomeGroups;
 };
 
 #endif // SELECTUSERSWIDGET_H
