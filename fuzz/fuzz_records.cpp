@@ -2,7 +2,7 @@
 // value types that read the records' texts. The first byte picks what the
 // rest is: a serialized document key or folder key (read through every
 // accessor and judged by its validator now), a date text, a time-of-day text,
-// or a region name.
+// a region name, a serialized group key, or a group key's creation date.
 #include "dbtimestamp.h"
 #include "documentkeyreader.h"
 #include "documentkeyvalidator.h"
@@ -10,11 +10,15 @@
 #include "folderkeyvalidator.h"
 #include "formattedtime.h"
 #include "fuzzinput.h"
+#include "groupkeyreader.h"
 #include "timezone.h"
 #include "timezonedatabase.h"
 
 #include "documentkey3.pb.h"
 #include "folderkey3.pb.h"
+#include "groupkey3.pb.h"
+
+#include <QtGlobal>
 
 #include <ace/Log_Msg.h>
 #include <google/protobuf/stubs/logging.h>
@@ -118,6 +122,34 @@ void ReadTimestamp(const std::string &text)
     Use(timestamp < DbTimestamp(DbTimestamp::m_MaxTimestamp));
 }
 
+void ReadGroupKey(const qorv::data::GroupKey &key)
+{
+    const GroupKeyReader reader(key);
+    Use(reader.groupId());
+    Use(reader.groupName());
+    Use(reader.userId());
+    Use(reader.description());
+    Use(reader.creationDate());
+    Use(reader.userDisplayName());
+    Use(reader.userDisplayNameAlphabetical());
+    Use(reader.creationDateDisplay());
+    Use(reader == reader);
+}
+
+void ReadGroupKey(const std::string &bytes)
+{
+    qorv::data::GroupKey key;
+    if (key.ParseFromString(bytes))
+        ReadGroupKey(key);
+}
+
+void ReadGroupKeyCreationDate(const std::string &date)
+{
+    qorv::data::GroupKey key;
+    key.set_group_key_creation_date(date);
+    ReadGroupKey(key);
+}
+
 void ReadRegion(const std::string &region)
 {
     const TimeZone zone(region);
@@ -135,6 +167,8 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
     ACE_Log_Msg::instance()->priority_mask(0, ACE_Log_Msg::PROCESS);
     // Texts that are not UTF-8 are refused by the parser with a log line each.
     google::protobuf::SetLogHandler(nullptr);
+    // Unreadable texts are the inputs here; each would log its warning.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
     TimeZoneDatabase::instance()->loadFromFile(QORV_FUZZ_ZONE_TABLE);
     return 0;
 }
@@ -144,7 +178,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     FuzzInput input(data, size);
     const std::uint8_t kind = input.byte();
     const std::string rest = input.rest();
-    switch (kind % 5) {
+    switch (kind % 7) {
     case 0:
         ReadDocumentKey(rest);
         break;
@@ -157,8 +191,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     case 3:
         Use(GetFormattedTime(rest));
         break;
-    default:
+    case 4:
         ReadRegion(rest);
+        break;
+    case 5:
+        ReadGroupKey(rest);
+        break;
+    default:
+        ReadGroupKeyCreationDate(rest);
         break;
     }
     return 0;

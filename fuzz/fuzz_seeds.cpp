@@ -30,6 +30,7 @@
 #include "documentkey3.pb.h"
 #include "folder3.pb.h"
 #include "folderkey3.pb.h"
+#include "groupkey3.pb.h"
 #include "insertdocumentkeyrequest3.pb.h"
 #include "insertdocumentrequest3.pb.h"
 #include "insertfolderrequest3.pb.h"
@@ -200,6 +201,13 @@ void RecordRecordsAndAudit(testsupport::TestServer &server)
     WriteSeed("fuzz_records", "timestamp-max", '\2' + descriptor.expiration_date());
     WriteSeed("fuzz_records", "time-of-day", '\3' + descriptor.active_to());
     WriteSeed("fuzz_records", "region", '\4' + descriptor.active_region());
+    qorv::data::GroupKey groupKey;
+    groupKey.mutable_group_key_group()->set_group_id(21);
+    groupKey.mutable_group_key_group()->set_group_name("Sales");
+    *groupKey.mutable_group_key_user() = SampleUser(1002, "asmith");
+    groupKey.set_group_key_creation_date("2024-03-02 08:15:00");
+    WriteSeed("fuzz_records", "group-key", '\5' + groupKey.SerializeAsString());
+    WriteSeed("fuzz_records", "group-key-date", '\6' + groupKey.group_key_creation_date());
 
     // The audit inputs: the index of the operation among the audited ones, the
     // minor opcode, the error pair, the request, then the reply.

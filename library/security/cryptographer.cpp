@@ -4,7 +4,6 @@
 #include "qorvassert.h"
 #include "secrettext.h"
 
-#include <ace/Guard_T.h>
 #include <openssl/crypto.h>
 #include <openssl/rand.h>
 
@@ -23,15 +22,24 @@ class Lock
 {
 public:
     Lock(ACE_Thread_Mutex &mutex, const std::atomic<bool> &failureForTesting)
+        : m_mutex(!failureForTesting && mutex.acquire() == 0 ? &mutex : nullptr)
     {
-        if (!failureForTesting)
-            m_guard.emplace(mutex);
     }
 
-    bool taken() const { return m_guard && m_guard->locked(); }
+    ~Lock()
+    {
+        if (m_mutex)
+            m_mutex->release();
+    }
+
+    Lock(const Lock &) = delete;
+    Lock &operator=(const Lock &) = delete;
+
+    bool taken() const { return m_mutex != nullptr; }
 
 private:
-    std::optional<ACE_Guard<ACE_Thread_Mutex>> m_guard;
+    // Held only when acquired, so that release pairs with it.
+    ACE_Thread_Mutex *m_mutex;
 };
 
 // Keys that differ only in letter case name the same entry.

@@ -5,13 +5,14 @@
 #include "crypto.h"
 #include "cryptographer.h"
 #include "fromhex.h"
-#include "qorvassert.h"
 #include "readint32.h"
 #include "registry.h"
 #include "secrettext.h"
 
 #include "authenticateuserreply3.pb.h"
 #include "user3.pb.h"
+
+#include <QtGlobal>
 
 #include <algorithm>
 #include <climits>
@@ -59,19 +60,25 @@ bool LogOnCompletion::complete(const std::string &replyPayload)
     if (AUTH_CODE_SUCCESS != handler.decryptReply(reply, decrypted.user))
         return false;
 
+    // The key text is the server's: a bad one refuses the log-on and is
+    // reported once, as the server's fault rather than ours.
     const SecretText hexKey(handler.getDecryptedServerEncryptionKey());
-    QORV_ASSERT(hexKeyLen == hexKey.get().size());
-    if (hexKeyLen != hexKey.get().size())
+    if (hexKeyLen != hexKey.get().size()) {
+        qWarning("The log-on reply's session key does not have %zu characters; the session is not changed.",
+                 hexKeyLen);
         return false;
+    }
     std::optional<std::string> decoded =
         crypto::FromHex(std::string_view(hexKey.get()).substr(hexKeyPrefixLen));
     if (!decoded)
         return false;
     const SecretText unhexRawKey(std::move(*decoded));
     SecretText::Wipe(*decoded);
-    QORV_ASSERT(crypto::AES_EKEY_BLOCK_SIZE == unhexRawKey.get().size());
-    if (crypto::AES_EKEY_BLOCK_SIZE != unhexRawKey.get().size())
+    if (crypto::AES_EKEY_BLOCK_SIZE != unhexRawKey.get().size()) {
+        qWarning("The log-on reply's session key is not %zu bytes; the session is not changed.",
+                 crypto::AES_EKEY_BLOCK_SIZE);
         return false;
+    }
 
     const std::optional<std::int32_t> sessionId = utils::ReadInt32(handler.getDecryptedServerSessionId());
     if (!sessionId)

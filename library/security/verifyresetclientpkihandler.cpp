@@ -2,6 +2,8 @@
 
 #include "qorvassert.h"
 
+#include <QtGlobal>
+
 VerifyResetClientPkiHandler::VerifyResetClientPkiHandler()
     : m_encryptedUserEmailAddressLen(0)
     , m_decryptedAuthcodeLen(0)
@@ -23,9 +25,12 @@ std::int32_t VerifyResetClientPkiHandler::decryptAuthcode(const std::string &byt
 
 std::string VerifyResetClientPkiHandler::decryptedAuthcode() const
 {
-    QORV_ASSERT(m_decryptedAuthcodeLen && m_decryptedAuthcode);
-    if (!m_decryptedAuthcode)
+    // The code is the server's: an empty one is its fault, not ours, and the
+    // caller gives up on an empty code.
+    if (!m_decryptedAuthcode || !m_decryptedAuthcodeLen) {
+        qWarning("The reset reply holds no authorization code.");
         return std::string();
+    }
     return std::string(reinterpret_cast<const char *>(m_decryptedAuthcode.get()), m_decryptedAuthcodeLen);
 }
 

@@ -1,6 +1,7 @@
 #include "acelogcapture.h"
 #include "formattedtime.h"
 
+#include <QRegularExpression>
 #include <QtTest>
 
 #include <locale>
@@ -50,6 +51,7 @@ private slots:
         QTest::newRow("five-digit seconds") << QByteArray("12:00:10000") << QByteArray() << true;
         QTest::newRow("five-digit seconds after a sign") << QByteArray("-1:2:99999.5") << QByteArray() << true;
         QTest::newRow("more hours than an int") << QByteArray("2147483648:00:00") << QByteArray() << true;
+        QTest::newRow("non-digits in long minutes") << QByteArray("10:1)11111111111:00") << QByteArray() << true;
     }
 
     void format()
@@ -58,9 +60,14 @@ private slots:
         QFETCH(QByteArray, shown);
         QFETCH(bool, reported);
 
+        // A bad time from the server is reported once as a warning, and is no
+        // broken assertion of ours.
         testsupport::AceLogCapture log;
+        if (reported)
+            QTest::ignoreMessage(QtWarningMsg, "GetFormattedTime: unreadable time of day!");
+        QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
         QCOMPARE(QByteArray::fromStdString(GetFormattedTime(time.toStdString())), shown);
-        QCOMPARE(log.count(QStringLiteral("assertion failed for '!dateTime.is_not_a_date_time()'")), reported ? 1 : 0);
+        QCOMPARE(log.count(QStringLiteral("assertion failed")), 0);
     }
 };
 

@@ -1,16 +1,26 @@
-#ifndef TIMEOFDAYFIELDS_H
-#define TIMEOFDAYFIELDS_H
+#ifndef DATETIMEFIELDS_H
+#define DATETIMEFIELDS_H
 
 #include <string>
 
+// Whether the date library may be given a text from the server to read. Its
+// readers split a text at separators and convert some of the fields to 16-bit
+// numbers with a digit loop whose intermediate product overflows a signed
+// integer inside the library on a field of six characters or more (a
+// non-digit such as ')' far enough from the end does it), which is undefined
+// behaviour, not a failure it reports. Such a text is no date or time anyway
+// and must be refused before it gets there; any other text is left to the
+// library, which reports its own failures.
 namespace utils
 {
-// Whether the date library may be given this time-of-day text
-// ("hh:mm:ss[.fff]", optionally signed) to read. Its reader takes the minutes
-// and seconds as 16-bit numbers and overflows inside while reading one of five
-// digits or more, so such a text, which is no time of day anyway, must be
-// refused before it gets there. Any other text is left to the library.
+// A time of day ("hh:mm:ss[.fff]", optionally signed), as the duration
+// reader takes it: the minutes and the seconds are the 16-bit fields.
 bool TimeOfDayFieldsFit(const std::string &time);
+
+// A date in year-month-day order, as the delimited date reader takes it: the
+// year, a month given as a number, and the day are the 16-bit fields; a month
+// given by name is looked up instead.
+bool DateFieldsFit(const std::string &date);
 }
 
-#endif // TIMEOFDAYFIELDS_H
+#endif // DATETIMEFIELDS_H

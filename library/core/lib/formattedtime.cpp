@@ -1,7 +1,8 @@
 #include "formattedtime.h"
 
-#include "qorvassert.h"
-#include "timeofdayfields.h"
+#include "datetimefields.h"
+
+#include <QtGlobal>
 
 #include <boost/date_time/posix_time/posix_time.hpp>
 
@@ -28,9 +29,12 @@ std::string GetFormattedTime(const std::string &time)
     } catch (const std::exception &) {
         // Unreadable: left as not-a-date-time for the check below.
     }
-    QORV_ASSERT(!dateTime.is_not_a_date_time());
-    if (dateTime.is_special())
+    // The times of day come from the server's keys: a bad one is its fault,
+    // not ours.
+    if (dateTime.is_special()) {
+        qWarning("GetFormattedTime: unreadable time of day!");
         return std::string();
+    }
 
     std::ostringstream stream;
     stream.imbue(std::locale(std::locale::classic(), new boost::posix_time::time_facet("%I:%M %p")));

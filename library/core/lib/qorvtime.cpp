@@ -2,7 +2,7 @@
 
 #include "clock.h"
 #include "i18n.h"
-#include "timeofdayfields.h"
+#include "datetimefields.h"
 #include "timezone.h"
 
 #include <boost/date_time/c_time.hpp>

@@ -1,10 +1,12 @@
 #include "groupkeyreader.h"
 
+#include "datetimefields.h"
 #include "dbid.h"
 #include "displayname.h"
-#include "qorvassert.h"
 
 #include "groupkey3.pb.h"
+
+#include <QtGlobal>
 
 #include <boost/date_time/gregorian/gregorian.hpp>
 
@@ -83,13 +85,16 @@ std::string GroupKeyReader::creationDateDisplay() const
     // follows them is never shown.
     boost::gregorian::date date(boost::gregorian::not_a_date_time);
     try {
-        date = boost::gregorian::from_string(text);
+        if (utils::DateFieldsFit(text))
+            date = boost::gregorian::from_string(text);
     } catch (const std::exception &) {
         // Left as not-a-date for the check below.
     }
-    QORV_ASSERT(!date.is_special());
-    if (date.is_special())
+    // The text comes from the server: a bad one is its fault, not ours.
+    if (date.is_special()) {
+        qWarning("GroupKeyReader: unreadable creation date!");
         return std::string();
+    }
     return boost::gregorian::to_iso_extended_string(date);
 }
 

@@ -6,12 +6,13 @@
 #include "documentkeyproxy.h"
 #include "folderkeyproxy.h"
 #include "keydisplaytext.h"
-#include "qorvassert.h"
 
 #include "documentkey3.pb.h"
 #include "folderkey3.pb.h"
 #include "securitydescriptor3.pb.h"
 #include "user3.pb.h"
+
+#include <QtGlobal>
 
 namespace
 {
@@ -259,7 +260,11 @@ std::string
 KeyDescriptorReader<KindProxy, Key, Target>::expirationDateText(std::string (*localText)(const std::string &date)) const
 {
     const std::string date = expirationDate();
-    QORV_ASSERT(date.empty() || DbTimestamp(date).isValid());
+    // The date comes from the server: a bad one is its fault, not ours.
+    if (!date.empty() && !DbTimestamp(date).isValid()) {
+        qWarning("KeyDescriptorReader: unreadable expiration date!");
+        return std::string();
+    }
     return localText(date);
 }
 

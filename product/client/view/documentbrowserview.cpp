@@ -646,7 +646,10 @@ void DocumentBrowserView::openFolderKey(const qorv::data::FolderKey &folderKey)
 
 void DocumentBrowserView::openDocumentKey(const qorv::data::DocumentKey &documentKey)
 {
-    DocumentKeyOpener(documentKey).open(KeyOpenerWindow<DocumentBrowserView>(this), AskPasscode);
+    // A refusal has been explained to the user by the opener, and the editor
+    // opens from the reply to a key that was taken: nothing is left to do here
+    // either way.
+    static_cast<void>(DocumentKeyOpener(documentKey).open(KeyOpenerWindow<DocumentBrowserView>(this), AskPasscode));
 }
 
 void DocumentBrowserView::clipboardChanged(QClipboard::Mode mode)

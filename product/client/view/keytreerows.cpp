@@ -5,7 +5,7 @@
 #include "folderkeyproxy.h"
 #include "keydisplaytext.h"
 #include "linguist.h"
-#include "timeofdayfields.h"
+#include "datetimefields.h"
 
 #include "securitydescriptor3.pb.h"
 
