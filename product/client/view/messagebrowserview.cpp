@@ -879,6 +879,8 @@ void MessageBrowserView::handleSelectMessage(const std::string &requestPayload, 
         utils::WaitCursor waitCursor(true);
         qorv::data::SelectMessageReply reply;
         if (reply.ParseFromString(replyPayload)) {
+            // The tree sorts, and says which row is current, once for the
+            // whole reply instead of once per message.
             const ListFillGuard fill(m_mainPane);
             for (const qorv::data::Message &message : reply.message())
                 emit addMessageItem(message);
@@ -893,6 +895,7 @@ void MessageBrowserView::handleSelectMessageUser(const std::string &requestPaylo
     qorv::data::SelectMessageUserReply reply;
     if (!isActiveView() || !Parse(requestPayload, replyPayload, request, reply))
         return;
+    // As for the own messages: one sort and one current row for the reply.
     const ListFillGuard fill(m_mainPane);
     for (const qorv::data::Message &message : reply.message())
         emit addMessageItem(message);
