@@ -35,7 +35,9 @@
 #include "updatemessageuserrequest3.pb.h"
 
 #include <QAction>
+#include <QDateTime>
 #include <QDialogButtonBox>
+#include <QHeaderView>
 #include <QInputDialog>
 #include <QInputMethodEvent>
 #include <QLineEdit>
@@ -46,6 +48,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QSplitter>
 #include <QTableWidget>
 #include <QTest>
@@ -53,6 +56,7 @@
 #include <QToolBar>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <new>
 #include <utility>
@@ -435,6 +439,64 @@ private slots:
         // The unread copy stands out.
         QVERIFY(browser.row(QStringLiteral("Lunch"))->font(2).bold());
         QVERIFY(!browser.row(QStringLiteral("Budget"))->font(2).bold());
+    }
+
+    // A folder of a few thousand messages arrives as two replies and ends
+    // as one list: every message once, newest first, the last copy received
+    // current, the unread copies bold, each with its nine permission boxes,
+    // and the columns as wide as their contents.
+    void aLongListEndsAsOneSortedList()
+    {
+        constexpr int OwnCount = 1500;
+        constexpr int CopyCount = 500;
+        MessageStore &store = m_bus.store();
+        // Modification times out of the order the replies give them in: 7919
+        // shares no factor with 4000, so every minute comes once.
+        const QDateTime base(QDate(2025, 1, 1), QTime(0, 0), Qt::UTC);
+        const auto date = [&base](int index) {
+            return base.addSecs(60LL * ((index * 7919) % 4000)).toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+        };
+        for (int index = 0; index < OwnCount; ++index) {
+            store.addMessage(MessageStore::Message(1000 + index, "Own " + std::to_string(index), Ann, Root,
+                                                   AllPermissions, date(index).toStdString()));
+        }
+        QStringList unread = {QStringLiteral("Lunch")};
+        for (int index = 0; index < CopyCount; ++index) {
+            const int id = 3000 + index;
+            const std::string subject = "Copy " + std::to_string(index);
+            store.addMessage(
+                MessageStore::Message(id, subject, Bob, 500, AllPermissions, date(OwnCount + index).toStdString()));
+            store.addRecipient(id, Ann, data::Message::TO, Root, index % 5 == 0 ? 1 : 0);
+            if (index % 5 == 0)
+                unread.append(QString::fromStdString(subject));
+        }
+
+        const Browser browser = openLoaded();
+
+        MessageBrowserMainPaneTreeWidget *tree = browser.messages();
+        QCOMPARE(tree->topLevelItemCount(), 4 + OwnCount + CopyCount);
+        QStringList modified;
+        QStringList bold;
+        for (int index = 0; index < tree->topLevelItemCount(); ++index) {
+            const QTreeWidgetItem *row = tree->topLevelItem(index);
+            modified.append(row->text(4));
+            if (row->font(2).bold())
+                bold.append(row->text(2));
+            QCOMPARE(row->childCount(), 1);
+            QCOMPARE(row->child(0)->childCount(), 9);
+        }
+        QVERIFY(std::is_sorted(modified.cbegin(), modified.cend(), std::greater<QString>()));
+        QCOMPARE(QSet<QString>(bold.cbegin(), bold.cend()), QSet<QString>(unread.cbegin(), unread.cend()));
+        QCOMPARE(tree->currentItem()->text(2), QStringLiteral("Copy 499"));
+        QCOMPARE(tree->savedMessage(1234)->message_subject(), "Own 234");
+        QCOMPARE(browser.row(QStringLiteral("Copy 7"))->text(0), QStringLiteral("Lee, Ann B"));
+        // The last column stretches over what the others leave.
+        QCoreApplication::processEvents();
+        for (int column = 0; column < tree->columnCount() - 1; ++column) {
+            QCOMPARE(tree->header()->sectionResizeMode(column), QHeaderView::ResizeToContents);
+            QVERIFY(tree->header()->sectionSize(column)
+                    > tree->fontMetrics().horizontalAdvance(tree->topLevelItem(0)->text(column)));
+        }
     }
 
     void loadingAFolder()

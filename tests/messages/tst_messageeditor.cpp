@@ -2,6 +2,7 @@
 #include "messagebus.h"
 #include "messagecast.h"
 #include "createdocumentkeywizard.h"
+#include "messageattachmentitem.h"
 #include "messageeditorview.h"
 #include "selectdocumentkeyuserwizardpage.h"
 #include "selectdocumentswidget.h"
@@ -30,6 +31,8 @@
 #include <QTest>
 #include <QTextDocument>
 #include <QTextEdit>
+
+#include <algorithm>
 
 QORV_ISOLATE_TEST_ENVIRONMENT()
 
@@ -431,6 +434,49 @@ private slots:
         QCOMPARE(inserts.front().message_document().message_document_document_id(), 32);
         QCOMPARE(inserts.front().message_document().message_document_properties(), 0);
         QVERIFY(!inserts.front().message_document().message_document_creation_date().empty());
+    }
+
+    // A message with a few thousand attachments lists each of them once,
+    // sorted by name, with its own record; one attached later still takes
+    // its place in the order.
+    void manyAttachmentsAreListedSortedByName()
+    {
+        constexpr int Count = 2000;
+        QList<data::Document> documents;
+        for (int index = 0; index < Count; ++index) {
+            // Every name once, out of its order: 7919 shares no factor with
+            // 2000.
+            const QString name = QStringLiteral("Figures %1").arg((index * 7919) % Count, 4, 10, QLatin1Char('0'));
+            documents.append(MessageStore::Document(100 + index, name.toStdString()));
+        }
+        // Message 3 has no recipients, so that closing checks no keys.
+        m_bus.attach(3, documents);
+        MessageEditorView *editor = openEditor(3);
+        QVERIFY(editor);
+        auto *list = editor->findChild<QListWidget *>(QStringLiteral("attachmentsListWidget"));
+        QCOMPARE(list->count(), Count);
+        QStringList names;
+        for (int row = 0; row < list->count(); ++row) {
+            names.append(list->item(row)->text());
+            QCOMPARE(QString::fromStdString(MessageAttachmentItem::document(list->item(row)).document_name()),
+                     list->item(row)->text());
+        }
+        QVERIFY(std::is_sorted(names.cbegin(), names.cend()));
+        QCOMPARE(names.removeDuplicates(), qsizetype(0));
+
+        DialogAnswerer answerer;
+        answerer.expect([](QWidget *dialog) {
+            auto *picker = dialog->findChild<SelectDocumentsWidget *>();
+            picker->includeDocument(MessageStore::Document(9000, "Figures 0005a"));
+            picker->addAll();
+            dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+        });
+        editor->attachDocument();
+        QCOMPARE(list->count(), Count + 1);
+        const QList<QListWidgetItem *> found = list->findItems(QStringLiteral("Figures 0005a"), Qt::MatchExactly);
+        QCOMPARE(found.size(), 1);
+        QCOMPARE(list->item(list->row(found.front()) - 1)->text(), QStringLiteral("Figures 0005"));
+        QCOMPARE(list->item(list->row(found.front()) + 1)->text(), QStringLiteral("Figures 0006"));
     }
 
     // A Yes opens the key wizard on that document with the recipient who

@@ -3,6 +3,7 @@
 #include "dispatchtotestserver.h"
 #include "itemrole.h"
 #include "itemtype.h"
+#include "listfillguard.h"
 #include "messagebrowsermainpanetreewidget.h"
 #include "messagebrowsersidepanetreewidget.h"
 #include "messagestore.h"
@@ -12,6 +13,7 @@
 #include "messagefolder3.pb.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDrag>
 #include <QHeaderView>
 #include <QListWidget>
@@ -20,6 +22,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <algorithm>
+#include <functional>
 #include <memory>
 
 QORV_ISOLATE_TEST_ENVIRONMENT()
@@ -67,6 +71,29 @@ QStringList Subjects(const QTreeWidget &tree)
     for (int index = 0; index < tree.topLevelItemCount(); ++index)
         subjects.append(tree.topLevelItem(index)->text(2));
     return subjects;
+}
+
+// Distinct modification times that come out of the order they are given in:
+// 7919 shares no factor with 4000, so the first 4000 indexes give 4000
+// minutes.
+std::string ShuffledDate(int index)
+{
+    const QDateTime base(QDate(2025, 1, 1), QTime(0, 0), Qt::UTC);
+    return base.addSecs(60LL * ((index * 7919) % 4000)).toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")).toStdString();
+}
+
+// The Modified texts of the message rows, top to bottom.
+QStringList ModifiedTexts(const QTreeWidget &tree)
+{
+    QStringList texts;
+    for (int index = 0; index < tree.topLevelItemCount(); ++index)
+        texts.append(tree.topLevelItem(index)->text(4));
+    return texts;
+}
+
+bool NewestFirst(const QStringList &texts)
+{
+    return std::is_sorted(texts.cbegin(), texts.cend(), std::greater<QString>());
 }
 
 QImage Picture(const QIcon &icon)
@@ -426,6 +453,61 @@ private slots:
         pane.addMessageItem(stored(2));
 
         QTRY_COMPARE(Subjects(pane), QStringList({"Lunch", "Budget", "Undated"}));
+    }
+
+    // A pane filled with a few thousand messages in one go, then changed one
+    // message at a time: every change lands where it would in a short list,
+    // and the rows are still found by their ids.
+    void singleChangesAfterALongFill()
+    {
+        constexpr int Count = 2000;
+        MessageBrowserMainPaneTreeWidget pane;
+        {
+            const ListFillGuard fill(&pane);
+            for (int index = 0; index < Count; ++index) {
+                pane.addMessageItem(MessageStore::Message(1000 + index, "Note " + std::to_string(index), Ann, Root,
+                                                          0x7FF, ShuffledDate(index)));
+            }
+        }
+        QCOMPARE(pane.topLevelItemCount(), Count);
+        QVERIFY(NewestFirst(ModifiedTexts(pane)));
+        QCOMPARE(pane.currentItem()->text(2), QStringLiteral("Note 1999"));
+
+        // A new message between the others takes its place in the order and
+        // becomes the current row.
+        data::Message added = MessageStore::Message(5000, "Added", Ann, Root, 0x7FF, "2025-01-02 12:00:30");
+        pane.addMessageItem(added);
+        QCOMPARE(pane.topLevelItemCount(), Count + 1);
+        QVERIFY(NewestFirst(ModifiedTexts(pane)));
+        QCOMPARE(pane.currentItem()->text(2), QStringLiteral("Added"));
+        QCOMPARE(pane.savedMessage(5000)->message_subject(), "Added");
+
+        // Added again, it refreshes its row and moves with its new time.
+        added.set_message_subject("Added, later");
+        added.set_message_modification_date("2026-06-01 08:00:00");
+        pane.addMessageItem(added);
+        QCOMPARE(pane.topLevelItemCount(), Count + 1);
+        QTRY_COMPARE(pane.topLevelItem(0)->text(2), QStringLiteral("Added, later"));
+
+        // Removed rows are no longer found, the others still are, and a
+        // removed message comes back as a new row.
+        pane.removeMessageItem(1500);
+        pane.removeMessageItem(5000);
+        QCOMPARE(pane.topLevelItemCount(), Count - 1);
+        QVERIFY(!pane.savedMessage(1500));
+        QVERIFY(!pane.savedMessage(5000));
+        QCOMPARE(pane.savedMessage(1501)->message_subject(), "Note 501");
+        pane.addMessageItem(MessageStore::Message(1500, "Back", Ann, Root, 0x7FF, ShuffledDate(500)));
+        QCOMPARE(pane.topLevelItemCount(), Count);
+        QCOMPARE(pane.savedMessage(1500)->message_subject(), "Back");
+        QVERIFY(NewestFirst(ModifiedTexts(pane)));
+
+        // Emptied, the pane finds nothing it held.
+        pane.resetPane(Root);
+        QVERIFY(!pane.savedMessage(1000));
+        pane.addMessageItem(stored(1));
+        QCOMPARE(pane.topLevelItemCount(), 1);
+        QCOMPARE(pane.savedMessage(1)->message_subject(), "Budget");
     }
 
     void aRowOfNoKnownKindHasNoMessageRow()

@@ -2,6 +2,7 @@
 #include "itemrole.h"
 #include "messageeditorview.h"
 #include "messagereaderview.h"
+#include "messageattachmentitem.h"
 #include "messagebus.h"
 #include "messagecast.h"
 #include "sentrequests.h"
@@ -222,6 +223,29 @@ private slots:
             }
         }
         QCOMPARE(states, enabled);
+    }
+
+    // A message with a few thousand attachments lists each of them once, in
+    // the order the server gives them.
+    void manyAttachmentsKeepTheServersOrder()
+    {
+        constexpr int Count = 3000;
+        QList<data::Document> documents;
+        QStringList names;
+        for (int index = 0; index < Count; ++index) {
+            const QString name = QStringLiteral("Figures %1").arg((index * 7919) % 10000, 4, 10, QLatin1Char('0'));
+            documents.append(MessageStore::Document(100 + index, name.toStdString()));
+            names.append(name);
+        }
+        m_bus.attach(2, documents);
+        MessageReaderView *reader = openReader(ReceivedCopy(2, "Lunch", AllPermissions));
+        QVERIFY(reader);
+        auto *list = reader->findChild<QListWidget *>();
+        QStringList listed;
+        for (int row = 0; row < list->count(); ++row)
+            listed.append(list->item(row)->text());
+        QCOMPARE(listed, names);
+        QCOMPARE(MessageAttachmentItem::document(list->item(Count - 1)).document_id(), 100 + Count - 1);
     }
 
     void attachments_data()

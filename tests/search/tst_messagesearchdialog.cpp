@@ -27,6 +27,9 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include <algorithm>
+#include <functional>
+
 QORV_ISOLATE_TEST_ENVIRONMENT()
 
 using namespace searchtest;
@@ -364,6 +367,37 @@ private slots:
         for (const auto &message : selected.message()) {
             if (message.message_subject() == "Re: Budget draft")
                 QVERIFY(message.message_user_is_recipient());
+        }
+    }
+
+    // A search that finds a few thousand messages lists each once, sorted by
+    // the sender, and every row's cells come from one message.
+    void aLongResultKeepsEachRowWhole()
+    {
+        std::vector<qorv::data::Message> own;
+        std::vector<qorv::data::Message> received;
+        for (int index = 0; index < 3000; ++index) {
+            // Senders out of their order: 7919 shares no factor with 10000.
+            const std::string last = QStringLiteral("Name%1").arg((index * 7919) % 10000, 4, 10, QLatin1Char('0'))
+                                         .toStdString();
+            auto &into = index % 3 == 0 ? received : own;
+            into.push_back(MakeMessage(index, last, "Al", "Subject " + std::to_string(index), "2024-03-01 09:00:00",
+                                       index % 3 == 0));
+        }
+        MessageSearchDialog dialog(FolderId, UserId, nullptr);
+        QVERIFY(ShowActive(dialog));
+        answerWith(OwnReply(own), ReceivedReply(received));
+        Button(dialog, QDialogButtonBox::Apply)->click();
+
+        QTableWidget *results = Results(dialog);
+        QCOMPARE(results->rowCount(), 3000);
+        const QStringList senders = Column(*results, 0);
+        QVERIFY(std::is_sorted(senders.cbegin(), senders.cend(), std::greater<QString>()));
+        for (int row = 0; row < results->rowCount(); ++row) {
+            const auto message = results->item(row, 0)->data(MessageRole).value<qorv::data::Message>();
+            QCOMPARE(results->item(row, 0)->text(),
+                     QString::fromStdString(message.message_sender().user_last_name() + ", Al"));
+            QCOMPARE(results->item(row, 1)->text(), QString::fromStdString(message.message_subject()));
         }
     }
 

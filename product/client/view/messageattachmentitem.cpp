@@ -5,6 +5,7 @@
 #include "itemrecord.h"
 #include "itemrole.h"
 #include "itemtype.h"
+#include "listfillguard.h"
 #include "utils.h"
 
 #include "selectmessagedocumentreply3.pb.h"
@@ -34,6 +35,8 @@ void MessageAttachmentItem::addAttachments(int messageId, QListWidget *list)
     if (!network::DirectExchange(common::op::SelectMessageDocument, request, reply,
                                  network::ReplyErrorCodes::Ignored))
         return;
+    // A list kept sorted is sorted once, when every attachment is in.
+    const ListFillGuard fill(list);
     for (const qorv::data::MessageDocument &attachment : reply.message_document())
         new MessageAttachmentItem(attachment.message_document_document(), list);
 }

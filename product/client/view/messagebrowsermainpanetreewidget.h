@@ -11,6 +11,7 @@
 #include <optional>
 
 class QMimeData;
+class TreeItemIndex;
 
 // The message tree of the message browser: one row per message of the shown
 // folder (To, From, Subject, Created, Modified; newest modification first),
@@ -23,7 +24,9 @@ class QMimeData;
 // slots.
 //
 // The "To" column is read from the server, one blocking exchange per row
-// built or refreshed.
+// built or refreshed. Rows are found by message id through an index beside
+// the tree; a reply's messages go in under a ListFillGuard held by the
+// window, which sorts and moves the current row once they are all in.
 class MessageBrowserMainPaneTreeWidget : public AbstractMainPaneTreeWidget
 {
     Q_OBJECT
@@ -47,6 +50,7 @@ public:
     };
 
     explicit MessageBrowserMainPaneTreeWidget(QWidget *parent = nullptr);
+    ~MessageBrowserMainPaneTreeWidget() override;
 
     // The message row that item belongs to; null, with a warning, for an item
     // of no known kind.
@@ -113,6 +117,7 @@ private:
 
     int m_messageFolderId; // the folder whose messages the window shows here
     QPoint m_dragStartPosition; // of the last left-button press, in the viewport
+    TreeItemIndex *m_index; // message id -> message row
 };
 
 #endif // MESSAGEBROWSERMAINPANETREEWIDGET_H

@@ -109,11 +109,14 @@ void MessageBrowserSidePaneTreeWidget::addMessageFolderItem(const qorv::data::Me
 {
     if (messageFolder.message_folder_parent_id() != RootMessageFolderId())
         return;
-    auto *item = new QTreeWidgetItem(m_rootItem, MessageFolderItemType);
+    // Built whole before it joins the tree, so that the tree hears of one
+    // inserted row instead of a row and three changes. A new item shows:
+    // nothing has hidden it.
+    auto *item = new QTreeWidgetItem(MessageFolderItemType);
     item->setText(0, QString::fromStdString(messageFolder.message_folder_name()));
     item->setData(0, MessageFolderRole, itemrecord::ToVariant(messageFolder));
     item->setIcon(0, utils::ActionIcon("folder3.png"));
-    item->setHidden(false);
+    m_rootItem->addChild(item);
 }
 
 void MessageBrowserSidePaneTreeWidget::updateMessageFolderItem(const qorv::data::MessageFolder &messageFolder)

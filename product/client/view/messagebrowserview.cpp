@@ -10,6 +10,7 @@
 #include "itemrole.h"
 #include "itemtype.h"
 #include "linguist.h"
+#include "listfillguard.h"
 #include "messagebrowseractivationmode.h"
 #include "messagebrowseroptionsdialog.h"
 #include "messagedispatcher.h"
@@ -878,6 +879,9 @@ void MessageBrowserView::handleSelectMessage(const std::string &requestPayload, 
         utils::WaitCursor waitCursor(true);
         qorv::data::SelectMessageReply reply;
         if (reply.ParseFromString(replyPayload)) {
+            // The tree sorts, and says which row is current, once for the
+            // whole reply instead of once per message.
+            const ListFillGuard fill(m_mainPane);
             for (const qorv::data::Message &message : reply.message())
                 emit addMessageItem(message);
         }
@@ -891,6 +895,8 @@ void MessageBrowserView::handleSelectMessageUser(const std::string &requestPaylo
     qorv::data::SelectMessageUserReply reply;
     if (!isActiveView() || !Parse(requestPayload, replyPayload, request, reply))
         return;
+    // As for the own messages: one sort and one current row for the reply.
+    const ListFillGuard fill(m_mainPane);
     for (const qorv::data::Message &message : reply.message())
         emit addMessageItem(message);
 }

@@ -1,0 +1,43 @@
+#ifndef LISTFILLBENCH_H
+#define LISTFILLBENCH_H
+
+#include "benchpair.h"
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <string>
+
+class QAbstractItemView;
+class QWidget;
+
+namespace testsupport
+{
+class TestServer;
+}
+
+// What the message-list cases share: each fills one list from one reply of
+// n records, for n = 1,000, 10,000 and 100,000, beside a bare Qt widget of
+// the same kind given the same visible rows.
+namespace bench
+{
+using SizedBody = std::function<void(benchmark::State &, int records)>;
+
+// Registers "name/<n> <records>" for each size, with manual timing.
+void RegisterFillPairs(const std::string &name, const std::string &records, SizedBody project, SizedBody bare);
+
+// Shows the widget and waits until it is the active window.
+bool WaitUntilActive(QWidget *window);
+
+// The delayed layout and the paint that follow a fill.
+void LayOutAndPaint(QAbstractItemView *view);
+
+// A test server on 127.0.0.1 that the client's exchanges go to; every
+// request it has no script for gets an empty reply with the codes (0, 0).
+std::unique_ptr<testsupport::TestServer> StartServer();
+
+// Seconds since a steady-clock start, for SetIterationTime.
+double SecondsSince(const std::chrono::steady_clock::time_point &start);
+}
+
+#endif // LISTFILLBENCH_H
