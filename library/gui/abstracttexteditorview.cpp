@@ -361,6 +361,10 @@ void AbstractTextEditorView::initializeFormattingToolBar()
     m_formattingToolBar->addWidget(m_fontColorComboBox);
 
     connect(m_alignmentActionGroup, &QActionGroup::triggered, this, &AbstractTextEditorView::formatAlignment);
+    // Beside the standard tool bar the formatting one needs some 1000 pixels
+    // and would hide its last controls behind an extension button in a
+    // window of the smallest size: it takes a row of its own below.
+    addToolBarBreak(Qt::TopToolBarArea);
     addToolBar(Qt::TopToolBarArea, m_formattingToolBar);
 }
 

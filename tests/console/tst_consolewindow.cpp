@@ -19,6 +19,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -111,6 +112,30 @@ private slots:
         QVERIFY(!consoletest::FindAction(&console, QStringLiteral("View Log"))->isChecked());
     }
 
+    // A status tip clears the bar when the pointer leaves its action; while
+    // logged off the greeting comes back, once logged on it does not.
+    void greetingComesBackAfterAStatusTip()
+    {
+        ConsoleView console;
+        console.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&console));
+        const QString greeting = QStringLiteral("Log on to access your account.");
+        QStatusTipEvent tip(QStringLiteral("Log on to the server."));
+        QCoreApplication::sendEvent(&console, &tip);
+        QCOMPARE(console.statusBar()->currentMessage(), QStringLiteral("Log on to the server."));
+        QStatusTipEvent cleared{QString()};
+        QCoreApplication::sendEvent(&console, &cleared);
+        QCOMPARE(console.statusBar()->currentMessage(), greeting);
+
+        console.statusBar()->showMessage(QStringLiteral("User name not found."), 1);
+        QTRY_COMPARE(console.statusBar()->currentMessage(), greeting);
+
+        console.setMode(LoggedOn);
+        QCoreApplication::sendEvent(&console, &tip);
+        QCoreApplication::sendEvent(&console, &cleared);
+        QCOMPARE(console.statusBar()->currentMessage(), QString());
+    }
+
     void menusHoldTheirCommandsInOrder_data()
     {
         QTest::addColumn<QString>("menu");
@@ -162,6 +187,7 @@ private slots:
         QTest::newRow("log off") << "Log off..." << false << true;
         QTest::newRow("network settings") << "Network settings..." << true << false;
         QTest::newRow("view log") << "View Log" << false << true;
+        QTest::newRow("new submenu") << "New" << false << true;
         QTest::newRow("user groups") << "My User Groups..." << false << true;
         QTest::newRow("message browser") << "Message Browser..." << false << true;
         QTest::newRow("document browser") << "Document Browser..." << false << true;

@@ -1,6 +1,7 @@
 #include "browserbus.h"
 #include "documenteditor.h"
 #include "documenteditorview.h"
+#include "layoutcheck.h"
 #include "screenshot.h"
 #include "settingssingleton.h"
 #include "testenvironment.h"
@@ -15,6 +16,7 @@
 #include <QDockWidget>
 #include <QListWidget>
 #include <QTest>
+#include <QToolBar>
 
 QORV_ISOLATE_TEST_ENVIRONMENT()
 
@@ -119,6 +121,40 @@ private slots:
         QVERIFY(shot.colours(urls) > 8);
         QVERIFY(shot.colours(revisions) > 8);
         qInfo("%s", qPrintable(shot.path()));
+        window->close();
+    }
+
+    // A new window opens at the smallest size: the owner's tool bars show
+    // every control and the text takes most of the height.
+    void editorAtTheSmallestSize()
+    {
+        SettingsSingleton::instance()->remove(QStringLiteral("DocumentEditor/Options"));
+        qorv::data::Document document;
+        document.set_document_id(22);
+        document.set_document_user_id(GroupDirectory::SessionUserId);
+        document.set_document_name("Minutes");
+        document.set_document_body("<html><body><h2>Minutes</h2><p>Present: the <b>whole</b> committee.</p>"
+                                   "</body></html>");
+        document.mutable_document_security_descriptor()->set_permissions(0xFFF);
+        auto *window = new DocumentEditorView(document);
+        window->resize(800, 600);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+
+        const testsupport::Screenshot shot(window, QStringLiteral("documenteditor-800x600"));
+        QVERIFY2(shot.isSaved(), qPrintable(shot.path()));
+        QCOMPARE(window->size(), QSize(800, 600));
+        int shown = 0;
+        for (const QToolBar *toolBar : window->findChildren<QToolBar *>()) {
+            if (!toolBar->isVisible())
+                continue;
+            ++shown;
+            QVERIFY2(testsupport::ShowsEveryItem(toolBar), qPrintable(toolBar->windowTitle()));
+        }
+        QCOMPARE(shown, 2);
+        const auto *editor = window->findChild<DocumentEditor *>();
+        QVERIFY2(editor->height() >= window->height() / 2, qPrintable(QString::number(editor->height())));
+        QVERIFY(shot.colours(editor) >= 8);
         window->close();
     }
 };

@@ -90,7 +90,8 @@ QAction *Action(const QWidget *window, const char *context, const char *key)
 
 // "1" for each enabled action, in this order: Options, Find, SelectAll,
 // Copy, ExportToTextFile, ExportToPdfFile, Print, PrintPreview, Save, Undo,
-// Bold, CheckSpelling, Cut, Paste.
+// Bold, CheckSpelling, Cut, Paste. Save and Undo wait for an edit as well as
+// for the update permission.
 QString ActionStates(const DocumentEditorView *window)
 {
     const QList<QAction *> actions = {
@@ -268,7 +269,7 @@ private slots:
         const int selecting = Qt::TextSelectableByMouse;
         const int none = Qt::NoTextInteraction;
         QTest::newRow("owner, everything")
-            << 0xFFFu << Owner << true << editing << "110" << "11111111111111" << true << true;
+            << 0xFFFu << Owner << true << editing << "110" << "11111111001111" << true << true;
         QTest::newRow("reader: view and copy to clipboard")
             << unsigned(View | CopyTo) << Stranger << true << selecting << "100" << "01110000000000" << false
             << false;
@@ -281,10 +282,10 @@ private slots:
         QTest::newRow("view and exports") << unsigned(View | ExportText | ExportPdf) << Stranger << true << none
                                           << "000" << "01001100000000" << false << false;
         QTest::newRow("update, no clipboard") << unsigned(View | Update) << Stranger << true << editing << "110"
-                                              << "01000000111100" << false << false;
+                                              << "01000000001100" << false << false;
         QTest::newRow("update and both clipboards")
             << unsigned(View | Update | CopyTo | CopyFrom) << Stranger << true << editing << "110"
-            << "01110000111111" << false << false;
+            << "01110000001111" << false << false;
         QTest::newRow("no permissions") << 0u << Owner << false << none << "000" << "10000000000000" << true
                                         << true;
     }
@@ -320,6 +321,50 @@ private slots:
         QCOMPARE(urls->windowTitle(), QStringLiteral("URL Attachments for Budget"));
     }
 
+    // Within what the key permits, Save, Undo and Redo are enabled only
+    // while there is something to save, undo or redo.
+    void saveUndoAndRedoFollowTheEdits_data()
+    {
+        QTest::addColumn<unsigned>("permissions");
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("states"); // Save, Undo, Redo
+
+        QTest::newRow("unchanged") << 0xFFFu << QStringList() << "000";
+        QTest::newRow("typed") << 0xFFFu << QStringList{"type"} << "110";
+        QTest::newRow("typed and undone") << 0xFFFu << QStringList{"type", "undo"} << "001";
+        QTest::newRow("undone and redone") << 0xFFFu << QStringList{"type", "undo", "redo"} << "110";
+        QTest::newRow("typed and saved") << 0xFFFu << QStringList{"type", "save"} << "010";
+        QTest::newRow("changed without the update permission")
+            << unsigned(View | CopyTo) << QStringList{"type"} << "000";
+    }
+
+    void saveUndoAndRedoFollowTheEdits()
+    {
+        QFETCH(unsigned, permissions);
+        QFETCH(QStringList, steps);
+        QFETCH(QString, states);
+        DocumentEditorView *window = openThroughBrowser(Document(Owner, permissions));
+        QVERIFY(window);
+        QAction *save = Action(window, "AbstractTextEditorView", "Save");
+        QAction *undo = window->getUndoAction();
+        QAction *redo = Action(window, "Linguist", "Redo");
+        QVERIFY(save && undo && redo);
+        for (const QString &step : steps) {
+            if (step == QLatin1String("type"))
+                type(window, QStringLiteral(" and more"));
+            else if (step == QLatin1String("undo"))
+                undo->trigger();
+            else if (step == QLatin1String("redo"))
+                redo->trigger();
+            else if (step == QLatin1String("save"))
+                save->trigger();
+        }
+        QString read;
+        for (const QAction *action : {save, undo, redo})
+            read += action->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
+        QCOMPARE(read, states);
+    }
+
     void revisionDescriptorAllowsReadingAndCopying()
     {
         DocumentEditorView window(Document(Owner, 0xFFFu));
@@ -328,7 +373,7 @@ private slots:
         QCOMPARE(ActionStates(&window), QStringLiteral("11110000000000"));
         QCOMPARE(ToolBarStates(&window), QStringLiteral("100"));
         window.toggleRevisionHistory(false);
-        QCOMPARE(ActionStates(&window), QStringLiteral("11111111111111"));
+        QCOMPARE(ActionStates(&window), QStringLiteral("11111111001111"));
     }
 
     void sessionCountdownRestartsWithTheDocumentDescriptor()

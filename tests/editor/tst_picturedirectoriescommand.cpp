@@ -2,14 +2,18 @@
 #include "consoleview.h"
 #include "dialoganswerer.h"
 #include "editortestsupport.h"
+#include "filechooser.h"
 #include "picturedirectoriesdialog.h"
 #include "settings.h"
 #include "testenvironment.h"
 
 #include <QAction>
 #include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -110,6 +114,30 @@ private slots:
         });
         QVERIFY(Settings().getPictureDirectories().isEmpty());
         QCOMPARE(QDir::searchPaths(Pictures), QStringList{m_home});
+    }
+
+    // The user types a path into the directory dialog's file-name field and
+    // presses Choose; Qt's dialog then reports the folder it shows beside the
+    // typed one.
+    void aTypedDirectoryIsAdded()
+    {
+        QString shownFolder;
+        const utils::DirectoryDialogRunner previous =
+            utils::SetDirectoryDialogRunner([this, &shownFolder](QFileDialog &dialog) {
+                auto *fileNameEdit = dialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+                if (fileNameEdit == nullptr)
+                    return std::optional<QStringList>();
+                fileNameEdit->setText(m_added);
+                shownFolder = dialog.directory().absolutePath();
+                return std::optional<QStringList>({shownFolder, m_added});
+            });
+        const auto restore = qScopeGuard([&previous] { utils::SetDirectoryDialogRunner(previous); });
+        run([](QWidget *dialog) {
+            Click(dialog, "Add...");
+            Click(dialog, "OK");
+        });
+        QCOMPARE(shownFolder, QDir::currentPath());
+        QCOMPARE(Settings().getPictureDirectories(), QStringList({"/srv/a", "/srv/b", m_added}));
     }
 
     void cancelKeepsTheStoredListButRebuildsTheSearchPath()

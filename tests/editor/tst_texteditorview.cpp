@@ -270,18 +270,17 @@ private slots:
                               "Decrease Indent", "|", "[FontColor]"}));
         QCOMPARE(window.m_iconToolBar->windowTitle(), QStringLiteral("Icon Toolbar"));
 
-        // Standard and formatting side by side at the top, the icons on a row
-        // of their own below them.
+        // Standard, formatting and icons at the top, each on a row of its
+        // own: side by side the first two do not fit in 800 pixels.
         for (QToolBar *toolBar : {window.m_standardToolBar, window.m_formattingToolBar,
                                   static_cast<QToolBar *>(window.m_iconToolBar)})
             QCOMPARE(window.toolBarArea(toolBar), Qt::TopToolBarArea);
-        QVERIFY(!window.toolBarBreak(window.m_formattingToolBar));
+        QVERIFY(window.toolBarBreak(window.m_formattingToolBar));
         QVERIFY(window.toolBarBreak(window.m_iconToolBar));
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QCOMPARE(window.m_formattingToolBar->y(), window.m_standardToolBar->y());
-        QVERIFY(window.m_formattingToolBar->x() > window.m_standardToolBar->x());
-        QVERIFY(window.m_iconToolBar->y() > window.m_standardToolBar->y());
+        QVERIFY(window.m_formattingToolBar->y() > window.m_standardToolBar->y());
+        QVERIFY(window.m_iconToolBar->y() > window.m_formattingToolBar->y());
     }
 
     void tipsAndIcons()

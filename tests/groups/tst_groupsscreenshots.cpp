@@ -1,5 +1,7 @@
 #include "browserbus.h"
 #include "screenshot.h"
+#include "selectdocumentsdialog.h"
+#include "selectdocumentswidget.h"
 #include "selectusersdialog.h"
 #include "testenvironment.h"
 #include "usergroupbrowserview.h"
@@ -8,6 +10,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
+#include <QToolButton>
 #include <QToolBar>
 
 QORV_ISOLATE_TEST_ENVIRONMENT()
@@ -37,6 +40,10 @@ private:
         directory.addUserGroup(22, "Family", {});
         directory.addHomeGroup(30, "Accounts", {7, 8});
         directory.addHomeGroup(31, "Editors", {9, 10, 11});
+        directory.addFolder(101, GroupDirectory::HomeFolderId, "Letters");
+        directory.addFolder(102, GroupDirectory::HomeFolderId, "Plans");
+        directory.addDocument(1, GroupDirectory::HomeFolderId, "Agenda");
+        directory.addDocument(2, GroupDirectory::HomeFolderId, "Budget");
     }
 
 private slots:
@@ -90,6 +97,39 @@ private slots:
         QCOMPARE(unselected->count(), 3);
         QVERIFY(shot.colours(unselected) >= 16);
         QVERIFY(shot.colours() >= 32);
+    }
+
+    // The blank buttons beside the two column labels only keep the label
+    // rows as high as the navigation row: they take their place and show
+    // nothing, where they once showed as black squares.
+    void documentPicker()
+    {
+        SelectDocumentsDialog dialog;
+        dialog.findChild<SelectDocumentsWidget *>()->init();
+        auto *unselected = dialog.findChild<QListWidget *>(QStringLiteral("unselectedDocumentsListWidget"));
+        QVERIFY(unselected);
+        QCOMPARE(unselected->count(), 2);
+        dialog.resize(800, 600);
+        dialog.show();
+
+        const testsupport::Screenshot shot(&dialog, QStringLiteral("selectdocuments"));
+
+        QVERIFY2(shot.isSaved(), qPrintable(shot.path()));
+        QVERIFY(shot.colours(unselected) >= 16);
+        const auto *back = dialog.findChild<QToolButton *>(QStringLiteral("backToolButton"));
+        QVERIFY(back);
+        int blanks = 0;
+        for (const QToolButton *button : dialog.findChildren<QToolButton *>()) {
+            if (!button->text().isEmpty() || button->arrowType() != Qt::NoArrow || !button->icon().isNull())
+                continue;
+            ++blanks;
+            QVERIFY(!button->isEnabled());
+            QCOMPARE(button->styleSheet(), QStringLiteral("background-color: transparent;"));
+            QVERIFY(!button->isVisible());
+            QCOMPARE(button->height(), back->height());
+            QCOMPARE(shot.colours(button), 1);
+        }
+        QCOMPARE(blanks, 2);
     }
 };
 

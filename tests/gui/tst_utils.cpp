@@ -1,9 +1,11 @@
+#include "filechooser.h"
 #include "testenvironment.h"
 #include "utils.h"
 #include "waitcursor.h"
 
 #include <QDate>
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
@@ -227,6 +229,44 @@ private slots:
         QCOMPARE(utils::CopyResourceToTempororyFile(QStringLiteral(":resources/missing.txt"), second), QString());
         QTemporaryFile third(QStringLiteral("/nonexistent-folder/XXXXXX"));
         QCOMPARE(utils::CopyResourceToTempororyFile(QStringLiteral(":resources/license.txt"), third), QString());
+    }
+
+    // What the directory dialog reported, and the one directory the user
+    // chose: the dialog may report the folder it shows, or a row still
+    // selected, beside the path that was typed.
+    void chosenDirectory_data()
+    {
+        QTest::addColumn<QStringList>("selected");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("chosen");
+        const QString shown = QStringLiteral("/srv/start");
+        const QString home = QDir::homePath();
+
+        QTest::newRow("one selected") << QStringList{"/srv/start/a"} << QString() << "/srv/start/a";
+        QTest::newRow("the shown folder itself") << QStringList{shown} << QString() << shown;
+        QTest::newRow("typed beside the shown folder") << QStringList{shown, "/srv/pictures"} << "/srv/pictures"
+                                                       << "/srv/pictures";
+        QTest::newRow("typed after the shown folder, nothing typed left")
+            << QStringList{shown, "/srv/pictures"} << QString() << "/srv/pictures";
+        QTest::newRow("typed beside a selected row")
+            << QStringList{"/srv/start/a", "/srv/pictures"} << "/srv/pictures" << "/srv/pictures";
+        QTest::newRow("typed relative to the shown folder")
+            << QStringList{"/srv/start/a", "/srv/start/b"} << "b" << "/srv/start/b";
+        QTest::newRow("typed from home") << QStringList{shown, home + "/pictures"} << "~/pictures"
+                                         << home + "/pictures";
+        QTest::newRow("typed with a trailing slash") << QStringList{shown, "/srv/pictures"} << "/srv/pictures/"
+                                                     << "/srv/pictures";
+        QTest::newRow("two rows, nothing typed") << QStringList{"/srv/start/a", "/srv/start/b"} << QString()
+                                                 << QString();
+        QTest::newRow("nothing reported") << QStringList{} << "/srv/pictures" << QString();
+    }
+
+    void chosenDirectory()
+    {
+        QFETCH(QStringList, selected);
+        QFETCH(QString, typed);
+        QFETCH(QString, chosen);
+        QCOMPARE(utils::ChosenDirectory({selected, QStringLiteral("/srv/start"), typed}), chosen);
     }
 };
 

@@ -11,6 +11,7 @@
 #include "testenvironment.h"
 
 #include <QAction>
+#include <QHeaderView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -64,6 +65,29 @@ private:
         QVERIFY(shot.image().height() >= 600);
     }
 
+    // Every column of the pane is as wide as its contents and its heading,
+    // and the last, the expiration date, ends within the window.
+    static void verifyWholeColumns(const QTreeWidget *pane)
+    {
+        const QHeaderView *header = pane->header();
+        const int last = header->count() - 1;
+        QCOMPARE(pane->headerItem()->text(last), QStringLiteral("Expiration"));
+        for (int column = 1; column <= last; ++column) {
+            const QString name = pane->headerItem()->text(column);
+            QVERIFY2(header->sectionSize(column) >= header->sectionSizeHint(column), qPrintable(name));
+            for (int row = 0; row < pane->topLevelItemCount(); ++row) {
+                const QString text = pane->topLevelItem(row)->text(column);
+                QVERIFY2(header->sectionSize(column) > pane->fontMetrics().horizontalAdvance(text),
+                         qPrintable(name + QLatin1String(": ") + text));
+            }
+        }
+        QVERIFY2(header->sectionViewportPosition(last) + header->sectionSize(last) <= pane->viewport()->width(),
+                 qPrintable(QStringLiteral("%1 + %2 > %3")
+                                .arg(header->sectionViewportPosition(last))
+                                .arg(header->sectionSize(last))
+                                .arg(pane->viewport()->width())));
+    }
+
 private slots:
     void initTestCase() { QVERIFY(KeyringBus::setUpLikeTheProgram()); }
 
@@ -106,6 +130,8 @@ private slots:
         emit pane->itemClicked(print, 0);
         QVERIFY(window->isModified());
         shoot(window, QStringLiteral("document-keyring"));
+        QCOMPARE(window->size(), QSize(800, 600));
+        verifyWholeColumns(pane);
     }
 
     void folderKeyring()
@@ -119,6 +145,7 @@ private slots:
         QCOMPARE(pane->topLevelItemCount(), 3);
         QVERIFY(TriggerViewAction(window, QStringLiteral("View Days")));
         shoot(window, QStringLiteral("folder-keyring"));
+        verifyWholeColumns(pane);
     }
 
     void receivedDocumentKeys()

@@ -209,6 +209,69 @@ private slots:
         m_clock.reset();
     }
 
+    // Enabled states
+
+    // The key commands are enabled only with something to act on. Each row
+    // opens a keyring (document 31 or 33, which has no keys, or folder 51),
+    // changes one key's first permission without saving it (ticked) and puts
+    // the cursor on one key (current); -1 stands for none. The states read
+    // Revert, Revert All, Save, Save All, the four key changes and Delete.
+    void keyCommandsNeedSomethingToActOn_data()
+    {
+        QTest::addColumn<int>("object");
+        QTest::addColumn<int>("ticked");
+        QTest::addColumn<int>("current");
+        QTest::addColumn<QString>("states");
+        QTest::newRow("no keys") << 33 << -1 << -1 << "000000000";
+        QTest::newRow("no key under the cursor") << DocumentId << -1 << -1 << "000000000";
+        QTest::newRow("an unchanged key") << DocumentId << -1 << 0 << "000011111";
+        QTest::newRow("a changed key") << DocumentId << 1 << 1 << "111111111";
+        QTest::newRow("another key changed") << DocumentId << 1 << 0 << "010111111";
+        QTest::newRow("a changed key not under the cursor") << DocumentId << 1 << -1 << "010100000";
+        QTest::newRow("folder, no key under the cursor") << FolderId << -1 << -1 << "000000000";
+        QTest::newRow("folder, an unchanged key") << FolderId << -1 << 2 << "000011111";
+        QTest::newRow("folder, a changed key") << FolderId << 0 << 0 << "111111111";
+    }
+
+    void keyCommandsNeedSomethingToActOn()
+    {
+        QFETCH(int, object);
+        QFETCH(int, ticked);
+        QFETCH(int, current);
+        QFETCH(QString, states);
+        KeyringView *window = nullptr;
+        QTreeWidget *pane = nullptr;
+        if (object == FolderId) {
+            FolderKeyringView *folder = folderKeyring();
+            window = folder;
+            pane = folder ? Pane(folder) : nullptr;
+        } else {
+            DocumentKeyringView *document = m_bus.openDocumentKeyring(object, DocumentName);
+            window = document;
+            pane = document ? Pane(document) : nullptr;
+        }
+        QVERIFY(window && pane);
+        if (ticked >= 0)
+            Click(pane, pane->topLevelItem(ticked)->child(0)->child(0), 0);
+        pane->setCurrentItem(current >= 0 ? pane->topLevelItem(current) : nullptr);
+
+        const auto read = [window] {
+            QString read;
+            for (const auto &[menu, text] : {std::pair{0, "Revert"}, {0, "Revert All"}, {0, "Save"},
+                                             {0, "Select All"}, {1, "Set Active Hours..."},
+                                             {1, "Set Session Duration..."}, {1, "Set Expiration Date..."},
+                                             {1, "Set Passcode..."}, {1, "Delete"}}) {
+                const QAction *action = Action(window, menu, QLatin1String(text));
+                read.append(action == nullptr ? QLatin1Char('?') : action->isEnabled() ? QLatin1Char('1')
+                                                                                         : QLatin1Char('0'));
+            }
+            return read;
+        };
+        QTRY_COMPARE(read(), states);
+        if (object != FolderId)
+            QCOMPARE(Action(window, 1, QStringLiteral("Set Revision..."))->isEnabled(), current >= 0);
+    }
+
     // Opening
 
     void documentKeyringOpensWithTheKeysOfItsDocument()

@@ -1,4 +1,7 @@
+#include "createmessagedialog.h"
+#include "layoutcheck.h"
 #include "messagebus.h"
+#include "messageeditor.h"
 #include "messageeditorview.h"
 #include "messagereaderview.h"
 #include "screenshot.h"
@@ -9,7 +12,9 @@
 
 #include <QLineEdit>
 #include <QListWidget>
+#include <QTabWidget>
 #include <QTest>
+#include <QToolBar>
 
 QORV_ISOLATE_TEST_ENVIRONMENT()
 
@@ -88,6 +93,45 @@ private slots:
         QCOMPARE(list->count(), 1);
         QVERIFY(shot.colours(to) >= 8);
         QVERIFY(shot.colours(list) >= 16);
+    }
+
+    // At the smallest window size every tool bar shows all its controls and
+    // the text being written takes most of the room left to the two texts.
+    void messageEditorAtTheSmallestSize()
+    {
+        m_bus.openMessage(m_bus.store().message(1));
+        QCOMPARE(OpenWindows<MessageEditorView>().size(), 1);
+        MessageEditorView *window = OpenWindows<MessageEditorView>().first();
+        window->resize(800, 600);
+        const testsupport::Screenshot shot(window, QStringLiteral("messageeditor-800x600"));
+        QVERIFY2(shot.isSaved(), qPrintable(shot.path()));
+        QCOMPARE(window->size(), QSize(800, 600));
+        for (const QToolBar *toolBar : window->findChildren<QToolBar *>()) {
+            if (toolBar->isVisible())
+                QVERIFY2(testsupport::ShowsEveryItem(toolBar), qPrintable(toolBar->windowTitle()));
+        }
+        const auto *editor = window->findChild<MessageEditor *>();
+        const auto *chain = window->findChild<TextReader *>();
+        QVERIFY(editor && chain);
+        QVERIFY2(editor->height() >= 2 * chain->height(),
+                 qPrintable(QStringLiteral("%1 / %2").arg(editor->height()).arg(chain->height())));
+        QVERIFY2(editor->height() >= 180, qPrintable(QString::number(editor->height())));
+        QVERIFY(shot.colours(editor) >= 8);
+    }
+
+    // The three tab titles are shown whole, with no scroll arrows.
+    void createMessageDialog()
+    {
+        data::Message message;
+        CreateMessageDialog dialog(&message, nullptr);
+        dialog.show();
+        const testsupport::Screenshot shot(&dialog, QStringLiteral("createmessagedialog"));
+        QVERIFY2(shot.isSaved(), qPrintable(shot.path()));
+        const auto *tabs = dialog.findChild<QTabWidget *>();
+        QVERIFY(tabs);
+        QCOMPARE(tabs->count(), 3);
+        QVERIFY(testsupport::ShowsEveryTabWhole(tabs));
+        QVERIFY(shot.colours(tabs->tabBar()) >= 8);
     }
 
     void messageReader()

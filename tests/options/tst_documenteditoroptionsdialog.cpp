@@ -104,7 +104,7 @@ private:
         QTest::newRow("icon area") << "IconToolBarArea" << QVariant(4);
         QTest::newRow("attachments area") << "UrlAttachmentsDockWidgetArea" << QVariant(8);
         QTest::newRow("revision area") << "RevisionHistoryDockWidgetArea" << QVariant(1);
-        QTest::newRow("standard break") << "StandardToolBarBreak" << QVariant(false);
+        QTest::newRow("standard break") << "StandardToolBarBreak" << QVariant(true);
         QTest::newRow("formatting break") << "FormattingToolBarBreak" << QVariant(true);
         QTest::newRow("icon break") << "IconToolBarBreak" << QVariant(false);
     }
@@ -120,7 +120,7 @@ private:
         QCOMPARE(CheckedArea(dialog, Icon), 4);
         QCOMPARE(CheckedArea(dialog, Attachments), 8);
         QCOMPARE(CheckedArea(dialog, Revision), 1);
-        QVERIFY(!BreakBox(dialog, Standard)->isChecked());
+        QVERIFY(BreakBox(dialog, Standard)->isChecked());
         QVERIFY(BreakBox(dialog, Formatting)->isChecked());
         QVERIFY(!BreakBox(dialog, Icon)->isChecked());
     }
@@ -230,11 +230,11 @@ private slots:
         // The user's own changes are what Save writes.
         CheckArea(dialog, Revision, QStringLiteral("Bottom"));
         CheckArea(dialog, Standard, QStringLiteral("Left"));
-        BreakBox(dialog, Standard)->setChecked(true);
+        BreakBox(dialog, Standard)->setChecked(false);
         Button(dialog, QDialogButtonBox::Save)->click();
         QCOMPARE(Store().value(Prefix + "RevisionHistoryDockWidgetArea").toInt(), 8);
         QCOMPARE(Store().value(Prefix + "StandardToolBarArea").toInt(), 1);
-        QCOMPARE(Store().value(Prefix + "StandardToolBarBreak").toBool(), true);
+        QCOMPARE(Store().value(Prefix + "StandardToolBarBreak").toBool(), false);
         QCOMPARE(Store().value(Prefix + "IconToolBarArea").toInt(), 2);
         QCOMPARE(Store().value(Prefix + "StandardToolBarDisplay").toBool(), false);
     }

@@ -73,12 +73,18 @@ void AppendDocumentItem(QListWidget *list, const qorv::data::Document &document)
 }
 
 // A disabled, invisible button beside a column's label, so that the label
-// rows take the height of the navigation row.
+// rows take the height of the navigation row. The transparent background
+// alone does not hide it: under Fusion it still shows as a solid black
+// square. Hidden, it paints nothing while the layout keeps its place.
 QToolButton *Spacer()
 {
     auto *button = new QToolButton;
     button->setEnabled(false);
     button->setStyleSheet(QStringLiteral("background-color: transparent;"));
+    QSizePolicy policy = button->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    button->setSizePolicy(policy);
+    button->hide();
     return button;
 }
 }

@@ -34,6 +34,10 @@ CreateMessageDialog::CreateMessageDialog(qorv::data::Message *message, QWidget *
                         tr("MessageContentPermissionsTab"));
     m_tabWidget->addTab(m_messageUserPermissionsTab, utils::ActionIcon("user.png"),
                         tr("MessageUserPermissionsTab"));
+    // The tab titles are long: the dialog widens to show them whole rather
+    // than cut them short behind scroll arrows.
+    m_tabWidget->setElideMode(Qt::ElideNone);
+    m_tabWidget->setUsesScrollButtons(false);
     m_okButton->setEnabled(false);
     m_buttonBox->addButton(m_okButton, QDialogButtonBox::AcceptRole);
     m_buttonBox->addButton(m_cancelButton, QDialogButtonBox::RejectRole);

@@ -38,7 +38,9 @@ inline constexpr int FormattingToolBarAreaDefault = TopArea;
 inline constexpr int IconToolBarAreaDefault = TopArea;
 inline constexpr int UrlAttachmentsDockWidgetAreaDefault = BottomArea;
 inline constexpr int RevisionHistoryDockWidgetAreaDefault = LeftArea;
-inline constexpr bool StandardToolBarBreakDefault = false;
+// The standard and the formatting tool bar do not fit side by side in a
+// window of the smallest size, so they start on two rows.
+inline constexpr bool StandardToolBarBreakDefault = true;
 inline constexpr bool FormattingToolBarBreakDefault = true;
 inline constexpr bool IconToolBarBreakDefault = false;
 }

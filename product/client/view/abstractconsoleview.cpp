@@ -204,6 +204,14 @@ void AbstractConsoleView::initializeWindow()
 {
     setCentralWidget(m_logTextEdit);
     m_statusBar->showMessage(tr("Greeting"));
+    // A status tip takes the bar over while the pointer rests on an action
+    // and leaves it empty afterwards, and so does a refused log-on once its
+    // message has timed out; until somebody logs on, the greeting is what
+    // the bar has to say.
+    connect(m_statusBar, &QStatusBar::messageChanged, this, [this](const QString &message) {
+        if (message.isEmpty() && getMode() == m_loggedOffMode)
+            m_statusBar->showMessage(tr("Greeting"));
+    });
 }
 
 void AbstractConsoleView::initializeStandardToolBar()

@@ -1,5 +1,7 @@
 #include "abstractkeypanetreewidget.h"
 
+#include <QHeaderView>
+
 #include <utility>
 
 AbstractKeyPaneTreeWidget::AbstractKeyPaneTreeWidget(QWidget *parent, const QStringList &headerLabels, int kindRole,
@@ -10,6 +12,11 @@ AbstractKeyPaneTreeWidget::AbstractKeyPaneTreeWidget(QWidget *parent, const QStr
 {
     setHeaderLabels(headerLabels);
     setAlternatingRowColors(true);
+    // The first column takes what the rule columns leave it: sized to its
+    // longest label (a permission name, indented twice) it would push the
+    // last rule, the expiration date, out of a window of the smallest size.
+    header()->setStretchLastSection(false);
+    header()->setSectionResizeMode(0, QHeaderView::Stretch);
     connect(this, &QTreeWidget::itemExpanded, this, &AbstractKeyPaneTreeWidget::resizeColumnsToContents);
     connect(this, &QTreeWidget::itemCollapsed, this, &AbstractKeyPaneTreeWidget::resizeColumnsToContents);
 }

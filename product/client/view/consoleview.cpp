@@ -458,6 +458,14 @@ void ConsoleView::initializeFileMenu()
     newMenu->addSeparator();
     newMenu->addAction(m_documentKeysAction);
     newMenu->addAction(m_folderKeysAction);
+
+    // Every entry under New needs a session, so the submenu follows the mode
+    // too rather than open onto disabled entries only. It is made after the
+    // modes were entered, hence the first state set by hand.
+    QAction *newMenuAction = newMenu->menuAction();
+    registerProp(m_loggedOffMode, Mode::Enter, newMenuAction, "enabled", false);
+    registerProp(m_loggedOnMode, Mode::Enter, newMenuAction, "enabled", true);
+    newMenuAction->setEnabled(getMode() == m_loggedOnMode);
 }
 
 void ConsoleView::initializeEditMenu()

@@ -9,6 +9,7 @@
 #include "documenteditoroptionkeys.h"
 #include "documenteditoroptionsdialog.h"
 #include "documentkeyreader.h"
+#include "edithistoryactions.h"
 #include "icontoolbar.h"
 #include "linguist.h"
 #include "messagedispatcher.h"
@@ -119,6 +120,7 @@ DocumentEditorView::DocumentEditorView(const qorv::data::Document &document, QWi
     , m_sessionDuration(std::make_unique<SessionDuration>(this))
     , m_revisionTextDocument(new TextDocument(this))
     , m_optionsAction(m_toolsMenu->addAction(Linguist::tr("Options"), this, &DocumentEditorView::options))
+    , m_editHistoryActions(new EditHistoryActions(m_undoAction, m_redoAction, m_saveAction, this))
 {
     setObjectName(QStringLiteral("DocumentEditorView"));
     initializeWindow();
@@ -229,6 +231,7 @@ void DocumentEditorView::initializeDocumentEditor()
     m_editor->setFocus(Qt::OtherFocusReason);
     // Only now: loading the body is no edit.
     connect(m_mainTextDocument, &QTextDocument::modificationChanged, this, &DocumentEditorView::modificationChanged);
+    m_editHistoryActions->setDocument(m_mainTextDocument);
 }
 
 void DocumentEditorView::initializeUrlAttachmentsDockWidget()
@@ -342,6 +345,9 @@ void DocumentEditorView::setSecurity(const qorv::data::SecurityDescriptor &secur
     enableDockWidgets(securityDescriptor);
     setActionsEnabled(false);
     enableActions(securityDescriptor);
+    // Within what the key permits, Save, Undo and Redo wait for something to
+    // save, undo or redo.
+    m_editHistoryActions->setPermitted(view && update);
     m_sessionDuration->initializeStatus(static_cast<unsigned>(std::max(0, permissions.sessionDuration())));
 }
 

@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 
+class EditHistoryActions;
 class QDockWidget;
 class QListWidget;
 class QListWidgetItem;
@@ -116,6 +117,7 @@ private:
     TextDocument *m_revisionTextDocument;
     qorv::data::SecurityDescriptor m_revisionTextSecurityDescriptor;
     QAction *m_optionsAction;
+    EditHistoryActions *m_editHistoryActions;
     // The request of the save in flight: only its reply may mark the text
     // saved, not another window's rename or move of the same document.
     std::string m_pendingSave;

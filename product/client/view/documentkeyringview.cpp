@@ -278,6 +278,13 @@ void DocumentKeyringView::initializeDocumentKeyringPaneTreeWidget()
     connect(m_viewPermissionsAction, &QAction::toggled, pane, &DocumentKeyringPaneTreeWidget::viewPermissionsToggled);
     connect(m_viewDaysAction, &QAction::toggled, pane, &DocumentKeyringPaneTreeWidget::viewDaysToggled);
     connect(m_viewMonthsAction, &QAction::toggled, pane, &DocumentKeyringPaneTreeWidget::viewMonthsToggled);
+    followPane(
+        pane,
+        [this] {
+            QTreeWidgetItem *item = currentKeyItem();
+            return CurrentKey{item != nullptr, item != nullptr && IsModified(item)};
+        },
+        {m_setRevisionAction});
 }
 
 bool DocumentKeyringView::saveKey(QTreeWidgetItem *item)

@@ -251,6 +251,13 @@ void FolderKeyringView::initializeFolderKeyringPaneTreeWidget()
     connect(m_viewPermissionsAction, &QAction::toggled, pane, &FolderKeyringPaneTreeWidget::viewPermissionsToggled);
     connect(m_viewDaysAction, &QAction::toggled, pane, &FolderKeyringPaneTreeWidget::viewDaysToggled);
     connect(m_viewMonthsAction, &QAction::toggled, pane, &FolderKeyringPaneTreeWidget::viewMonthsToggled);
+    followPane(
+        pane,
+        [this] {
+            QTreeWidgetItem *item = currentKeyItem();
+            return CurrentKey{item != nullptr, item != nullptr && IsModified(item)};
+        },
+        {});
 }
 
 bool FolderKeyringView::saveKey(QTreeWidgetItem *item)

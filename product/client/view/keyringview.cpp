@@ -12,7 +12,9 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QTextDocument>
+#include <QTimer>
 #include <QToolBar>
+#include <QTreeWidget>
 
 KeyringView::KeyringView(QWidget *parent)
     : AbstractViewWindow(parent)
@@ -37,10 +39,50 @@ KeyringView::KeyringView(QWidget *parent)
     , m_viewDaysAction(m_viewMenu->addAction(utils::ActionIcon("calendar_7.png"), Linguist::tr("ViewDays")))
     , m_viewPermissionsAction(m_viewMenu->addAction(utils::ActionIcon("checkbox.png"), Linguist::tr("ViewPermissions")))
     , m_aboutAction(m_helpMenu->addAction(Linguist::tr("AboutQORV"), this, SLOT(helpAbout())))
+    , m_keyActionsTimer(new QTimer(this))
 {
+    m_keyActionsTimer->setSingleShot(true);
+    m_keyActionsTimer->setInterval(0);
+    connect(m_keyActionsTimer, &QTimer::timeout, this, &KeyringView::updateKeyActions);
 }
 
-KeyringView::~KeyringView() = default;
+KeyringView::~KeyringView()
+{
+    delete m_keyActionsTimer;
+}
+
+void KeyringView::followPane(QTreeWidget *pane, std::function<CurrentKey()> currentKey,
+                             const QList<QAction *> &keyActions)
+{
+    m_currentKey = std::move(currentKey);
+    m_keyActions = keyActions;
+    m_keyActions << m_setActiveHoursAction << m_setSessionDurationAction << m_setExpirationDateAction
+                 << m_setPasscodeAction << m_deleteAction;
+    // Tied to the timer, which goes with this window's own destructor: the
+    // pane still reports its rows going while the window's bases tear it
+    // down.
+    QTimer *timer = m_keyActionsTimer;
+    const auto schedule = [timer] { timer->start(); };
+    const QAbstractItemModel *model = pane->model();
+    connect(pane, &QTreeWidget::currentItemChanged, timer, schedule);
+    connect(model, &QAbstractItemModel::dataChanged, timer, schedule);
+    connect(model, &QAbstractItemModel::rowsInserted, timer, schedule);
+    connect(model, &QAbstractItemModel::rowsRemoved, timer, schedule);
+    connect(model, &QAbstractItemModel::modelReset, timer, schedule);
+    updateKeyActions();
+}
+
+void KeyringView::updateKeyActions()
+{
+    const CurrentKey current = m_currentKey();
+    m_revertAction->setEnabled(current.modified);
+    m_saveAction->setEnabled(current.modified);
+    const bool anyModified = isModified();
+    m_revertAllAction->setEnabled(anyModified);
+    m_saveAllAction->setEnabled(anyModified);
+    for (QAction *action : std::as_const(m_keyActions))
+        action->setEnabled(current.exists);
+}
 
 void KeyringView::closeEvent(QCloseEvent *event)
 {

@@ -7,11 +7,14 @@
 
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 #include <string>
 
 class QAction;
 class QCloseEvent;
+class QTimer;
+class QTreeWidget;
 
 namespace google::protobuf
 {
@@ -58,6 +61,23 @@ protected:
     void initializeViewMenu();
     void initializeToolsMenu();
     void initializeStandardToolBar();
+
+    // What the pane shows now: whether there is a key under the cursor, and
+    // whether that key has unsaved changes.
+    struct CurrentKey
+    {
+        bool exists;
+        bool modified;
+    };
+
+    // Keeps the key commands in step with the pane, so that none is enabled
+    // with nothing to act on: Revert and Save while the key under the cursor
+    // has unsaved changes, Revert All and Save All while any key has, the key
+    // changes, Delete and keyActions while there is a key under the cursor.
+    // The pane reports every tick and every row it fills in; the commands are
+    // brought in step once those have settled, so that filling a long
+    // keyring stays linear.
+    void followPane(QTreeWidget *pane, std::function<CurrentKey()> currentKey, const QList<QAction *> &keyActions);
 
     // Sends a key's insert, update or delete (minor 1) on the bus; true when
     // the server carried it out, that is when the reply handler acknowledged
@@ -124,7 +144,12 @@ private:
         bool carriedOut;
     };
 
+    void updateKeyActions();
+
     std::optional<PendingRequest> m_pendingRequest;
+    QTimer *m_keyActionsTimer;
+    std::function<CurrentKey()> m_currentKey;
+    QList<QAction *> m_keyActions;
 };
 
 #endif // KEYRINGVIEW_H

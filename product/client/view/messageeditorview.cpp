@@ -5,6 +5,7 @@
 #include "createdocumentkeywizard.h"
 #include "currenttimestamp.h"
 #include "dbtimestamp.h"
+#include "edithistoryactions.h"
 #include "directexchange.h"
 #include "linguist.h"
 #include "messageattachmentitem.h"
@@ -148,6 +149,8 @@ MessageEditorView::MessageEditorView(const qorv::data::Message &message, QWidget
     , m_attachToolButton(new QToolButton(m_addresseeToolBar))
     , m_detachToolButton(new QToolButton(m_addresseeToolBar))
     , m_verifyToolButton(new QToolButton(m_addresseeToolBar))
+    // Save stays enabled: it also stores a changed subject.
+    , m_editHistoryActions(new EditHistoryActions(m_undoAction, m_redoAction, nullptr, this))
 {
     m_toLineEdit->setObjectName(QStringLiteral("toLineEdit"));
     m_ccLineEdit->setObjectName(QStringLiteral("ccLineEdit"));
@@ -253,8 +256,10 @@ void MessageEditorView::initializeWindow()
 
     auto *centralWidget = new QWidget(this);
     auto *layout = new QVBoxLayout(centralWidget);
-    layout->addWidget(m_editor);
-    layout->addWidget(m_textReader);
+    // The text being written takes most of the room; the earlier messages
+    // of the chain below it are for looking something up.
+    layout->addWidget(m_editor, 3);
+    layout->addWidget(m_textReader, 1);
     auto *filterRow = new QHBoxLayout;
     filterRow->addWidget(m_filterLabel);
     filterRow->addWidget(m_filterEditCopyCheckBox);
@@ -351,6 +356,8 @@ void MessageEditorView::initializeMessageEditor()
     document->setModified(false);
     m_editor->setDocument(document);
     connect(document, &QTextDocument::modificationChanged, this, &MessageEditorView::modificationChanged);
+    m_editHistoryActions->setDocument(document);
+    m_editHistoryActions->setPermitted(true);
     m_editor->setFocus();
     modificationChanged(false);
 }
@@ -429,6 +436,7 @@ void MessageEditorView::routeToReader()
 void MessageEditorView::focusInTextEditor(QFocusEvent *)
 {
     setActionsEnabled(true);
+    m_editHistoryActions->setPermitted(true);
     for (QWidget *widget : std::initializer_list<QWidget *>{m_filterLabel, m_filterEditCopyCheckBox,
                                                             m_filterExportToTextFileCheckBox,
                                                             m_filterExportToPdfFileCheckBox, m_filterPrintCheckBox})
@@ -439,6 +447,7 @@ void MessageEditorView::focusInTextEditor(QFocusEvent *)
 void MessageEditorView::focusInMessageReader(QFocusEvent *)
 {
     setActionsEnabled(false);
+    m_editHistoryActions->setPermitted(false);
     for (QWidget *widget : std::initializer_list<QWidget *>{m_filterLabel, m_filterEditCopyCheckBox,
                                                             m_filterExportToTextFileCheckBox,
                                                             m_filterExportToPdfFileCheckBox, m_filterPrintCheckBox})

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+class EditHistoryActions;
 class MessageEditor;
 class QFocusEvent;
 class QLineEdit;
@@ -153,6 +154,7 @@ private:
     QToolButton *m_attachToolButton;
     QToolButton *m_detachToolButton;
     QToolButton *m_verifyToolButton;
+    EditHistoryActions *m_editHistoryActions;
 };
 
 #endif // MESSAGEEDITORVIEW_H
