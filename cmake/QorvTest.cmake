@@ -17,17 +17,21 @@ function(qorv_add_test name)
     set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 300)
 endfunction()
 
-# qorv_add_screenshot_test(<name> <the arguments of qorv_add_test>): a test that keeps pictures (testsupport::Screenshot),
-# run offscreen and, when xvfb-run is found, again as <name>_xvfb under a real X server (one such run at a time).
+# qorv_add_screenshot_test(<name> <the arguments of qorv_add_test> [SCREEN <width>x<height>]): a test that keeps pictures
+# (testsupport::Screenshot), run offscreen and, when xvfb-run is found, again as <name>_xvfb under a real X server of
+# that screen size, 1280x1024 unless given (one such run at a time).
 function(qorv_add_screenshot_test name)
-    qorv_add_test(${name} ${ARGN})
-    cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES;ENVIRONMENT" ${ARGN})
+    cmake_parse_arguments(ARG "" "SCREEN" "SOURCES;LIBRARIES;ENVIRONMENT" ${ARGN})
+    if(NOT ARG_SCREEN)
+        set(ARG_SCREEN 1280x1024)
+    endif()
+    qorv_add_test(${name} SOURCES ${ARG_SOURCES} LIBRARIES ${ARG_LIBRARIES} ENVIRONMENT ${ARG_ENVIRONMENT})
     find_program(QORV_XVFB_RUN xvfb-run)
     if(NOT QORV_XVFB_RUN)
         return()
     endif()
     add_test(NAME ${name}_xvfb
-        COMMAND ${QORV_XVFB_RUN} -a -s "-screen 0 1280x1024x24" $<TARGET_FILE:${name}>)
+        COMMAND ${QORV_XVFB_RUN} -a -s "-screen 0 ${ARG_SCREEN}x24" $<TARGET_FILE:${name}>)
     set(env "QT_QPA_PLATFORM=xcb" ${QORV_TEST_SANITIZER_ENVIRONMENT} ${ARG_ENVIRONMENT})
     set_tests_properties(${name}_xvfb PROPERTIES ENVIRONMENT "${env}" RESOURCE_LOCK xserver TIMEOUT 300)
 endfunction()

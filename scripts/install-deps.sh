@@ -10,6 +10,7 @@ libqt6svg6 qt6-svg-dev qt6-qpa-plugins
 libace-dev libssl-dev openssl
 libprotobuf-dev protobuf-compiler
 libhunspell-dev hunspell-en-us
+breeze-icon-theme fonts-material-design-icons-iconfont
 libboost-dev libboost-date-time-dev
 xvfb xauth x11-utils xdotool fonts-dejavu-core
 libbenchmark-dev

@@ -1,11 +1,11 @@
 #include "ciniticonselectiontoolbutton.h"
 
 #include "resourceicon.h"
+#include "scrollingmenu.h"
 
 #include <QAction>
 #include <QDir>
 #include <QIcon>
-#include <QMenu>
 #include <QString>
 #include <QToolButton>
 
@@ -42,7 +42,9 @@ void CInitIconSelectionToolButton::operator()(const QString &groupDirectory, con
     if (entries.isEmpty())
         return;
 
-    auto *menu = new QMenu;
+    // A group holds up to two hundred icons: in the columns of a plain menu
+    // they would cover the whole of a small screen.
+    auto *menu = new ScrollingMenu(m_toolButton);
     for (const QString &entry : entries) {
         const QString path = directory + entry;
         QAction *action = menu->addAction(utils::ResourceIcon(path), MenuText(entry));

@@ -8,6 +8,9 @@
 #include <QDirIterator>
 #include <QIcon>
 #include <QMenu>
+#include <QPainter>
+#include <QScreen>
+#include <QStyle>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QSet>
@@ -64,6 +67,32 @@ QStringList Texts(const QComboBox &box)
     for (int i = 0; i < box.count(); ++i)
         texts.append(box.itemText(i));
     return texts;
+}
+
+QByteArray Contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QImage Rendered(const QString &file, const QSize &size)
+{
+    QImage image(size, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    QSvgRenderer(file).render(&painter);
+    return image;
+}
+
+// The share of the picture's pixels that are drawn on.
+qreal Coverage(const QImage &image)
+{
+    int drawn = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            drawn += qAlpha(image.pixel(x, y)) > 64 ? 1 : 0;
+    }
+    return qreal(drawn) / (image.width() * image.height());
 }
 
 QList<int> Data(const QComboBox &box)
@@ -181,7 +210,8 @@ private slots:
         QCOMPARE(files.first(), QStringLiteral("ic_3d_rotation_24px.svg"));
     }
 
-    // Every picture is a valid SVG drawing of its size that loads as an icon.
+    // Every picture is a valid SVG drawing of its size that loads as an icon
+    // and shows something: a glyph that the font lacks would come out blank.
     void everyFileLoads()
     {
         int checked = 0;
@@ -194,27 +224,35 @@ private slots:
             QCOMPARE(renderer.defaultSize(), QSize(width, height));
             const QIcon icon(file);
             QVERIFY2(!icon.isNull() && !icon.pixmap(QSize(width, height)).isNull(), qPrintable(file));
+            const qreal covered = Coverage(Rendered(file, QSize(width, height)));
+            QVERIFY2(covered > 0.02 && covered < 0.95, qPrintable(file));
             ++checked;
         }
         QCOMPARE(checked, 2070);
     }
 
-    void pictureShowsItsName()
+    // The pictures are the icon set's glyphs, one outline each, named in
+    // their title; the sizes of one icon show the same drawing.
+    void picturesAreTheGlyphsOfTheirNames()
     {
-        QFile file(FolderPath(QStringLiteral("action"), QStringLiteral("24px"))
-                   + QStringLiteral("ic_3d_rotation_24px.svg"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray svg = file.readAll();
+        const QString file = FolderPath(QStringLiteral("action"), QStringLiteral("24px"))
+                             + QStringLiteral("ic_3d_rotation_24px.svg");
+        const QByteArray svg = Contents(file);
         QVERIFY(svg.contains("<title>3d rotation</title>"));
-        QVERIFY(svg.contains(">3R</text>"));
-        // Drawn, not blank: the tile's colour and the white label differ.
-        const QImage image = QIcon(file.fileName()).pixmap(48, 48).toImage();
-        QSet<QRgb> colours;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x)
-                colours.insert(image.pixel(x, y));
+        QCOMPARE(svg.count("<path "), 1);
+        QVERIFY(!svg.contains("<text"));
+        const QByteArray large = Contents(FolderPath(QStringLiteral("action"), QStringLiteral("48px"))
+                                          + QStringLiteral("ic_3d_rotation_48px.svg"));
+        QCOMPARE(large.mid(large.indexOf("<path")), svg.mid(svg.indexOf("<path")));
+
+        // Two names, two drawings.
+        const QStringList files = Listing(FolderPath(QStringLiteral("editor"), QStringLiteral("24px")));
+        QSet<QByteArray> drawings;
+        for (const QString &name : files) {
+            const QByteArray picture = Contents(FolderPath(QStringLiteral("editor"), QStringLiteral("24px")) + name);
+            drawings.insert(picture.mid(picture.indexOf("<path")));
         }
-        QVERIFY(colours.size() > 8);
+        QCOMPARE(drawings.size(), files.size());
     }
 
     void groupBoxListsTheSixteenGroups()
@@ -306,6 +344,24 @@ private slots:
         for (const QString &text : std::as_const(wide))
             QVERIFY2(text.endsWith(QLatin1String(" 26")), qPrintable(text));
         QVERIFY(wide.contains(QStringLiteral("signal wifi statusbar null 26")));
+        delete menu;
+    }
+
+    // The largest folders hold over two hundred icons: the menu is one
+    // scrolling column beside the button, not columns across the screen.
+    void largeMenuScrollsInsteadOfCoveringTheScreen()
+    {
+        QToolButton button;
+        content::icons::InitIconSelectionToolButton(&button, content::icons::Action, content::icons::Size24px);
+        QMenu *menu = button.menu();
+        QVERIFY(menu);
+        QVERIFY(menu->style()->styleHint(QStyle::SH_Menu_Scrollable, nullptr, menu));
+        const QRect screen = button.screen()->availableGeometry();
+        menu->popup(screen.topLeft());
+        QVERIFY(QTest::qWaitForWindowExposed(menu));
+        QVERIFY2(menu->height() <= screen.height() / 2, qPrintable(QString::number(menu->height())));
+        QVERIFY2(menu->width() < screen.width() / 2, qPrintable(QString::number(menu->width())));
+        menu->hide();
         delete menu;
     }
 

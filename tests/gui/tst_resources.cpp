@@ -1,13 +1,78 @@
 #include "linguist.h"
 
+#include <QDirIterator>
 #include <QFile>
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTest>
 #include <QTextDocument>
 #include <QTextStream>
 #include <QTranslator>
+
+namespace
+{
+QSize PictureSize(const QString &path)
+{
+    if (path.startsWith(QLatin1String(":icons/256x256/")))
+        return QSize(256, 256);
+    if (path.startsWith(QLatin1String(":icons/128x128/")))
+        return QSize(128, 128);
+    if (path == QLatin1String(":images/login.jpg"))
+        return QSize(304, 86);
+    return QSize(32, 32);
+}
+
+// Drawn, not blank: a picture is not of one colour all over and not
+// transparent all over.
+bool IsDrawn(const QImage &image)
+{
+    QSet<QRgb> colours;
+    bool anyOpaque = false;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            colours.insert(pixel);
+            anyOpaque = anyOpaque || qAlpha(pixel) > 128;
+        }
+    }
+    return anyOpaque && colours.size() > 1;
+}
+
+// Every picture file that the program's sources name: a full resource path
+// (":icons/256x256/magic_wand_recycle.png") or a bare file name, which the
+// windows look up under ":icons/32x32/".
+QStringList PicturesTheSourcesName()
+{
+    static const QRegularExpression Literal(
+        QStringLiteral(R"re("(:?icons/\d+x\d+/|:?images/)?([a-z0-9_/]+\.(?:png|jpg))")re"));
+    QSet<QString> paths;
+    for (const char *folder : {"/product", "/library"}) {
+        QDirIterator files(QStringLiteral(QORV_SOURCE_ROOT) + QLatin1String(folder),
+                           {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files,
+                           QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            QFile file(files.next());
+            if (!file.open(QIODevice::ReadOnly))
+                continue;
+            QRegularExpressionMatchIterator names = Literal.globalMatch(QString::fromUtf8(file.readAll()));
+            while (names.hasNext()) {
+                const QRegularExpressionMatch name = names.next();
+                QString path = name.captured(1).isEmpty() ? QStringLiteral(":icons/32x32/") + name.captured(2)
+                                                          : name.captured(1) + name.captured(2);
+                if (!path.startsWith(QLatin1Char(':')))
+                    path.prepend(QLatin1Char(':'));
+                paths.insert(path);
+            }
+        }
+    }
+    QStringList sorted(paths.cbegin(), paths.cend());
+    sorted.sort();
+    return sorted;
+}
+}
 
 // What the client carries built in: the English translation, the pictures and
 // the licence text.
@@ -87,7 +152,9 @@ private slots:
             const QString entry = lines.readLine().trimmed();
             if (entry.isEmpty() || entry.startsWith(QLatin1Char('#')))
                 continue;
-            QTest::newRow(qPrintable(entry)) << entry;
+            // The resource path, then what the picture is made of.
+            const QString path = entry.section(QLatin1Char(' '), 0, 0);
+            QTest::newRow(qPrintable(path)) << path;
             ++count;
         }
         QVERIFY(count > 140);
@@ -98,14 +165,75 @@ private slots:
         QFETCH(QString, path);
         const QImage image(QLatin1Char(':') + path);
         QVERIFY2(!image.isNull(), qPrintable(path));
-        QSize size(32, 32);
-        if (path.startsWith(QLatin1String("icons/256x256/")))
-            size = QSize(256, 256);
-        else if (path.startsWith(QLatin1String("icons/128x128/")))
-            size = QSize(128, 128);
-        else if (path == QLatin1String("images/login.jpg"))
-            size = QSize(304, 86);
-        QCOMPARE(image.size(), size);
+        QCOMPARE(image.size(), PictureSize(QLatin1Char(':') + path));
+        QVERIFY2(IsDrawn(image), qPrintable(path));
+    }
+
+    // A window that names a picture the client does not carry would show an
+    // empty icon and say nothing.
+    void everyPictureTheProgramNamesIsBuiltIn_data()
+    {
+        QTest::addColumn<QString>("path");
+        const QStringList paths = PicturesTheSourcesName();
+        QVERIFY(paths.size() > 100);
+        for (const QString &path : paths)
+            QTest::newRow(qPrintable(path)) << path;
+    }
+
+    void everyPictureTheProgramNamesIsBuiltIn()
+    {
+        QFETCH(QString, path);
+        const QImage image(path);
+        QVERIFY2(!image.isNull(), qPrintable(path));
+        QCOMPARE(image.size(), PictureSize(path));
+        const QIcon icon(path);
+        QVERIFY(!icon.isNull());
+        QCOMPARE(icon.pixmap(PictureSize(path)).size(), PictureSize(path));
+    }
+
+    // Actions that sit side by side, or that mean different things, must
+    // not share a picture.
+    void iconsThatMustBeToldApart_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        const QList<QPair<const char *, const char *>> pairs{
+            {"font_style_bold", "font_style_italics"},
+            {"font_style_bold", "font_style_underline"},
+            {"font_style_italics", "font_style_underline"},
+            {"stopwatch", "clock"},
+            {"hourglass", "clock"},
+            {"hourglass", "stopwatch"},
+            {"spellcheck", "magnifying_glass"},
+            {"find_replace", "magnifying_glass"},
+            {"text_align_left", "text_align_right"},
+            {"text_align_center", "text_align_justified"},
+            {"indent_increase", "indent_decrease"},
+            {"undo", "redo"},
+            {"list_style_bullets", "dark_grey/list_style_bullets"},
+            {"list_style_bullets", "blue_dark_grey/list_style_bullets"},
+            {"dark_grey/list_style_bullets", "blue_dark_grey/list_style_bullets"},
+            {"list_style_numbered", "green_dark_grey/list_style_numbered"},
+            {"list_style_numbered", "orange_dark_grey/list_style_numbered"},
+            {"green_dark_grey/list_style_numbered", "green_dark_grey/list_style_roman"},
+            {"orange_dark_grey/list_style_numbered", "orange_dark_grey/list_style_roman"},
+            {"log_in", "log_out"},
+            {"key", "keys"},
+            {"trafficlight_green", "trafficlight_yellow"},
+            {"trafficlight_yellow", "trafficlight_red"},
+        };
+        for (const auto &[first, second] : pairs)
+            QTest::addRow("%s, %s", first, second) << QString::fromLatin1(first) << QString::fromLatin1(second);
+    }
+
+    void iconsThatMustBeToldApart()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        const QImage firstImage(QStringLiteral(":icons/32x32/%1.png").arg(first));
+        const QImage secondImage(QStringLiteral(":icons/32x32/%1.png").arg(second));
+        QVERIFY(!firstImage.isNull() && !secondImage.isNull());
+        QVERIFY(firstImage.convertToFormat(QImage::Format_ARGB32) != secondImage.convertToFormat(QImage::Format_ARGB32));
     }
 
     void picturesTheWindowsUse_data()
