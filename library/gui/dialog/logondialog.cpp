@@ -192,10 +192,10 @@ void LogonDialog::initializeWidgets()
     setLinkLabelInteraction();
 
     // Made after the initial state is applied, which the direct call above did.
-    connect(m_showPasswordCheckBox, SIGNAL(stateChanged(int)), this, SLOT(toggleShowPassword(int)));
-    connect(m_optionsCheckBox, SIGNAL(stateChanged(int)), this, SLOT(optionsStateChanged(int)));
-    connect(m_forgotUserNameLabel, SIGNAL(linkActivated(QString)), this, SLOT(forgotUserName(QString)));
-    connect(m_forgotPasswordLabel, SIGNAL(linkActivated(QString)), this, SLOT(forgotPassword(QString)));
+    connect(m_showPasswordCheckBox, &QCheckBox::stateChanged, this, &LogonDialog::toggleShowPassword);
+    connect(m_optionsCheckBox, &QCheckBox::stateChanged, this, &LogonDialog::optionsStateChanged);
+    connect(m_forgotUserNameLabel, &QLabel::linkActivated, this, &LogonDialog::forgotUserName);
+    connect(m_forgotPasswordLabel, &QLabel::linkActivated, this, &LogonDialog::forgotPassword);
 }
 
 void LogonDialog::accept()

@@ -36,8 +36,8 @@ NetworkDialog::NetworkDialog(QWidget *parent)
 
     fillFromSettings();
 
-    connect(m_okPushButton, SIGNAL(clicked()), this, SLOT(accept()));
-    connect(m_cancelPushButton, SIGNAL(clicked()), this, SLOT(reject()));
+    connect(m_okPushButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_cancelPushButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 QString NetworkDialog::getServerName() const

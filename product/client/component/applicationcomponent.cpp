@@ -68,15 +68,9 @@ bool ApplicationComponent::connectAbstractViewWindow(const AbstractViewWindow *w
 
 bool ApplicationComponent::connectClockComponent()
 {
-    // By signature name: the clock's receive slot is protected.
-    return connect(m_clockComponent, SIGNAL(deliverEvent(common::Evcode const, common::Evcode const, std::string const &)),
-                   m_systemConnector, SLOT(receiveEvent(common::Evcode const, common::Evcode const, std::string const &)))
-        && connect(m_clockComponent,
-                   SIGNAL(deliverReply(common::Opcode const, common::Opcode const, std::string const &,
-                                       common::Ercode const, common::Ercode const, std::string const &)),
-                   m_systemConnector,
-                   SLOT(receiveReply(common::Opcode const, common::Opcode const, std::string const &,
-                                     common::Ercode const, common::Ercode const, std::string const &)))
-        && connect(m_systemConnector, SIGNAL(deliverRequest(common::Opcode const, common::Opcode const, std::string const &)),
-                   m_clockComponent, SLOT(receiveRequest(common::Opcode const, common::Opcode const, std::string const &)));
+    // The clock's own receive slot is protected; the public one of its base
+    // is virtual and reaches the clock's all the same.
+    return connect(m_clockComponent, &Component::deliverEvent, m_systemConnector, &Connector::receiveEvent)
+        && connect(m_clockComponent, &Component::deliverReply, m_systemConnector, &Connector::receiveReply)
+        && connect(m_systemConnector, &Connector::deliverRequest, m_clockComponent, &Component::receiveRequest);
 }

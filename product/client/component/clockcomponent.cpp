@@ -35,5 +35,5 @@ void ClockComponent::handleTimeout()
 
 bool ClockComponent::connectSignals()
 {
-    return static_cast<bool>(connect(m_timer, SIGNAL(timeout()), this, SLOT(handleTimeout())));
+    return static_cast<bool>(connect(m_timer, &QTimer::timeout, this, &ClockComponent::handleTimeout));
 }

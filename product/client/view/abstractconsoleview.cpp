@@ -46,14 +46,14 @@ bool ReadHostName(QString *hostName)
 
 AbstractConsoleView::AbstractConsoleView(QWidget *parent)
     : AbstractViewWindow(parent)
-    , m_logOnAction(m_fileMenu->addAction(utils::ActionIcon("log_in.png"), tr("LogOn"), this,
-                                          SLOT(logOn())))
-    , m_logOffAction(m_fileMenu->addAction(utils::ActionIcon("log_out.png"), tr("LogOff"), this,
-                                           SLOT(logOff())))
-    , m_networkSettingsAction(m_editMenu->addAction(utils::ActionIcon("client_network.png"),
-                                                    tr("NetworkSettings"), this, SLOT(networkSettings())))
+    , m_logOnAction(
+          m_fileMenu->addAction(utils::ActionIcon("log_in.png"), tr("LogOn"), this, &AbstractConsoleView::logOn))
+    , m_logOffAction(
+          m_fileMenu->addAction(utils::ActionIcon("log_out.png"), tr("LogOff"), this, &AbstractConsoleView::logOff))
+    , m_networkSettingsAction(m_editMenu->addAction(utils::ActionIcon("client_network.png"), tr("NetworkSettings"),
+                                                    this, &AbstractConsoleView::networkSettings))
     , m_viewLogAction(m_viewMenu->addAction(utils::ActionIcon("history2.png"), tr("ViewLog")))
-    , m_aboutAction(m_helpMenu->addAction(Linguist::tr("AboutQORV"), this, SLOT(helpAbout())))
+    , m_aboutAction(m_helpMenu->addAction(Linguist::tr("AboutQORV"), this, &AbstractViewWindow::helpAbout))
     , m_logTextEdit(new QTextEdit(this))
     , m_loggedOffMode(registerMode(-1, std::string()))
     , m_loggedOnMode(registerMode(-1, std::string()))
@@ -70,7 +70,7 @@ AbstractConsoleView::AbstractConsoleView(QWidget *parent)
         action->setIconVisibleInMenu(true);
 
     m_viewLogAction->setCheckable(true);
-    connect(m_viewLogAction, SIGNAL(toggled(bool)), this, SLOT(toggleViewLog(bool)));
+    connect(m_viewLogAction, &QAction::toggled, this, &AbstractConsoleView::toggleViewLog);
 }
 
 void AbstractConsoleView::receiveEvent(common::Evcode majorEvcode, common::Evcode, const std::string &event)

@@ -17,12 +17,12 @@ AbstractKeysView::AbstractKeysView(QWidget *parent, const Texts &texts, const ch
     : AbstractViewWindow(parent)
     , m_keysNotRead(texts.keysNotRead)
     , m_openAction(m_fileMenu->addAction(utils::ActionIcon("keyhole.png"), texts.open))
-    , m_refreshAction(
-          m_viewMenu->addAction(utils::ActionIcon("refresh.png"), Linguist::tr("Refresh"), this, SLOT(refresh())))
+    , m_refreshAction(m_viewMenu->addAction(utils::ActionIcon("refresh.png"), Linguist::tr("Refresh"), this,
+                                            &AbstractKeysView::refresh))
     , m_viewMonthsAction(m_viewMenu->addAction(utils::ActionIcon("calendar.png"), texts.viewMonths))
     , m_viewDaysAction(m_viewMenu->addAction(utils::ActionIcon("calendar_7.png"), texts.viewDays))
     , m_viewPermissionsAction(m_viewMenu->addAction(utils::ActionIcon("checkbox.png"), texts.viewPermissions))
-    , m_aboutAction(m_helpMenu->addAction(Linguist::tr("AboutQORV"), this, SLOT(helpAbout())))
+    , m_aboutAction(m_helpMenu->addAction(Linguist::tr("AboutQORV"), this, &AbstractViewWindow::helpAbout))
     , m_refreshFailedLabel(new QLabel(this))
 {
     m_refreshFailedLabel->setObjectName(QStringLiteral("refreshFailedLabel"));

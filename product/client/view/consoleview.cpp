@@ -125,21 +125,21 @@ ConsoleView::ConsoleView(QWidget *parent)
     , m_documentBrowserAction(new QAction(utils::ActionIcon("folder_document.png"), tr("DocumentBrowser"), this))
     , m_documentKeysAction(new QAction(utils::ActionIcon("document_text_lock.png"), tr("DocumentKeys"), this))
     , m_folderKeysAction(new QAction(utils::ActionIcon("folder_document_lock.png"), tr("FolderKeys"), this))
-    , m_pictureDirectoriesAction(m_editMenu->addAction(utils::ActionIcon("photo_landscape.png"),
-                                                       tr("PictureDirectories"), this, SLOT(pictureDirectories())))
+    , m_pictureDirectoriesAction(m_editMenu->addAction(
+          utils::ActionIcon("photo_landscape.png"), tr("PictureDirectories"), this, &ConsoleView::pictureDirectories))
     , m_restoreDocumentAction(m_toolsMenu->addAction(utils::ActionIcon("recycle.png"), tr("RestoreDocument"), this,
-                                                     SLOT(restoreDocument())))
+                                                     &ConsoleView::restoreDocument))
     , m_resetPasswordAction(m_toolsMenu->addAction(utils::ActionIcon("password_field.png"), tr("ResetPassword"), this,
-                                                   SLOT(resetPassword())))
-    , m_optionsAction(m_toolsMenu->addAction(Linguist::tr("Options"), this, SLOT(options())))
+                                                   &ConsoleView::resetPassword))
+    , m_optionsAction(m_toolsMenu->addAction(Linguist::tr("Options"), this, &ConsoleView::options))
 {
     setObjectName(QStringLiteral("ConsoleView"));
 
-    connect(m_userGroupBrowserAction, SIGNAL(triggered()), this, SLOT(newUserGroupBrowser()));
-    connect(m_messageBrowserAction, SIGNAL(triggered()), this, SLOT(newMessageBrowser()));
-    connect(m_documentBrowserAction, SIGNAL(triggered()), this, SLOT(newDocumentBrowser()));
-    connect(m_documentKeysAction, SIGNAL(triggered()), this, SLOT(newDocumentKeys()));
-    connect(m_folderKeysAction, SIGNAL(triggered()), this, SLOT(newFolderKeys()));
+    connect(m_userGroupBrowserAction, &QAction::triggered, this, &ConsoleView::newUserGroupBrowser);
+    connect(m_messageBrowserAction, &QAction::triggered, this, &ConsoleView::newMessageBrowser);
+    connect(m_documentBrowserAction, &QAction::triggered, this, &ConsoleView::newDocumentBrowser);
+    connect(m_documentKeysAction, &QAction::triggered, this, &ConsoleView::newDocumentKeys);
+    connect(m_folderKeysAction, &QAction::triggered, this, &ConsoleView::newFolderKeys);
 
     m_userGroupBrowserAction->setStatusTip(tr("NewUserGroupBrowserStatusTip"));
     m_userGroupBrowserAction->setToolTip(tr("NewUserGroupBrowserToolTip"));

@@ -144,28 +144,28 @@ using namespace documentbrowserview;
 DocumentBrowserView::DocumentBrowserView(QWidget *parent)
     : AbstractBrowserView(parent)
     , m_newMenu(m_fileMenu->addMenu(Linguist::tr("New")))
-    , m_newFolderAction(
-          m_newMenu->addAction(utils::ActionIcon("folder_add.png"), tr("NewFolder"), this, SLOT(newFolder())))
+    , m_newFolderAction(m_newMenu->addAction(utils::ActionIcon("folder_add.png"), tr("NewFolder"), this,
+                                             &DocumentBrowserView::newFolder))
     , m_newDocumentAction(m_newMenu->addAction(utils::ActionIcon("document_empty_add.png"), tr("NewDocument"), this,
-                                               SLOT(newDocument())))
-    , m_openItemAction(m_fileMenu->addAction(tr("OpenItem"), m_mainPane, SLOT(openItem())))
-    , m_closeAction(m_fileMenu->addAction(Linguist::tr("Close"), this, SLOT(close())))
-    , m_copyItemAction(
-          m_editMenu->addAction(utils::ActionIcon("copy.png"), tr("CopyItem"), m_mainPane, SLOT(copyItem())))
-    , m_pasteItemAction(
-          m_editMenu->addAction(utils::ActionIcon("clipboard_paste.png"), tr("PasteItem"), this, SLOT(pasteItem())))
+                                               &DocumentBrowserView::newDocument))
+    , m_openItemAction(m_fileMenu->addAction(tr("OpenItem"), m_mainPane, qOverload<>(&MainPaneListWidget::openItem)))
+    , m_closeAction(m_fileMenu->addAction(Linguist::tr("Close"), this, &QWidget::close))
+    , m_copyItemAction(m_editMenu->addAction(utils::ActionIcon("copy.png"), tr("CopyItem"), m_mainPane,
+                                             qOverload<>(&MainPaneListWidget::copyItem)))
+    , m_pasteItemAction(m_editMenu->addAction(utils::ActionIcon("clipboard_paste.png"), tr("PasteItem"), this,
+                                              &DocumentBrowserView::pasteItem))
     , m_deleteItemAction(m_editMenu->addAction(utils::ActionIcon("folder_document_delete.png"), tr("DeleteItem"),
-                                               m_mainPane, SLOT(deleteItem())))
-    , m_renameItemAction(
-          m_editMenu->addAction(utils::ActionIcon("text_field.png"), tr("RenameItem"), m_mainPane, SLOT(renameItem())))
+                                               m_mainPane, qOverload<>(&MainPaneListWidget::deleteItem)))
+    , m_renameItemAction(m_editMenu->addAction(utils::ActionIcon("text_field.png"), tr("RenameItem"), m_mainPane,
+                                               qOverload<>(&MainPaneListWidget::renameItem)))
     , m_redescribeItemAction(m_editMenu->addAction(utils::ActionIcon("tool_tip.png"), tr("RedescribeItem"), m_mainPane,
-                                                   SLOT(redescribeItem())))
+                                                   qOverload<>(&MainPaneListWidget::redescribeItem)))
     , m_openItemKeyringAction(m_editMenu->addAction(utils::ActionIcon("keys.png"), tr("OpenItemKeyring"), m_mainPane,
-                                                    SLOT(openItemKeyring())))
+                                                    qOverload<>(&MainPaneListWidget::openItemKeyring)))
     , m_folderDocumentSearchAction(m_editMenu->addAction(utils::ActionIcon("magnifying_glass.png"),
                                                          tr("FolderDocumentSearchItem"), this,
-                                                         SLOT(folderDocumentSearch())))
-    , m_aboutAction(m_helpMenu->addAction(Linguist::tr("AboutQORV"), this, SLOT(helpAbout())))
+                                                         qOverload<>(&DocumentBrowserView::folderDocumentSearch)))
+    , m_aboutAction(m_helpMenu->addAction(Linguist::tr("AboutQORV"), this, &AbstractViewWindow::helpAbout))
     , m_sessionDuration(std::make_unique<SessionDuration>(this))
 {
     setObjectName(QStringLiteral("DocumentBrowserView"));

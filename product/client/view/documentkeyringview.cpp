@@ -47,10 +47,10 @@ DocumentKeyringView::DocumentKeyringView(int documentId, const QString &document
     , m_documentId(documentId)
     , m_documentName(documentName)
     , m_documentKeyringPaneTreeWidget(new DocumentKeyringPaneTreeWidget(this))
-    , m_newAction(m_fileMenu->addAction(utils::ActionIcon("key_add.png"), tr("New"), this,
-                                        SLOT(newKey())))
-    , m_setRevisionAction(m_editMenu->addAction(utils::ActionIcon("document_empty_clock_back.png"),
-                                                tr("SetRevision"), this, SLOT(setRevision())))
+    , m_newAction(
+          m_fileMenu->addAction(utils::ActionIcon("key_add.png"), tr("New"), this, &DocumentKeyringView::newKey))
+    , m_setRevisionAction(m_editMenu->addAction(utils::ActionIcon("document_empty_clock_back.png"), tr("SetRevision"),
+                                                this, &DocumentKeyringView::setRevision))
 {
     initializeWindow();
     initializeFileMenu();

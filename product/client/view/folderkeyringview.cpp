@@ -46,8 +46,7 @@ FolderKeyringView::FolderKeyringView(int folderId, const QString &folderName, QW
     , m_folderId(folderId)
     , m_folderName(folderName)
     , m_folderKeyringPaneTreeWidget(new FolderKeyringPaneTreeWidget(this))
-    , m_newAction(m_fileMenu->addAction(utils::ActionIcon("key_add.png"), tr("New"), this,
-                                        SLOT(newKey())))
+    , m_newAction(m_fileMenu->addAction(utils::ActionIcon("key_add.png"), tr("New"), this, &FolderKeyringView::newKey))
 {
     initializeWindow();
     initializeFileMenu();

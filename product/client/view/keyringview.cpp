@@ -18,27 +18,28 @@
 
 KeyringView::KeyringView(QWidget *parent)
     : AbstractViewWindow(parent)
-    , m_revertAction(m_fileMenu->addAction(Linguist::tr("Revert"), this, SLOT(revertKey())))
-    , m_revertAllAction(m_fileMenu->addAction(Linguist::tr("RevertAll"), this, SLOT(revertAllKeys())))
-    , m_saveAction(
-          m_fileMenu->addAction(utils::ActionIcon("floppy_disk.png"), Linguist::tr("Save"), this, SLOT(saveKey())))
+    , m_revertAction(m_fileMenu->addAction(Linguist::tr("Revert"), this, &KeyringView::revertKey))
+    , m_revertAllAction(m_fileMenu->addAction(Linguist::tr("RevertAll"), this, &KeyringView::revertAllKeys))
+    , m_saveAction(m_fileMenu->addAction(utils::ActionIcon("floppy_disk.png"), Linguist::tr("Save"), this,
+                                         &KeyringView::saveKey))
     , m_saveAllAction(m_fileMenu->addAction(utils::ActionIcon("floppy_disks.png"), Linguist::tr("SaveAll"), this,
-                                            SLOT(saveAllKeys())))
-    , m_closeAction(m_fileMenu->addAction(Linguist::tr("Close"), this, SLOT(close())))
+                                            &KeyringView::saveAllKeys))
+    , m_closeAction(m_fileMenu->addAction(Linguist::tr("Close"), this, &QWidget::close))
     , m_setActiveHoursAction(m_editMenu->addAction(utils::ActionIcon("clock.png"), Linguist::tr("SetActiveHours"), this,
-                                                   SLOT(setActiveHours())))
-    , m_setSessionDurationAction(m_editMenu->addAction(
-          utils::ActionIcon("stopwatch.png"), Linguist::tr("SetSessionDuration"), this, SLOT(setSessionDuration())))
+                                                   &KeyringView::setActiveHours))
+    , m_setSessionDurationAction(m_editMenu->addAction(utils::ActionIcon("stopwatch.png"),
+                                                       Linguist::tr("SetSessionDuration"), this,
+                                                       &KeyringView::setSessionDuration))
     , m_setExpirationDateAction(m_editMenu->addAction(
-          utils::ActionIcon("hourglass.png"), Linguist::tr("SetExpirationDate"), this, SLOT(setExpirationDate())))
-    , m_setPasscodeAction(
-          m_editMenu->addAction(utils::ActionIcon("lock3.png"), Linguist::tr("SetPasscode"), this, SLOT(setPasscode())))
-    , m_deleteAction(
-          m_editMenu->addAction(utils::ActionIcon("key_delete.png"), Linguist::tr("Delete"), this, SLOT(deleteKey())))
+          utils::ActionIcon("hourglass.png"), Linguist::tr("SetExpirationDate"), this, &KeyringView::setExpirationDate))
+    , m_setPasscodeAction(m_editMenu->addAction(utils::ActionIcon("lock3.png"), Linguist::tr("SetPasscode"), this,
+                                                &KeyringView::setPasscode))
+    , m_deleteAction(m_editMenu->addAction(utils::ActionIcon("key_delete.png"), Linguist::tr("Delete"), this,
+                                           &KeyringView::deleteKey))
     , m_viewMonthsAction(m_viewMenu->addAction(utils::ActionIcon("calendar.png"), Linguist::tr("ViewMonths")))
     , m_viewDaysAction(m_viewMenu->addAction(utils::ActionIcon("calendar_7.png"), Linguist::tr("ViewDays")))
     , m_viewPermissionsAction(m_viewMenu->addAction(utils::ActionIcon("checkbox.png"), Linguist::tr("ViewPermissions")))
-    , m_aboutAction(m_helpMenu->addAction(Linguist::tr("AboutQORV"), this, SLOT(helpAbout())))
+    , m_aboutAction(m_helpMenu->addAction(Linguist::tr("AboutQORV"), this, &AbstractViewWindow::helpAbout))
     , m_keyActionsTimer(new QTimer(this))
 {
     m_keyActionsTimer->setSingleShot(true);

@@ -79,17 +79,18 @@ bool ParseAccepted(const std::string &requestPayload, const std::string &replyPa
 UserGroupBrowserView::UserGroupBrowserView(QWidget *parent)
     : AbstractBrowserView(parent)
     , m_newMenu(m_fileMenu->addMenu(Linguist::tr("New")))
-    , m_newUserGroupAction(
-          m_newMenu->addAction(utils::ActionIcon("users_add.png"), tr("NewUserGroup"), this, SLOT(newUserGroup())))
-    , m_newUserAction(
-          m_newMenu->addAction(utils::ActionIcon("user_add.png"), tr("NewUser"), m_sidePane, SLOT(newUser())))
+    , m_newUserGroupAction(m_newMenu->addAction(utils::ActionIcon("users_add.png"), tr("NewUserGroup"), this,
+                                                &UserGroupBrowserView::newUserGroup))
+    , m_newUserAction(m_newMenu->addAction(utils::ActionIcon("user_add.png"), tr("NewUser"), m_sidePane,
+                                           qOverload<>(&UserGroupSidePaneTreeWidget::newUser)))
     , m_editUserGroupAction(m_editMenu->addAction(utils::ActionIcon("users_edit.png"), tr("EditUserGroup"), m_sidePane,
-                                                  SLOT(editUserGroup())))
+                                                  qOverload<>(&UserGroupSidePaneTreeWidget::editUserGroup)))
     , m_deleteUserGroupAction(m_editMenu->addAction(utils::ActionIcon("users_delete.png"), tr("DeleteUserGroup"),
-                                                    m_sidePane, SLOT(deleteUserGroup())))
-    , m_deleteUserAction(
-          m_editMenu->addAction(utils::ActionIcon("user_delete.png"), tr("DeleteUser"), m_mainPane, SLOT(deleteUser())))
-    , m_aboutAction(m_helpMenu->addAction(Linguist::tr("AboutQORV"), this, SLOT(helpAbout())))
+                                                    m_sidePane,
+                                                    qOverload<>(&UserGroupSidePaneTreeWidget::deleteUserGroup)))
+    , m_deleteUserAction(m_editMenu->addAction(utils::ActionIcon("user_delete.png"), tr("DeleteUser"), m_mainPane,
+                                               qOverload<>(&UserGroupMainPaneListWidget::deleteUser)))
+    , m_aboutAction(m_helpMenu->addAction(Linguist::tr("AboutQORV"), this, &AbstractViewWindow::helpAbout))
     , m_modeStart(registerMode(-1, "modeStart"))
     , m_modeUserGroupNotInserted(registerMode(-1, "modeUserGroupNotInserted"))
     , m_modeUserGroupNotSelected(registerMode(-1, "modeUserGroupNotSelected"))
