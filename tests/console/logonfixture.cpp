@@ -10,6 +10,7 @@
 #include "networksettings.h"
 #include "registry.h"
 #include "spellchecker.h"
+#include "testreplies.h"
 
 #include "dictionary3.pb.h"
 #include "selectdictionaryreply3.pb.h"
@@ -69,13 +70,13 @@ bool LogOnFixture::setUp()
             answer.set_multi_factor_authentication_authcode_verified(
                 asked.user_id() == UserId && asked.multi_factor_authentication_authcode() == RightCode);
         }
-        return testsupport::TestReply{answer.SerializeAsString()};
+        return testsupport::Answer(answer);
     });
     m_server.onRequest(39, [](const testsupport::TestRequest &) {
         qorv::data::SelectDictionaryReply reply;
         for (const char *word : {"quillanese", "halvemoorish"})
             reply.add_dictionary()->set_dictionary_word(word);
-        return testsupport::TestReply{reply.SerializeAsString()};
+        return testsupport::Answer(reply);
     });
     if (!m_server.start())
         return false;
