@@ -46,7 +46,7 @@ private slots:
     {
         QVERIFY(testsupport::InstallClientTranslation());
         QVERIFY(testsupport::LoadBuiltInZoneTable(*TimeZoneDatabase::instance()));
-        TimeZoneDatabase::instance()->setDefaultTimeZone("Europe/Paris");
+        QVERIFY(TimeZoneDatabase::instance()->setDefaultTimeZone("Europe/Paris"));
         GroupDirectory::logOn();
         testsupport::TestServer server;
         QVERIFY(testsupport::StartAndDispatchTo(server));
