@@ -24,13 +24,16 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QDateTime>
 #include <QDockWidget>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPointer>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTest>
+#include <QTimeZone>
 #include <QToolBar>
 
 QORV_ISOLATE_TEST_ENVIRONMENT()
@@ -600,6 +603,101 @@ private slots:
         QVERIFY(Editor(window)->toPlainText().contains(QStringLiteral("Plan unsaved")));
         QCOMPARE(list->count(), 0);
         Editor(window)->document()->setModified(false);
+    }
+
+    // A history of thousands of revisions lists every one in the server's
+    // order; a revision that is one unbroken word of many pages is shown
+    // whole, broken anywhere, and the main text keeps breaking at words.
+    void longRevisionHistoryAndAnUnbrokenRevision()
+    {
+        constexpr int Revisions = 3000;
+        const QString word(64 * 1024, QLatin1Char('x'));
+        DocumentEditorView *window = openThroughBrowser(Document(Owner, 0xFFFu));
+        QVERIFY(window);
+        QVERIFY(activate(window));
+        server().onRequest(41, [&word](const testsupport::TestRequest &received) {
+            qorv::data::SelectDocumentReply reply;
+            if (received.minorOpcode == -52) {
+                for (int n = 0; n < Revisions; ++n) {
+                    qorv::data::Document *revision = reply.add_document();
+                    revision->set_document_name("Budget");
+                    // Newest first, as the server lists them.
+                    const QDateTime from = QDateTime(QDate(2024, 1, 1), QTime(0, 0), QTimeZone::utc())
+                                               .addSecs(qint64(Revisions - n) * 60);
+                    revision->mutable_sys_period()->set_from(
+                        from.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString());
+                }
+            } else if (received.minorOpcode == -4) {
+                reply.add_document()->set_document_body(
+                    QStringLiteral("<html><body><p>%1</p></body></html>").arg(word).toStdString());
+            }
+            return Answer(reply);
+        });
+        QDockWidget *history = nullptr;
+        for (QDockWidget *dock : window->findChildren<QDockWidget *>())
+            if (!qobject_cast<UrlDockWidget *>(dock))
+                history = dock;
+        QVERIFY(history);
+        QCOMPARE(Editor(window)->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+
+        history->toggleViewAction()->trigger();
+
+        auto *list = history->findChild<QListWidget *>();
+        QCOMPARE(list->count(), Revisions);
+        QCOMPARE(list->item(0)->data(Qt::UserRole).toString(), QStringLiteral("2024-01-03 02:00:00"));
+        QCOMPARE(list->item(Revisions - 1)->data(Qt::UserRole).toString(), QStringLiteral("2024-01-01 00:01:00"));
+        QCOMPARE(list->currentRow(), -1);
+        QCOMPARE(list->verticalScrollBar()->value(), 0);
+
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+        QCOMPARE(Editor(window)->wordWrapMode(), QTextOption::WrapAnywhere);
+        QCOMPARE(Editor(window)->toPlainText(), word);
+
+        history->toggleViewAction()->trigger();
+        QCOMPARE(Editor(window)->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+        QVERIFY(Editor(window)->toPlainText().contains(QStringLiteral("Plan")));
+        QCOMPARE(list->count(), 0);
+    }
+
+    // Thousands of addresses, some twice and some insecure, are listed each
+    // once in text order; a later address takes its place, a known one is
+    // not listed again, and a removed one can come back.
+    void longWebAddressList()
+    {
+        constexpr int Addresses = 3000;
+        QStringList expected;
+        for (int n = 0; n < Addresses; ++n)
+            expected.append(QStringLiteral("https://%1.example.org/").arg((n * 7919) % Addresses, 4, 10,
+                                                                            QLatin1Char('0')));
+        DocumentEditorView *window = openThroughBrowser(Document(Owner, 0xFFFu));
+        QVERIFY(window);
+        server().onRequest(42, [&expected](const testsupport::TestRequest &) {
+            qorv::data::SelectDocumentWebpageReply reply;
+            const auto add = [&reply](const QString &url) {
+                qorv::data::DocumentWebpage *webpage = reply.add_document_webpage();
+                webpage->set_document_webpage_document_id(Budget);
+                webpage->set_document_webpage_url(url.toStdString());
+            };
+            for (const QString &url : expected)
+                add(url);
+            add(expected.at(10));
+            add(QStringLiteral("http://plain.example.org/"));
+            return Answer(reply);
+        });
+        auto *dock = window->findChild<UrlDockWidget *>();
+        dock->toggleViewAction()->trigger();
+        UrlListWidget *list = dock->getListWidget();
+        expected.sort();
+        QCOMPARE(Texts(list), expected);
+
+        emit dock->addUrl(Url(QStringLiteral("https://1500a.example.org/")));
+        emit dock->addUrl(Url(expected.at(20)));
+        expected.insert(expected.indexOf(QStringLiteral("https://1501.example.org/")),
+                        QStringLiteral("https://1500a.example.org/"));
+        QCOMPARE(Texts(list), expected);
+        delete list->item(5);
+        emit dock->addUrl(Url(expected.at(5)));
+        QCOMPARE(Texts(list), expected);
     }
 
     void webAddressesListedAddedEditedAndRemoved()

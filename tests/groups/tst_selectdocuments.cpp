@@ -269,6 +269,49 @@ private slots:
         QCOMPARE(groupstest::Texts(picker.selected()), selected);
     }
 
+    // A folder of thousands of documents goes through include, add all and
+    // remove all in the end state a short folder leaves: every document once,
+    // in text order; a single document added later still takes its place.
+    void longFolderEndsInListOrder()
+    {
+        constexpr int Documents = 3000;
+        QStringList names{"Agenda", "Budget"};
+        m_directory->addFolder(104, GroupDirectory::HomeFolderId, "Crowd");
+        for (int n = 0; n < Documents; ++n) {
+            // Names in an order of their own, so that the lists have to sort.
+            const QString name = QStringLiteral("D%1").arg((n * 7919) % Documents, 4, 10, QLatin1Char('0'));
+            m_directory->addDocument(1000 + n, 104, name.toStdString());
+            names.append(name);
+        }
+        names.sort();
+        HostedPicker hosted;
+        const Picker &picker = hosted.picker;
+        picker.widget->init();
+
+        QVERIFY(picker.run(QStringLiteral("folders:Crowd")));
+        QVERIFY(picker.run(QStringLiteral("include")));
+        QCOMPARE(groupstest::Texts(picker.unselected()), names);
+        QCOMPARE(picker.states(), QStringLiteral("010100"));
+
+        QVERIFY(picker.run(QStringLiteral("addAll")));
+        QCOMPARE(picker.unselected()->count(), 0);
+        QCOMPARE(groupstest::Texts(picker.selected()), names);
+        QCOMPARE(picker.states(), QStringLiteral("010001"));
+
+        picker.widget->addDocument(m_directory->document(1000));
+        qorv::data::Document late = m_directory->document(1000);
+        late.set_document_id(7);
+        late.set_document_name("D1500a");
+        picker.widget->addDocument(late);
+        names.insert(names.indexOf(QStringLiteral("D1501")), QStringLiteral("D1500a"));
+        QCOMPARE(groupstest::Texts(picker.selected()), names);
+
+        QVERIFY(picker.run(QStringLiteral("removeAll")));
+        QCOMPARE(picker.selected()->count(), 0);
+        QCOMPARE(groupstest::Texts(picker.unselected()), names);
+        QCOMPARE(picker.states(), QStringLiteral("010100"));
+    }
+
     void excludedDocumentsTravelWithEveryInclude()
     {
         HostedPicker hosted;

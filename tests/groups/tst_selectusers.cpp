@@ -256,6 +256,65 @@ private slots:
         QCOMPARE(groupstest::Texts(picker.selected()), selected);
     }
 
+    // A group of thousands goes through include, add all and remove all in
+    // the end state a short group leaves: every user once, in text order,
+    // the buttons as after any include or add; a single user added later
+    // still takes its place in the order.
+    void longGroupsEndInListOrder_data()
+    {
+        QTest::addColumn<QString>("groupsButton");
+        QTest::addColumn<QString>("includedStates");
+        QTest::newRow("home group") << "homeGroups" << "10010101";
+        QTest::newRow("user group") << "userGroups" << "01010101";
+    }
+
+    void longGroupsEndInListOrder()
+    {
+        QFETCH(QString, groupsButton);
+        QFETCH(QString, includedStates);
+        constexpr int Members = 3000;
+        QList<int> memberIds{8};
+        QStringList names;
+        for (int n = 0; n < Members; ++n) {
+            // Names in an order of their own, so that the lists have to sort.
+            const QString last = QStringLiteral("M%1").arg((n * 7919) % Members, 4, 10, QLatin1Char('0'));
+            m_directory->addUser(GroupDirectory::User(1000 + n, "U", "", last.toStdString()));
+            memberIds.append(1000 + n);
+            names.append(last + QStringLiteral(", U"));
+        }
+        m_directory->addHomeGroup(13, "Crowd", memberIds);
+        m_directory->addUserGroup(22, "Crowd", memberIds);
+        names.sort();
+        QStringList chosen = names;
+        chosen.prepend(QStringLiteral("Fox, Eve"));
+        const Picker picker;
+        // Already chosen, so not offered again.
+        picker.widget->addUser(GroupDirectory::User(8, "Eve", "", "Fox"));
+        picker.widget->init();
+        QVERIFY(picker.run(groupsButton));
+
+        QVERIFY(picker.run(QStringLiteral("groups:Crowd")));
+        QVERIFY(picker.run(QStringLiteral("include")));
+        QCOMPARE(groupstest::Texts(picker.unselected()), names);
+        QCOMPARE(picker.states(), includedStates);
+        QVERIFY(picker.unselected()->selectedItems().isEmpty());
+
+        QVERIFY(picker.run(QStringLiteral("addAll")));
+        QCOMPARE(picker.unselected()->count(), 0);
+        QCOMPARE(groupstest::Texts(picker.selected()), chosen);
+        QCOMPARE(picker.states().mid(2), QStringLiteral("010001"));
+
+        picker.widget->addUser(GroupDirectory::User(1000, "U", "", "M0000"));
+        picker.widget->addUser(GroupDirectory::User(5, "A", "", "M1500"));
+        chosen.insert(chosen.indexOf(QStringLiteral("M1500, U")), QStringLiteral("M1500, A"));
+        QCOMPARE(groupstest::Texts(picker.selected()), chosen);
+
+        QVERIFY(picker.run(QStringLiteral("removeAll")));
+        QCOMPARE(picker.selected()->count(), 0);
+        QCOMPARE(groupstest::Texts(picker.unselected()), chosen);
+        QCOMPARE(picker.states().mid(2), QStringLiteral("010100"));
+    }
+
     void requestsCarryTheExclusions()
     {
         const Picker picker;

@@ -249,6 +249,50 @@ private slots:
         QCOMPARE(members.first().exclude_user_id_size(), 0);
     }
 
+    // Thousands of groups and a group of thousands open in the state a short
+    // list leaves: the groups and members in the server's order, the first
+    // group shown; a member or group changed later is found in place.
+    void longListsOpenInServerOrder()
+    {
+        constexpr int GroupCount = 2000;
+        constexpr int MemberCount = 3000;
+        QList<int> memberIds;
+        QStringList members;
+        for (int n = 0; n < MemberCount; ++n) {
+            const int id = 1000 + (n * 7919) % MemberCount;
+            const QString last = QStringLiteral("M%1").arg(id);
+            directory().addUser(GroupDirectory::User(id, "U", "", last.toStdString()));
+            memberIds.append(id);
+            members.append(last + QStringLiteral(", U"));
+        }
+        QStringList groups;
+        for (int n = 0; n < GroupCount; ++n) {
+            groups.append(QStringLiteral("G%1").arg((n * 7919) % GroupCount));
+            directory().addUserGroup(100 + n, groups.last().toStdString(), n == 0 ? memberIds : QList<int>());
+        }
+
+        UserGroupBrowserView *window = m_bus.openBrowser();
+
+        QVERIFY(window);
+        QCOMPARE(TreeTexts(window), groups);
+        QCOMPARE(SelectedGroup(window), groups.first());
+        QCOMPARE(MemberTexts(window), members);
+        QCOMPARE(Actions(window).states(), QStringLiteral("11111"));
+
+        Members(window)->addUserItem(GroupDirectory::User(memberIds.at(10), "U", "", "Again"));
+        Members(window)->removeUserItem(memberIds.at(1500));
+        members.removeAt(1500);
+        QCOMPARE(MemberTexts(window), members);
+        qorv::data::UserGroup renamed;
+        renamed.set_user_group_group_id(100 + 1200);
+        renamed.set_user_group_name("Renamed");
+        Tree(window)->updateUserGroup(renamed);
+        Tree(window)->removeUserGroupItem(100 + 1700);
+        groups[1200] = QStringLiteral("Renamed");
+        groups.removeAt(1700);
+        QCOMPARE(TreeTexts(window), groups);
+    }
+
     void menusAndToolBar()
     {
         addGroups();

@@ -94,6 +94,18 @@ QStringList Holders(const QTreeWidget *pane)
     return holders;
 }
 
+// True when fitting the columns to their contents again changes nothing.
+bool ColumnsFitTheirContents(QTreeWidget *pane)
+{
+    for (int column = 0; column < pane->columnCount(); ++column) {
+        const int width = pane->columnWidth(column);
+        pane->resizeColumnToContents(column);
+        if (pane->columnWidth(column) != width)
+            return false;
+    }
+    return true;
+}
+
 // What a message box shows of a text that it reads as rich text.
 QString Plain(const QString &text)
 {
@@ -322,6 +334,62 @@ private slots:
                  (QStringList{"New...", "-", "Save", "Select All", "-", "Set Active Hours...",
                               "Set Session Duration...", "Set Expiration Date...", "Set Passcode...", "-", "Delete",
                               "-", "View Months", "View Days", "View Permissions"}));
+    }
+
+    // A keyring of thousands of keys opens in the state a short one does:
+    // every key once, the document's in the server's order, the folder's in
+    // name order, no key current and the columns fitted to their contents;
+    // a key that comes later is appended and the columns follow it.
+    void longKeyringsOpenWithEveryKey_data()
+    {
+        QTest::addColumn<bool>("folder");
+        QTest::newRow("document") << false;
+        QTest::newRow("folder") << true;
+    }
+
+    void longKeyringsOpenWithEveryKey()
+    {
+        QFETCH(bool, folder);
+        constexpr int Keys = 2000;
+        QStringList holders{"Dee, Cy", "Fox, Eve", "Hale, Gus J"};
+        for (int n = 0; n < Keys; ++n) {
+            const std::string last = QStringLiteral("M%1").arg((n * 7919) % Keys, 4, 10, QLatin1Char('0')).toStdString();
+            const qorv::data::User holder = GroupDirectory::User(1000 + n, "U", "", last);
+            if (folder)
+                m_bus.store().addFolderKey(KeyringBus::FolderKey(FolderId, FolderName, holder, Ann,
+                                                                 KeyRules().descriptor()));
+            else
+                m_bus.store().addDocumentKey(KeyringBus::DocumentKey(DocumentId, DocumentName, holder, Ann,
+                                                                     KeyRules().descriptor()));
+            holders.append(QString::fromStdString(last) + QStringLiteral(", U"));
+        }
+        if (folder)
+            holders.sort();
+        const qorv::data::User late = GroupDirectory::User(5000, "A", "", std::string(80, 'W'));
+
+        QTreeWidget *pane = nullptr;
+        if (folder) {
+            FolderKeyringView *window = folderKeyring();
+            QVERIFY(window);
+            pane = Pane(window);
+            QCOMPARE(Holders(pane), holders);
+            QVERIFY(pane->currentItem() == nullptr);
+            QVERIFY(ColumnsFitTheirContents(pane));
+            emit window->addFolderKey(KeyringBus::FolderKey(FolderId, FolderName, late, Ann, KeyRules().descriptor()));
+        } else {
+            DocumentKeyringView *window = documentKeyring();
+            QVERIFY(window);
+            pane = Pane(window);
+            QCOMPARE(Holders(pane), holders);
+            QVERIFY(pane->currentItem() == nullptr);
+            QVERIFY(ColumnsFitTheirContents(pane));
+            emit window->addDocumentKey(
+                KeyringBus::DocumentKey(DocumentId, DocumentName, late, Ann, KeyRules().descriptor()));
+        }
+
+        holders.append(QStringLiteral("%1, A").arg(QString(80, QLatin1Char('W'))));
+        QCOMPARE(Holders(pane), holders);
+        QVERIFY(ColumnsFitTheirContents(pane));
     }
 
     // Saving

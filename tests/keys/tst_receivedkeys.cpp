@@ -98,6 +98,18 @@ std::string StoredPasscode(const char *digits)
     return cryptographer->encodePassword(cryptographer->hashPassword(digits).value());
 }
 
+// True when fitting the columns to their contents again changes nothing.
+bool ColumnsFitTheirContents(QTreeWidget *pane)
+{
+    for (int column = 0; column < pane->columnCount(); ++column) {
+        const int width = pane->columnWidth(column);
+        pane->resizeColumnToContents(column);
+        if (pane->columnWidth(column) != width)
+            return false;
+    }
+    return true;
+}
+
 DialogAnswerer::Action TypePasscode(const QString &keys)
 {
     return [keys](QWidget *dialog) { testsupport::TypeOnKeypad(dialog, keys); };
@@ -293,6 +305,57 @@ private slots:
         expected.set_folder_key_user_id(GroupDirectory::SessionUserId);
         QCOMPARE(selects[0].payload, expected.SerializeAsString());
         QCOMPARE(Entries(window->menuBar()->actions().at(0)->menu()->actions()), QStringList{"Open Folder..."});
+    }
+
+    // Thousands of received keys fill a window in the state a few do: every
+    // key once in the server's order, no key current, the columns fitted to
+    // their contents; a refresh after one more key shows it last.
+    void longKeyListsFillInServerOrder_data()
+    {
+        QTest::addColumn<bool>("folder");
+        QTest::newRow("document keys") << false;
+        QTest::newRow("folder keys") << true;
+    }
+
+    void longKeyListsFillInServerOrder()
+    {
+        QFETCH(bool, folder);
+        constexpr int Keys = 2000;
+        QStringList targets = folder ? QStringList{"Projects", "Shared"} : QStringList{"Budget 2024", "Plans", "Old"};
+        for (int n = 0; n < Keys; ++n) {
+            const std::string name = QStringLiteral("T%1").arg((n * 7919) % Keys, 4, 10, QLatin1Char('0')).toStdString();
+            if (folder)
+                m_bus.store().addFolderKey(KeyringBus::FolderKey(1000 + n, name, Ann, Bob, KeyRules().descriptor()));
+            else
+                m_bus.store().addDocumentKey(KeyringBus::DocumentKey(1000 + n, name, Ann, Bob, KeyRules().descriptor()));
+            targets.append(QString::fromStdString(name));
+        }
+        AbstractKeysView *window = nullptr;
+        AbstractKeyPaneTreeWidget *pane = nullptr;
+        if (folder) {
+            FolderKeysView *keys = m_bus.openFolderKeys();
+            window = keys;
+            pane = keys ? Pane(keys) : nullptr;
+        } else {
+            DocumentKeysView *keys = m_bus.openDocumentKeys();
+            window = keys;
+            pane = keys ? Pane(keys) : nullptr;
+        }
+        QVERIFY(window && pane);
+
+        QCOMPARE(Rows(pane, 1), targets);
+        QVERIFY(pane->currentItem() == nullptr);
+        QVERIFY(ColumnsFitTheirContents(pane));
+
+        const std::string late(60, 'W');
+        if (folder)
+            m_bus.store().addFolderKey(KeyringBus::FolderKey(5000, late, Ann, Bob, KeyRules().descriptor()));
+        else
+            m_bus.store().addDocumentKey(KeyringBus::DocumentKey(5000, late, Ann, Bob, KeyRules().descriptor()));
+        window->refresh();
+        targets.append(QString::fromStdString(late));
+        QCOMPARE(Rows(pane, 1), targets);
+        QVERIFY(ColumnsFitTheirContents(pane));
     }
 
     void everyCommandOpensAnotherWindow()

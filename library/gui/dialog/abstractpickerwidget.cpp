@@ -60,3 +60,11 @@ QList<QListWidgetItem *> AbstractPickerWidget::allItems(const QListWidget *list)
         items.append(list->item(row));
     return items;
 }
+
+void AbstractPickerWidget::removeItems(QListWidget *list, const QList<QListWidgetItem *> &items)
+{
+    if (items.size() == list->count())
+        list->clear();
+    else
+        qDeleteAll(items);
+}

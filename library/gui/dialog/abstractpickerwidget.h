@@ -49,6 +49,10 @@ protected:
     // Every item of the list in list order. Row by row: a wildcard match
     // would leave out every name with a "/" in it.
     static QList<QListWidgetItem *> allItems(const QListWidget *list);
+    // Deletes the items, which the list holds. When they are all of its rows
+    // the list is emptied at once: a list widget takes rows out one by one,
+    // moving every row behind each of them.
+    static void removeItems(QListWidget *list, const QList<QListWidgetItem *> &items);
 
     Mode *m_mode;
     // Guarded: a host that installed it deletes it before its children, this

@@ -7,6 +7,8 @@
 #include "itemrole.h"
 #include "itemtype.h"
 #include "linguist.h"
+#include "listfillguard.h"
+#include "listitemindex.h"
 #include "mode.h"
 #include "registry.h"
 
@@ -55,21 +57,12 @@ std::optional<qorv::data::Document> ItemDocument(const QListWidgetItem *item)
     return itemrecord::FromVariant<qorv::data::Document>(item->data(DocumentRole));
 }
 
-bool HoldsDocument(const QListWidget *list, const qorv::data::Document &document)
-{
-    for (int row = 0; row < list->count(); ++row) {
-        const std::optional<qorv::data::Document> listed = ItemDocument(list->item(row));
-        if (listed && listed->document_id() == document.document_id())
-            return true;
-    }
-    return false;
-}
-
-void AppendDocumentItem(QListWidget *list, const qorv::data::Document &document)
+void AppendDocumentItem(QListWidget *list, ListItemIndex *index, const qorv::data::Document &document)
 {
     auto *item = new QListWidgetItem(utils::ActionIcon("document_empty.png"),
                                      QString::fromStdString(document.document_name()), list, DocumentItemType);
     item->setData(DocumentRole, itemrecord::ToVariant(document));
+    index->insert(item, document.document_id());
 }
 
 // A disabled, invisible button beside a column's label, so that the label
@@ -105,6 +98,8 @@ SelectDocumentsWidget::SelectDocumentsWidget(QWidget *parent)
     , m_selectedDocumentsListWidget(new QListWidget)
     , m_removePushButton(new QPushButton(Linguist::tr("Remove")))
     , m_removeAllPushButton(new QPushButton(Linguist::tr("RemoveAll")))
+    , m_unselectedDocuments(new ListItemIndex(m_unselectedDocumentsListWidget))
+    , m_selectedDocuments(new ListItemIndex(m_selectedDocumentsListWidget))
     , m_userId(DbId::m_NullId)
 {
     m_foldersListWidget->setObjectName(QStringLiteral("foldersListWidget"));
@@ -146,7 +141,7 @@ void SelectDocumentsWidget::addDocument(const qorv::data::Document &document)
 {
     if (isDocumentAdded(document))
         return;
-    AppendDocumentItem(m_selectedDocumentsListWidget, document);
+    AppendDocumentItem(m_selectedDocumentsListWidget, m_selectedDocuments, document);
     enter(SelectedDocumentsGrew);
 }
 
@@ -173,17 +168,17 @@ void SelectDocumentsWidget::clear()
 
 bool SelectDocumentsWidget::isDocumentIncluded(const qorv::data::Document &document) const
 {
-    return HoldsDocument(m_unselectedDocumentsListWidget, document);
+    return m_unselectedDocuments->find(DocumentItemType, document.document_id()) != nullptr;
 }
 
 bool SelectDocumentsWidget::isDocumentAdded(const qorv::data::Document &document) const
 {
-    return HoldsDocument(m_selectedDocumentsListWidget, document);
+    return m_selectedDocuments->find(DocumentItemType, document.document_id()) != nullptr;
 }
 
 void SelectDocumentsWidget::includeDocument(const qorv::data::Document &document)
 {
-    AppendDocumentItem(m_unselectedDocumentsListWidget, document);
+    AppendDocumentItem(m_unselectedDocumentsListWidget, m_unselectedDocuments, document);
 }
 
 void SelectDocumentsWidget::includeFolder(const qorv::data::Folder &folder)
@@ -210,6 +205,7 @@ void SelectDocumentsWidget::selectFolder(int folderId)
     request.set_folder_parent_id(folderId);
     qorv::data::SelectFolderReply reply;
     if (network::DirectExchange(common::op::SelectFolder, request, reply, network::ReplyErrorCodes::Ignored)) {
+        const ListFillGuard fill(m_foldersListWidget);
         for (const qorv::data::Folder &folder : reply.folder()) {
             auto *item
                 = new QListWidgetItem(utils::ActionIcon("folder.png"), QString::fromStdString(folder.folder_name()),
@@ -265,12 +261,16 @@ void SelectDocumentsWidget::include()
     const QList<QListWidgetItem *> items = m_foldersListWidget->selectedItems();
     if (items.isEmpty())
         return;
-    for (const QListWidgetItem *item : items) {
-        if (const auto folder = itemrecord::FromVariant<qorv::data::Folder>(item->data(FolderRole)))
-            includeFolder(*folder);
+    {
+        const ListFillGuard fillDocuments(m_unselectedDocumentsListWidget);
+        const ListFillGuard emptyFolders(m_foldersListWidget);
+        for (const QListWidgetItem *item : items) {
+            if (const auto folder = itemrecord::FromVariant<qorv::data::Folder>(item->data(FolderRole)))
+                includeFolder(*folder);
+        }
+        // An included folder leaves the list until the list is filled again.
+        removeItems(m_foldersListWidget, items);
     }
-    // An included folder leaves the list until the list is filled again.
-    qDeleteAll(items);
     enter(m_foldersListWidget->count() > 0 ? IncludedFoldersLeft : IncludedNoFolderLeft);
     enter(m_unselectedDocumentsListWidget->count() > 0 ? UnselectedDocumentsListed : NoUnselectedDocumentLeft);
 }
@@ -287,11 +287,15 @@ void SelectDocumentsWidget::add()
     if (items.isEmpty())
         return;
     const int addedBefore = m_selectedDocumentsListWidget->count();
-    for (const QListWidgetItem *item : items) {
-        if (const std::optional<qorv::data::Document> document = ItemDocument(item))
-            addDocument(*document);
+    {
+        const ListFillGuard fillSelected(m_selectedDocumentsListWidget);
+        const ListFillGuard emptyUnselected(m_unselectedDocumentsListWidget);
+        for (const QListWidgetItem *item : items) {
+            if (const std::optional<qorv::data::Document> document = ItemDocument(item))
+                addDocument(*document);
+        }
+        removeItems(m_unselectedDocumentsListWidget, items);
     }
-    qDeleteAll(items);
     enter(m_unselectedDocumentsListWidget->count() > 0 ? NoUnselectedDocumentSelected : NoUnselectedDocumentLeft);
     if (m_selectedDocumentsListWidget->count() > addedBefore)
         enter(SelectedDocumentsGrew);
@@ -309,11 +313,15 @@ void SelectDocumentsWidget::remove()
     if (items.isEmpty())
         return;
     const int listedBefore = m_unselectedDocumentsListWidget->count();
-    for (const QListWidgetItem *item : items) {
-        if (const std::optional<qorv::data::Document> document = ItemDocument(item))
-            includeDocument(*document);
+    {
+        const ListFillGuard fillUnselected(m_unselectedDocumentsListWidget);
+        const ListFillGuard emptySelected(m_selectedDocumentsListWidget);
+        for (const QListWidgetItem *item : items) {
+            if (const std::optional<qorv::data::Document> document = ItemDocument(item))
+                includeDocument(*document);
+        }
+        removeItems(m_selectedDocumentsListWidget, items);
     }
-    qDeleteAll(items);
     enter(m_selectedDocumentsListWidget->count() > 0 ? NoSelectedDocumentSelected : RemovedNoDocumentLeft);
     if (m_unselectedDocumentsListWidget->count() > listedBefore)
         enter(UnselectedDocumentsListed);

@@ -7,6 +7,7 @@
 
 #include <set>
 
+class ListItemIndex;
 class QLabel;
 class QListWidget;
 class QListWidgetItem;
@@ -114,6 +115,10 @@ private:
     QListWidget *m_selectedDocumentsListWidget;
     QPushButton *m_removePushButton;
     QPushButton *m_removeAllPushButton;
+    // Which documents each list holds, so that a long folder is checked
+    // against them in linear time.
+    ListItemIndex *m_unselectedDocuments;
+    ListItemIndex *m_selectedDocuments;
     std::set<int> m_excludedDocuments;
     QList<int> m_backHistory;    // oldest first; the last is the current folder
     QList<int> m_forwardHistory; // the folder left by the latest back step last

@@ -6,6 +6,8 @@
 #include "itemrole.h"
 #include "itemtype.h"
 #include "linguist.h"
+#include "listfillguard.h"
+#include "listitemindex.h"
 #include "registry.h"
 #include "utils.h"
 
@@ -66,23 +68,14 @@ std::optional<qorv::data::User> ItemUser(const QListWidgetItem *item)
     return itemrecord::FromVariant<qorv::data::User>(item->data(UserRole));
 }
 
-bool HoldsUser(const QListWidget *list, const qorv::data::User &user)
-{
-    for (int row = 0; row < list->count(); ++row) {
-        const std::optional<qorv::data::User> listed = ItemUser(list->item(row));
-        if (listed && listed->user_id() == user.user_id())
-            return true;
-    }
-    return false;
-}
-
-void AppendUserItem(QListWidget *list, const qorv::data::User &user)
+void AppendUserItem(QListWidget *list, ListItemIndex *index, const qorv::data::User &user)
 {
     auto *item = new QListWidgetItem(
         utils::ActionIcon("user.png"),
         utils::GetAlphabeticalName(user.user_first_name(), user.user_middle_name(), user.user_last_name()), list,
         UserItemType);
     item->setData(UserRole, itemrecord::ToVariant(user));
+    index->insert(item, user.user_id());
 }
 }
 
@@ -101,6 +94,8 @@ SelectUsersWidget::SelectUsersWidget(QWidget *parent)
     , m_addAllPushButton(new QPushButton(Linguist::tr("AddAll")))
     , m_removePushButton(new QPushButton(Linguist::tr("Remove")))
     , m_removeAllPushButton(new QPushButton(Linguist::tr("RemoveAll")))
+    , m_unselectedUsers(new ListItemIndex(m_unselectedUsersListWidget))
+    , m_selectedUsers(new ListItemIndex(m_selectedUsersListWidget))
 {
     m_homeGroupsRadioButton->setObjectName(QStringLiteral("homeGroupsRadioButton"));
     m_userGroupsRadioButton->setObjectName(QStringLiteral("userGroupsRadioButton"));
@@ -146,7 +141,7 @@ void SelectUsersWidget::addUser(const qorv::data::User &user)
 {
     if (isUserAdded(user))
         return;
-    AppendUserItem(m_selectedUsersListWidget, user);
+    AppendUserItem(m_selectedUsersListWidget, m_selectedUsers, user);
     enter(SelectedUsersGrew);
 }
 
@@ -167,17 +162,17 @@ void SelectUsersWidget::addExcludedHomeGroup(int groupId)
 
 bool SelectUsersWidget::isUserIncluded(const qorv::data::User &user) const
 {
-    return HoldsUser(m_unselectedUsersListWidget, user);
+    return m_unselectedUsers->find(UserItemType, user.user_id()) != nullptr;
 }
 
 bool SelectUsersWidget::isUserAdded(const qorv::data::User &user) const
 {
-    return HoldsUser(m_selectedUsersListWidget, user);
+    return m_selectedUsers->find(UserItemType, user.user_id()) != nullptr;
 }
 
 void SelectUsersWidget::includeUser(const qorv::data::User &user)
 {
-    AppendUserItem(m_unselectedUsersListWidget, user);
+    AppendUserItem(m_unselectedUsersListWidget, m_unselectedUsers, user);
 }
 
 void SelectUsersWidget::includeGroup(const qorv::data::Group &group)
@@ -223,6 +218,7 @@ void SelectUsersWidget::selectHomeGroups(bool checked)
     qorv::data::SelectGroupKeyReply reply;
     if (!network::DirectExchange(common::op::SelectGroupKey, request, reply, network::ReplyErrorCodes::Ignored))
         return;
+    const ListFillGuard fill(m_userGroupsListWidget);
     for (const qorv::data::GroupKey &key : reply.group_key()) {
         const qorv::data::Group &group = key.group_key_group();
         // The group-key request has no field for them, so they are left out
@@ -247,6 +243,7 @@ void SelectUsersWidget::selectUserGroups(bool checked)
         request.add_exclude_group_id(id);
     qorv::data::SelectUserGroupReply reply;
     if (network::DirectExchange(common::op::SelectUserGroup, request, reply, network::ReplyErrorCodes::Ignored)) {
+        const ListFillGuard fill(m_userGroupsListWidget);
         for (const qorv::data::UserGroup &userGroup : reply.user_group()) {
             auto *item = new QListWidgetItem(utils::ActionIcon("users_star.png"),
                                              QString::fromStdString(userGroup.user_group_name()),
@@ -280,19 +277,24 @@ void SelectUsersWidget::include()
     if (items.isEmpty())
         return;
     const int listedBefore = m_unselectedUsersListWidget->count();
-    for (const QListWidgetItem *item : items) {
-        if (item->type() == GroupItemType) {
-            if (const auto group = itemrecord::FromVariant<qorv::data::Group>(item->data(GroupRole)))
-                includeGroup(*group);
-        } else if (item->type() == UserGroupItemType) {
-            if (const auto userGroup = itemrecord::FromVariant<qorv::data::UserGroup>(item->data(UserGroupRole)))
-                includeUserGroup(*userGroup);
-        } else {
-            qCritical("SelectUsersWidget::include: unknown list widget item type!");
+    {
+        const ListFillGuard fillUsers(m_unselectedUsersListWidget);
+        const ListFillGuard emptyGroups(m_userGroupsListWidget);
+        for (const QListWidgetItem *item : items) {
+            if (item->type() == GroupItemType) {
+                if (const auto group = itemrecord::FromVariant<qorv::data::Group>(item->data(GroupRole)))
+                    includeGroup(*group);
+            } else if (item->type() == UserGroupItemType) {
+                if (const auto userGroup
+                    = itemrecord::FromVariant<qorv::data::UserGroup>(item->data(UserGroupRole)))
+                    includeUserGroup(*userGroup);
+            } else {
+                qCritical("SelectUsersWidget::include: unknown list widget item type!");
+            }
         }
+        // An included group leaves the list until the groups are listed again.
+        removeItems(m_userGroupsListWidget, items);
     }
-    // An included group leaves the list until the groups are listed again.
-    qDeleteAll(items);
     enter(m_userGroupsListWidget->count() > 0 ? IncludedGroupsLeft : IncludedNoGroupLeft);
     if (m_unselectedUsersListWidget->count() > listedBefore)
         enter(UnselectedUsersGrew);
@@ -310,11 +312,15 @@ void SelectUsersWidget::add()
     if (items.isEmpty())
         return;
     const int addedBefore = m_selectedUsersListWidget->count();
-    for (const QListWidgetItem *item : items) {
-        if (const std::optional<qorv::data::User> user = ItemUser(item))
-            addUser(*user);
+    {
+        const ListFillGuard fillSelected(m_selectedUsersListWidget);
+        const ListFillGuard emptyUnselected(m_unselectedUsersListWidget);
+        for (const QListWidgetItem *item : items) {
+            if (const std::optional<qorv::data::User> user = ItemUser(item))
+                addUser(*user);
+        }
+        removeItems(m_unselectedUsersListWidget, items);
     }
-    qDeleteAll(items);
     enter(m_unselectedUsersListWidget->count() > 0 ? NoUnselectedUserSelected : AddedNoUserLeft);
     if (m_selectedUsersListWidget->count() > addedBefore)
         enter(SelectedUsersGrew);
@@ -332,11 +338,15 @@ void SelectUsersWidget::remove()
     if (items.isEmpty())
         return;
     const int listedBefore = m_unselectedUsersListWidget->count();
-    for (const QListWidgetItem *item : items) {
-        if (const std::optional<qorv::data::User> user = ItemUser(item))
-            includeUser(*user);
+    {
+        const ListFillGuard fillUnselected(m_unselectedUsersListWidget);
+        const ListFillGuard emptySelected(m_selectedUsersListWidget);
+        for (const QListWidgetItem *item : items) {
+            if (const std::optional<qorv::data::User> user = ItemUser(item))
+                includeUser(*user);
+        }
+        removeItems(m_selectedUsersListWidget, items);
     }
-    qDeleteAll(items);
     enter(m_selectedUsersListWidget->count() > 0 ? NoSelectedUserSelected : RemovedNoUserLeft);
     if (m_unselectedUsersListWidget->count() > listedBefore)
         enter(UnselectedUsersGrew);

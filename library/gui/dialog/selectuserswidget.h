@@ -7,6 +7,7 @@
 
 #include <set>
 
+class ListItemIndex;
 class QLabel;
 class QListWidget;
 class QListWidgetItem;
@@ -108,6 +109,10 @@ private:
     QPushButton *m_addAllPushButton;
     QPushButton *m_removePushButton;
     QPushButton *m_removeAllPushButton;
+    // Which users each list holds, so that a long list of members is checked
+    // against them in linear time.
+    ListItemIndex *m_unselectedUsers;
+    ListItemIndex *m_selectedUsers;
     std::set<int> m_excludedUsers;
     std::set<int> m_excludedUserGroups;
     std::set<int> m_excludedHomeGroups;

@@ -1,5 +1,7 @@
 #include "abstractkeypanetreewidget.h"
 
+#include "listfillguard.h"
+
 #include <QHeaderView>
 
 #include <utility>
@@ -30,6 +32,10 @@ const keytree::KeySubtrees &AbstractKeyPaneTreeWidget::subtrees() const
 
 void AbstractKeyPaneTreeWidget::resizeColumnsToContents()
 {
+    // Fitting the columns measures every row; while a reply's keys go in,
+    // the fill guard fits them once at the end.
+    if (ListFillGuard::isHeld(this))
+        return;
     ResizeColumnsToContents(this);
 }
 

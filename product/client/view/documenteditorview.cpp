@@ -11,7 +11,9 @@
 #include "documentkeyreader.h"
 #include "edithistoryactions.h"
 #include "icontoolbar.h"
+#include "linearwrap.h"
 #include "linguist.h"
+#include "listfillguard.h"
 #include "messagedispatcher.h"
 #include "registry.h"
 #include "sessionduration.h"
@@ -19,6 +21,7 @@
 #include "settingssingleton.h"
 #include "textdocument.h"
 #include "urldockwidget.h"
+#include "urllistwidget.h"
 #include "utils.h"
 #include "waitcursor.h"
 
@@ -46,6 +49,7 @@
 #include <QDesktopServices>
 #include <QDockWidget>
 #include <QFontComboBox>
+#include <QIcon>
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
@@ -227,7 +231,10 @@ void DocumentEditorView::initializeToolsMenu()
 void DocumentEditorView::initializeDocumentEditor()
 {
     m_editor->setDocument(m_mainTextDocument);
-    m_editor->setHtml(DecodeBody(m_document.document_body()));
+    const QString body = DecodeBody(m_document.document_body());
+    m_mainWrapMode = LinearWrapMode(body);
+    m_editor->setWordWrapMode(m_mainWrapMode);
+    m_editor->setHtml(body);
     m_editor->setFocus(Qt::OtherFocusReason);
     // Only now: loading the body is no edit.
     connect(m_mainTextDocument, &QTextDocument::modificationChanged, this, &DocumentEditorView::modificationChanged);
@@ -646,6 +653,7 @@ void DocumentEditorView::toggleRevisionHistory(bool checked)
 {
     if (!checked) {
         m_editor->setDocument(m_mainTextDocument);
+        m_editor->setWordWrapMode(m_mainWrapMode);
         setSecurity(m_document.document_security_descriptor());
         m_revisionListWidget->clear();
         m_revisionTextDocument->clear();
@@ -674,13 +682,16 @@ void DocumentEditorView::selectDocumentRevisionsHandler(const std::string &reply
     qorv::data::SelectDocumentReply selectDocumentReply;
     if (!selectDocumentReply.ParseFromString(reply))
         return;
+    const QIcon icon = utils::ActionIcon("document_empty_clock_back.png");
+    const QString revised = tr("revised");
+    const ListFillGuard fill(m_revisionListWidget);
     for (const qorv::data::Document &revision : selectDocumentReply.document()) {
         const DbTimestamp from(revision.sys_period().from());
         if (!from.isValid())
             continue;
         auto *item = new QListWidgetItem(
-            utils::ActionIcon("document_empty_clock_back.png"),
-            QStringLiteral("%1 %2 %3").arg(QString::fromStdString(revision.document_name()), tr("revised"),
+            icon,
+            QStringLiteral("%1 %2 %3").arg(QString::fromStdString(revision.document_name()), revised,
                                            QString::fromStdString(from.toLocalDbString(DbTimestamp::TimeZonePtr()))),
             m_revisionListWidget);
         item->setData(Qt::UserRole, QString::fromStdString(revision.sys_period().from()));
@@ -708,8 +719,11 @@ void DocumentEditorView::displayDocumentRevisionHandler(const std::string &reply
 {
     m_editor->document()->clear();
     qorv::data::SelectDocumentReply selectDocumentReply;
-    if (selectDocumentReply.ParseFromString(reply) && selectDocumentReply.document_size() == 1)
-        m_editor->setHtml(DecodeBody(selectDocumentReply.document(0).document_body()));
+    if (selectDocumentReply.ParseFromString(reply) && selectDocumentReply.document_size() == 1) {
+        const QString body = DecodeBody(selectDocumentReply.document(0).document_body());
+        m_editor->setWordWrapMode(LinearWrapMode(body));
+        m_editor->setHtml(body);
+    }
 }
 
 void DocumentEditorView::toggleUrlAttachments(bool checked)
@@ -728,6 +742,7 @@ void DocumentEditorView::selectDocumentUrlsHandler(const std::string &reply)
     qorv::data::SelectDocumentWebpageReply selectDocumentWebpageReply;
     if (!selectDocumentWebpageReply.ParseFromString(reply))
         return;
+    const ListFillGuard fill(m_urlAttachmentsDockWidget->getListWidget());
     for (const qorv::data::DocumentWebpage &webpage : selectDocumentWebpageReply.document_webpage()) {
         Url url(QString::fromStdString(webpage.document_webpage_url()));
         if (!url.isSecure())

@@ -9,6 +9,8 @@
 #include "document3.pb.h"
 #include "securitydescriptor3.pb.h"
 
+#include <QTextOption>
+
 #include <memory>
 #include <string>
 
@@ -110,6 +112,9 @@ private:
 
     const qorv::data::Document m_document;
     TextDocument *m_mainTextDocument;
+    // The editor hands its wrap mode on to every text it is given, so the
+    // main text's own mode comes back with the main text.
+    QTextOption::WrapMode m_mainWrapMode = QTextOption::WrapAtWordBoundaryOrAnywhere;
     UrlDockWidget *m_urlAttachmentsDockWidget;
     QDockWidget *m_revisionHistoryDockWidget;
     QListWidget *m_revisionListWidget;

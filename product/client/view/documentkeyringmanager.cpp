@@ -2,8 +2,10 @@
 
 #include "common/majorcode.h"
 #include "common/minortag.h"
-#include "keyringwindows.h"
+#include "documentkeyringpanetreewidget.h"
 #include "documentkeyringview.h"
+#include "keyringwindows.h"
+#include "listfillguard.h"
 
 #include "deletedocumentrequest3.pb.h"
 #include "selectdocumentkeyreply3.pb.h"
@@ -24,6 +26,8 @@ struct DocumentKeyring
 
     static void addKeys(View &keyring, const SelectReply &reply)
     {
+        const ListFillGuard fill(keyring.findChild<DocumentKeyringPaneTreeWidget *>(),
+                                 ListFillGuard::ResizeColumnsToContents);
         for (const qorv::data::DocumentKey &documentKey : reply.document_key())
             emit keyring.addDocumentKey(documentKey);
     }

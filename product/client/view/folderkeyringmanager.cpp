@@ -2,8 +2,10 @@
 
 #include "common/majorcode.h"
 #include "common/minortag.h"
-#include "keyringwindows.h"
+#include "folderkeyringpanetreewidget.h"
 #include "folderkeyringview.h"
+#include "keyringwindows.h"
+#include "listfillguard.h"
 #include "userreader.h"
 
 #include "deletefolderreply3.pb.h"
@@ -51,6 +53,8 @@ struct FolderKeyring
 
     static void addKeys(View &keyring, const SelectReply &reply)
     {
+        const ListFillGuard fill(keyring.findChild<FolderKeyringPaneTreeWidget *>(),
+                                 ListFillGuard::ResizeColumnsToContents);
         for (const qorv::data::FolderKey *folderKey : SortedByUserName(reply))
             emit keyring.addFolderKey(*folderKey);
     }

@@ -2,6 +2,8 @@
 #define URLLISTWIDGET_H
 
 #include <QListWidget>
+#include <QSet>
+#include <QString>
 
 class Url;
 
@@ -13,12 +15,20 @@ class UrlListWidget : public QListWidget
 
 public:
     explicit UrlListWidget(QWidget *parent = nullptr);
+    ~UrlListWidget() override;
 
     // The dock feeds the list through its own addUrl signal.
     friend class UrlDockWidget;
 
 private slots:
     void addUrl(const Url &url);
+
+private:
+    void rowsAboutToBeRemoved(const QModelIndex &parent, int first, int last);
+
+    // The texts listed, so that an address is checked against the list
+    // without a search of every row; it follows every removal.
+    QSet<QString> m_texts;
 };
 
 #endif // URLLISTWIDGET_H

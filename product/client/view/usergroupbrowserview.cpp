@@ -9,6 +9,7 @@
 #include "directexchange.h"
 #include "editgroupdialog.h"
 #include "linguist.h"
+#include "listfillguard.h"
 #include "messagedispatcher.h"
 #include "registry.h"
 #include "selectusersdialog.h"
@@ -142,6 +143,7 @@ void UserGroupBrowserView::newUser(const qorv::data::UserGroup &userGroup)
 {
     SelectUsersDialog dialog(this);
     const qorv::data::Users members = usergroupbrowserview::GetGroupUsers(userGroup);
+    const ListFillGuard fill(m_mainPane);
     for (const qorv::data::User &member : members.user())
         dialog.addExcludedUser(member.user_id());
     dialog.addExcludedUserGroup(userGroup.user_group_group_id());
@@ -226,6 +228,7 @@ void UserGroupBrowserView::userGroupSelected(const qorv::data::UserGroup &userGr
     m_shownUserGroupId = userGroup.user_group_group_id();
     setMode(m_modeUserGroupSelected);
     const qorv::data::Users members = usergroupbrowserview::GetGroupUsers(userGroup);
+    const ListFillGuard fill(m_mainPane);
     for (const qorv::data::User &member : members.user())
         emit addUserItem(member);
 }

@@ -3,6 +3,7 @@
 #include "itemrecord.h"
 #include "itemrole.h"
 #include "itemtype.h"
+#include "listitemindex.h"
 #include "userreader.h"
 #include "utils.h"
 
@@ -23,6 +24,7 @@ std::optional<qorv::data::User> ItemUser(const QListWidgetItem *item)
 
 UserGroupMainPaneListWidget::UserGroupMainPaneListWidget(QWidget *parent)
     : AbstractMainPaneListWidget(parent)
+    , m_members(new ListItemIndex(this))
 {
     connect(this, &QListWidget::itemChanged, this, &UserGroupMainPaneListWidget::userItemChanged);
 }
@@ -43,11 +45,8 @@ void UserGroupMainPaneListWidget::deleteUser()
 
 void UserGroupMainPaneListWidget::addUserItem(const qorv::data::User &user)
 {
-    for (int row = 0; row < count(); ++row) {
-        const std::optional<qorv::data::User> listed = ItemUser(item(row));
-        if (listed && listed->user_id() == user.user_id())
-            return;
-    }
+    if (m_members->find(UserItemType, user.user_id()))
+        return;
     // Setting the record and the icon once the row is in the list tells the
     // window (through itemChanged) that a member is listed.
     auto *row = new QListWidgetItem(
@@ -55,17 +54,12 @@ void UserGroupMainPaneListWidget::addUserItem(const qorv::data::User &user)
         UserItemType);
     row->setData(UserRole, itemrecord::ToVariant(user));
     row->setIcon(utils::ActionIcon("user.png"));
+    m_members->insert(row, user.user_id());
 }
 
 void UserGroupMainPaneListWidget::removeUserItem(int userId)
 {
-    for (int row = 0; row < count(); ++row) {
-        const std::optional<qorv::data::User> listed = ItemUser(item(row));
-        if (listed && listed->user_id() == userId) {
-            delete takeItem(row);
-            return;
-        }
-    }
+    delete m_members->find(UserItemType, userId);
 }
 
 void UserGroupMainPaneListWidget::userItemChanged(QListWidgetItem *item)

@@ -3,6 +3,8 @@
 
 #include "abstractmainpanelistwidget.h"
 
+class ListItemIndex;
+
 namespace qorv::data
 {
 class User;
@@ -30,6 +32,11 @@ public slots:
     void addUserItem(const qorv::data::User &user);
     void removeUserItem(int userId);
     void userItemChanged(QListWidgetItem *item);
+
+private:
+    // Which members are listed, so that a group of thousands fills in linear
+    // time.
+    ListItemIndex *m_members;
 };
 
 #endif // USERGROUPMAINPANELISTWIDGET_H

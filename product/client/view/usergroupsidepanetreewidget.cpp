@@ -5,7 +5,9 @@
 #include "itemrecord.h"
 #include "itemrole.h"
 #include "itemtype.h"
+#include "listfillguard.h"
 #include "registry.h"
+#include "treeitemindex.h"
 #include "utils.h"
 
 #include "selectusergroupreply3.pb.h"
@@ -25,36 +27,15 @@ std::optional<qorv::data::UserGroup> ItemUserGroup(const QTreeWidgetItem *item)
         return std::nullopt;
     return itemrecord::FromVariant<qorv::data::UserGroup>(item->data(0, UserGroupRole));
 }
-
-void AppendUserGroupItem(QTreeWidget *tree, const qorv::data::UserGroup &userGroup)
-{
-    auto *item = new QTreeWidgetItem(UserGroupItemType);
-    item->setText(0, QString::fromStdString(userGroup.user_group_name()));
-    item->setIcon(0, utils::ActionIcon("users_star.png"));
-    item->setData(0, UserGroupRole, itemrecord::ToVariant(userGroup));
-    tree->addTopLevelItem(item);
-}
-
-// The logged-on user's groups, in the server's order. A failed look-up leaves
-// the tree empty.
-void InitializeTreeWidget(QTreeWidget *tree)
-{
-    qorv::data::SelectUserGroupRequest request;
-    request.set_user_group_user_id(RegistrySingleton::instance()->getUser().user_id());
-    qorv::data::SelectUserGroupReply reply;
-    if (!network::DirectExchange(common::op::SelectUserGroup, request, reply, network::ReplyErrorCodes::Ignored))
-        return;
-    for (const qorv::data::UserGroup &userGroup : reply.user_group())
-        AppendUserGroupItem(tree, userGroup);
-}
 }
 
 UserGroupSidePaneTreeWidget::UserGroupSidePaneTreeWidget(QWidget *parent)
     : AbstractSidePaneTreeWidget(parent)
+    , m_userGroups(new TreeItemIndex(this))
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setHeaderHidden(true);
-    InitializeTreeWidget(this);
+    fillFromServer();
     connect(this, &QTreeWidget::itemSelectionChanged, this,
             &UserGroupSidePaneTreeWidget::userGroupsTreeWidgetItemSelectionChanged);
 }
@@ -93,31 +74,44 @@ void UserGroupSidePaneTreeWidget::newUser()
 
 void UserGroupSidePaneTreeWidget::addUserGroupItem(const qorv::data::UserGroup &userGroup)
 {
-    AppendUserGroupItem(this, userGroup);
+    appendUserGroupItem(userGroup);
 }
 
 void UserGroupSidePaneTreeWidget::updateUserGroup(const qorv::data::UserGroup &userGroup)
 {
-    for (int index = 0; index < topLevelItemCount(); ++index) {
-        QTreeWidgetItem *item = topLevelItem(index);
-        const std::optional<qorv::data::UserGroup> stored = ItemUserGroup(item);
-        if (stored && stored->user_group_group_id() == userGroup.user_group_group_id()) {
-            item->setText(0, QString::fromStdString(userGroup.user_group_name()));
-            item->setData(0, UserGroupRole, itemrecord::ToVariant(userGroup));
-            return;
-        }
+    if (QTreeWidgetItem *item = m_userGroups->find(userGroup.user_group_group_id())) {
+        item->setText(0, QString::fromStdString(userGroup.user_group_name()));
+        item->setData(0, UserGroupRole, itemrecord::ToVariant(userGroup));
     }
 }
 
 void UserGroupSidePaneTreeWidget::removeUserGroupItem(int userGroupId)
 {
-    for (int index = 0; index < topLevelItemCount(); ++index) {
-        const std::optional<qorv::data::UserGroup> stored = ItemUserGroup(topLevelItem(index));
-        if (stored && stored->user_group_group_id() == userGroupId) {
-            delete takeTopLevelItem(index);
-            return;
-        }
-    }
+    delete m_userGroups->find(userGroupId);
+}
+
+void UserGroupSidePaneTreeWidget::appendUserGroupItem(const qorv::data::UserGroup &userGroup)
+{
+    auto *item = new QTreeWidgetItem(UserGroupItemType);
+    item->setText(0, QString::fromStdString(userGroup.user_group_name()));
+    item->setIcon(0, utils::ActionIcon("users_star.png"));
+    item->setData(0, UserGroupRole, itemrecord::ToVariant(userGroup));
+    addTopLevelItem(item);
+    m_userGroups->insert(item, userGroup.user_group_group_id());
+}
+
+// The logged-on user's groups, in the server's order. A failed look-up leaves
+// the tree empty.
+void UserGroupSidePaneTreeWidget::fillFromServer()
+{
+    qorv::data::SelectUserGroupRequest request;
+    request.set_user_group_user_id(RegistrySingleton::instance()->getUser().user_id());
+    qorv::data::SelectUserGroupReply reply;
+    if (!network::DirectExchange(common::op::SelectUserGroup, request, reply, network::ReplyErrorCodes::Ignored))
+        return;
+    const ListFillGuard fill(this);
+    for (const qorv::data::UserGroup &userGroup : reply.user_group())
+        appendUserGroupItem(userGroup);
 }
 
 void UserGroupSidePaneTreeWidget::userGroupsTreeWidgetItemSelectionChanged()

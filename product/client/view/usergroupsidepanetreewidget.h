@@ -3,6 +3,8 @@
 
 #include "abstractsidepanetreewidget.h"
 
+class TreeItemIndex;
+
 namespace qorv::data
 {
 class UserGroup;
@@ -35,6 +37,14 @@ public slots:
     void updateUserGroup(const qorv::data::UserGroup &userGroup);
     void removeUserGroupItem(int userGroupId);
     void userGroupsTreeWidgetItemSelectionChanged();
+
+private:
+    void appendUserGroupItem(const qorv::data::UserGroup &userGroup);
+    void fillFromServer();
+
+    // Finds a group's item by its id, which the window's updates and
+    // removals name.
+    TreeItemIndex *m_userGroups;
 };
 
 #endif // USERGROUPSIDEPANETREEWIDGET_H

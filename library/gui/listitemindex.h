@@ -10,8 +10,9 @@ class QListWidgetItem;
 class QModelIndex;
 
 // Finds the item of a list by its kind (item type) and the id of its record
-// without scanning the list, so that filling a pane with a folder of ten
-// thousand documents stays linear. The index follows the list's model: an
+// without scanning the list, so that filling a list with a folder of ten
+// thousand documents, or checking a group of thousands of users against the
+// users listed, stays linear. The index follows the list's model: an
 // item leaves the index when its row is removed or the list is cleared,
 // however that happens.
 class ListItemIndex : public QObject

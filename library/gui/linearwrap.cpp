@@ -1,0 +1,30 @@
+#include "linearwrap.h"
+
+namespace
+{
+// Far more than a line holds, and little enough that the search for the end
+// of a word this long stays short on every line it fills.
+constexpr qsizetype LongestWordWrapped = 4096;
+}
+
+QTextOption::WrapMode LinearWrapMode(QStringView html)
+{
+    qsizetype word = 0;
+    bool inTag = false;
+    for (const QChar character : html) {
+        // A tag neither breaks a word nor lengthens it: the text of a picture
+        // stored in the page is no word.
+        if (inTag) {
+            inTag = character != QLatin1Char('>');
+            continue;
+        }
+        if (character == QLatin1Char('<')) {
+            inTag = true;
+            continue;
+        }
+        word = character.isSpace() ? 0 : word + 1;
+        if (word > LongestWordWrapped)
+            return QTextOption::WrapAnywhere;
+    }
+    return QTextOption::WrapAtWordBoundaryOrAnywhere;
+}
