@@ -9,6 +9,7 @@
 #include "insertmessagerequest3.pb.h"
 #include "insertmessageuserrequest3.pb.h"
 #include "selectdocumentkeyrequest3.pb.h"
+#include "selectmessagerequest3.pb.h"
 #include "selectmessageuserrequest3.pb.h"
 #include "updatedocumentrequest3.pb.h"
 #include "updatemessagerequest3.pb.h"
@@ -59,6 +60,8 @@ const QPoint MainPaneSecondRow(322, 97);
 const QPoint SearchSubfoldersBox(491, 55);
 const QPoint FirstCriterionValue(470, 116);
 const QPoint SearchButton(588, 491);
+// In the message reader, from its corner.
+const QPoint ReplyButton(56, 60);
 // "Messages", the first row of the message browser's side pane.
 const QPoint MessagesRow(72, 71);
 // In the message editor, from its corner.
@@ -82,6 +85,10 @@ const QPoint NextButton(661, 577);
 constexpr int WizardPagesBeforeUsers = 10;
 constexpr int WelcomeDocumentId = 200;
 constexpr int SharedWithAnnFolderId = 112;
+constexpr int AnnsReplyId = 4;
+constexpr int BobsLastMessageId = 5;
+constexpr unsigned int UnreadBit = 1;
+const QString ReplyText = QStringLiteral("Thank you, Bob: the budget is approved.");
 constexpr int AnnUserId = 42;
 constexpr int BobUserId = 43;
 constexpr int BobMessageFolderId = 111;
@@ -936,6 +943,7 @@ private slots:
     // read.
     void followTheSampleStory()
     {
+        QString replySubject;
         {
             ClientProgram ann;
             const QString console = startAndLogOn(ann, SampleUser);
@@ -989,7 +997,77 @@ private slots:
             QVERIFY(shoot(QStringLiteral("story-search-results")));
             QVERIFY(m_xdo.key({Escape}));
             QTRY_VERIFY_WITH_TIMEOUT(!m_xdo.hasWindow(QStringLiteral("^Search for Documents in")), WaitMs);
+
+            // Bob's last message, the newest: its chain and its attachment.
+            const QString messages = openMessages(console);
+            QVERIFY2(!messages.isEmpty(), "the message browser did not open");
+            QVERIFY(shoot(QStringLiteral("story-ann-messages")));
+            before = server().requests().size();
+            QVERIFY(m_xdo.focus(messages) && m_xdo.click(messages, FirstMessageRow, 2));
+            const QString reader = m_xdo.waitForWindow(QStringLiteral("^Re: Re: Budget \\["));
+            QVERIFY2(!reader.isEmpty(), "Bob's message did not open");
+            QVERIFY(shoot(QStringLiteral("story-message-read")));
+            QTRY_VERIFY_WITH_TIMEOUT(received(before, common::op::SelectMessageDocument), WaitMs);
+            // The chain above it: Ann's reply, which answered Bob's first.
+            const std::vector<int> chains = parsedRequests<qorv::data::SelectMessageRequest>(
+                before, common::op::SelectMessage, [](const auto &request) { return request.message_chain_id(); });
+            QVERIFY(std::count(chains.begin(), chains.end(), AnnsReplyId) > 0);
+
+            // Reply...: the answer is stored for Bob and opens in the editor.
+            before = server().requests().size();
+            QVERIFY(m_xdo.focus(reader) && m_xdo.click(reader, ReplyButton));
+            QTRY_VERIFY_WITH_TIMEOUT(received(before, common::op::InsertMessage), WaitMs);
+            const std::vector<qorv::data::InsertMessageRequest> replies =
+                parsedRequests<qorv::data::InsertMessageRequest>(before, common::op::InsertMessage,
+                                                                 [](const auto &request) { return request; });
+            QCOMPARE(replies.size(), std::size_t{1});
+            QCOMPARE(replies[0].message().message_parent_id(), BobsLastMessageId);
+            QCOMPARE(replies[0].message().message_parent_relation(), int{qorv::data::Message::PARENT_RELATION_REPLY});
+            QCOMPARE(replies[0].message_user_size(), 1);
+            QCOMPARE(replies[0].message_user(0).message_user_user_id(), BobUserId);
+            replySubject = QString::fromStdString(replies[0].message().message_subject());
+            const QString escaped = QRegularExpression::escape(replySubject);
+            const QString editor = m_xdo.waitForWindow(QStringLiteral("^%1 \\[").arg(escaped));
+            QVERIFY2(!editor.isEmpty(), "the reply did not open in the editor");
+            QVERIFY(m_xdo.focus(editor) && m_xdo.click(editor, MessageBody) && m_xdo.type(ReplyText));
+            QVERIFY(!m_xdo.waitForWindow(QStringLiteral("^%1\\* \\[").arg(escaped)).isEmpty());
+            QVERIFY(shoot(QStringLiteral("story-reply-written")));
+            before = server().requests().size();
+            QVERIFY(m_xdo.click(editor, SendButton));
+            QTRY_VERIFY_WITH_TIMEOUT(received(before, common::op::UpdateMessage), WaitMs);
+            QTRY_VERIFY_WITH_TIMEOUT(!m_xdo.windowsOf(ann.processId()).contains(editor), WaitMs);
+            QVERIFY(logOff(ann, console));
+            QVERIFY2(!ann.sanitizerReported(), ann.errors().constData());
         }
+
+        // Kept so: the answer waits unread in Bob's root folder, with its text.
+        int replyId = 0;
+        for (int id = BobsLastMessageId + 1; id < 2000 && replyId == 0; ++id) {
+            if (m_server->messages().message(id).message_parent_id() == BobsLastMessageId)
+                replyId = id;
+        }
+        QVERIFY(replyId != 0);
+        QVERIFY(QString::fromStdString(m_server->messages().message(replyId).message_body()).contains(ReplyText));
+        QCOMPARE(m_server->messages().folderOf(replyId, BobUserId), BobMessageFolderId);
+        QCOMPARE(m_server->messages().recipientProperties(replyId, BobUserId) & UnreadBit, UnreadBit);
+
+        ClientProgram bob;
+        const QString console = startAndLogOn(bob, QStringLiteral("bob"));
+        QVERIFY2(!console.isEmpty(), "bob's log-on did not go through");
+        const QString browser = openMessages(console);
+        QVERIFY2(!browser.isEmpty(), "bob's message browser did not open");
+        // The newest first: Ann's answer heads the list, unread.
+        QVERIFY(shoot(QStringLiteral("story-bob-messages")));
+        QVERIFY(m_xdo.focus(browser) && m_xdo.click(browser, FirstMessageRow, 2));
+        const QString reader =
+            m_xdo.waitForWindow(QStringLiteral("^%1 \\[").arg(QRegularExpression::escape(replySubject)));
+        QVERIFY2(!reader.isEmpty(), "the answer did not open for bob");
+        QVERIFY(shoot(QStringLiteral("story-bob-reads-the-reply")));
+        // Opened, it is read.
+        QTRY_COMPARE_WITH_TIMEOUT(m_server->messages().recipientProperties(replyId, BobUserId) & UnreadBit, 0u,
+                                  WaitMs);
+        QVERIFY(logOff(bob, console));
+        QVERIFY2(!bob.sanitizerReported(), bob.errors().constData());
     }
 
     // Ann writes to bob while the server spoils about every other reply: the
