@@ -467,18 +467,37 @@ private slots:
         }
     }
 
-    void answersTheFolderKeyWithItsOwner()
+    // As the document browser asks for a member of a home group: the
+    // folder keys that member gave the user, under the member's home folder.
+    void answersFolderKeysUnderTheirGiver_data()
     {
+        QTest::addColumn<int>("holderId");
+        QTest::addColumn<int>("giversHomeFolder");
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("giver");
+
+        QTest::newRow("Bob's folder for Ann") << AnnId << 110 << "Shared with Ann" << "Hart";
+        QTest::newRow("Ann's projects for Bob") << BobId << AnnHomeFolder << "Projects" << "Lee";
+    }
+
+    void answersFolderKeysUnderTheirGiver()
+    {
+        QFETCH(int, holderId);
+        QFETCH(int, giversHomeFolder);
+        QFETCH(QString, folder);
+        QFETCH(QString, giver);
+
         qorv::data::SelectFolderKeyRequest request;
-        request.set_folder_key_user_id(AnnId);
-        request.set_folder_parent_id(110);
+        request.set_folder_key_user_id(holderId);
+        request.set_folder_parent_id(giversHomeFolder);
         const auto reply = ParsedExchange<qorv::data::SelectFolderKeyReply>(common::op::SelectFolderKey, 0, request);
         QVERIFY(reply);
         QCOMPARE(reply->folder_key_size(), 1);
         const qorv::data::FolderKey &key = reply->folder_key(0);
-        QCOMPARE(key.folder_key_folder().folder_name(), std::string("Shared with Ann"));
-        QCOMPARE(key.folder_key_owner().user_last_name(), std::string("Hart"));
-        QVERIFY(!key.folder_key_owner().has_user_middle_name());
+        QCOMPARE(QString::fromStdString(key.folder_key_folder().folder_name()), folder);
+        QCOMPARE(QString::fromStdString(key.folder_key_owner().user_last_name()), giver);
+        QVERIFY(!key.folder_key_owner().has_user_middle_name() || !key.folder_key_owner().user_middle_name().empty());
+        QCOMPARE(key.folder_key_user().user_id(), holderId);
         // View and search.
         QCOMPARE(key.folder_key_security_descriptor().permissions(), 0x41u);
     }
