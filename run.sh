@@ -4,7 +4,10 @@
 #
 # ./run.sh --demo also builds the stand-alone test server, starts it on
 # 127.0.0.1 with the sample data and starts the client pointed at it (settings
-# of its own in a temporary folder); the server stops when the client exits.
+# of its own in a temporary folder). The one server runs for the whole demo:
+# after a log-off the client starts again, so another account can log on and
+# find what the first one did. Closing the client without logging on, or
+# Ctrl-C, ends the demo and stops the server.
 set -eu
 cd "$(dirname "$0")"
 
@@ -27,8 +30,20 @@ start_client() {
     fi
 }
 
+# One build tree for both: the demo needs the tests' part of the tree (the
+# server is a test tool, and the client of the same tree holds the other
+# halves of its key pair), but builds only the client and the server. A tree
+# configured once keeps its choice of tests, so switching does not reconfigure.
+configure() {
+    if [ -f build/CMakeCache.txt ] && [ "$1" = OFF ]; then
+        cmake -S . -B build
+    else
+        cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQORV_BUILD_TESTS="$1"
+    fi
+}
+
 if [ "$demo" -eq 0 ]; then
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQORV_BUILD_TESTS=OFF
+    configure OFF
     cmake --build build --target QuillaneClient
     if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
         echo "No display found: starting the client under Xvfb."
@@ -37,10 +52,8 @@ if [ "$demo" -eq 0 ]; then
     exec ./build/bin/QuillaneClient
 fi
 
-# The server is a test tool: it comes with the tests' build, and the client of
-# the same build tree holds the other halves of its key pair.
-cmake -S . -B build-demo -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQORV_BUILD_TESTS=ON
-cmake --build build-demo --target QuillaneClient QuillaneTestServer
+configure ON
+cmake --build build --target QuillaneClient QuillaneTestServer
 
 port="${QORV_DEMO_PORT:-30000}"
 work="$(mktemp -d)"
@@ -55,10 +68,10 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
-mkdir -p "$work/config/Halvemoor"
+mkdir -p "$work/config/Halvemoor" "$work/data" "$work/cache"
 printf '[NetworkSettings]\nServerName=127.0.0.1\nServerPort=%s\n' "$port" > "$work/config/Halvemoor/QuillaneClient.conf"
 
-./build-demo/bin/QuillaneTestServer --port "$port" --data tests/demoserver/sample.json > "$work/server.log" &
+./build/bin/QuillaneTestServer --port "$port" --data tests/demoserver/sample.json > "$work/server.log" &
 server=$!
 tries=0
 until grep -q '^Listening on' "$work/server.log"; do
@@ -71,5 +84,19 @@ until grep -q '^Listening on' "$work/server.log"; do
     sleep 0.1
 done
 cat "$work/server.log"
-echo "Log on as ann (or bob, or cy) with the password quillane."
-XDG_CONFIG_HOME="$work/config" start_client ./build-demo/bin/QuillaneClient
+echo "Log on as ann, bob or cy with the password quillane. Log off to switch accounts;"
+echo "close the client without logging on (or press Ctrl-C) to end the demo."
+
+logOffs() {
+    grep -c '^Logged off' "$work/server.log" || true
+}
+
+while :; do
+    before="$(logOffs)"
+    XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_CACHE_HOME="$work/cache" \
+        start_client ./build/bin/QuillaneClient || true
+    if [ "$(logOffs)" -eq "$before" ]; then
+        break
+    fi
+    echo "Logged off: the client starts again, log on as another account."
+done

@@ -3,6 +3,29 @@
 #include "crypto.h"
 #include "sampledata.h"
 
+#include "searchcriteria.h"
+#include "testreplies.h"
+
+#include "insertdocumentkeyrequest3.pb.h"
+#include "insertfolderkeyrequest3.pb.h"
+#include "insertmessagereply3.pb.h"
+#include "insertmessagerequest3.pb.h"
+#include "insertmessageuserrequest3.pb.h"
+#include "selectdocumentkeyreply3.pb.h"
+#include "selectdocumentreply3.pb.h"
+#include "selectdocumentrequest3.pb.h"
+#include "selectfolderkeyreply3.pb.h"
+#include "selectfolderreply3.pb.h"
+#include "selectfolderrequest3.pb.h"
+#include "selectmessagereply3.pb.h"
+#include "selectmessageuserreply3.pb.h"
+#include "selectuserreply3.pb.h"
+#include "selectuserrequest3.pb.h"
+#include "updatedocumentrequest3.pb.h"
+
+#include <QDateTime>
+
+#include <algorithm>
 #include <memory>
 
 namespace demoserver
@@ -26,6 +49,91 @@ qorv::data::Message AuthorsCopy(const qorv::data::Message &message)
 }
 
 constexpr unsigned int Unread = 1;
+const std::string EndOfTime = "9999-12-31 00:00:00";
+
+// The editor's save and save-as: the updates that replace a version.
+constexpr int SaveDocument = 0;
+constexpr int SaveDocumentAs = -1;
+
+template <class Ids>
+bool Contains(const Ids &ids, int id)
+{
+    return std::find(ids.begin(), ids.end(), id) != ids.end();
+}
+
+// A user as others see it: no user-name hash, no stored password.
+qorv::data::User Person(const qorv::data::User &user)
+{
+    qorv::data::User person = user;
+    person.clear_user_name();
+    if (person.has_user_security_descriptor())
+        person.mutable_user_security_descriptor()->clear_password();
+    return person;
+}
+
+// A sample key, or one the client gives, completed as the server's join
+// completes it: the object as it stands, the holder's and the giver's names.
+void Completed(qorv::data::DocumentKey &key, const qorv::data::Document &document,
+               const std::map<int, qorv::data::User> &users)
+{
+    if (document.has_document_id()) {
+        qorv::data::Document shown = document;
+        shown.clear_document_security_descriptor();
+        *key.mutable_document_key_document() = shown;
+    }
+    const int ownerId = key.has_document_key_owner() ? key.document_key_owner().user_id() : document.document_user_id();
+    if (const auto owner = users.find(ownerId); owner != users.end())
+        *key.mutable_document_key_owner() = Person(owner->second);
+    if (const auto holder = users.find(key.document_key_user().user_id()); holder != users.end())
+        *key.mutable_document_key_user() = Person(holder->second);
+}
+
+void Completed(qorv::data::FolderKey &key, const qorv::data::Folder &folder,
+               const std::map<int, qorv::data::User> &users)
+{
+    if (folder.has_folder_id())
+        *key.mutable_folder_key_folder() = folder;
+    const int ownerId = key.has_folder_key_owner() ? key.folder_key_owner().user_id() : folder.folder_user_id();
+    if (const auto owner = users.find(ownerId); owner != users.end())
+        *key.mutable_folder_key_owner() = Person(owner->second);
+    if (const auto holder = users.find(key.folder_key_user().user_id()); holder != users.end())
+        *key.mutable_folder_key_user() = Person(holder->second);
+}
+
+// The sample writes a key's passcode as typed; the server keeps its stored
+// form, and the length of what was typed.
+template <class SetLength>
+void EncodePasscode(qorv::data::SecurityDescriptor *descriptor, const SetLength &setLength)
+{
+    if (descriptor->password().empty())
+        return;
+    setLength(static_cast<std::int32_t>(descriptor->password().size()));
+    descriptor->set_password(crypto::EncodePassword(crypto::HashPassword(descriptor->password())));
+}
+
+// The request as received, carrying another payload.
+template <class Message>
+testsupport::TestRequest Carrying(const testsupport::TestRequest &received, const Message &request)
+{
+    testsupport::TestRequest changed = received;
+    changed.payload = request.SerializeAsString();
+    return changed;
+}
+
+// The answer with another reply message, its error codes kept.
+template <class Message>
+testsupport::TestReply Replacing(const testsupport::TestReply &answer, const Message &reply)
+{
+    testsupport::TestReply changed = answer;
+    changed.payload = reply.SerializeAsString();
+    return changed;
+}
+
+// The time of a change, as the database writes it.
+std::string Now()
+{
+    return QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz000")).toStdString();
+}
 }
 
 DemoServer::DemoServer(const std::string &keyDirectory)
@@ -33,19 +141,27 @@ DemoServer::DemoServer(const std::string &keyDirectory)
     , m_directory(m_server)
     , m_keys(m_server)
     , m_messages(m_server)
+    , m_reset(keyDirectory)
+    , m_attachments([this](int documentId) { return m_directory.document(documentId); })
 {
     m_server.setLogOnStartsSession(true);
     m_server.onRequest(3, [this, logOn = m_logOn.handler()](const testsupport::TestRequest &request) {
         testsupport::TestReply reply = logOn(request);
         if (reply.nextSessionKey) {
             const auto found = m_userIds.find(m_logOn.lastUserNameHash());
-            if (found != m_userIds.end())
+            if (found != m_userIds.end()) {
                 m_directory.setSessionUserId(found->second);
+                const qorv::data::User user = userRecord(found->second);
+                if (m_sessionLog)
+                    m_sessionLog("Logged on as " + user.user_first_name() + " " + user.user_last_name());
+            }
         }
         return reply;
     });
     // Log-off: the next log-on comes sealed under the all-zero key again.
-    m_server.onRequest(4, [](const testsupport::TestRequest &) {
+    m_server.onRequest(4, [this](const testsupport::TestRequest &) {
+        if (m_sessionLog)
+            m_sessionLog("Logged off");
         testsupport::TestReply reply;
         reply.nextSessionKey = testsupport::TestSessionKey{};
         return reply;
@@ -54,9 +170,20 @@ DemoServer::DemoServer(const std::string &keyDirectory)
     // (54), which the message store would answer with every user.
     m_messages.install();
     m_directory.install();
+    m_listFolders = m_server.handler(44);
+    m_listDocuments = m_server.handler(41);
     // The key store after the directory: it keeps every key, given and held,
     // so its selects, inserts, updates and deletes are the ones answered.
     m_keys.install();
+    m_reset.setAuthcode(ResetAuthcode);
+    m_reset.install(m_server);
+    m_dictionary.install(m_server);
+    m_attachments.install(m_server);
+    m_webpages.install(m_server);
+    installUserSelect();
+    installKeyLayers();
+    installDocumentLayers();
+    installMessageLayers();
 }
 
 std::unique_ptr<DemoServer> DemoServer::fromSampleFile(const QString &dataPath, const std::string &keyDirectory,
@@ -79,42 +206,154 @@ std::unique_ptr<DemoServer> DemoServer::fromSampleFile(const QString &dataPath, 
 
 bool DemoServer::isValid() const
 {
-    return m_logOn.isValid();
+    return m_logOn.isValid() && m_reset.isValid();
 }
 
 void DemoServer::seed(const SampleData &data)
 {
-    std::map<int, int> messageFolders; // root message folder by user id
     for (const SampleData::Account &account : data.accounts) {
+        // The record as the server keeps it: the reset-password wizard
+        // checks what the user types against these two.
+        qorv::data::User user = account.user;
         const std::string nameHash = crypto::HashUserName(account.userName);
-        m_logOn.addAccount(nameHash, crypto::HashPassword(account.password), account.user);
-        m_userIds[nameHash] = account.user.user_id();
-        messageFolders[account.user.user_id()] = account.user.user_message_folder_id();
-        m_directory.addUser(account.user);
-        m_messages.addUser(account.user);
+        user.set_user_name(nameHash);
+        user.mutable_user_security_descriptor()->set_password(
+            crypto::EncodePassword(crypto::HashPassword(account.password)));
+        m_logOn.addAccount(nameHash, crypto::HashPassword(account.password), user);
+        m_userIds[nameHash] = user.user_id();
+        m_users[user.user_id()] = user;
+        m_directory.addUser(Person(user));
+        m_messages.addUser(Person(user));
+        if (!user.user_email_address().empty())
+            m_reset.addUserEmailAddress(user.user_email_address());
     }
     for (const SampleData::Group &group : data.homeGroups)
         m_directory.addHomeGroup(group.groupId, group.name, group.members);
-    for (const SampleData::Group &group : data.userGroups)
+    for (const SampleData::Group &group : data.userGroups) {
+        m_directory.setSessionUserId(group.ownerId);
         m_directory.addUserGroup(group.groupId, group.name, group.members, group.description);
+    }
+    m_directory.setSessionUserId(groupstest::GroupDirectory::SessionUserId);
     for (const qorv::data::Folder &folder : data.folders)
         m_directory.addFolder(folder);
     for (const qorv::data::Document &document : data.documents)
         m_directory.addDocument(document);
-    for (const qorv::data::DocumentKey &key : data.documentKeys)
+    for (const qorv::data::Document &revision : data.revisions)
+        m_revisions.add(revision);
+    for (const qorv::data::Document &deleted : data.deletedDocuments)
+        m_directory.addDeletedRevision(deleted);
+    for (const qorv::data::DocumentWebpage &webpage : data.webpages)
+        m_webpages.add(webpage);
+    for (qorv::data::DocumentKey key : data.documentKeys) {
+        Completed(key, m_directory.document(key.document_key_document().document_id()), m_users);
+        EncodePasscode(key.mutable_document_key_security_descriptor(),
+                       [&key](std::int32_t length) { key.set_document_key_security_descriptor_password_length(length); });
         m_keys.addDocumentKey(key);
-    for (const qorv::data::FolderKey &key : data.folderKeys)
+    }
+    for (qorv::data::FolderKey key : data.folderKeys) {
+        Completed(key, m_directory.folder(key.folder_key_folder().folder_id()), m_users);
+        EncodePasscode(key.mutable_folder_key_security_descriptor(),
+                       [&key](std::int32_t length) { key.set_folder_key_security_descriptor_password_length(length); });
         m_keys.addFolderKey(key);
-    // A sample message names its one addressee, who finds it unread in the
-    // root message folder.
-    for (const qorv::data::Message &message : data.messages) {
+    }
+    for (qorv::data::Message message : data.messages) {
+        // The author as the server joins it in, root message folder and all:
+        // a reply is addressed to that folder.
+        *message.mutable_message_sender() = Person(userRecord(message.message_user_id()));
         m_messages.addMessage(AuthorsCopy(message));
         if (!message.has_message_recipient())
             continue;
         const int recipient = message.message_recipient().user_id();
-        m_messages.addRecipient(message.message_id(), recipient, qorv::data::Message::TO, messageFolders[recipient],
-                                Unread);
+        const unsigned int properties =
+            message.has_message_user_properties() ? message.message_user_properties() : Unread;
+        m_messages.addRecipient(message.message_id(), recipient, qorv::data::Message::TO,
+                                userRecord(recipient).user_message_folder_id(), properties);
     }
+    for (const qorv::data::MessageDocument &attachment : data.attachments)
+        m_attachments.add(attachment);
+}
+
+std::vector<int> DemoServer::folderTree(int folderId, bool subfolders) const
+{
+    std::vector<int> folderIds{folderId};
+    for (std::size_t i = 0; subfolders && i < folderIds.size(); ++i) {
+        qorv::data::SelectFolderRequest children;
+        children.set_folder_parent_id(folderIds[i]);
+        testsupport::TestRequest request;
+        request.payload = children.SerializeAsString();
+        qorv::data::SelectFolderReply found;
+        if (found.ParseFromString(m_listFolders(request).payload)) {
+            for (const qorv::data::Folder &folder : found.folder())
+                folderIds.push_back(folder.folder_id());
+        }
+    }
+    return folderIds;
+}
+
+std::vector<qorv::data::Document> DemoServer::documentsIn(int folderId) const
+{
+    qorv::data::SelectDocumentRequest inFolder;
+    inFolder.set_document_folder_id(folderId);
+    testsupport::TestRequest request;
+    request.payload = inFolder.SerializeAsString();
+    qorv::data::SelectDocumentReply found;
+    if (!found.ParseFromString(m_listDocuments(request).payload))
+        return {};
+    return {found.document().begin(), found.document().end()};
+}
+
+std::optional<qorv::data::FolderKey> DemoServer::coveringFolderKey(int holderId, int folderId) const
+{
+    // Bounded, so a folder that is its own ancestor cannot hang the server.
+    for (int depth = 0; folderId > 0 && depth < 64; ++depth) {
+        for (const qorv::data::FolderKey &key : m_keys.folderKeys(folderId)) {
+            if (key.folder_key_user().user_id() == holderId)
+                return key;
+        }
+        folderId = m_directory.folder(folderId).folder_parent_id();
+    }
+    return std::nullopt;
+}
+
+void DemoServer::addFolderKeyDocuments(const qorv::data::SelectDocumentKeyRequest &request,
+                                       qorv::data::SelectDocumentKeyReply &reply) const
+{
+    if (!request.has_document_key_user_id() || !request.has_document_folder_id())
+        return;
+    const int holderId = request.document_key_user_id();
+    const std::optional<qorv::data::FolderKey> folderKey = coveringFolderKey(holderId, request.document_folder_id());
+    if (!folderKey)
+        return;
+    std::vector<int> held;
+    for (const qorv::data::DocumentKey &key : reply.document_key())
+        held.push_back(key.document_key_document().document_id());
+    for (const int folderId : folderTree(request.document_folder_id(), request.search_subfolders())) {
+        for (const qorv::data::Document &document : documentsIn(folderId)) {
+            if (Contains(held, document.document_id()))
+                continue;
+            qorv::data::DocumentKey key;
+            *key.mutable_document_key_document() = document;
+            key.mutable_document_key_document()->clear_document_security_descriptor();
+            *key.mutable_document_key_user() = folderKey->folder_key_user();
+            *key.mutable_document_key_owner() = folderKey->folder_key_owner();
+            key.set_document_key_description(folderKey->folder_key_description());
+            key.set_document_key_properties(0);
+            key.set_document_key_document_revision(EndOfTime);
+            key.set_document_key_creation_date(folderKey->folder_key_creation_date());
+            *key.mutable_document_key_security_descriptor() = folderKey->folder_key_security_descriptor();
+            *reply.add_document_key() = key;
+        }
+    }
+}
+
+qorv::data::User DemoServer::userRecord(int userId) const
+{
+    const auto found = m_users.find(userId);
+    if (found != m_users.end())
+        return found->second;
+    qorv::data::User unknown;
+    unknown.set_user_id(userId);
+    return unknown;
 }
 
 bool DemoServer::start(unsigned short port)
@@ -157,5 +396,195 @@ void DemoServer::setHostile(std::nullopt_t)
 void DemoServer::setFaultLog(FaultLog log)
 {
     m_faultLog = std::move(log);
+}
+
+void DemoServer::setSessionLog(FaultLog log)
+{
+    m_sessionLog = std::move(log);
+}
+void DemoServer::installUserSelect()
+{
+    // One user by id (the options window asks for the logged-on user's
+    // record); the directory answers the users of a group.
+    m_server.onRequest(54, [this, byGroup = m_server.handler(54)](const testsupport::TestRequest &received) {
+        qorv::data::SelectUserRequest request;
+        if (!request.ParseFromString(received.payload) || !request.has_user_id())
+            return byGroup(received);
+        qorv::data::SelectUserReply reply;
+        if (const auto found = m_users.find(request.user_id()); found != m_users.end())
+            *reply.add_user() = Person(found->second);
+        return testsupport::Answer(reply);
+    });
+}
+
+void DemoServer::installKeyLayers()
+{
+    m_server.onRequest(21, [this, insert = m_server.handler(21)](const testsupport::TestRequest &received) {
+        qorv::data::InsertDocumentKeyRequest request;
+        if (!request.ParseFromString(received.payload))
+            return insert(received);
+        qorv::data::DocumentKey *key = request.mutable_document_key();
+        Completed(*key, m_directory.document(key->document_key_document().document_id()), m_users);
+        return insert(Carrying(received, request));
+    });
+    m_server.onRequest(24, [this, insert = m_server.handler(24)](const testsupport::TestRequest &received) {
+        qorv::data::InsertFolderKeyRequest request;
+        if (!request.ParseFromString(received.payload))
+            return insert(received);
+        qorv::data::FolderKey *key = request.mutable_folder_key();
+        Completed(*key, m_directory.folder(key->folder_key_folder().folder_id()), m_users);
+        return insert(Carrying(received, request));
+    });
+    // A key shows its document as it stands now: body, name and all. A
+    // folder key stands for keys to the documents in its folder, and the
+    // folder key search dialog's criteria pick among them.
+    m_server.onRequest(40, [this, select = m_server.handler(40)](const testsupport::TestRequest &received) {
+        const testsupport::TestReply answer = select(received);
+        qorv::data::SelectDocumentKeyRequest request;
+        qorv::data::SelectDocumentKeyReply reply;
+        if (!request.ParseFromString(received.payload) || !reply.ParseFromString(answer.payload))
+            return answer;
+        for (qorv::data::DocumentKey &key : *reply.mutable_document_key())
+            Completed(key, m_directory.document(key.document_key_document().document_id()), m_users);
+        addFolderKeyDocuments(request, reply);
+        const SearchCriteria criteria = SearchCriteria::of(request);
+        if (!criteria.isEmpty()) {
+            auto *keys = reply.mutable_document_key();
+            keys->erase(std::remove_if(keys->begin(), keys->end(),
+                                       [&criteria](const qorv::data::DocumentKey &key) {
+                                           return !criteria.matches(key.document_key_document());
+                                       }),
+                        keys->end());
+        }
+        return Replacing(answer, reply);
+    });
+    m_server.onRequest(43, [this, select = m_server.handler(43)](const testsupport::TestRequest &received) {
+        const testsupport::TestReply answer = select(received);
+        qorv::data::SelectFolderKeyReply reply;
+        if (!reply.ParseFromString(answer.payload))
+            return answer;
+        for (qorv::data::FolderKey &key : *reply.mutable_folder_key())
+            Completed(key, m_directory.folder(key.folder_key_folder().folder_id()), m_users);
+        return Replacing(answer, reply);
+    });
+}
+
+void DemoServer::installDocumentLayers()
+{
+    m_server.onRequest(41, [this, list = m_server.handler(41)](const testsupport::TestRequest &received) {
+        qorv::data::SelectDocumentRequest request;
+        if (!request.ParseFromString(received.payload) || request.select_deleted_documents())
+            return list(received);
+        qorv::data::SelectDocumentReply reply;
+        if (request.has_document_id() && request.has_sys_period()) {
+            const qorv::data::Document current = m_directory.document(request.document_id());
+            if (current.has_document_id()) {
+                for (const qorv::data::Document &revision :
+                     m_revisions.select(current, request.sys_period().from(), request.sys_period().to()))
+                    *reply.add_document() = revision;
+            }
+            return testsupport::Answer(reply);
+        }
+        const SearchCriteria criteria = SearchCriteria::of(request);
+        if (!request.has_document_folder_id() || (criteria.isEmpty() && !request.search_subfolders()))
+            return list(received);
+        for (const int folderId : folderTree(request.document_folder_id(), request.search_subfolders())) {
+            for (const qorv::data::Document &document : documentsIn(folderId)) {
+                if (!Contains(request.exclude_document_id(), document.document_id())
+                    && (criteria.isEmpty() || criteria.matches(document)))
+                    *reply.add_document() = document;
+            }
+        }
+        return testsupport::Answer(reply);
+    });
+    // A save keeps the version it replaces as a revision.
+    m_server.onRequest(57, [this, update = m_server.handler(57)](const testsupport::TestRequest &received) {
+        qorv::data::UpdateDocumentRequest request;
+        if ((received.minorOpcode != SaveDocument && received.minorOpcode != SaveDocumentAs)
+            || !request.ParseFromString(received.payload))
+            return update(received);
+        const qorv::data::Document current = m_directory.document(request.document().document_id());
+        const std::string now = Now();
+        if (current.has_document_id())
+            m_revisions.replaced(current, now);
+        if (!request.document().has_document_modification_date())
+            request.mutable_document()->set_document_modification_date(now);
+        return update(Carrying(received, request));
+    });
+}
+
+void DemoServer::installMessageLayers()
+{
+    // Each addressee finds the new copy unread in the root message folder,
+    // unless the sender's client named another folder.
+    m_server.onRequest(30, [this, insert = m_server.handler(30)](const testsupport::TestRequest &received) {
+        qorv::data::InsertMessageRequest request;
+        if (!request.ParseFromString(received.payload))
+            return insert(received);
+        for (qorv::data::Message &row : *request.mutable_message_user()) {
+            if (row.message_user_user_id() == request.message().message_user_id())
+                continue;
+            row.set_message_user_properties(row.message_user_properties() | Unread);
+            if (row.message_user_message_folder_id() <= 0)
+                row.set_message_user_message_folder_id(userRecord(row.message_user_user_id()).user_message_folder_id());
+        }
+        if (!request.message().has_message_creation_date())
+            request.mutable_message()->set_message_creation_date(Now());
+        const testsupport::TestReply answer = insert(Carrying(received, request));
+        qorv::data::InsertMessageReply reply;
+        if (reply.ParseFromString(answer.payload) && reply.message_id() > 0) {
+            for (qorv::data::MessageDocument attachment : request.message_document()) {
+                attachment.set_message_document_message_id(reply.message_id());
+                m_attachments.add(attachment);
+            }
+        }
+        return answer;
+    });
+    // A recipient the message editor adds finds the copy unread, too.
+    m_server.onRequest(31, [this, insert = m_server.handler(31)](const testsupport::TestRequest &received) {
+        qorv::data::InsertMessageUserRequest request;
+        if (!request.ParseFromString(received.payload))
+            return insert(received);
+        qorv::data::Message *row = request.mutable_message();
+        if (m_messages.message(row->message_user_message_id()).message_user_id() != row->message_user_user_id())
+            row->set_message_user_properties(row->message_user_properties() | Unread);
+        if (row->message_user_message_folder_id() <= 0)
+            row->set_message_user_message_folder_id(userRecord(row->message_user_user_id()).user_message_folder_id());
+        return insert(Carrying(received, request));
+    });
+    // The search dialogs' criteria, over the user's own messages and the
+    // copies received.
+    m_server.onRequest(50, [select = m_server.handler(50)](const testsupport::TestRequest &received) {
+        qorv::data::SelectMessageRequest request;
+        const testsupport::TestReply answer = select(received);
+        qorv::data::SelectMessageReply reply;
+        if (!request.ParseFromString(received.payload) || !reply.ParseFromString(answer.payload))
+            return answer;
+        const SearchCriteria criteria = SearchCriteria::of(request);
+        if (criteria.isEmpty())
+            return answer;
+        qorv::data::SelectMessageReply matching;
+        for (const qorv::data::Message &message : reply.message()) {
+            if (criteria.matches(message))
+                *matching.add_message() = message;
+        }
+        return Replacing(answer, matching);
+    });
+    m_server.onRequest(51, [select = m_server.handler(51)](const testsupport::TestRequest &received) {
+        qorv::data::SelectMessageUserRequest request;
+        const testsupport::TestReply answer = select(received);
+        qorv::data::SelectMessageUserReply reply;
+        if (!request.ParseFromString(received.payload) || !reply.ParseFromString(answer.payload))
+            return answer;
+        const SearchCriteria criteria = SearchCriteria::of(request);
+        if (criteria.isEmpty())
+            return answer;
+        qorv::data::SelectMessageUserReply matching;
+        for (const qorv::data::Message &message : reply.message()) {
+            if (criteria.matches(message))
+                *matching.add_message() = message;
+        }
+        return Replacing(answer, matching);
+    });
 }
 }

@@ -1,12 +1,20 @@
 #ifndef DEMOSERVER_H
 #define DEMOSERVER_H
 
+#include "attachmentstore.h"
 #include "authenticateuserresponder.h"
+#include "dictionarystore.h"
 #include "groupdirectory.h"
 #include "hostileschedule.h"
 #include "keystore.h"
 #include "messagestore.h"
+#include "resetresponder.h"
+#include "revisionhistory.h"
 #include "testserver.h"
+#include "webpagestore.h"
+
+#include "selectdocumentkeyreply3.pb.h"
+#include "selectdocumentkeyrequest3.pb.h"
 
 #include <cstdint>
 #include <functional>
@@ -14,6 +22,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QString;
 
@@ -30,12 +39,24 @@ class SampleData;
 // whose home groups, user groups and held keys the look-ups answer. Keys and
 // messages are answered for whichever user a request names.
 //
+// Over the stores it answers what a store alone cannot: a user by id, with
+// the user-name hash and stored password form the reset flows check; a key's
+// document or folder as it stands, and a new key completed with its object
+// and giver; the search dialogs' criteria (over subfolders too); revisions
+// and the versions a save replaces; a new message's copies unread in each
+// addressee's root folder, with its attachments; the words each user adds to
+// the dictionary; and the forgotten user name and password exchanges for
+// every account's address (the code is ResetAuthcode).
+//
 // A hostile mode spoils a share of the replies (see HostileSchedule); it can
 // be switched on and off from any thread while the server runs.
 class DemoServer
 {
 public:
     using FaultLog = std::function<void(const std::string &)>;
+
+    // The authorization code the reset exchanges send "by e-mail".
+    static constexpr const char *ResetAuthcode = "QUILLANE";
 
     explicit DemoServer(const std::string &keyDirectory);
 
@@ -59,6 +80,9 @@ public:
     // Receives one line for each spoilt reply, on the server's thread. Takes
     // effect with the next setHostile.
     void setFaultLog(FaultLog log);
+    // Receives "Logged on as <name>" for each log-on and "Logged off" for
+    // each log-off, on the server's thread; set before the server starts.
+    void setSessionLog(FaultLog log);
 
     testsupport::TestServer &server() { return m_server; }
     // The messages and recipient rows as they stand, for checking what the
@@ -66,16 +90,47 @@ public:
     const messagestest::MessageStore &messages() const { return m_messages; }
     // The document and folder keys as they stand.
     const keystest::KeyStore &keys() const { return m_keys; }
+    const DictionaryStore &dictionary() const { return m_dictionary; }
 
 private:
+    using Handler = testsupport::TestServer::Handler;
+
+    // Each puts a layer over the stores' handlers of some major opcodes.
+    void installUserSelect();
+    void installKeyLayers();
+    void installDocumentLayers();
+    void installMessageLayers();
+    qorv::data::User userRecord(int userId) const;
+    // The folder, and with subfolders every folder below it, breadth first.
+    std::vector<int> folderTree(int folderId, bool subfolders) const;
+    std::vector<qorv::data::Document> documentsIn(int folderId) const;
+    // The folder key the holder holds on the folder or on a folder above it.
+    std::optional<qorv::data::FolderKey> coveringFolderKey(int holderId, int folderId) const;
+    // The document keys a folder key stands for: one for each document in
+    // the folders asked for that the holder holds no key of its own to.
+    void addFolderKeyDocuments(const qorv::data::SelectDocumentKeyRequest &request,
+                               qorv::data::SelectDocumentKeyReply &reply) const;
+
     testsupport::TestServer m_server;
     testsupport::AuthenticateUserResponder m_logOn;
     groupstest::GroupDirectory m_directory;
     keystest::KeyStore m_keys;
     messagestest::MessageStore m_messages;
-    // Account ids by user-name hash; written by seed before the server starts.
+    testsupport::ResetResponder m_reset;
+    DictionaryStore m_dictionary;
+    AttachmentStore m_attachments;
+    WebpageStore m_webpages;
+    RevisionHistory m_revisions;
+    // Written by seed before the server starts, read only after.
+    // Account ids by user-name hash.
     std::map<std::string, int> m_userIds;
+    // The accounts' full records, and their root message folders, by id.
+    std::map<int, qorv::data::User> m_users;
     FaultLog m_faultLog;
+    FaultLog m_sessionLog;
+    // The directory's own lists, under the layers put over them.
+    Handler m_listFolders;
+    Handler m_listDocuments;
 };
 }
 

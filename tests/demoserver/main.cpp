@@ -6,7 +6,8 @@
 // It answers until it gets SIGINT or SIGTERM. Port 0 takes a free port; the
 // line "Listening on 127.0.0.1:<port>" tells which, once it is ready. With
 // --hostile it spoils a share of the replies, prints the seed (to run the
-// same spoils again) and one line for every spoilt reply.
+// same spoils again) and one line for every spoilt reply. It prints
+// "Logged on as <name>" and "Logged off" as accounts come and go.
 
 #include "demoserver.h"
 
@@ -102,11 +103,18 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "%s\n", qPrintable(error));
         return 1;
     }
+    // run.sh --demo starts the client again after a log-off.
+    server->setSessionLog([](const std::string &line) {
+        std::printf("%s\n", line.c_str());
+        std::fflush(stdout);
+    });
     if (!server->start(static_cast<unsigned short>(port))) {
         std::fprintf(stderr, "Cannot listen on 127.0.0.1:%u\n", port);
         return 1;
     }
     std::printf("Listening on 127.0.0.1:%u\n", static_cast<unsigned>(server->port()));
+    std::printf("Authorization code of the forgotten user name and password: %s\n",
+                demoserver::DemoServer::ResetAuthcode);
     if (parser.isSet(hostileOption)) {
         const std::uint32_t seed = givenSeed ? *givenSeed : std::random_device()();
         std::printf("Hostile mode: seed %u, rate %g%s%s\n", static_cast<unsigned>(seed), hostile.rate,

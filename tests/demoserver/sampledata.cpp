@@ -48,6 +48,7 @@ std::vector<SampleData::Group> ReadGroups(const QJsonArray &array)
         group.description = object.value(QStringLiteral("description")).toString().toStdString();
         for (const QJsonValue &member : object.value(QStringLiteral("members")).toArray())
             group.members.append(member.toInt());
+        group.ownerId = object.value(QStringLiteral("owner")).toInt(group.members.value(0));
         groups.push_back(group);
     }
     return groups;
@@ -90,9 +91,13 @@ std::optional<SampleData> SampleData::load(const QString &path, QString *error)
     data.userGroups = ReadGroups(root.value(QStringLiteral("userGroups")).toArray());
     if (!ReadRecords(root, QStringLiteral("folders"), &data.folders, error)
         || !ReadRecords(root, QStringLiteral("documents"), &data.documents, error)
+        || !ReadRecords(root, QStringLiteral("revisions"), &data.revisions, error)
+        || !ReadRecords(root, QStringLiteral("deletedDocuments"), &data.deletedDocuments, error)
+        || !ReadRecords(root, QStringLiteral("webpages"), &data.webpages, error)
         || !ReadRecords(root, QStringLiteral("documentKeys"), &data.documentKeys, error)
         || !ReadRecords(root, QStringLiteral("folderKeys"), &data.folderKeys, error)
-        || !ReadRecords(root, QStringLiteral("messages"), &data.messages, error))
+        || !ReadRecords(root, QStringLiteral("messages"), &data.messages, error)
+        || !ReadRecords(root, QStringLiteral("attachments"), &data.attachments, error))
         return std::nullopt;
     return data;
 }

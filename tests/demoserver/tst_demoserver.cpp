@@ -28,8 +28,23 @@
 #include "selectdocumentrequest3.pb.h"
 #include "selectfolderreply3.pb.h"
 #include "selectfolderrequest3.pb.h"
+#include "insertdictionaryrequest3.pb.h"
+#include "insertmessagereply3.pb.h"
+#include "insertmessagerequest3.pb.h"
+#include "selectdictionaryreply3.pb.h"
+#include "selectdictionaryrequest3.pb.h"
+#include "selectdocumentwebpagereply3.pb.h"
+#include "selectdocumentwebpagerequest3.pb.h"
+#include "selectfolderkeyreply3.pb.h"
+#include "selectfolderkeyrequest3.pb.h"
+#include "selectmessagedocumentreply3.pb.h"
+#include "selectmessagedocumentrequest3.pb.h"
 #include "selectmessagereply3.pb.h"
 #include "selectmessagerequest3.pb.h"
+#include "selectmessageuserreply3.pb.h"
+#include "selectmessageuserrequest3.pb.h"
+#include "selectuserreply3.pb.h"
+#include "selectuserrequest3.pb.h"
 
 #include <QFile>
 #include <QProcess>
@@ -37,7 +52,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
+#include <optional>
+#include <type_traits>
 
 using testsupport::DialogAnswerer;
 
@@ -48,6 +66,11 @@ namespace
 constexpr int LoggedOn = 1;
 constexpr int AnnId = 42;
 constexpr int AnnHomeFolder = 100;
+constexpr int AnnMessageFolder = 101;
+constexpr int BobId = 43;
+constexpr int BobMessageFolder = 111;
+constexpr int BobSharedFolder = 112;
+constexpr int PlanDocument = 201;
 
 bool WriteFile(const QString &path, const QByteArray &content)
 {
@@ -158,7 +181,7 @@ private slots:
         QVERIFY(documentReply);
         QCOMPARE(documentReply->document_size(), 1);
         QCOMPARE(documentReply->document(0).document_name(), std::string("Welcome"));
-        QCOMPARE(documentReply->document(0).document_body(), std::string("Welcome to the Quillane Client."));
+        QVERIFY(QString::fromStdString(documentReply->document(0).document_body()).contains(QStringLiteral("home folder")));
     }
 
     void answersTheKeysAndMessagesOfTheSample()
@@ -173,6 +196,9 @@ private slots:
         QCOMPARE(keys->document_key_size(), 1);
         QCOMPARE(keys->document_key(0).document_key_document().document_name(), std::string("Budget 2027"));
         QCOMPARE(keys->document_key(0).document_key_owner().user_first_name(), std::string("Bob"));
+        // The key shows its document as it stands, body and all.
+        QVERIFY(QString::fromStdString(keys->document_key(0).document_key_document().document_body())
+                    .contains(QStringLiteral("Office in Porto")));
         QCOMPARE(keys->document_key(0).document_key_security_descriptor().expiration_date(),
                  std::string("9999-12-31 00:00:00"));
 
@@ -180,8 +206,417 @@ private slots:
         written.set_message_user_id(AnnId);
         const auto messages = ParsedExchange<qorv::data::SelectMessageReply>(common::op::SelectMessage, 0, written);
         QVERIFY(messages);
-        QCOMPARE(messages->message_size(), 1);
-        QCOMPARE(messages->message(0).message_subject(), std::string("Plan 2027"));
+        QStringList subjects;
+        for (const qorv::data::Message &message : messages->message()) {
+            subjects.append(QString::fromStdString(message.message_subject()));
+            QVERIFY(message.message_security_descriptor().permissions() != 0);
+        }
+        QCOMPARE(subjects, QStringList({QStringLiteral("Plan 2027"), QStringLiteral("Re: Budget")}));
+    }
+
+    void answersAUserById_data()
+    {
+        QTest::addColumn<int>("userId");
+        QTest::addColumn<QString>("firstName");
+        QTest::addColumn<QString>("emailAddress");
+
+        QTest::newRow("ann") << AnnId << "Ann" << "ann@example.org";
+        QTest::newRow("bob, who has no middle name") << BobId << "Bob" << "bob@example.org";
+    }
+
+    void answersAUserById()
+    {
+        QFETCH(int, userId);
+        QFETCH(QString, firstName);
+        QFETCH(QString, emailAddress);
+
+        qorv::data::SelectUserRequest request;
+        request.set_user_id(userId);
+        const auto reply = ParsedExchange<qorv::data::SelectUserReply>(common::op::SelectUser, 0, request);
+        QVERIFY(reply);
+        QCOMPARE(reply->user_size(), 1);
+        const qorv::data::User &user = reply->user(0);
+        QCOMPARE(user.user_id(), userId);
+        QCOMPARE(QString::fromStdString(user.user_first_name()), firstName);
+        QCOMPARE(QString::fromStdString(user.user_email_address()), emailAddress);
+        QVERIFY(!user.has_user_middle_name() || !user.user_middle_name().empty());
+        // Nobody learns another's secrets from a look-up.
+        QVERIFY(!user.has_user_name());
+        QVERIFY(user.user_security_descriptor().password().empty());
+    }
+
+    void searchesDocuments_data()
+    {
+        QTest::addColumn<QByteArray>("request");
+        QTest::addColumn<QStringList>("names");
+
+        const auto search = [](int folderId, bool subfolders, bool anyOf) {
+            qorv::data::SelectDocumentRequest request;
+            request.set_document_folder_id(folderId);
+            request.set_search_subfolders(subfolders);
+            request.set_logical_operator(anyOf ? qorv::data::SelectDocumentRequest::LOGICAL_OR
+                                               : qorv::data::SelectDocumentRequest::LOGICAL_AND);
+            return request;
+        };
+        const auto bytes = [](const qorv::data::SelectDocumentRequest &request) {
+            return QByteArray::fromStdString(request.SerializeAsString());
+        };
+
+        qorv::data::SelectDocumentRequest request = search(BobSharedFolder, false, false);
+        request.add_document_name_like("min%");
+        QTest::newRow("name like, in any case") << bytes(request) << QStringList{"Minutes"};
+
+        request = search(BobSharedFolder, false, false);
+        request.add_document_body_contains("budget");
+        QTest::newRow("the body, without subfolders") << bytes(request) << QStringList{"Minutes"};
+
+        request = search(BobSharedFolder, true, false);
+        request.add_document_body_contains("budget");
+        QTest::newRow("the body, with subfolders") << bytes(request) << QStringList{"Minutes", "Minutes 2025"};
+
+        request = search(BobSharedFolder, true, false);
+        request.add_document_name_like("Minutes%");
+        request.add_document_creation_date_less_than("2026-01-01 00:00:00");
+        QTest::newRow("all criteria") << bytes(request) << QStringList{"Minutes 2025"};
+
+        request = search(AnnHomeFolder, true, true);
+        request.add_document_name_equal("Welcome");
+        request.add_document_modification_date_greater_than_or_equal("2026-01-10 00:00:00");
+        QTest::newRow("any criterion") << bytes(request) << QStringList{"Welcome", "Plan 2027"};
+
+        request = search(BobSharedFolder, true, false);
+        request.add_document_creation_date_equal("2026-01-12 00:00:00");
+        QTest::newRow("a date equal on the day") << bytes(request) << QStringList{"Minutes"};
+
+        request = search(AnnHomeFolder, true, false);
+        request.add_document_name_not_like("%");
+        QTest::newRow("none matches") << bytes(request) << QStringList{};
+    }
+
+    void searchesDocuments()
+    {
+        QFETCH(QByteArray, request);
+        QFETCH(QStringList, names);
+
+        const std::string payload = request.toStdString();
+        MessageDispatcher dispatcher(common::op::SelectDocument, 0, payload);
+        QVERIFY(dispatcher.dispatch() && dispatcher.noEr());
+        qorv::data::SelectDocumentReply reply;
+        QVERIFY(reply.ParseFromString(dispatcher.getReply()));
+        QStringList found;
+        for (const qorv::data::Document &document : reply.document())
+            found.append(QString::fromStdString(document.document_name()));
+        QCOMPARE(found, names);
+    }
+
+    void searchesMessages_data()
+    {
+        QTest::addColumn<bool>("received");
+        QTest::addColumn<QStringList>("criteria");
+        QTest::addColumn<bool>("anyOf");
+        QTest::addColumn<QStringList>("subjects");
+
+        QTest::newRow("own, subject equal") << false << QStringList{"subject=Re: Budget"} << false
+                                            << QStringList{"Re: Budget"};
+        QTest::newRow("own, subject like") << false << QStringList{"subject~%PLAN%"} << false
+                                           << QStringList{"Plan 2027"};
+        QTest::newRow("received, subject equal") << true << QStringList{"subject=Budget"} << false
+                                                 << QStringList{"Budget"};
+        QTest::newRow("received, sender and body")
+            << true << QStringList{"from~Bob%", "body=attached"} << false << QStringList{"Re: Re: Budget"};
+        QTest::newRow("received, either") << true << QStringList{"subject=Budget", "body=attached"} << true
+                                          << QStringList{"Budget", "Re: Re: Budget"};
+    }
+
+    void searchesMessages()
+    {
+        QFETCH(bool, received);
+        QFETCH(QStringList, criteria);
+        QFETCH(bool, anyOf);
+        QFETCH(QStringList, subjects);
+
+        const auto fill = [&](auto &request) {
+            using Request = std::decay_t<decltype(request)>;
+            request.set_logical_operator(anyOf ? Request::LOGICAL_OR : Request::LOGICAL_AND);
+            for (const QString &criterion : criteria) {
+                const std::string value = criterion.section(QRegularExpression(QStringLiteral("[=~]")), 1).toStdString();
+                if (criterion.startsWith(QLatin1String("subject=")))
+                    request.add_message_subject_equal(value);
+                else if (criterion.startsWith(QLatin1String("subject~")))
+                    request.add_message_subject_like(value);
+                else if (criterion.startsWith(QLatin1String("from~")))
+                    request.add_message_from_like(value);
+                else if (criterion.startsWith(QLatin1String("body=")))
+                    request.add_message_body_contains(value);
+            }
+        };
+        std::optional<google::protobuf::RepeatedPtrField<qorv::data::Message>> messages;
+        if (received) {
+            qorv::data::SelectMessageUserRequest request;
+            request.set_message_user_user_id(AnnId);
+            request.set_message_user_message_folder_id(AnnMessageFolder);
+            fill(request);
+            const auto reply =
+                ParsedExchange<qorv::data::SelectMessageUserReply>(common::op::SelectMessageUser, 0, request);
+            QVERIFY(reply);
+            messages = reply->message();
+        } else {
+            qorv::data::SelectMessageRequest request;
+            request.set_message_user_id(AnnId);
+            request.set_message_folder_id(AnnMessageFolder);
+            fill(request);
+            const auto reply = ParsedExchange<qorv::data::SelectMessageReply>(common::op::SelectMessage, 0, request);
+            QVERIFY(reply);
+            messages = reply->message();
+        }
+        QStringList found;
+        for (const qorv::data::Message &message : *messages)
+            found.append(QString::fromStdString(message.message_subject()));
+        QCOMPARE(found, subjects);
+    }
+
+    void answersRevisionsAndDeletedDocuments_data()
+    {
+        QTest::addColumn<bool>("deleted");
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<QStringList>("bodies");
+
+        QTest::newRow("every revision, the current last")
+            << false << "1400-01-01 00:00:00" << "9999-12-31 00:00:00"
+            << QStringList{"Two goals", "Three goals for the year: the office", "<ol>"};
+        QTest::newRow("the one current at an instant")
+            << false << "2026-01-09 00:00:00.000000" << "2026-01-09 00:00:00.000000"
+            << QStringList{"Three goals for the year: the office"};
+        QTest::newRow("the one that starts at the instant")
+            << false << "2026-01-08 16:45:00.000000" << "2026-01-08 16:45:00.000000"
+            << QStringList{"Three goals for the year: the office"};
+        QTest::newRow("deleted documents") << true << "1400-01-01 00:00:00" << "9999-12-31 00:00:00"
+                                           << QStringList{"ask Bob for the budget"};
+    }
+
+    void answersRevisionsAndDeletedDocuments()
+    {
+        QFETCH(bool, deleted);
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(QStringList, bodies);
+
+        qorv::data::SelectDocumentRequest request;
+        if (deleted)
+            request.set_select_deleted_documents(true);
+        else
+            request.set_document_id(PlanDocument);
+        request.mutable_sys_period()->set_from(from.toStdString());
+        request.mutable_sys_period()->set_to(to.toStdString());
+        const auto reply = ParsedExchange<qorv::data::SelectDocumentReply>(common::op::SelectDocument, 0, request);
+        QVERIFY(reply);
+        QCOMPARE(reply->document_size(), bodies.size());
+        for (int i = 0; i < bodies.size(); ++i) {
+            const QString body = QString::fromStdString(reply->document(i).document_body());
+            QVERIFY2(body.contains(bodies.at(i)), qPrintable(body));
+            QVERIFY(reply->document(i).has_sys_period());
+        }
+    }
+
+    void completesTheKeys_data()
+    {
+        QTest::addColumn<int>("holderId");
+        QTest::addColumn<int>("folderId");
+        QTest::addColumn<QString>("document");
+        QTest::addColumn<QString>("owner");
+        QTest::addColumn<uint>("permissions");
+        QTest::addColumn<QString>("passcode");
+
+        // View, search, copy, export and print; the one to Bob also edits.
+        QTest::newRow("Bob's key to Ann, read") << AnnId << 110 << "Budget 2027" << "Bob" << 0xF41u << "";
+        QTest::newRow("Ann's key to Bob, listed under Ann's folder, edit")
+            << BobId << 120 << "Plan 2027" << "Ann" << 0xFC3u << "";
+        QTest::newRow("Cy's key to Ann, behind a passcode") << AnnId << 132 << "Salaries" << "Cy" << 0xF41u
+                                                            << "quillane";
+    }
+
+    void completesTheKeys()
+    {
+        QFETCH(int, holderId);
+        QFETCH(int, folderId);
+        QFETCH(QString, document);
+        QFETCH(QString, owner);
+        QFETCH(uint, permissions);
+        QFETCH(QString, passcode);
+
+        qorv::data::SelectDocumentKeyRequest request;
+        request.set_document_key_user_id(holderId);
+        request.set_document_folder_id(folderId);
+        const auto reply =
+            ParsedExchange<qorv::data::SelectDocumentKeyReply>(common::op::SelectDocumentKey, 0, request);
+        QVERIFY(reply);
+        QCOMPARE(reply->document_key_size(), 1);
+        const qorv::data::DocumentKey &key = reply->document_key(0);
+        QCOMPARE(QString::fromStdString(key.document_key_document().document_name()), document);
+        QVERIFY(!key.document_key_document().document_body().empty());
+        QCOMPARE(QString::fromStdString(key.document_key_owner().user_first_name()), owner);
+        QVERIFY(!key.document_key_user().user_last_name().empty());
+        const qorv::data::SecurityDescriptor &descriptor = key.document_key_security_descriptor();
+        QCOMPARE(descriptor.permissions(), permissions);
+        if (passcode.isEmpty()) {
+            QVERIFY(descriptor.password().empty());
+        } else {
+            QCOMPARE(key.document_key_security_descriptor_password_length(), int(passcode.size()));
+            QVERIFY(crypto::DecodePassword(crypto::HashPassword(passcode.toStdString()), descriptor.password()));
+        }
+    }
+
+    // As the document browser asks for a member of a home group: the
+    // folder keys that member gave the user, under the member's home folder.
+    void answersFolderKeysUnderTheirGiver_data()
+    {
+        QTest::addColumn<int>("holderId");
+        QTest::addColumn<int>("giversHomeFolder");
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("giver");
+
+        QTest::newRow("Bob's folder for Ann") << AnnId << 110 << "Shared with Ann" << "Hart";
+        QTest::newRow("Ann's projects for Bob") << BobId << AnnHomeFolder << "Projects" << "Lee";
+    }
+
+    void answersFolderKeysUnderTheirGiver()
+    {
+        QFETCH(int, holderId);
+        QFETCH(int, giversHomeFolder);
+        QFETCH(QString, folder);
+        QFETCH(QString, giver);
+
+        qorv::data::SelectFolderKeyRequest request;
+        request.set_folder_key_user_id(holderId);
+        request.set_folder_parent_id(giversHomeFolder);
+        const auto reply = ParsedExchange<qorv::data::SelectFolderKeyReply>(common::op::SelectFolderKey, 0, request);
+        QVERIFY(reply);
+        QCOMPARE(reply->folder_key_size(), 1);
+        const qorv::data::FolderKey &key = reply->folder_key(0);
+        QCOMPARE(QString::fromStdString(key.folder_key_folder().folder_name()), folder);
+        QCOMPARE(QString::fromStdString(key.folder_key_owner().user_last_name()), giver);
+        QVERIFY(!key.folder_key_owner().has_user_middle_name() || !key.folder_key_owner().user_middle_name().empty());
+        QCOMPARE(key.folder_key_user().user_id(), holderId);
+        // View and search.
+        QCOMPARE(key.folder_key_security_descriptor().permissions(), 0x41u);
+    }
+
+    void folderKeyStandsForItsDocuments_data()
+    {
+        QTest::addColumn<int>("folderId");
+        QTest::addColumn<bool>("subfolders");
+        QTest::addColumn<QString>("nameLike");
+        QTest::addColumn<QStringList>("names");
+
+        QTest::newRow("opened") << BobSharedFolder << false << "" << QStringList{"Minutes"};
+        QTest::newRow("searched with subfolders") << BobSharedFolder << true << "minutes%"
+                                                  << QStringList{"Minutes", "Minutes 2025"};
+        QTest::newRow("searched by name") << BobSharedFolder << true << "%2025" << QStringList{"Minutes 2025"};
+        QTest::newRow("a folder below the key's") << 113 << false << "" << QStringList{"Minutes 2025"};
+        QTest::newRow("a folder without a key") << 130 << false << "" << QStringList{};
+    }
+
+    void folderKeyStandsForItsDocuments()
+    {
+        QFETCH(int, folderId);
+        QFETCH(bool, subfolders);
+        QFETCH(QString, nameLike);
+        QFETCH(QStringList, names);
+
+        qorv::data::SelectDocumentKeyRequest request;
+        request.set_document_key_user_id(AnnId);
+        request.set_document_folder_id(folderId);
+        request.set_search_subfolders(subfolders);
+        if (!nameLike.isEmpty())
+            request.add_document_name_like(nameLike.toStdString());
+        const auto reply =
+            ParsedExchange<qorv::data::SelectDocumentKeyReply>(common::op::SelectDocumentKey, 0, request);
+        QVERIFY(reply);
+        QStringList found;
+        for (const qorv::data::DocumentKey &key : reply->document_key()) {
+            found.append(QString::fromStdString(key.document_key_document().document_name()));
+            // Under the folder key's rules, from its giver.
+            QCOMPARE(key.document_key_security_descriptor().permissions(), 0x41u);
+            QCOMPARE(key.document_key_owner().user_first_name(), std::string("Bob"));
+            QVERIFY(!key.document_key_document().document_body().empty());
+        }
+        QCOMPARE(found, names);
+    }
+
+    void answersWebAddresses()
+    {
+        qorv::data::SelectDocumentWebpageRequest request;
+        request.set_document_webpage_document_id(PlanDocument);
+        const auto reply =
+            ParsedExchange<qorv::data::SelectDocumentWebpageReply>(common::op::SelectDocumentWebpage, 0, request);
+        QVERIFY(reply);
+        QCOMPARE(reply->document_webpage_size(), 1);
+        const qorv::data::DocumentWebpage &webpage = reply->document_webpage(0);
+        QCOMPARE(webpage.document_webpage_url_hash(), crypto::HashUrl(webpage.document_webpage_url()));
+    }
+
+    // A reply reaches its addressee unread, in the root message folder, and
+    // its attachment is listed for the addressee.
+    void deliversANewCopyUnreadWithItsAttachment()
+    {
+        qorv::data::InsertMessageRequest insert;
+        qorv::data::Message *message = insert.mutable_message();
+        message->set_message_user_id(AnnId);
+        message->set_message_folder_id(AnnMessageFolder);
+        message->set_message_parent_id(5);
+        message->set_message_parent_relation(qorv::data::Message::PARENT_RELATION_REPLY);
+        message->set_message_subject("Re: Re: Re: Budget");
+        message->set_message_body("<p>Thanks!</p>");
+        qorv::data::Message *row = insert.add_message_user();
+        row->set_message_user_user_id(BobId);
+        row->set_message_user_field(qorv::data::Message::TO);
+        row->set_message_user_properties(0);
+        qorv::data::MessageDocument *attachment = insert.add_message_document();
+        attachment->set_message_document_document_id(PlanDocument);
+        const auto inserted = ParsedExchange<qorv::data::InsertMessageReply>(common::op::InsertMessage, 0, insert);
+        QVERIFY(inserted);
+        QVERIFY(inserted->message_id() > 0);
+
+        qorv::data::SelectMessageUserRequest copies;
+        copies.set_message_user_user_id(BobId);
+        copies.set_message_user_message_folder_id(BobMessageFolder);
+        const auto found = ParsedExchange<qorv::data::SelectMessageUserReply>(common::op::SelectMessageUser, 0, copies);
+        QVERIFY(found);
+        const auto copy = std::find_if(found->message().begin(), found->message().end(),
+                                       [&](const qorv::data::Message &m) { return m.message_id() == inserted->message_id(); });
+        QVERIFY(copy != found->message().end());
+        QCOMPARE(copy->message_user_properties() & 1u, 1u);
+
+        qorv::data::SelectMessageDocumentRequest attachments;
+        attachments.set_message_document_message_id(inserted->message_id());
+        const auto listed =
+            ParsedExchange<qorv::data::SelectMessageDocumentReply>(common::op::SelectMessageDocument, 0, attachments);
+        QVERIFY(listed);
+        QCOMPARE(listed->message_document_size(), 1);
+        QCOMPARE(listed->message_document(0).message_document_document().document_name(), std::string("Plan 2027"));
+    }
+
+    void keepsTheAddedWords()
+    {
+        qorv::data::InsertDictionaryRequest insert;
+        insert.mutable_dictionary()->set_dictionary_user_id(AnnId);
+        insert.mutable_dictionary()->set_dictionary_word("Quillane");
+        const std::string payload = insert.SerializeAsString();
+        MessageDispatcher dispatcher(common::op::InsertDictionary, 1, payload);
+        QVERIFY(dispatcher.dispatch());
+        QVERIFY(dispatcher.noEr());
+
+        qorv::data::SelectDictionaryRequest select;
+        select.set_dictionary_user_id(AnnId);
+        const auto words = ParsedExchange<qorv::data::SelectDictionaryReply>(common::op::SelectDictionary, 1, select);
+        QVERIFY(words);
+        QCOMPARE(words->dictionary_size(), 1);
+        QCOMPARE(words->dictionary(0).dictionary_word(), std::string("Quillane"));
+        select.set_dictionary_user_id(BobId);
+        const auto others = ParsedExchange<qorv::data::SelectDictionaryReply>(common::op::SelectDictionary, 1, select);
+        QVERIFY(others);
+        QCOMPARE(others->dictionary_size(), 0);
     }
 
     void refusesWhatTheServerRefuses_data()
@@ -312,7 +747,11 @@ private slots:
         QVERIFY(LogOnCompletion().complete(dispatcher.getReply()));
         const qorv::data::User &user = RegistrySingleton::instance()->getUser();
         QCOMPARE(user.user_id(), userId);
-        QCOMPARE(user.user_name(), userName.toStdString());
+        // The server keeps the hash of the name, as the reset-password wizard
+        // compares it, and the stored form of the password.
+        QCOMPARE(user.user_name(), crypto::HashUserName(userName.toStdString()));
+        QVERIFY(crypto::DecodePassword(crypto::HashPassword(password.toStdString()),
+                                       user.user_security_descriptor().password()));
     }
 };
 

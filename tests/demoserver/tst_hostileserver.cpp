@@ -268,7 +268,7 @@ private slots:
                     ParsedExchange<qorv::data::SelectMessageReply>(common::op::SelectMessage, 1, request);
                 ok = reply.has_value();
                 if (ok) {
-                    QCOMPARE(reply->message_size(), 1);
+                    QCOMPARE(reply->message_size(), 2);
                     QCOMPARE(reply->message(0).message_subject(), std::string("Plan 2027"));
                 }
                 break;

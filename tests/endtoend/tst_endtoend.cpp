@@ -1,5 +1,6 @@
 #include "clientprogram.h"
 #include "common/majorcode.h"
+#include "common/minortag.h"
 #include "demoserver.h"
 #include "screenshot.h"
 #include "xdotool.h"
@@ -7,6 +8,8 @@
 #include "insertdocumentkeyrequest3.pb.h"
 #include "insertmessagerequest3.pb.h"
 #include "insertmessageuserrequest3.pb.h"
+#include "selectdocumentkeyrequest3.pb.h"
+#include "selectmessagerequest3.pb.h"
 #include "selectmessageuserrequest3.pb.h"
 #include "updatedocumentrequest3.pb.h"
 #include "updatemessagerequest3.pb.h"
@@ -49,6 +52,16 @@ const QPoint FirstMenuTitle(18, 8);
 const QPoint HomeFolderRow(72, 71);
 // "Home Groups", the row below it.
 const QPoint HomeGroupsRow(72, 97);
+// The rows of the document browser's main pane: among the members of Staff
+// "Hart, Bob" is second; among his keys to Ann the folder comes first.
+const QPoint MainPaneFirstRow(322, 71);
+const QPoint MainPaneSecondRow(322, 97);
+// In the folder key's search dialog, from its corner.
+const QPoint SearchSubfoldersBox(491, 55);
+const QPoint FirstCriterionValue(470, 116);
+const QPoint SearchButton(588, 491);
+// In the message reader, from its corner.
+const QPoint ReplyButton(56, 60);
 // "Messages", the first row of the message browser's side pane.
 const QPoint MessagesRow(72, 71);
 // In the message editor, from its corner.
@@ -71,6 +84,11 @@ const QPoint NextButton(661, 577);
 // The introduction, revision, permissions and seven rule pages.
 constexpr int WizardPagesBeforeUsers = 10;
 constexpr int WelcomeDocumentId = 200;
+constexpr int SharedWithAnnFolderId = 112;
+constexpr int AnnsReplyId = 4;
+constexpr int BobsLastMessageId = 5;
+constexpr unsigned int UnreadBit = 1;
+const QString ReplyText = QStringLiteral("Thank you, Bob: the budget is approved.");
 constexpr int AnnUserId = 42;
 constexpr int BobUserId = 43;
 constexpr int BobMessageFolderId = 111;
@@ -310,6 +328,18 @@ private:
     {
         const std::lock_guard<std::mutex> lock(m_spoiltMutex);
         return m_spoilt.size();
+    }
+
+    // Whether a request of this opcode and minor opcode came after the first
+    // `from` ones.
+    bool receivedWithMinor(std::size_t from, int majorOpcode, int minorOpcode)
+    {
+        const std::vector<testsupport::TestRequest> requests = server().requests();
+        return std::any_of(requests.begin() + std::ptrdiff_t(std::min(from, requests.size())), requests.end(),
+                           [&](const testsupport::TestRequest &request) {
+                               return request.authentic && request.majorOpcode == majorOpcode
+                                   && request.minorOpcode == minorOpcode;
+                           });
     }
 
     // Whether a request of this opcode came after the first `from` ones and
@@ -904,6 +934,140 @@ private slots:
         QVERIFY(shoot(QStringLiteral("message-read")));
         QVERIFY(logOff(recipient, console));
         QVERIFY2(!recipient.sanitizerReported(), recipient.errors().constData());
+    }
+
+    // The sample's story as a new user follows it: as ann, the budget Bob
+    // shares opened with its body, Bob's shared folder opened through its
+    // folder key and searched, Bob's last message read with its chain and
+    // attachment and answered; then, as bob, that answer found unread and
+    // read.
+    void followTheSampleStory()
+    {
+        QString replySubject;
+        {
+            ClientProgram ann;
+            const QString console = startAndLogOn(ann, SampleUser);
+            QVERIFY2(!console.isEmpty(), "ann's log-on did not go through");
+            QVERIFY(chooseDocumentBrowser(console));
+            const QString browser = m_xdo.waitForWindow(QStringLiteral("^Document Browser"));
+            QVERIFY(!browser.isEmpty());
+
+            // Home Groups › Staff › Hart, Bob: the keys Bob gave Ann.
+            std::size_t before = server().requests().size();
+            QVERIFY(m_xdo.focus(browser) && m_xdo.click(browser, HomeGroupsRow));
+            QTRY_VERIFY_WITH_TIMEOUT(received(before, common::op::SelectGroupKey), WaitMs);
+            QVERIFY(shoot(QStringLiteral("story-home-groups")));
+            QVERIFY(m_xdo.key({QStringLiteral("Tab")}) && m_xdo.type(QStringLiteral("S")) && m_xdo.key({Return}));
+            QTRY_VERIFY_WITH_TIMEOUT(received(before, common::op::SelectUser), WaitMs);
+            QVERIFY(shoot(QStringLiteral("story-staff")));
+            before = server().requests().size();
+            QVERIFY(m_xdo.click(browser, MainPaneSecondRow, 2));
+            QTRY_VERIFY_WITH_TIMEOUT(received(before, common::op::SelectDocumentKey), WaitMs);
+            QVERIFY(shoot(QStringLiteral("story-bobs-keys")));
+
+            // "Budget 2027", through Bob's key: the editor shows its body.
+            before = server().requests().size();
+            QVERIFY(m_xdo.click(browser, MainPaneSecondRow, 2));
+            const QString budget = m_xdo.waitForWindow(QStringLiteral("^Budget 2027 \\["));
+            QVERIFY2(!budget.isEmpty(), "the shared document did not open");
+            QVERIFY(receivedWithMinor(before, common::op::SelectDocumentKey, common::tag::OpenDocumentEditor));
+            QVERIFY(shoot(QStringLiteral("story-shared-document")));
+
+            // "Shared with Ann", through Bob's folder key, then searched.
+            before = server().requests().size();
+            QVERIFY(m_xdo.focus(browser) && m_xdo.click(browser, MainPaneFirstRow, 2));
+            QTRY_VERIFY_WITH_TIMEOUT(received(before, common::op::SelectDocumentKey), WaitMs);
+            QVERIFY(shoot(QStringLiteral("story-shared-folder")));
+            QVERIFY(chooseFromMenu(browser, 1, {QStringLiteral("Up"), Return}));
+            const QString search = m_xdo.waitForWindow(QStringLiteral("^Search for Documents in"));
+            QVERIFY2(!search.isEmpty(), "the folder key's search did not open");
+            // Document name equal to "Minutes 2025", in the subfolders too.
+            before = server().requests().size();
+            QVERIFY(m_xdo.focus(search) && m_xdo.click(search, SearchSubfoldersBox)
+                    && m_xdo.click(search, FirstCriterionValue) && m_xdo.type(QStringLiteral("Minutes 2025")));
+            QVERIFY(shoot(QStringLiteral("story-search-criteria")) && m_xdo.click(search, SearchButton));
+            std::string payload;
+            QTRY_VERIFY_WITH_TIMEOUT(received(before, common::op::SelectDocumentKey, &payload), WaitMs);
+            qorv::data::SelectDocumentKeyRequest searched;
+            QVERIFY(searched.ParseFromString(payload));
+            QCOMPARE(searched.document_folder_id(), SharedWithAnnFolderId);
+            QVERIFY(searched.search_subfolders());
+            QCOMPARE(searched.document_name_equal_size(), 1);
+            QCOMPARE(searched.document_name_equal(0), std::string("Minutes 2025"));
+            QVERIFY(shoot(QStringLiteral("story-search-results")));
+            QVERIFY(m_xdo.key({Escape}));
+            QTRY_VERIFY_WITH_TIMEOUT(!m_xdo.hasWindow(QStringLiteral("^Search for Documents in")), WaitMs);
+
+            // Bob's last message, the newest: its chain and its attachment.
+            const QString messages = openMessages(console);
+            QVERIFY2(!messages.isEmpty(), "the message browser did not open");
+            QVERIFY(shoot(QStringLiteral("story-ann-messages")));
+            before = server().requests().size();
+            QVERIFY(m_xdo.focus(messages) && m_xdo.click(messages, FirstMessageRow, 2));
+            const QString reader = m_xdo.waitForWindow(QStringLiteral("^Re: Re: Budget \\["));
+            QVERIFY2(!reader.isEmpty(), "Bob's message did not open");
+            QVERIFY(shoot(QStringLiteral("story-message-read")));
+            QTRY_VERIFY_WITH_TIMEOUT(received(before, common::op::SelectMessageDocument), WaitMs);
+            // The chain above it: Ann's reply, which answered Bob's first.
+            const std::vector<int> chains = parsedRequests<qorv::data::SelectMessageRequest>(
+                before, common::op::SelectMessage, [](const auto &request) { return request.message_chain_id(); });
+            QVERIFY(std::count(chains.begin(), chains.end(), AnnsReplyId) > 0);
+
+            // Reply...: the answer is stored for Bob and opens in the editor.
+            before = server().requests().size();
+            QVERIFY(m_xdo.focus(reader) && m_xdo.click(reader, ReplyButton));
+            QTRY_VERIFY_WITH_TIMEOUT(received(before, common::op::InsertMessage), WaitMs);
+            const std::vector<qorv::data::InsertMessageRequest> replies =
+                parsedRequests<qorv::data::InsertMessageRequest>(before, common::op::InsertMessage,
+                                                                 [](const auto &request) { return request; });
+            QCOMPARE(replies.size(), std::size_t{1});
+            QCOMPARE(replies[0].message().message_parent_id(), BobsLastMessageId);
+            QCOMPARE(replies[0].message().message_parent_relation(), int{qorv::data::Message::PARENT_RELATION_REPLY});
+            QCOMPARE(replies[0].message_user_size(), 1);
+            QCOMPARE(replies[0].message_user(0).message_user_user_id(), BobUserId);
+            replySubject = QString::fromStdString(replies[0].message().message_subject());
+            const QString escaped = QRegularExpression::escape(replySubject);
+            const QString editor = m_xdo.waitForWindow(QStringLiteral("^%1 \\[").arg(escaped));
+            QVERIFY2(!editor.isEmpty(), "the reply did not open in the editor");
+            QVERIFY(m_xdo.focus(editor) && m_xdo.click(editor, MessageBody) && m_xdo.type(ReplyText));
+            QVERIFY(!m_xdo.waitForWindow(QStringLiteral("^%1\\* \\[").arg(escaped)).isEmpty());
+            QVERIFY(shoot(QStringLiteral("story-reply-written")));
+            before = server().requests().size();
+            QVERIFY(m_xdo.click(editor, SendButton));
+            QTRY_VERIFY_WITH_TIMEOUT(received(before, common::op::UpdateMessage), WaitMs);
+            QTRY_VERIFY_WITH_TIMEOUT(!m_xdo.windowsOf(ann.processId()).contains(editor), WaitMs);
+            QVERIFY(logOff(ann, console));
+            QVERIFY2(!ann.sanitizerReported(), ann.errors().constData());
+        }
+
+        // Kept so: the answer waits unread in Bob's root folder, with its text.
+        int replyId = 0;
+        for (int id = BobsLastMessageId + 1; id < 2000 && replyId == 0; ++id) {
+            if (m_server->messages().message(id).message_parent_id() == BobsLastMessageId)
+                replyId = id;
+        }
+        QVERIFY(replyId != 0);
+        QVERIFY(QString::fromStdString(m_server->messages().message(replyId).message_body()).contains(ReplyText));
+        QCOMPARE(m_server->messages().folderOf(replyId, BobUserId), BobMessageFolderId);
+        QCOMPARE(m_server->messages().recipientProperties(replyId, BobUserId) & UnreadBit, UnreadBit);
+
+        ClientProgram bob;
+        const QString console = startAndLogOn(bob, QStringLiteral("bob"));
+        QVERIFY2(!console.isEmpty(), "bob's log-on did not go through");
+        const QString browser = openMessages(console);
+        QVERIFY2(!browser.isEmpty(), "bob's message browser did not open");
+        // The newest first: Ann's answer heads the list, unread.
+        QVERIFY(shoot(QStringLiteral("story-bob-messages")));
+        QVERIFY(m_xdo.focus(browser) && m_xdo.click(browser, FirstMessageRow, 2));
+        const QString reader =
+            m_xdo.waitForWindow(QStringLiteral("^%1 \\[").arg(QRegularExpression::escape(replySubject)));
+        QVERIFY2(!reader.isEmpty(), "the answer did not open for bob");
+        QVERIFY(shoot(QStringLiteral("story-bob-reads-the-reply")));
+        // Opened, it is read.
+        QTRY_COMPARE_WITH_TIMEOUT(m_server->messages().recipientProperties(replyId, BobUserId) & UnreadBit, 0u,
+                                  WaitMs);
+        QVERIFY(logOff(bob, console));
+        QVERIFY2(!bob.sanitizerReported(), bob.errors().constData());
     }
 
     // Ann writes to bob while the server spoils about every other reply: the

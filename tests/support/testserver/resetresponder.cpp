@@ -29,7 +29,7 @@ struct ResetResponder::State
 
     ServerRsa rsa;
     mutable std::mutex mutex;
-    std::string userEmailAddress;
+    std::vector<std::string> userEmailAddresses;
     std::string authcode = "AUTHCODE";
     std::vector<std::string> takenUserNameHashes;
     bool resetRefused = false;
@@ -44,6 +44,7 @@ struct ResetResponder::State
     std::optional<std::string> open(const std::string &bytes, std::int32_t length) const;
     TestReply refusal(const std::string &payload = std::string()) const;
     bool accepts(const Reset &reset) const;
+    bool knows(const std::string &address) const;
 
     template <class Request, class Reply>
     TestReply verify(const TestRequest &request, std::string *(Reply::*codeBytes)(),
@@ -70,8 +71,12 @@ TestReply ResetResponder::State::refusal(const std::string &payload) const
 
 bool ResetResponder::State::accepts(const Reset &reset) const
 {
-    return !resetRefused && !userEmailAddress.empty() && reset.userEmailAddress == userEmailAddress
-           && reset.authcode == authcode;
+    return !resetRefused && knows(reset.userEmailAddress) && reset.authcode == authcode;
+}
+
+bool ResetResponder::State::knows(const std::string &address) const
+{
+    return std::find(userEmailAddresses.begin(), userEmailAddresses.end(), address) != userEmailAddresses.end();
 }
 
 template <class Request, class Reply>
@@ -84,7 +89,7 @@ TestReply ResetResponder::State::verify(const TestRequest &request, std::string 
         return refusal();
     const auto address = open(verify.encrypted_user_email_address(), verify.encrypted_user_email_address_len());
     verifiedAddresses.push_back(address.value_or(std::string()));
-    if (!address || userEmailAddress.empty() || *address != userEmailAddress)
+    if (!address || !knows(*address))
         return refusal();
 
     const std::optional<std::string> cipher = rsa.encryptForClient(authcode);
@@ -161,7 +166,13 @@ bool ResetResponder::isValid() const
 void ResetResponder::setUserEmailAddress(const std::string &address)
 {
     const std::lock_guard<std::mutex> lock(m_state->mutex);
-    m_state->userEmailAddress = address;
+    m_state->userEmailAddresses = {address};
+}
+
+void ResetResponder::addUserEmailAddress(const std::string &address)
+{
+    const std::lock_guard<std::mutex> lock(m_state->mutex);
+    m_state->userEmailAddresses.push_back(address);
 }
 
 void ResetResponder::setAuthcode(const std::string &authcode)

@@ -41,6 +41,9 @@ public:
 
     // A verify for any other address gets no code.
     void setUserEmailAddress(const std::string &address);
+    // One more account's address, for a server with many accounts; they all
+    // share the one authorization code.
+    void addUserEmailAddress(const std::string &address);
     void setAuthcode(const std::string &authcode);
     // The hash of a user name another account has: a user-name reset to it
     // is refused with the SQL state "23505".

@@ -149,6 +149,13 @@ void TestServer::onRequest(std::int32_t majorOpcode, Handler handler)
     m_state->handlers[majorOpcode] = std::move(handler);
 }
 
+TestServer::Handler TestServer::handler(std::int32_t majorOpcode) const
+{
+    const std::lock_guard<std::mutex> lock(m_state->mutex);
+    const auto found = m_state->handlers.find(majorOpcode);
+    return found != m_state->handlers.end() ? found->second : Handler();
+}
+
 void TestServer::injectFault(const TestFault &fault)
 {
     const std::lock_guard<std::mutex> lock(m_state->mutex);

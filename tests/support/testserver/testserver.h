@@ -63,6 +63,10 @@ public:
     // server's thread while the client waits; it may inject faults for the
     // reply it is building.
     void onRequest(std::int32_t majorOpcode, Handler handler);
+    // The handler registered for this major opcode (empty when there is
+    // none), so that a server built from several stores can put a layer of
+    // its own over one of them.
+    Handler handler(std::int32_t majorOpcode) const;
 
     // Applies to the next reply only; several faults may be combined.
     void injectFault(const TestFault &fault);
