@@ -1,8 +1,8 @@
-// Filling the document browser from one select reply that lists 10,000
-// documents (parsing it, one item per document with its icon, record and tool
-// tip, and the list laid out and painted), against a bare QListWidget given
-// the same 10,000 names and laid out and painted the same way.
-#include "benchpair.h"
+// Filling the document browser from one select reply that lists n documents
+// (parsing it, one item per document with its icon, record and tool tip, and
+// the list laid out and painted), against a bare QListWidget given the same
+// names and laid out and painted the same way.
+#include "listfillbench.h"
 
 #include "documentbrowserview.h"
 #include "mainpanelistwidget.h"
@@ -12,8 +12,7 @@
 #include "selectdocumentrequest3.pb.h"
 #include "user3.pb.h"
 
-#include <QApplication>
-#include <QElapsedTimer>
+#include <QCoreApplication>
 #include <QListWidget>
 #include <QStringList>
 
@@ -23,7 +22,6 @@
 
 namespace
 {
-constexpr int DocumentCount = 10000;
 constexpr int HomeFolderId = 100;
 constexpr int SelectDocument = 41;
 constexpr int OpenFolder = -38;
@@ -33,10 +31,10 @@ QString Name(int index)
     return QStringLiteral("Document %1").arg(index, 5, 10, QLatin1Char('0'));
 }
 
-std::string SelectReply()
+std::string SelectReply(int count)
 {
     qorv::data::SelectDocumentReply reply;
-    for (int index = 0; index < DocumentCount; ++index) {
+    for (int index = 0; index < count; ++index) {
         qorv::data::Document *document = reply.add_document();
         document->set_document_id(1000 + index);
         document->set_document_user_id(42);
@@ -49,80 +47,60 @@ std::string SelectReply()
     return reply.SerializeAsString();
 }
 
-bool WaitUntilActive(QWidget *window)
-{
-    window->show();
-    window->activateWindow();
-    QElapsedTimer waited;
-    waited.start();
-    while (QApplication::activeWindow() != window && waited.elapsed() < 5000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-    return QApplication::activeWindow() == window;
-}
-
-// The delayed layout and the paint that follow a fill.
-void LayOutAndPaint(QListWidget *list)
-{
-    QCoreApplication::processEvents();
-    list->viewport()->repaint();
-}
-
-void ProjectFill(benchmark::State &state)
+bench::Round ProjectFill(int count)
 {
     qorv::data::User ann;
     ann.set_user_id(42);
     ann.set_user_folder_id(HomeFolderId);
     RegistrySingleton::instance()->setUser(ann);
-    const std::unique_ptr<DocumentBrowserView> window = std::make_unique<DocumentBrowserView>();
-    if (!WaitUntilActive(window.get())) {
-        state.SkipWithError("the browser did not become the active window");
-        return;
-    }
+    auto window = std::make_shared<DocumentBrowserView>();
+    if (!bench::WaitUntilActive(window.get()))
+        throw bench::Failure("the browser did not become the active window");
     auto *mainPane = window->findChild<MainPaneListWidget *>();
     qorv::data::SelectDocumentRequest request;
     request.set_document_folder_id(HomeFolderId);
     const std::string requestPayload = request.SerializeAsString();
-    const std::string replyPayload = SelectReply();
+    const std::string replyPayload = SelectReply(count);
 
-    for (auto _ : state) {
+    return [window, mainPane, requestPayload, replyPayload, count] {
         mainPane->clear();
-        QCoreApplication::processEvents();
+        // The browser takes a select reply only while it is the active
+        // window; the bare list's rounds take that from it.
+        if (!bench::WaitUntilActive(window.get()))
+            throw bench::Failure("the browser did not become the active window");
         const auto start = std::chrono::steady_clock::now();
         window->receiveReply(SelectDocument, OpenFolder, requestPayload, 0, 0, replyPayload);
-        LayOutAndPaint(mainPane);
-        state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-        if (mainPane->count() != DocumentCount)
-            state.SkipWithError("the browser did not list every document");
-    }
+        bench::LayOutAndPaint(mainPane);
+        const double seconds = bench::SecondsSince(start);
+        if (mainPane->count() != count)
+            throw bench::Failure("the browser did not list every document");
+        return seconds;
+    };
 }
 
-void BareFill(benchmark::State &state)
+bench::Round BareFill(int count)
 {
-    QListWidget list;
-    list.resize(800, 600);
-    if (!WaitUntilActive(&list)) {
-        state.SkipWithError("the list did not become the active window");
-        return;
-    }
+    auto list = std::make_shared<QListWidget>();
+    list->resize(800, 600);
+    if (!bench::WaitUntilActive(list.get()))
+        throw bench::Failure("the list did not become the active window");
     QStringList names;
-    for (int index = 0; index < DocumentCount; ++index)
+    for (int index = 0; index < count; ++index)
         names.append(Name(index));
 
-    for (auto _ : state) {
-        list.clear();
+    return [list, names] {
+        list->clear();
         QCoreApplication::processEvents();
         const auto start = std::chrono::steady_clock::now();
         for (const QString &name : names)
-            list.addItem(name);
-        LayOutAndPaint(&list);
-        state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-    }
+            list->addItem(name);
+        bench::LayOutAndPaint(list.get());
+        return bench::SecondsSince(start);
+    };
 }
 
 const bool Registered = [] {
-    const bench::Pair pair = bench::RegisterPair("browser fill/10000 documents", ProjectFill, BareFill);
-    for (benchmark::internal::Benchmark *case_ : {pair.project, pair.bare})
-        case_->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
+    bench::RegisterFillPairs("browser fill", "documents", ProjectFill, BareFill);
     return true;
 }();
 }

@@ -17,18 +17,20 @@ namespace bench
 {
 namespace
 {
-std::vector<std::string> ChildEnvironment(const std::string &home)
+std::vector<std::string> ChildEnvironment(const std::string &home, const std::string &display)
 {
     std::vector<std::string> variables;
     for (char **entry = environ; *entry; ++entry) {
         const std::string variable(*entry);
         const std::string name = variable.substr(0, variable.find('='));
         if (name == "QT_QPA_PLATFORM" || name == "HOME" || name == "XDG_CONFIG_HOME" || name == "XDG_DATA_HOME"
-            || name == "XDG_RUNTIME_DIR" || name == "QORV_QUIT_AFTER_FIRST_PAINT")
+            || name == "XDG_RUNTIME_DIR" || name == "QORV_QUIT_AFTER_FIRST_PAINT" || name == "DISPLAY"
+            || name == "WAYLAND_DISPLAY")
             continue;
         variables.push_back(variable);
     }
-    variables.push_back("QT_QPA_PLATFORM=offscreen");
+    variables.push_back("QT_QPA_PLATFORM=xcb");
+    variables.push_back("DISPLAY=" + display);
     variables.push_back("QORV_QUIT_AFTER_FIRST_PAINT=1");
     variables.push_back("HOME=" + home);
     variables.push_back("XDG_CONFIG_HOME=" + home + "/config");
@@ -38,7 +40,7 @@ std::vector<std::string> ChildEnvironment(const std::string &home)
 }
 }
 
-double SecondsToFirstPaint(const std::string &program, const std::string &home)
+double SecondsToFirstPaint(const std::string &program, const std::string &home, const std::string &display)
 {
     int output[2];
     if (::pipe2(output, O_CLOEXEC) != 0)
@@ -47,7 +49,7 @@ double SecondsToFirstPaint(const std::string &program, const std::string &home)
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, output[1], STDOUT_FILENO);
 
-    std::vector<std::string> variables = ChildEnvironment(home);
+    std::vector<std::string> variables = ChildEnvironment(home, display);
     std::vector<char *> envp;
     for (std::string &variable : variables)
         envp.push_back(variable.data());

@@ -50,39 +50,37 @@ void ShowAndPaint(QWidget *window)
     window->repaint();
 }
 
-void ProjectOpen(benchmark::State &state)
+bench::Round ProjectOpen()
 {
     qorv::data::User ann;
     ann.set_user_id(42);
     RegistrySingleton::instance()->setUser(ann);
-    const std::string replyPayload = SelectReply();
-    for (auto _ : state) {
+    return [replyPayload = SelectReply()] {
         const auto start = std::chrono::steady_clock::now();
         qorv::data::SelectDocumentReply reply;
         reply.ParseFromString(replyPayload);
         auto window = std::make_unique<DocumentEditorView>(reply.document(0));
         ShowAndPaint(window.get());
-        state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-    }
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    };
 }
 
-void BareOpen(benchmark::State &state)
+bench::Round BareOpen()
 {
-    const QString html = QString::fromStdString(Body());
-    for (auto _ : state) {
+    return [html = QString::fromStdString(Body())] {
         const auto start = std::chrono::steady_clock::now();
         auto edit = std::make_unique<QTextEdit>();
         edit->resize(640, 480);
         edit->setHtml(html);
         ShowAndPaint(edit.get());
-        state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-    }
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    };
 }
 
 const bool Registered = [] {
-    const bench::Pair pair = bench::RegisterPair("editor open/1 MiB document", ProjectOpen, BareOpen);
-    for (benchmark::internal::Benchmark *case_ : {pair.project, pair.bare})
-        case_->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
+    bench::PairOptions options;
+    options.rounds = 10;
+    bench::RegisterPair("editor open/1 MiB document", ProjectOpen, BareOpen, options);
     return true;
 }();
 }

@@ -1,13 +1,18 @@
-// One whole exchange with the test server on 127.0.0.1 (frame, cipher, one
-// connection each way, the server's own work included), against a bare TCP
-// connect, send, receive and close of the same bytes to a peer that only
-// echoes them.
+// One whole exchange on 127.0.0.1 as the client makes it (frame, cipher, one
+// connection each way), against a bare client that connects, seals the same
+// payload under AES-128-GCM, writes the frame in one call, reads the reply,
+// opens it and closes. Both talk to the same echo peer, which does the same
+// work for either, so that only the client side differs.
+#include "baregcm.h"
 #include "benchpair.h"
 #include "loopbackechopeer.h"
 
+#include "cryptographer.h"
 #include "messagedispatcher.h"
-#include "testserver.h"
 
+#include <benchmark/benchmark.h>
+
+#include <cstring>
 #include <memory>
 #include <string>
 
@@ -15,58 +20,71 @@ namespace
 {
 constexpr int EchoOpcode = 57;
 
-void ProjectExchange(benchmark::State &state, std::size_t size)
+// The key the client seals under before anyone has logged on.
+bench::BareGcm::Key ClientKey()
 {
-    testsupport::TestServer server;
-    if (!server.start()) {
-        state.SkipWithError("the test server did not start");
-        return;
-    }
-    server.onRequest(EchoOpcode, [](const testsupport::TestRequest &request) {
-        testsupport::TestReply reply;
-        reply.payload = request.payload;
-        return reply;
-    });
-    MessageDispatcher::setServerName("127.0.0.1");
-    MessageDispatcher::setServerPort(server.port());
-
-    const std::string request(size, 'q');
-    for (auto _ : state) {
-        MessageDispatcher dispatcher(EchoOpcode, 1, request);
-        if (!dispatcher.dispatch() || dispatcher.getReply().size() != size)
-            state.SkipWithError("the exchange failed");
-        benchmark::DoNotOptimize(dispatcher.getReply().data());
-        // The test server keeps every request; a long run must not grow it.
-        server.clearRequests();
-    }
-    state.SetBytesProcessed(static_cast<std::int64_t>(2 * state.iterations() * size));
+    const unsigned char *key = CryptographerSingleton::instance()->getEkey();
+    if (!key)
+        throw bench::Failure("the client's key cannot be read");
+    bench::BareGcm::Key copy{};
+    std::memcpy(copy.data(), key, copy.size());
+    return copy;
 }
 
-void BareExchange(benchmark::State &state, std::size_t size)
+// The one peer of a pair, made by whichever side gets ready first and gone
+// with the last of their rounds.
+class SharedPeer
 {
-    bench::LoopbackEchoPeer peer(size);
-    if (!peer.isListening()) {
-        state.SkipWithError("the echo peer did not start");
-        return;
+public:
+    std::shared_ptr<bench::LoopbackEchoPeer> get()
+    {
+        std::shared_ptr<bench::LoopbackEchoPeer> peer = m_peer.lock();
+        if (!peer) {
+            peer = std::make_shared<bench::LoopbackEchoPeer>(ClientKey());
+            if (!peer->isListening())
+                throw bench::Failure("the echo peer did not start");
+            m_peer = peer;
+        }
+        return peer;
     }
-    const std::string request(size, 'q');
-    std::unique_ptr<char[]> back(new char[size]);
-    for (auto _ : state) {
-        if (!bench::BareExchange(peer.port(), request.data(), back.get(), size))
-            state.SkipWithError("the bare exchange failed");
-        benchmark::DoNotOptimize(back.get());
-    }
-    state.SetBytesProcessed(static_cast<std::int64_t>(2 * state.iterations() * size));
+
+private:
+    std::weak_ptr<bench::LoopbackEchoPeer> m_peer;
+};
+
+bench::Round ProjectExchange(SharedPeer &shared, std::size_t size, int calls)
+{
+    std::shared_ptr<bench::LoopbackEchoPeer> peer = shared.get();
+    MessageDispatcher::setServerName("127.0.0.1");
+    MessageDispatcher::setServerPort(peer->port());
+    return bench::Repeated(calls, [peer, request = std::string(size, 'q'), size] {
+        MessageDispatcher dispatcher(EchoOpcode, 1, request);
+        if (!dispatcher.dispatch() || dispatcher.getReply().size() != size)
+            throw bench::Failure("the exchange failed");
+        benchmark::DoNotOptimize(dispatcher.getReply().data());
+    });
+}
+
+bench::Round BareExchange(SharedPeer &shared, std::size_t size, int calls)
+{
+    std::shared_ptr<bench::LoopbackEchoPeer> peer = shared.get();
+    auto exchange = std::make_shared<bench::BareExchange>(ClientKey());
+    auto reply = std::make_shared<std::string>();
+    return bench::Repeated(calls, [peer, exchange, reply, request = std::string(size, 'q'), size] {
+        if (!(*exchange)(peer->port(), request, *reply) || reply->size() != size)
+            throw bench::Failure("the bare exchange failed");
+        benchmark::DoNotOptimize(reply->data());
+    });
 }
 
 const bool Registered = [] {
     for (const std::size_t size : {std::size_t(1024), std::size_t(1024 * 1024)}) {
-        const bench::Pair pair =
-            bench::RegisterPair(std::string("exchange/") + (size == 1024 ? "1KiB" : "1MiB"),
-                                [size](benchmark::State &state) { ProjectExchange(state, size); },
-                                [size](benchmark::State &state) { BareExchange(state, size); });
-        pair.project->UseRealTime();
-        pair.bare->UseRealTime();
+        const int calls = size == 1024 ? 200 : 10;
+        auto peer = std::make_shared<SharedPeer>();
+        bench::RegisterPair(
+            std::string("exchange/") + (size == 1024 ? "1KiB" : "1MiB"),
+            [peer, size, calls] { return ProjectExchange(*peer, size, calls); },
+            [peer, size, calls] { return BareExchange(*peer, size, calls); });
     }
     return true;
 }();

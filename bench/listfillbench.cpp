@@ -11,16 +11,19 @@
 
 namespace bench
 {
-void RegisterFillPairs(const std::string &name, const std::string &records, SizedBody project, SizedBody bare)
+void RegisterFillPairs(const std::string &name, const std::string &records, SizedSide project, SizedSide bare)
 {
+    bool limited = false;
+    const int most = qEnvironmentVariableIntValue("QORV_BENCH_MAX_RECORDS", &limited);
     for (const int count : {1000, 10000, 100000}) {
-        const Pair pair = RegisterPair(name + "/" + std::to_string(count) + " " + records,
-                                       [project, count](benchmark::State &state) { project(state, count); },
-                                       [bare, count](benchmark::State &state) { bare(state, count); });
-        // The largest fills take seconds: a few rounds tell enough.
-        const int iterations = count >= 100000 ? 3 : count >= 10000 ? 5 : 10;
-        for (benchmark::internal::Benchmark *case_ : {pair.project, pair.bare})
-            case_->UseManualTime()->Iterations(iterations)->Unit(benchmark::kMillisecond);
+        if (limited && count > most)
+            continue;
+        PairOptions options;
+        // The largest fills take seconds: fewer rounds tell enough.
+        options.rounds = count >= 100000 ? 5 : count >= 10000 ? 11 : 21;
+        options.records = count;
+        RegisterPair(name + "/" + std::to_string(count) + " " + records,
+                     [project, count] { return project(count); }, [bare, count] { return bare(count); }, options);
     }
 }
 

@@ -16,15 +16,17 @@ namespace testsupport
 class TestServer;
 }
 
-// What the message-list cases share: each fills one list from one reply of
-// n records, for n = 1,000, 10,000 and 100,000, beside a bare Qt widget of
-// the same kind given the same visible rows.
+// What the list cases share: each fills one list from one reply of n
+// records, for n = 1,000, 10,000 and 100,000, beside a bare Qt widget of the
+// same kind given the same visible rows.
 namespace bench
 {
-using SizedBody = std::function<void(benchmark::State &, int records)>;
+// Gets one side ready for n records.
+using SizedSide = std::function<Round(int records)>;
 
-// Registers "name/<n> <records>" for each size, with manual timing.
-void RegisterFillPairs(const std::string &name, const std::string &records, SizedBody project, SizedBody bare);
+// Registers "name/<n> <records>" for each size up to QORV_BENCH_MAX_RECORDS
+// (all of them when it is not set).
+void RegisterFillPairs(const std::string &name, const std::string &records, SizedSide project, SizedSide bare);
 
 // Shows the widget and waits until it is the active window.
 bool WaitUntilActive(QWidget *window);
@@ -36,7 +38,7 @@ void LayOutAndPaint(QAbstractItemView *view);
 // request it has no script for gets an empty reply with the codes (0, 0).
 std::unique_ptr<testsupport::TestServer> StartServer();
 
-// Seconds since a steady-clock start, for SetIterationTime.
+// Seconds since a steady-clock start.
 double SecondsSince(const std::chrono::steady_clock::time_point &start);
 }
 

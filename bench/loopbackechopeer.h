@@ -1,18 +1,22 @@
 #ifndef LOOPBACKECHOPEER_H
 #define LOOPBACKECHOPEER_H
 
+#include "baregcm.h"
+
 #include <atomic>
-#include <cstddef>
+#include <string>
 #include <thread>
 
 namespace bench
 {
-// The least a server can do on 127.0.0.1: accept, read exactly the agreed
-// number of bytes, write them back, close. No framing, no cipher.
+// The peer of both sides of the exchange case, on 127.0.0.1: accepts, reads
+// one frame, opens its payload, seals it again under a fresh nonce, writes
+// the reply frame and closes. It does the same for the client's frames as for
+// the bare ones, so that only the client side differs between the two.
 class LoopbackEchoPeer
 {
 public:
-    explicit LoopbackEchoPeer(std::size_t size);
+    explicit LoopbackEchoPeer(const BareGcm::Key &key);
     ~LoopbackEchoPeer();
 
     LoopbackEchoPeer(const LoopbackEchoPeer &) = delete;
@@ -23,17 +27,35 @@ public:
 
 private:
     void run();
+    void answer(int connection);
 
-    std::size_t m_size;
+    BareGcm m_gcm;
+    BareGcm::Iv m_iv{};
+    std::string m_frame;
+    std::string m_plain;
+    std::string m_sealed;
     int m_listener = -1;
     unsigned short m_port = 0;
     std::atomic<bool> m_stopping{false};
     std::thread m_thread;
 };
 
-// One bare exchange with such a peer: connect, send the bytes, read as many
-// back, close. False when any step failed.
-bool BareExchange(unsigned short port, const char *bytes, char *back, std::size_t size);
+// The least a client can do for one exchange with such a peer: connect, seal
+// the request into a frame written in one call, read the reply frame, open
+// it into reply, close. False when any step failed.
+class BareExchange
+{
+public:
+    explicit BareExchange(const BareGcm::Key &key);
+
+    bool operator()(unsigned short port, const std::string &request, std::string &reply);
+
+private:
+    BareGcm m_gcm;
+    BareGcm::Iv m_iv{};
+    std::string m_sealed;
+    std::string m_frame;
+};
 }
 
 #endif // LOOPBACKECHOPEER_H

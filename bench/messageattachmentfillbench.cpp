@@ -30,13 +30,11 @@ QString Name(int index)
     return QStringLiteral("Figures %1").arg((index * 7919) % 1000003, 7, 10, QLatin1Char('0'));
 }
 
-void ProjectFill(benchmark::State &state, int count)
+bench::Round ProjectFill(int count)
 {
-    const std::unique_ptr<testsupport::TestServer> server = bench::StartServer();
-    if (!server) {
-        state.SkipWithError("the test server did not start");
-        return;
-    }
+    std::shared_ptr<testsupport::TestServer> server = bench::StartServer();
+    if (!server)
+        throw bench::Failure("the test server did not start");
     qorv::data::SelectMessageDocumentReply reply;
     for (int index = 0; index < count; ++index) {
         qorv::data::MessageDocument *attachment = reply.add_message_document();
@@ -47,53 +45,50 @@ void ProjectFill(benchmark::State &state, int count)
         document->set_document_name(Name(index).toStdString());
     }
     server->reply(SelectMessageDocument, 1, reply.SerializeAsString());
-    QListWidget list;
-    list.resize(300, 600);
-    list.setSortingEnabled(true);
-    if (!bench::WaitUntilActive(&list)) {
-        state.SkipWithError("the list did not become the active window");
-        return;
-    }
+    auto list = std::make_shared<QListWidget>();
+    list->resize(300, 600);
+    list->setSortingEnabled(true);
+    if (!bench::WaitUntilActive(list.get()))
+        throw bench::Failure("the list did not become the active window");
 
-    for (auto _ : state) {
-        list.clear();
+    return [server, list, count] {
+        list->clear();
         server->clearRequests();
         QCoreApplication::processEvents();
         const auto start = std::chrono::steady_clock::now();
-        MessageAttachmentItem::addAttachments(MessageId, &list);
-        bench::LayOutAndPaint(&list);
-        state.SetIterationTime(bench::SecondsSince(start));
-        if (list.count() != count)
-            state.SkipWithError("the list did not show every attachment");
-    }
+        MessageAttachmentItem::addAttachments(MessageId, list.get());
+        bench::LayOutAndPaint(list.get());
+        const double seconds = bench::SecondsSince(start);
+        if (list->count() != count)
+            throw bench::Failure("the list did not show every attachment");
+        return seconds;
+    };
 }
 
-void BareFill(benchmark::State &state, int count)
+bench::Round BareFill(int count)
 {
-    QListWidget list;
-    list.resize(300, 600);
-    list.setSortingEnabled(true);
-    if (!bench::WaitUntilActive(&list)) {
-        state.SkipWithError("the list did not become the active window");
-        return;
-    }
+    auto list = std::make_shared<QListWidget>();
+    list->resize(300, 600);
+    list->setSortingEnabled(true);
+    if (!bench::WaitUntilActive(list.get()))
+        throw bench::Failure("the list did not become the active window");
     const QIcon icon(QStringLiteral(":icons/32x32/document_attachment.png"));
     QStringList names;
     for (int index = 0; index < count; ++index)
         names.append(Name(index));
 
-    for (auto _ : state) {
-        list.clear();
+    return [list, icon, names] {
+        list->clear();
         QCoreApplication::processEvents();
         const auto start = std::chrono::steady_clock::now();
-        list.setSortingEnabled(false);
+        list->setSortingEnabled(false);
         for (const QString &name : names)
-            new QListWidgetItem(icon, name, &list);
-        list.setSortingEnabled(true);
-        list.sortItems();
-        bench::LayOutAndPaint(&list);
-        state.SetIterationTime(bench::SecondsSince(start));
-    }
+            new QListWidgetItem(icon, name, list.get());
+        list->setSortingEnabled(true);
+        list->sortItems();
+        bench::LayOutAndPaint(list.get());
+        return bench::SecondsSince(start);
+    };
 }
 
 const bool Registered = [] {

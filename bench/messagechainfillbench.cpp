@@ -5,6 +5,8 @@
 // and laid out at the same width.
 #include "listfillbench.h"
 
+#include <benchmark/benchmark.h>
+
 #include "messageviewer.h"
 #include "testserver.h"
 #include "textreader.h"
@@ -54,35 +56,34 @@ double LayOut(QTextEdit *edit)
     return document->documentLayout()->documentSize().height();
 }
 
-void ProjectFill(benchmark::State &state, int count)
+bench::Round ProjectFill(int count)
 {
-    const std::unique_ptr<testsupport::TestServer> server = bench::StartServer();
-    if (!server) {
-        state.SkipWithError("the test server did not start");
-        return;
-    }
+    std::shared_ptr<testsupport::TestServer> server = bench::StartServer();
+    if (!server)
+        throw bench::Failure("the test server did not start");
     qorv::data::SelectMessageReply reply;
     for (int index = 0; index < count; ++index)
         *reply.add_message() = Parent(index);
     server->reply(SelectMessage, 1, reply.SerializeAsString());
     qorv::data::Message message = Parent(count);
     message.clear_message_security_descriptor(); // only its parents show
+    auto viewer = std::make_shared<ChainViewer>();
+    viewer->reader()->resize(800, 600);
 
-    ChainViewer viewer;
-    viewer.reader()->resize(800, 600);
-    for (auto _ : state) {
-        viewer.reader()->clear();
+    return [server, viewer, message] {
+        viewer->reader()->clear();
         server->clearRequests();
         const auto start = std::chrono::steady_clock::now();
-        viewer.displayMessageChain(message, false, false, false, false);
-        benchmark::DoNotOptimize(LayOut(viewer.reader()));
-        state.SetIterationTime(bench::SecondsSince(start));
-        if (viewer.reader()->document()->isEmpty())
-            state.SkipWithError("the viewer showed no chain");
-    }
+        viewer->displayMessageChain(message, false, false, false, false);
+        benchmark::DoNotOptimize(LayOut(viewer->reader()));
+        const double seconds = bench::SecondsSince(start);
+        if (viewer->reader()->document()->isEmpty())
+            throw bench::Failure("the viewer showed no chain");
+        return seconds;
+    };
 }
 
-void BareFill(benchmark::State &state, int count)
+bench::Round BareFill(int count)
 {
     QStringList blocks;
     for (int index = 0; index < count; ++index) {
@@ -94,15 +95,16 @@ void BareFill(benchmark::State &state, int count)
                                QString::fromStdString(parent.message_body())));
     }
     const QString html = blocks.join(QStringLiteral("<hr>"));
-    QTextEdit edit;
-    edit.resize(800, 600);
-    for (auto _ : state) {
-        edit.clear();
+    auto edit = std::make_shared<QTextEdit>();
+    edit->resize(800, 600);
+
+    return [edit, html] {
+        edit->clear();
         const auto start = std::chrono::steady_clock::now();
-        edit.setHtml(html);
-        benchmark::DoNotOptimize(LayOut(&edit));
-        state.SetIterationTime(bench::SecondsSince(start));
-    }
+        edit->setHtml(html);
+        benchmark::DoNotOptimize(LayOut(edit.get()));
+        return bench::SecondsSince(start);
+    };
 }
 
 const bool Registered = [] {

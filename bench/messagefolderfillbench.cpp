@@ -31,18 +31,16 @@ QString Name(int index)
     return QStringLiteral("Project %1").arg(index, 6, 10, QLatin1Char('0'));
 }
 
-void ProjectFill(benchmark::State &state, int count)
+bench::Round ProjectFill(int count)
 {
     qorv::data::User ann;
     ann.set_user_id(AnnId);
     ann.set_user_message_folder_id(RootFolderId);
     RegistrySingleton::instance()->setUser(ann);
-    const auto window = std::make_unique<MessageBrowserView>();
+    auto window = std::make_shared<MessageBrowserView>();
     window->resize(800, 600);
-    if (!bench::WaitUntilActive(window.get())) {
-        state.SkipWithError("the browser did not become the active window");
-        return;
-    }
+    if (!bench::WaitUntilActive(window.get()))
+        throw bench::Failure("the browser did not become the active window");
     auto *pane = window->findChild<MessageBrowserSidePaneTreeWidget *>();
     pane->showPane();
     qorv::data::SelectMessageFolderRequest request;
@@ -59,36 +57,35 @@ void ProjectFill(benchmark::State &state, int count)
     }
     const std::string replyPayload = reply.SerializeAsString();
 
-    for (auto _ : state) {
+    return [window, pane, requestPayload, replyPayload, count] {
         pane->resetPane();
         QCoreApplication::processEvents();
         const auto start = std::chrono::steady_clock::now();
         window->setActiveView(true);
         window->receiveReply(SelectMessageFolder, 1, requestPayload, 0, 0, replyPayload);
         bench::LayOutAndPaint(pane);
-        state.SetIterationTime(bench::SecondsSince(start));
+        const double seconds = bench::SecondsSince(start);
         if (pane->topLevelItem(0)->childCount() != count)
-            state.SkipWithError("the browser did not list every folder");
-    }
+            throw bench::Failure("the browser did not list every folder");
+        return seconds;
+    };
 }
 
-void BareFill(benchmark::State &state, int count)
+bench::Round BareFill(int count)
 {
-    QTreeWidget tree;
-    tree.resize(800, 600);
-    tree.setHeaderHidden(true);
-    auto *root = new QTreeWidgetItem(&tree, {QStringLiteral("Messages")});
+    auto tree = std::make_shared<QTreeWidget>();
+    tree->resize(800, 600);
+    tree->setHeaderHidden(true);
+    auto *root = new QTreeWidgetItem(tree.get(), {QStringLiteral("Messages")});
     root->setExpanded(true);
-    if (!bench::WaitUntilActive(&tree)) {
-        state.SkipWithError("the tree did not become the active window");
-        return;
-    }
+    if (!bench::WaitUntilActive(tree.get()))
+        throw bench::Failure("the tree did not become the active window");
     const QIcon icon(QStringLiteral(":icons/32x32/folder3.png"));
     QStringList names;
     for (int index = 0; index < count; ++index)
         names.append(Name(index));
 
-    for (auto _ : state) {
+    return [tree, root, icon, names, count] {
         qDeleteAll(root->takeChildren());
         QCoreApplication::processEvents();
         const auto start = std::chrono::steady_clock::now();
@@ -100,9 +97,9 @@ void BareFill(benchmark::State &state, int count)
             items.append(item);
         }
         root->addChildren(items);
-        bench::LayOutAndPaint(&tree);
-        state.SetIterationTime(bench::SecondsSince(start));
-    }
+        bench::LayOutAndPaint(tree.get());
+        return bench::SecondsSince(start);
+    };
 }
 
 const bool Registered = [] {

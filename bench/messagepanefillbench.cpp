@@ -69,30 +69,26 @@ qorv::data::SelectMessageReply Reply(int count)
     return reply;
 }
 
-void ProjectFill(benchmark::State &state, int count)
+bench::Round ProjectFill(int count)
 {
-    const std::unique_ptr<testsupport::TestServer> server = bench::StartServer();
-    if (!server) {
-        state.SkipWithError("the test server did not start");
-        return;
-    }
+    std::shared_ptr<testsupport::TestServer> server = bench::StartServer();
+    if (!server)
+        throw bench::Failure("the test server did not start");
     qorv::data::User ann;
     ann.set_user_id(AnnId);
     ann.set_user_message_folder_id(RootFolderId);
     RegistrySingleton::instance()->setUser(ann);
-    const auto window = std::make_unique<MessageBrowserView>();
+    auto window = std::make_shared<MessageBrowserView>();
     window->resize(800, 600);
-    if (!bench::WaitUntilActive(window.get())) {
-        state.SkipWithError("the browser did not become the active window");
-        return;
-    }
+    if (!bench::WaitUntilActive(window.get()))
+        throw bench::Failure("the browser did not become the active window");
     auto *pane = window->findChild<MessageBrowserMainPaneTreeWidget *>();
     qorv::data::SelectMessageRequest request;
     request.set_message_user_id(AnnId);
     const std::string requestPayload = request.SerializeAsString();
     const std::string replyPayload = Reply(count).SerializeAsString();
 
-    for (auto _ : state) {
+    return [server, window, pane, requestPayload, replyPayload, count] {
         pane->resetPane(RootFolderId);
         server->clearRequests();
         QCoreApplication::processEvents();
@@ -100,33 +96,32 @@ void ProjectFill(benchmark::State &state, int count)
         window->setActiveView(true);
         window->receiveReply(SelectMessage, 1, requestPayload, 0, 0, replyPayload);
         bench::LayOutAndPaint(pane);
-        state.SetIterationTime(bench::SecondsSince(start));
+        const double seconds = bench::SecondsSince(start);
         if (pane->topLevelItemCount() != count)
-            state.SkipWithError("the browser did not list every message");
-    }
+            throw bench::Failure("the browser did not list every message");
+        return seconds;
+    };
 }
 
-void BareFill(benchmark::State &state, int count)
+bench::Round BareFill(int count)
 {
-    QTreeWidget tree;
-    tree.resize(800, 600);
-    tree.header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    tree.setHeaderLabels({"To", "From", "Subject", "Created", "Modified"});
-    tree.setSortingEnabled(true);
-    tree.sortByColumn(4, Qt::DescendingOrder);
-    if (!bench::WaitUntilActive(&tree)) {
-        state.SkipWithError("the tree did not become the active window");
-        return;
-    }
-    const qorv::data::SelectMessageReply reply = Reply(count);
+    auto tree = std::make_shared<QTreeWidget>();
+    tree->resize(800, 600);
+    tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tree->setHeaderLabels({"To", "From", "Subject", "Created", "Modified"});
+    tree->setSortingEnabled(true);
+    tree->sortByColumn(4, Qt::DescendingOrder);
+    if (!bench::WaitUntilActive(tree.get()))
+        throw bench::Failure("the tree did not become the active window");
+    auto reply = std::make_shared<const qorv::data::SelectMessageReply>(Reply(count));
 
-    for (auto _ : state) {
-        tree.clear();
+    return [tree, reply, count] {
+        tree->clear();
         QCoreApplication::processEvents();
         const auto start = std::chrono::steady_clock::now();
         QList<QTreeWidgetItem *> rows;
         rows.reserve(count);
-        for (const qorv::data::Message &message : reply.message()) {
+        for (const qorv::data::Message &message : reply->message()) {
             auto *row = new QTreeWidgetItem({QString(), QStringLiteral("Lee, Ann"),
                                              QString::fromStdString(message.message_subject()),
                                              QStringLiteral("2025-01-01 08:00:00"),
@@ -136,11 +131,11 @@ void BareFill(benchmark::State &state, int count)
                 (new QTreeWidgetItem(permissions, {text}))->setCheckState(0, Qt::Checked);
             rows.append(row);
         }
-        tree.addTopLevelItems(rows);
-        tree.setCurrentItem(rows.last());
-        bench::LayOutAndPaint(&tree);
-        state.SetIterationTime(bench::SecondsSince(start));
-    }
+        tree->addTopLevelItems(rows);
+        tree->setCurrentItem(rows.last());
+        bench::LayOutAndPaint(tree.get());
+        return bench::SecondsSince(start);
+    };
 }
 
 const bool Registered = [] {

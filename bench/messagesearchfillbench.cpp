@@ -39,68 +39,63 @@ qorv::data::SelectMessageReply Reply(int count)
     return reply;
 }
 
-void ProjectFill(benchmark::State &state, int count)
+bench::Round ProjectFill(int count)
 {
-    const std::unique_ptr<testsupport::TestServer> server = bench::StartServer();
-    if (!server) {
-        state.SkipWithError("the test server did not start");
-        return;
-    }
+    std::shared_ptr<testsupport::TestServer> server = bench::StartServer();
+    if (!server)
+        throw bench::Failure("the test server did not start");
     server->reply(SelectMessage, 1, Reply(count).SerializeAsString());
-    MessageSearchDialog dialog(FolderId, AnnId, nullptr);
-    dialog.resize(800, 600);
-    if (!bench::WaitUntilActive(&dialog)) {
-        state.SkipWithError("the dialog did not become the active window");
-        return;
-    }
-    auto *results = dialog.findChild<QTableWidget *>();
+    auto dialog = std::make_shared<MessageSearchDialog>(FolderId, AnnId, nullptr);
+    dialog->resize(800, 600);
+    if (!bench::WaitUntilActive(dialog.get()))
+        throw bench::Failure("the dialog did not become the active window");
+    auto *results = dialog->findChild<QTableWidget *>();
 
-    for (auto _ : state) {
-        dialog.reset();
+    return [server, dialog, results, count] {
+        dialog->reset();
         server->clearRequests();
         QCoreApplication::processEvents();
         const auto start = std::chrono::steady_clock::now();
-        dialog.search();
+        dialog->search();
         bench::LayOutAndPaint(results);
-        state.SetIterationTime(bench::SecondsSince(start));
+        const double seconds = bench::SecondsSince(start);
         if (results->rowCount() != count)
-            state.SkipWithError("the dialog did not list every message");
-    }
+            throw bench::Failure("the dialog did not list every message");
+        return seconds;
+    };
 }
 
-void BareFill(benchmark::State &state, int count)
+bench::Round BareFill(int count)
 {
-    QTableWidget table(0, 4);
-    table.resize(800, 600);
-    table.setSortingEnabled(true);
-    if (!bench::WaitUntilActive(&table)) {
-        state.SkipWithError("the table did not become the active window");
-        return;
-    }
-    const qorv::data::SelectMessageReply reply = Reply(count);
+    auto table = std::make_shared<QTableWidget>(0, 4);
+    table->resize(800, 600);
+    table->setSortingEnabled(true);
+    if (!bench::WaitUntilActive(table.get()))
+        throw bench::Failure("the table did not become the active window");
+    auto reply = std::make_shared<const qorv::data::SelectMessageReply>(Reply(count));
 
-    for (auto _ : state) {
-        table.setRowCount(0);
+    return [table, reply, count] {
+        table->setRowCount(0);
         QCoreApplication::processEvents();
         const auto start = std::chrono::steady_clock::now();
-        table.setSortingEnabled(false);
-        table.setRowCount(count);
+        table->setSortingEnabled(false);
+        table->setRowCount(count);
         int row = 0;
-        for (const qorv::data::Message &message : reply.message()) {
+        for (const qorv::data::Message &message : reply->message()) {
             const qorv::data::User &sender = message.message_sender();
-            table.setItem(row, 0, new QTableWidgetItem(QString::fromStdString(sender.user_last_name() + ", "
-                                                                                 + sender.user_first_name())));
-            table.setItem(row, 1, new QTableWidgetItem(QString::fromStdString(message.message_subject())));
-            table.setItem(row, 2, new QTableWidgetItem(QString::fromStdString(message.message_creation_date())));
-            table.setItem(row, 3,
-                          new QTableWidgetItem(QString::fromStdString(message.message_modification_date())));
+            table->setItem(row, 0, new QTableWidgetItem(QString::fromStdString(sender.user_last_name() + ", "
+                                                                                  + sender.user_first_name())));
+            table->setItem(row, 1, new QTableWidgetItem(QString::fromStdString(message.message_subject())));
+            table->setItem(row, 2, new QTableWidgetItem(QString::fromStdString(message.message_creation_date())));
+            table->setItem(row, 3,
+                           new QTableWidgetItem(QString::fromStdString(message.message_modification_date())));
             ++row;
         }
-        table.setSortingEnabled(true);
-        table.resizeColumnsToContents();
-        bench::LayOutAndPaint(&table);
-        state.SetIterationTime(bench::SecondsSince(start));
-    }
+        table->setSortingEnabled(true);
+        table->resizeColumnsToContents();
+        bench::LayOutAndPaint(table.get());
+        return bench::SecondsSince(start);
+    };
 }
 
 const bool Registered = [] {

@@ -1,66 +1,86 @@
 #include "ratioreporter.h"
 
-#include "benchpair.h"
+#include "pairresult.h"
 
 #include <cstdio>
+#include <map>
+#include <string>
 
 namespace bench
 {
 namespace
 {
-bool EndsWith(const std::string &text, const std::string &suffix)
-{
-    return text.size() >= suffix.size() && text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
-}
+const std::string TenThousand = "/10000 ";
+const std::string HundredThousand = "/100000 ";
 
-double Nanoseconds(const benchmark::BenchmarkReporter::Run &run)
+void PrintTime(double seconds)
 {
-    return run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit) * 1e9;
-}
-
-void PrintTime(double nanoseconds)
-{
-    if (nanoseconds >= 1e6)
-        std::printf("%12.3f ms", nanoseconds / 1e6);
-    else if (nanoseconds >= 1e3)
-        std::printf("%12.3f us", nanoseconds / 1e3);
+    if (seconds >= 1e-3)
+        std::printf(" %10.3f ms", seconds * 1e3);
     else
-        std::printf("%12.1f ns", nanoseconds);
-}
+        std::printf(" %10.3f us", seconds * 1e6);
 }
 
-void RatioReporter::ReportRuns(const std::vector<Run> &runs)
+void PrintRange(double low, double high)
 {
-    ConsoleReporter::ReportRuns(runs);
-    for (const Run &run : runs) {
-        // Aggregates (mean, median...) repeat the pair; the plain runs suffice.
-        if (run.run_type != Run::RT_Iteration || run.error_occurred)
-            continue;
-        // The registered name, without the options the library appends.
-        const std::string name = run.run_name.function_name;
-        if (EndsWith(name, ProjectSuffix))
-            m_pairs[name.substr(0, name.size() - ProjectSuffix.size())].project = Nanoseconds(run);
-        else if (EndsWith(name, BareSuffix))
-            m_pairs[name.substr(0, name.size() - BareSuffix.size())].bare = Nanoseconds(run);
+    char range[32];
+    std::snprintf(range, sizeof range, "%.2f-%.2fx", low, high);
+    std::printf(" %15s", range);
+}
+
+void PrintBytes(double bytes)
+{
+    if (bytes < 0)
+        std::printf(" %9s", "-");
+    else
+        std::printf(" %9.0f", bytes);
+}
+
+// The list cases' names without their size, with the 10,000- and
+// 100,000-record results.
+void PrintGrowth(const std::vector<PairResult> &results)
+{
+    std::map<std::string, std::pair<const PairResult *, const PairResult *>> lists;
+    for (const PairResult &result : results) {
+        if (const auto at = result.name.find(HundredThousand); at != std::string::npos)
+            lists[result.name.substr(0, at)].second = &result;
+        else if (const auto at10 = result.name.find(TenThousand); at10 != std::string::npos)
+            lists[result.name.substr(0, at10)].first = &result;
     }
+    bool header = false;
+    for (const auto &[name, pair] : lists) {
+        if (!pair.first || !pair.second)
+            continue;
+        if (!header) {
+            std::printf("\n%-44s %12s %12s\n", "growth 10,000 -> 100,000 records", "project", "bare");
+            header = true;
+        }
+        std::printf("%-44s %11.1fx %11.1fx\n", name.c_str(), pair.second->projectMedian / pair.first->projectMedian,
+                    pair.second->bareMedian / pair.first->bareMedian);
+    }
+}
 }
 
 void RatioReporter::Finalize()
 {
     ConsoleReporter::Finalize();
-    if (m_pairs.empty())
+    const std::vector<PairResult> &results = PairResults();
+    if (results.empty())
         return;
-    std::printf("\n%-36s %15s %15s %8s\n", "case", "project", "bare", "ratio");
-    for (const auto &[name, times] : m_pairs) {
-        std::printf("%-36s ", name.c_str());
-        PrintTime(times.project);
-        std::printf(" ");
-        PrintTime(times.bare);
-        if (times.project > 0 && times.bare > 0)
-            std::printf(" %7.2fx\n", times.project / times.bare);
-        else
-            std::printf(" %8s\n", "-");
+    std::printf("\n%-44s %6s %13s %13s %7s %15s %15s %9s %9s\n", "case (medians of interleaved rounds)", "rounds",
+                "project", "bare", "ratio", "ratio IQR", "ratio min-max", "B/rec", "bare B/rec");
+    for (const PairResult &result : results) {
+        std::printf("%-44s %6d", result.name.c_str(), result.rounds);
+        PrintTime(result.projectMedian);
+        PrintTime(result.bareMedian);
+        std::printf(" %6.2fx", result.ratioMedian);
+        PrintRange(result.ratioLowerQuartile, result.ratioUpperQuartile);
+        PrintRange(result.ratioMin, result.ratioMax);
+        PrintBytes(result.projectBytesPerRecord);
+        PrintBytes(result.bareBytesPerRecord);
+        std::printf("\n");
     }
+    PrintGrowth(results);
     std::fflush(stdout);
 }
 }

@@ -2,6 +2,8 @@
 // a bare QTextEdit doing the same with the same HTML at the same width.
 #include "benchpair.h"
 
+#include <benchmark/benchmark.h>
+
 #include "richtextsample.h"
 #include "textreader.h"
 
@@ -21,20 +23,20 @@ const QString &Html()
     return html;
 }
 
-void ProjectLoad(benchmark::State &state)
+bench::Round ProjectLoad()
 {
-    for (auto _ : state) {
+    return [] {
         const auto start = std::chrono::steady_clock::now();
         TextReader reader;
         reader.resize(800, 600);
         benchmark::DoNotOptimize(richtextsample::LoadAndLayOut(reader, Html()));
-        state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-    }
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    };
 }
 
-void BareLoad(benchmark::State &state)
+bench::Round BareLoad()
 {
-    for (auto _ : state) {
+    return [] {
         const auto start = std::chrono::steady_clock::now();
         QTextEdit edit;
         edit.resize(800, 600);
@@ -42,14 +44,14 @@ void BareLoad(benchmark::State &state)
         QTextDocument *document = edit.document();
         document->setTextWidth(edit.viewport()->width());
         benchmark::DoNotOptimize(document->documentLayout()->documentSize().height());
-        state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-    }
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    };
 }
 
 const bool Registered = [] {
-    const bench::Pair pair = bench::RegisterPair("reader load/1 MiB rich text", ProjectLoad, BareLoad);
-    for (benchmark::internal::Benchmark *case_ : {pair.project, pair.bare})
-        case_->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
+    bench::PairOptions options;
+    options.rounds = 10;
+    bench::RegisterPair("reader load/1 MiB rich text", ProjectLoad, BareLoad, options);
     return true;
 }();
 }

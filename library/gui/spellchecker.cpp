@@ -30,7 +30,9 @@ Hunspell *SpellChecker::getSpellChecker() const
     // together, and nobody checks a word before the user has logged on: the
     // instance is built when it is first asked for.
     if (m_rebuildPending) {
-        m_hunspell = std::make_unique<Hunspell>(m_resetAffixFile.c_str(), m_resetDictionaryFile.c_str());
+        const std::string affix = m_affixCopy.fileFor(m_resetAffixFile);
+        const std::string dictionary = m_dictionaryCopy.fileFor(m_resetDictionaryFile);
+        m_hunspell = std::make_unique<Hunspell>(affix.c_str(), dictionary.c_str());
         m_rebuildPending = false;
     }
     return m_hunspell.get();

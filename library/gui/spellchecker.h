@@ -2,6 +2,7 @@
 #define SPELLCHECKER_H
 
 #include "dictionaryentry.h"
+#include "resourcefilecopy.h"
 
 #include <QSet>
 
@@ -30,7 +31,9 @@ public:
     SpellChecker(const SpellChecker &) = delete;
     SpellChecker &operator=(const SpellChecker &) = delete;
 
-    // Only stored: the files are read at the next reset.
+    // Only stored: the files are read when the checker is first asked for
+    // after the next reset. A name that starts with ':' names a built-in
+    // resource, copied to a temporary file only then.
     void setDictionaryFile(const std::string &path);
     void setAffixFile(const std::string &path);
 
@@ -53,6 +56,8 @@ private:
     // (see getSpellChecker).
     std::string m_resetDictionaryFile;
     std::string m_resetAffixFile;
+    mutable ResourceFileCopy m_dictionaryCopy;
+    mutable ResourceFileCopy m_affixCopy;
     mutable std::unique_ptr<Hunspell> m_hunspell;
     mutable bool m_rebuildPending = false;
     QSet<DictionaryEntry> m_dictionaryEntries;

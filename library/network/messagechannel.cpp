@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cstring>
 #include <sys/socket.h>
 #include <utility>
 
@@ -43,10 +44,9 @@ MessageChannel::MessageChannel(unsigned short port, const std::string &host)
 
 MessageChannel::~MessageChannel()
 {
-    if (m_sockStream.get_handle() != ACE_INVALID_HANDLE) {
-        m_sockStream.close_reader();
+    // Closing alone ends the connection; the exchange is over either way.
+    if (m_sockStream.get_handle() != ACE_INVALID_HANDLE)
         m_sockStream.close();
-    }
 }
 
 void MessageChannel::setInactivityTimeout(std::chrono::milliseconds timeout)
@@ -75,20 +75,28 @@ int MessageChannel::connect()
 bool MessageChannel::connectTo(const ACE_INET_Addr &address)
 {
     const ACE_Time_Value timeout(std::chrono::duration_cast<std::chrono::microseconds>(m_timeout));
-    // The connector leaves the connected stream blocking.
-    if (m_sockConnector.connect(m_sockStream, address, &timeout) != 0) {
-        const int error = errno;
-        m_sockStream.close();
-        if (TimedOut(error))
-            ReportTimeout(ACE_TEXT("MessageChannel::connect(): no connection within the time-out"));
-        return false;
-    }
-    // The same limit for every read and write of the exchange: a blocked call
-    // returns once the peer has been silent that long.
+    // The same limit for the connect and for every read and write of the
+    // exchange: a blocked call returns once the peer has been silent that
+    // long. Set before the connect, the send limit also bounds a blocking
+    // connect, so the socket never has to be switched to non-blocking and
+    // back for a timed connect.
     timeval limit = ACE_Time_Value(timeout);
-    if (m_sockStream.set_option(SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit) != 0
+    if (m_sockStream.open(SOCK_STREAM, address.get_type(), 0, 0) != 0
+        || m_sockStream.set_option(SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit) != 0
         || m_sockStream.set_option(SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof limit) != 0) {
         m_sockStream.close();
+        return false;
+    }
+    if (ACE_OS::connect(m_sockStream.get_handle(), static_cast<sockaddr *>(address.get_addr()), address.get_size())
+        != 0) {
+        const int error = errno;
+        m_sockStream.close();
+        // A blocking connect that ran out of time reports it as still in
+        // progress.
+        if (error == EINPROGRESS || TimedOut(error))
+            ReportTimeout(ACE_TEXT("MessageChannel::connect(): no connection within the time-out"));
+        else
+            errno = error;
         return false;
     }
     return true;
@@ -143,12 +151,30 @@ bool MessageChannel::receiveExact(void *buffer, std::size_t length)
     char *next = static_cast<char *>(buffer);
     std::size_t left = length;
     while (left > 0) {
+        if (m_aheadBegin < m_aheadEnd) {
+            const std::size_t step = std::min(left, m_aheadEnd - m_aheadBegin);
+            std::memcpy(next, m_ahead.data() + m_aheadBegin, step);
+            m_aheadBegin += step;
+            next += step;
+            left -= step;
+            continue;
+        }
+        // A small read goes through the buffer, so that one call also brings
+        // whatever of the frame has already arrived behind it (a whole small
+        // reply at once); a large one goes straight to its destination.
+        const bool ahead = left < m_ahead.size();
         // A peer that closes sets no errno; clear what earlier calls left there.
         errno = 0;
-        const ssize_t read = ACE_OS::recv(m_sockStream.get_handle(), next, left, 0);
+        const ssize_t read =
+            ACE_OS::recv(m_sockStream.get_handle(), ahead ? m_ahead.data() : next, ahead ? m_ahead.size() : left, 0);
         if (read > 0) {
-            next += read;
-            left -= static_cast<std::size_t>(read);
+            if (ahead) {
+                m_aheadBegin = 0;
+                m_aheadEnd = static_cast<std::size_t>(read);
+            } else {
+                next += read;
+                left -= static_cast<std::size_t>(read);
+            }
             continue;
         }
         if (read < 0 && errno == EINTR)

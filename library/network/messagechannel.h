@@ -4,6 +4,7 @@
 #include <ace/SOCK_Connector.h>
 #include <ace/SOCK_Stream.h>
 
+#include <array>
 #include <chrono>
 #include <cstddef>
 #include <string>
@@ -60,6 +61,11 @@ private:
     unsigned short m_port;
     std::string m_host;
     std::chrono::milliseconds m_timeout;
+    // Bytes a read brought beyond what it was asked for, [m_aheadBegin,
+    // m_aheadEnd), handed out by the next reads.
+    std::array<char, 16 * 1024> m_ahead;
+    std::size_t m_aheadBegin = 0;
+    std::size_t m_aheadEnd = 0;
     ACE_SOCK_Stream m_sockStream;
     ACE_SOCK_Connector m_sockConnector;
 };

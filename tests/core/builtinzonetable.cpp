@@ -2,21 +2,17 @@
 
 #include "timezonedatabase.h"
 
-#include <QFile>
-#include <QTemporaryFile>
+#include <QByteArray>
+#include <QResource>
 
 namespace testsupport
 {
 bool LoadBuiltInZoneTable(TimeZoneDatabase &database)
 {
-    QFile resource(QStringLiteral(":resources/resource.tmz"));
-    QTemporaryFile copy;
-    if (!resource.open(QIODevice::ReadOnly) || !copy.open())
+    const QByteArray table = QResource(QStringLiteral(":resources/resource.tmz")).uncompressedData();
+    if (table.isEmpty())
         return false;
-    const QByteArray table = resource.readAll();
-    if (table.isEmpty() || copy.write(table) != table.size() || !copy.flush())
-        return false;
-    database.loadFromFile(copy.fileName().toStdString());
+    database.loadFromText(table.toStdString());
     return true;
 }
 }

@@ -6,8 +6,8 @@ class TimeZoneDatabase;
 namespace testsupport
 {
 // Loads the zone table built into the program (":resources/resource.tmz")
-// the way the program does: through a temporary copy on disk, removed once
-// read. Returns false when the resource could not be copied.
+// the way the program does: read in place from the resource. Returns false
+// when the resource could not be read.
 bool LoadBuiltInZoneTable(TimeZoneDatabase &database);
 }
 

@@ -214,6 +214,25 @@ private slots:
         QVERIFY(checker.getSpellChecker()->suggest("hello").empty());
     }
 
+    void builtInResourcesAreFoundWhenFirstNeeded()
+    {
+        SpellChecker checker;
+        checker.setDictionaryFile(":resources/resource.dic");
+        checker.setAffixFile(":resources/resource.aff");
+        checker.reset();
+        Hunspell *hunspell = checker.getSpellChecker();
+        QVERIFY(hunspell);
+        QVERIFY(hunspell->spell(std::string("spelling")));
+        QVERIFY(Contains(Suggestions(*hunspell, "wrold"), "world"));
+        // A rebuild reads the same copies again.
+        checker.reset();
+        QVERIFY(checker.getSpellChecker()->spell(std::string("dictionaries")));
+        // A resource that is not there is a missing file.
+        checker.setDictionaryFile(":resources/nonexistent.dic");
+        checker.reset();
+        QVERIFY(!checker.getSpellChecker()->spell(std::string("hello")));
+    }
+
     void pathsAreReadAtTheNextReset()
     {
         SpellChecker checker;

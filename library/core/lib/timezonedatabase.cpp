@@ -9,6 +9,7 @@
 
 #include <fstream>
 #include <sstream>
+#include <utility>
 
 TimeZoneDatabase *TimeZoneDatabase::instance()
 {
@@ -31,7 +32,12 @@ void TimeZoneDatabase::loadFromFile(const std::string &fileName)
         boost::throw_exception(boost::local_time::data_not_accessible(fileName));
     std::ostringstream text;
     text << file.rdbuf();
-    m_timeZoneTable.load(text.str());
+    loadFromText(text.str());
+}
+
+void TimeZoneDatabase::loadFromText(std::string text)
+{
+    m_timeZoneTable.load(std::move(text));
 }
 
 const TimeZoneDatabase::Database &TimeZoneDatabase::getTimeZoneDatabase() const

@@ -32,6 +32,10 @@ public:
     // The file is read at once and may go away after this; its zones are
     // built when the table is first looked at.
     void loadFromFile(const std::string &fileName);
+    // The same for a table already in memory (the built-in one, read in
+    // place); a malformed line raises the date library's exception when the
+    // table is first looked at.
+    void loadFromText(std::string text);
     const Database &getTimeZoneDatabase() const;
 
     // Keeps the region text even when the table lacks it; the handle is then

@@ -19,8 +19,8 @@
 
 #include <QIcon>
 #include <QMetaType>
+#include <QResource>
 #include <QStyleFactory>
-#include <QTemporaryFile>
 #include <QTranslator>
 
 #include <ace/Log_Msg.h>
@@ -50,28 +50,25 @@ void OpenAceLog()
                       nullptr);
 }
 
-// The zone table is read from a temporary copy of the built-in one, which is
-// gone again before the event loop runs.
+// The zone table is read in place from the built-in one; its zones are built
+// when the table is first looked at.
 void LoadTimeZones()
 {
-    auto copy = std::make_unique<QTemporaryFile>();
-    const QString fileName = utils::CopyResourceToTempororyFile(TimeZoneResourceFileName, *copy);
-    if (fileName.isEmpty()) {
-        qWarning("%s could not be copied: no time zones", qPrintable(TimeZoneResourceFileName));
+    const QByteArray table = QResource(TimeZoneResourceFileName).uncompressedData();
+    if (table.isEmpty()) {
+        qWarning("%s could not be read: no time zones", qPrintable(TimeZoneResourceFileName));
         return;
     }
-    TimeZoneDatabase::instance()->loadFromFile(fileName.toUtf8().toStdString());
+    TimeZoneDatabase::instance()->loadFromText(table.toStdString());
 }
 
-// The checker reads its files again when it is rebuilt, so the copies must
-// outlive it: they belong to the entry point's frame.
-void LoadSpellChecker(QTemporaryFile &dictionaryCopy, QTemporaryFile &affixCopy)
+// Only named here: the checker copies the built-in files for Hunspell when it
+// is first asked for, which is after log-on.
+void NameSpellCheckerFiles()
 {
-    const QString dictionaryFileName = utils::CopyResourceToTempororyFile(DictionaryResourceFileName, dictionaryCopy);
-    const QString affixFileName = utils::CopyResourceToTempororyFile(AffixResourceFileName, affixCopy);
     SpellChecker *checker = SpellChecker::instance();
-    checker->setDictionaryFile(dictionaryFileName.toUtf8().toStdString());
-    checker->setAffixFile(affixFileName.toUtf8().toStdString());
+    checker->setDictionaryFile(DictionaryResourceFileName.toStdString());
+    checker->setAffixFile(AffixResourceFileName.toStdString());
     checker->reset();
 }
 
@@ -138,9 +135,7 @@ int main(int argc, char **argv)
         QApplication::installTranslator(&translator);
 
     LoadTimeZones();
-    QTemporaryFile dictionaryCopy;
-    QTemporaryFile affixCopy;
-    LoadSpellChecker(dictionaryCopy, affixCopy);
+    NameSpellCheckerFiles();
     RegisterRecordTypes();
 
     int result = 1;
