@@ -83,6 +83,10 @@ private slots:
         QTest::newRow("minimum") << QByteArray("1400-01-01 00:00:00") << QByteArray("1400-01-01 00:00:00") << 0;
         QTest::newRow("maximum") << QByteArray("9999-12-31 00:00:00") << QByteArray("9999-12-31 00:00:00") << 0;
         QTest::newRow("last microsecond") << QByteArray("9999-12-31 23:59:59.999999") << QByteArray("9999-12-31 23:59:59.999999") << 0;
+        QTest::newRow("quote at the start only") << QByteArray("'2024-03-05") << QByteArray("2024-03-05 00:00:00") << 0;
+        QTest::newRow("separator without a time") << QByteArray("2024-03-05T") << QByteArray("2024-03-05 00:00:00") << 0;
+        QTest::newRow("bar after the seconds") << QByteArray("2024-03-05 14:07:09|") << QByteArray("2024-03-05 14:07:09") << 0;
+        QTest::newRow("twelve fraction digits") << QByteArray("2024-03-05 14:07:09.123456789012") << QByteArray("2024-03-05 14:07:09.123456") << 0;
 
         // Refused: an impossible calendar date is reported once.
         QTest::newRow("February 30") << QByteArray("2024-02-30 00:00:00") << QByteArray() << 1;
@@ -100,6 +104,12 @@ private slots:
         QTest::newRow("leading blank") << QByteArray(" 2024-03-05") << QByteArray() << 0;
         QTest::newRow("thirteen fraction digits") << QByteArray("2024-03-05 14:07:09.1234567890123") << QByteArray() << 0;
         QTest::newRow("words") << QByteArray("yesterday") << QByteArray() << 0;
+        QTest::newRow("point without a fraction") << QByteArray("2024-03-05 14:07:09.") << QByteArray() << 0;
+        QTest::newRow("Z without a time") << QByteArray("2024-03-05Z") << QByteArray() << 0;
+        QTest::newRow("two separators") << QByteArray("2024--03-05") << QByteArray() << 0;
+        QTest::newRow("three-digit month") << QByteArray("2024-003-05") << QByteArray() << 0;
+        QTest::newRow("cut in the time") << QByteArray("2024-03-05 14:0") << QByteArray() << 0;
+        QTest::newRow("null character") << QByteArray("2024-03-05\0", 11) << QByteArray() << 0;
     }
 
     void parse()

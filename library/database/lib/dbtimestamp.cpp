@@ -8,9 +8,10 @@
 #include <boost/date_time/posix_time/posix_time.hpp>
 
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <locale>
-#include <regex>
+#include <map>
 #include <sstream>
 #include <stdexcept>
 
@@ -19,23 +20,99 @@ namespace
 using boost::gregorian::date;
 using boost::posix_time::ptime;
 
+// The fraction is cut, never rounded, to the microseconds that we keep.
+constexpr std::size_t MicrosecondDigits = 6;
+
 // Every text form that a date column has ever been written in: optional
 // quotes, optional separators, an optional time with up to twelve fractional
-// digits and an optional "Z". Compiled at the first parse, not while the
-// program loads, and shared by every parse after it.
-const std::regex &TimestampFormat()
+// digits and an optional "Z". Read by hand rather than by a regular
+// expression: search results and message lists read one or two of these per
+// row, and a regular expression match costs more than the rest of the row.
+class TimestampText
 {
-    static const std::regex format(R"('?(\d{4})-?(\d{2})-?(\d{2})(?:[T|t|\-| ])?)"
-                                   R"((?:(\d{2})[:|\.]?(\d{2})[:|\.]?(\d{2})(?:\.(\d{1,12}))?[Z|z]?)?'?)");
-    return format;
-}
+public:
+    explicit TimestampText(const std::string &text)
+        : m_text(text)
+    {
+    }
+
+    // The text in the basic ISO form the date library reads
+    // ("YYYYMMDDTHHMMSS[.ffffff]"), or empty when the text is not one of the
+    // forms above.
+    std::string toIsoBasic()
+    {
+        skipIf("'");
+        std::string iso;
+        if (!takeDigits(4, iso) || !(skipIf("-"), takeDigits(2, iso)) || !(skipIf("-"), takeDigits(2, iso)))
+            return std::string();
+        iso += 'T';
+        skipIf("Tt-| ");
+        if (atDigit()) {
+            if (!takeDigits(2, iso) || !(skipIf(":|."), takeDigits(2, iso)) || !(skipIf(":|."), takeDigits(2, iso)))
+                return std::string();
+            if (!takeFraction(iso))
+                return std::string();
+            skipIf("Zz|");
+        } else {
+            iso += "000000";
+        }
+        skipIf("'");
+        return m_position == m_text.size() ? iso : std::string();
+    }
+
+private:
+    bool atDigit() const
+    {
+        return m_position < m_text.size() && m_text[m_position] >= '0' && m_text[m_position] <= '9';
+    }
+
+    void skipIf(const char *oneOf)
+    {
+        if (m_position < m_text.size() && std::strchr(oneOf, m_text[m_position]) != nullptr && m_text[m_position] != '\0')
+            ++m_position;
+    }
+
+    bool takeDigits(std::size_t count, std::string &into)
+    {
+        for (std::size_t i = 0; i < count; ++i) {
+            if (!atDigit())
+                return false;
+            into += m_text[m_position++];
+        }
+        return true;
+    }
+
+    // A point and one to twelve digits, of which the microseconds are kept;
+    // a point with no digit after it, or more than twelve, is no timestamp.
+    bool takeFraction(std::string &into)
+    {
+        if (m_position >= m_text.size() || m_text[m_position] != '.')
+            return true;
+        std::size_t digits = 0;
+        std::string fraction;
+        ++m_position;
+        while (atDigit()) {
+            if (digits < MicrosecondDigits)
+                fraction += m_text[m_position];
+            ++digits;
+            ++m_position;
+        }
+        if (digits == 0 || digits > MaxFractionDigits)
+            return false;
+        into += '.';
+        into += fraction;
+        return true;
+    }
+
+    static constexpr std::size_t MaxFractionDigits = 12;
+
+    const std::string &m_text;
+    std::size_t m_position = 0;
+};
 
 const char *const DbFormat = "%Y-%m-%d %H:%M:%S%F";
 const char *const DisplayFormat = "%Y-%m-%d %H:%M:%S%F%Q";
 const char *const RfcFormat = "%Y-%m-%d %H:%M:%S";
-
-// The fraction is cut, never rounded, to the microseconds that we keep.
-constexpr std::size_t MicrosecondDigits = 6;
 
 const boost::posix_time::time_duration OneDay = boost::posix_time::hours(24);
 
@@ -70,10 +147,21 @@ bool OnDay(const ptime &time, const ptime &midnight)
     return !time.is_special() && time >= midnight && time < midnight + OneDay;
 }
 
+// The locale that writes a format is made once per thread and format: making
+// a facet costs more than writing the text, and lists write one per row.
+const std::locale &FormatLocale(const char *format)
+{
+    thread_local std::map<const char *, std::locale> locales;
+    auto found = locales.find(format);
+    if (found == locales.end())
+        found = locales.emplace(format, std::locale(std::locale::classic(), new boost::posix_time::time_facet(format))).first;
+    return found->second;
+}
+
 std::string Write(const ptime &time, const char *format)
 {
     std::ostringstream stream;
-    stream.imbue(std::locale(std::locale::classic(), new boost::posix_time::time_facet(format)));
+    stream.imbue(FormatLocale(format));
     stream << time;
     return stream.str();
 }
@@ -103,18 +191,9 @@ DbTimestamp::DbTimestamp(const boost::posix_time::ptime &time)
 DbTimestamp::DbTimestamp(const std::string &text)
     : m_time(boost::posix_time::not_a_date_time)
 {
-    std::smatch match;
-    if (!std::regex_match(text, match, TimestampFormat()))
+    const std::string iso = TimestampText(text).toIsoBasic();
+    if (iso.empty())
         return;
-
-    std::string iso = match[1].str() + match[2].str() + match[3].str() + "T";
-    if (match[4].matched) {
-        iso += match[4].str() + match[5].str() + match[6].str();
-        if (match[7].matched)
-            iso += "." + match[7].str().substr(0, MicrosecondDigits);
-    } else {
-        iso += "000000";
-    }
 
     // The time fields are counts added to midnight, so 24:00:00 is the next
     // day; only the calendar date is checked.
