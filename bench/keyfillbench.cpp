@@ -10,6 +10,7 @@
 #include "documentkeysview.h"
 #include "folderkeyringview.h"
 #include "folderkeysview.h"
+#include "listfillguard.h"
 #include "registry.h"
 #include "testserver.h"
 
@@ -122,8 +123,13 @@ bench::Round DocumentKeyring(int count)
         const auto start = std::chrono::steady_clock::now();
         qorv::data::SelectDocumentKeyReply reply;
         reply.ParseFromString(payload);
-        for (const qorv::data::DocumentKey &key : reply.document_key())
-            emit window->addDocumentKey(key);
+        {
+            // As the keyring's manager hands a reply on: the pane fits its
+            // columns once, after the last key.
+            const ListFillGuard fill(pane, ListFillGuard::ResizeColumnsToContents);
+            for (const qorv::data::DocumentKey &key : reply.document_key())
+                emit window->addDocumentKey(key);
+        }
         return Finished(pane, count, start);
     };
 }
@@ -140,8 +146,13 @@ bench::Round FolderKeyring(int count)
         const auto start = std::chrono::steady_clock::now();
         qorv::data::SelectFolderKeyReply reply;
         reply.ParseFromString(payload);
-        for (const qorv::data::FolderKey &key : reply.folder_key())
-            emit window->addFolderKey(key);
+        {
+            // As the keyring's manager hands a reply on: the pane fits its
+            // columns once, after the last key.
+            const ListFillGuard fill(pane, ListFillGuard::ResizeColumnsToContents);
+            for (const qorv::data::FolderKey &key : reply.folder_key())
+                emit window->addFolderKey(key);
+        }
         return Finished(pane, count, start);
     };
 }
