@@ -191,6 +191,9 @@ private slots:
         QCOMPARE(row->child(1)->text(1), QStringLiteral("Days"));
         QCOMPARE(row->child(2)->text(1), QStringLiteral("Months"));
         QCOMPARE(row->child(0)->child(2)->text(0), QStringLiteral("Copy from clipboard"));
+        // The labels elide in a narrow window; their tool tips name the rule whole.
+        QCOMPARE(row->child(0)->child(2)->toolTip(0), QStringLiteral("Copy from clipboard"));
+        QCOMPARE(row->child(0)->toolTip(0), QStringLiteral("Permissions"));
         QCOMPARE(row->child(0)->child(7)->text(0), QStringLiteral("Search"));
         QCOMPARE(row->child(1)->child(0)->text(1), QStringLiteral("Monday"));
         QCOMPARE(row->child(1)->child(6)->text(1), QStringLiteral("Sunday"));

@@ -60,11 +60,15 @@ void AddSubtree(QTreeWidgetItem *keyRow, const Subtree &subtree, int kindRole,
     auto *heading = new QTreeWidgetItem(keyRow);
     heading->setData(subtree.column, kindRole, subtree.headingKind);
     heading->setText(subtree.column, Linguist::tr(subtree.headingLabel));
+    // In a narrow window the first column gives way to the rule columns and
+    // its labels are elided; the tool tip still names the rule.
+    heading->setToolTip(subtree.column, heading->text(subtree.column));
     for (std::size_t index = 0; index < subtree.leaves.size(); ++index) {
         const Bit &bit = subtree.leaves[index];
         auto *leaf = new QTreeWidgetItem(heading);
         leaf->setData(subtree.column, kindRole, bit.kind);
         leaf->setText(subtree.column, Linguist::tr(bit.label));
+        leaf->setToolTip(subtree.column, leaf->text(subtree.column));
         leaf->setCheckState(subtree.column, CheckState(checked[index]));
     }
     heading->setExpanded(false);
