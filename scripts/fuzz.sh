@@ -16,7 +16,7 @@ BUILD=build-fuzz
 
 cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
     -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-    -DQORV_FUZZ=ON -DQORV_BUILD_TESTS=OFF -DQORV_SANITIZE=OFF
+    -DQORV_FUZZ=ON -DQORV_BUILD_TESTS=OFF -DQORV_SANITIZE=OFF -DQORV_WERROR=ON
 cmake --build "$BUILD" -j "$JOBS" --target qorv_fuzzers
 
 WORK="$BUILD/fuzz/work"
