@@ -1,5 +1,6 @@
 #include "demoserver.h"
 
+#include "common/majorcode.h"
 #include "crypto.h"
 #include "sampledata.h"
 
@@ -35,7 +36,7 @@ DemoServer::DemoServer(const std::string &keyDirectory)
     , m_messages(m_server)
 {
     m_server.setLogOnStartsSession(true);
-    m_server.onRequest(3, [this, logOn = m_logOn.handler()](const testsupport::TestRequest &request) {
+    m_server.onRequest(common::op::AuthenticateUser, [this, logOn = m_logOn.handler()](const testsupport::TestRequest &request) {
         testsupport::TestReply reply = logOn(request);
         if (reply.nextSessionKey) {
             const auto found = m_userIds.find(m_logOn.lastUserNameHash());
@@ -45,7 +46,7 @@ DemoServer::DemoServer(const std::string &keyDirectory)
         return reply;
     });
     // Log-off: the next log-on comes sealed under the all-zero key again.
-    m_server.onRequest(4, [](const testsupport::TestRequest &) {
+    m_server.onRequest(common::op::TerminateUserSession, [](const testsupport::TestRequest &) {
         testsupport::TestReply reply;
         reply.nextSessionKey = testsupport::TestSessionKey{};
         return reply;
