@@ -1,5 +1,5 @@
 #!/bin/sh
-# Installs what is missing, builds everything with
+# Installs what is missing, checks the formatting, builds everything with
 # AddressSanitizer and UndefinedBehaviorSanitizer, runs every test, then fuzzes
 # what the client reads from the server for a bounded number of inputs. Fails,
 # too, when the tests or the fuzzing leave anything in the user's own
@@ -7,6 +7,7 @@
 set -eu
 cd "$(dirname "$0")"
 ./scripts/install-deps.sh
+./scripts/check-format.sh
 JOBS="$(nproc 2>/dev/null || echo 2)"
 
 CONFIG_DIR="${XDG_CONFIG_HOME:-$HOME/.config}"
