@@ -22,6 +22,11 @@ cmake --build "$BUILD" -j "$JOBS" --target qorv_fuzzers
 WORK="$BUILD/fuzz/work"
 rm -rf "$WORK"
 mkdir -p "$WORK"
+# The recording and the targets keep whatever they write in a home of their
+# own, never in the user's.
+export HOME="$PWD/$WORK/home"
+export XDG_CONFIG_HOME="$HOME/.config" XDG_DATA_HOME="$HOME/.local/share" XDG_CACHE_HOME="$HOME/.cache" \
+    XDG_STATE_HOME="$HOME/.local/state"
 "$BUILD/fuzz/fuzz_seeds" "$WORK/seeds"
 
 # fontconfig keeps caches for the life of the process once a window lays out

@@ -14,7 +14,7 @@ breeze-icon-theme fonts-material-design-icons-iconfont
 libboost-dev libboost-date-time-dev
 xvfb xauth x11-utils xdotool fonts-dejavu-core
 libbenchmark-dev
-clang libclang-rt-14-dev
+clang libclang-rt-14-dev clang-format
 "
 
 missing=""

@@ -1,6 +1,9 @@
 #include "applicationcomponent.h"
 #include "browserbus.h"
 #include "builtinzonetable.h"
+#include "common/eventcode.h"
+#include "common/majorcode.h"
+#include "common/minortag.h"
 #include "common/sqlc.h"
 #include "dialoganswerer.h"
 #include "documentbrowserview.h"
@@ -305,7 +308,7 @@ private:
 
     void tick()
     {
-        m_bus.bus().findChild<ServiceConnector *>()->receiveEvent(-3, 1, std::string());
+        m_bus.bus().findChild<ServiceConnector *>()->receiveEvent(common::ev::ClockTick, 1, std::string());
     }
 
 private slots:
@@ -581,11 +584,11 @@ private slots:
         DialogAnswerer answerer;
         qorv::data::SelectFolderReply folders;
         *folders.add_folder() = directory().folder(Plans);
-        server().reply(44, -38, folders.SerializeAsString(), 0, 5);
+        server().reply(common::op::SelectFolder, common::tag::OpenFolder, folders.SerializeAsString(), 0, 5);
         testsupport::TestReply linkFailure;
         linkFailure.majorErcode = -1;
         linkFailure.minorErcode = 1;
-        server().reply(41, -38, linkFailure);
+        server().reply(common::op::SelectDocument, common::tag::OpenFolder, linkFailure);
 
         Click(SidePane(window), QStringLiteral("Home Folder"));
 
@@ -698,7 +701,7 @@ private slots:
         QVERIFY(Countdown(window)->text().isEmpty());
         QVERIFY(window->isVisible());
         // Events other than the tick are not the countdown's.
-        window->receiveEvent(-32, 4, "line");
+        window->receiveEvent(common::ev::Audit, 4, "line");
         QVERIFY(window->isVisible());
     }
 
@@ -1086,7 +1089,7 @@ private slots:
         qorv::data::DeleteDocumentReply refused;
         refused.set_return_code(0);
         refused.mutable_sql_diag_rec()->set_sqlc(common::SqlcForeignKeyViolation);
-        server().reply(7, 1, refused.SerializeAsString());
+        server().reply(common::op::DeleteDocument, common::tag::Plain, refused.SerializeAsString());
         Select(MainPane(window), QStringLiteral("Budget"));
         DialogAnswerer answerer;
         answerer.expect(QMessageBox::Ok);
@@ -1331,7 +1334,7 @@ private slots:
         qorv::data::UpdateDocumentReply done;
         done.set_return_code(1);
 
-        m_bus.bus().findChild<ServiceConnector *>()->receiveReply(57, -1, save.SerializeAsString(), 0, 0,
+        m_bus.bus().findChild<ServiceConnector *>()->receiveReply(common::op::UpdateDocument, common::tag::SaveAndClose, save.SerializeAsString(), 0, 0,
                                                                    done.SerializeAsString());
 
         for (const DocumentBrowserView *browser : {window, other}) {

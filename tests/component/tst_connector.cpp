@@ -1,3 +1,6 @@
+#include "common/eventcode.h"
+#include "common/majorcode.h"
+#include "common/minortag.h"
 #include "component.h"
 #include "connector.h"
 #include "recordingcomponent.h"
@@ -39,9 +42,9 @@ private slots:
         RecordingComponent recorder(QStringLiteral("r"), &log);
         LinkAll(&connector, &recorder);
 
-        connector.receiveEvent(-32, -37, "line");
-        connector.receiveReply(41, -38, "asked", 7, 9, "answer");
-        connector.receiveRequest(44, -38, "payload");
+        connector.receiveEvent(common::ev::Audit, -37, "line");
+        connector.receiveReply(common::op::SelectDocument, common::tag::OpenFolder, "asked", 7, 9, "answer");
+        connector.receiveRequest(common::op::SelectFolder, common::tag::OpenFolder, "payload");
 
         QCOMPARE(log, QStringList({"r: event -32 -37 line", "r: reply 41 -38 7 9", "r: request 44 -38"}));
         QCOMPARE(recorder.lastRequest(), std::string("asked"));
@@ -65,8 +68,8 @@ private slots:
                                  [&connector](common::Opcode majorOpcode) { connector.receiveRequest(majorOpcode); }));
 
         emit sender.event(-3);
-        emit sender.reply(41);
-        emit sender.request(7);
+        emit sender.reply(common::op::SelectDocument);
+        emit sender.request(common::op::DeleteDocument);
 
         QCOMPARE(log, QStringList({"r: event -3 1", "r: reply 41 1 0 0", "r: request 7 1"}));
         QCOMPARE(recorder.lastRequest(), std::string());
@@ -118,7 +121,7 @@ private slots:
         LinkAll(&connector, &second);
         LinkAll(&connector, &third);
 
-        emit connector.deliverRequest(41, -38, "payload");
+        emit connector.deliverRequest(common::op::SelectDocument, common::tag::OpenFolder, "payload");
 
         QCOMPARE(log, QStringList({"first: request 41 -38", "second: request 41 -38", "third: request 41 -38"}));
     }
@@ -132,9 +135,9 @@ private slots:
         QObject::connect(&member, &Component::deliverReply, &recorder, &RecordingComponent::receiveReply);
         QObject::connect(&member, &Component::deliverRequest, &recorder, &RecordingComponent::receiveRequest);
 
-        member.receiveEvent(-1, 1, "");
-        member.receiveReply(41, 1, "a", 0, 0, "b");
-        member.receiveRequest(41, 1, "a");
+        member.receiveEvent(common::ev::Started, 1, "");
+        member.receiveReply(common::op::SelectDocument, common::tag::Plain, "a", 0, 0, "b");
+        member.receiveRequest(common::op::SelectDocument, common::tag::Plain, "a");
 
         QVERIFY(log.isEmpty());
     }

@@ -1,6 +1,7 @@
 #include "logonfixture.h"
 
 #include "applicationcomponent.h"
+#include "common/majorcode.h"
 #include "consoletestsupport.h"
 #include "consoleview.h"
 #include "crypto.h"
@@ -60,8 +61,8 @@ bool LogOnFixture::setUp()
     m_responder.setSessionKey(IssuedKey);
     m_responder.setSessionId(4711);
     m_responder.setServerTimestamp("2025-11-03 07:45:30.123456");
-    m_server.onRequest(3, m_responder.handler());
-    m_server.onRequest(72, [this](const testsupport::TestRequest &request) {
+    m_server.onRequest(common::op::AuthenticateUser, m_responder.handler());
+    m_server.onRequest(common::op::VerifyMultiFactorAuthenticationAuthcode, [this](const testsupport::TestRequest &request) {
         qorv::data::VerifyMultiFactorAuthenticationAuthcodeRequest asked;
         qorv::data::VerifyMultiFactorAuthenticationAuthcodeReply answer;
         if (asked.ParseFromString(request.payload)) {
@@ -72,7 +73,7 @@ bool LogOnFixture::setUp()
         }
         return testsupport::Answer(answer);
     });
-    m_server.onRequest(39, [](const testsupport::TestRequest &) {
+    m_server.onRequest(common::op::SelectDictionary, [](const testsupport::TestRequest &) {
         qorv::data::SelectDictionaryReply reply;
         for (const char *word : {"quillanese", "halvemoorish"})
             reply.add_dictionary()->set_dictionary_word(word);
@@ -96,7 +97,7 @@ bool LogOnFixture::start()
     stop();
     m_server.clearRequests();
     m_server.setSessionKey(testsupport::TestSessionKey{});
-    m_server.onRequest(3, m_responder.handler());
+    m_server.onRequest(common::op::AuthenticateUser, m_responder.handler());
     m_responder.setUser(Ann());
     m_responder.setSessionRefused(false);
     m_responder.setSessionKeyText(std::string());

@@ -1,3 +1,5 @@
+#include "common/majorcode.h"
+#include "common/minortag.h"
 #include "consoletestsupport.h"
 #include "consoleview.h"
 #include "dialoganswerer.h"
@@ -432,7 +434,7 @@ private slots:
     void unreadableLogOnReplyIsNamedInTheCaption()
     {
         ConsoleView console;
-        console.receiveReply(3, 1, std::string(), 0, 0, std::string("\xff\xff\xff", 3));
+        console.receiveReply(common::op::AuthenticateUser, common::tag::Plain, std::string(), 0, 0, std::string("\xff\xff\xff", 3));
         QCOMPARE(console.windowTitle(), QStringLiteral("Cannot parse reply."));
         QCOMPARE(console.getMode(), LoggedOff);
     }
@@ -446,7 +448,7 @@ private slots:
         ConsoleView console;
         testsupport::DialogAnswerer answerer;
         answerer.expect(QMessageBox::Ok);
-        console.receiveReply(3, 1, std::string(), 4, 0, accepted.SerializeAsString());
+        console.receiveReply(common::op::AuthenticateUser, common::tag::Plain, std::string(), 4, 0, accepted.SerializeAsString());
         QVERIFY(answerer.waitForAll());
         QCOMPARE(answerer.seen().at(0).title, QStringLiteral("Authenticate User"));
         QCOMPARE(console.getMode(), LoggedOff);
@@ -457,8 +459,8 @@ private slots:
     {
         ConsoleView console;
         testsupport::DialogAnswerer answerer;
-        console.receiveReply(41, 1, std::string(), -1, 1, std::string());
-        console.receiveReply(4, 1, std::string(), 3, 0, std::string());
+        console.receiveReply(common::op::SelectDocument, common::tag::Plain, std::string(), -1, 1, std::string());
+        console.receiveReply(common::op::TerminateUserSession, common::tag::Plain, std::string(), 3, 0, std::string());
         QVERIFY(answerer.sawNoDialog());
         QCOMPARE(console.windowTitle(), QStringLiteral("Console"));
     }

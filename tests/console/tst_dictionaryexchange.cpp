@@ -1,4 +1,6 @@
 #include "builtindictionary.h"
+#include "common/majorcode.h"
+#include "common/minortag.h"
 #include "consoleview.h"
 #include "dialoganswerer.h"
 #include "logonfixture.h"
@@ -105,7 +107,7 @@ private slots:
         QVERIFY(m_fixture.setUp());
         // The fixture's tiny dictionary gives way to the program's own.
         QVERIFY(m_dictionary.setUp(*SpellChecker::instance()));
-        m_fixture.server().onRequest(39, [this](const testsupport::TestRequest &) {
+        m_fixture.server().onRequest(common::op::SelectDictionary, [this](const testsupport::TestRequest &) {
             const std::lock_guard<std::mutex> lock(m_mutex);
             if (!m_answerFromStore)
                 return m_selectReply;
@@ -114,7 +116,7 @@ private slots:
                 reply.add_dictionary()->set_dictionary_word(word);
             return Reply(reply.SerializeAsString());
         });
-        m_fixture.server().onRequest(20, [this](const testsupport::TestRequest &request) {
+        m_fixture.server().onRequest(common::op::InsertDictionary, [this](const testsupport::TestRequest &request) {
             qorv::data::InsertDictionaryRequest insert;
             if (insert.ParseFromString(request.payload)) {
                 const std::lock_guard<std::mutex> lock(m_mutex);
@@ -152,7 +154,7 @@ private slots:
 
         const std::vector<testsupport::TestRequest> selects = requestsOf(39);
         QCOMPARE(selects.size(), std::size_t(1));
-        QCOMPARE(selects.at(0).minorOpcode, 1);
+        QCOMPARE(selects.at(0).minorOpcode, common::tag::Plain);
         qorv::data::SelectDictionaryRequest select;
         QVERIFY(select.ParseFromString(selects.at(0).payload));
         QCOMPARE(select.dictionary_user_id(), LogOnFixture::UserId);
@@ -211,7 +213,7 @@ private slots:
         QCOMPARE(m_fixture.majors(), QList<int>({20, 20, 4}));
         QList<std::string> words;
         for (const testsupport::TestRequest &request : requestsOf(20)) {
-            QCOMPARE(request.minorOpcode, 1);
+            QCOMPARE(request.minorOpcode, common::tag::Plain);
             qorv::data::InsertDictionaryRequest insert;
             QVERIFY(insert.ParseFromString(request.payload));
             QCOMPARE(insert.dictionary().dictionary_user_id(), LogOnFixture::UserId);

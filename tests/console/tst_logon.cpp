@@ -1,3 +1,4 @@
+#include "common/majorcode.h"
 #include "consoletestsupport.h"
 #include "consoleview.h"
 #include "crypto.h"
@@ -232,7 +233,7 @@ private slots:
         QFETCH(QString, shown);
         m_fixture.responder().setSessionRefused(sessionRefused);
         if (emptyReply)
-            m_fixture.server().onRequest(3, [](const testsupport::TestRequest &) { return testsupport::TestReply{}; });
+            m_fixture.server().onRequest(common::op::AuthenticateUser, [](const testsupport::TestRequest &) { return testsupport::TestReply{}; });
         DialogAnswerer answerer;
         LogOnFixture::answerLogOn(answerer, userName, password);
         m_fixture.triggerLogOn();
@@ -299,7 +300,7 @@ private slots:
         if (major == -1)
             m_fixture.server().injectFault(testsupport::TestFault::noAnswer());
         else
-            m_fixture.server().onRequest(3, [major, minor](const testsupport::TestRequest &) {
+            m_fixture.server().onRequest(common::op::AuthenticateUser, [major, minor](const testsupport::TestRequest &) {
                 return Reply(AllFlagsTrue(), major, minor);
             });
 
@@ -336,7 +337,7 @@ private slots:
         QFETCH(QString, breakage);
         // The server accepts the log-on, but the reply it sends cannot be used.
         if (breakage == QLatin1String("payload"))
-            m_fixture.server().onRequest(3, [](const testsupport::TestRequest &) {
+            m_fixture.server().onRequest(common::op::AuthenticateUser, [](const testsupport::TestRequest &) {
                 return Reply(std::string("\xff\xff\xff\xff", 4), 0, 0);
             });
         else if (breakage == QLatin1String("short key"))
@@ -418,7 +419,7 @@ private slots:
     {
         QFETCH(int, minor);
         // The server's own good answer, with a minor code beside it.
-        m_fixture.server().onRequest(3, [handler = m_fixture.responder().handler(),
+        m_fixture.server().onRequest(common::op::AuthenticateUser, [handler = m_fixture.responder().handler(),
                                          minor](const testsupport::TestRequest &request) {
             testsupport::TestReply reply = handler(request);
             reply.minorErcode = minor;
@@ -624,12 +625,12 @@ private slots:
         QVERIFY(answerer.waitForAll());
         // The server's word has changed since log-on: both notifications on,
         // multi-factor off, and bits that the options do not touch.
-        m_fixture.server().onRequest(54, [](const testsupport::TestRequest &) {
+        m_fixture.server().onRequest(common::op::SelectUser, [](const testsupport::TestRequest &) {
             qorv::data::SelectUserReply reply;
             *reply.add_user() = LogOnFixture::Ann(0xA6u);
             return Reply(reply.SerializeAsString(), 0, 0);
         });
-        m_fixture.server().onRequest(69, [updateErcode](const testsupport::TestRequest &) {
+        m_fixture.server().onRequest(common::op::UpdateUser, [updateErcode](const testsupport::TestRequest &) {
             return Reply(std::string(), updateErcode, 0);
         });
         m_fixture.server().clearRequests();

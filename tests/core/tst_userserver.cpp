@@ -1,3 +1,5 @@
+#include "common/majorcode.h"
+#include "common/minortag.h"
 #include "messagedispatcher.h"
 #include "testserver.h"
 #include "userserver.h"
@@ -73,7 +75,7 @@ private slots:
 
     void reloadReplacesTheRecord()
     {
-        m_server.reply(54, 1, ReplyWith(1));
+        m_server.reply(common::op::SelectUser, common::tag::Plain, ReplyWith(1));
         qorv::data::User user = LocalCopy();
         QVERIFY(UserServer(user).reload());
         QCOMPARE(user.SerializeAsString(), ServerCopy().SerializeAsString());
@@ -81,8 +83,8 @@ private slots:
         // One plain select-user request that names nothing but the id.
         const std::vector<TestRequest> requests = m_server.requests();
         QCOMPARE(requests.size(), size_t(1));
-        QCOMPARE(requests[0].majorOpcode, 54);
-        QCOMPARE(requests[0].minorOpcode, 1);
+        QCOMPARE(requests[0].majorOpcode, common::op::SelectUser);
+        QCOMPARE(requests[0].minorOpcode, common::tag::Plain);
         qorv::data::SelectUserRequest request;
         QVERIFY(request.ParseFromString(requests[0].payload));
         QCOMPARE(request.id_enum_case(), qorv::data::SelectUserRequest::kUserId);
@@ -97,7 +99,7 @@ private slots:
     // Without an id the request still names one: 0.
     void recordWithoutId()
     {
-        m_server.reply(54, 1, ReplyWith(0));
+        m_server.reply(common::op::SelectUser, common::tag::Plain, ReplyWith(0));
         qorv::data::User user;
         QVERIFY(!UserServer(user).reload());
         const std::vector<TestRequest> requests = m_server.requests();
@@ -120,7 +122,7 @@ private slots:
     void refusedReplies()
     {
         QFETCH(QByteArray, payload);
-        m_server.reply(54, 1, payload.toStdString());
+        m_server.reply(common::op::SelectUser, common::tag::Plain, payload.toStdString());
         qorv::data::User user = LocalCopy();
         const std::string before = user.SerializeAsString();
         QVERIFY(!UserServer(user).reload());
@@ -130,7 +132,7 @@ private slots:
     // A reply that carries one user is taken whatever its error codes say.
     void errorCodesAreNotExamined()
     {
-        m_server.reply(54, 1, ReplyWith(1), 7, 3);
+        m_server.reply(common::op::SelectUser, common::tag::Plain, ReplyWith(1), 7, 3);
         qorv::data::User user = LocalCopy();
         QVERIFY(UserServer(user).reload());
         QCOMPARE(user.user_last_name(), std::string("Smyth"));

@@ -1,5 +1,6 @@
 #include "demoserver.h"
 
+#include "common/majorcode.h"
 #include "crypto.h"
 #include "sampledata.h"
 
@@ -145,7 +146,7 @@ DemoServer::DemoServer(const std::string &keyDirectory)
     , m_attachments([this](int documentId) { return m_directory.document(documentId); })
 {
     m_server.setLogOnStartsSession(true);
-    m_server.onRequest(3, [this, logOn = m_logOn.handler()](const testsupport::TestRequest &request) {
+    m_server.onRequest(common::op::AuthenticateUser, [this, logOn = m_logOn.handler()](const testsupport::TestRequest &request) {
         testsupport::TestReply reply = logOn(request);
         if (reply.nextSessionKey) {
             const auto found = m_userIds.find(m_logOn.lastUserNameHash());
@@ -159,7 +160,7 @@ DemoServer::DemoServer(const std::string &keyDirectory)
         return reply;
     });
     // Log-off: the next log-on comes sealed under the all-zero key again.
-    m_server.onRequest(4, [this](const testsupport::TestRequest &) {
+    m_server.onRequest(common::op::TerminateUserSession, [this](const testsupport::TestRequest &) {
         if (m_sessionLog)
             m_sessionLog("Logged off");
         testsupport::TestReply reply;

@@ -1,5 +1,6 @@
 #include "authenticateuserclientpkihandler.h"
 #include "common/majorcode.h"
+#include "common/minortag.h"
 #include "common/sqlc.h"
 #include "crypto.h"
 #include "cryptographer.h"
@@ -169,7 +170,7 @@ private slots:
         const int replies = 4000;
         for (int i = 0; i < replies; ++i) {
             const std::size_t length = 112 + static_cast<std::size_t>(i % 300);
-            const HostileSchedule::Decision decision = schedule.next(50, 1, length);
+            const HostileSchedule::Decision decision = schedule.next(common::op::SelectMessage, common::tag::Plain, length);
             ++seen[decision.kind];
             QCOMPARE(decision.faults.empty(), decision.kind == Kind::None);
             for (const testsupport::TestFault &fault : decision.faults) {
@@ -183,7 +184,7 @@ private slots:
                     QVERIFY((length / fault.bytes + 1) * static_cast<std::size_t>(fault.pause.count()) < 1000);
                 }
                 if (decision.kind == Kind::WrongOpcode)
-                    QVERIFY(fault.majorOpcode != 50);
+                    QVERIFY(fault.majorOpcode != common::op::SelectMessage);
             }
         }
         for (const Kind kind : EveryKind) {
@@ -203,8 +204,8 @@ private slots:
         options.spareLogOn = true;
         HostileSchedule schedule(1, options);
         for (int i = 0; i < 50; ++i) {
-            QCOMPARE(schedule.next(common::op::AuthenticateUser, 1, 700).kind, Kind::None);
-            QVERIFY(schedule.next(common::op::SelectFolder, 1, 700).kind != Kind::None);
+            QCOMPARE(schedule.next(common::op::AuthenticateUser, common::tag::Plain, 700).kind, Kind::None);
+            QVERIFY(schedule.next(common::op::SelectFolder, common::tag::Plain, 700).kind != Kind::None);
         }
     }
 

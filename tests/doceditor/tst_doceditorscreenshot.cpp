@@ -1,4 +1,6 @@
 #include "browserbus.h"
+#include "common/majorcode.h"
+#include "common/minortag.h"
 #include "documenteditor.h"
 #include "documenteditorview.h"
 #include "layoutcheck.h"
@@ -53,7 +55,7 @@ private slots:
 
     void editorWithAddressesAndRevisions()
     {
-        m_bus.server().onRequest(42, [](const testsupport::TestRequest &) {
+        m_bus.server().onRequest(common::op::SelectDocumentWebpage, [](const testsupport::TestRequest &) {
             qorv::data::SelectDocumentWebpageReply reply;
             for (const char *url : {"https://intranet.example.org/budget", "https://example.org/figures"}) {
                 qorv::data::DocumentWebpage *webpage = reply.add_document_webpage();
@@ -63,9 +65,9 @@ private slots:
             }
             return Answer(reply);
         });
-        m_bus.server().onRequest(41, [](const testsupport::TestRequest &received) {
+        m_bus.server().onRequest(common::op::SelectDocument, [](const testsupport::TestRequest &received) {
             qorv::data::SelectDocumentReply reply;
-            if (received.minorOpcode == -4) {
+            if (received.minorOpcode == common::tag::ShowRevision) {
                 reply.add_document()->set_document_body(
                     "<html><body><h2>Budget 2025 (draft)</h2><p>The <b>quarterly figures</b> before the "
                     "committee met.</p><ul><li>Staff</li><li>Travel</li></ul></body></html>");

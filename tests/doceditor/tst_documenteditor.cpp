@@ -1,5 +1,7 @@
 #include "applicationcomponent.h"
 #include "browserbus.h"
+#include "common/majorcode.h"
+#include "common/minortag.h"
 #include "crypto.h"
 #include "dialoganswerer.h"
 #include "documentbrowserview.h"
@@ -452,7 +454,7 @@ private slots:
             if (auto *found = qobject_cast<DocumentBrowserView *>(widget))
                 browser = found;
         QVERIFY(browser);
-        emit browser->deliverRequest(57, -48, rename.SerializeAsString());
+        emit browser->deliverRequest(common::op::UpdateDocument, common::tag::RenameDocument, rename.SerializeAsString());
         QVERIFY(Editor(window)->document()->isModified());
         QCOMPARE(window->windowTitle(), QStringLiteral("Budget* [127.0.0.1]"));
 
@@ -496,7 +498,7 @@ private slots:
     {
         DocumentEditorView *window = openThroughBrowser(Document(Owner, 0xFFFu));
         QVERIFY(window);
-        server().onRequest(57, [](const testsupport::TestRequest &) {
+        server().onRequest(common::op::UpdateDocument, [](const testsupport::TestRequest &) {
             qorv::data::UpdateDocumentReply reply;
             reply.mutable_sql_diag_rec()->set_sqlc(1);
             return Answer(reply);
@@ -549,17 +551,17 @@ private slots:
         DocumentEditorView *window = openThroughBrowser(Document(Owner, 0xFFFu));
         QVERIFY(window);
         QVERIFY(activate(window));
-        server().onRequest(41, [](const testsupport::TestRequest &received) {
+        server().onRequest(common::op::SelectDocument, [](const testsupport::TestRequest &received) {
             qorv::data::SelectDocumentRequest request;
             request.ParseFromString(received.payload);
             qorv::data::SelectDocumentReply reply;
-            if (received.minorOpcode == -52) {
+            if (received.minorOpcode == common::tag::ListRevisions) {
                 for (const char *from : {"2024-03-05 14:07:09", "not a time", "2024-01-02 08:00:00.5"}) {
                     qorv::data::Document *revision = reply.add_document();
                     revision->set_document_name("Budget");
                     revision->mutable_sys_period()->set_from(from);
                 }
-            } else if (received.minorOpcode == -4) {
+            } else if (received.minorOpcode == common::tag::ShowRevision) {
                 qorv::data::Document *revision = reply.add_document();
                 revision->set_document_body(
                     "<html><head><meta charset=\"utf-8\"></head><body><p>Old \xC3\xA9t\xC3\xA9</p></body></html>");
@@ -704,7 +706,7 @@ private slots:
     {
         DocumentEditorView *window = openThroughBrowser(Document(Owner, 0xFFFu));
         QVERIFY(window);
-        server().onRequest(42, [](const testsupport::TestRequest &) {
+        server().onRequest(common::op::SelectDocumentWebpage, [](const testsupport::TestRequest &) {
             qorv::data::SelectDocumentWebpageReply reply;
             for (const char *url : {"https://b.example.org/", "http://plain.example.org/", "HTTPS://a.example.org/"}) {
                 qorv::data::DocumentWebpage *webpage = reply.add_document_webpage();

@@ -1,5 +1,7 @@
 #include "groupdirectory.h"
 
+#include "common/majorcode.h"
+#include "common/minortag.h"
 #include "common/sqlc.h"
 #include "registry.h"
 #include "testreplies.h"
@@ -260,7 +262,7 @@ qorv::data::User GroupDirectory::user(int id) const
 
 void GroupDirectory::install()
 {
-    m_server.onRequest(45, [this](const TestRequest &received) {
+    m_server.onRequest(common::op::SelectGroupKey, [this](const TestRequest &received) {
         qorv::data::SelectGroupKeyRequest request;
         request.ParseFromString(received.payload);
         qorv::data::SelectGroupKeyReply reply;
@@ -271,7 +273,7 @@ void GroupDirectory::install()
         }
         return Answer(reply);
     });
-    m_server.onRequest(54, [this](const TestRequest &received) {
+    m_server.onRequest(common::op::SelectUser, [this](const TestRequest &received) {
         qorv::data::SelectUserRequest request;
         request.ParseFromString(received.payload);
         qorv::data::SelectUserReply reply;
@@ -286,7 +288,7 @@ void GroupDirectory::install()
         }
         return Answer(reply);
     });
-    m_server.onRequest(52, [this](const TestRequest &received) {
+    m_server.onRequest(common::op::SelectUserGroup, [this](const TestRequest &received) {
         qorv::data::SelectUserGroupRequest request;
         request.ParseFromString(received.payload);
         qorv::data::SelectUserGroupReply reply;
@@ -298,7 +300,7 @@ void GroupDirectory::install()
         }
         return Answer(reply);
     });
-    m_server.onRequest(53, [this](const TestRequest &received) {
+    m_server.onRequest(common::op::SelectUserGroupUser, [this](const TestRequest &received) {
         qorv::data::SelectUserGroupUserRequest request;
         request.ParseFromString(received.payload);
         qorv::data::SelectUserGroupUserReply reply;
@@ -321,7 +323,7 @@ void GroupDirectory::install()
     installDocumentHandlers();
     installKeyHandlers();
 
-    m_server.onRequest(32, [this](const TestRequest &received) {
+    m_server.onRequest(common::op::InsertUserGroup, [this](const TestRequest &received) {
         qorv::data::InsertUserGroupRequest request;
         request.ParseFromString(received.payload);
         const std::lock_guard<std::mutex> lock(m_mutex);
@@ -333,7 +335,7 @@ void GroupDirectory::install()
         reply.set_user_group_group_id(entry.record.user_group_group_id());
         return Answer(reply);
     });
-    m_server.onRequest(33, [this](const TestRequest &received) {
+    m_server.onRequest(common::op::InsertUserGroupUser, [this](const TestRequest &received) {
         qorv::data::InsertUserGroupUserRequest request;
         request.ParseFromString(received.payload);
         const qorv::data::UserGroupUser &member = request.user_group_user();
@@ -348,7 +350,7 @@ void GroupDirectory::install()
         }
         return Refusal<qorv::data::InsertUserGroupUserReply>(common::SqlcForeignKeyViolation);
     });
-    m_server.onRequest(67, [this](const TestRequest &received) {
+    m_server.onRequest(common::op::UpdateUserGroup, [this](const TestRequest &received) {
         qorv::data::UpdateUserGroupRequest request;
         request.ParseFromString(received.payload);
         const std::lock_guard<std::mutex> lock(m_mutex);
@@ -360,7 +362,7 @@ void GroupDirectory::install()
         }
         return Answer(qorv::data::UpdateUserGroupReply());
     });
-    m_server.onRequest(17, [this](const TestRequest &received) {
+    m_server.onRequest(common::op::DeleteUserGroup, [this](const TestRequest &received) {
         qorv::data::DeleteUserGroupRequest request;
         request.ParseFromString(received.payload);
         const std::lock_guard<std::mutex> lock(m_mutex);
@@ -372,7 +374,7 @@ void GroupDirectory::install()
                            m_userGroups.end());
         return Answer(qorv::data::DeleteUserGroupReply());
     });
-    m_server.onRequest(18, [this](const TestRequest &received) {
+    m_server.onRequest(common::op::DeleteUserGroupUser, [this](const TestRequest &received) {
         qorv::data::DeleteUserGroupUserRequest request;
         request.ParseFromString(received.payload);
         const std::lock_guard<std::mutex> lock(m_mutex);
@@ -400,7 +402,7 @@ constexpr int MoveDocument = -22;
 void GroupDirectory::installFolderHandlers()
 {
     // One folder by id, or the folders under a parent.
-    m_server.onRequest(44, [this](const TestRequest &received) {
+    m_server.onRequest(common::op::SelectFolder, [this](const TestRequest &received) {
         qorv::data::SelectFolderRequest request;
         request.ParseFromString(received.payload);
         qorv::data::SelectFolderReply reply;
@@ -413,7 +415,7 @@ void GroupDirectory::installFolderHandlers()
         }
         return Answer(reply);
     });
-    m_server.onRequest(25, [this](const TestRequest &received) {
+    m_server.onRequest(common::op::InsertFolder, [this](const TestRequest &received) {
         qorv::data::InsertFolderRequest request;
         request.ParseFromString(received.payload);
         const std::lock_guard<std::mutex> lock(m_mutex);
@@ -426,7 +428,7 @@ void GroupDirectory::installFolderHandlers()
         reply.set_folder_id(folder.folder_id());
         return Done(reply);
     });
-    m_server.onRequest(60, [this](const TestRequest &received) {
+    m_server.onRequest(common::op::UpdateFolder, [this](const TestRequest &received) {
         qorv::data::UpdateFolderRequest request;
         request.ParseFromString(received.payload);
         const qorv::data::Folder &change = request.folder();
@@ -449,7 +451,7 @@ void GroupDirectory::installFolderHandlers()
         }
         return Answer(qorv::data::UpdateFolderReply());
     });
-    m_server.onRequest(10, [this](const TestRequest &received) {
+    m_server.onRequest(common::op::DeleteFolder, [this](const TestRequest &received) {
         qorv::data::DeleteFolderRequest request;
         request.ParseFromString(received.payload);
         const int folderId = request.folder_id();
@@ -476,7 +478,7 @@ void GroupDirectory::installFolderHandlers()
 void GroupDirectory::installDocumentHandlers()
 {
     // One document by id, or the documents of a folder.
-    m_server.onRequest(41, [this](const TestRequest &received) {
+    m_server.onRequest(common::op::SelectDocument, [this](const TestRequest &received) {
         qorv::data::SelectDocumentRequest request;
         request.ParseFromString(received.payload);
         qorv::data::SelectDocumentReply reply;
@@ -497,7 +499,7 @@ void GroupDirectory::installDocumentHandlers()
         }
         return Answer(reply);
     });
-    m_server.onRequest(22, [this](const TestRequest &received) {
+    m_server.onRequest(common::op::InsertDocument, [this](const TestRequest &received) {
         qorv::data::InsertDocumentRequest request;
         request.ParseFromString(received.payload);
         const std::lock_guard<std::mutex> lock(m_mutex);
@@ -510,7 +512,7 @@ void GroupDirectory::installDocumentHandlers()
         reply.set_document_id(document.document_id());
         return Done(reply);
     });
-    m_server.onRequest(57, [this](const TestRequest &received) {
+    m_server.onRequest(common::op::UpdateDocument, [this](const TestRequest &received) {
         qorv::data::UpdateDocumentRequest request;
         request.ParseFromString(received.payload);
         const qorv::data::Document &change = request.document();
@@ -528,7 +530,7 @@ void GroupDirectory::installDocumentHandlers()
                 if (nameTaken(change.document_folder_id(), document.document_name(), 0, document.document_id()))
                     return Refusal<qorv::data::UpdateDocumentReply>(common::SqlcUniqueViolation);
                 document = change;
-            } else if (received.minorOpcode == 0 || received.minorOpcode == -1) {
+            } else if (received.minorOpcode == common::tag::Save || received.minorOpcode == common::tag::SaveAndClose) {
                 // The editor's save sends only what it changes; every field
                 // it leaves unset keeps its stored value.
                 document.MergeFrom(change);
@@ -539,7 +541,7 @@ void GroupDirectory::installDocumentHandlers()
         }
         return Answer(qorv::data::UpdateDocumentReply());
     });
-    m_server.onRequest(7, [this](const TestRequest &received) {
+    m_server.onRequest(common::op::DeleteDocument, [this](const TestRequest &received) {
         qorv::data::DeleteDocumentRequest request;
         request.ParseFromString(received.payload);
         const std::lock_guard<std::mutex> lock(m_mutex);
@@ -558,7 +560,7 @@ void GroupDirectory::installKeyHandlers()
 {
     // The keys the logged-on user holds under a folder (-6), or the keys of
     // one folder (-37).
-    m_server.onRequest(43, [this](const TestRequest &received) {
+    m_server.onRequest(common::op::SelectFolderKey, [this](const TestRequest &received) {
         qorv::data::SelectFolderKeyRequest request;
         request.ParseFromString(received.payload);
         qorv::data::SelectFolderKeyReply reply;
@@ -576,7 +578,7 @@ void GroupDirectory::installKeyHandlers()
     });
     // The keys the logged-on user holds in a folder (-5), or the key of one
     // document (-35, -34).
-    m_server.onRequest(40, [this](const TestRequest &received) {
+    m_server.onRequest(common::op::SelectDocumentKey, [this](const TestRequest &received) {
         qorv::data::SelectDocumentKeyRequest request;
         request.ParseFromString(received.payload);
         qorv::data::SelectDocumentKeyReply reply;
@@ -591,7 +593,7 @@ void GroupDirectory::installKeyHandlers()
         }
         return Answer(reply);
     });
-    m_server.onRequest(56, [this](const TestRequest &received) {
+    m_server.onRequest(common::op::UpdateDocumentKey, [this](const TestRequest &received) {
         qorv::data::UpdateDocumentKeyRequest request;
         request.ParseFromString(received.payload);
         const int documentId = request.document_key().document_key_document().document_id();

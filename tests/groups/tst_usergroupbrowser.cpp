@@ -1,5 +1,7 @@
 #include "applicationcomponent.h"
 #include "browserbus.h"
+#include "common/majorcode.h"
+#include "common/minortag.h"
 #include "common/sqlc.h"
 #include "dialoganswerer.h"
 #include "fillnamedialog.h"
@@ -777,7 +779,7 @@ private slots:
         QVERIFY(SelectGroup(window, QStringLiteral("Club")));
         // From now on the club reads as empty, so the picker offers Gus, who
         // is a member already: the server refuses him alone.
-        server().reply(53, 1, qorv::data::SelectUserGroupUserReply().SerializeAsString());
+        server().reply(common::op::SelectUserGroupUser, common::tag::Plain, qorv::data::SelectUserGroupUserReply().SerializeAsString());
         server().clearRequests();
         DialogAnswerer answerer;
         answerer.expect(PickEverybody());
@@ -851,17 +853,17 @@ private slots:
         QVERIFY(m_bus.bus().connectAbstractViewWindow(&other));
         // Any accepted insert, even one the directory would refuse as a
         // duplicate.
-        server().reply(33, 1, std::string());
+        server().reply(common::op::InsertUserGroupUser, common::tag::Plain, std::string());
         auto insert = [&other](int groupId, int userId) {
             qorv::data::InsertUserGroupUserRequest request;
             request.mutable_user_group_user()->mutable_user_group()->set_user_group_group_id(groupId);
             *request.mutable_user_group_user()->mutable_user() = GroupDirectory::User(userId, "Lou", "", "Ma");
-            emit other.deliverRequest(33, 1, request.SerializeAsString());
+            emit other.deliverRequest(common::op::InsertUserGroupUser, common::tag::Plain, request.SerializeAsString());
         };
         auto select = [&other](int groupId) {
             qorv::data::SelectUserGroupUserRequest request;
             request.set_user_group_user_user_group_group_id(groupId);
-            emit other.deliverRequest(53, 1, request.SerializeAsString());
+            emit other.deliverRequest(common::op::SelectUserGroupUser, common::tag::Plain, request.SerializeAsString());
         };
 
         insert(21, 10);

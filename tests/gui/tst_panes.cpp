@@ -4,6 +4,9 @@
 #include "abstractmainpanetreewidget.h"
 #include "abstractsidepanelistwidget.h"
 #include "abstractsidepanetreewidget.h"
+#include "common/eventcode.h"
+#include "common/majorcode.h"
+#include "common/minortag.h"
 #include "itemrole.h"
 #include "itemtype.h"
 #include "testenvironment.h"
@@ -89,9 +92,9 @@ private slots:
         SidePane pane(&owner);
         QCOMPARE(pane.owner(), &owner);
         QSignalSpy requests(&pane, &AbstractPaneTreeWidget::deliverRequest);
-        pane.receiveRequest(41, -38, "payload");
-        pane.receiveReply(41);
-        pane.receiveEvent(-3);
+        pane.receiveRequest(common::op::SelectDocument, common::tag::OpenFolder, "payload");
+        pane.receiveReply(common::op::SelectDocument);
+        pane.receiveEvent(common::ev::ClockTick);
         QCOMPARE(requests.count(), 0);
         AbstractMainPaneTreeView view(&owner);
         QCOMPARE(view.parentWidget(), &owner);

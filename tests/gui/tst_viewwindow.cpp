@@ -1,4 +1,7 @@
 #include "abstractviewwindow.h"
+#include "common/eventcode.h"
+#include "common/majorcode.h"
+#include "common/minortag.h"
 #include "connector.h"
 #include "dialoganswerer.h"
 #include "settings.h"
@@ -110,14 +113,14 @@ private slots:
         QFETCH(int, minorErcode);
         QFETCH(QString, expected);
         RecordingView window;
-        window.receiveReply(41, -38, "req", majorErcode, minorErcode, "rep");
+        window.receiveReply(common::op::SelectDocument, common::tag::OpenFolder, "req", majorErcode, minorErcode, "rep");
         QCOMPARE(window.calls, QStringList({expected}));
     }
 
     void defaultsOfTheReplySlot()
     {
         RecordingView window;
-        window.receiveReply(7);
+        window.receiveReply(common::op::DeleteDocument);
         QCOMPARE(window.calls, QStringList({"reply 7 1  "}));
     }
 
@@ -133,10 +136,10 @@ private slots:
         QList<int> requests;
         QObject::connect(&executive, &Connector::deliverRequest, this,
                          [&](common::Opcode major, common::Opcode, const std::string &) { requests.append(major); });
-        executive.receiveReply(44, -38, "req", 0, 0, "rep");
-        executive.receiveReply(44, -38, "req", -1, 1, std::string());
-        executive.receiveEvent(-3, 1, std::string());
-        emit window.deliverRequest(41, -38, "payload");
+        executive.receiveReply(common::op::SelectFolder, common::tag::OpenFolder, "req", 0, 0, "rep");
+        executive.receiveReply(common::op::SelectFolder, common::tag::OpenFolder, "req", -1, 1, std::string());
+        executive.receiveEvent(common::ev::ClockTick, 1, std::string());
+        emit window.deliverRequest(common::op::SelectDocument, common::tag::OpenFolder, "payload");
         QCOMPARE(window.calls, QStringList({"reply 44 -38 req rep", "error 44 -38 req -1 1 "}));
         QCOMPARE(requests, QList<int>({41}));
     }

@@ -1,5 +1,6 @@
 #include "keystore.h"
 
+#include "common/majorcode.h"
 #include "testreplies.h"
 
 #include "deletedocumentkeyreply3.pb.h"
@@ -67,7 +68,7 @@ KeyStore::KeyStore(testsupport::TestServer &server)
 
 void KeyStore::install()
 {
-    m_server.onRequest(40, [this](const TestRequest &received) {
+    m_server.onRequest(common::op::SelectDocumentKey, [this](const TestRequest &received) {
         qorv::data::SelectDocumentKeyRequest request;
         if (!request.ParseFromString(received.payload))
             return Refusal<qorv::data::SelectDocumentKeyReply>(1);
@@ -85,7 +86,7 @@ void KeyStore::install()
         }
         return Answer(reply);
     });
-    m_server.onRequest(43, [this](const TestRequest &received) {
+    m_server.onRequest(common::op::SelectFolderKey, [this](const TestRequest &received) {
         qorv::data::SelectFolderKeyRequest request;
         if (!request.ParseFromString(received.payload))
             return Refusal<qorv::data::SelectFolderKeyReply>(1);
@@ -103,7 +104,7 @@ void KeyStore::install()
         }
         return Answer(reply);
     });
-    m_server.onRequest(21, [this](const TestRequest &received) {
+    m_server.onRequest(common::op::InsertDocumentKey, [this](const TestRequest &received) {
         qorv::data::InsertDocumentKeyRequest request;
         if (const std::int32_t sqlc = refusal(21); sqlc != 0 || !request.ParseFromString(received.payload))
             return Refusal<qorv::data::InsertDocumentKeyReply>(sqlc != 0 ? sqlc : 1);
@@ -111,7 +112,7 @@ void KeyStore::install()
         m_documentKeys.push_back(request.document_key());
         return Done<qorv::data::InsertDocumentKeyReply>();
     });
-    m_server.onRequest(24, [this](const TestRequest &received) {
+    m_server.onRequest(common::op::InsertFolderKey, [this](const TestRequest &received) {
         qorv::data::InsertFolderKeyRequest request;
         if (const std::int32_t sqlc = refusal(24); sqlc != 0 || !request.ParseFromString(received.payload))
             return Refusal<qorv::data::InsertFolderKeyReply>(sqlc != 0 ? sqlc : 1);
@@ -119,7 +120,7 @@ void KeyStore::install()
         m_folderKeys.push_back(request.folder_key());
         return Done<qorv::data::InsertFolderKeyReply>();
     });
-    m_server.onRequest(56, [this](const TestRequest &received) {
+    m_server.onRequest(common::op::UpdateDocumentKey, [this](const TestRequest &received) {
         qorv::data::UpdateDocumentKeyRequest request;
         if (const std::int32_t sqlc = refusal(56); sqlc != 0 || !request.ParseFromString(received.payload))
             return Refusal<qorv::data::UpdateDocumentKeyReply>(sqlc != 0 ? sqlc : 1);
@@ -131,7 +132,7 @@ void KeyStore::install()
         *key = request.document_key();
         return Done<qorv::data::UpdateDocumentKeyReply>();
     });
-    m_server.onRequest(59, [this](const TestRequest &received) {
+    m_server.onRequest(common::op::UpdateFolderKey, [this](const TestRequest &received) {
         qorv::data::UpdateFolderKeyRequest request;
         if (const std::int32_t sqlc = refusal(59); sqlc != 0 || !request.ParseFromString(received.payload))
             return Refusal<qorv::data::UpdateFolderKeyReply>(sqlc != 0 ? sqlc : 1);
@@ -143,7 +144,7 @@ void KeyStore::install()
         *key = request.folder_key();
         return Done<qorv::data::UpdateFolderKeyReply>();
     });
-    m_server.onRequest(6, [this](const TestRequest &received) {
+    m_server.onRequest(common::op::DeleteDocumentKey, [this](const TestRequest &received) {
         qorv::data::DeleteDocumentKeyRequest request;
         if (const std::int32_t sqlc = refusal(6); sqlc != 0 || !request.ParseFromString(received.payload))
             return Refusal<qorv::data::DeleteDocumentKeyReply>(sqlc != 0 ? sqlc : 1);
@@ -157,7 +158,7 @@ void KeyStore::install()
     });
     // A folder key's deletion has no reply message: a refusal comes as an
     // error pair.
-    m_server.onRequest(9, [this](const TestRequest &received) {
+    m_server.onRequest(common::op::DeleteFolderKey, [this](const TestRequest &received) {
         qorv::data::DeleteFolderKeyRequest request;
         TestReply answer;
         if (const std::int32_t sqlc = refusal(9); sqlc != 0 || !request.ParseFromString(received.payload)) {

@@ -1,5 +1,7 @@
 #include "builtinzonetable.h"
 #include "clienttranslation.h"
+#include "common/majorcode.h"
+#include "common/minortag.h"
 #include "createdocumentkeyconfirmationwizardpage.h"
 #include "createdocumentkeywizard.h"
 #include "cryptographer.h"
@@ -139,7 +141,7 @@ private:
         qorv::data::SelectDocumentKeyReply reply;
         for (int holder : holders)
             reply.add_document_key()->mutable_document_key_user()->set_user_id(holder);
-        m_server->reply(40, 1, reply.SerializeAsString());
+        m_server->reply(common::op::SelectDocumentKey, common::tag::Plain, reply.SerializeAsString());
     }
 
 private slots:
@@ -374,7 +376,7 @@ private slots:
     {
         qorv::data::SelectDocumentReply revisions;
         revisions.add_document()->mutable_sys_period()->set_from("2026-03-01 09:15:02.123456");
-        m_server->reply(41, -52, revisions.SerializeAsString());
+        m_server->reply(common::op::SelectDocument, common::tag::ListRevisions, revisions.SerializeAsString());
         CreateDocumentKeyWizard wizard(DocumentId, DocumentName, nullptr);
         wizard.getSelectDocumentKeyUserWizardPage()->getSelectUsersWidget()->addUser(
             GroupDirectory::User(7, "Cy", "", "Dee"));
@@ -472,9 +474,9 @@ private slots:
     {
         holdersOnTheServer({9});
         CreateDocumentKeyWizard wizard(DocumentId, DocumentName, nullptr);
-        const QList<testsupport::TestRequest> asked = requests(40);
+        const QList<testsupport::TestRequest> asked = requests(common::op::SelectDocumentKey);
         QCOMPARE(asked.size(), 1);
-        QCOMPARE(asked.first().minorOpcode, 1);
+        QCOMPARE(asked.first().minorOpcode, common::tag::Plain);
         qorv::data::SelectDocumentKeyRequest request;
         QVERIFY(request.ParseFromString(asked.first().payload));
         QCOMPARE(request.document_key_document_id(), DocumentId);

@@ -1,3 +1,5 @@
+#include "common/majorcode.h"
+#include "common/minortag.h"
 #include "createfolderkeyconfirmationwizardpage.h"
 #include "createfolderkeywizard.h"
 #include "cryptographer.h"
@@ -313,11 +315,11 @@ private slots:
         CreateFolderKeyWizard wizard(FolderId, FolderName, nullptr);
         std::vector<testsupport::TestRequest> asked;
         for (const testsupport::TestRequest &request : m_server->requests()) {
-            if (request.majorOpcode == 43)
+            if (request.majorOpcode == common::op::SelectFolderKey)
                 asked.push_back(request);
         }
         QCOMPARE(asked.size(), std::size_t(1));
-        QCOMPARE(asked.front().minorOpcode, 1);
+        QCOMPARE(asked.front().minorOpcode, common::tag::Plain);
         qorv::data::SelectFolderKeyRequest expected;
         expected.set_folder_key_folder_id(FolderId);
         QCOMPARE(asked.front().payload, expected.SerializeAsString());

@@ -1,10 +1,12 @@
 #include "clienttranslation.h"
+#include "common/majorcode.h"
+#include "common/minortag.h"
 #include "cryptographer.h"
 #include "dispatchtotestserver.h"
-#include "scopedcryptographerlockfailure.h"
 #include "keypad.h"
 #include "revisionhistorylistwidget.h"
 #include "scopedclock.h"
+#include "scopedcryptographerlockfailure.h"
 #include "selectrevisionwizardpage.h"
 #include "setactivehourswizard.h"
 #include "setexpirationdatewizard.h"
@@ -98,7 +100,7 @@ private:
     {
         std::vector<testsupport::TestRequest> found;
         for (const testsupport::TestRequest &request : m_server->requests()) {
-            if (request.majorOpcode == 41)
+            if (request.majorOpcode == common::op::SelectDocument)
                 found.push_back(request);
         }
         return found;
@@ -117,7 +119,7 @@ private slots:
 
     void revisionPageLists()
     {
-        m_server->reply(41, -52, RevisionList());
+        m_server->reply(common::op::SelectDocument, common::tag::ListRevisions, RevisionList());
         QWizard wizard;
         auto *page = new SelectRevisionWizardPage(&wizard, DocumentId);
         wizard.addPage(page);
@@ -140,7 +142,7 @@ private slots:
         // Every revision the document ever had, asked past the bus.
         const auto sent = revisionRequests();
         QCOMPARE(sent.size(), std::size_t(1));
-        QCOMPARE(sent.front().minorOpcode, -52);
+        QCOMPARE(sent.front().minorOpcode, common::tag::ListRevisions);
         qorv::data::SelectDocumentRequest request;
         QVERIFY(request.ParseFromString(sent.front().payload));
         QCOMPARE(request.document_id(), DocumentId);
@@ -174,11 +176,11 @@ private slots:
         if (failure == 0) {
             m_server.reset(); // nobody listens on the port any more
         } else if (failure == 1) {
-            m_server->reply(41, -52, qorv::data::SelectDocumentReply().SerializeAsString());
+            m_server->reply(common::op::SelectDocument, common::tag::ListRevisions, qorv::data::SelectDocumentReply().SerializeAsString());
         } else if (failure == 2) {
-            m_server->reply(41, -52, std::string("\xff\xff\xff", 3));
+            m_server->reply(common::op::SelectDocument, common::tag::ListRevisions, std::string("\xff\xff\xff", 3));
         } else {
-            m_server->reply(41, -52, std::string(), 1, 1);
+            m_server->reply(common::op::SelectDocument, common::tag::ListRevisions, std::string(), 1, 1);
         }
         QWizard wizard;
         auto *page = new SelectRevisionWizardPage(&wizard, DocumentId);
@@ -194,7 +196,7 @@ private slots:
 
     void revisionWizard()
     {
-        m_server->reply(41, -52, RevisionList());
+        m_server->reply(common::op::SelectDocument, common::tag::ListRevisions, RevisionList());
         SetRevisionWizard wizard(Name, User, nullptr, DocumentId);
         QCOMPARE(wizard.windowTitle(), QStringLiteral("Set Revision Wizard"));
         QCOMPARE(wizard.minimumWidth(), 640);

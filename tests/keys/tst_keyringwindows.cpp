@@ -1,3 +1,5 @@
+#include "common/majorcode.h"
+#include "common/minortag.h"
 #include "createdocumentkeywizard.h"
 #include "createfolderkeywizard.h"
 #include "dialoganswerer.h"
@@ -400,11 +402,11 @@ private slots:
         QVERIFY(window);
         DialogAnswerer answerer;
         window->saveAllKeys();
-        const QList<testsupport::TestRequest> updates = m_bus.requests(56);
+        const QList<testsupport::TestRequest> updates = m_bus.requests(common::op::UpdateDocumentKey);
         QCOMPARE(updates.size(), 3);
         QList<int> holders;
         for (const testsupport::TestRequest &update : updates) {
-            QCOMPARE(update.minorOpcode, 1);
+            QCOMPARE(update.minorOpcode, common::tag::Plain);
             holders.append(Parsed<qorv::data::UpdateDocumentKeyRequest>(update.payload)
                                .document_key()
                                .document_key_user()
@@ -420,7 +422,7 @@ private slots:
         QVERIFY(window);
         DialogAnswerer answerer;
         window->saveAllKeys();
-        QCOMPARE(m_bus.requests(59).size(), 0);
+        QCOMPARE(m_bus.requests(common::op::UpdateFolderKey).size(), 0);
 
         // Unticking and ticking again leaves nothing to save.
         FolderKeyringPaneTreeWidget *pane = Pane(window);
@@ -428,12 +430,12 @@ private slots:
         Click(pane, search, 0);
         Click(pane, search, 0);
         window->saveAllKeys();
-        QCOMPARE(m_bus.requests(59).size(), 0);
+        QCOMPARE(m_bus.requests(common::op::UpdateFolderKey).size(), 0);
 
         Click(pane, pane->topLevelItem(1)->child(0)->child(1), 0);
         QVERIFY(window->isModified());
         window->saveAllKeys();
-        const QList<testsupport::TestRequest> updates = m_bus.requests(59);
+        const QList<testsupport::TestRequest> updates = m_bus.requests(common::op::UpdateFolderKey);
         QCOMPARE(updates.size(), 1);
         const qorv::data::FolderKey sent = Parsed<qorv::data::UpdateFolderKeyRequest>(updates[0].payload).folder_key();
         QCOMPARE(sent.folder_key_user().user_id(), 8);
@@ -457,7 +459,7 @@ private slots:
         DialogAnswerer answerer;
         pane->setCurrentItem(update);
         window->saveKey();
-        const QList<testsupport::TestRequest> updates = m_bus.requests(56);
+        const QList<testsupport::TestRequest> updates = m_bus.requests(common::op::UpdateDocumentKey);
         QCOMPARE(updates.size(), 1);
         const qorv::data::DocumentKey sent =
             Parsed<qorv::data::UpdateDocumentKeyRequest>(updates[0].payload).document_key();
@@ -507,7 +509,7 @@ private slots:
         if (refusal == QLatin1String("sqlc"))
             m_bus.store().refuse(56, common::SqlcForeignKeyViolation);
         else if (refusal == QLatin1String("pair"))
-            m_bus.server().reply(56, 1, std::string(), 0, 4);
+            m_bus.server().reply(common::op::UpdateDocumentKey, common::tag::Plain, std::string(), 0, 4);
         else
             m_bus.server().injectFault(testsupport::TestFault::noAnswer());
 
@@ -542,7 +544,7 @@ private slots:
         QTest::addColumn<bool>("taken");
 
         for (const int major : {21, 56, 6}) {
-            const QByteArray name = major == 21 ? "insert" : major == 56 ? "update" : "delete";
+            const QByteArray name = major == common::op::InsertDocumentKey ? "insert" : major == common::op::UpdateDocumentKey ? "update" : "delete";
             QTest::addRow("%s", name.constData()) << major << 1 << DocumentId << 0 << 0 << 0 << true << true;
             QTest::addRow("%s, another document", name.constData())
                 << major << 1 << DocumentId + 1 << 0 << 0 << 0 << true << false;
@@ -574,19 +576,19 @@ private slots:
         DocumentKeyringPaneTreeWidget *pane = Pane(window);
 
         // Eve's key with a session duration, or Ivy's new key.
-        qorv::data::DocumentKey key = KeyringBus::DocumentKey(documentId, DocumentName, major == 21 ? Ivy : Eve, Ann,
+        qorv::data::DocumentKey key = KeyringBus::DocumentKey(documentId, DocumentName, major == common::op::InsertDocumentKey ? Ivy : Eve, Ann,
                                                               KeyRules().descriptor());
         key.mutable_document_key_security_descriptor()->set_session_duration(3600);
         std::string request;
         std::string reply;
-        if (major == 21) {
+        if (major == common::op::InsertDocumentKey) {
             qorv::data::InsertDocumentKeyRequest insert;
             *insert.mutable_document_key() = key;
             request = insert.SerializeAsString();
             qorv::data::InsertDocumentKeyReply answer;
             answer.mutable_sql_diag_rec()->set_sqlc(sqlc);
             reply = answer.SerializeAsString();
-        } else if (major == 56) {
+        } else if (major == common::op::UpdateDocumentKey) {
             qorv::data::UpdateDocumentKeyRequest update;
             *update.mutable_document_key() = key;
             request = update.SerializeAsString();
@@ -603,16 +605,16 @@ private slots:
             reply = answer.SerializeAsString();
         }
         if (!readable)
-            (major == 56 ? reply : request) = std::string("\x0a\xff", 2);
+            (major == common::op::UpdateDocumentKey ? reply : request) = std::string("\x0a\xff", 2);
 
         DialogAnswerer answerer;
         window->receiveReply(major, minor, request, majorErcode, minorErcode, reply);
 
         const QStringList unchanged{"Dee, Cy", "Fox, Eve", "Hale, Gus J"};
-        if (major == 21)
+        if (major == common::op::InsertDocumentKey)
             QCOMPARE(Holders(pane),
                      taken ? (QStringList{"Dee, Cy", "Fox, Eve", "Hale, Gus J", "Kay, Ivy"}) : unchanged);
-        else if (major == 6)
+        else if (major == common::op::DeleteDocumentKey)
             QCOMPARE(Holders(pane), taken ? (QStringList{"Dee, Cy", "Hale, Gus J"}) : unchanged);
         else
             QCOMPARE(pane->topLevelItem(1)->text(5), taken ? QStringLiteral("1 hour") : QString());
@@ -627,19 +629,19 @@ private slots:
         qorv::data::DeleteFolderKeyRequest erase;
         erase.set_folder_key_folder_id(FolderId + 1);
         erase.set_folder_key_user_id(Eve.user_id());
-        window->receiveReply(9, 1, erase.SerializeAsString(), 0, 0, std::string());
+        window->receiveReply(common::op::DeleteFolderKey, common::tag::Plain, erase.SerializeAsString(), 0, 0, std::string());
         QCOMPARE(Holders(Pane(window)).size(), 3);
-        window->receiveReply(9, -33, erase.SerializeAsString(), 0, 0, std::string());
+        window->receiveReply(common::op::DeleteFolderKey, common::tag::ClearEmphasizeName, erase.SerializeAsString(), 0, 0, std::string());
         QCOMPARE(Holders(Pane(window)).size(), 3);
         erase.set_folder_key_folder_id(FolderId);
-        window->receiveReply(9, 1, erase.SerializeAsString(), 0, 3, std::string());
+        window->receiveReply(common::op::DeleteFolderKey, common::tag::Plain, erase.SerializeAsString(), 0, 3, std::string());
         QCOMPARE(Holders(Pane(window)).size(), 3);
-        window->receiveReply(9, 1, erase.SerializeAsString(), 0, 0, std::string());
+        window->receiveReply(common::op::DeleteFolderKey, common::tag::Plain, erase.SerializeAsString(), 0, 0, std::string());
         QCOMPARE(Holders(Pane(window)), (QStringList{"Dee, Cy", "Hale, Gus J"}));
 
         qorv::data::InsertFolderKeyRequest insert;
         *insert.mutable_folder_key() = KeyringBus::FolderKey(FolderId, FolderName, Ivy, Ann, KeyRules().descriptor());
-        window->receiveReply(24, 1, insert.SerializeAsString(), 0, 0, std::string());
+        window->receiveReply(common::op::InsertFolderKey, common::tag::Plain, insert.SerializeAsString(), 0, 0, std::string());
         QCOMPARE(Holders(Pane(window)), (QStringList{"Dee, Cy", "Hale, Gus J", "Kay, Ivy"}));
     }
 
@@ -685,7 +687,7 @@ private slots:
         QCOMPARE(answerer.seen()[0].text, QStringLiteral("Delete Document Key Confirmation"));
         QCOMPARE(Plain(answerer.seen()[0].informativeText), QStringLiteral("Delete document key for Eve Fox?"));
         QCOMPARE(Holders(pane), holders);
-        const QList<testsupport::TestRequest> deletes = m_bus.requests(6);
+        const QList<testsupport::TestRequest> deletes = m_bus.requests(common::op::DeleteDocumentKey);
         const bool sent = answer == QMessageBox::Ok;
         QCOMPARE(deletes.size(), sent ? 1 : 0);
         if (sent) {
@@ -776,14 +778,14 @@ private slots:
 
         // The user page asked who holds a key already (after the select that
         // opened the keyring).
-        const QList<testsupport::TestRequest> selects = m_bus.requests(40);
+        const QList<testsupport::TestRequest> selects = m_bus.requests(common::op::SelectDocumentKey);
         QCOMPARE(selects.size(), 2);
-        QCOMPARE(selects[1].minorOpcode, 1);
+        QCOMPARE(selects[1].minorOpcode, common::tag::Plain);
         QCOMPARE(Parsed<qorv::data::SelectDocumentKeyRequest>(selects[1].payload).document_key_document_id(),
                  DocumentId);
-        const QList<testsupport::TestRequest> inserts = m_bus.requests(21);
+        const QList<testsupport::TestRequest> inserts = m_bus.requests(common::op::InsertDocumentKey);
         QCOMPARE(inserts.size(), 1);
-        QCOMPARE(inserts[0].minorOpcode, 1);
+        QCOMPARE(inserts[0].minorOpcode, common::tag::Plain);
         const qorv::data::DocumentKey sent =
             Parsed<qorv::data::InsertDocumentKeyRequest>(inserts[0].payload).document_key();
         QCOMPARE(sent.document_key_document().document_id(), DocumentId);
@@ -808,8 +810,8 @@ private slots:
         }));
         window->newKey();
         QVERIFY(answerer.waitForAll());
-        QCOMPARE(m_bus.requests(43).size(), 2);
-        const QList<testsupport::TestRequest> inserts = m_bus.requests(24);
+        QCOMPARE(m_bus.requests(common::op::SelectFolderKey).size(), 2);
+        const QList<testsupport::TestRequest> inserts = m_bus.requests(common::op::InsertFolderKey);
         QCOMPARE(inserts.size(), 2);
         // Each key in the picker's order, added as its reply comes.
         QCOMPARE(Holders(Pane(window)), (QStringList{"Dee, Cy", "Fox, Eve", "Hale, Gus J", "Kay, Ivy", "Lark, Jo"}));
@@ -832,7 +834,7 @@ private slots:
         answerer.expect(QMessageBox::Ok);
         window->newKey();
         QVERIFY(answerer.waitForAll());
-        QCOMPARE(m_bus.requests(21).size(), 2);
+        QCOMPARE(m_bus.requests(common::op::InsertDocumentKey).size(), 2);
         QCOMPARE(answerer.seen()[1].text, QStringLiteral("No key could be created for these users:"));
         QCOMPARE(Plain(answerer.seen()[1].informativeText), QStringLiteral("Ivy Kay\nJo Lark"));
         QCOMPARE(Holders(Pane(window)).size(), 3);
@@ -847,7 +849,7 @@ private slots:
         answerer.expect(Cancel());
         window->newKey();
         QVERIFY(answerer.waitForAll());
-        QVERIFY(m_bus.requests(21).isEmpty());
+        QVERIFY(m_bus.requests(common::op::InsertDocumentKey).isEmpty());
     }
 
     // Changing one rule of a key
@@ -912,7 +914,7 @@ private slots:
         }
         QVERIFY(answerer.waitForAll());
 
-        const QList<testsupport::TestRequest> updates = m_bus.requests(56);
+        const QList<testsupport::TestRequest> updates = m_bus.requests(common::op::UpdateDocumentKey);
         QCOMPARE(updates.size(), sent ? 1 : 0);
         QVERIFY(!window->isModified());
         QCOMPARE(pane->topLevelItem(2)->text(5), cell);
@@ -945,7 +947,7 @@ private slots:
         }));
         window->setExpirationDate();
         QVERIFY(answerer.waitForAll());
-        const QList<testsupport::TestRequest> updates = m_bus.requests(56);
+        const QList<testsupport::TestRequest> updates = m_bus.requests(common::op::UpdateDocumentKey);
         QCOMPARE(updates.size(), 1);
         // The tests run in Central European time, east of UTC.
         QCOMPARE(Parsed<qorv::data::UpdateDocumentKeyRequest>(updates[0].payload)
@@ -966,7 +968,7 @@ private slots:
         answerer.expect(Finish([](QWizard *wizard) { wizard->setField(QStringLiteral("restrictedDuration"), false); }));
         window->setSessionDuration();
         QVERIFY(answerer.waitForAll());
-        QVERIFY(m_bus.requests(59).isEmpty());
+        QVERIFY(m_bus.requests(common::op::UpdateFolderKey).isEmpty());
 
         answerer.expect(Finish([](QWizard *wizard) {
             wizard->setField(QStringLiteral("restrictedDuration"), true);
@@ -975,14 +977,14 @@ private slots:
         }));
         window->setSessionDuration();
         QVERIFY(answerer.waitForAll());
-        QCOMPARE(m_bus.requests(59).size(), 1);
+        QCOMPARE(m_bus.requests(common::op::UpdateFolderKey).size(), 1);
         QCOMPARE(pane->topLevelItem(0)->text(4), QStringLiteral("1 hour"));
 
         // Reverted, the key has nothing left to save.
         Click(pane, pane->topLevelItem(0), 1);
         window->revertKey();
         window->saveKey();
-        QCOMPARE(m_bus.requests(59).size(), 1);
+        QCOMPARE(m_bus.requests(common::op::UpdateFolderKey).size(), 1);
         QVERIFY(answerer.unexpected().isEmpty());
     }
 
@@ -1035,7 +1037,7 @@ private slots:
         QVERIFY(answerer.waitForAll());
         DestroyClosedWindows();
         QCOMPARE(window.isNull(), closes);
-        QCOMPARE(m_bus.requests(56).size(), updates);
+        QCOMPARE(m_bus.requests(common::op::UpdateDocumentKey).size(), updates);
         if (!answer.isEmpty()) {
             QCOMPARE(answerer.seen()[0].title, QStringLiteral("QuillaneClient"));
             QCOMPARE(answerer.seen()[0].text, QStringLiteral("Do you want to save your changes?"));

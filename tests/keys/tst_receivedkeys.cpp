@@ -1,3 +1,5 @@
+#include "common/majorcode.h"
+#include "common/minortag.h"
 #include "cryptographer.h"
 #include "dialoganswerer.h"
 #include "documentkeyspanetreewidget.h"
@@ -275,9 +277,9 @@ private slots:
         QCOMPARE(RefreshFailure(window), QString());
 
         // Asked past the bus, for the keys Ann holds and no others.
-        const QList<testsupport::TestRequest> selects = m_bus.requests(40);
+        const QList<testsupport::TestRequest> selects = m_bus.requests(common::op::SelectDocumentKey);
         QCOMPARE(selects.size(), 1);
-        QCOMPARE(selects[0].minorOpcode, -27);
+        QCOMPARE(selects[0].minorOpcode, common::tag::RefreshDocumentKeys);
         qorv::data::SelectDocumentKeyRequest expected;
         expected.set_document_key_user_id(GroupDirectory::SessionUserId);
         QCOMPARE(selects[0].payload, expected.SerializeAsString());
@@ -298,9 +300,9 @@ private slots:
         QVERIFY(window);
         QCOMPARE(window->windowTitle(), QStringLiteral("My Folder Keyring [127.0.0.1]"));
         QCOMPARE(Rows(Pane(window), 1), (QStringList{"Projects", "Shared"}));
-        const QList<testsupport::TestRequest> selects = m_bus.requests(43);
+        const QList<testsupport::TestRequest> selects = m_bus.requests(common::op::SelectFolderKey);
         QCOMPARE(selects.size(), 1);
-        QCOMPARE(selects[0].minorOpcode, -28);
+        QCOMPARE(selects[0].minorOpcode, common::tag::RefreshFolderKeys);
         qorv::data::SelectFolderKeyRequest expected;
         expected.set_folder_key_user_id(GroupDirectory::SessionUserId);
         QCOMPARE(selects[0].payload, expected.SerializeAsString());
@@ -364,7 +366,7 @@ private slots:
         DocumentKeysView *second = m_bus.openDocumentKeys();
         QVERIFY(first && second && first != second);
         QCOMPARE(Pane(second)->topLevelItemCount(), 3);
-        QCOMPARE(m_bus.requests(40).size(), 2);
+        QCOMPARE(m_bus.requests(common::op::SelectDocumentKey).size(), 2);
     }
 
     // Nothing can be ticked, and only the keys themselves can be selected.
@@ -429,13 +431,13 @@ private slots:
         } else if (failure == QLatin1String("tag")) {
             m_bus.server().injectFault(testsupport::TestFault::wrongTag());
         } else if (failure == QLatin1String("pair")) {
-            m_bus.server().reply(40, -27, qorv::data::SelectDocumentKeyReply().SerializeAsString(), 0, 4);
+            m_bus.server().reply(common::op::SelectDocumentKey, common::tag::RefreshDocumentKeys, qorv::data::SelectDocumentKeyReply().SerializeAsString(), 0, 4);
         } else if (failure == QLatin1String("sqlc")) {
             qorv::data::SelectDocumentKeyReply refusal;
             refusal.mutable_sql_diag_rec()->set_sqlc(common::SqlcForeignKeyViolation);
-            m_bus.server().reply(40, -27, refusal.SerializeAsString());
+            m_bus.server().reply(common::op::SelectDocumentKey, common::tag::RefreshDocumentKeys, refusal.SerializeAsString());
         } else if (failure == QLatin1String("garbage")) {
-            m_bus.server().reply(40, -27, std::string("\x0a\xff", 2));
+            m_bus.server().reply(common::op::SelectDocumentKey, common::tag::RefreshDocumentKeys, std::string("\x0a\xff", 2));
         } else {
             m_bus.server().stop();
         }
@@ -453,7 +455,7 @@ private slots:
 
     void folderKeysRefreshFailureIsShown()
     {
-        m_bus.server().reply(43, -28, std::string(), -1, 1);
+        m_bus.server().reply(common::op::SelectFolderKey, common::tag::RefreshFolderKeys, std::string(), -1, 1);
         FolderKeysView *window = m_bus.openFolderKeys();
         QVERIFY(window);
         QCOMPARE(Pane(window)->topLevelItemCount(), 0);
@@ -473,15 +475,15 @@ private slots:
 
         // On the bus to the server: the key for the editor, then the key
         // with its emphasis cleared.
-        const QList<testsupport::TestRequest> selects = m_bus.requests(40);
+        const QList<testsupport::TestRequest> selects = m_bus.requests(common::op::SelectDocumentKey);
         QCOMPARE(selects.size(), 1);
-        QCOMPARE(selects[0].minorOpcode, -35);
+        QCOMPARE(selects[0].minorOpcode, common::tag::OpenDocumentEditor);
         const auto select = Parsed<qorv::data::SelectDocumentKeyRequest>(selects[0].payload);
         QCOMPARE(select.document_key_document_id(), 7);
         QCOMPARE(select.document_key_user_id(), GroupDirectory::SessionUserId);
-        const QList<testsupport::TestRequest> updates = m_bus.requests(56);
+        const QList<testsupport::TestRequest> updates = m_bus.requests(common::op::UpdateDocumentKey);
         QCOMPARE(updates.size(), 1);
-        QCOMPARE(updates[0].minorOpcode, -33);
+        QCOMPARE(updates[0].minorOpcode, common::tag::ClearEmphasizeName);
         qorv::data::DocumentKey cleared = m_budget;
         cleared.set_document_key_properties(0);
         QCOMPARE(Parsed<qorv::data::UpdateDocumentKeyRequest>(updates[0].payload).document_key().SerializeAsString(),
@@ -518,8 +520,8 @@ private slots:
         window->openDocument();
         QVERIFY(answerer.waitForAll());
 
-        QCOMPARE(m_bus.requests(40).size(), opens ? 1 : 0);
-        QVERIFY(m_bus.requests(56).isEmpty());
+        QCOMPARE(m_bus.requests(common::op::SelectDocumentKey).size(), opens ? 1 : 0);
+        QVERIFY(m_bus.requests(common::op::UpdateDocumentKey).isEmpty());
         if (!opens) {
             QCOMPARE(answerer.seen()[1].title, QStringLiteral("Passcode Dialog"));
             QCOMPARE(answerer.seen()[1].text, QStringLiteral("Incorrect password!"));
@@ -563,7 +565,7 @@ private slots:
         QList<std::pair<int, std::string>> sent;
         connect(window, &FolderKeysView::deliverRequest, this,
                 [&sent](common::Opcode major, common::Opcode minor, const std::string &payload) {
-                    if (major == -26 && minor == -36)
+                    if (major == common::op::OpenDocumentBrowser && minor == common::tag::OpenFolderKey)
                         sent.append({major, payload});
                 });
         DialogAnswerer answerer;

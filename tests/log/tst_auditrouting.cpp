@@ -2,6 +2,8 @@
 #include "auditline.h"
 #include "auditmask.h"
 #include "audittestcase.h"
+#include "common/majorcode.h"
+#include "common/minortag.h"
 #include "recordingcomponent.h"
 #include "servercomponent.h"
 #include "servicerouter.h"
@@ -131,10 +133,10 @@ private slots:
     void anAuditedReplyIsAnnouncedOnce()
     {
         SetAuditMask(LineBit(1));
-        m_server.reply(41, -38, SelectDocumentsReply({5, 12, 12, 7}));
+        m_server.reply(common::op::SelectDocument, common::tag::OpenFolder, SelectDocumentsReply({5, 12, 12, 7}));
         testsupport::AceLogCapture capture;
 
-        m_router->receiveRequest(41, -38, qorv::data::SelectDocumentRequest().SerializeAsString());
+        m_router->receiveRequest(common::op::SelectDocument, common::tag::OpenFolder, qorv::data::SelectDocumentRequest().SerializeAsString());
 
         QCOMPARE(m_server.requests().size(), std::size_t(1));
         QCOMPARE(m_log.size(), 3);
@@ -163,7 +165,7 @@ private slots:
         m_server.injectFault(TestFault::noAnswer());
         testsupport::AceLogCapture capture;
 
-        m_router->receiveRequest(7, 1, DeleteDocumentRequest(42, "Plan"));
+        m_router->receiveRequest(common::op::DeleteDocument, common::tag::Plain, DeleteDocumentRequest(42, "Plan"));
 
         QCOMPARE(m_log.size(), 3);
         QVERIFY(m_log[0].startsWith("windows: event -32 -8 CEF:0|"));
@@ -181,10 +183,10 @@ private slots:
     {
         const std::string user = LiveUser();
         SetAuditMask(LineBit(5) | DetailsBit(5));
-        m_server.reply(7, 1, std::string(), 90, 0);
+        m_server.reply(common::op::DeleteDocument, common::tag::Plain, std::string(), 90, 0);
         testsupport::AceLogCapture capture;
 
-        m_router->receiveRequest(7, 1, DeleteDocumentRequest(42, std::string("Pl\0an", 5)));
+        m_router->receiveRequest(common::op::DeleteDocument, common::tag::Plain, DeleteDocumentRequest(42, std::string("Pl\0an", 5)));
 
         QCOMPARE(m_log.size(), 3);
         const std::string line = LineOf(m_log[0]);
@@ -202,10 +204,10 @@ private slots:
     void anUnselectedReplyGivesAnEmptyEvent()
     {
         SetAuditMask(EveryLineWithDetails & ~LineBit(1));
-        m_server.reply(41, -38, SelectDocumentsReply({5}));
+        m_server.reply(common::op::SelectDocument, common::tag::OpenFolder, SelectDocumentsReply({5}));
         testsupport::AceLogCapture capture;
 
-        m_router->receiveRequest(41, -38, std::string());
+        m_router->receiveRequest(common::op::SelectDocument, common::tag::OpenFolder, std::string());
 
         QCOMPARE(m_log,
                  QStringList({"windows: event -32 -37", "windows: reply 41 -38 0 0", "managers: request 41 -38"}));
@@ -215,10 +217,10 @@ private slots:
     void anUnauditedReplyPassesAlone()
     {
         SetAuditMask(EveryLineWithDetails);
-        m_server.reply(43, -6, std::string("keys"));
+        m_server.reply(common::op::SelectFolderKey, common::tag::ListFolderKeys, std::string("keys"));
         testsupport::AceLogCapture capture;
 
-        m_router->receiveRequest(43, -6, std::string());
+        m_router->receiveRequest(common::op::SelectFolderKey, common::tag::ListFolderKeys, std::string());
 
         QCOMPARE(m_log, QStringList({"windows: reply 43 -6 0 0", "managers: request 43 -6"}));
         QVERIFY(capture.lines().empty());
@@ -272,7 +274,7 @@ private slots:
     {
         SetAuditMask(LineBit(7) | DetailsBit(7));
         testsupport::AceLogCapture capture;
-        m_router->receiveRequest(-12, 1, CopyRequest(42, "Plan", 120));
+        m_router->receiveRequest(common::op::LogEventCopyDocumentToClipboard, common::tag::Plain, CopyRequest(42, "Plan", 120));
         const std::string line = LineOf(m_log.value(0));
         QCOMPARE(m_log.size(), 1);
         QVERIFY(line.rfind("CEF:0|Halvemoor|QuillaneClient|1.0.0|4|copy document to clipboard|7|", 0) == 0);

@@ -3,6 +3,8 @@
 #include "auditline.h"
 #include "auditmask.h"
 #include "audittestcase.h"
+#include "common/majorcode.h"
+#include "common/minortag.h"
 #include "replylogevent.h"
 
 #include <QtTest>
@@ -19,7 +21,7 @@ class ProbeReplyEvent : public ReplyLogEvent
 {
 public:
     ProbeReplyEvent(int majorErcode, bool accept)
-        : ReplyLogEvent(7, 1, std::string(), majorErcode, 0, std::string(), nullptr)
+        : ReplyLogEvent(common::op::DeleteDocument, common::tag::Plain, std::string(), majorErcode, 0, std::string(), nullptr)
         , m_accept(accept)
     {
         m_cefDeviceEventClassId = 99;
@@ -93,7 +95,7 @@ const QMap<int, QString> &ErrorTexts()
 // The log-on event reads no payload, so the base alone shapes its line.
 std::string LogOnLine(int majorErcode, int minorErcode)
 {
-    return ReplyLine(3, 1, std::string(), majorErcode, minorErcode, std::string());
+    return ReplyLine(common::op::AuthenticateUser, common::tag::Plain, std::string(), majorErcode, minorErcode, std::string());
 }
 }
 

@@ -3,6 +3,7 @@
 #include "auditline.h"
 #include "auditmask.h"
 #include "audittestcase.h"
+#include "common/majorcode.h"
 #include "copydocumenttoclipboardlogevent.h"
 #include "messagedispatcher.h"
 
@@ -52,7 +53,7 @@ std::string MessagePayload(bool withId, int id, bool withSubject, const std::str
 
 bool IsMessageRequest(int major)
 {
-    return major == -13 || major == -16 || major == -17 || major == -19 || major == -21;
+    return major == common::op::LogEventCopyMessageToClipboard || major == common::op::LogEventExportMessageToPdfFile || major == common::op::LogEventExportMessageToTextFile || major == common::op::LogEventPasteMessageFromClipboard || major == common::op::LogEventPrintMessage;
 }
 
 std::string Payload(int major, int id, const std::string &name, int size)
@@ -98,7 +99,7 @@ private slots:
         QCOMPARE(MessageDispatcher::getServerPort(), 0);
         SetAuditMask(LineBit(7));
         testsupport::AceLogCapture capture;
-        const std::string line = Line(-20, Payload(-20, 42, "Plan", 1));
+        const std::string line = Line(common::op::LogEventPrintDocument, Payload(common::op::LogEventPrintDocument, 42, "Plan", 1));
         QCOMPARE(KeysOf(line), QStringList({"cn1", "cn1Label", "cnt", "shost", "spid", "suser"}));
         QCOMPARE(capture.lines().size(), std::size_t(1));
     }
@@ -289,9 +290,9 @@ private slots:
     void anUnsetSizeReadsZero()
     {
         SetAuditMask(EveryLineWithDetails);
-        QCOMPARE(ExtensionOf(Line(-12, DocumentPayload(true, 42, true, "Plan", false, 0))).value("out"),
+        QCOMPARE(ExtensionOf(Line(common::op::LogEventCopyDocumentToClipboard, DocumentPayload(true, 42, true, "Plan", false, 0))).value("out"),
                  QStringLiteral("0"));
-        QCOMPARE(ExtensionOf(Line(-19, MessagePayload(true, 42, true, "Hi", false, 0))).value("in"),
+        QCOMPARE(ExtensionOf(Line(common::op::LogEventPasteMessageFromClipboard, MessagePayload(true, 42, true, "Hi", false, 0))).value("in"),
                  QStringLiteral("0"));
     }
 
@@ -312,7 +313,7 @@ private slots:
         QFETCH(bool, present);
         MessageDispatcher::setSessionId(sessionId);
         SetAuditMask(LineBit(7));
-        const QMap<QString, QString> pairs = ExtensionOf(Line(-12, Payload(-12, 1, "Plan", 1)));
+        const QMap<QString, QString> pairs = ExtensionOf(Line(common::op::LogEventCopyDocumentToClipboard, Payload(common::op::LogEventCopyDocumentToClipboard, 1, "Plan", 1)));
         QCOMPARE(pairs.contains("externalId"), present);
         if (present)
             QCOMPARE(pairs.value("externalId"), QString::number(sessionId));
@@ -341,7 +342,7 @@ private slots:
         MessageDispatcher::setServerName(name.toStdString());
         MessageDispatcher::setServerPort(port);
         SetAuditMask(LineBit(7));
-        const std::string line = Line(-12, Payload(-12, 1, "Plan", 1));
+        const std::string line = Line(common::op::LogEventCopyDocumentToClipboard, Payload(common::op::LogEventCopyDocumentToClipboard, 1, "Plan", 1));
         QVERIFY(!line.empty());
         const QMap<QString, QString> pairs = ExtensionOf(line);
         QCOMPARE(pairs.value("dpt"), dpt);
@@ -355,21 +356,21 @@ private slots:
     void theCounterKeepsRising()
     {
         SetAuditMask(LineBit(7));
-        const unsigned int before = ExtensionOf(Line(-14, Payload(-14, 1, "Plan", 1))).value("cnt").toUInt();
+        const unsigned int before = ExtensionOf(Line(common::op::LogEventExportDocumentToPdfFile, Payload(common::op::LogEventExportDocumentToPdfFile, 1, "Plan", 1))).value("cnt").toUInt();
         QVERIFY(before >= 1);
 
         ClearUser();
         for (int i = 0; i < 9; ++i)
-            QCOMPARE(Line(-14, Payload(-14, 1, "Plan", 1)), std::string());
+            QCOMPARE(Line(common::op::LogEventExportDocumentToPdfFile, Payload(common::op::LogEventExportDocumentToPdfFile, 1, "Plan", 1)), std::string());
         SetAuditMask(LineBit(7));
         QTest::ignoreMessage(QtWarningMsg, "Bad document!");
-        QCOMPARE(Line(-14, std::string()), std::string());
+        QCOMPARE(Line(common::op::LogEventExportDocumentToPdfFile, std::string()), std::string());
 
-        QCOMPARE(ExtensionOf(Line(-14, Payload(-14, 1, "Plan", 1))).value("cnt").toUInt(), before + 11);
+        QCOMPARE(ExtensionOf(Line(common::op::LogEventExportDocumentToPdfFile, Payload(common::op::LogEventExportDocumentToPdfFile, 1, "Plan", 1))).value("cnt").toUInt(), before + 11);
         // Each class counts for itself.
-        const unsigned int text = ExtensionOf(Line(-15, Payload(-15, 1, "Plan", 1))).value("cnt").toUInt();
-        QCOMPARE(ExtensionOf(Line(-15, Payload(-15, 1, "Plan", 1))).value("cnt").toUInt(), text + 1);
-        QCOMPARE(ExtensionOf(Line(-14, Payload(-14, 1, "Plan", 1))).value("cnt").toUInt(), before + 12);
+        const unsigned int text = ExtensionOf(Line(common::op::LogEventExportDocumentToTextFile, Payload(common::op::LogEventExportDocumentToTextFile, 1, "Plan", 1))).value("cnt").toUInt();
+        QCOMPARE(ExtensionOf(Line(common::op::LogEventExportDocumentToTextFile, Payload(common::op::LogEventExportDocumentToTextFile, 1, "Plan", 1))).value("cnt").toUInt(), text + 1);
+        QCOMPARE(ExtensionOf(Line(common::op::LogEventExportDocumentToPdfFile, Payload(common::op::LogEventExportDocumentToPdfFile, 1, "Plan", 1))).value("cnt").toUInt(), before + 12);
     }
 };
 

@@ -3,6 +3,7 @@
 #include "auditline.h"
 #include "auditmask.h"
 #include "audittestcase.h"
+#include "common/majorcode.h"
 #include "serialized.h"
 
 #include "selectdocumentreply3.pb.h"
@@ -154,7 +155,7 @@ private slots:
         }
         SetAuditMask(LineBit(1));
         testsupport::AceLogCapture capture;
-        QCOMPARE(ExtensionOf(Line(41, Reply(41, ids))).value("cs1"), texts.join(", "));
+        QCOMPARE(ExtensionOf(Line(common::op::SelectDocument, Reply(41, ids))).value("cs1"), texts.join(", "));
     }
 
     void anUnreadableReply_data()

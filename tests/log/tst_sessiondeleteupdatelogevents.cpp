@@ -3,8 +3,9 @@
 #include "auditline.h"
 #include "auditmask.h"
 #include "audittestcase.h"
-#include "serialized.h"
+#include "common/majorcode.h"
 #include "deletedocumentlogevent.h"
+#include "serialized.h"
 
 #include "deletedocumentrequest3.pb.h"
 #include "deletefolderrequest3.pb.h"
@@ -156,9 +157,9 @@ private slots:
     {
         SetAuditMask(LineBit(5));
         const QByteArray request = DeleteDocument(42, "Plan");
-        QCOMPARE(CountOf(Line(7, request)), 1u);
-        QCOMPARE(CountOf(Line(7, request, 15)), 1u);
-        QCOMPARE(CountOf(Line(7, request)), 2u);
+        QCOMPARE(CountOf(Line(common::op::DeleteDocument, request)), 1u);
+        QCOMPARE(CountOf(Line(common::op::DeleteDocument, request, 15)), 1u);
+        QCOMPARE(CountOf(Line(common::op::DeleteDocument, request)), 2u);
         DeleteDocumentLogEvent event(7, 1, request.toStdString(), 0, 0, std::string(), nullptr);
         QCOMPARE(event.getSuccessOutcomeCnt(), 3u);
         QCOMPARE(event.getFailureOutcomeCnt(), 1u);

@@ -1,6 +1,7 @@
 #include "messagebus.h"
 
 #include "common/majorcode.h"
+#include "common/minortag.h"
 #include "consoleview.h"
 #include "messagebrowserview.h"
 
@@ -70,7 +71,7 @@ void MessageBus::attach(int messageId, const QList<qorv::data::Document> &docume
         row->set_message_document_message_id(messageId);
         *row->mutable_message_document_document() = document;
     }
-    server().reply(48, 1, attached.SerializeAsString());
+    server().reply(common::op::SelectMessageDocument, common::tag::Plain, attached.SerializeAsString());
 }
 
 std::vector<testsupport::TestRequest> MessageBus::requests(int majorOpcode) const

@@ -1,5 +1,6 @@
 #include "messagestore.h"
 
+#include "common/majorcode.h"
 #include "common/sqlc.h"
 #include "dbid.h"
 #include "registry.h"
@@ -240,7 +241,7 @@ bool MessageStore::folderHoldsMessages(int folderId) const
 
 void MessageStore::install()
 {
-    m_server.onRequest(49, [this](const TestRequest &received) {
+    m_server.onRequest(common::op::SelectMessageFolder, [this](const TestRequest &received) {
         qorv::data::SelectMessageFolderRequest request;
         request.ParseFromString(received.payload);
         qorv::data::SelectMessageFolderReply reply;
@@ -252,7 +253,7 @@ void MessageStore::install()
         }
         return Answer(reply);
     });
-    m_server.onRequest(50, [this](const TestRequest &received) {
+    m_server.onRequest(common::op::SelectMessage, [this](const TestRequest &received) {
         qorv::data::SelectMessageRequest request;
         request.ParseFromString(received.payload);
         qorv::data::SelectMessageReply reply;
@@ -275,7 +276,7 @@ void MessageStore::install()
         }
         return Answer(reply);
     });
-    m_server.onRequest(51, [this](const TestRequest &received) {
+    m_server.onRequest(common::op::SelectMessageUser, [this](const TestRequest &received) {
         qorv::data::SelectMessageUserRequest request;
         request.ParseFromString(received.payload);
         qorv::data::SelectMessageUserReply reply;
@@ -300,7 +301,7 @@ void MessageStore::install()
         }
         return Answer(reply);
     });
-    m_server.onRequest(54, [this](const TestRequest &received) {
+    m_server.onRequest(common::op::SelectUser, [this](const TestRequest &received) {
         qorv::data::SelectUserRequest request;
         request.ParseFromString(received.payload);
         qorv::data::SelectUserReply reply;
@@ -312,7 +313,7 @@ void MessageStore::install()
         }
         return Answer(reply);
     });
-    m_server.onRequest(29, [this](const TestRequest &received) {
+    m_server.onRequest(common::op::InsertMessageFolder, [this](const TestRequest &received) {
         qorv::data::InsertMessageFolderRequest request;
         request.ParseFromString(received.payload);
         const std::lock_guard<std::mutex> lock(m_mutex);
@@ -324,7 +325,7 @@ void MessageStore::install()
         reply.set_return_code(1);
         return Answer(reply);
     });
-    m_server.onRequest(30, [this](const TestRequest &received) {
+    m_server.onRequest(common::op::InsertMessage, [this](const TestRequest &received) {
         qorv::data::InsertMessageRequest request;
         request.ParseFromString(received.payload);
         const std::lock_guard<std::mutex> lock(m_mutex);
@@ -342,7 +343,7 @@ void MessageStore::install()
         reply.set_return_code(1);
         return Answer(reply);
     });
-    m_server.onRequest(31, [this](const TestRequest &received) {
+    m_server.onRequest(common::op::InsertMessageUser, [this](const TestRequest &received) {
         qorv::data::InsertMessageUserRequest request;
         request.ParseFromString(received.payload);
         const qorv::data::Message &row = request.message();
@@ -363,7 +364,7 @@ void MessageStore::install()
         *reply.mutable_message_user_message() = receivedCopy(recipient);
         return Done(reply);
     });
-    m_server.onRequest(64, [this](const TestRequest &received) {
+    m_server.onRequest(common::op::UpdateMessageFolder, [this](const TestRequest &received) {
         qorv::data::UpdateMessageFolderRequest request;
         request.ParseFromString(received.payload);
         const std::lock_guard<std::mutex> lock(m_mutex);
@@ -373,7 +374,7 @@ void MessageStore::install()
         }
         return Done<qorv::data::UpdateMessageFolderReply>();
     });
-    m_server.onRequest(65, [this](const TestRequest &received) {
+    m_server.onRequest(common::op::UpdateMessage, [this](const TestRequest &received) {
         qorv::data::UpdateMessageRequest request;
         request.ParseFromString(received.payload);
         const qorv::data::Message &update = request.message();
@@ -387,7 +388,7 @@ void MessageStore::install()
         }
         return Done<qorv::data::UpdateMessageReply>();
     });
-    m_server.onRequest(66, [this](const TestRequest &received) {
+    m_server.onRequest(common::op::UpdateMessageUser, [this](const TestRequest &received) {
         qorv::data::UpdateMessageUserRequest request;
         request.ParseFromString(received.payload);
         const qorv::data::Message &update = request.message();
@@ -403,7 +404,7 @@ void MessageStore::install()
         }
         return Done<qorv::data::UpdateMessageUserReply>();
     });
-    m_server.onRequest(14, [this](const TestRequest &received) {
+    m_server.onRequest(common::op::DeleteMessageFolder, [this](const TestRequest &received) {
         qorv::data::DeleteMessageFolderRequest request;
         request.ParseFromString(received.payload);
         const std::lock_guard<std::mutex> lock(m_mutex);
@@ -416,7 +417,7 @@ void MessageStore::install()
                         m_folders.end());
         return Done<qorv::data::DeleteMessageFolderReply>();
     });
-    m_server.onRequest(15, [this](const TestRequest &received) {
+    m_server.onRequest(common::op::DeleteMessage, [this](const TestRequest &received) {
         qorv::data::DeleteMessageRequest request;
         request.ParseFromString(received.payload);
         const std::lock_guard<std::mutex> lock(m_mutex);
@@ -433,7 +434,7 @@ void MessageStore::install()
                            m_recipients.end());
         return Done<qorv::data::DeleteMessageReply>();
     });
-    m_server.onRequest(16, [this](const TestRequest &received) {
+    m_server.onRequest(common::op::DeleteMessageUser, [this](const TestRequest &received) {
         qorv::data::DeleteMessageUserRequest request;
         request.ParseFromString(received.payload);
         const std::lock_guard<std::mutex> lock(m_mutex);

@@ -1,4 +1,6 @@
 #include "applicationcomponent.h"
+#include "common/majorcode.h"
+#include "common/minortag.h"
 #include "dialoganswerer.h"
 #include "itemrole.h"
 #include "itemtype.h"
@@ -7,13 +9,13 @@
 #include "messagebrowserview.h"
 #include "messagebus.h"
 #include "messagecast.h"
-#include "messagesearchdialog.h"
-#include "messageviewer.h"
-#include "settings.h"
-#include "syntheticdrag.h"
 #include "messageeditorview.h"
 #include "messagereaderview.h"
+#include "messagesearchdialog.h"
+#include "messageviewer.h"
 #include "sentrequests.h"
+#include "settings.h"
+#include "syntheticdrag.h"
 #include "testenvironment.h"
 #include "textreader.h"
 
@@ -238,10 +240,10 @@ std::vector<testsupport::TestRequest> Lists(const MessageBus &bus, int majorOpco
     std::vector<testsupport::TestRequest> lists;
     for (const testsupport::TestRequest &request : bus.requests(majorOpcode)) {
         data::SelectMessageUserRequest lookUp;
-        if (majorOpcode == 51 && lookUp.ParseFromString(request.payload) && lookUp.has_message_user_message_id())
+        if (majorOpcode == common::op::SelectMessageUser && lookUp.ParseFromString(request.payload) && lookUp.has_message_user_message_id())
             continue;
         data::SelectMessageRequest chain;
-        if (majorOpcode == 50 && chain.ParseFromString(request.payload) && chain.has_message_chain_id())
+        if (majorOpcode == common::op::SelectMessage && chain.ParseFromString(request.payload) && chain.has_message_chain_id())
             continue;
         lists.push_back(request);
     }
@@ -417,13 +419,13 @@ private slots:
         QList<int> order;
         for (const testsupport::TestRequest &request : m_bus.server().requests()) {
             data::SelectMessageUserRequest lookUp;
-            if (request.majorOpcode == 51 && lookUp.ParseFromString(request.payload)
+            if (request.majorOpcode == common::op::SelectMessageUser && lookUp.ParseFromString(request.payload)
                 && lookUp.has_message_user_message_id())
                 continue;
             order.append(request.majorOpcode);
         }
         QCOMPARE(order, QList<int>({49, 50, 51}));
-        const auto folders = Parsed<data::SelectMessageFolderRequest>(m_bus.requests(49));
+        const auto folders = Parsed<data::SelectMessageFolderRequest>(m_bus.requests(common::op::SelectMessageFolder));
         QCOMPARE(folders.front().message_folder_user_id(), Ann);
         QCOMPARE(folders.front().message_folder_parent_id(), Root);
         const auto own = Parsed<data::SelectMessageRequest>(Lists(m_bus, 50));
@@ -509,7 +511,7 @@ private slots:
         QCOMPARE(browser.subjects(), QStringList({"Plans", "RE: Budget"}));
         QCOMPARE(browser.folderNames(), QStringList({"Work", "Home"}));
         QCOMPARE(browser.modeName(), QStringLiteral("modeMessageFolderSelected"));
-        QVERIFY(m_bus.requests(49).empty());
+        QVERIFY(m_bus.requests(common::op::SelectMessageFolder).empty());
         const auto own = Parsed<data::SelectMessageRequest>(Lists(m_bus, 50));
         const auto copies = Parsed<data::SelectMessageUserRequest>(Lists(m_bus, 51));
         QCOMPARE(own.size(), size_t(1));
@@ -656,7 +658,7 @@ private slots:
 
         QCOMPARE(answerer.seen().value(0).title, QStringLiteral("New Message Folder"));
         QCOMPARE(answerer.seen().value(0).text, QStringLiteral("Message folder name:"));
-        const auto inserts = Parsed<data::InsertMessageFolderRequest>(m_bus.requests(29));
+        const auto inserts = Parsed<data::InsertMessageFolderRequest>(m_bus.requests(common::op::InsertMessageFolder));
         QCOMPARE(inserts.size(), size_t(1));
         const data::MessageFolder &folder = inserts.front().message_folder();
         QCOMPARE(folder.message_folder_name(), std::string(" Archive "));
@@ -698,7 +700,7 @@ private slots:
         browser.action(0)->trigger();
 
         QVERIFY(answerer.waitForAll());
-        QVERIFY(m_bus.requests(29).empty());
+        QVERIFY(m_bus.requests(common::op::InsertMessageFolder).empty());
     }
 
     void refusedFolderChangesChangeNothing_data()
@@ -721,10 +723,10 @@ private slots:
             data::InsertMessageFolderReply refusal;
             refusal.mutable_sql_diag_rec()->set_sqlc(83906754);
             refusal.set_message_folder_id(710);
-            m_bus.server().reply(29, 1, refusal.SerializeAsString());
+            m_bus.server().reply(common::op::InsertMessageFolder, common::tag::Plain, refusal.SerializeAsString());
             answerer.expect(EnterText(QStringLiteral("Home")));
         } else {
-            m_bus.server().reply(14, 1, data::DeleteMessageFolderReply().SerializeAsString());
+            m_bus.server().reply(common::op::DeleteMessageFolder, common::tag::Plain, data::DeleteMessageFolderReply().SerializeAsString());
             answerer.expect(QMessageBox::Ok);
         }
 
@@ -752,7 +754,7 @@ private slots:
 
         QCOMPARE(answerer.seen().value(0).title, QStringLiteral("Edit Message Folder"));
         // The same name is sent as well.
-        const auto updates = Parsed<data::UpdateMessageFolderRequest>(m_bus.requests(64));
+        const auto updates = Parsed<data::UpdateMessageFolderRequest>(m_bus.requests(common::op::UpdateMessageFolder));
         QCOMPARE(updates.size(), size_t(2));
         QCOMPARE(updates.front().message_folder().message_folder_name(), std::string("Home"));
         QCOMPARE(updates.front().message_folder().message_folder_id(), Home);
@@ -773,7 +775,7 @@ private slots:
         QCOMPARE(answerer.seen().value(0).title, QStringLiteral("Delete Message"));
         QCOMPARE(answerer.seen().value(0).text, QStringLiteral("Are you sure you want to delete this folder?"));
         QCOMPARE(answerer.seen().value(0).informativeText, QStringLiteral("Home"));
-        QCOMPARE(Parsed<data::DeleteMessageFolderRequest>(m_bus.requests(14)).front().message_folder_id(), Home);
+        QCOMPARE(Parsed<data::DeleteMessageFolderRequest>(m_bus.requests(common::op::DeleteMessageFolder)).front().message_folder_id(), Home);
         for (const Browser &browser : {first, second}) {
             QCOMPARE(browser.folderNames(), QStringList({"Work"}));
             QCOMPARE(browser.modeName(), QStringLiteral("modeMessageFolderDeleted"));
@@ -818,7 +820,7 @@ private slots:
         first.action(1)->trigger();
 
         QCOMPARE(answerer.seen().value(0).title, QStringLiteral("Create Message"));
-        const auto inserts = Parsed<data::InsertMessageRequest>(m_bus.requests(30));
+        const auto inserts = Parsed<data::InsertMessageRequest>(m_bus.requests(common::op::InsertMessage));
         QCOMPARE(inserts.size(), size_t(1));
         const data::Message &message = inserts.front().message();
         QCOMPARE(message.message_subject(), std::string("Offsite"));
@@ -854,7 +856,7 @@ private slots:
         refusal.mutable_sql_diag_rec()->set_sqlc(83906754);
         refusal.set_message_id(77);
         refusal.set_return_code(0);
-        m_bus.server().reply(30, 1, refusal.SerializeAsString());
+        m_bus.server().reply(common::op::InsertMessage, common::tag::Plain, refusal.SerializeAsString());
         if (refused)
             answerer.expect(CreateMessage(QStringLiteral("Offsite")));
         else
@@ -863,7 +865,7 @@ private slots:
         first.action(1)->trigger();
 
         QVERIFY(answerer.waitForAll());
-        QCOMPARE(m_bus.requests(30).size(), size_t(refused ? 1 : 0));
+        QCOMPARE(m_bus.requests(common::op::InsertMessage).size(), size_t(refused ? 1 : 0));
         for (const Browser &browser : {first, second})
             QCOMPARE(browser.subjects().size(), 4);
         QCOMPARE(EditorIds(), QList<int>());
@@ -896,13 +898,13 @@ private slots:
         QVERIFY(testsupport::SyntheticDrag(folders, mimeData.get()).enterAndDrop(onHome));
 
         QCOMPARE(m_bus.requests(major).size(), size_t(1));
-        QCOMPARE(m_bus.requests(major).front().minorOpcode, -25);
-        if (major == 65) {
-            const auto moves = Parsed<data::UpdateMessageRequest>(m_bus.requests(65));
+        QCOMPARE(m_bus.requests(major).front().minorOpcode, common::tag::MoveMessage);
+        if (major == common::op::UpdateMessage) {
+            const auto moves = Parsed<data::UpdateMessageRequest>(m_bus.requests(common::op::UpdateMessage));
             QCOMPARE(moves.front().message().message_id(), 1);
             QCOMPARE(moves.front().message().message_folder_id(), Home);
         } else {
-            const auto moves = Parsed<data::UpdateMessageUserRequest>(m_bus.requests(66));
+            const auto moves = Parsed<data::UpdateMessageUserRequest>(m_bus.requests(common::op::UpdateMessageUser));
             const data::Message &moved = moves.front().message();
             QCOMPARE(moved.message_id(), 2);
             QCOMPARE(moved.message_user_message_id(), 2);
@@ -962,14 +964,14 @@ private slots:
 
         QCOMPARE(answerer.seen().value(0).text, QStringLiteral("Are you sure you want to delete this message?"));
         QCOMPARE(answerer.seen().value(0).informativeText, subject);
-        if (major == 15) {
-            const auto deletes = Parsed<data::DeleteMessageRequest>(m_bus.requests(15));
+        if (major == common::op::DeleteMessage) {
+            const auto deletes = Parsed<data::DeleteMessageRequest>(m_bus.requests(common::op::DeleteMessage));
             QCOMPARE(deletes.front().message_id(), 3);
             // Named, so that the deletion is audited.
             QCOMPARE(deletes.front().message_user_id(), Ann);
             QCOMPARE(deletes.front().message_subject(), subject.toStdString());
         } else {
-            const auto deletes = Parsed<data::DeleteMessageUserRequest>(m_bus.requests(16));
+            const auto deletes = Parsed<data::DeleteMessageUserRequest>(m_bus.requests(common::op::DeleteMessageUser));
             QCOMPARE(deletes.front().message_user_message_id(), 2);
             QCOMPARE(deletes.front().message_user_user_id(), Ann);
         }
@@ -1018,7 +1020,7 @@ private slots:
         Browser second = openLoaded();
         data::DeleteMessageReply refusal;
         refusal.set_return_code(0);
-        m_bus.server().reply(15, 1, refusal.SerializeAsString());
+        m_bus.server().reply(common::op::DeleteMessage, common::tag::Plain, refusal.SerializeAsString());
         first.clickRow(QStringLiteral("Plans"));
         answerer.expect(QMessageBox::Ok);
 
@@ -1040,7 +1042,7 @@ private slots:
         browser.action(7)->trigger();
 
         QVERIFY(answerer.waitForAll());
-        QVERIFY(m_bus.requests(15).empty());
+        QVERIFY(m_bus.requests(common::op::DeleteMessage).empty());
         QVERIFY(browser.row(QStringLiteral("Plans")));
     }
 
@@ -1053,14 +1055,14 @@ private slots:
         first.doubleClickRow(QStringLiteral("Lunch"));
 
         // One mark per browser, then the reader.
-        const auto marks = Parsed<data::UpdateMessageUserRequest>(m_bus.requests(66));
+        const auto marks = Parsed<data::UpdateMessageUserRequest>(m_bus.requests(common::op::UpdateMessageUser));
         QCOMPARE(marks.size(), size_t(2));
         for (const data::UpdateMessageUserRequest &mark : marks) {
             QCOMPARE(mark.message().message_id(), 2);
             QCOMPARE(mark.message().message_user_message_id(), 2);
             QCOMPARE(mark.message().message_user_user_id(), Ann);
             QCOMPARE(mark.message().message_user_properties(), 0U);
-            QCOMPARE(m_bus.requests(66).front().minorOpcode, 1);
+            QCOMPARE(m_bus.requests(common::op::UpdateMessageUser).front().minorOpcode, common::tag::Plain);
         }
         QCOMPARE(m_bus.store().recipientProperties(2, Ann), 0U);
         for (const Browser &browser : {first, second}) {
@@ -1104,9 +1106,9 @@ private slots:
 
         first.save()->trigger();
 
-        const auto saves = Parsed<data::UpdateMessageRequest>(m_bus.requests(65));
+        const auto saves = Parsed<data::UpdateMessageRequest>(m_bus.requests(common::op::UpdateMessage));
         QCOMPARE(saves.size(), size_t(1));
-        QCOMPARE(m_bus.requests(65).front().minorOpcode, 1);
+        QCOMPARE(m_bus.requests(common::op::UpdateMessage).front().minorOpcode, common::tag::Plain);
         QCOMPARE(saves.front().message().message_security_descriptor().permissions(), AllPermissions & ~(1U << 6));
         QCOMPARE(saves.front().message().message_subject(), std::string("Budget"));
         QCOMPARE(first.modeName(), QStringLiteral("modeMessagesSaved"));
@@ -1131,7 +1133,7 @@ private slots:
         browser.saveAll()->trigger();
 
         QVERIFY(answerer.waitForAll());
-        QVERIFY(m_bus.requests(65).empty());
+        QVERIFY(m_bus.requests(common::op::UpdateMessage).empty());
     }
 
     void saveAllAnsweredNoKeepsTheEditsUntilTheNextLoading()
@@ -1152,14 +1154,14 @@ private slots:
         QCOMPARE(answerer.seen().value(0).informativeText.split(QStringLiteral("<br>")).size(), 2);
         QCOMPARE(browser.modeName(), QStringLiteral("modeMessageReverted"));
         QVERIFY(browser.save()->isEnabled() && browser.saveAll()->isEnabled());
-        QVERIFY(m_bus.requests(65).empty());
+        QVERIFY(m_bus.requests(common::op::UpdateMessage).empty());
 
         // Loading a folder asks again; this time both are saved.
         answerer.expect(QMessageBox::Yes);
         browser.clickFolder(QStringLiteral("Home"));
 
         QVERIFY(answerer.waitForAll());
-        const auto saves = Parsed<data::UpdateMessageRequest>(m_bus.requests(65));
+        const auto saves = Parsed<data::UpdateMessageRequest>(m_bus.requests(common::op::UpdateMessage));
         QCOMPARE(saves.size(), size_t(2));
         for (const data::UpdateMessageRequest &save : saves)
             QCOMPARE(save.message().message_security_descriptor().permissions(), AllPermissions & ~(1U << 10));
@@ -1180,7 +1182,7 @@ private slots:
         QVERIFY(answerer.waitForAll());
         QCOMPARE(answerer.seen().size(), 1);
         QVERIFY(!window->isVisible());
-        QVERIFY(m_bus.requests(65).empty());
+        QVERIFY(m_bus.requests(common::op::UpdateMessage).empty());
     }
 
     // Search and options
@@ -1205,7 +1207,7 @@ private slots:
 
         QVERIFY(answerer.waitForAll());
         // The root folder that the "Messages" item holds, the user's messages.
-        const auto own = Parsed<data::SelectMessageRequest>(m_bus.requests(50));
+        const auto own = Parsed<data::SelectMessageRequest>(m_bus.requests(common::op::SelectMessage));
         QVERIFY(!own.empty());
         QCOMPARE(own.front().message_folder_id(), Root);
         QCOMPARE(own.front().message_user_id(), Ann);

@@ -1,4 +1,6 @@
 #include "clienttranslation.h"
+#include "common/majorcode.h"
+#include "common/minortag.h"
 #include "dispatchtotestserver.h"
 #include "linguist.h"
 #include "messagechain.h"
@@ -251,7 +253,7 @@ private slots:
         // The look-up names the message and the field, nothing else.
         const std::vector<testsupport::TestRequest> requests = m_server->requests();
         QCOMPARE(requests.size(), size_t(1));
-        QCOMPARE(requests.front().majorOpcode, 51);
+        QCOMPARE(requests.front().majorOpcode, common::op::SelectMessageUser);
         qorv::data::SelectMessageUserRequest request;
         QVERIFY(request.ParseFromString(requests.front().payload));
         QCOMPARE(request.message_user_message_id(), 2);
@@ -266,7 +268,7 @@ private slots:
     {
         m_server->injectFault(testsupport::TestFault::noAnswer());
         QCOMPARE(SelectMessageUsers(m_store->message(2), qorv::data::Message::TO).user_size(), 0);
-        m_server->reply(51, 1, std::string("\x0a\xff", 2));
+        m_server->reply(common::op::SelectMessageUser, common::tag::Plain, std::string("\x0a\xff", 2));
         QCOMPARE(SelectMessageUsers(m_store->message(2), qorv::data::Message::TO).user_size(), 0);
     }
 
@@ -282,7 +284,7 @@ private slots:
         QCOMPARE(ids, QList<int>({9, MessageStore::SessionUserId}));
         const std::vector<testsupport::TestRequest> requests = m_server->requests();
         QCOMPARE(requests.size(), size_t(3));
-        QCOMPARE(requests.back().majorOpcode, 54);
+        QCOMPARE(requests.back().majorOpcode, common::op::SelectUser);
         qorv::data::SelectUserRequest request;
         QVERIFY(request.ParseFromString(requests.back().payload));
         QCOMPARE(QList<int>(request.exclude_user_id().begin(), request.exclude_user_id().end()), QList<int>({7, 8}));
@@ -379,7 +381,7 @@ private slots:
         const std::vector<testsupport::TestRequest> chains = [this] {
             std::vector<testsupport::TestRequest> found;
             for (const testsupport::TestRequest &request : m_server->requests()) {
-                if (request.majorOpcode == 50)
+                if (request.majorOpcode == common::op::SelectMessage)
                     found.push_back(request);
             }
             return found;
@@ -460,7 +462,7 @@ private slots:
 
     void chainOfAFailedLookUpIsTheMessageAlone()
     {
-        m_server->reply(50, 1, std::string("\x0a\xff", 2));
+        m_server->reply(common::op::SelectMessage, common::tag::Plain, std::string("\x0a\xff", 2));
 
         const auto [whole, parents] = MessageViewer::getMessageChain(m_store->message(3), false, false, false, false);
 

@@ -1,8 +1,10 @@
+#include "common/majorcode.h"
+#include "common/minortag.h"
+#include "createdocumentkeywizard.h"
 #include "dialoganswerer.h"
+#include "messageattachmentitem.h"
 #include "messagebus.h"
 #include "messagecast.h"
-#include "createdocumentkeywizard.h"
-#include "messageattachmentitem.h"
 #include "messageeditorview.h"
 #include "selectdocumentkeyuserwizardpage.h"
 #include "selectdocumentswidget.h"
@@ -167,10 +169,10 @@ private slots:
         QPointer<MessageEditorView> editor = openEditor(1);
         QVERIFY(editor);
         editor->saveMessage();
-        QCOMPARE(m_bus.requests(65).size(), std::size_t(1));
+        QCOMPARE(m_bus.requests(common::op::UpdateMessage).size(), std::size_t(1));
         DialogAnswerer answerer;
         editor->send();
-        QCOMPARE(m_bus.requests(65).size(), std::size_t(2));
+        QCOMPARE(m_bus.requests(common::op::UpdateMessage).size(), std::size_t(2));
         QTRY_VERIFY(!editor);
         QVERIFY(answerer.sawNoDialog());
     }
@@ -204,13 +206,13 @@ private slots:
             answerer.expect(QMessageBox::Ok);
         editor->saveMessage();
         if (beyond == 0) {
-            const auto updates = Parsed<data::UpdateMessageRequest>(m_bus.requests(65));
+            const auto updates = Parsed<data::UpdateMessageRequest>(m_bus.requests(common::op::UpdateMessage));
             QCOMPARE(updates.size(), std::size_t(1));
             QCOMPARE(updates.front().message().message_body().size(), std::size_t(MessageEditorView::MaximumBodySize));
             QVERIFY(!document->isModified());
             QVERIFY(answerer.sawNoDialog());
         } else {
-            QVERIFY(m_bus.requests(65).empty());
+            QVERIFY(m_bus.requests(common::op::UpdateMessage).empty());
             QVERIFY(document->isModified());
             QCOMPARE(answerer.seen().size(), 1);
             QCOMPARE(answerer.seen().at(0).text, QStringLiteral("Message contains excess characters."));
@@ -226,7 +228,7 @@ private slots:
         QVERIFY(Body(editor)->document()->isEmpty());
         DialogAnswerer answerer;
         editor->discard();
-        const auto deletes = Parsed<data::DeleteMessageRequest>(m_bus.requests(15));
+        const auto deletes = Parsed<data::DeleteMessageRequest>(m_bus.requests(common::op::DeleteMessage));
         QCOMPARE(deletes.size(), std::size_t(1));
         QCOMPARE(deletes.front().message_id(), 4);
         QCOMPARE(deletes.front().message_user_id(), Ann);
@@ -243,7 +245,7 @@ private slots:
         DialogAnswerer answerer;
         answerer.expect(QMessageBox::Cancel);
         editor->discard();
-        QVERIFY(m_bus.requests(15).empty());
+        QVERIFY(m_bus.requests(common::op::DeleteMessage).empty());
         QCOMPARE(answerer.seen().at(0).text, QStringLiteral("Are you sure you want to delete this message?"));
         QCOMPARE(answerer.seen().at(0).informativeText, QStringLiteral("Plans"));
         QVERIFY(editor);
@@ -257,7 +259,7 @@ private slots:
         QVERIFY(budget && plans);
         data::DeleteMessageReply refused;
         refused.mutable_sql_diag_rec()->set_sqls("23504");
-        m_bus.server().reply(15, 1, refused.SerializeAsString(), 4, 0);
+        m_bus.server().reply(common::op::DeleteMessage, common::tag::Plain, refused.SerializeAsString(), 4, 0);
         DialogAnswerer answerer;
         answerer.expect(QMessageBox::Ok);
         plans->discard();
@@ -268,7 +270,7 @@ private slots:
         // Any other refusal says nothing.
         plans->statusBar()->clearMessage();
         refused.mutable_sql_diag_rec()->set_sqls("23503");
-        m_bus.server().reply(15, 1, refused.SerializeAsString(), 4, 0);
+        m_bus.server().reply(common::op::DeleteMessage, common::tag::Plain, refused.SerializeAsString(), 4, 0);
         answerer.expect(QMessageBox::Ok);
         plans->discard();
         QVERIFY(plans->statusBar()->currentMessage().isEmpty());
@@ -286,8 +288,8 @@ private slots:
         QVERIFY(editor->windowTitle().startsWith(QStringLiteral("Budget*")));
         data::UpdateMessageRequest other;
         *other.mutable_message() = m_bus.store().message(1);
-        emit editor->deliverRequest(65, 1, other.SerializeAsString());
-        QCOMPARE(m_bus.requests(65).size(), std::size_t(1));
+        emit editor->deliverRequest(common::op::UpdateMessage, common::tag::Plain, other.SerializeAsString());
+        QCOMPARE(m_bus.requests(common::op::UpdateMessage).size(), std::size_t(1));
         QVERIFY(document->isModified());
         editor->saveMessage();
         QVERIFY(!document->isModified());
@@ -308,7 +310,7 @@ private slots:
         answerer.expect(Pick({ann}, &offered));
         editor->addUsersTo();
         QCOMPARE(offered, QStringList({QStringLiteral("Eve")}));
-        const auto excludes = Parsed<data::SelectUserRequest>(m_bus.requests(54));
+        const auto excludes = Parsed<data::SelectUserRequest>(m_bus.requests(common::op::SelectUser));
         QVERIFY(!excludes.empty());
         const auto &excluded = excludes.back().exclude_user_id();
         QVERIFY(std::find(excluded.begin(), excluded.end(), Cy) != excluded.end());
@@ -316,16 +318,16 @@ private slots:
 
         std::vector<int> order;
         for (const testsupport::TestRequest &request : m_bus.server().requests()) {
-            if (request.majorOpcode == 31 || request.majorOpcode == 16)
+            if (request.majorOpcode == common::op::InsertMessageUser || request.majorOpcode == common::op::DeleteMessageUser)
                 order.push_back(request.majorOpcode);
         }
         QCOMPARE(order, (std::vector<int>{31, 16}));
-        const auto inserts = Parsed<data::InsertMessageUserRequest>(m_bus.requests(31));
+        const auto inserts = Parsed<data::InsertMessageUserRequest>(m_bus.requests(common::op::InsertMessageUser));
         QCOMPARE(inserts.front().message().message_user_user_id(), Ann);
         QCOMPARE(inserts.front().message().message_user_field(), data::Message::TO);
         QCOMPARE(inserts.front().message().message_user_message_folder_id(), Root);
         QCOMPARE(inserts.front().message().message_sender().user_id(), Ann);
-        const auto deletes = Parsed<data::DeleteMessageUserRequest>(m_bus.requests(16));
+        const auto deletes = Parsed<data::DeleteMessageUserRequest>(m_bus.requests(common::op::DeleteMessageUser));
         QCOMPARE(deletes.front().message_user_user_id(), Bob);
         QCOMPARE(editor->findChild<QLineEdit *>(QStringLiteral("toLineEdit"))->text(), QStringLiteral("Lee, Ann B"));
     }
@@ -339,8 +341,8 @@ private slots:
         DialogAnswerer answerer;
         answerer.expect(Pick({MessageStore::User(Bob, "Bob", "", "Ray", 500)}, &offered));
         editor->addUsersTo();
-        QVERIFY(m_bus.requests(31).empty());
-        QVERIFY(m_bus.requests(16).empty());
+        QVERIFY(m_bus.requests(common::op::InsertMessageUser).empty());
+        QVERIFY(m_bus.requests(common::op::DeleteMessageUser).empty());
     }
 
     // A detach asks nothing; the item goes when this message's reply comes.
@@ -353,11 +355,11 @@ private slots:
         QCOMPARE(list->count(), 2);
         QCOMPARE(list->item(0)->text(), QStringLiteral("Map"));
         editor->detachDocument();
-        QVERIFY(m_bus.requests(13).empty());
+        QVERIFY(m_bus.requests(common::op::DeleteMessageDocument).empty());
         list->setCurrentRow(1);
         DialogAnswerer answerer;
         editor->detachDocument();
-        const auto detaches = Parsed<data::DeleteMessageDocumentRequest>(m_bus.requests(13));
+        const auto detaches = Parsed<data::DeleteMessageDocumentRequest>(m_bus.requests(common::op::DeleteMessageDocument));
         QCOMPARE(detaches.size(), std::size_t(1));
         QCOMPARE(detaches.front().message_document_message_id(), 1);
         QCOMPARE(detaches.front().message_document_document_id(), 31);
@@ -389,7 +391,7 @@ private slots:
         data::SelectDocumentKeyReply keys;
         for (int holder : holders)
             keys.add_document_key()->mutable_document_key_user()->set_user_id(holder);
-        m_bus.server().reply(40, 1, keys.SerializeAsString());
+        m_bus.server().reply(common::op::SelectDocumentKey, common::tag::Plain, keys.SerializeAsString());
         MessageEditorView *editor = openEditor(1);
         QVERIFY(editor);
         DialogAnswerer answerer;
@@ -400,7 +402,7 @@ private slots:
         QCOMPARE(answerer.seen().size(), boxes.size());
         for (int box = 0; box < boxes.size(); ++box)
             QVERIFY(answerer.seen().at(box).text.startsWith(boxes.at(box)));
-        QVERIFY(m_bus.requests(21).empty());
+        QVERIFY(m_bus.requests(common::op::InsertDocumentKey).empty());
     }
 
     // Each picked document is listed beside the earlier attachment and
@@ -428,7 +430,7 @@ private slots:
         QCOMPARE(list->count(), 2);
         QCOMPARE(list->item(0)->text(), QStringLiteral("Map"));
         QCOMPARE(list->item(1)->text(), QStringLiteral("Plan"));
-        const auto inserts = Parsed<data::InsertMessageDocumentRequest>(m_bus.requests(28));
+        const auto inserts = Parsed<data::InsertMessageDocumentRequest>(m_bus.requests(common::op::InsertMessageDocument));
         QCOMPARE(inserts.size(), std::size_t(1));
         QCOMPARE(inserts.front().message_document().message_document_message_id(), 1);
         QCOMPARE(inserts.front().message_document().message_document_document_id(), 32);
@@ -487,7 +489,7 @@ private slots:
         data::SelectDocumentKeyReply keys;
         for (int holder : {Bob, Cy})
             keys.add_document_key()->mutable_document_key_user()->set_user_id(holder);
-        m_bus.server().reply(40, 1, keys.SerializeAsString());
+        m_bus.server().reply(common::op::SelectDocumentKey, common::tag::Plain, keys.SerializeAsString());
         MessageEditorView *editor = openEditor(1);
         QVERIFY(editor);
         int documentId = 0;
@@ -516,7 +518,7 @@ private slots:
         QCOMPARE(documentId, 31);
         QCOMPARE(documentName, QStringLiteral("Plan"));
         QCOMPARE(picked, QList<int>{Dan});
-        QVERIFY(m_bus.requests(21).empty());
+        QVERIFY(m_bus.requests(common::op::InsertDocumentKey).empty());
     }
 
     void keyCheckWithoutAttachments()
@@ -526,7 +528,7 @@ private slots:
         DialogAnswerer answerer;
         editor->verifyDocumentKeys(0);
         QVERIFY(answerer.sawNoDialog());
-        QVERIFY(m_bus.requests(40).empty());
+        QVERIFY(m_bus.requests(common::op::SelectDocumentKey).empty());
     }
 };
 

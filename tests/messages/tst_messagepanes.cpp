@@ -1,5 +1,7 @@
 #include "clienttranslation.h"
+#include "common/majorcode.h"
 #include "common/mimeformat.h"
+#include "common/minortag.h"
 #include "dispatchtotestserver.h"
 #include "itemrole.h"
 #include "itemtype.h"
@@ -225,7 +227,7 @@ private slots:
         data::Message message = stored(1);
         message.set_message_creation_date("soon");
         message.set_message_modification_date("");
-        m_server->reply(51, 1, std::string("\x0a\xff", 2));
+        m_server->reply(common::op::SelectMessageUser, common::tag::Plain, std::string("\x0a\xff", 2));
 
         pane.addMessageItem(message);
 

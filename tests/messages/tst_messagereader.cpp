@@ -1,10 +1,12 @@
+#include "common/majorcode.h"
+#include "common/minortag.h"
 #include "dialoganswerer.h"
 #include "itemrole.h"
-#include "messageeditorview.h"
-#include "messagereaderview.h"
 #include "messageattachmentitem.h"
 #include "messagebus.h"
 #include "messagecast.h"
+#include "messageeditorview.h"
+#include "messagereaderview.h"
 #include "sentrequests.h"
 #include "testenvironment.h"
 
@@ -143,7 +145,7 @@ private slots:
         QVERIFY(pressed);
         pressed->click();
 
-        const auto inserts = Parsed<data::InsertMessageRequest>(m_bus.requests(30));
+        const auto inserts = Parsed<data::InsertMessageRequest>(m_bus.requests(common::op::InsertMessage));
         QCOMPARE(inserts.size(), std::size_t(1));
         const data::Message &answer = inserts.front().message();
         QCOMPARE(answer.message_user_id(), Ann);
@@ -170,7 +172,7 @@ private slots:
     {
         MessageReaderView *reader = openReader(ReceivedCopy(2, "Lunch", AllPermissions));
         QVERIFY(reader);
-        m_bus.server().reply(30, 1, data::InsertMessageReply().SerializeAsString(), 4, 0);
+        m_bus.server().reply(common::op::InsertMessage, common::tag::Plain, data::InsertMessageReply().SerializeAsString(), 4, 0);
         DialogAnswerer answerer;
         answerer.expect(QMessageBox::Ok);
         reader->replyTo();
@@ -265,7 +267,7 @@ private slots:
         data::SelectDocumentKeyReply held;
         for (int key = 0; key < keys; ++key)
             *held.add_document_key() = OpenableKey(31);
-        m_bus.server().reply(40, 1, held.SerializeAsString());
+        m_bus.server().reply(common::op::SelectDocumentKey, common::tag::Plain, held.SerializeAsString());
 
         MessageReaderView *reader = openReader(ReceivedCopy(2, "Lunch", AllPermissions));
         QVERIFY(reader);
@@ -280,13 +282,13 @@ private slots:
             answerer.expect(QMessageBox::Ok);
         reader->documentItemDoubleClicked(list->item(0));
 
-        const auto lookUps = Parsed<data::SelectDocumentKeyRequest>(m_bus.requests(40));
+        const auto lookUps = Parsed<data::SelectDocumentKeyRequest>(m_bus.requests(common::op::SelectDocumentKey));
         QVERIFY(!lookUps.empty());
         QCOMPARE(lookUps.front().document_key_document_id(), 31);
         QCOMPARE(lookUps.front().document_key_user_id(), Ann);
         int opened = 0;
-        for (const testsupport::TestRequest &request : m_bus.requests(40))
-            opened += request.minorOpcode == -35 ? 1 : 0;
+        for (const testsupport::TestRequest &request : m_bus.requests(common::op::SelectDocumentKey))
+            opened += request.minorOpcode == common::tag::OpenDocumentEditor ? 1 : 0;
         if (keys == 1) {
             QCOMPARE(opened, 1);
             QVERIFY(answerer.sawNoDialog());

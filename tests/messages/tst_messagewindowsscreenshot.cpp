@@ -1,3 +1,5 @@
+#include "common/majorcode.h"
+#include "common/minortag.h"
 #include "createmessagedialog.h"
 #include "layoutcheck.h"
 #include "messagebus.h"
@@ -73,7 +75,7 @@ private slots:
         data::MessageDocument *row = attached.add_message_document();
         row->mutable_message_document_document()->set_document_id(31);
         row->mutable_message_document_document()->set_document_name("Fair budget.xls");
-        m_bus.server().reply(48, 1, attached.SerializeAsString());
+        m_bus.server().reply(common::op::SelectMessageDocument, common::tag::Plain, attached.SerializeAsString());
     }
 
     void cleanup() { m_bus.stop(); }

@@ -1,3 +1,4 @@
+#include "common/minortag.h"
 #include "cryptographer.h"
 #include "directexchange.h"
 #include "dispatchtotestserver.h"
@@ -63,7 +64,7 @@ private slots:
         QCOMPARE(requests.size(), std::size_t(1));
         QVERIFY(requests.front().authentic);
         QCOMPARE(requests.front().majorOpcode, SelectDocument);
-        QCOMPARE(requests.front().minorOpcode, 1);
+        QCOMPARE(requests.front().minorOpcode, common::tag::Plain);
         QCOMPARE(requests.front().payload, request.SerializeAsString());
     }
 

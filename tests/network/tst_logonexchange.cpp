@@ -1,5 +1,7 @@
 #include "authenticateuserclientpkihandler.h"
 #include "authenticateuserresponder.h"
+#include "common/majorcode.h"
+#include "common/minortag.h"
 #include "crypto.h"
 #include "cryptographer.h"
 #include "logoncompletion.h"
@@ -80,7 +82,7 @@ private slots:
         m_responder.setSessionKey(IssuedKey);
         m_responder.setSessionId(4711);
         m_responder.setServerTimestamp("2025-11-03 07:45:30.123456");
-        m_server.onRequest(3, m_responder.handler());
+        m_server.onRequest(common::op::AuthenticateUser, m_responder.handler());
         QVERIFY(m_server.start());
         MessageDispatcher::setServerName("127.0.0.1");
         MessageDispatcher::setServerPort(m_server.port());
@@ -98,7 +100,7 @@ private slots:
     {
         const std::string request = LogOnRequest("ann", "correct horse");
         QVERIFY(!request.empty());
-        MessageDispatcher dispatcher(3, 1, request);
+        MessageDispatcher dispatcher(common::op::AuthenticateUser, common::tag::Plain, request);
         QVERIFY(dispatcher.dispatch());
         QVERIFY(dispatcher.noEr());
 
@@ -123,7 +125,7 @@ private slots:
         QCOMPARE(user.user_message_folder_id(), 101);
 
         // Both sides now seal under the issued key.
-        m_server.reply(41, 1, "documents");
+        m_server.reply(common::op::SelectDocument, common::tag::Plain, "documents");
         const std::string selectRequest = "select";
         MessageDispatcher select(41, 1, selectRequest);
         QVERIFY(select.dispatch());
@@ -156,7 +158,7 @@ private slots:
         m_responder.setSessionRefused(sessionRefused);
 
         const std::string request = LogOnRequest(userName.toStdString(), password.toStdString());
-        MessageDispatcher dispatcher(3, 1, request);
+        MessageDispatcher dispatcher(common::op::AuthenticateUser, common::tag::Plain, request);
         QVERIFY(dispatcher.dispatch());
         QVERIFY(dispatcher.noEr());
         m_responder.setSessionRefused(false);
@@ -172,7 +174,7 @@ private slots:
         QCOMPARE(ClientSessionKey(), TestSessionKey{});
         // The server kept the all-zero key too: the next frame still opens.
         const std::string nextRequest = "select";
-        MessageDispatcher next(41, 1, nextRequest);
+        MessageDispatcher next(common::op::SelectDocument, common::tag::Plain, nextRequest);
         QVERIFY(next.dispatch());
         QVERIFY(m_server.requests().back().authentic);
     }

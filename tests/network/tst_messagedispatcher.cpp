@@ -3,6 +3,8 @@
 #define OPENSSL_SUPPRESS_DEPRECATED
 
 #include "acelogcapture.h"
+#include "common/majorcode.h"
+#include "common/minortag.h"
 #include "cryptographer.h"
 #include "dispatchtotestserver.h"
 #include "message.h"
@@ -164,9 +166,9 @@ private slots:
     void roundTrip()
     {
         const std::string request = FolderRequest(1234);
-        m_server.reply(41, -38, DocumentsReply("Minutes"));
+        m_server.reply(common::op::SelectDocument, common::tag::OpenFolder, DocumentsReply("Minutes"));
 
-        MessageDispatcher dispatcher(41, -38, request);
+        MessageDispatcher dispatcher(common::op::SelectDocument, common::tag::OpenFolder, request);
         QVERIFY(dispatcher.dispatch());
         QVERIFY(dispatcher.noEr());
         QCOMPARE(dispatcher.getMajorErcode(), 0);
@@ -188,8 +190,8 @@ private slots:
         QCOMPARE(sent.messageId, 0);
         QCOMPARE(sent.majorProtocol, 1);
         QCOMPARE(sent.minorProtocol, 0);
-        QCOMPARE(sent.majorOpcode, 41);
-        QCOMPARE(sent.minorOpcode, -38);
+        QCOMPARE(sent.majorOpcode, common::op::SelectDocument);
+        QCOMPARE(sent.minorOpcode, common::tag::OpenFolder);
         QCOMPARE(sent.majorErcode, 1);
         QCOMPARE(sent.minorErcode, 1);
         QCOMPARE(sent.hmacLength, 0u);
@@ -204,7 +206,7 @@ private slots:
     {
         const testsupport::ScopedClock clock(testsupport::UtcInstant(2025, 11, 3, 7, 45, 30));
         MessageDispatcher::setSessionId(-2);
-        Exchange(57, 1, std::string(300, 'x'));
+        Exchange(common::op::UpdateDocument, common::tag::Plain, std::string(300, 'x'));
 
         const std::vector<TestRequest> requests = m_server.requests();
         QCOMPARE(requests.size(), std::size_t(1));
@@ -217,7 +219,7 @@ private slots:
 
     void emptyPayloadTravelsUnencrypted()
     {
-        const Outcome outcome = Exchange(4, 1, std::string());
+        const Outcome outcome = Exchange(common::op::TerminateUserSession, common::tag::Plain, std::string());
         QVERIFY(outcome.dispatched);
         QCOMPARE(outcome.majorErcode, 0);
         QCOMPARE(outcome.minorErcode, 0);
@@ -235,13 +237,13 @@ private slots:
         std::string payload(3 * 1024 * 1024 + 17, '\0');
         for (std::size_t i = 0; i < payload.size(); ++i)
             payload[i] = static_cast<char>(i * 131 % 251);
-        m_server.onRequest(57, [](const TestRequest &request) {
+        m_server.onRequest(common::op::UpdateDocument, [](const TestRequest &request) {
             TestReply reply;
             reply.payload = std::string(request.payload.rbegin(), request.payload.rend());
             return reply;
         });
 
-        const Outcome outcome = Exchange(57, 1, payload);
+        const Outcome outcome = Exchange(common::op::UpdateDocument, common::tag::Plain, payload);
         QVERIFY(outcome.dispatched);
         QCOMPARE(outcome.reply, std::string(payload.rbegin(), payload.rend()));
         QCOMPARE(m_server.requests().front().payload, payload);
@@ -251,9 +253,9 @@ private slots:
     {
         SetClientSessionKey(LoggedOnKey);
         m_server.setSessionKey(LoggedOnKey);
-        m_server.reply(44, 1, "folders");
+        m_server.reply(common::op::SelectFolder, common::tag::Plain, "folders");
 
-        const Outcome outcome = Exchange(44, 1, "select");
+        const Outcome outcome = Exchange(common::op::SelectFolder, common::tag::Plain, "select");
         QVERIFY(outcome.dispatched);
         QCOMPARE(outcome.reply, std::string("folders"));
         QVERIFY(m_server.requests().front().authentic);
@@ -264,7 +266,7 @@ private slots:
         // The server still expects the all-zero key of a client not logged on.
         SetClientSessionKey(LoggedOnKey);
 
-        const Outcome outcome = Exchange(44, 1, "select");
+        const Outcome outcome = Exchange(common::op::SelectFolder, common::tag::Plain, "select");
         QVERIFY(!outcome.dispatched);
         QCOMPARE(outcome.majorErcode, 1);
         QCOMPARE(outcome.minorErcode, 1);
@@ -293,10 +295,10 @@ private slots:
         QFETCH(int, minorErcode);
         QFETCH(int, expectedMajorErcode);
         QFETCH(int, expectedMinorErcode);
-        m_server.reply(22, 1, "diagnostics", majorErcode, minorErcode);
+        m_server.reply(common::op::InsertDocument, common::tag::Plain, "diagnostics", majorErcode, minorErcode);
 
         const std::string request = "insert";
-        MessageDispatcher dispatcher(22, 1, request);
+        MessageDispatcher dispatcher(common::op::InsertDocument, common::tag::Plain, request);
         QVERIFY(dispatcher.dispatch());
         QCOMPARE(dispatcher.getMajorErcode(), expectedMajorErcode);
         QCOMPARE(dispatcher.getMinorErcode(), expectedMinorErcode);
@@ -311,10 +313,10 @@ private slots:
         reply.majorErcode = 7;
         reply.minorErcode = -2;
         reply.sessionId = 0x01020304;
-        m_server.reply(50, 1, reply);
+        m_server.reply(common::op::SelectMessage, common::tag::Plain, reply);
         m_server.injectFault(TestFault::bigEndianHeader());
 
-        const Outcome outcome = Exchange(50, 1, "select");
+        const Outcome outcome = Exchange(common::op::SelectMessage, common::tag::Plain, "select");
         QVERIFY(outcome.dispatched);
         QCOMPARE(outcome.majorErcode, 7);
         QCOMPARE(outcome.minorErcode, -2);
@@ -372,11 +374,11 @@ private slots:
         reply.majorErcode = 5;
         reply.minorErcode = 6;
         reply.sessionId = 99;
-        m_server.reply(41, 1, reply);
+        m_server.reply(common::op::SelectDocument, common::tag::Plain, reply);
         m_server.injectFault(fault);
         MessageDispatcher::setSessionId(17);
 
-        const Outcome outcome = Exchange(41, 1, "select");
+        const Outcome outcome = Exchange(common::op::SelectDocument, common::tag::Plain, "select");
         QVERIFY(!outcome.dispatched);
         QCOMPARE(outcome.majorErcode, expectedMajorErcode);
         QCOMPARE(outcome.minorErcode, expectedMinorErcode);
@@ -385,7 +387,7 @@ private slots:
         QCOMPARE(MessageDispatcher::getSessionId(), 17);
 
         // The next exchange is unaffected.
-        QVERIFY(Exchange(41, 1, "select").dispatched);
+        QVERIFY(Exchange(common::op::SelectDocument, common::tag::Plain, "select").dispatched);
         QCOMPARE(MessageDispatcher::getSessionId(), 99);
     }
 
@@ -393,7 +395,7 @@ private slots:
     {
         m_server.injectFault(TestFault::closeAfterBytes(79));
         const testsupport::AceLogCapture log;
-        QVERIFY(!Exchange(41, 1, "select").dispatched);
+        QVERIFY(!Exchange(common::op::SelectDocument, common::tag::Plain, "select").dispatched);
         QVERIFY2(log.text().find("Message::receiveHeader(): headerCount != m_HeaderLength") != std::string::npos,
                  log.text().c_str());
     }
@@ -416,11 +418,11 @@ private slots:
         reply.payload = "documents";
         reply.majorErcode = 5;
         reply.minorErcode = 6;
-        m_server.reply(41, 1, reply);
+        m_server.reply(common::op::SelectDocument, common::tag::Plain, reply);
         m_server.injectFault(fault);
 
         const testsupport::AceLogCapture log;
-        const Outcome outcome = Exchange(41, 1, "select");
+        const Outcome outcome = Exchange(common::op::SelectDocument, common::tag::Plain, "select");
         QVERIFY(!outcome.dispatched);
         // The failure pair, not the codes the oversized header claimed.
         QCOMPARE(outcome.majorErcode, 1);
@@ -431,10 +433,10 @@ private slots:
 
     void hmacIsReadPastAndNotKept()
     {
-        m_server.reply(41, 1, DocumentsReply("Agenda"));
+        m_server.reply(common::op::SelectDocument, common::tag::Plain, DocumentsReply("Agenda"));
         m_server.injectFault(TestFault::hmac(std::string(5000, 'H')));
 
-        const Outcome outcome = Exchange(41, 1, "select");
+        const Outcome outcome = Exchange(common::op::SelectDocument, common::tag::Plain, "select");
         QVERIFY(outcome.dispatched);
         QCOMPARE(outcome.reply, DocumentsReply("Agenda"));
     }
@@ -453,11 +455,11 @@ private slots:
     {
         QFETCH(int, bytesPerWrite);
         QFETCH(int, pauseMs);
-        m_server.reply(41, 1, DocumentsReply("Agenda"));
+        m_server.reply(common::op::SelectDocument, common::tag::Plain, DocumentsReply("Agenda"));
         m_server.injectFault(TestFault::trickle(static_cast<std::size_t>(bytesPerWrite),
                                                 std::chrono::milliseconds(pauseMs)));
 
-        const Outcome outcome = Exchange(41, 1, "select");
+        const Outcome outcome = Exchange(common::op::SelectDocument, common::tag::Plain, "select");
         QVERIFY(outcome.dispatched);
         QCOMPARE(outcome.majorErcode, 0);
         QCOMPARE(outcome.minorErcode, 0);
@@ -472,10 +474,10 @@ private slots:
         TestReply reply;
         reply.payload = DocumentsReply("Minutes");
         reply.sessionId = 77;
-        m_server.reply(41, 1, reply);
-        m_server.injectFault(TestFault::wrongOpcode(54, -3));
+        m_server.reply(common::op::SelectDocument, common::tag::Plain, reply);
+        m_server.injectFault(TestFault::wrongOpcode(common::op::SelectUser, -3));
 
-        const Outcome outcome = Exchange(41, 1, "select");
+        const Outcome outcome = Exchange(common::op::SelectDocument, common::tag::Plain, "select");
         QVERIFY(outcome.dispatched);
         QCOMPARE(outcome.reply, DocumentsReply("Minutes"));
         QCOMPARE(MessageDispatcher::getSessionId(), 77);
@@ -483,9 +485,9 @@ private slots:
 
     void replyIsHandedOutWithoutCopies()
     {
-        m_server.reply(41, 1, DocumentsReply("Minutes"));
+        m_server.reply(common::op::SelectDocument, common::tag::Plain, DocumentsReply("Minutes"));
         const std::string request = "select";
-        MessageDispatcher dispatcher(41, 1, request);
+        MessageDispatcher dispatcher(common::op::SelectDocument, common::tag::Plain, request);
         QVERIFY(dispatcher.dispatch());
         // Every call hands out the one reply the dispatcher holds.
         QCOMPARE(&dispatcher.getReply(), &dispatcher.getReply());
@@ -500,7 +502,7 @@ private slots:
             // Without a fresh nonce the frame must not go out.
             const DryRandomSource dry;
             NonceSource::discard();
-            outcome = Exchange(41, 1, FolderRequest(7));
+            outcome = Exchange(common::op::SelectDocument, common::tag::Plain, FolderRequest(7));
         }
         QVERIFY(!outcome.dispatched);
         QCOMPARE(outcome.majorErcode, 1);
@@ -513,9 +515,9 @@ private slots:
         {
             const DryRandomSource dry;
             NonceSource::discard();
-            QVERIFY(Exchange(4, 1, std::string()).dispatched);
+            QVERIFY(Exchange(common::op::TerminateUserSession, common::tag::Plain, std::string()).dispatched);
         }
-        QVERIFY(Exchange(41, 1, FolderRequest(7)).dispatched);
+        QVERIFY(Exchange(common::op::SelectDocument, common::tag::Plain, FolderRequest(7)).dispatched);
         QCOMPARE(m_server.requests().size(), std::size_t(2));
     }
 
@@ -537,7 +539,7 @@ private slots:
         Outcome outcome;
         {
             const testsupport::ScopedCryptographerLockFailure lockFailure;
-            outcome = Exchange(41, 1, payload.toStdString());
+            outcome = Exchange(common::op::SelectDocument, common::tag::Plain, payload.toStdString());
         }
         QVERIFY(!outcome.dispatched);
         QCOMPARE(outcome.majorErcode, 1);
@@ -549,7 +551,7 @@ private slots:
                  1);
 
         // The key readable again, the same exchange goes through.
-        QVERIFY(Exchange(41, 1, payload.toStdString()).dispatched);
+        QVERIFY(Exchange(common::op::SelectDocument, common::tag::Plain, payload.toStdString()).dispatched);
         QCOMPARE(m_server.requests().size(), std::size_t(1));
     }
 
@@ -559,7 +561,7 @@ private slots:
     {
         SetClientSessionKey(LoggedOnKey);
         const std::string request = FolderRequest(7);
-        MessageDispatcher dispatcher(41, 1, request);
+        MessageDispatcher dispatcher(common::op::SelectDocument, common::tag::Plain, request);
         Message message(m_server.port(), "127.0.0.1");
         QVERIFY(dispatcher.sealRequest(message));
 
@@ -609,7 +611,7 @@ private slots:
         reply.majorErcode = 5;
         reply.minorErcode = 6;
         reply.sessionId = 99;
-        m_server.reply(41, 1, reply);
+        m_server.reply(common::op::SelectDocument, common::tag::Plain, reply);
         m_server.injectFault(fault);
         MessageDispatcher::setSessionId(17);
         MessageChannel::setInactivityTimeout(ShortTimeout);
@@ -617,7 +619,7 @@ private slots:
         const testsupport::AceLogCapture log;
         QElapsedTimer clock;
         clock.start();
-        const Outcome outcome = Exchange(41, 1, "select");
+        const Outcome outcome = Exchange(common::op::SelectDocument, common::tag::Plain, "select");
         const qint64 elapsed = clock.elapsed();
         MessageChannel::setInactivityTimeout(MessageChannel::m_DefaultInactivityTimeout);
 
@@ -631,7 +633,7 @@ private slots:
         QCOMPARE(log.count(step + QStringLiteral(": no progress within the time-out: Connection timed out")), 1);
 
         // The server is free again once the client has let go.
-        QVERIFY(Exchange(41, 1, "select").dispatched);
+        QVERIFY(Exchange(common::op::SelectDocument, common::tag::Plain, "select").dispatched);
     }
 
     void unansweredConnectTimesOut()
@@ -644,7 +646,7 @@ private slots:
         const testsupport::AceLogCapture log;
         QElapsedTimer clock;
         clock.start();
-        const Outcome outcome = Exchange(41, 1, "select");
+        const Outcome outcome = Exchange(common::op::SelectDocument, common::tag::Plain, "select");
         const qint64 elapsed = clock.elapsed();
         MessageChannel::setInactivityTimeout(MessageChannel::m_DefaultInactivityTimeout);
 
@@ -665,7 +667,7 @@ private slots:
         closed.stop();
         MessageDispatcher::setServerPort(port);
 
-        const Outcome outcome = Exchange(41, 1, "select");
+        const Outcome outcome = Exchange(common::op::SelectDocument, common::tag::Plain, "select");
         QVERIFY(!outcome.dispatched);
         QCOMPARE(outcome.majorErcode, 1);
         QCOMPARE(outcome.minorErcode, 1);
@@ -675,7 +677,7 @@ private slots:
     void unresolvableServerName()
     {
         MessageDispatcher::setServerName("no-such-host.invalid");
-        const Outcome outcome = Exchange(41, 1, "select");
+        const Outcome outcome = Exchange(common::op::SelectDocument, common::tag::Plain, "select");
         QVERIFY(!outcome.dispatched);
         QCOMPARE(outcome.majorErcode, 1);
         QCOMPARE(outcome.minorErcode, 1);
@@ -685,16 +687,16 @@ private slots:
     {
         // "localhost" may name ::1 first; the server listens on 127.0.0.1 only.
         MessageDispatcher::setServerName("localhost");
-        QVERIFY(Exchange(41, 1, "select").dispatched);
+        QVERIFY(Exchange(common::op::SelectDocument, common::tag::Plain, "select").dispatched);
         QCOMPARE(m_server.requests().size(), std::size_t(1));
     }
 
     void unparsablePayloadIsTheCallersToJudge()
     {
         const std::string garbage("\xff\xff\xff\xff\x0f", 5);
-        m_server.reply(41, 1, garbage);
+        m_server.reply(common::op::SelectDocument, common::tag::Plain, garbage);
 
-        const Outcome outcome = Exchange(41, 1, "select");
+        const Outcome outcome = Exchange(common::op::SelectDocument, common::tag::Plain, "select");
         QVERIFY(outcome.dispatched);
         QCOMPARE(outcome.majorErcode, 0);
         QCOMPARE(outcome.minorErcode, 0);
@@ -706,7 +708,7 @@ private slots:
     void sessionIdFollowsEveryCompleteReply()
     {
         m_server.setReplySessionId(42);
-        QVERIFY(Exchange(41, 1, "first").dispatched);
+        QVERIFY(Exchange(common::op::SelectDocument, common::tag::Plain, "first").dispatched);
         QCOMPARE(MessageDispatcher::getSessionId(), 42);
 
         // A refused request still renumbers the session.
@@ -714,20 +716,20 @@ private slots:
         refused.majorErcode = -1;
         refused.minorErcode = -1;
         refused.sessionId = 43;
-        m_server.reply(57, 1, refused);
-        QVERIFY(Exchange(57, 1, "second").dispatched);
+        m_server.reply(common::op::UpdateDocument, common::tag::Plain, refused);
+        QVERIFY(Exchange(common::op::UpdateDocument, common::tag::Plain, "second").dispatched);
         QCOMPARE(MessageDispatcher::getSessionId(), 43);
 
         // A reply that does not open does not.
         TestReply forged;
         forged.payload = "forged";
         forged.sessionId = 44;
-        m_server.reply(60, 1, forged);
+        m_server.reply(common::op::UpdateFolder, common::tag::Plain, forged);
         m_server.injectFault(TestFault::wrongTag());
-        QVERIFY(!Exchange(60, 1, "third").dispatched);
+        QVERIFY(!Exchange(common::op::UpdateFolder, common::tag::Plain, "third").dispatched);
         QCOMPARE(MessageDispatcher::getSessionId(), 43);
 
-        QVERIFY(Exchange(41, 1, "fourth").dispatched);
+        QVERIFY(Exchange(common::op::SelectDocument, common::tag::Plain, "fourth").dispatched);
         const std::vector<TestRequest> requests = m_server.requests();
         QCOMPARE(requests.size(), std::size_t(4));
         QCOMPARE(requests[0].sessionId, NullSessionId);
@@ -773,7 +775,7 @@ private slots:
     void sessionCreationDateIsKept()
     {
         MessageDispatcher::setSessionCreationDate("2025-11-03 07:45:30.000000");
-        QVERIFY(Exchange(41, 1, "select").dispatched);
+        QVERIFY(Exchange(common::op::SelectDocument, common::tag::Plain, "select").dispatched);
         QCOMPARE(MessageDispatcher::getSessionCreationDate(), std::string("2025-11-03 07:45:30.000000"));
     }
 };

@@ -1,3 +1,5 @@
+#include "common/majorcode.h"
+#include "common/minortag.h"
 #include "credentialinput.h"
 #include "credentialresetflow.h"
 #include "cryptographer.h"
@@ -370,7 +372,7 @@ private slots:
         TestServer server;
         QVERIFY(server.start());
         m_responder->install(server);
-        server.reply(37, 1, reply.SerializeAsString(), majorErcode, 0);
+        server.reply(common::op::ResetUserName, common::tag::Plain, reply.SerializeAsString(), majorErcode, 0);
         DialogAnswerer answerer;
         expectFullRun(answerer, QString::fromStdString(Code), QStringLiteral("annlee2"));
         QWidget logonDialog;

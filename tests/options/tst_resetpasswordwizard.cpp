@@ -1,3 +1,5 @@
+#include "common/majorcode.h"
+#include "common/minortag.h"
 #include "cryptographer.h"
 #include "dialoganswerer.h"
 #include "messagedispatcher.h"
@@ -118,7 +120,7 @@ private:
     {
         std::vector<qorv::data::UpdateUserRequest> sent;
         for (const auto &request : m_server.requests()) {
-            if (request.majorOpcode != 69)
+            if (request.majorOpcode != common::op::UpdateUser)
                 continue;
             qorv::data::UpdateUserRequest update;
             update.ParseFromString(request.payload);
@@ -140,7 +142,7 @@ private slots:
     void init()
     {
         m_server.clearRequests();
-        m_server.reply(69, 1, std::string());
+        m_server.reply(common::op::UpdateUser, common::tag::Plain, std::string());
         Registry &registry = *RegistrySingleton::instance();
         registry.clear();
         qorv::data::User user;
@@ -415,7 +417,7 @@ private slots:
         QFETCH(int, majorErcode);
         QFETCH(int, minorErcode);
         QFETCH(bool, serverUp);
-        m_server.reply(69, 1, std::string(), majorErcode, minorErcode);
+        m_server.reply(common::op::UpdateUser, common::tag::Plain, std::string(), majorErcode, minorErcode);
         if (!serverUp)
             MessageDispatcher::setServerPort(1025);
         ResetPasswordReinitializeWizardPage page(nullptr);
@@ -431,7 +433,7 @@ private slots:
         QCOMPARE(updates().size(), std::size_t(serverUp ? 1 : 0));
 
         // Next again runs the checks and the exchange again.
-        m_server.reply(69, 1, std::string());
+        m_server.reply(common::op::UpdateUser, common::tag::Plain, std::string());
         QVERIFY(page.validatePage());
         QVERIFY(RegistrySingleton::instance()->getUserPassword() != m_storedCurrent);
     }

@@ -1,3 +1,5 @@
+#include "common/majorcode.h"
+#include "common/minortag.h"
 #include "dialoganswerer.h"
 #include "dialoganswers.h"
 #include "messagedispatcher.h"
@@ -147,7 +149,7 @@ private:
 
     void scriptEmailReset(const qorv::data::ResetUserEmailAddressReply &reply, int majorErcode = 0)
     {
-        m_server.reply(36, 1, reply.SerializeAsString(), majorErcode, 0);
+        m_server.reply(common::op::ResetUserEmailAddress, common::tag::Plain, reply.SerializeAsString(), majorErcode, 0);
     }
 
 private slots:
@@ -170,17 +172,17 @@ private slots:
         loggedOn.set_user_email_address(OldAddress);
         registry.setUser(loggedOn);
 
-        m_server.reply(54, 1, SelectReply({ServerUser(0)}));
+        m_server.reply(common::op::SelectUser, common::tag::Plain, SelectReply({ServerUser(0)}));
         qorv::data::VerifyUserEmailAddressResetReply emailCode;
         emailCode.set_user_email_address_reset_authcode(EmailCode);
-        m_server.reply(74, 1, emailCode.SerializeAsString());
+        m_server.reply(common::op::VerifyUserEmailAddressReset, common::tag::Plain, emailCode.SerializeAsString());
         scriptEmailReset(qorv::data::ResetUserEmailAddressReply());
         qorv::data::VerifyEnableMultiFactorAuthenticationReply enable;
         enable.set_enable_multi_factor_authentication_authcode(EnableCode);
-        m_server.reply(71, 1, enable.SerializeAsString());
+        m_server.reply(common::op::VerifyEnableMultiFactorAuthentication, common::tag::Plain, enable.SerializeAsString());
         qorv::data::VerifyDisableMultiFactorAuthenticationReply disable;
         disable.set_disable_multi_factor_authentication_authcode(DisableCode);
-        m_server.reply(70, 1, disable.SerializeAsString());
+        m_server.reply(common::op::VerifyDisableMultiFactorAuthentication, common::tag::Plain, disable.SerializeAsString());
     }
 
     void dialogShowsTheLoadedUser_data()
@@ -202,7 +204,7 @@ private slots:
         QFETCH(bool, documentShared);
         QFETCH(bool, messageReceived);
         QFETCH(bool, multiFactor);
-        m_server.reply(54, 1, SelectReply({ServerUser(properties)}));
+        m_server.reply(common::op::SelectUser, common::tag::Plain, SelectReply({ServerUser(properties)}));
         UserOptionsDialog dialog(nullptr);
         const Widgets widgets(dialog);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("User Options"));
@@ -244,7 +246,7 @@ private slots:
     {
         QFETCH(QByteArray, reply);
         QFETCH(bool, serverUp);
-        m_server.reply(54, 1, reply.toStdString());
+        m_server.reply(common::op::SelectUser, common::tag::Plain, reply.toStdString());
         if (!serverUp)
             MessageDispatcher::setServerPort(1025);
         UserOptionsDialog dialog(nullptr);
@@ -335,7 +337,7 @@ private slots:
             reply.mutable_sql_diag_rec()->set_sqlc(sqlc);
             scriptEmailReset(reply, majorErcode);
         } else {
-            m_server.reply(36, 1, std::string("\x08", 1));
+            m_server.reply(common::op::ResetUserEmailAddress, common::tag::Plain, std::string("\x08", 1));
         }
         UserOptionsDialog dialog(nullptr);
         const Widgets widgets(dialog);
@@ -383,7 +385,7 @@ private slots:
         QFETCH(bool, cancelEntry);
         QFETCH(int, verifyRequests);
         if (!withCode)
-            m_server.reply(74, 1, qorv::data::VerifyUserEmailAddressResetReply().SerializeAsString());
+            m_server.reply(common::op::VerifyUserEmailAddressReset, common::tag::Plain, qorv::data::VerifyUserEmailAddressResetReply().SerializeAsString());
         UserOptionsDialog dialog(nullptr);
         const Widgets widgets(dialog);
         DialogAnswerer answerer;
@@ -488,7 +490,7 @@ private slots:
 
     void emptyMultiFactorCodeEndsQuietly()
     {
-        m_server.reply(71, 1, qorv::data::VerifyEnableMultiFactorAuthenticationReply().SerializeAsString());
+        m_server.reply(common::op::VerifyEnableMultiFactorAuthentication, common::tag::Plain, qorv::data::VerifyEnableMultiFactorAuthenticationReply().SerializeAsString());
         UserOptionsDialog dialog(nullptr);
         const Widgets widgets(dialog);
         DialogAnswerer answerer;

@@ -1,4 +1,7 @@
 #include "abstractapplicationcomponent.h"
+#include "common/eventcode.h"
+#include "common/majorcode.h"
+#include "common/minortag.h"
 #include "executiveconnector.h"
 #include "recordingcomponent.h"
 #include "serviceconnector.h"
@@ -139,7 +142,7 @@ private slots:
     void failedReplyIsStillAuditedFirst()
     {
         AnsweringServer::majorErcode() = -1;
-        emit m_window2->deliverRequest(41, -38, "payload");
+        emit m_window2->deliverRequest(common::op::SelectDocument, common::tag::OpenFolder, "payload");
         QCOMPARE(*m_log, QStringList({"server: request 41 -38", "w1: event -32 -37", "w2: event -32 -37",
                                       "w1: reply 41 -38 -1 1", "w2: reply 41 -38 -1 1", "m1: reply 41 -38 -1 1",
                                       "m2: reply 41 -38 -1 1", "m1: request 41 -38", "m2: request 41 -38"}));
@@ -147,7 +150,7 @@ private slots:
 
     void replyCarriesTheRequestAsSent()
     {
-        emit m_window1->deliverRequest(44, -38, "folder");
+        emit m_window1->deliverRequest(common::op::SelectFolder, common::tag::OpenFolder, "folder");
         QCOMPARE(m_window2->lastRequest(), std::string("folder"));
         QCOMPARE(m_window2->lastReply(), std::string("answer"));
         QCOMPARE(m_manager1->lastRequest(), std::string("folder"));
@@ -157,7 +160,7 @@ private slots:
     {
         // Down the service connector directly: other managers never see the
         // request itself, only the reply.
-        emit m_manager2->deliverRequest(7, 1, "payload");
+        emit m_manager2->deliverRequest(common::op::DeleteDocument, common::tag::Plain, "payload");
         QCOMPARE(*m_log, QStringList({"server: request 7 1", "w1: event -32 -8", "w2: event -32 -8",
                                       "w1: reply 7 1 0 0", "w2: reply 7 1 0 0", "m1: reply 7 1 0 0",
                                       "m2: reply 7 1 0 0"}));
@@ -175,7 +178,7 @@ private slots:
     {
         // Up through the system router first; the server component, linked
         // to the system connector after it, gets the event last.
-        m_bus->systemConnector()->receiveEvent(-3, 1, "");
+        m_bus->systemConnector()->receiveEvent(common::ev::ClockTick, 1, "");
         QCOMPARE(*m_log, QStringList({"w1: event -3 1", "w2: event -3 1", "m1: event -3 1", "m2: event -3 1",
                                       "server: event -3 1"}));
     }
@@ -184,7 +187,7 @@ private slots:
     {
         // The application component's own event, as at the end of its
         // construction: it rises from between the system and service layers.
-        emit m_bus->deliverEvent(-1, 1, "");
+        emit m_bus->deliverEvent(common::ev::Started, 1, "");
         QCOMPARE(*m_log, QStringList({"w1: event -1 1", "w2: event -1 1", "m1: event -1 1", "m2: event -1 1"}));
     }
 
@@ -192,7 +195,7 @@ private slots:
     {
         delete m_window1;
         m_window1 = nullptr;
-        emit m_window2->deliverRequest(42, 1, "payload");
+        emit m_window2->deliverRequest(common::op::SelectDocumentWebpage, common::tag::Plain, "payload");
         QCOMPARE(*m_log, QStringList({"server: request 42 1", "w2: reply 42 1 0 0", "m1: reply 42 1 0 0",
                                       "m2: reply 42 1 0 0", "m1: request 42 1", "m2: request 42 1"}));
     }

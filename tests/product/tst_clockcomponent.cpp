@@ -1,4 +1,5 @@
 #include "clockcomponent.h"
+#include "common/majorcode.h"
 #include "recordingcomponent.h"
 #include "systemconnector.h"
 
@@ -112,9 +113,9 @@ private slots:
         ClockComponent clock;
         SystemConnector connector;
         QVERIFY(QObject::connect(&connector, &Connector::deliverRequest, &clock, &Component::receiveRequest));
-        connector.receiveRequest(-53);
+        connector.receiveRequest(common::op::StartClock);
         QVERIFY(timerOf(clock)->isActive());
-        connector.receiveRequest(-54);
+        connector.receiveRequest(common::op::StopClock);
         QVERIFY(!timerOf(clock)->isActive());
     }
 };

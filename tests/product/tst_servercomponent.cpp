@@ -1,4 +1,6 @@
 #include "clock.h"
+#include "common/majorcode.h"
+#include "common/minortag.h"
 #include "cryptographer.h"
 #include "dispatchtotestserver.h"
 #include "messagechannel.h"
@@ -223,7 +225,7 @@ private slots:
         const std::vector<TestRequest> requests = m_server.requests();
         QCOMPARE(requests.size(), size_t(1));
         QCOMPARE(requests[0].majorOpcode, major);
-        QCOMPARE(requests[0].minorOpcode, -38);
+        QCOMPARE(requests[0].minorOpcode, common::tag::OpenFolder);
         QCOMPARE(requests[0].payload, std::string("question"));
         QCOMPARE(m_log, QStringList({QStringLiteral("window: reply %1 -38 0 0").arg(major)}));
         QCOMPARE(m_window->lastRequest(), std::string("question"));
@@ -235,8 +237,8 @@ private slots:
 
     void serverErrorPassesThrough()
     {
-        m_server.reply(57, 1, "diagnostics", 90, 3);
-        send(57, 1, "question");
+        m_server.reply(common::op::UpdateDocument, common::tag::Plain, "diagnostics", 90, 3);
+        send(common::op::UpdateDocument, common::tag::Plain, "question");
         QCOMPARE(m_log, QStringList({"window: reply 57 1 90 3"}));
         QCOMPARE(m_window->lastReply(), std::string("diagnostics"));
     }
@@ -282,19 +284,19 @@ private slots:
 
     void replyThatFailsToDecryptGivesNoReplyCodes()
     {
-        m_server.reply(41, 1, "answer");
+        m_server.reply(common::op::SelectDocument, common::tag::Plain, "answer");
         m_server.injectFault(TestFault::wrongTag());
-        send(41, 1, "question");
+        send(common::op::SelectDocument, common::tag::Plain, "question");
         QCOMPARE(m_log, QStringList({"window: reply 41 1 -1 1"}));
         QCOMPARE(m_window->lastReply(), std::string());
     }
 
     void headerWithoutTheRestGivesNoReply()
     {
-        m_server.reply(41, 1, "answer");
+        m_server.reply(common::op::SelectDocument, common::tag::Plain, "answer");
         m_server.injectFault(TestFault::closeAfterBytes(80));
         QTest::ignoreMessage(QtWarningMsg, "Reply to request (41, 1) dropped: incomplete after its header (0, 0)");
-        send(41, 1, "question");
+        send(common::op::SelectDocument, common::tag::Plain, "question");
         QCOMPARE(m_server.requests().size(), size_t(1));
         QVERIFY(m_log.isEmpty());
         QVERIFY(!QGuiApplication::overrideCursor());
@@ -350,9 +352,9 @@ private slots:
         update.mutable_message()->set_message_id(5);
         update.mutable_message()->set_message_subject("Agenda");
         update.mutable_message()->set_message_modification_date("2000-01-01 00:00:00");
-        m_server.reply(65, -25, "");
+        m_server.reply(common::op::UpdateMessage, common::tag::MoveMessage, "");
 
-        send(65, -25, update.SerializeAsString());
+        send(common::op::UpdateMessage, common::tag::MoveMessage, update.SerializeAsString());
 
         const std::vector<TestRequest> requests = m_server.requests();
         QCOMPARE(requests.size(), size_t(1));
@@ -369,7 +371,7 @@ private slots:
     void messageUpdateWithoutMessageGetsOne()
     {
         testsupport::ScopedClock clock(testsupport::UtcInstant(2024, 3, 5, 14, 7, 9));
-        send(65, 1, qorv::data::UpdateMessageRequest().SerializeAsString());
+        send(common::op::UpdateMessage, common::tag::Plain, qorv::data::UpdateMessageRequest().SerializeAsString());
         const std::vector<TestRequest> requests = m_server.requests();
         QCOMPARE(requests.size(), size_t(1));
         qorv::data::UpdateMessageRequest sent;
@@ -381,7 +383,7 @@ private slots:
     void messageUpdateThatDoesNotParseIsDropped()
     {
         QTest::ignoreMessage(QtWarningMsg, "A message update that does not parse is dropped; nothing is sent.");
-        send(65, 1, std::string("\xff\xff\xff", 3));
+        send(common::op::UpdateMessage, common::tag::Plain, std::string("\xff\xff\xff", 3));
         QVERIFY(m_server.requests().empty());
         QVERIFY(m_log.isEmpty());
     }
@@ -389,9 +391,9 @@ private slots:
     void acceptedLogOnIsInstalledBeforeAnyWindowSeesIt()
     {
         const std::string reply = AcceptedLogOn(SessionKeyText, "77").SerializeAsString();
-        m_server.reply(3, 1, reply);
+        m_server.reply(common::op::AuthenticateUser, common::tag::Plain, reply);
 
-        send(3, 1, "log-on request");
+        send(common::op::AuthenticateUser, common::tag::Plain, "log-on request");
 
         QCOMPARE(m_log, QStringList({"window: reply 3 1 0 0"}));
         QCOMPARE(m_window->lastReply(), reply);
@@ -424,9 +426,9 @@ private slots:
         message.set_user_password_decoded(passwordDecoded);
         message.set_user_session_inserted(sessionInserted);
         const std::string reply = message.SerializeAsString();
-        m_server.reply(3, 1, reply);
+        m_server.reply(common::op::AuthenticateUser, common::tag::Plain, reply);
 
-        send(3, 1, "log-on request");
+        send(common::op::AuthenticateUser, common::tag::Plain, "log-on request");
 
         // The console reads the flags itself and reports the refusal.
         QCOMPARE(m_log, QStringList({"window: reply 3 1 0 0"}));
@@ -469,9 +471,9 @@ private slots:
         MessageDispatcher::setSessionId(31);
         MessageDispatcher::setSessionCreationDate("2024-01-01 00:00:00");
         RegistrySingleton::instance()->getUser().set_user_id(5);
-        m_server.reply(3, 1, payload.toStdString());
+        m_server.reply(common::op::AuthenticateUser, common::tag::Plain, payload.toStdString());
 
-        send(3, 1, "log-on request");
+        send(common::op::AuthenticateUser, common::tag::Plain, "log-on request");
 
         // It arrived, so it is not "no reply"; and not (0, 0) with all three
         // flags set: the console must not take this for a log-on.
@@ -495,9 +497,9 @@ private slots:
     {
         QFETCH(int, minorErcode);
         const std::string reply = AcceptedLogOn(SessionKeyText, "77").SerializeAsString();
-        m_server.reply(3, 1, reply, 0, minorErcode);
+        m_server.reply(common::op::AuthenticateUser, common::tag::Plain, reply, 0, minorErcode);
 
-        send(3, 1, "log-on request");
+        send(common::op::AuthenticateUser, common::tag::Plain, "log-on request");
 
         // Only the major code refuses; the codes travel on as the server sent them.
         QCOMPARE(m_log, QStringList({QStringLiteral("window: reply 3 1 0 %1").arg(minorErcode)}));
@@ -509,8 +511,8 @@ private slots:
 
     void logOnServerErrorPassesThrough()
     {
-        m_server.reply(3, 1, "diagnostics", 92, 0);
-        send(3, 1, "log-on request");
+        m_server.reply(common::op::AuthenticateUser, common::tag::Plain, "diagnostics", 92, 0);
+        send(common::op::AuthenticateUser, common::tag::Plain, "log-on request");
         QCOMPARE(m_log, QStringList({"window: reply 3 1 92 0"}));
         QCOMPARE(m_window->lastReply(), std::string("diagnostics"));
     }
@@ -530,10 +532,10 @@ private slots:
         QFETCH(int, majorErcode);
         QFETCH(int, minorErcode);
         QFETCH(QString, expected);
-        m_server.reply(3, 1, AcceptedLogOn(SessionKeyText, "77").SerializeAsString(), majorErcode, minorErcode);
+        m_server.reply(common::op::AuthenticateUser, common::tag::Plain, AcceptedLogOn(SessionKeyText, "77").SerializeAsString(), majorErcode, minorErcode);
         m_server.injectFault(TestFault::closeAfterBytes(80));
 
-        send(3, 1, "log-on request");
+        send(common::op::AuthenticateUser, common::tag::Plain, "log-on request");
 
         QCOMPARE(m_log, QStringList({expected}));
         QCOMPARE(m_window->lastReply(), std::string());

@@ -1,3 +1,4 @@
+#include "common/eventcode.h"
 #include "recordingcomponent.h"
 #include "servicerouter.h"
 
@@ -101,8 +102,8 @@ private slots:
         ServiceRouter router;
         RecordingComponent recorder(QStringLiteral("r"), &log);
         LinkAll(&router, &recorder);
-        router.receiveEvent(-3, 1, "");
-        router.receiveEvent(-32, -37, "line");
+        router.receiveEvent(common::ev::ClockTick, 1, "");
+        router.receiveEvent(common::ev::Audit, -37, "line");
         QCOMPARE(log, QStringList({"r: event -3 1", "r: event -32 -37 line"}));
     }
 };

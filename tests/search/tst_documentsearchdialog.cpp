@@ -1,5 +1,7 @@
 #include "abstractsearcheditor.h"
 #include "clienttranslation.h"
+#include "common/majorcode.h"
+#include "common/minortag.h"
 #include "dispatchtotestserver.h"
 #include "folderdocumentsearchdialog.h"
 #include "folderkeydocumentsearchdialog.h"
@@ -208,8 +210,8 @@ private slots:
     {
         testsupport::SetTimeZone("UTC0");
         MessageDispatcher::setServerPort(m_server.port());
-        m_server.reply(41, 1, DocumentReply({}));
-        m_server.reply(40, 1, DocumentKeyReply({}));
+        m_server.reply(common::op::SelectDocument, common::tag::Plain, DocumentReply({}));
+        m_server.reply(common::op::SelectDocumentKey, common::tag::Plain, DocumentKeyReply({}));
         m_server.clearRequests();
     }
 
@@ -331,7 +333,7 @@ private slots:
         QCOMPARE(m_server.requests().size(), std::size_t(1));
         const testsupport::TestRequest sent = m_server.requests().front();
         QCOMPARE(sent.majorOpcode, search.opcode);
-        QCOMPARE(sent.minorOpcode, 1);
+        QCOMPARE(sent.minorOpcode, common::tag::Plain);
         std::unique_ptr<google::protobuf::Message> request = search.request();
         QVERIFY(request->ParseFromString(sent.payload));
         QCOMPARE(FilledTextLists(*request), QStringList{field});

@@ -1,5 +1,6 @@
 #include "abstractsearcheditor.h"
 #include "clienttranslation.h"
+#include "common/majorcode.h"
 #include "dispatchtotestserver.h"
 #include "itemrole.h"
 #include "messagesearchdialog.h"
@@ -152,8 +153,8 @@ private slots:
         testsupport::SetTimeZone("UTC0");
         QVERIFY(testsupport::InstallClientTranslation());
         QVERIFY(testsupport::StartAndDispatchTo(m_server));
-        m_server.onRequest(50, [this](const testsupport::TestRequest &) { return answer(50); });
-        m_server.onRequest(51, [this](const testsupport::TestRequest &) { return answer(51); });
+        m_server.onRequest(common::op::SelectMessage, [this](const testsupport::TestRequest &) { return answer(50); });
+        m_server.onRequest(common::op::SelectMessageUser, [this](const testsupport::TestRequest &) { return answer(51); });
     }
 
     void init()

@@ -1,4 +1,6 @@
 #include "clienttranslation.h"
+#include "common/majorcode.h"
+#include "common/minortag.h"
 #include "dispatchtotestserver.h"
 #include "folderdocumentsearchdialog.h"
 #include "messagesearchdialog.h"
@@ -85,7 +87,7 @@ private slots:
         *reply.add_document() = MakeDocument("Quarterly report", "2024-03-05 14:07:09", "2024-05-01 08:00:00");
         *reply.add_document() = MakeDocument("Budget 2024", "2024-01-20 09:30:00", "2024-06-01 10:00:00");
         *reply.add_document() = MakeDocument("Board minutes", "2023-12-24 18:00:00", "2024-02-02 12:00:00");
-        m_server.reply(41, 1, reply.SerializeAsString());
+        m_server.reply(common::op::SelectDocument, common::tag::Plain, reply.SerializeAsString());
 
         qorv::data::Folder folder;
         folder.set_folder_id(200);
@@ -98,7 +100,7 @@ private slots:
         SetDateCriterion(*Criteria(dialog), 1, 2, 5, QDate(2024, 1, 1));
         Button(dialog, QDialogButtonBox::Apply)->click();
         QCOMPARE(Results(dialog)->rowCount(), 3);
-        QCOMPARE(m_server.requests().back().majorOpcode, 41);
+        QCOMPARE(m_server.requests().back().majorOpcode, common::op::SelectDocument);
         Results(dialog)->selectRow(1);
 
         const testsupport::Screenshot shot(&dialog, QStringLiteral("document-search"));
@@ -113,8 +115,8 @@ private slots:
         *own.add_message() = MakeMessage("Lee", "Ann", "Agenda for Monday", "2024-04-01 09:00:00");
         qorv::data::SelectMessageUserReply received;
         *received.add_message() = MakeMessage("Young", "Bo", "Re: Budget draft", "2024-03-02 10:00:00");
-        m_server.reply(50, 1, own.SerializeAsString());
-        m_server.reply(51, 1, received.SerializeAsString());
+        m_server.reply(common::op::SelectMessage, common::tag::Plain, own.SerializeAsString());
+        m_server.reply(common::op::SelectMessageUser, common::tag::Plain, received.SerializeAsString());
 
         MessageSearchDialog dialog(55, 7, nullptr);
         dialog.resize(800, 560);

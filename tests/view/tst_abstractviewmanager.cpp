@@ -1,4 +1,6 @@
 #include "abstractviewmanager.h"
+#include "common/majorcode.h"
+#include "common/minortag.h"
 #include "testenvironment.h"
 
 #include <QtTest>
@@ -59,7 +61,7 @@ private slots:
         QFETCH(QString, expected);
         RoutingManager manager;
 
-        manager.receiveReply(41, -35, "question", majorErcode, minorErcode, "answer");
+        manager.receiveReply(common::op::SelectDocument, common::tag::OpenDocumentEditor, "question", majorErcode, minorErcode, "answer");
 
         QCOMPARE(manager.calls, QStringList({expected}));
     }

@@ -1,7 +1,9 @@
 #include "applicationcomponent.h"
+#include "common/majorcode.h"
+#include "common/minortag.h"
 #include "dispatchtotestserver.h"
-#include "recordingcomponent.h"
 #include "documenteditorview.h"
+#include "recordingcomponent.h"
 #include "testenvironment.h"
 #include "testserver.h"
 
@@ -97,11 +99,11 @@ private slots:
         qorv::data::SelectDocumentReply answer;
         answer.add_document()->set_document_id(21);
         answer.add_document()->set_document_id(22);
-        m_server.reply(41, -35, answer.SerializeAsString());
+        m_server.reply(common::op::SelectDocument, common::tag::OpenDocumentEditor, answer.SerializeAsString());
         qorv::data::SelectDocumentRequest request;
         request.set_document_id(21);
 
-        send(41, -35, request);
+        send(common::op::SelectDocument, common::tag::OpenDocumentEditor, request);
 
         QCOMPARE(m_server.requests().size(), size_t(1));
         QCOMPARE(m_window->editorsAtReply, QList<int>({0}));
@@ -112,9 +114,9 @@ private slots:
     {
         qorv::data::SelectDocumentReply answer;
         answer.add_document()->set_document_id(21);
-        m_server.reply(41, -35, answer.SerializeAsString(), 0, 4);
+        m_server.reply(common::op::SelectDocument, common::tag::OpenDocumentEditor, answer.SerializeAsString(), 0, 4);
 
-        send(41, -35, qorv::data::SelectDocumentRequest());
+        send(common::op::SelectDocument, common::tag::OpenDocumentEditor, qorv::data::SelectDocumentRequest());
 
         QCOMPARE(m_log.filter(QStringLiteral("reply")), QStringList({"window: reply 41 -35 0 4"}));
         QVERIFY(OpenEditors().isEmpty());
@@ -124,18 +126,18 @@ private slots:
     {
         qorv::data::SelectDocumentReply answer;
         answer.add_document()->set_document_id(21);
-        m_server.reply(41, -35, answer.SerializeAsString());
-        send(41, -35, qorv::data::SelectDocumentRequest());
+        m_server.reply(common::op::SelectDocument, common::tag::OpenDocumentEditor, answer.SerializeAsString());
+        send(common::op::SelectDocument, common::tag::OpenDocumentEditor, qorv::data::SelectDocumentRequest());
         QCOMPARE(OpenEditors().size(), 1);
         qorv::data::DeleteDocumentRequest deletion;
         deletion.set_document_id(21);
 
-        m_server.reply(7, 1, std::string(), 0, 3);
-        send(7, 1, deletion);
+        m_server.reply(common::op::DeleteDocument, common::tag::Plain, std::string(), 0, 3);
+        send(common::op::DeleteDocument, common::tag::Plain, deletion);
         QCOMPARE(OpenEditors().size(), 1);
 
-        m_server.reply(7, 1, std::string());
-        send(7, 1, deletion);
+        m_server.reply(common::op::DeleteDocument, common::tag::Plain, std::string());
+        send(common::op::DeleteDocument, common::tag::Plain, deletion);
         QVERIFY(OpenEditors().isEmpty());
         QCOMPARE(m_server.requests().size(), size_t(3));
     }

@@ -1,10 +1,14 @@
 #include "applicationcomponent.h"
+#include "common/eventcode.h"
+#include "common/majorcode.h"
+#include "common/minortag.h"
 #include "consolemanager.h"
 #include "consoleview.h"
 #include "dbid.h"
 #include "documentbrowsermanager.h"
 #include "documentbrowserview.h"
 #include "documenteditormanager.h"
+#include "documenteditorview.h"
 #include "documentkeyringmanager.h"
 #include "documentkeyringpanetreewidget.h"
 #include "documentkeyringview.h"
@@ -21,13 +25,12 @@
 #include "messagebrowsermanager.h"
 #include "messagebrowserview.h"
 #include "messageeditormanager.h"
+#include "messageeditorview.h"
 #include "messagereadermanager.h"
+#include "messagereaderview.h"
 #include "recordingcomponent.h"
 #include "serviceconnector.h"
 #include "sidepanelistwidget.h"
-#include "documenteditorview.h"
-#include "messageeditorview.h"
-#include "messagereaderview.h"
 #include "testenvironment.h"
 #include "usergroupbrowsermanager.h"
 
@@ -531,7 +534,7 @@ private slots:
         QFETCH(int, plainBrowsers);
         QFETCH(QList<int>, keyBrowsers);
 
-        request(-26, minor, payload);
+        request(common::op::OpenDocumentBrowser, minor, payload);
 
         int plain = 0;
         QList<int> folders;
@@ -610,11 +613,11 @@ private slots:
         QFETCH(int, raises);
         ExpectRaises(raises);
 
-        reply(41, minor, requestPayload, replyPayload, majorErcode, minorErcode);
+        reply(common::op::SelectDocument, minor, requestPayload, replyPayload, majorErcode, minorErcode);
         QCOMPARE(EditorDocumentIds(), editors);
 
         // The same reply again brings the editors to the front; none is added.
-        reply(41, minor, requestPayload, replyPayload, majorErcode, minorErcode);
+        reply(common::op::SelectDocument, minor, requestPayload, replyPayload, majorErcode, minorErcode);
         QCOMPARE(EditorDocumentIds(), editors);
         for (const DocumentEditorView *editor : OpenWindows<DocumentEditorView>())
             QVERIFY(!editor->parentWidget());
@@ -643,7 +646,7 @@ private slots:
         QFETCH(int, minorErcode);
         QFETCH(QList<int>, editors);
 
-        reply(40, -35, SelectDocumentKeyRequest(8), replyPayload, 0, minorErcode);
+        reply(common::op::SelectDocumentKey, common::tag::OpenDocumentEditor, SelectDocumentKeyRequest(8), replyPayload, 0, minorErcode);
 
         QCOMPARE(EditorDocumentIds(), editors);
     }
@@ -655,7 +658,7 @@ private slots:
         key.mutable_document_key_document()->mutable_document_security_descriptor()->set_password("owner");
         key.mutable_document_key_security_descriptor()->set_password("holder");
 
-        reply(40, -35, SelectDocumentKeyRequest(8), SelectDocumentKeyReply({key}));
+        reply(common::op::SelectDocumentKey, common::tag::OpenDocumentEditor, SelectDocumentKeyRequest(8), SelectDocumentKeyReply({key}));
 
         const QList<DocumentEditorView *> editors = OpenWindows<DocumentEditorView>();
         QCOMPARE(editors.size(), 1);
@@ -669,7 +672,7 @@ private slots:
         qorv::data::DocumentKey key = DocumentKey(8, 2);
         key.mutable_document_key_document()->mutable_document_security_descriptor()->set_password("owner");
 
-        reply(40, -35, SelectDocumentKeyRequest(8), SelectDocumentKeyReply({key}));
+        reply(common::op::SelectDocumentKey, common::tag::OpenDocumentEditor, SelectDocumentKeyRequest(8), SelectDocumentKeyReply({key}));
 
         const QList<DocumentEditorView *> editors = OpenWindows<DocumentEditorView>();
         QCOMPARE(editors.size(), 1);
@@ -682,14 +685,14 @@ private slots:
     {
         qorv::data::SelectDocumentReply fromBrowser;
         *fromBrowser.add_document() = Document(8, "from the browser");
-        reply(41, -35, SelectDocumentRequest(), Bytes(fromBrowser));
+        reply(common::op::SelectDocument, common::tag::OpenDocumentEditor, SelectDocumentRequest(), Bytes(fromBrowser));
         DocumentEditorView *editor = OpenWindows<DocumentEditorView>().value(0);
         QVERIFY(editor);
 
         qorv::data::DocumentKey key = DocumentKey(8, 2);
         key.mutable_document_key_document()->set_document_name("from the key");
         ExpectRaises(1);
-        reply(40, -35, SelectDocumentKeyRequest(8), SelectDocumentKeyReply({key}));
+        reply(common::op::SelectDocumentKey, common::tag::OpenDocumentEditor, SelectDocumentKeyRequest(8), SelectDocumentKeyReply({key}));
 
         QCOMPARE(OpenWindows<DocumentEditorView>(), QList<DocumentEditorView *>({editor}));
         QCOMPARE(editor->getDocument().document_name(), std::string("from the browser"));
@@ -700,7 +703,7 @@ private slots:
         RecordingComponent manager(QStringLiteral("manager"), &m_log);
         QVERIFY(m_bus->connectAbstractViewManager(&manager));
 
-        request(-57, 3, "ignored");
+        request(common::op::EditorOptionsChanged, 3, "ignored");
 
         // Windows hear the event; the managers only the request.
         QCOMPARE(m_log.filter(QStringLiteral("-47")), QStringList({"window: event -47 1"}));
@@ -736,15 +739,15 @@ private slots:
         QFETCH(int, minorErcode);
         QFETCH(QList<int>, editors);
         QFETCH(QList<int>, keyrings);
-        reply(41, -35, SelectDocumentRequest(), SelectDocumentReply({5, 6}));
-        reply(40, -34, SelectDocumentKeyRequest(5), SelectDocumentKeyReply({}));
-        reply(40, -34, SelectDocumentKeyRequest(6), SelectDocumentKeyReply({}));
+        reply(common::op::SelectDocument, common::tag::OpenDocumentEditor, SelectDocumentRequest(), SelectDocumentReply({5, 6}));
+        reply(common::op::SelectDocumentKey, common::tag::OpenDocumentKeyring, SelectDocumentKeyRequest(5), SelectDocumentKeyReply({}));
+        reply(common::op::SelectDocumentKey, common::tag::OpenDocumentKeyring, SelectDocumentKeyRequest(6), SelectDocumentKeyReply({}));
         QList<QPointer<AbstractViewWindow>> windows;
         for (AbstractViewWindow *window : OpenWindows<AbstractViewWindow>())
             windows.append(window);
 
         // The reply payload is not read: the echoed request says what went.
-        reply(7, 1, requestPayload, Unparsable, majorErcode, minorErcode);
+        reply(common::op::DeleteDocument, common::tag::Plain, requestPayload, Unparsable, majorErcode, minorErcode);
 
         QCOMPARE(EditorDocumentIds(), editors);
         QCOMPARE(DocumentKeyringIds(), keyrings);
@@ -772,23 +775,23 @@ private slots:
         QFETCH(QByteArray, replyPayload);
         QFETCH(int, minorErcode);
         QFETCH(QList<int>, keyrings);
-        reply(43, -37, SelectFolderKeyRequest(5), SelectFolderKeyReply({}));
-        reply(43, -37, SelectFolderKeyRequest(6), SelectFolderKeyReply({}));
+        reply(common::op::SelectFolderKey, common::tag::OpenFolderKeyring, SelectFolderKeyRequest(5), SelectFolderKeyReply({}));
+        reply(common::op::SelectFolderKey, common::tag::OpenFolderKeyring, SelectFolderKeyRequest(6), SelectFolderKeyReply({}));
 
-        reply(10, 1, DeleteFolderRequest(5), replyPayload, 0, minorErcode);
+        reply(common::op::DeleteFolder, common::tag::Plain, DeleteFolderRequest(5), replyPayload, 0, minorErcode);
 
         QCOMPARE(FolderKeyringIds(), keyrings);
     }
 
     void deleteWithTheNullIdLeavesKeyringsOpen()
     {
-        reply(43, -37, SelectFolderKeyRequest(DbId::m_NullId), SelectFolderKeyReply({}));
-        reply(40, -34, SelectDocumentKeyRequest(DbId::m_NullId), SelectDocumentKeyReply({}));
+        reply(common::op::SelectFolderKey, common::tag::OpenFolderKeyring, SelectFolderKeyRequest(DbId::m_NullId), SelectFolderKeyReply({}));
+        reply(common::op::SelectDocumentKey, common::tag::OpenDocumentKeyring, SelectDocumentKeyRequest(DbId::m_NullId), SelectDocumentKeyReply({}));
         QCOMPARE(FolderKeyringIds(), QList<int>({DbId::m_NullId}));
         QCOMPARE(DocumentKeyringIds(), QList<int>({DbId::m_NullId}));
 
-        reply(10, 1, DeleteFolderRequest(DbId::m_NullId), DeleteFolderReply(1));
-        reply(7, 1, DeleteDocumentRequest(DbId::m_NullId), QByteArray());
+        reply(common::op::DeleteFolder, common::tag::Plain, DeleteFolderRequest(DbId::m_NullId), DeleteFolderReply(1));
+        reply(common::op::DeleteDocument, common::tag::Plain, DeleteDocumentRequest(DbId::m_NullId), QByteArray());
 
         QCOMPARE(FolderKeyringIds(), QList<int>({DbId::m_NullId}));
         QCOMPARE(DocumentKeyringIds(), QList<int>({DbId::m_NullId}));
@@ -826,7 +829,7 @@ private slots:
         QFETCH(int, minorErcode);
         QFETCH(bool, opens);
 
-        reply(40, minor, requestPayload, replyPayload, 0, minorErcode);
+        reply(common::op::SelectDocumentKey, minor, requestPayload, replyPayload, 0, minorErcode);
 
         const QList<DocumentKeyringView *> keyrings = OpenWindows<DocumentKeyringView>();
         QCOMPARE(keyrings.size(), opens ? 1 : 0);
@@ -845,7 +848,7 @@ private slots:
 
         // Asked again, the open keyring comes to the front and takes no keys.
         ExpectRaises(1);
-        reply(40, minor, requestPayload, replyPayload, 0, minorErcode);
+        reply(common::op::SelectDocumentKey, minor, requestPayload, replyPayload, 0, minorErcode);
         QCOMPARE(OpenWindows<DocumentKeyringView>(), QList<DocumentKeyringView *>({keyring}));
         QCOMPARE(KeysOf(*keyring).size(), static_cast<size_t>(expected.document_key_size()));
     }
@@ -877,7 +880,7 @@ private slots:
         QFETCH(int, minorErcode);
         QFETCH(bool, opens);
 
-        reply(43, minor, requestPayload, replyPayload, 0, minorErcode);
+        reply(common::op::SelectFolderKey, minor, requestPayload, replyPayload, 0, minorErcode);
 
         const QList<FolderKeyringView *> keyrings = OpenWindows<FolderKeyringView>();
         QCOMPARE(keyrings.size(), opens ? 1 : 0);
@@ -889,7 +892,7 @@ private slots:
         QCOMPARE(KeysOf(*keyring).size(), size_t(1));
 
         ExpectRaises(1);
-        reply(43, minor, requestPayload, replyPayload, 0, minorErcode);
+        reply(common::op::SelectFolderKey, minor, requestPayload, replyPayload, 0, minorErcode);
         QCOMPARE(OpenWindows<FolderKeyringView>(), QList<FolderKeyringView *>({keyring}));
         QCOMPARE(KeysOf(*keyring).size(), size_t(1));
     }
@@ -922,7 +925,7 @@ private slots:
                                        : FolderKey(5, names.value(0).toStdString(), names.value(1).toStdString()));
         }
 
-        reply(43, -37, SelectFolderKeyRequest(5), SelectFolderKeyReply(keys));
+        reply(common::op::SelectFolderKey, common::tag::OpenFolderKeyring, SelectFolderKeyRequest(5), SelectFolderKeyReply(keys));
 
         const QList<FolderKeyringView *> keyrings = OpenWindows<FolderKeyringView>();
         QCOMPARE(keyrings.size(), 1);
@@ -973,8 +976,8 @@ private slots:
         QFETCH(QList<int>, readInBrowser);
         RecordingComponent manager(QStringLiteral("manager"), &m_log);
         QVERIFY(m_bus->connectAbstractViewManager(&manager));
-        request(-29, 1);
-        request(-29, 1);
+        request(common::op::OpenMessageBrowser, common::tag::Plain);
+        request(common::op::OpenMessageBrowser, common::tag::Plain);
 
         request(major, 1, payload);
         // The same message again brings its window to the front, and marks it
@@ -1001,8 +1004,8 @@ private slots:
 
     void editorAndReaderOfTheSameIdAreIndependent()
     {
-        request(-41, 1, OpenMessageRequest(3, Copy::Own));
-        request(-43, 1, OpenMessageRequest(3, Copy::Received));
+        request(common::op::OpenMessageEditor, common::tag::Plain, OpenMessageRequest(3, Copy::Own));
+        request(common::op::OpenMessageReader, common::tag::Plain, OpenMessageRequest(3, Copy::Received));
 
         QCOMPARE(MessageEditorIds(), QList<int>({3}));
         QCOMPARE(MessageReaderIds(), QList<int>({3}));
@@ -1029,11 +1032,11 @@ private slots:
         QFETCH(int, minorErcode);
         QFETCH(QList<int>, remaining);
         for (int id : {3, 4}) {
-            request(-41, 1, OpenMessageRequest(id, Copy::Own));
-            request(-43, 1, OpenMessageRequest(id, Copy::Received));
+            request(common::op::OpenMessageEditor, common::tag::Plain, OpenMessageRequest(id, Copy::Own));
+            request(common::op::OpenMessageReader, common::tag::Plain, OpenMessageRequest(id, Copy::Received));
         }
 
-        reply(15, 1, requestPayload, QByteArray(), majorErcode, minorErcode);
+        reply(common::op::DeleteMessage, common::tag::Plain, requestPayload, QByteArray(), majorErcode, minorErcode);
 
         QCOMPARE(MessageEditorIds(), remaining);
         QCOMPARE(MessageReaderIds(), remaining);
@@ -1043,14 +1046,14 @@ private slots:
 
     void closedWindowNoLongerCounts()
     {
-        reply(41, -35, SelectDocumentRequest(), SelectDocumentReply({5}));
+        reply(common::op::SelectDocument, common::tag::OpenDocumentEditor, SelectDocumentRequest(), SelectDocumentReply({5}));
         QPointer<DocumentEditorView> first = OpenWindows<DocumentEditorView>().value(0);
         QVERIFY(first);
         QVERIFY(first->close());
         // Deletion is deferred: the closed editor still exists here.
         QVERIFY(first);
 
-        reply(41, -35, SelectDocumentRequest(), SelectDocumentReply({5}));
+        reply(common::op::SelectDocument, common::tag::OpenDocumentEditor, SelectDocumentRequest(), SelectDocumentReply({5}));
 
         QCOMPARE(EditorDocumentIds(), QList<int>({5}));
         QVERIFY(!OpenWindows<DocumentEditorView>().contains(first.data()));
@@ -1065,10 +1068,10 @@ private slots:
         second->show();
 
         ExpectRaises(2);
-        reply(41, -35, SelectDocumentRequest(), SelectDocumentReply({5}));
+        reply(common::op::SelectDocument, common::tag::OpenDocumentEditor, SelectDocumentRequest(), SelectDocumentReply({5}));
         QCOMPARE(EditorDocumentIds(), QList<int>({5, 5}));
 
-        reply(7, 1, DeleteDocumentRequest(5), QByteArray());
+        reply(common::op::DeleteDocument, common::tag::Plain, DeleteDocumentRequest(5), QByteArray());
         QCOMPARE(EditorDocumentIds(), QList<int>());
     }
 
@@ -1163,7 +1166,7 @@ private slots:
         auto *manager = new ConsoleManager(bus, &owner);
         QTest::ignoreMessage(QtWarningMsg, "The console could not be linked into the bus; it cannot reach the server.");
 
-        manager->receiveEvent(-1, 1);
+        manager->receiveEvent(common::ev::Started, 1);
 
         const QList<ConsoleView *> consoles = OpenWindows<ConsoleView>();
         QCOMPARE(consoles.size(), 2);
