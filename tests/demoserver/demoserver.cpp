@@ -1,5 +1,6 @@
 #include "demoserver.h"
 
+#include "common/sqlc.h"
 #include "crypto.h"
 #include "sampledata.h"
 
@@ -11,6 +12,8 @@
 #include "insertmessagereply3.pb.h"
 #include "insertmessagerequest3.pb.h"
 #include "insertmessageuserrequest3.pb.h"
+#include "resetuseremailaddressreply3.pb.h"
+#include "resetuseremailaddressrequest3.pb.h"
 #include "selectdocumentkeyreply3.pb.h"
 #include "selectdocumentreply3.pb.h"
 #include "selectdocumentrequest3.pb.h"
@@ -22,10 +25,15 @@
 #include "selectuserreply3.pb.h"
 #include "selectuserrequest3.pb.h"
 #include "updatedocumentrequest3.pb.h"
+#include "updateuserreply3.pb.h"
+#include "updateuserrequest3.pb.h"
+#include "verifyuseremailaddressresetreply3.pb.h"
+#include "verifyuseremailaddressresetrequest3.pb.h"
 
 #include <QDateTime>
 
 #include <algorithm>
+#include <exception>
 #include <memory>
 
 namespace demoserver
@@ -184,6 +192,11 @@ DemoServer::DemoServer(const std::string &keyDirectory)
     installKeyLayers();
     installDocumentLayers();
     installMessageLayers();
+    installUserChanges();
+    m_logOn.setPasswordCheck(
+        [this](const std::string &userNameHash, const std::string &passwordHash) {
+            return opensAccount(userNameHash, passwordHash);
+        });
 }
 
 std::unique_ptr<DemoServer> DemoServer::fromSampleFile(const QString &dataPath, const std::string &keyDirectory,
@@ -586,5 +599,99 @@ void DemoServer::installMessageLayers()
         }
         return Replacing(answer, matching);
     });
+}
+
+void DemoServer::installUserChanges()
+{
+    // The options window's new e-mail address: the code "sent" to it is
+    // ResetAuthcode, and an address another account has is refused.
+    m_server.onRequest(74, [this](const testsupport::TestRequest &received) {
+        qorv::data::VerifyUserEmailAddressResetRequest request;
+        qorv::data::VerifyUserEmailAddressResetReply reply;
+        if (request.ParseFromString(received.payload) && m_users.count(request.user().user_id()) != 0
+            && !request.user_email_address().empty())
+            reply.set_user_email_address_reset_authcode(ResetAuthcode);
+        return testsupport::Answer(reply);
+    });
+    m_server.onRequest(36, [this](const testsupport::TestRequest &received) {
+        qorv::data::ResetUserEmailAddressRequest request;
+        testsupport::TestReply refused;
+        refused.majorErcode = 4;
+        if (!request.ParseFromString(received.payload) || request.user_email_address_reset_authcode() != ResetAuthcode
+            || request.user_email_address().empty())
+            return refused;
+        const auto found = m_users.find(request.user_id());
+        if (found == m_users.end())
+            return refused;
+        for (const auto &[id, user] : m_users) {
+            if (id != request.user_id() && user.user_email_address() == request.user_email_address()) {
+                qorv::data::ResetUserEmailAddressReply taken;
+                taken.mutable_sql_diag_rec()->set_sqlc(common::SqlcUniqueViolation);
+                taken.mutable_sql_diag_rec()->set_sqls("23505");
+                return testsupport::Answer(taken);
+            }
+        }
+        qorv::data::User user = found->second;
+        user.set_user_email_address(request.user_email_address());
+        keep(user);
+        m_reset.addUserEmailAddress(user.user_email_address());
+        return testsupport::Answer(qorv::data::ResetUserEmailAddressReply());
+    });
+    // The options' switches and the reset-password wizard's new password.
+    m_server.onRequest(69, [this](const testsupport::TestRequest &received) {
+        qorv::data::UpdateUserRequest request;
+        testsupport::TestReply refused;
+        refused.majorErcode = 4;
+        if (!request.ParseFromString(received.payload))
+            return refused;
+        const auto found = m_users.find(request.user().user_id());
+        if (found == m_users.end())
+            return refused;
+        qorv::data::User user = found->second;
+        if (request.user().has_user_properties())
+            user.set_user_properties(request.user().user_properties());
+        if (!request.user().user_security_descriptor().password().empty())
+            user.mutable_user_security_descriptor()->set_password(request.user().user_security_descriptor().password());
+        keep(user);
+        return testsupport::Answer(qorv::data::UpdateUserReply());
+    });
+    // The forgotten password: the responder checks address and code; the new
+    // stored form becomes the password of the account with that address.
+    m_server.onRequest(35, [this, reset = m_server.handler(35)](const testsupport::TestRequest &received) {
+        const testsupport::TestReply answer = reset(received);
+        const std::vector<testsupport::ResetResponder::Reset> resets = m_reset.passwordResets();
+        if (answer.majorErcode != 0 || resets.empty())
+            return answer;
+        for (const auto &[id, record] : m_users) {
+            if (record.user_email_address() == resets.back().userEmailAddress) {
+                qorv::data::User user = record;
+                user.mutable_user_security_descriptor()->set_password(resets.back().value);
+                keep(user);
+                break;
+            }
+        }
+        return answer;
+    });
+}
+
+void DemoServer::keep(const qorv::data::User &user)
+{
+    m_users[user.user_id()] = user;
+    m_logOn.addAccount(user.user_name(), std::string(), user);
+}
+
+bool DemoServer::opensAccount(const std::string &userNameHash, const std::string &passwordHash) const
+{
+    const auto id = m_userIds.find(userNameHash);
+    if (id == m_userIds.end())
+        return false;
+    const qorv::data::User user = userRecord(id->second);
+    const std::string &stored = user.user_security_descriptor().password();
+    try {
+        return crypto::DecodePassword(passwordHash, stored);
+    } catch (const std::exception &) {
+        // A hash of the wrong length, from a client that is not ours.
+        return false;
+    }
 }
 }
