@@ -159,6 +159,7 @@ DemoServer::DemoServer(const std::string &keyDirectory)
             const auto found = m_userIds.find(m_logOn.lastUserNameHash());
             if (found != m_userIds.end()) {
                 m_directory.setSessionUserId(found->second);
+                m_sessionUserId = found->second;
                 const qorv::data::User user = userRecord(found->second);
                 if (m_sessionLog)
                     m_sessionLog("Logged on as " + user.user_first_name() + " " + user.user_last_name());
@@ -418,14 +419,16 @@ void DemoServer::setSessionLog(FaultLog log)
 void DemoServer::installUserSelect()
 {
     // One user by id (the options window asks for the logged-on user's
-    // record); the directory answers the users of a group.
+    // record, which then replaces the one of the log-on, so it keeps the
+    // name hash and password form the reset-password wizard checks); the
+    // directory answers the users of a group.
     m_server.onRequest(54, [this, byGroup = m_server.handler(54)](const testsupport::TestRequest &received) {
         qorv::data::SelectUserRequest request;
         if (!request.ParseFromString(received.payload) || !request.has_user_id())
             return byGroup(received);
         qorv::data::SelectUserReply reply;
         if (const auto found = m_users.find(request.user_id()); found != m_users.end())
-            *reply.add_user() = Person(found->second);
+            *reply.add_user() = found->first == m_sessionUserId ? found->second : Person(found->second);
         return testsupport::Answer(reply);
     });
 }

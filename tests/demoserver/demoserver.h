@@ -131,6 +131,8 @@ private:
     std::map<std::string, int> m_userIds;
     // The accounts' full records, with the stored password form, by id.
     std::map<int, qorv::data::User> m_users;
+    // The account of the last log-on; only on the server's thread.
+    int m_sessionUserId = 0;
     FaultLog m_faultLog;
     FaultLog m_sessionLog;
     // The directory's own lists, under the layers put over them.
