@@ -1,5 +1,7 @@
 #include "attachmentstore.h"
 
+#include "common/majorcode.h"
+
 #include "common/sqlc.h"
 #include "testreplies.h"
 
@@ -21,7 +23,7 @@ AttachmentStore::AttachmentStore(DocumentOf documentOf)
 
 void AttachmentStore::install(testsupport::TestServer &server)
 {
-    server.onRequest(48, [this](const testsupport::TestRequest &received) {
+    server.onRequest(common::op::SelectMessageDocument, [this](const testsupport::TestRequest &received) {
         qorv::data::SelectMessageDocumentRequest request;
         request.ParseFromString(received.payload);
         qorv::data::SelectMessageDocumentReply reply;
@@ -32,7 +34,7 @@ void AttachmentStore::install(testsupport::TestServer &server)
         }
         return testsupport::Answer(reply);
     });
-    server.onRequest(28, [this](const testsupport::TestRequest &received) {
+    server.onRequest(common::op::InsertMessageDocument, [this](const testsupport::TestRequest &received) {
         qorv::data::InsertMessageDocumentRequest request;
         if (!request.ParseFromString(received.payload))
             return testsupport::Refusal<qorv::data::InsertMessageDocumentReply>(1);
@@ -45,7 +47,7 @@ void AttachmentStore::install(testsupport::TestServer &server)
         add(attachment);
         return testsupport::Done<qorv::data::InsertMessageDocumentReply>();
     });
-    server.onRequest(13, [this](const testsupport::TestRequest &received) {
+    server.onRequest(common::op::DeleteMessageDocument, [this](const testsupport::TestRequest &received) {
         qorv::data::DeleteMessageDocumentRequest request;
         request.ParseFromString(received.payload);
         const std::lock_guard<std::mutex> lock(m_mutex);

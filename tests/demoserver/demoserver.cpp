@@ -1,6 +1,7 @@
 #include "demoserver.h"
 
 #include "common/majorcode.h"
+#include "common/sqlc.h"
 #include "crypto.h"
 #include "sampledata.h"
 
@@ -12,6 +13,8 @@
 #include "insertmessagereply3.pb.h"
 #include "insertmessagerequest3.pb.h"
 #include "insertmessageuserrequest3.pb.h"
+#include "resetuseremailaddressreply3.pb.h"
+#include "resetuseremailaddressrequest3.pb.h"
 #include "selectdocumentkeyreply3.pb.h"
 #include "selectdocumentreply3.pb.h"
 #include "selectdocumentrequest3.pb.h"
@@ -23,10 +26,15 @@
 #include "selectuserreply3.pb.h"
 #include "selectuserrequest3.pb.h"
 #include "updatedocumentrequest3.pb.h"
+#include "updateuserreply3.pb.h"
+#include "updateuserrequest3.pb.h"
+#include "verifyuseremailaddressresetreply3.pb.h"
+#include "verifyuseremailaddressresetrequest3.pb.h"
 
 #include <QDateTime>
 
 #include <algorithm>
+#include <exception>
 #include <memory>
 
 namespace demoserver
@@ -152,6 +160,7 @@ DemoServer::DemoServer(const std::string &keyDirectory)
             const auto found = m_userIds.find(m_logOn.lastUserNameHash());
             if (found != m_userIds.end()) {
                 m_directory.setSessionUserId(found->second);
+                m_sessionUserId = found->second;
                 const qorv::data::User user = userRecord(found->second);
                 if (m_sessionLog)
                     m_sessionLog("Logged on as " + user.user_first_name() + " " + user.user_last_name());
@@ -171,8 +180,8 @@ DemoServer::DemoServer(const std::string &keyDirectory)
     // (54), which the message store would answer with every user.
     m_messages.install();
     m_directory.install();
-    m_listFolders = m_server.handler(44);
-    m_listDocuments = m_server.handler(41);
+    m_listFolders = m_server.handler(common::op::SelectFolder);
+    m_listDocuments = m_server.handler(common::op::SelectDocument);
     // The key store after the directory: it keeps every key, given and held,
     // so its selects, inserts, updates and deletes are the ones answered.
     m_keys.install();
@@ -185,6 +194,11 @@ DemoServer::DemoServer(const std::string &keyDirectory)
     installKeyLayers();
     installDocumentLayers();
     installMessageLayers();
+    installUserChanges();
+    m_logOn.setPasswordCheck(
+        [this](const std::string &userNameHash, const std::string &passwordHash) {
+            return opensAccount(userNameHash, passwordHash);
+        });
 }
 
 std::unique_ptr<DemoServer> DemoServer::fromSampleFile(const QString &dataPath, const std::string &keyDirectory,
@@ -406,21 +420,23 @@ void DemoServer::setSessionLog(FaultLog log)
 void DemoServer::installUserSelect()
 {
     // One user by id (the options window asks for the logged-on user's
-    // record); the directory answers the users of a group.
-    m_server.onRequest(54, [this, byGroup = m_server.handler(54)](const testsupport::TestRequest &received) {
+    // record, which then replaces the one of the log-on, so it keeps the
+    // name hash and password form the reset-password wizard checks); the
+    // directory answers the users of a group.
+    m_server.onRequest(common::op::SelectUser, [this, byGroup = m_server.handler(common::op::SelectUser)](const testsupport::TestRequest &received) {
         qorv::data::SelectUserRequest request;
         if (!request.ParseFromString(received.payload) || !request.has_user_id())
             return byGroup(received);
         qorv::data::SelectUserReply reply;
         if (const auto found = m_users.find(request.user_id()); found != m_users.end())
-            *reply.add_user() = Person(found->second);
+            *reply.add_user() = found->first == m_sessionUserId ? found->second : Person(found->second);
         return testsupport::Answer(reply);
     });
 }
 
 void DemoServer::installKeyLayers()
 {
-    m_server.onRequest(21, [this, insert = m_server.handler(21)](const testsupport::TestRequest &received) {
+    m_server.onRequest(common::op::InsertDocumentKey, [this, insert = m_server.handler(common::op::InsertDocumentKey)](const testsupport::TestRequest &received) {
         qorv::data::InsertDocumentKeyRequest request;
         if (!request.ParseFromString(received.payload))
             return insert(received);
@@ -428,7 +444,7 @@ void DemoServer::installKeyLayers()
         Completed(*key, m_directory.document(key->document_key_document().document_id()), m_users);
         return insert(Carrying(received, request));
     });
-    m_server.onRequest(24, [this, insert = m_server.handler(24)](const testsupport::TestRequest &received) {
+    m_server.onRequest(common::op::InsertFolderKey, [this, insert = m_server.handler(common::op::InsertFolderKey)](const testsupport::TestRequest &received) {
         qorv::data::InsertFolderKeyRequest request;
         if (!request.ParseFromString(received.payload))
             return insert(received);
@@ -439,7 +455,7 @@ void DemoServer::installKeyLayers()
     // A key shows its document as it stands now: body, name and all. A
     // folder key stands for keys to the documents in its folder, and the
     // folder key search dialog's criteria pick among them.
-    m_server.onRequest(40, [this, select = m_server.handler(40)](const testsupport::TestRequest &received) {
+    m_server.onRequest(common::op::SelectDocumentKey, [this, select = m_server.handler(common::op::SelectDocumentKey)](const testsupport::TestRequest &received) {
         const testsupport::TestReply answer = select(received);
         qorv::data::SelectDocumentKeyRequest request;
         qorv::data::SelectDocumentKeyReply reply;
@@ -459,7 +475,7 @@ void DemoServer::installKeyLayers()
         }
         return Replacing(answer, reply);
     });
-    m_server.onRequest(43, [this, select = m_server.handler(43)](const testsupport::TestRequest &received) {
+    m_server.onRequest(common::op::SelectFolderKey, [this, select = m_server.handler(common::op::SelectFolderKey)](const testsupport::TestRequest &received) {
         const testsupport::TestReply answer = select(received);
         qorv::data::SelectFolderKeyReply reply;
         if (!reply.ParseFromString(answer.payload))
@@ -472,7 +488,7 @@ void DemoServer::installKeyLayers()
 
 void DemoServer::installDocumentLayers()
 {
-    m_server.onRequest(41, [this, list = m_server.handler(41)](const testsupport::TestRequest &received) {
+    m_server.onRequest(common::op::SelectDocument, [this, list = m_server.handler(common::op::SelectDocument)](const testsupport::TestRequest &received) {
         qorv::data::SelectDocumentRequest request;
         if (!request.ParseFromString(received.payload) || request.select_deleted_documents())
             return list(received);
@@ -499,7 +515,7 @@ void DemoServer::installDocumentLayers()
         return testsupport::Answer(reply);
     });
     // A save keeps the version it replaces as a revision.
-    m_server.onRequest(57, [this, update = m_server.handler(57)](const testsupport::TestRequest &received) {
+    m_server.onRequest(common::op::UpdateDocument, [this, update = m_server.handler(common::op::UpdateDocument)](const testsupport::TestRequest &received) {
         qorv::data::UpdateDocumentRequest request;
         if ((received.minorOpcode != SaveDocument && received.minorOpcode != SaveDocumentAs)
             || !request.ParseFromString(received.payload))
@@ -518,7 +534,7 @@ void DemoServer::installMessageLayers()
 {
     // Each addressee finds the new copy unread in the root message folder,
     // unless the sender's client named another folder.
-    m_server.onRequest(30, [this, insert = m_server.handler(30)](const testsupport::TestRequest &received) {
+    m_server.onRequest(common::op::InsertMessage, [this, insert = m_server.handler(common::op::InsertMessage)](const testsupport::TestRequest &received) {
         qorv::data::InsertMessageRequest request;
         if (!request.ParseFromString(received.payload))
             return insert(received);
@@ -542,7 +558,7 @@ void DemoServer::installMessageLayers()
         return answer;
     });
     // A recipient the message editor adds finds the copy unread, too.
-    m_server.onRequest(31, [this, insert = m_server.handler(31)](const testsupport::TestRequest &received) {
+    m_server.onRequest(common::op::InsertMessageUser, [this, insert = m_server.handler(common::op::InsertMessageUser)](const testsupport::TestRequest &received) {
         qorv::data::InsertMessageUserRequest request;
         if (!request.ParseFromString(received.payload))
             return insert(received);
@@ -555,7 +571,7 @@ void DemoServer::installMessageLayers()
     });
     // The search dialogs' criteria, over the user's own messages and the
     // copies received.
-    m_server.onRequest(50, [select = m_server.handler(50)](const testsupport::TestRequest &received) {
+    m_server.onRequest(common::op::SelectMessage, [select = m_server.handler(common::op::SelectMessage)](const testsupport::TestRequest &received) {
         qorv::data::SelectMessageRequest request;
         const testsupport::TestReply answer = select(received);
         qorv::data::SelectMessageReply reply;
@@ -571,7 +587,7 @@ void DemoServer::installMessageLayers()
         }
         return Replacing(answer, matching);
     });
-    m_server.onRequest(51, [select = m_server.handler(51)](const testsupport::TestRequest &received) {
+    m_server.onRequest(common::op::SelectMessageUser, [select = m_server.handler(common::op::SelectMessageUser)](const testsupport::TestRequest &received) {
         qorv::data::SelectMessageUserRequest request;
         const testsupport::TestReply answer = select(received);
         qorv::data::SelectMessageUserReply reply;
@@ -587,5 +603,99 @@ void DemoServer::installMessageLayers()
         }
         return Replacing(answer, matching);
     });
+}
+
+void DemoServer::installUserChanges()
+{
+    // The options window's new e-mail address: the code "sent" to it is
+    // ResetAuthcode, and an address another account has is refused.
+    m_server.onRequest(common::op::VerifyUserEmailAddressReset, [this](const testsupport::TestRequest &received) {
+        qorv::data::VerifyUserEmailAddressResetRequest request;
+        qorv::data::VerifyUserEmailAddressResetReply reply;
+        if (request.ParseFromString(received.payload) && m_users.count(request.user().user_id()) != 0
+            && !request.user_email_address().empty())
+            reply.set_user_email_address_reset_authcode(ResetAuthcode);
+        return testsupport::Answer(reply);
+    });
+    m_server.onRequest(common::op::ResetUserEmailAddress, [this](const testsupport::TestRequest &received) {
+        qorv::data::ResetUserEmailAddressRequest request;
+        testsupport::TestReply refused;
+        refused.majorErcode = 4;
+        if (!request.ParseFromString(received.payload) || request.user_email_address_reset_authcode() != ResetAuthcode
+            || request.user_email_address().empty())
+            return refused;
+        const auto found = m_users.find(request.user_id());
+        if (found == m_users.end())
+            return refused;
+        for (const auto &[id, user] : m_users) {
+            if (id != request.user_id() && user.user_email_address() == request.user_email_address()) {
+                qorv::data::ResetUserEmailAddressReply taken;
+                taken.mutable_sql_diag_rec()->set_sqlc(common::SqlcUniqueViolation);
+                taken.mutable_sql_diag_rec()->set_sqls("23505");
+                return testsupport::Answer(taken);
+            }
+        }
+        qorv::data::User user = found->second;
+        user.set_user_email_address(request.user_email_address());
+        keep(user);
+        m_reset.addUserEmailAddress(user.user_email_address());
+        return testsupport::Answer(qorv::data::ResetUserEmailAddressReply());
+    });
+    // The options' switches and the reset-password wizard's new password.
+    m_server.onRequest(common::op::UpdateUser, [this](const testsupport::TestRequest &received) {
+        qorv::data::UpdateUserRequest request;
+        testsupport::TestReply refused;
+        refused.majorErcode = 4;
+        if (!request.ParseFromString(received.payload))
+            return refused;
+        const auto found = m_users.find(request.user().user_id());
+        if (found == m_users.end())
+            return refused;
+        qorv::data::User user = found->second;
+        if (request.user().has_user_properties())
+            user.set_user_properties(request.user().user_properties());
+        if (!request.user().user_security_descriptor().password().empty())
+            user.mutable_user_security_descriptor()->set_password(request.user().user_security_descriptor().password());
+        keep(user);
+        return testsupport::Answer(qorv::data::UpdateUserReply());
+    });
+    // The forgotten password: the responder checks address and code; the new
+    // stored form becomes the password of the account with that address.
+    m_server.onRequest(common::op::ResetPassword, [this, reset = m_server.handler(common::op::ResetPassword)](const testsupport::TestRequest &received) {
+        const testsupport::TestReply answer = reset(received);
+        const std::vector<testsupport::ResetResponder::Reset> resets = m_reset.passwordResets();
+        if (answer.majorErcode != 0 || resets.empty())
+            return answer;
+        for (const auto &[id, record] : m_users) {
+            if (record.user_email_address() == resets.back().userEmailAddress) {
+                qorv::data::User user = record;
+                user.mutable_user_security_descriptor()->set_password(resets.back().value);
+                keep(user);
+                break;
+            }
+        }
+        return answer;
+    });
+}
+
+void DemoServer::keep(const qorv::data::User &user)
+{
+    m_users[user.user_id()] = user;
+    m_logOn.addAccount(user.user_name(), std::string(), user);
+}
+
+bool DemoServer::opensAccount(const std::string &userNameHash, const std::string &passwordHash) const
+{
+    const auto id = m_userIds.find(userNameHash);
+    if (id == m_userIds.end())
+        return false;
+    const qorv::data::User user = userRecord(id->second);
+    const std::string &stored = user.user_security_descriptor().password();
+    try {
+        return crypto::DecodePassword(passwordHash, stored);
+    } catch (const std::exception &) {
+        // A hash of the wrong length, from a client that is not ours.
+        return false;
+    }
 }
 }

@@ -100,6 +100,11 @@ private:
     void installKeyLayers();
     void installDocumentLayers();
     void installMessageLayers();
+    void installUserChanges();
+    // Makes the changed record the account's, for the look-ups and the next
+    // log-on.
+    void keep(const qorv::data::User &user);
+    bool opensAccount(const std::string &userNameHash, const std::string &passwordHash) const;
     qorv::data::User userRecord(int userId) const;
     // The folder, and with subfolders every folder below it, breadth first.
     std::vector<int> folderTree(int folderId, bool subfolders) const;
@@ -121,11 +126,13 @@ private:
     AttachmentStore m_attachments;
     WebpageStore m_webpages;
     RevisionHistory m_revisions;
-    // Written by seed before the server starts, read only after.
-    // Account ids by user-name hash.
+    // Written by seed before the server starts; after, only on the server's
+    // thread. Account ids by user-name hash.
     std::map<std::string, int> m_userIds;
-    // The accounts' full records, and their root message folders, by id.
+    // The accounts' full records, with the stored password form, by id.
     std::map<int, qorv::data::User> m_users;
+    // The account of the last log-on; only on the server's thread.
+    int m_sessionUserId = 0;
     FaultLog m_faultLog;
     FaultLog m_sessionLog;
     // The directory's own lists, under the layers put over them.

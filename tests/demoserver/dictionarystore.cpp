@@ -1,5 +1,7 @@
 #include "dictionarystore.h"
 
+#include "common/majorcode.h"
+
 #include "testreplies.h"
 
 #include "insertdictionaryrequest3.pb.h"
@@ -10,7 +12,7 @@ namespace demoserver
 {
 void DictionaryStore::install(testsupport::TestServer &server)
 {
-    server.onRequest(39, [this](const testsupport::TestRequest &received) {
+    server.onRequest(common::op::SelectDictionary, [this](const testsupport::TestRequest &received) {
         qorv::data::SelectDictionaryRequest request;
         request.ParseFromString(received.payload);
         qorv::data::SelectDictionaryReply reply;
@@ -22,7 +24,7 @@ void DictionaryStore::install(testsupport::TestServer &server)
         return testsupport::Answer(reply);
     });
     // The insert has no reply message; a word saved twice is kept once.
-    server.onRequest(20, [this](const testsupport::TestRequest &received) {
+    server.onRequest(common::op::InsertDictionary, [this](const testsupport::TestRequest &received) {
         qorv::data::InsertDictionaryRequest request;
         testsupport::TestReply answer;
         if (!request.ParseFromString(received.payload) || request.dictionary().dictionary_word().empty()) {

@@ -12,7 +12,9 @@
 #include "parsedexchange.h"
 #include "networksettings.h"
 #include "registry.h"
+#include "resetpasswordclientpkihandler.h"
 #include "spellchecker.h"
+#include "verifypasswordresetclientpkihandler.h"
 
 #include "authenticateuserreply3.pb.h"
 #include "authenticateuserrequest3.pb.h"
@@ -31,6 +33,9 @@
 #include "insertdictionaryrequest3.pb.h"
 #include "insertmessagereply3.pb.h"
 #include "insertmessagerequest3.pb.h"
+#include "resetpasswordrequest3.pb.h"
+#include "resetuseremailaddressreply3.pb.h"
+#include "resetuseremailaddressrequest3.pb.h"
 #include "selectdictionaryreply3.pb.h"
 #include "selectdictionaryrequest3.pb.h"
 #include "selectdocumentwebpagereply3.pb.h"
@@ -45,6 +50,11 @@
 #include "selectmessageuserrequest3.pb.h"
 #include "selectuserreply3.pb.h"
 #include "selectuserrequest3.pb.h"
+#include "updateuserrequest3.pb.h"
+#include "verifypasswordresetreply3.pb.h"
+#include "verifypasswordresetrequest3.pb.h"
+#include "verifyuseremailaddressresetreply3.pb.h"
+#include "verifyuseremailaddressresetrequest3.pb.h"
 
 #include <QFile>
 #include <QProcess>
@@ -70,6 +80,7 @@ constexpr int AnnMessageFolder = 101;
 constexpr int BobId = 43;
 constexpr int BobMessageFolder = 111;
 constexpr int BobSharedFolder = 112;
+constexpr int CyId = 44;
 constexpr int PlanDocument = 201;
 
 bool WriteFile(const QString &path, const QByteArray &content)
@@ -88,6 +99,72 @@ std::string LogOnRequest(const std::string &userName, const std::string &passwor
     if (handler.encryptRequest(request) != 0)
         return std::string();
     return request.SerializeAsString();
+}
+
+// The answer to a log-on, installed as the console installs it when the
+// password opened the account.
+std::optional<qorv::data::AuthenticateUserReply> LogOn(const std::string &userName, const std::string &password)
+{
+    const std::string request = LogOnRequest(userName, password);
+    MessageDispatcher dispatcher(common::op::AuthenticateUser, 1, request);
+    qorv::data::AuthenticateUserReply reply;
+    if (!dispatcher.dispatch() || !dispatcher.noEr() || !reply.ParseFromString(dispatcher.getReply()))
+        return std::nullopt;
+    if (reply.user_password_decoded() && !LogOnCompletion().complete(dispatcher.getReply()))
+        return std::nullopt;
+    return reply;
+}
+
+// The stored form the password windows send for a typed password.
+std::string StoredForm(const std::string &password)
+{
+    return crypto::EncodePassword(crypto::HashPassword(password));
+}
+
+// The reset-password wizard's update of the user's own password.
+bool ChangePasswordAsTheWizardDoes(int userId, const std::string &password)
+{
+    qorv::data::UpdateUserRequest request;
+    request.mutable_user()->set_user_id(userId);
+    request.mutable_user()->mutable_user_security_descriptor()->set_password(StoredForm(password));
+    const std::string payload = request.SerializeAsString();
+    MessageDispatcher dispatcher(common::op::UpdateUser, 1, payload);
+    return dispatcher.dispatch() && dispatcher.noEr();
+}
+
+// The forgotten-password flow of the log-on dialog: the code for the address,
+// then the new password with that code.
+bool ResetForgottenPassword(const std::string &address, const std::string &password)
+{
+    VerifyPasswordResetClientPkiHandler verify;
+    verify.setUserEmailAddress(address);
+    qorv::data::VerifyPasswordResetRequest verifyRequest;
+    if (verify.encryptRequest(verifyRequest) != 0)
+        return false;
+    const auto code = demoserver::ParsedExchange<qorv::data::VerifyPasswordResetReply>(
+        common::op::VerifyPasswordReset, 1, verifyRequest);
+    if (!code || verify.decryptReply(*code) != 0)
+        return false;
+    ResetPasswordClientPkiHandler reset;
+    reset.setUserEmailAddress(address);
+    reset.setPasswordResetAuthcode(verify.getDecryptedPasswordResetAuthcode());
+    reset.setUserPassword(StoredForm(password));
+    qorv::data::ResetPasswordRequest resetRequest;
+    if (reset.encryptRequest(resetRequest) != 0)
+        return false;
+    const std::string payload = resetRequest.SerializeAsString();
+    MessageDispatcher dispatcher(common::op::ResetPassword, 1, payload);
+    return dispatcher.dispatch() && dispatcher.noEr();
+}
+
+std::optional<qorv::data::User> UserById(int userId)
+{
+    qorv::data::SelectUserRequest request;
+    request.set_user_id(userId);
+    const auto reply = demoserver::ParsedExchange<qorv::data::SelectUserReply>(common::op::SelectUser, 1, request);
+    if (!reply || reply->user_size() != 1)
+        return std::nullopt;
+    return reply->user(0);
 }
 }
 
@@ -220,7 +297,7 @@ private slots:
         QTest::addColumn<QString>("firstName");
         QTest::addColumn<QString>("emailAddress");
 
-        QTest::newRow("ann") << AnnId << "Ann" << "ann@example.org";
+        QTest::newRow("ann, who is logged on") << AnnId << "Ann" << "ann@example.org";
         QTest::newRow("bob, who has no middle name") << BobId << "Bob" << "bob@example.org";
     }
 
@@ -240,9 +317,16 @@ private slots:
         QCOMPARE(QString::fromStdString(user.user_first_name()), firstName);
         QCOMPARE(QString::fromStdString(user.user_email_address()), emailAddress);
         QVERIFY(!user.has_user_middle_name() || !user.user_middle_name().empty());
-        // Nobody learns another's secrets from a look-up.
-        QVERIFY(!user.has_user_name());
-        QVERIFY(user.user_security_descriptor().password().empty());
+        if (userId == AnnId) {
+            // Her own record replaces the log-on's in the options window, and
+            // the reset-password wizard then checks name and password with it.
+            QCOMPARE(user.user_name(), crypto::HashUserName("ann"));
+            QVERIFY(crypto::DecodePassword(crypto::HashPassword("quillane"), user.user_security_descriptor().password()));
+        } else {
+            // Nobody learns another's secrets from a look-up.
+            QVERIFY(!user.has_user_name());
+            QVERIFY(user.user_security_descriptor().password().empty());
+        }
     }
 
     void searchesDocuments_data()
@@ -706,6 +790,100 @@ private slots:
         QVERIFY2(error.contains(QStringLiteral("Cannot read the sample data")) && error.contains(reason),
                  qPrintable(error));
         QVERIFY(program.readAllStandardOutput().isEmpty());
+    }
+
+    void changesTheEmailAddress_data()
+    {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("sqls");
+        QTest::addColumn<QString>("kept");
+
+        QTest::newRow("a new address") << "ann.lee@example.org" << "" << "ann.lee@example.org";
+        QTest::newRow("Bob's address") << "bob@example.org" << "23505" << "ann.lee@example.org";
+    }
+
+    // As the options window's "Set..." does it.
+    void changesTheEmailAddress()
+    {
+        QFETCH(QString, address);
+        QFETCH(QString, sqls);
+        QFETCH(QString, kept);
+
+        qorv::data::VerifyUserEmailAddressResetRequest verify;
+        *verify.mutable_user() = RegistrySingleton::instance()->getUser();
+        verify.set_user_email_address(address.toStdString());
+        const auto code = ParsedExchange<qorv::data::VerifyUserEmailAddressResetReply>(
+            common::op::VerifyUserEmailAddressReset, 1, verify);
+        QVERIFY(code);
+        QVERIFY(!code->user_email_address_reset_authcode().empty());
+
+        qorv::data::ResetUserEmailAddressRequest reset;
+        reset.set_user_id(AnnId);
+        reset.set_user_email_address(address.toStdString());
+        reset.set_user_email_address_reset_authcode(code->user_email_address_reset_authcode());
+        const auto reply =
+            ParsedExchange<qorv::data::ResetUserEmailAddressReply>(common::op::ResetUserEmailAddress, 1, reset);
+        QVERIFY(reply);
+        QCOMPARE(QString::fromStdString(reply->sql_diag_rec().sqls()), sqls);
+        const auto user = UserById(AnnId);
+        QVERIFY(user);
+        QCOMPARE(QString::fromStdString(user->user_email_address()), kept);
+    }
+
+    void keepsANewPassword_data()
+    {
+        QTest::addColumn<bool>("forgotten");
+        QTest::addColumn<QString>("userName");
+        QTest::addColumn<int>("userId");
+
+        QTest::newRow("the reset-password wizard") << false << "cy" << CyId;
+        QTest::newRow("the forgotten password") << true << "bob" << BobId;
+    }
+
+    void keepsANewPassword()
+    {
+        QFETCH(bool, forgotten);
+        QFETCH(QString, userName);
+        QFETCH(int, userId);
+        const std::string name = userName.toStdString();
+        const std::string newPassword = "Lantern#27";
+
+        if (forgotten)
+            QVERIFY(ResetForgottenPassword(name + "@example.org", newPassword));
+        else
+            QVERIFY(ChangePasswordAsTheWizardDoes(userId, newPassword));
+
+        const auto old = LogOn(name, "quillane");
+        QVERIFY(old);
+        QVERIFY(old->user_name_found());
+        QVERIFY(!old->user_password_decoded());
+        const auto renewed = LogOn(name, newPassword);
+        QVERIFY(renewed);
+        QVERIFY(renewed->user_password_decoded());
+        const qorv::data::User &user = RegistrySingleton::instance()->getUser();
+        QCOMPARE(user.user_id(), userId);
+        // The wizard checks the current password against this form.
+        QVERIFY(crypto::DecodePassword(crypto::HashPassword(newPassword), user.user_security_descriptor().password()));
+
+        // Back to the sample's password, for the log-ons that follow.
+        QVERIFY(ChangePasswordAsTheWizardDoes(userId, "quillane"));
+        QVERIFY(LogOn("ann", "quillane"));
+    }
+
+    void keepsTheOptions()
+    {
+        qorv::data::UpdateUserRequest request;
+        request.mutable_user()->set_user_id(AnnId);
+        request.mutable_user()->set_user_properties(0x6u);
+        const std::string payload = request.SerializeAsString();
+        MessageDispatcher dispatcher(common::op::UpdateUser, 1, payload);
+        QVERIFY(dispatcher.dispatch());
+        QVERIFY(dispatcher.noEr());
+        const auto user = UserById(AnnId);
+        QVERIFY(user);
+        QCOMPARE(user->user_properties(), 0x6u);
+        QVERIFY(LogOn("ann", "quillane"));
+        QCOMPARE(RegistrySingleton::instance()->getUser().user_properties(), 0x6u);
     }
 
     // Last: a log-on as another account makes that account the session's.

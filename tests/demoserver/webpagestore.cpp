@@ -1,5 +1,7 @@
 #include "webpagestore.h"
 
+#include "common/majorcode.h"
+
 #include "crypto.h"
 #include "testreplies.h"
 
@@ -25,7 +27,7 @@ bool Same(const qorv::data::DocumentWebpage &one, int documentId, const std::str
 
 void WebpageStore::install(testsupport::TestServer &server)
 {
-    server.onRequest(42, [this](const testsupport::TestRequest &received) {
+    server.onRequest(common::op::SelectDocumentWebpage, [this](const testsupport::TestRequest &received) {
         qorv::data::SelectDocumentWebpageRequest request;
         request.ParseFromString(received.payload);
         qorv::data::SelectDocumentWebpageReply reply;
@@ -37,7 +39,7 @@ void WebpageStore::install(testsupport::TestServer &server)
         return testsupport::Answer(reply);
     });
     // The insert has no reply message: a refusal comes as an error pair.
-    server.onRequest(23, [this](const testsupport::TestRequest &received) {
+    server.onRequest(common::op::InsertDocumentWebpage, [this](const testsupport::TestRequest &received) {
         qorv::data::InsertDocumentWebpageRequest request;
         testsupport::TestReply answer;
         if (!request.ParseFromString(received.payload)) {
@@ -47,7 +49,7 @@ void WebpageStore::install(testsupport::TestServer &server)
         add(request.document_webpage());
         return answer;
     });
-    server.onRequest(58, [this](const testsupport::TestRequest &received) {
+    server.onRequest(common::op::UpdateDocumentWebpage, [this](const testsupport::TestRequest &received) {
         qorv::data::UpdateDocumentWebpageRequest request;
         request.ParseFromString(received.payload);
         const qorv::data::DocumentWebpage &change = request.document_webpage();
@@ -60,7 +62,7 @@ void WebpageStore::install(testsupport::TestServer &server)
         }
         return testsupport::Answer(qorv::data::UpdateDocumentWebpageReply());
     });
-    server.onRequest(8, [this](const testsupport::TestRequest &received) {
+    server.onRequest(common::op::DeleteDocumentWebpage, [this](const testsupport::TestRequest &received) {
         qorv::data::DeleteDocumentWebpageRequest request;
         request.ParseFromString(received.payload);
         const std::lock_guard<std::mutex> lock(m_mutex);

@@ -9,8 +9,10 @@
 #include "insertmessagerequest3.pb.h"
 #include "insertmessageuserrequest3.pb.h"
 #include "selectdocumentkeyrequest3.pb.h"
+#include "selectdocumentrequest3.pb.h"
 #include "selectmessagerequest3.pb.h"
 #include "selectmessageuserrequest3.pb.h"
+#include "selectuserrequest3.pb.h"
 #include "updatedocumentrequest3.pb.h"
 #include "updatemessagerequest3.pb.h"
 
@@ -97,6 +99,10 @@ const QString SamplePassword = QStringLiteral("quillane");
 const QString Down = QStringLiteral("Down");
 const QString Return = QStringLiteral("Return");
 const QString Escape = QStringLiteral("Escape");
+const QString Up = QStringLiteral("Up");
+const QString Right = QStringLiteral("Right");
+const QString Tab = QStringLiteral("Tab");
+constexpr int PlanDocumentId = 201;
 } // namespace
 
 // The real program on a real X server, driven with the keyboard and the mouse
@@ -531,6 +537,22 @@ private:
         return int(std::count_if(keys.begin(), keys.end(), [](const qorv::data::DocumentKey &key) {
             return key.document_key_user().user_id() == BobUserId;
         }));
+    }
+
+    // The program's window that comes up besides the known ones, which it
+    // joins.
+    QString waitForNewWindow(ClientProgram &client, QStringList &known)
+    {
+        QString window;
+        (void)QTest::qWaitFor(
+            [&] {
+                window = boxBesides(client, known);
+                return !window.isEmpty();
+            },
+            WaitMs);
+        if (!window.isEmpty())
+            known << window;
+        return window;
     }
 
     // File > Log off..., answered Yes: the program ends.
@@ -1068,6 +1090,141 @@ private slots:
                                   WaitMs);
         QVERIFY(logOff(bob, console));
         QVERIFY2(!bob.sanitizerReported(), bob.errors().constData());
+    }
+
+    // The windows the story does not pass through, each with what the sample
+    // holds for ann: her options and password, her deleted document, her user
+    // groups, the keys she received, a document's and a folder's keyring, the
+    // revisions and web addresses of her documents, and a message search.
+    void visitTheOtherWindows()
+    {
+        ClientProgram ann;
+        const QString console = startAndLogOn(ann, SampleUser);
+        QVERIFY2(!console.isEmpty(), "ann's log-on did not go through");
+        QStringList known{console};
+
+        // Tools > Options: her record, asked for by her id.
+        std::size_t before = server().requests().size();
+        QVERIFY(chooseFromMenu(console, 3, {Up, Return}));
+        const QString options = waitForNewWindow(ann, known);
+        QVERIFY2(!options.isEmpty(), "the options did not open");
+        const std::vector<int> asked = parsedRequests<qorv::data::SelectUserRequest>(
+            before, common::op::SelectUser, [](const auto &request) { return request.user_id(); });
+        QVERIFY(std::count(asked.begin(), asked.end(), AnnUserId) > 0);
+        QVERIFY(shoot(QStringLiteral("tour-options")));
+        QVERIFY(m_xdo.focus(options) && m_xdo.key({Escape}));
+        QTRY_VERIFY_WITH_TIMEOUT(!m_xdo.windowsOf(ann.processId()).contains(options), WaitMs);
+
+        // Tools > Reset Password...: the wizard, up to the check of ann's
+        // name and password against her record.
+        QVERIFY(chooseFromMenu(console, 3, {Down, Return}));
+        const QString wizard = waitForNewWindow(ann, known);
+        QVERIFY2(!wizard.isEmpty(), "the reset-password wizard did not open");
+        QVERIFY(shoot(QStringLiteral("tour-reset-password")) && m_xdo.focus(wizard) && m_xdo.key({Return}));
+        QVERIFY(m_xdo.type(SampleUser) && m_xdo.key({Tab}) && m_xdo.type(SamplePassword));
+        QVERIFY(shoot(QStringLiteral("tour-reset-password-authentication")) && m_xdo.key({Return}));
+        QVERIFY(shoot(QStringLiteral("tour-reset-password-new")) && m_xdo.key({Escape}));
+        QTRY_VERIFY_WITH_TIMEOUT(!m_xdo.windowsOf(ann.processId()).contains(wizard), WaitMs);
+
+        // Tools > Restore Document...: her deleted document and its revision.
+        before = server().requests().size();
+        QVERIFY(chooseFromMenu(console, 3, {Return}));
+        const QString restore = waitForNewWindow(ann, known);
+        QVERIFY2(!restore.isEmpty(), "the restore wizard did not open");
+        QVERIFY(m_xdo.focus(restore) && m_xdo.key({Return}));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !parsedRequests<qorv::data::SelectDocumentRequest>(
+                 before, common::op::SelectDocument,
+                 [](const auto &request) { return request.select_deleted_documents(); })
+                 .empty(),
+            WaitMs);
+        QVERIFY(shoot(QStringLiteral("tour-restore")));
+        QVERIFY(m_xdo.key({Escape}));
+        QTRY_VERIFY_WITH_TIMEOUT(!m_xdo.windowsOf(ann.processId()).contains(restore), WaitMs);
+
+        // File > New > My User Groups..., My Document Keyring..., My Folder
+        // Keyring...: her groups and the keys others gave her.
+        const std::pair<QStringList, int> launchers[] = {
+            {{Down, Down, Right, Return}, common::op::SelectUserGroup},
+            {{Down, Down, Right, Down, Down, Down, Return}, common::op::SelectDocumentKey},
+            {{Down, Down, Right, Down, Down, Down, Down, Return}, common::op::SelectFolderKey},
+        };
+        const QString launcherShots[] = {QStringLiteral("tour-user-groups"), QStringLiteral("tour-received-document-keys"),
+                                         QStringLiteral("tour-received-folder-keys")};
+        for (std::size_t launcher = 0; launcher < std::size(launchers); ++launcher) {
+            before = server().requests().size();
+            QVERIFY(chooseFromMenu(console, 0, launchers[launcher].first));
+            QVERIFY2(!waitForNewWindow(ann, known).isEmpty(), qPrintable(launcherShots[launcher]));
+            QTRY_VERIFY_WITH_TIMEOUT(received(before, launchers[launcher].second), WaitMs);
+            QVERIFY(shoot(launcherShots[launcher]));
+        }
+
+        // In the document browser: the folder "Projects"' keyring, then in
+        // it "Plan 2027"'s keyring and its revisions (View > Revision History).
+        QVERIFY(chooseDocumentBrowser(console));
+        const QString browser = waitForNewWindow(ann, known);
+        QVERIFY(!browser.isEmpty());
+        before = server().requests().size();
+        QVERIFY(m_xdo.focus(browser) && m_xdo.click(browser, HomeFolderRow));
+        QTRY_VERIFY_WITH_TIMEOUT(received(before, common::op::SelectDocument), WaitMs);
+        QVERIFY(m_xdo.key({Tab}) && m_xdo.type(QStringLiteral("P")));
+        before = server().requests().size();
+        QVERIFY(chooseKeyring(browser));
+        QVERIFY2(!waitForNewWindow(ann, known).isEmpty(), "the folder keyring did not open");
+        QTRY_VERIFY_WITH_TIMEOUT(received(before, common::op::SelectFolderKey), WaitMs);
+        QVERIFY(shoot(QStringLiteral("tour-folder-keyring")));
+
+        before = server().requests().size();
+        QVERIFY(m_xdo.focus(browser) && m_xdo.key({Return}));
+        QTRY_VERIFY_WITH_TIMEOUT(received(before, common::op::SelectDocument), WaitMs);
+        // Opened, the folder takes the side pane's selection: its one
+        // document is picked in the main pane.
+        QVERIFY(m_xdo.click(browser, MainPaneFirstRow) && shoot(QStringLiteral("tour-projects")));
+        before = server().requests().size();
+        QVERIFY(chooseKeyring(browser));
+        QVERIFY2(!waitForNewWindow(ann, known).isEmpty(), "the document keyring did not open");
+        QTRY_VERIFY_WITH_TIMEOUT(received(before, common::op::SelectDocumentKey), WaitMs);
+        QVERIFY(shoot(QStringLiteral("tour-document-keyring")));
+
+        QVERIFY(m_xdo.focus(browser) && m_xdo.key({Return}));
+        const QString plan = m_xdo.waitForWindow(QStringLiteral("^Plan 2027 \\["));
+        QVERIFY2(!plan.isEmpty(), "Plan 2027 did not open");
+        known << plan;
+        before = server().requests().size();
+        QVERIFY(chooseFromMenu(plan, 2, {Up, Return}));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !parsedRequests<qorv::data::SelectDocumentRequest>(
+                 before, common::op::SelectDocument,
+                 [](const auto &request) { return request.has_sys_period() && request.document_id() == PlanDocumentId; })
+                 .empty(),
+            WaitMs);
+        QVERIFY(shoot(QStringLiteral("tour-revisions")));
+
+        // "Welcome" with its web addresses.
+        before = server().requests().size();
+        QVERIFY(m_xdo.focus(browser) && m_xdo.click(browser, HomeFolderRow) && m_xdo.key({Tab})
+                && m_xdo.type(QStringLiteral("W")) && m_xdo.key({Return}));
+        const QString welcome = m_xdo.waitForWindow(QStringLiteral("^Welcome \\["));
+        QVERIFY2(!welcome.isEmpty(), "Welcome did not open");
+        known << welcome;
+        // View > URL Attachments, the toggle above the revision history's.
+        QVERIFY(chooseFromMenu(welcome, 2, {Up, Up, Return}));
+        QTRY_VERIFY_WITH_TIMEOUT(received(before, common::op::SelectDocumentWebpage), WaitMs);
+        QVERIFY(shoot(QStringLiteral("tour-web-addresses")));
+
+        // The message search of her messages.
+        const QString messages = openMessages(console);
+        QVERIFY2(!messages.isEmpty(), "the message browser did not open");
+        known << messages;
+        QVERIFY(chooseFromMenu(messages, 1, {Up, Return}));
+        const QString search = waitForNewWindow(ann, known);
+        QVERIFY2(!search.isEmpty(), "the message search did not open");
+        QVERIFY(shoot(QStringLiteral("tour-message-search")));
+        QVERIFY(m_xdo.focus(search) && m_xdo.key({Escape}));
+        QTRY_VERIFY_WITH_TIMEOUT(!m_xdo.windowsOf(ann.processId()).contains(search), WaitMs);
+
+        QVERIFY(logOff(ann, console));
+        QVERIFY2(!ann.sanitizerReported(), ann.errors().constData());
     }
 
     // Ann writes to bob while the server spoils about every other reply: the

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <map>
 #include <mutex>
+#include <utility>
 
 namespace testsupport
 {
@@ -53,6 +54,7 @@ struct AuthenticateUserResponder::State
     bool sessionRefused = false;
     qorv::data::User user;
     std::map<std::string, Account> accounts; // by user-name hash
+    PasswordCheck passwordCheck;
     TestSessionKey sessionKey = {0x10, 0x32, 0x54, 0x76, 0x98, 0xba, 0xdc, 0xfe,
                                  0x01, 0x23, 0x45, 0x67, 0x89, 0xab, 0xcd, 0xef};
     std::string sessionKeyText;
@@ -105,6 +107,12 @@ void AuthenticateUserResponder::addAccount(const std::string &userNameHash, cons
 {
     const std::lock_guard<std::mutex> lock(m_state->mutex);
     m_state->accounts[userNameHash] = State::Account{passwordHash, user};
+}
+
+void AuthenticateUserResponder::setPasswordCheck(PasswordCheck check)
+{
+    const std::lock_guard<std::mutex> lock(m_state->mutex);
+    m_state->passwordCheck = std::move(check);
 }
 
 void AuthenticateUserResponder::setSessionKey(const TestSessionKey &key)
@@ -203,8 +211,9 @@ TestReply AuthenticateUserResponder::State::answer(const TestRequest &request)
         const std::string &expectedPassword = account ? account->passwordHash : passwordHash;
         const bool nameFound =
             name && (accounts.empty() ? userNameHash.empty() || *name == userNameHash : account != nullptr);
-        const bool passwordDecoded =
-            nameFound && password && (expectedPassword.empty() || *password == expectedPassword);
+        const bool passwordDecoded = nameFound && password
+            && (account && passwordCheck ? passwordCheck(*name, *password)
+                                         : expectedPassword.empty() || *password == expectedPassword);
         const bool sessionInserted = passwordDecoded && !sessionRefused;
         reply.set_user_name_found(nameFound);
         reply.set_user_password_decoded(passwordDecoded);

@@ -4,6 +4,7 @@
 #include "testserver.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -46,6 +47,12 @@ public:
     // account above is no longer consulted.
     void addAccount(const std::string &userNameHash, const std::string &passwordHash,
                     const qorv::data::User &user);
+    // Decides, instead of comparing with the account's password hash, whether
+    // a log-on's password hash opens the account of that user-name hash: for
+    // a server that keeps only the stored password form, as a password change
+    // leaves it. Called on the server's thread.
+    using PasswordCheck = std::function<bool(const std::string &userNameHash, const std::string &passwordHash)>;
+    void setPasswordCheck(PasswordCheck check);
     void setSessionKey(const TestSessionKey &key);
     // Sends this text instead of the key's "\x"-prefixed hex form (to try
     // broken key texts).
