@@ -5,7 +5,7 @@
 #include "listfillbench.h"
 
 #include "documentbrowserview.h"
-#include "mainpanelistwidget.h"
+#include "documentbrowsermainpanelistwidget.h"
 #include "registry.h"
 
 #include "selectdocumentreply3.pb.h"

@@ -1,9 +1,9 @@
 #include "browserbus.h"
 #include "documentbrowserview.h"
 #include "keyrules.h"
-#include "mainpanelistwidget.h"
+#include "documentbrowsermainpanelistwidget.h"
 #include "screenshot.h"
-#include "sidepanelistwidget.h"
+#include "documentbrowsersidepanelistwidget.h"
 #include "testenvironment.h"
 
 #include "folderkey3.pb.h"

@@ -12,11 +12,11 @@
 #include "itemrole.h"
 #include "itemtype.h"
 #include "keyrules.h"
-#include "mainpanelistwidget.h"
+#include "documentbrowsermainpanelistwidget.h"
 #include "scopedclock.h"
 #include "sentrequests.h"
 #include "serviceconnector.h"
-#include "sidepanelistwidget.h"
+#include "documentbrowsersidepanelistwidget.h"
 #include "testenvironment.h"
 #include "timezonedatabase.h"
 

@@ -30,7 +30,7 @@
 #include "messagereaderview.h"
 #include "recordingcomponent.h"
 #include "serviceconnector.h"
-#include "sidepanelistwidget.h"
+#include "documentbrowsersidepanelistwidget.h"
 #include "testenvironment.h"
 #include "usergroupbrowsermanager.h"
 

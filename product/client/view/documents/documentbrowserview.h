@@ -2,8 +2,8 @@
 #define DOCUMENTBROWSERVIEW_H
 
 #include "abstractbrowserview.h"
-#include "mainpanelistwidget.h"
-#include "sidepanelistwidget.h"
+#include "documentbrowsermainpanelistwidget.h"
+#include "documentbrowsersidepanelistwidget.h"
 
 #include <QClipboard>
 

@@ -1,4 +1,4 @@
-#include "mainpanelistwidget.h"
+#include "documentbrowsermainpanelistwidget.h"
 
 #include "documentbrowserview.h"
 #include "documentkeyadapter.h"

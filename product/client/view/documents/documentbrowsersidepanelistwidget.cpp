@@ -1,4 +1,4 @@
-#include "sidepanelistwidget.h"
+#include "documentbrowsersidepanelistwidget.h"
 
 #include "dbid.h"
 #include "folderkeyreader.h"

@@ -1,5 +1,5 @@
-#ifndef MAINPANELISTWIDGET_H
-#define MAINPANELISTWIDGET_H
+#ifndef DOCUMENTBROWSERMAINPANELISTWIDGET_H
+#define DOCUMENTBROWSERMAINPANELISTWIDGET_H
 
 #include "abstractmainpanelistwidget.h"
 
@@ -132,4 +132,4 @@ private:
     ListItemIndex *m_index;
 };
 
-#endif // MAINPANELISTWIDGET_H
+#endif // DOCUMENTBROWSERMAINPANELISTWIDGET_H

@@ -1,5 +1,5 @@
-#ifndef SIDEPANELISTWIDGET_H
-#define SIDEPANELISTWIDGET_H
+#ifndef DOCUMENTBROWSERSIDEPANELISTWIDGET_H
+#define DOCUMENTBROWSERSIDEPANELISTWIDGET_H
 
 #include "abstractsidepanelistwidget.h"
 #include "itemtype.h"
@@ -70,4 +70,4 @@ private:
     QListWidgetItem *findFolderItem(int folderId) const;
 };
 
-#endif // SIDEPANELISTWIDGET_H
+#endif // DOCUMENTBROWSERSIDEPANELISTWIDGET_H
