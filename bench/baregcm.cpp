@@ -9,7 +9,7 @@ namespace bench
 namespace
 {
 const BareGcm::Key FixedKey = {0x3c, 0x01, 0x9f, 0x44, 0x70, 0x12, 0xd5, 0x8e,
-                                           0x21, 0xab, 0x05, 0x6d, 0xe0, 0x37, 0xc8, 0x99};
+                               0x21, 0xab, 0x05, 0x6d, 0xe0, 0x37, 0xc8, 0x99};
 
 const unsigned char *Bytes(const char *bytes)
 {
@@ -33,8 +33,7 @@ BareGcm::BareGcm(const Key &key)
     , m_seal(EVP_CIPHER_CTX_new())
     , m_open(EVP_CIPHER_CTX_new())
 {
-    if (!m_cipher || !m_seal || !m_open
-        || !EVP_EncryptInit_ex2(m_seal.get(), m_cipher.get(), nullptr, nullptr, nullptr)
+    if (!m_cipher || !m_seal || !m_open || !EVP_EncryptInit_ex2(m_seal.get(), m_cipher.get(), nullptr, nullptr, nullptr)
         || !EVP_DecryptInit_ex2(m_open.get(), m_cipher.get(), nullptr, nullptr, nullptr))
         throw Failure("no AES-128-GCM");
 }

@@ -97,8 +97,7 @@ void RunPair(benchmark::State &state, const std::string &name, const Side &proje
                 projectTimes.push_back(projectSeconds);
                 bareTimes.push_back(bareSeconds);
                 ratios.push_back(bareSeconds > 0 ? projectSeconds / bareSeconds : 0);
-                const double elapsed =
-                    std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+                const double elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
                 if (index + 1 >= FewestRounds && elapsed > budget)
                     break;
             }

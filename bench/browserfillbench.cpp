@@ -4,8 +4,8 @@
 // names and laid out and painted the same way.
 #include "listfillbench.h"
 
-#include "documentbrowserview.h"
 #include "documentbrowsermainpanelistwidget.h"
+#include "documentbrowserview.h"
 #include "registry.h"
 
 #include "selectdocumentreply3.pb.h"

@@ -61,9 +61,9 @@ bench::Round BareCipher(std::size_t size, int calls)
 const bool Registered = [] {
     for (const std::size_t size : {std::size_t(1024), std::size_t(1024 * 1024)}) {
         const int calls = size == 1024 ? 2000 : 20;
-        bench::RegisterPair(std::string("seal+open/") + (size == 1024 ? "1KiB" : "1MiB"),
-                            [size, calls] { return FramePath(size, calls); },
-                            [size, calls] { return BareCipher(size, calls); });
+        bench::RegisterPair(
+            std::string("seal+open/") + (size == 1024 ? "1KiB" : "1MiB"),
+            [size, calls] { return FramePath(size, calls); }, [size, calls] { return BareCipher(size, calls); });
     }
     return true;
 }();

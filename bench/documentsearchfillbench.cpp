@@ -58,7 +58,7 @@ std::string DocumentKeys(int count)
     return reply.SerializeAsString();
 }
 
-template<typename Dialog>
+template <typename Dialog>
 bench::Round SearchRound(std::shared_ptr<testsupport::TestServer> server, std::shared_ptr<Dialog> dialog, int count)
 {
     dialog->resize(800, 600);

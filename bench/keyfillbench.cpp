@@ -93,7 +93,7 @@ void LogOnAnn()
     RegistrySingleton::instance()->setUser(ann);
 }
 
-template<typename Window>
+template <typename Window>
 QTreeWidget *ShownPane(Window &window)
 {
     window.resize(800, 600);
@@ -157,7 +157,7 @@ bench::Round FolderKeyring(int count)
     };
 }
 
-template<typename Window>
+template <typename Window>
 bench::Round ReceivedKeys(int count, common::Opcode opcode, common::Opcode tag, const std::string &payload)
 {
     std::shared_ptr<testsupport::TestServer> server = bench::StartServer();
@@ -212,8 +212,8 @@ bench::Round BarePane(int count)
             auto *row = new QTreeWidgetItem({name, QStringLiteral("Yes"), QStringLiteral("00:00-24:00"),
                                              QStringLiteral("UTC"), QStringLiteral("60"), QString()});
             row->setIcon(0, icon);
-            for (const QString &subtree : {QStringLiteral("Permissions"), QStringLiteral("Days"),
-                                           QStringLiteral("Months")})
+            for (const QString &subtree :
+                 {QStringLiteral("Permissions"), QStringLiteral("Days"), QStringLiteral("Months")})
                 new QTreeWidgetItem(row, {subtree});
             rows.append(row);
         }

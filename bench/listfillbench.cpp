@@ -22,8 +22,9 @@ void RegisterFillPairs(const std::string &name, const std::string &records, Size
         // The largest fills take seconds: fewer rounds tell enough.
         options.rounds = count >= 100000 ? 5 : count >= 10000 ? 11 : 21;
         options.records = count;
-        RegisterPair(name + "/" + std::to_string(count) + " " + records,
-                     [project, count] { return project(count); }, [bare, count] { return bare(count); }, options);
+        RegisterPair(
+            name + "/" + std::to_string(count) + " " + records, [project, count] { return project(count); },
+            [bare, count] { return bare(count); }, options);
     }
 }
 

@@ -88,11 +88,11 @@ bench::Round BareFill(int count)
     QStringList blocks;
     for (int index = 0; index < count; ++index) {
         const qorv::data::Message parent = Parent(index);
-        blocks.append(QStringLiteral("<b>From</b>: Lee, Ann<br><b>Created</b>: 2025-01-01 08:00:00<br>"
-                                     "<b>Modified</b>: 2025-01-02 09:30:00<br><b>Subject</b>: %1<br>"
-                                     "<b>To</b>: <br>%2")
-                          .arg(QString::fromStdString(parent.message_subject()),
-                               QString::fromStdString(parent.message_body())));
+        blocks.append(
+            QStringLiteral("<b>From</b>: Lee, Ann<br><b>Created</b>: 2025-01-01 08:00:00<br>"
+                           "<b>Modified</b>: 2025-01-02 09:30:00<br><b>Subject</b>: %1<br>"
+                           "<b>To</b>: <br>%2")
+                .arg(QString::fromStdString(parent.message_subject()), QString::fromStdString(parent.message_body())));
     }
     const QString html = blocks.join(QStringLiteral("<hr>"));
     auto edit = std::make_shared<QTextEdit>();

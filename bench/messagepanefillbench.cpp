@@ -31,8 +31,9 @@ constexpr int AnnId = 42;
 constexpr int RootFolderId = 500;
 constexpr int SelectMessage = 50;
 
-const QStringList PermissionTexts = {"View", "Copy to clipboard", "Export to text file", "Export to PDF file",
-                                     "Print", "Search", "Reply", "Reply All", "Forward"};
+const QStringList PermissionTexts = {
+    "View",   "Copy to clipboard", "Export to text file", "Export to PDF file", "Print", "Search", "Reply", "Reply All",
+    "Forward"};
 
 // Modification times spread over a year out of their order, so that sorting
 // has work to do.
@@ -122,10 +123,9 @@ bench::Round BareFill(int count)
         QList<QTreeWidgetItem *> rows;
         rows.reserve(count);
         for (const qorv::data::Message &message : reply->message()) {
-            auto *row = new QTreeWidgetItem({QString(), QStringLiteral("Lee, Ann"),
-                                             QString::fromStdString(message.message_subject()),
-                                             QStringLiteral("2025-01-01 08:00:00"),
-                                             QString::fromStdString(message.message_modification_date())});
+            auto *row = new QTreeWidgetItem(
+                {QString(), QStringLiteral("Lee, Ann"), QString::fromStdString(message.message_subject()),
+                 QStringLiteral("2025-01-01 08:00:00"), QString::fromStdString(message.message_modification_date())});
             auto *permissions = new QTreeWidgetItem(row, {QStringLiteral("Permissions")});
             for (const QString &text : PermissionTexts)
                 (new QTreeWidgetItem(permissions, {text}))->setCheckState(0, Qt::Checked);

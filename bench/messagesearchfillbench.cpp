@@ -83,12 +83,12 @@ bench::Round BareFill(int count)
         int row = 0;
         for (const qorv::data::Message &message : reply->message()) {
             const qorv::data::User &sender = message.message_sender();
-            table->setItem(row, 0, new QTableWidgetItem(QString::fromStdString(sender.user_last_name() + ", "
-                                                                                  + sender.user_first_name())));
+            table->setItem(row, 0,
+                           new QTableWidgetItem(
+                               QString::fromStdString(sender.user_last_name() + ", " + sender.user_first_name())));
             table->setItem(row, 1, new QTableWidgetItem(QString::fromStdString(message.message_subject())));
             table->setItem(row, 2, new QTableWidgetItem(QString::fromStdString(message.message_creation_date())));
-            table->setItem(row, 3,
-                           new QTableWidgetItem(QString::fromStdString(message.message_modification_date())));
+            table->setItem(row, 3, new QTableWidgetItem(QString::fromStdString(message.message_modification_date())));
             ++row;
         }
         table->setSortingEnabled(true);

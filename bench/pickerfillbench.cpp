@@ -93,7 +93,7 @@ void Paint(QWidget *widget)
     widget->repaint();
 }
 
-template<typename Picker>
+template <typename Picker>
 std::shared_ptr<Picker> ShownPicker()
 {
     auto picker = std::make_shared<Picker>();

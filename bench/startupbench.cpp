@@ -78,8 +78,7 @@ bench::Round StartUp(SharedDisplay &shared, const std::string &program)
 const bool Registered = [] {
     auto display = std::make_shared<SharedDisplay>();
     bench::RegisterPair(
-        "start-up to console mapped",
-        [display] { return StartUp(*display, QORV_CLIENT_EXECUTABLE); },
+        "start-up to console mapped", [display] { return StartUp(*display, QORV_CLIENT_EXECUTABLE); },
         [display] { return StartUp(*display, QORV_BARE_WINDOW_EXECUTABLE); });
     return true;
 }();

@@ -25,9 +25,9 @@ XvfbDisplay::XvfbDisplay()
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, pipe[1], ReportDescriptor);
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    std::vector<std::string> arguments = {"Xvfb",       "-displayfd", std::to_string(ReportDescriptor),
-                                          "-screen",    "0",          "1280x1024x24",
-                                          "-nolisten",  "tcp",        "-noreset"};
+    std::vector<std::string> arguments = {"Xvfb",      "-displayfd", std::to_string(ReportDescriptor),
+                                          "-screen",   "0",          "1280x1024x24",
+                                          "-nolisten", "tcp",        "-noreset"};
     std::vector<char *> argv;
     for (std::string &argument : arguments)
         argv.push_back(argument.data());

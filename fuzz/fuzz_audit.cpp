@@ -23,14 +23,17 @@ namespace
 {
 // The audited server operations, and one that is not audited.
 constexpr common::Opcode Majors[] = {
-    common::op::AuthenticateUser,      common::op::TerminateUserSession, common::op::DeleteDocument,
-    common::op::DeleteFolder,          common::op::DeleteMessageDocument, common::op::DeleteMessage,
-    common::op::DeleteMessageUser,     common::op::InsertDocumentKey,    common::op::InsertDocument,
-    common::op::InsertFolderKey,       common::op::InsertFolder,         common::op::InsertMessageDocument,
-    common::op::InsertMessage,         common::op::InsertMessageUser,    common::op::SelectDocument,
-    common::op::SelectFolder,          common::op::SelectMessage,        common::op::SelectUser,
-    common::op::UpdateDocument,        common::op::UpdateFolder,         common::op::UpdateMessage,
-    2,
+    common::op::AuthenticateUser,      common::op::TerminateUserSession,
+    common::op::DeleteDocument,        common::op::DeleteFolder,
+    common::op::DeleteMessageDocument, common::op::DeleteMessage,
+    common::op::DeleteMessageUser,     common::op::InsertDocumentKey,
+    common::op::InsertDocument,        common::op::InsertFolderKey,
+    common::op::InsertFolder,          common::op::InsertMessageDocument,
+    common::op::InsertMessage,         common::op::InsertMessageUser,
+    common::op::SelectDocument,        common::op::SelectFolder,
+    common::op::SelectMessage,         common::op::SelectUser,
+    common::op::UpdateDocument,        common::op::UpdateFolder,
+    common::op::UpdateMessage,         2,
 };
 }
 

@@ -365,9 +365,9 @@ void RecordKeyReplies()
     qorv::data::SelectDocumentKeyRequest keyring;
     keyring.set_document_key_document_id(windowreplies::KeyringDocumentId);
     keyring.set_document_key_document_name("Plan 2027");
-    const std::string keyringReply = RecordWindowReply("keyring-document", Receiver::DocumentKeyrings,
-                                                       common::op::SelectDocumentKey, common::tag::OpenDocumentKeyring,
-                                                       keyring);
+    const std::string keyringReply =
+        RecordWindowReply("keyring-document", Receiver::DocumentKeyrings, common::op::SelectDocumentKey,
+                          common::tag::OpenDocumentKeyring, keyring);
     qorv::data::SelectFolderKeyRequest folderKeyring;
     folderKeyring.set_folder_key_folder_id(windowreplies::KeyringFolderId);
     folderKeyring.set_folder_key_folder_name("Shared with Ann");

@@ -12,8 +12,8 @@
 // windows send goes nowhere; their blocking exchanges go to a closed port on
 // 127.0.0.1 and fail at once.
 #include "abstractviewwindow.h"
-#include "documenteditormanager.h"
 #include "documentbrowserview.h"
+#include "documenteditormanager.h"
 #include "documentkeyringmanager.h"
 #include "documentkeyringview.h"
 #include "documentkeysview.h"
@@ -203,8 +203,7 @@ void Receive(Receiver receiver, const Reply &reply)
         ToWindow<DocumentKeyringView>(reply, windowreplies::KeyringDocumentId, QStringLiteral("Plan 2027"), nullptr);
         break;
     case Receiver::FolderKeyring:
-        ToWindow<FolderKeyringView>(reply, windowreplies::KeyringFolderId, QStringLiteral("Shared with Ann"),
-                                    nullptr);
+        ToWindow<FolderKeyringView>(reply, windowreplies::KeyringFolderId, QStringLiteral("Shared with Ann"), nullptr);
         break;
     case Receiver::DocumentEditors:
         ToManager<DocumentEditorManager>(reply);

@@ -84,14 +84,14 @@ AbstractApplicationComponent<SC, SR, SV, VC, VR, EC>::AbstractApplicationCompone
 template <class SC, class SR, class SV, class VC, class VR, class EC>
 template <class Member>
 bool AbstractApplicationComponent<SC, SR, SV, VC, VR, EC>::placeBetween(const Connector *below, const Member *member,
-                                                                         const Connector *above)
+                                                                        const Connector *above)
 {
     return link(below, &Connector::deliverEvent, member, &Member::receiveEvent)
-        && link(below, &Connector::deliverReply, member, &Member::receiveReply)
-        && link(above, &Connector::deliverRequest, member, &Member::receiveRequest)
-        && link(member, &Member::deliverEvent, above, &Connector::receiveEvent)
-        && link(member, &Member::deliverReply, above, &Connector::receiveReply)
-        && link(member, &Member::deliverRequest, below, &Connector::receiveRequest);
+           && link(below, &Connector::deliverReply, member, &Member::receiveReply)
+           && link(above, &Connector::deliverRequest, member, &Member::receiveRequest)
+           && link(member, &Member::deliverEvent, above, &Connector::receiveEvent)
+           && link(member, &Member::deliverReply, above, &Connector::receiveReply)
+           && link(member, &Member::deliverRequest, below, &Connector::receiveRequest);
 }
 
 template <class SC, class SR, class SV, class VC, class VR, class EC>
@@ -99,11 +99,11 @@ template <class Manager>
 bool AbstractApplicationComponent<SC, SR, SV, VC, VR, EC>::connectAbstractViewManager(const Manager *manager) const
 {
     return link(m_serviceConnector, &Connector::deliverEvent, manager, &Manager::receiveEvent)
-        && link(m_serviceConnector, &Connector::deliverReply, manager, &Manager::receiveReply)
-        && link(manager, &Manager::deliverRequest, m_serviceConnector, &Connector::receiveRequest)
-        && link(manager, &Manager::deliverEvent, m_executiveConnector, &Connector::receiveEvent)
-        && link(manager, &Manager::deliverReply, m_executiveConnector, &Connector::receiveReply)
-        && link(m_executiveConnector, &Connector::deliverRequest, manager, &Manager::receiveRequest);
+           && link(m_serviceConnector, &Connector::deliverReply, manager, &Manager::receiveReply)
+           && link(manager, &Manager::deliverRequest, m_serviceConnector, &Connector::receiveRequest)
+           && link(manager, &Manager::deliverEvent, m_executiveConnector, &Connector::receiveEvent)
+           && link(manager, &Manager::deliverReply, m_executiveConnector, &Connector::receiveReply)
+           && link(m_executiveConnector, &Connector::deliverRequest, manager, &Manager::receiveRequest);
 }
 
 template <class SC, class SR, class SV, class VC, class VR, class EC>
@@ -111,8 +111,8 @@ template <class Window>
 bool AbstractApplicationComponent<SC, SR, SV, VC, VR, EC>::connectAbstractViewWindow(const Window *window) const
 {
     return link(m_executiveConnector, &Connector::deliverEvent, window, &Window::receiveEvent)
-        && link(m_executiveConnector, &Connector::deliverReply, window, &Window::receiveReply)
-        && link(window, &Window::deliverRequest, m_executiveConnector, &Connector::receiveRequest);
+           && link(m_executiveConnector, &Connector::deliverReply, window, &Window::receiveReply)
+           && link(window, &Window::deliverRequest, m_executiveConnector, &Connector::receiveRequest);
 }
 
 #endif // ABSTRACTAPPLICATIONCOMPONENT_H

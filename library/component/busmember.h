@@ -23,22 +23,22 @@
 #define QORV_BUS_MEMBER QORV_BUS_MEMBER_WITH_SLOT_BODIES(;)
 #define QORV_IGNORING_BUS_MEMBER QORV_BUS_MEMBER_WITH_SLOT_BODIES({})
 
-#define QORV_BUS_MEMBER_WITH_SLOT_BODIES(body)                                                                        \
-Q_SIGNALS:                                                                                                            \
-    void deliverEvent(common::Evcode majorEvcode, common::Evcode minorEvcode = 1,                                     \
-                      const std::string &event = std::string());                                                      \
-    void deliverReply(common::Opcode majorOpcode, common::Opcode minorOpcode = 1,                                     \
-                      const std::string &request = std::string(), common::Ercode majorErcode = 0,                     \
-                      common::Ercode minorErcode = 0, const std::string &reply = std::string());                      \
-    void deliverRequest(common::Opcode majorOpcode, common::Opcode minorOpcode = 1,                                   \
-                        const std::string &request = std::string());                                                  \
-                                                                                                                      \
-public Q_SLOTS:                                                                                                       \
-    void receiveEvent(common::Evcode, common::Evcode = 1, const std::string & = std::string()) override body          \
-    void receiveReply(common::Opcode, common::Opcode = 1, const std::string & = std::string(), common::Ercode = 0,    \
-                      common::Ercode = 0, const std::string & = std::string()) override body                          \
-    void receiveRequest(common::Opcode, common::Opcode = 1, const std::string & = std::string()) override body        \
-                                                                                                                      \
-private:
+#define QORV_BUS_MEMBER_WITH_SLOT_BODIES(body)                                                                         \
+Q_SIGNALS:                                                                                                             \
+    void deliverEvent(common::Evcode majorEvcode, common::Evcode minorEvcode = 1,                                      \
+                      const std::string &event = std::string());                                                       \
+    void deliverReply(common::Opcode majorOpcode, common::Opcode minorOpcode = 1,                                      \
+                      const std::string &request = std::string(), common::Ercode majorErcode = 0,                      \
+                      common::Ercode minorErcode = 0, const std::string &reply = std::string());                       \
+    void deliverRequest(common::Opcode majorOpcode, common::Opcode minorOpcode = 1,                                    \
+                        const std::string &request = std::string());                                                   \
+                                                                                                                       \
+public Q_SLOTS:                                                                                                        \
+    void receiveEvent(common::Evcode, common::Evcode = 1, const std::string & = std::string()) override body void      \
+    receiveReply(common::Opcode, common::Opcode = 1, const std::string & = std::string(), common::Ercode = 0,          \
+                 common::Ercode = 0, const std::string & = std::string()) override body void                           \
+    receiveRequest(common::Opcode, common::Opcode = 1, const std::string & = std::string()) override body              \
+                                                                                                                       \
+        private:
 
 #endif // BUSMEMBER_H

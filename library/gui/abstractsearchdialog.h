@@ -74,8 +74,8 @@ AbstractSearchDialog<T>::AbstractSearchDialog(QWidget *parent)
     , m_allOfTheFollowingRadioButton(new QRadioButton(Linguist::tr("AllOfTheFollowing")))
     , m_anyOfTheFollowingRadioButton(new QRadioButton(Linguist::tr("AnyOfTheFollowing")))
     , m_resultsTableWidget(new QTableWidget(this))
-    , m_dialogButtonBox(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Close
-                                             | QDialogButtonBox::Apply | QDialogButtonBox::Reset))
+    , m_dialogButtonBox(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Close | QDialogButtonBox::Apply
+                                             | QDialogButtonBox::Reset))
     , m_searchTableView(new T(this))
     , m_searchForLayout(new QHBoxLayout)
     , m_searchFailureLabel(new QLabel)

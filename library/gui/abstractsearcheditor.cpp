@@ -31,12 +31,9 @@ const char *const ContainsKeys[] = {
     QT_TRANSLATE_NOOP("Linguist", "Contains"),
 };
 const char *const DateComparisonKeys[] = {
-    QT_TRANSLATE_NOOP("Linguist", "Equal"),
-    QT_TRANSLATE_NOOP("Linguist", "NotEqual"),
-    QT_TRANSLATE_NOOP("Linguist", "LessThan"),
-    QT_TRANSLATE_NOOP("Linguist", "GreaterThan"),
-    QT_TRANSLATE_NOOP("Linguist", "LessThanOrEqual"),
-    QT_TRANSLATE_NOOP("Linguist", "GreaterThanOrEqual"),
+    QT_TRANSLATE_NOOP("Linguist", "Equal"),           QT_TRANSLATE_NOOP("Linguist", "NotEqual"),
+    QT_TRANSLATE_NOOP("Linguist", "LessThan"),        QT_TRANSLATE_NOOP("Linguist", "GreaterThan"),
+    QT_TRANSLATE_NOOP("Linguist", "LessThanOrEqual"), QT_TRANSLATE_NOOP("Linguist", "GreaterThanOrEqual"),
 };
 
 template <std::size_t Count>

@@ -387,17 +387,47 @@ void AbstractTextEditorView::setToolBarsEnabled(bool enabled)
 
 void AbstractTextEditorView::setActionsEnabled(bool enabled)
 {
-    for (QAction *action :
-         {m_saveAction, m_exportToTextFileAction, m_exportToPdfFileAction, m_printAction, m_printPreviewAction,
-          m_undoAction, m_redoAction, m_cutAction, m_copyAction, m_pasteAction, m_selectAllAction, m_findAction,
-          m_replaceAction, m_insertHorizontalRulerAction, m_insertPictureAction, m_insertTableAction,
-          m_insertTextListCircleAction, m_insertTextListDiscAction, m_insertTextListSquareAction,
-          m_insertTextListDecimalAction, m_insertTextListUpperAlphaAction, m_insertTextListLowerAlphaAction,
-          m_insertTextListUpperRomanAction, m_insertTextListLowerRomanAction, m_boldAction, m_italicAction,
-          m_underlineAction, m_alignLeftAction, m_alignCenterAction, m_alignRightAction, m_alignJustifyAction,
-          m_noTextListAction, m_textListCircleAction, m_textListDiscAction, m_textListSquareAction,
-          m_textListDecimalAction, m_textListUpperAlphaAction, m_textListLowerAlphaAction,
-          m_textListUpperRomanAction, m_textListLowerRomanAction, m_checkSpellingAction})
+    for (QAction *action : {m_saveAction,
+                            m_exportToTextFileAction,
+                            m_exportToPdfFileAction,
+                            m_printAction,
+                            m_printPreviewAction,
+                            m_undoAction,
+                            m_redoAction,
+                            m_cutAction,
+                            m_copyAction,
+                            m_pasteAction,
+                            m_selectAllAction,
+                            m_findAction,
+                            m_replaceAction,
+                            m_insertHorizontalRulerAction,
+                            m_insertPictureAction,
+                            m_insertTableAction,
+                            m_insertTextListCircleAction,
+                            m_insertTextListDiscAction,
+                            m_insertTextListSquareAction,
+                            m_insertTextListDecimalAction,
+                            m_insertTextListUpperAlphaAction,
+                            m_insertTextListLowerAlphaAction,
+                            m_insertTextListUpperRomanAction,
+                            m_insertTextListLowerRomanAction,
+                            m_boldAction,
+                            m_italicAction,
+                            m_underlineAction,
+                            m_alignLeftAction,
+                            m_alignCenterAction,
+                            m_alignRightAction,
+                            m_alignJustifyAction,
+                            m_noTextListAction,
+                            m_textListCircleAction,
+                            m_textListDiscAction,
+                            m_textListSquareAction,
+                            m_textListDecimalAction,
+                            m_textListUpperAlphaAction,
+                            m_textListLowerAlphaAction,
+                            m_textListUpperRomanAction,
+                            m_textListLowerRomanAction,
+                            m_checkSpellingAction})
         action->setEnabled(enabled);
     m_actionsEnabled = enabled;
     updateTableActions();
@@ -452,11 +482,11 @@ void AbstractTextEditorView::cursorPositionChanged(QTextCursor textCursor)
         m_fontNameComboBox->setCurrentFont(font);
         // A size that is not offered (or a size in pixels, -1) leaves the
         // box without a current item, showing no text.
-        m_fontSizeComboBox->setCurrentIndex(m_fontSizeComboBox->findText(
-            QString::number(font.pointSize()), Qt::MatchExactly | Qt::MatchCaseSensitive));
+        m_fontSizeComboBox->setCurrentIndex(
+            m_fontSizeComboBox->findText(QString::number(font.pointSize()), Qt::MatchExactly | Qt::MatchCaseSensitive));
 
-        const QColor colour = charFormat.hasProperty(QTextFormat::ForegroundBrush) ? charFormat.foreground().color()
-                                                                                    : QColor(Qt::black);
+        const QColor colour =
+            charFormat.hasProperty(QTextFormat::ForegroundBrush) ? charFormat.foreground().color() : QColor(Qt::black);
         for (int i = 0; i < m_fontColorComboBox->count(); ++i) {
             if (ColourNamed(m_fontColorComboBox->itemText(i)) == colour) {
                 m_fontColorComboBox->setCurrentIndex(i);

@@ -81,8 +81,8 @@ void AbstractTextReader::findText()
 
 void AbstractTextReader::exportToTextFile(const QString &pathName)
 {
-    const QString fileName = utils::AskFileName({utils::FileQuestion::SaveFile, this, tr("ExportToTextFile"),
-                                                 pathName, QStringLiteral("Text Files (*.txt)")});
+    const QString fileName = utils::AskFileName(
+        {utils::FileQuestion::SaveFile, this, tr("ExportToTextFile"), pathName, QStringLiteral("Text Files (*.txt)")});
     if (fileName.isEmpty())
         return;
     QTextDocumentWriter writer(fileName, TextExportFormat(fileName));
@@ -95,8 +95,8 @@ void AbstractTextReader::exportToTextFile(const QString &pathName)
 
 void AbstractTextReader::exportToPdfFile(const QString &pathName)
 {
-    const QString fileName = utils::AskFileName({utils::FileQuestion::SaveFile, this, tr("ExportToPdfFile"),
-                                                 pathName, QStringLiteral("PDF Files (*.pdf)")});
+    const QString fileName = utils::AskFileName(
+        {utils::FileQuestion::SaveFile, this, tr("ExportToPdfFile"), pathName, QStringLiteral("PDF Files (*.pdf)")});
     if (fileName.isEmpty())
         return;
     if (!PrintToPdfFile(*this, fileName)) {
@@ -122,8 +122,8 @@ void AbstractTextReader::printPreview(const QString &)
     QPrinter printer(QPrinter::HighResolution);
     QPrintPreviewDialog dialog(&printer);
     connect(
-        &dialog, &QPrintPreviewDialog::paintRequested, this,
-        [this](QPrinter *target) { QTextEdit::print(target); }, Qt::DirectConnection);
+        &dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *target) { QTextEdit::print(target); },
+        Qt::DirectConnection);
     if (dialog.exec() == QDialog::Accepted)
         emit printBytes(plainTextLength());
 }

@@ -63,7 +63,7 @@ protected:
     virtual bool copyPermitted() const;
 
     // Runs operation with the selection released to the clipboard or a drag.
-    template<typename Operation>
+    template <typename Operation>
     void withSelectionReleased(Operation operation)
     {
         const bool previous = m_selectionReleased;

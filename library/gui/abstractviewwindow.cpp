@@ -59,8 +59,8 @@ int AbstractViewWindow::registerMode(const std::string &name, int parent)
     return m_mode->registerMode(name, parent);
 }
 
-void AbstractViewWindow::registerProp(int mode, Mode::Condition condition, QObject *object,
-                                      const std::string &property, const QVariant &value)
+void AbstractViewWindow::registerProp(int mode, Mode::Condition condition, QObject *object, const std::string &property,
+                                      const QVariant &value)
 {
     m_mode->registerProp(mode, condition, object, property, value);
 }

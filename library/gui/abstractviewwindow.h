@@ -37,8 +37,7 @@ public:
     QAction *addAction(QObject *parent, const QString &text, const QString &statusTip);
     QAction *addAction(QObject *parent, QMenu *menu, const QString &text, const QString &statusTip);
     QAction *addAction(QObject *parent, const QIcon &icon, const QString &text, const QString &statusTip);
-    QAction *addAction(QObject *parent, QMenu *menu, const QIcon &icon, const QString &text,
-                       const QString &statusTip);
+    QAction *addAction(QObject *parent, QMenu *menu, const QIcon &icon, const QString &text, const QString &statusTip);
     QAction *addAction(QObject *parent, QMenu *menu, const QString &text, const QString &shortcut,
                        const QString &statusTip);
     QAction *addAction(QObject *parent, QMenu *menu, const QIcon &icon, const QString &text, const QString &shortcut,

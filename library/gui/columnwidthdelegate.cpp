@@ -13,8 +13,7 @@ ColumnWidthDelegate::ColumnWidthDelegate(QObject *parent)
 {
 }
 
-QWidget *ColumnWidthDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &,
-                                           const QModelIndex &) const
+QWidget *ColumnWidthDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &) const
 {
     auto *spinBox = new QSpinBox(parent);
     spinBox->setRange(MinimumWidth, MaximumWidth);

@@ -4,8 +4,8 @@
 
 #include <utility>
 
-DictionaryEntry::DictionaryEntry(const std::string &word, const std::string &description,
-                                 const std::string &definition, Access access)
+DictionaryEntry::DictionaryEntry(const std::string &word, const std::string &description, const std::string &definition,
+                                 Access access)
     : m_word(word)
     , m_description(description)
     , m_definition(definition)

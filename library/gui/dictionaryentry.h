@@ -19,7 +19,11 @@ class DictionaryEntry
 public:
     // What the server lets others do with the word. The client itself only
     // ever makes private words.
-    enum Access : qint32 { Private = 0, Shared = 1 };
+    enum Access : qint32
+    {
+        Private = 0,
+        Shared = 1
+    };
 
     DictionaryEntry(const std::string &word, const std::string &description, const std::string &definition,
                     Access access);

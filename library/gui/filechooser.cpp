@@ -51,8 +51,8 @@ QString AskDirectory(const FileQuestion &question)
         return QString();
     // The field is the widget dialog's own; a platform dialog has none.
     const auto *fileNameEdit = dialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-    return ChosenDirectory({*selected, dialog.directory().absolutePath(),
-                            fileNameEdit != nullptr ? fileNameEdit->text() : QString()});
+    return ChosenDirectory(
+        {*selected, dialog.directory().absolutePath(), fileNameEdit != nullptr ? fileNameEdit->text() : QString()});
 }
 }
 

@@ -17,9 +17,9 @@ struct FileQuestion
 {
     enum Kind
     {
-        SaveFile,  // a new or existing file to write; path is the proposed name
-        OpenFile,  // an existing file to read; path is the start directory
-        Directory  // an existing directory; path is the start directory
+        SaveFile, // a new or existing file to write; path is the proposed name
+        OpenFile, // an existing file to read; path is the start directory
+        Directory // an existing directory; path is the start directory
     };
 
     Kind kind = SaveFile;

@@ -11,7 +11,8 @@ class QToolButton;
 // and the functions that fill the icon tool bar's widgets from it.
 namespace content::icons
 {
-enum Group : int {
+enum Group : int
+{
     Action,
     Alert,
     Audiovisual,
@@ -31,7 +32,13 @@ enum Group : int {
 };
 constexpr int GroupCount = 16;
 
-enum Size : int { Size18px, Size24px, Size36px, Size48px };
+enum Size : int
+{
+    Size18px,
+    Size24px,
+    Size36px,
+    Size48px
+};
 constexpr int SizeCount = 4;
 
 // Whether the catalogue has a folder for the pair; false for numbers out of

@@ -76,8 +76,8 @@ void InsertTableDialog::initializeWidgets()
 {
     // The names are shown as written: the editor maps their positions (0 to 3)
     // to the table's alignment.
-    m_alignmentComboBox->addItems({QStringLiteral("Left"), QStringLiteral("Right"), QStringLiteral("Centered"),
-                                   QStringLiteral("Justified")});
+    m_alignmentComboBox->addItems(
+        {QStringLiteral("Left"), QStringLiteral("Right"), QStringLiteral("Centered"), QStringLiteral("Justified")});
     m_cellPaddingSpinBox->setValue(1);
     m_cellSpacingSpinBox->setValue(1);
     m_rowsSpinBox->setRange(1, MaximumCount);

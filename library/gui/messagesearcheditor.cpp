@@ -8,8 +8,8 @@ MessageSearchEditor::MessageSearchEditor(QWidget *parent)
     : AbstractSearchEditor(parent)
 {
     if (SubjectList.isEmpty()) {
-        SubjectList << tr("MessageFrom") << tr("MessageSubject") << tr("MessageContent")
-                    << tr("MessageCreationDate") << tr("MessageModificationDate");
+        SubjectList << tr("MessageFrom") << tr("MessageSubject") << tr("MessageContent") << tr("MessageCreationDate")
+                    << tr("MessageModificationDate");
     }
     setUpSubjects(SubjectList, {Predicates::TextComparisons, Predicates::TextComparisons, Predicates::Contains,
                                 Predicates::DateComparisons, Predicates::DateComparisons});

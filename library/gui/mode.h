@@ -45,8 +45,7 @@ public:
 
     int getMode() const;
     std::string getModeName(int mode) const;
-    QVariant getModeProp(int mode, Condition condition, const QObject *object,
-                         const std::string &property) const;
+    QVariant getModeProp(int mode, Condition condition, const QObject *object, const std::string &property) const;
 
     void enter(int mode);
     void leave(int mode);

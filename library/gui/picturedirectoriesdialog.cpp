@@ -47,9 +47,8 @@ void PictureDirectoriesDialog::editDirectory()
         return;
     const QString oldText = entry->text();
     bool accepted = false;
-    const QString newText = QInputDialog::getText(this, tr("EditDirectoryDialogTitle"),
-                                                  tr("EditDirectoryDialogLabel"), QLineEdit::Normal, oldText,
-                                                  &accepted);
+    const QString newText = QInputDialog::getText(this, tr("EditDirectoryDialogTitle"), tr("EditDirectoryDialogLabel"),
+                                                  QLineEdit::Normal, oldText, &accepted);
     if (!accepted || newText.isEmpty() || newText == oldText)
         return;
     // Renamed to a directory that is listed already: the list keeps that entry

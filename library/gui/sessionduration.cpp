@@ -87,5 +87,5 @@ void SessionDuration::show(std::chrono::microseconds left)
                          .arg(sessionduration::Hours(left), 2, 10, QLatin1Char('0'))
                          .arg(sessionduration::MinutesWithinHour(left), 2, 10, QLatin1Char('0')));
     m_label->setStyleSheet(left < sessionduration::OneHour ? QStringLiteral("QLabel { color : red}")
-                                                            : QStringLiteral("QLabel { color : gray}"));
+                                                           : QStringLiteral("QLabel { color : gray}"));
 }

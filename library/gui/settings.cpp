@@ -38,8 +38,7 @@ void Settings::saveWidgetGeometrySettings(QWidget *widget, GroupName name)
     endGeometryGroup();
 }
 
-void Settings::restoreWidgetGeometrySettings(QWidget *widget, GroupName name, const QSize &size,
-                                             const QPoint &position)
+void Settings::restoreWidgetGeometrySettings(QWidget *widget, GroupName name, const QSize &size, const QPoint &position)
 {
     if (!beginGeometryGroup(widget, name))
         return;

@@ -88,8 +88,8 @@ SpellCheckerDialog::~SpellCheckerDialog()
 void SpellCheckerDialog::checkSpelling()
 {
     m_suggestions->clear();
-    for (QPushButton *button : {m_ignoreButton, m_ignoreAllButton, m_changeButton, m_changeAllButton,
-                                m_addToDictionaryButton})
+    for (QPushButton *button :
+         {m_ignoreButton, m_ignoreAllButton, m_changeButton, m_changeAllButton, m_addToDictionaryButton})
         button->setEnabled(false);
 
     // A loop, not a recursion: a long text of correct words must not deepen

@@ -155,9 +155,8 @@ void TextEditor::setColumnWidth()
         return;
     QTextTableFormat format = table->format();
     bool accepted = false;
-    const int width =
-        QInputDialog::getInt(this, AbstractTextEditor::tr("SetColumnWidthDialogTitle"), QString(),
-                             MinimumColumnWidth, MinimumColumnWidth, MaximumColumnWidth, 1, &accepted);
+    const int width = QInputDialog::getInt(this, AbstractTextEditor::tr("SetColumnWidthDialogTitle"), QString(),
+                                           MinimumColumnWidth, MinimumColumnWidth, MaximumColumnWidth, 1, &accepted);
     if (!accepted)
         return;
     // A table read from stored or pasted HTML may carry fewer widths than

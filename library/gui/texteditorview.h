@@ -21,7 +21,7 @@ class MessageEditor;
 //
 // The concrete window runs the base's initializers after this constructor, so
 // the filling of the font boxes already reaches the still empty editor.
-template<typename T>
+template <typename T>
 class TextEditorView : public AbstractTextEditorView
 {
 public:
@@ -32,7 +32,7 @@ protected:
     T *m_editor;
 };
 
-template<typename T>
+template <typename T>
 TextEditorView<T>::TextEditorView(QWidget *parent)
     : AbstractTextEditorView(parent)
     , m_editor(new T(this))

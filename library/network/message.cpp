@@ -138,8 +138,8 @@ int Message::receive()
         // arrived: the failure pair, whatever codes its header claimed.
         setMajorErcode(1);
         setMinorErcode(1);
-        ACE_ERROR((LM_WARNING,
-                   ACE_TEXT("(%P|%t) Message::receive(): reply refused, its segments exceed the frame limit\n")));
+        ACE_ERROR(
+            (LM_WARNING, ACE_TEXT("(%P|%t) Message::receive(): reply refused, its segments exceed the frame limit\n")));
         return -1;
     }
     if (receiveHmac() < 0 || receiveIvec() < 0 || receiveAtag() < 0 || receiveCode() < 0 || receiveBody() < 0)
@@ -149,8 +149,8 @@ int Message::receive()
 
 bool Message::withinFrameLimit() const
 {
-    const std::uint64_t total = std::uint64_t(getHmacLength()) + getIvecLength() + getAtagLength()
-                                + getCodeLength() + getBodyLength();
+    const std::uint64_t total =
+        std::uint64_t(getHmacLength()) + getIvecLength() + getAtagLength() + getCodeLength() + getBodyLength();
     return total <= m_MaxFrameLength;
 }
 
@@ -159,9 +159,8 @@ ssize_t Message::receiveHeader()
     // ACE_InputCDR reads in place and expects an aligned buffer.
     alignas(ACE_CDR::MAX_ALIGNMENT) char bytes[m_HeaderLength];
     if (!receiveExact(bytes, m_HeaderLength)) {
-        ACE_DEBUG((LM_NOTICE,
-                   ACE_TEXT("(%P|%t) %p\n"),
-                   ACE_TEXT("Message::receiveHeader(): headerCount != m_HeaderLength")));
+        ACE_DEBUG(
+            (LM_NOTICE, ACE_TEXT("(%P|%t) %p\n"), ACE_TEXT("Message::receiveHeader(): headerCount != m_HeaderLength")));
         return -1;
     }
     decodeHeader(bytes);
@@ -217,21 +216,10 @@ ssize_t Message::receiveBody()
 std::string Message::encodeHeader() const
 {
     ACE_OutputCDR cdr(m_HeaderLength + ACE_CDR::MAX_ALIGNMENT, ACE_CDR::BYTE_ORDER_LITTLE_ENDIAN);
-    const std::array<std::int32_t, 15> fields = {getByteOrder(),
-                                                 getSessionId(),
-                                                 getMessageId(),
-                                                 getMajorProtocol(),
-                                                 getMinorProtocol(),
-                                                 getMajorOpcode(),
-                                                 getMinorOpcode(),
-                                                 getMajorErcode(),
-                                                 getMinorErcode(),
-                                                 getYear(),
-                                                 getMonth(),
-                                                 getDay(),
-                                                 getHour(),
-                                                 getMinute(),
-                                                 getSecond()};
+    const std::array<std::int32_t, 15> fields = {
+        getByteOrder(),   getSessionId(),   getMessageId(),   getMajorProtocol(), getMinorProtocol(),
+        getMajorOpcode(), getMinorOpcode(), getMajorErcode(), getMinorErcode(),   getYear(),
+        getMonth(),       getDay(),         getHour(),        getMinute(),        getSecond()};
     for (const std::int32_t field : fields)
         cdr.write_ulong(static_cast<ACE_CDR::ULong>(field));
     cdr.write_ulong(getHmacLength());

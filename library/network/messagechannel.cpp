@@ -109,7 +109,7 @@ ssize_t MessageChannel::sendAll(const iovec buffers[], int count)
         total += buffers[i].iov_len;
 
     // A partial write leaves the rest of the buffers for the next call.
-    std::array<iovec, IOV_MAX < 64 ? IOV_MAX : 64> pending{};
+    std::array < iovec, IOV_MAX<64 ? IOV_MAX : 64> pending{};
     if (count < 0 || static_cast<std::size_t>(count) > pending.size())
         return -1;
     std::copy(buffers, buffers + count, pending.begin());

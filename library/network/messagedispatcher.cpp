@@ -39,9 +39,8 @@ bool MessageDispatcher::sealRequest(Message &message)
     // which any listener can open.
     const unsigned char *key = CryptographerSingleton::instance()->getEkey();
     if (!key) {
-        ACE_ERROR((LM_WARNING,
-                   ACE_TEXT("(%P|%t) MessageDispatcher::sealRequest(): the session key cannot be read, ")
-                       ACE_TEXT("nothing sent\n")));
+        ACE_ERROR((LM_WARNING, ACE_TEXT("(%P|%t) MessageDispatcher::sealRequest(): the session key cannot be read, ")
+                                   ACE_TEXT("nothing sent\n")));
         return false;
     }
     try {
@@ -72,8 +71,9 @@ bool MessageDispatcher::openReply(Message &message)
 {
     const unsigned char *key = CryptographerSingleton::instance()->getEkey();
     if (!key) {
-        ACE_ERROR((LM_WARNING,
-                   ACE_TEXT("(%P|%t) MessageDispatcher::openReply(): the session key cannot be read, reply dropped\n")));
+        ACE_ERROR(
+            (LM_WARNING,
+             ACE_TEXT("(%P|%t) MessageDispatcher::openReply(): the session key cannot be read, reply dropped\n")));
         return false;
     }
     try {

@@ -72,14 +72,12 @@ const std::array<UserField, AuthenticateUserClientPkiHandler::UserFieldCount> &U
     using T = const std::string &;
     using N = std::int32_t;
     static const std::array<UserField, AuthenticateUserClientPkiHandler::UserFieldCount> fields{{
-        {&R::encrypted_user_id, &R::encrypted_user_id_len, nullptr,
-         [](User &u, N n) { u.set_user_id(n); }},
+        {&R::encrypted_user_id, &R::encrypted_user_id_len, nullptr, [](User &u, N n) { u.set_user_id(n); }},
         {&R::encrypted_user_group_id, &R::encrypted_user_group_id_len, nullptr,
          [](User &u, N n) { u.set_user_group_id(n); }},
-        {&R::encrypted_user_name, &R::encrypted_user_name_len,
-         [](User &u, T t) { u.set_user_name(t); }, nullptr},
-        {&R::encrypted_user_last_name, &R::encrypted_user_last_name_len,
-         [](User &u, T t) { u.set_user_last_name(t); }, nullptr},
+        {&R::encrypted_user_name, &R::encrypted_user_name_len, [](User &u, T t) { u.set_user_name(t); }, nullptr},
+        {&R::encrypted_user_last_name, &R::encrypted_user_last_name_len, [](User &u, T t) { u.set_user_last_name(t); },
+         nullptr},
         {&R::encrypted_user_first_name, &R::encrypted_user_first_name_len,
          [](User &u, T t) { u.set_user_first_name(t); }, nullptr},
         {&R::encrypted_user_middle_name, &R::encrypted_user_middle_name_len,
@@ -98,12 +96,12 @@ const std::array<UserField, AuthenticateUserClientPkiHandler::UserFieldCount> &U
          [](User &u, T t) { Descriptor(u).set_active_region(t); }, nullptr},
         {&R::encrypted_active_from, &R::encrypted_active_from_len,
          [](User &u, T t) { Descriptor(u).set_active_from(t); }, nullptr},
-        {&R::encrypted_active_to, &R::encrypted_active_to_len,
-         [](User &u, T t) { Descriptor(u).set_active_to(t); }, nullptr},
+        {&R::encrypted_active_to, &R::encrypted_active_to_len, [](User &u, T t) { Descriptor(u).set_active_to(t); },
+         nullptr},
         {&R::encrypted_audits, &R::encrypted_audits_len, nullptr,
          [](User &u, N n) { Descriptor(u).set_audits(BitPattern(n)); }},
-        {&R::encrypted_password, &R::encrypted_password_len,
-         [](User &u, T t) { Descriptor(u).set_password(t); }, nullptr},
+        {&R::encrypted_password, &R::encrypted_password_len, [](User &u, T t) { Descriptor(u).set_password(t); },
+         nullptr},
         {&R::encrypted_permissions, &R::encrypted_permissions_len, nullptr,
          [](User &u, N n) { Descriptor(u).set_permissions(BitPattern(n)); }},
         {&R::encrypted_session_duration, &R::encrypted_session_duration_len, nullptr,
@@ -139,13 +137,13 @@ AuthenticateUserClientPkiHandler::~AuthenticateUserClientPkiHandler() = default;
 
 void AuthenticateUserClientPkiHandler::setUserNameHash(std::string userNameHash)
 {
-    QORV_ASSERT(! userNameHash.empty());
+    QORV_ASSERT(!userNameHash.empty());
     m_userNameHash.assign(std::move(userNameHash));
 }
 
 void AuthenticateUserClientPkiHandler::setUserPasswordHash(std::string userPasswordHash)
 {
-    QORV_ASSERT(! userPasswordHash.empty());
+    QORV_ASSERT(!userPasswordHash.empty());
     m_userPasswordHash.assign(std::move(userPasswordHash));
 }
 
@@ -194,8 +192,7 @@ std::string AuthenticateUserClientPkiHandler::getDecryptedServerTimestamp() cons
 
 std::string AuthenticateUserClientPkiHandler::getDecryptedServerEncryptionKey() const
 {
-    return Text(m_decryptedServerEncryptionKey,
-                m_decryptedServerEncryptionKey ? m_decryptedServerEncryptionKeyLen : 0);
+    return Text(m_decryptedServerEncryptionKey, m_decryptedServerEncryptionKey ? m_decryptedServerEncryptionKeyLen : 0);
 }
 
 std::string AuthenticateUserClientPkiHandler::getDecryptedServerSessionId() const
@@ -232,8 +229,8 @@ std::int32_t AuthenticateUserClientPkiHandler::decryptServerTimestamp(const qorv
                         m_decryptedServerTimestamp, m_decryptedServerTimestampLen);
 }
 
-std::int32_t AuthenticateUserClientPkiHandler::decryptServerEncryptionKey(
-    const qorv::data::AuthenticateUserReply &reply)
+std::int32_t
+AuthenticateUserClientPkiHandler::decryptServerEncryptionKey(const qorv::data::AuthenticateUserReply &reply)
 {
     return decryptField(reply.encrypted_encryption_key(), reply.encrypted_encryption_key_len(),
                         m_decryptedServerEncryptionKey, m_decryptedServerEncryptionKeyLen);

@@ -38,8 +38,8 @@ std::int32_t ClientPkiHandler::perpetualKeysMode()
 
 std::int32_t ClientPkiHandler::ephemeralKeysMode()
 {
-    return PkiHandler::ephemeralKeysMode(builtinkeys::ClientPrivateKey, builtinkeys::ServerPublicKey,
-                                         m_privateKey, m_publicKey);
+    return PkiHandler::ephemeralKeysMode(builtinkeys::ClientPrivateKey, builtinkeys::ServerPublicKey, m_privateKey,
+                                         m_publicKey);
 }
 
 std::int32_t ClientPkiHandler::encryptText(const std::string &text, Buffer &encrypted,

@@ -145,8 +145,8 @@ int AesGcmEncrypt(const unsigned char *plaintext, unsigned char *ciphertext, std
     return updateLength + finalLength;
 }
 
-int AesGcmEncrypt(const char *plaintext, unsigned char *ciphertext, std::size_t length,
-                  const unsigned char *key, const unsigned char *iv, unsigned char *tag)
+int AesGcmEncrypt(const char *plaintext, unsigned char *ciphertext, std::size_t length, const unsigned char *key,
+                  const unsigned char *iv, unsigned char *tag)
 {
     return AesGcmEncrypt(reinterpret_cast<const unsigned char *>(plaintext), ciphertext, length, key, iv, tag);
 }
@@ -165,8 +165,9 @@ int AesGcmDecrypt(const unsigned char *ciphertext, unsigned char *plaintext, std
         || 1 != EVP_DecryptUpdate(ctx, plaintext, &updateLength, ciphertext, static_cast<int>(length)))
         fail("EVP_DecryptUpdate");
     // The library only reads the expected tag, but its signature is not const.
-    if (1 != EVP_CIPHER_CTX_ctrl(ctx, EVP_CTRL_GCM_SET_TAG, static_cast<int>(AES_GCM_TAG_SIZE),
-                                 const_cast<unsigned char *>(tag)))
+    if (1
+        != EVP_CIPHER_CTX_ctrl(ctx, EVP_CTRL_GCM_SET_TAG, static_cast<int>(AES_GCM_TAG_SIZE),
+                               const_cast<unsigned char *>(tag)))
         fail("EVP_CIPHER_CTX_ctrl");
     int finalLength = 0;
     if (1 != EVP_DecryptFinal_ex(ctx, plaintext + updateLength, &finalLength))
@@ -174,8 +175,8 @@ int AesGcmDecrypt(const unsigned char *ciphertext, unsigned char *plaintext, std
     return updateLength + finalLength;
 }
 
-int AesGcmDecrypt(const unsigned char *ciphertext, char *plaintext, std::size_t length,
-                  const unsigned char *key, const unsigned char *iv, const unsigned char *tag)
+int AesGcmDecrypt(const unsigned char *ciphertext, char *plaintext, std::size_t length, const unsigned char *key,
+                  const unsigned char *iv, const unsigned char *tag)
 {
     return AesGcmDecrypt(ciphertext, reinterpret_cast<unsigned char *>(plaintext), length, key, iv, tag);
 }
@@ -185,8 +186,8 @@ void AesGcmForgetKeys()
     AesGcmContexts::forThisThread().forget();
 }
 
-void AesCtrEncrypt(const unsigned char *in, unsigned char *out, std::size_t length,
-                   const unsigned char *key, const unsigned char *iv)
+void AesCtrEncrypt(const unsigned char *in, unsigned char *out, std::size_t length, const unsigned char *key,
+                   const unsigned char *iv)
 {
     std::array<unsigned char, AES_IVEC_SIZE> counter{};
     std::copy(iv, iv + 8, counter.begin());
@@ -203,8 +204,8 @@ void AesCtrEncrypt(const unsigned char *in, unsigned char *out, std::size_t leng
         throw OpenSSLRuntimeError("EVP_EncryptFinal_ex");
 }
 
-void AesCtrEncrypt(const char *in, unsigned char *out, std::size_t length,
-                   const unsigned char *key, const unsigned char *iv)
+void AesCtrEncrypt(const char *in, unsigned char *out, std::size_t length, const unsigned char *key,
+                   const unsigned char *iv)
 {
     AesCtrEncrypt(reinterpret_cast<const unsigned char *>(in), out, length, key, iv);
 }
@@ -220,16 +221,16 @@ std::string HashText(const std::string &text)
     return HashText(reinterpret_cast<const unsigned char *>(text.c_str()), text.size() + 1);
 }
 
-std::string HashPassword(const char *pass, std::size_t passLengthWithTerminator,
-                         const unsigned char *salt, std::size_t saltLengthWithTerminator,
-                         int iterations, std::size_t outputLength)
+std::string HashPassword(const char *pass, std::size_t passLengthWithTerminator, const unsigned char *salt,
+                         std::size_t saltLengthWithTerminator, int iterations, std::size_t outputLength)
 {
     const std::size_t passLength = WithoutTerminator(passLengthWithTerminator);
     const std::size_t saltLength = WithoutTerminator(saltLengthWithTerminator);
     std::vector<unsigned char> derived(outputLength);
     if (passLength > INT_MAX || saltLength > INT_MAX || outputLength > INT_MAX
-        || 1 != PKCS5_PBKDF2_HMAC(pass, static_cast<int>(passLength), salt, static_cast<int>(saltLength),
-                                  iterations, EVP_sha1(), static_cast<int>(outputLength), derived.data()))
+        || 1
+               != PKCS5_PBKDF2_HMAC(pass, static_cast<int>(passLength), salt, static_cast<int>(saltLength), iterations,
+                                    EVP_sha1(), static_cast<int>(outputLength), derived.data()))
         throw OpenSSLRuntimeError("PKCS5_PBKDF2_HMAC");
     return ToHex(derived.data(), derived.size());
 }
@@ -272,12 +273,11 @@ bool DecodePassword(const std::string &pass, const std::string &stored)
         throw CryptoLengthError("bad key size");
     const std::string computed = HashPassword(pass, stored.substr(0, SaltTextLength));
     const std::string expected = stored.substr(SaltTextLength);
-    return computed.size() == expected.size()
-           && 0 == CRYPTO_memcmp(computed.data(), expected.data(), expected.size());
+    return computed.size() == expected.size() && 0 == CRYPTO_memcmp(computed.data(), expected.data(), expected.size());
 }
 
-std::string HashMessage(const unsigned char *text, std::size_t lengthWithTerminator,
-                        const unsigned char *key, std::size_t keyLengthWithTerminator)
+std::string HashMessage(const unsigned char *text, std::size_t lengthWithTerminator, const unsigned char *key,
+                        std::size_t keyLengthWithTerminator)
 {
     Mac mac(EVP_MAC_fetch(nullptr, OSSL_MAC_NAME_HMAC, nullptr));
     if (!mac)

@@ -45,7 +45,7 @@ private:
 // Keys that differ only in letter case name the same entry.
 std::string NormalizeKey(const std::string &key)
 {
-    QORV_ASSERT(! key.empty());
+    QORV_ASSERT(!key.empty());
     std::string normalized(key);
     std::transform(normalized.begin(), normalized.end(), normalized.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -66,8 +66,7 @@ void WipeCodes(Table &table)
     table.clear();
 }
 
-bool SetAuthcode(AuthcodeTable &table, const Lock &lock, const std::string &authcodeKey,
-                 const std::string &authcode)
+bool SetAuthcode(AuthcodeTable &table, const Lock &lock, const std::string &authcodeKey, const std::string &authcode)
 {
     if (!lock.taken())
         return false;
@@ -101,13 +100,13 @@ bool DelAuthcode(AuthcodeTable &table, const Lock &lock, const std::string &auth
 
 bool ValidAuthcodeKey(const std::string &authcodeKey)
 {
-    QORV_ASSERT(! authcodeKey.empty());
+    QORV_ASSERT(!authcodeKey.empty());
     return !authcodeKey.empty();
 }
 
 bool ValidAuthcode(const std::string &authcode)
 {
-    QORV_ASSERT(! authcode.empty());
+    QORV_ASSERT(!authcode.empty());
     return !authcode.empty();
 }
 }
@@ -275,8 +274,7 @@ bool Cryptographer::setUserEmailAddressResetAuthcode(const std::string &authcode
 {
     if (!ValidAuthcodeKey(authcodeKey) || !ValidAuthcode(authcode))
         return false;
-    return SetAuthcode(m_userEmailAddressResetAuthcodes, Lock(m_mutex, m_lockFailureForTesting), authcodeKey,
-                       authcode);
+    return SetAuthcode(m_userEmailAddressResetAuthcodes, Lock(m_mutex, m_lockFailureForTesting), authcodeKey, authcode);
 }
 
 std::optional<std::string> Cryptographer::getUserEmailAddressResetAuthcode(const std::string &authcodeKey) const

@@ -60,8 +60,7 @@ public:
     [[nodiscard]] std::optional<std::string> getUserNameResetAuthcode(const std::string &authcodeKey) const;
     [[nodiscard]] bool delUserNameResetAuthcode(const std::string &authcodeKey);
 
-    [[nodiscard]] bool setUserEmailAddressResetAuthcode(const std::string &authcodeKey,
-                                                        const std::string &authcode);
+    [[nodiscard]] bool setUserEmailAddressResetAuthcode(const std::string &authcodeKey, const std::string &authcode);
     [[nodiscard]] std::optional<std::string> getUserEmailAddressResetAuthcode(const std::string &authcodeKey) const;
     [[nodiscard]] bool delUserEmailAddressResetAuthcode(const std::string &authcodeKey);
 

@@ -64,12 +64,10 @@ bool LogOnCompletion::complete(const std::string &replyPayload)
     // reported once, as the server's fault rather than ours.
     const SecretText hexKey(handler.getDecryptedServerEncryptionKey());
     if (hexKeyLen != hexKey.get().size()) {
-        qWarning("The log-on reply's session key does not have %zu characters; the session is not changed.",
-                 hexKeyLen);
+        qWarning("The log-on reply's session key does not have %zu characters; the session is not changed.", hexKeyLen);
         return false;
     }
-    std::optional<std::string> decoded =
-        crypto::FromHex(std::string_view(hexKey.get()).substr(hexKeyPrefixLen));
+    std::optional<std::string> decoded = crypto::FromHex(std::string_view(hexKey.get()).substr(hexKeyPrefixLen));
     if (!decoded)
         return false;
     const SecretText unhexRawKey(std::move(*decoded));

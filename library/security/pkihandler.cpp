@@ -26,11 +26,10 @@ boost::posix_time::ptime UtcNowInSeconds()
     std::tm utc{};
     if (!gmtime_r(&now, &utc))
         throw std::runtime_error("could not convert calendar time to UTC time");
-    return boost::posix_time::ptime(
-        boost::gregorian::date(static_cast<unsigned short>(utc.tm_year + 1900),
-                               static_cast<unsigned short>(utc.tm_mon + 1),
-                               static_cast<unsigned short>(utc.tm_mday)),
-        boost::posix_time::time_duration(utc.tm_hour, utc.tm_min, utc.tm_sec));
+    return boost::posix_time::ptime(boost::gregorian::date(static_cast<unsigned short>(utc.tm_year + 1900),
+                                                           static_cast<unsigned short>(utc.tm_mon + 1),
+                                                           static_cast<unsigned short>(utc.tm_mday)),
+                                    boost::posix_time::time_duration(utc.tm_hour, utc.tm_min, utc.tm_sec));
 }
 
 // Hands the reader the given pass phrase. Without one the read must fail
@@ -50,8 +49,7 @@ int SupplyPassphrase(char *buffer, int size, int /*rwflag*/, void *userData)
 
 EvpPkeyPtr ReadPrivateKey(BIO *bio, const char *passphrase)
 {
-    return EvpPkeyPtr(PEM_read_bio_PrivateKey(bio, nullptr, SupplyPassphrase,
-                                              const_cast<char *>(passphrase)));
+    return EvpPkeyPtr(PEM_read_bio_PrivateKey(bio, nullptr, SupplyPassphrase, const_cast<char *>(passphrase)));
 }
 
 EvpPkeyPtr ReadPrivateKey(std::FILE *file, const char *passphrase)
@@ -114,8 +112,8 @@ std::int32_t PkiHandler::encryptDataWithPublicKey(const unsigned char *data, Buf
     return AUTH_CODE_SUCCESS;
 }
 
-std::int32_t PkiHandler::encryptDataWithPublicKey(const char *data, Buffer &encrypted,
-                                                  std::uint64_t &encryptedLength, EVP_PKEY *publicKey) const
+std::int32_t PkiHandler::encryptDataWithPublicKey(const char *data, Buffer &encrypted, std::uint64_t &encryptedLength,
+                                                  EVP_PKEY *publicKey) const
 {
     return encryptDataWithPublicKey(Bytes(data), encrypted, encryptedLength, publicKey);
 }
@@ -133,8 +131,7 @@ std::int32_t PkiHandler::encryptDataWithPublicKey(const unsigned char *data, Buf
     return encryptDataWithPublicKey(data, encrypted, encryptedLength, key.get());
 }
 
-std::int32_t PkiHandler::encryptDataWithPublicKey(const char *data, Buffer &encrypted,
-                                                  std::uint64_t &encryptedLength,
+std::int32_t PkiHandler::encryptDataWithPublicKey(const char *data, Buffer &encrypted, std::uint64_t &encryptedLength,
                                                   const std::string &publicKeyFile) const
 {
     return encryptDataWithPublicKey(Bytes(data), encrypted, encryptedLength, publicKeyFile);
@@ -153,9 +150,8 @@ std::int32_t PkiHandler::encryptDataWithPublicKey(const unsigned char *data, Buf
     return encryptDataWithPublicKey(data, encrypted, encryptedLength, key.get());
 }
 
-std::int32_t PkiHandler::encryptDataWithPublicKey(const char *data, Buffer &encrypted,
-                                                  std::uint64_t &encryptedLength, const char *publicKeyPem,
-                                                  std::int32_t publicKeyPemLength) const
+std::int32_t PkiHandler::encryptDataWithPublicKey(const char *data, Buffer &encrypted, std::uint64_t &encryptedLength,
+                                                  const char *publicKeyPem, std::int32_t publicKeyPemLength) const
 {
     return encryptDataWithPublicKey(Bytes(data), encrypted, encryptedLength, publicKeyPem, publicKeyPemLength);
 }
@@ -182,9 +178,8 @@ std::int32_t PkiHandler::decryptEncryptedDataWithPrivateKey(const unsigned char 
     return AUTH_CODE_SUCCESS;
 }
 
-std::int32_t PkiHandler::decryptEncryptedDataWithPrivateKey(const char *data, std::uint64_t length,
-                                                            Buffer &decrypted, std::uint64_t &decryptedLength,
-                                                            EVP_PKEY *privateKey) const
+std::int32_t PkiHandler::decryptEncryptedDataWithPrivateKey(const char *data, std::uint64_t length, Buffer &decrypted,
+                                                            std::uint64_t &decryptedLength, EVP_PKEY *privateKey) const
 {
     return decryptEncryptedDataWithPrivateKey(Bytes(data), length, decrypted, decryptedLength, privateKey);
 }
@@ -203,8 +198,8 @@ std::int32_t PkiHandler::decryptEncryptedDataWithPrivateKey(const unsigned char 
     return decryptEncryptedDataWithPrivateKey(data, length, decrypted, decryptedLength, key.get());
 }
 
-std::int32_t PkiHandler::decryptEncryptedDataWithPrivateKey(const char *data, std::uint64_t length,
-                                                            Buffer &decrypted, std::uint64_t &decryptedLength,
+std::int32_t PkiHandler::decryptEncryptedDataWithPrivateKey(const char *data, std::uint64_t length, Buffer &decrypted,
+                                                            std::uint64_t &decryptedLength,
                                                             const std::string &privateKeyFile,
                                                             const char *passphrase) const
 {
@@ -214,8 +209,7 @@ std::int32_t PkiHandler::decryptEncryptedDataWithPrivateKey(const char *data, st
 
 std::int32_t PkiHandler::decryptEncryptedDataWithPrivateKey(const unsigned char *data, std::uint64_t length,
                                                             Buffer &decrypted, std::uint64_t &decryptedLength,
-                                                            const char *privateKeyPem,
-                                                            std::int32_t privateKeyPemLength,
+                                                            const char *privateKeyPem, std::int32_t privateKeyPemLength,
                                                             const char *passphrase) const
 {
     const BioPtr bio = MemoryReader(privateKeyPem, privateKeyPemLength);
@@ -227,9 +221,8 @@ std::int32_t PkiHandler::decryptEncryptedDataWithPrivateKey(const unsigned char 
     return decryptEncryptedDataWithPrivateKey(data, length, decrypted, decryptedLength, key.get());
 }
 
-std::int32_t PkiHandler::decryptEncryptedDataWithPrivateKey(const char *data, std::uint64_t length,
-                                                            Buffer &decrypted, std::uint64_t &decryptedLength,
-                                                            const char *privateKeyPem,
+std::int32_t PkiHandler::decryptEncryptedDataWithPrivateKey(const char *data, std::uint64_t length, Buffer &decrypted,
+                                                            std::uint64_t &decryptedLength, const char *privateKeyPem,
                                                             std::int32_t privateKeyPemLength,
                                                             const char *passphrase) const
 {
@@ -238,8 +231,7 @@ std::int32_t PkiHandler::decryptEncryptedDataWithPrivateKey(const char *data, st
 }
 
 std::int32_t PkiHandler::perpetualKeysMode(const std::string &privateKeyFile, const std::string &publicKeyFile,
-                                           EvpPkeyPtr &privateKey, EvpPkeyPtr &publicKey,
-                                           const char *passphrase) const
+                                           EvpPkeyPtr &privateKey, EvpPkeyPtr &publicKey, const char *passphrase) const
 {
     {
         const FilePtr file = OpenForReading(publicKeyFile);
@@ -258,8 +250,8 @@ std::int32_t PkiHandler::perpetualKeysMode(const std::string &privateKeyFile, co
     return AUTH_CODE_SUCCESS;
 }
 
-std::int32_t PkiHandler::ephemeralKeysMode(const char *privateKeyPem, const char *publicKeyPem,
-                                           EvpPkeyPtr &privateKey, EvpPkeyPtr &publicKey) const
+std::int32_t PkiHandler::ephemeralKeysMode(const char *privateKeyPem, const char *publicKeyPem, EvpPkeyPtr &privateKey,
+                                           EvpPkeyPtr &publicKey) const
 {
     {
         const BioPtr bio = MemoryReader(publicKeyPem, -1);

@@ -25,8 +25,7 @@ protected:
     // returns the first failing code and leaves the request as it was. The
     // setters name the request's own fields.
     template <class Request>
-    [[nodiscard]] std::int32_t fillRequest(Request &request,
-                                           void (Request::*setAuthcode)(const std::string &),
+    [[nodiscard]] std::int32_t fillRequest(Request &request, void (Request::*setAuthcode)(const std::string &),
                                            void (Request::*setAuthcodeLen)(std::int32_t),
                                            void (Request::*setCredential)(const std::string &),
                                            void (Request::*setCredentialLen)(std::int32_t))

@@ -20,6 +20,6 @@ std::int32_t ResetUserNameClientPkiHandler::encryptRequest(qorv::data::ResetUser
 {
     using Request = qorv::data::ResetUserNameRequest;
     return fillRequest<Request>(request, &Request::set_encrypted_user_name_reset_authcode,
-                                &Request::set_encrypted_user_name_reset_authcode_len,
-                                &Request::set_encrypted_user_name, &Request::set_encrypted_user_name_len);
+                                &Request::set_encrypted_user_name_reset_authcode_len, &Request::set_encrypted_user_name,
+                                &Request::set_encrypted_user_name_len);
 }

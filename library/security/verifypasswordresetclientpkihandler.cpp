@@ -1,7 +1,7 @@
 #include "verifypasswordresetclientpkihandler.h"
 
-#include "verifypasswordresetrequest3.pb.h"
 #include "verifypasswordresetreply3.pb.h"
+#include "verifypasswordresetrequest3.pb.h"
 
 VerifyPasswordResetClientPkiHandler::VerifyPasswordResetClientPkiHandler() = default;
 

@@ -14,7 +14,7 @@ VerifyResetClientPkiHandler::~VerifyResetClientPkiHandler() = default;
 
 void VerifyResetClientPkiHandler::setUserEmailAddress(const std::string &address)
 {
-    QORV_ASSERT(! address.empty());
+    QORV_ASSERT(!address.empty());
     m_userEmailAddress = address;
 }
 

@@ -1,7 +1,7 @@
 #include "verifyusernameresetclientpkihandler.h"
 
-#include "verifyusernameresetrequest3.pb.h"
 #include "verifyusernameresetreply3.pb.h"
+#include "verifyusernameresetrequest3.pb.h"
 
 VerifyUserNameResetClientPkiHandler::VerifyUserNameResetClientPkiHandler() = default;
 

@@ -1,4 +1,6 @@
 #include "clienttranslation.h"
+#include "documentbrowsermainpanelistwidget.h"
+#include "documentbrowsersidepanelistwidget.h"
 #include "documentbrowserview.h"
 #include "folderancestry.h"
 #include "itemrecord.h"
@@ -6,12 +8,10 @@
 #include "itemtype.h"
 #include "keyrules.h"
 #include "mainpanedrop.h"
-#include "documentbrowsermainpanelistwidget.h"
 #include "recordmimedata.h"
 #include "registry.h"
 #include "scopedclock.h"
 #include "sidepanedrop.h"
-#include "documentbrowsersidepanelistwidget.h"
 #include "syntheticdrag.h"
 #include "testenvironment.h"
 
@@ -24,8 +24,8 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QContextMenuEvent>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QMenu>
 #include <QMetaMethod>
 #include <QMimeData>
@@ -255,7 +255,7 @@ private slots:
 
         const auto valid = KeyRules().descriptor();
         const auto switchedOff = KeyRules().active(testsupport::AllActiveBut(0)).descriptor();
-        const auto notThisMonth = KeyRules().active(testsupport::AllActiveBut(6)).descriptor();     // June
+        const auto notThisMonth = KeyRules().active(testsupport::AllActiveBut(6)).descriptor();        // June
         const auto notThisWeekday = KeyRules().active(testsupport::AllActiveBut(13 + 3)).descriptor(); // Wednesday
         const auto outsideHours = KeyRules().hours("Europe/Berlin", "13:00:00", "17:00:00").descriptor();
         const auto expired = KeyRules().expiration("2024-06-12 00:00:00").descriptor();
@@ -265,20 +265,20 @@ private slots:
         for (const bool folderKey : {true, false}) {
             const char *kind = folderKey ? "folder key" : "document key";
             QTest::addRow("%s: valid", kind) << folderKey << valid << 0u << true << true << false << QString();
-            QTest::addRow("%s: valid, emphasised", kind) << folderKey << valid << 1u << true << true << true
-                                                          << QString();
-            QTest::addRow("%s: switched off", kind) << folderKey << switchedOff << 0u << true << false << false
-                                                    << "Key Inactive";
-            QTest::addRow("%s: not this month", kind) << folderKey << notThisMonth << 0u << true << false << false
-                                                      << "Key Inactive";
-            QTest::addRow("%s: not this weekday", kind) << folderKey << notThisWeekday << 1u << true << false
-                                                        << false << "Key Inactive";
-            QTest::addRow("%s: outside the hours", kind) << folderKey << outsideHours << 0u << true << false
-                                                         << false << "Key Inactive";
-            QTest::addRow("%s: no view", kind) << folderKey << noView << 1u << true << false << false
-                                               << "View Permission Denied";
-            QTest::addRow("%s: no view and inactive", kind) << folderKey << noViewAndOff << 0u << true << false
-                                                            << false << "View Permission Denied";
+            QTest::addRow("%s: valid, emphasised", kind)
+                << folderKey << valid << 1u << true << true << true << QString();
+            QTest::addRow("%s: switched off", kind)
+                << folderKey << switchedOff << 0u << true << false << false << "Key Inactive";
+            QTest::addRow("%s: not this month", kind)
+                << folderKey << notThisMonth << 0u << true << false << false << "Key Inactive";
+            QTest::addRow("%s: not this weekday", kind)
+                << folderKey << notThisWeekday << 1u << true << false << false << "Key Inactive";
+            QTest::addRow("%s: outside the hours", kind)
+                << folderKey << outsideHours << 0u << true << false << false << "Key Inactive";
+            QTest::addRow("%s: no view", kind)
+                << folderKey << noView << 1u << true << false << false << "View Permission Denied";
+            QTest::addRow("%s: no view and inactive", kind)
+                << folderKey << noViewAndOff << 0u << true << false << false << "View Permission Denied";
             QTest::addRow("%s: expired", kind) << folderKey << expired << 0u << false << false << false << QString();
         }
     }
@@ -326,14 +326,13 @@ private slots:
         const auto valid = KeyRules().descriptor();
         const auto off = KeyRules().active(0).descriptor();
         const auto expired = KeyRules().expiration("2020-01-01 00:00:00").descriptor();
-        QTest::newRow("now expired: the item goes") << valid << 0u << expired << 0u << false << false << false
-                                                    << QString();
-        QTest::newRow("switched off: disabled") << valid << 1u << off << 1u << true << false << false
-                                               << "Key Inactive";
+        QTest::newRow("now expired: the item goes")
+            << valid << 0u << expired << 0u << false << false << false << QString();
+        QTest::newRow("switched off: disabled") << valid << 1u << off << 1u << true << false << false << "Key Inactive";
         QTest::newRow("switched on: usable, old tip gone")
             << off << 0u << valid << 1u << true << true << true << QString();
-        QTest::newRow("emphasis gone: normal weight") << valid << 1u << valid << 0u << true << true << false
-                                                      << QString();
+        QTest::newRow("emphasis gone: normal weight")
+            << valid << 1u << valid << 0u << true << true << false << QString();
     }
 
     // A second key for a listed folder or document refreshes its item in
@@ -433,8 +432,7 @@ private slots:
         QTest::addColumn<int>("folderId");
         QTest::addColumn<QStringList>("left");
         QTest::newRow("a listed subfolder") << 12 << QStringList({"Archive", "Budget", "Key", "Accounts"});
-        QTest::newRow("the folder on display")
-            << HomeFolderId << QStringList({"Key", "Accounts"});
+        QTest::newRow("the folder on display") << HomeFolderId << QStringList({"Key", "Accounts"});
         QTest::newRow("nothing listed") << 99 << QStringList({"Plans", "Archive", "Budget", "Key", "Accounts"});
     }
 
@@ -485,8 +483,8 @@ private slots:
         QCOMPARE(stored->folder_description(), std::string("Five years"));
         QCOMPARE(stored->folder_parent_id(), HomeFolderId);
         QCOMPARE(stored->folder_user_id(), 42);
-        QCOMPARE(log.names, QStringList({"renameFolderShortcutItem", "redescribeFolderShortcutItem",
-                                         "renameFolderShortcutItem"}));
+        QCOMPARE(log.names,
+                 QStringList({"renameFolderShortcutItem", "redescribeFolderShortcutItem", "renameFolderShortcutItem"}));
     }
 
     // A rename comes back holding the id and the new name only; the item
@@ -545,9 +543,9 @@ private slots:
         // A click on empty space clears the selection.
         QTest::mouseClick(pane.viewport(), Qt::LeftButton, {}, QPoint(5, pane.viewport()->height() - 5));
 
-        QCOMPARE(log.names, QStringList({"folderItemSelected", "documentItemSelected", "groupKeyItemSelected",
-                                         "userItemSelected", "folderKeyItemSelected", "documentKeyItemSelected",
-                                         "noItemSelected"}));
+        QCOMPARE(log.names,
+                 QStringList({"folderItemSelected", "documentItemSelected", "groupKeyItemSelected", "userItemSelected",
+                              "folderKeyItemSelected", "documentKeyItemSelected", "noItemSelected"}));
         QCOMPARE(folderSelected.first().first().value<qorv::data::Folder>().folder_id(), 12);
         QVERIFY(pane.selectedItems().isEmpty());
     }
@@ -558,16 +556,14 @@ private slots:
         QTest::addColumn<QStringList>("opened");
         QTest::addColumn<QStringList>("others"); // copy, delete, rename, redescribe, keyring
         QTest::newRow("folder") << 0 << QStringList({"addFolderShortcutItem", "openFolder"})
-                                << QStringList({"deleteFolder", "renameFolder", "redescribeFolder",
-                                                "openFolderKeyring"});
+                                << QStringList(
+                                       {"deleteFolder", "renameFolder", "redescribeFolder", "openFolderKeyring"});
         QTest::newRow("document") << 1 << QStringList({"openDocument"})
                                   << QStringList({"copyDocument", "deleteDocument", "renameDocument",
                                                   "redescribeDocument", "openDocumentKeyring"});
-        QTest::newRow("group key") << 2 << QStringList({"addGroupKeyShortcutItem", "openGroupKey"})
-                                   << QStringList();
+        QTest::newRow("group key") << 2 << QStringList({"addGroupKeyShortcutItem", "openGroupKey"}) << QStringList();
         QTest::newRow("user") << 3 << QStringList({"addUserShortcutItem", "openUser"}) << QStringList();
-        QTest::newRow("folder key") << 4 << QStringList({"addFolderKeyShortcutItem", "openFolderKey"})
-                                    << QStringList();
+        QTest::newRow("folder key") << 4 << QStringList({"addFolderKeyShortcutItem", "openFolderKey"}) << QStringList();
         QTest::newRow("document key") << 5 << QStringList({"openDocumentKey"}) << QStringList();
     }
 
@@ -634,8 +630,8 @@ private slots:
                                                 "Open Keyring..."})
                                 << "Rename" << QStringList({"renameFolder"});
         QTest::newRow("document") << 1
-                                  << QStringList({"Open", "---", "Copy", "---", "Delete", "---", "Rename",
-                                                  "Redescribe", "---", "Open Keyring..."})
+                                  << QStringList({"Open", "---", "Copy", "---", "Delete", "---", "Rename", "Redescribe",
+                                                  "---", "Open Keyring..."})
                                   << "Copy" << QStringList({"copyDocument"});
         QTest::newRow("document, keyring") << 1
                                            << QStringList({"Open", "---", "Copy", "---", "Delete", "---", "Rename",
@@ -648,10 +644,9 @@ private slots:
         QTest::newRow("folder key") << 4 << QStringList({"Open"}) << "Open"
                                     << QStringList({"addFolderKeyShortcutItem", "openFolderKey"});
         QTest::newRow("document key") << 5 << QStringList({"Open"}) << "Open" << QStringList({"openDocumentKey"});
-        QTest::newRow("closed without a choice") << 0
-                                                 << QStringList({"Open", "---", "Delete", "---", "Rename",
-                                                                 "Redescribe", "---", "Open Keyring..."})
-                                                 << "" << QStringList();
+        QTest::newRow("closed without a choice")
+            << 0 << QStringList({"Open", "---", "Delete", "---", "Rename", "Redescribe", "---", "Open Keyring..."})
+            << "" << QStringList();
     }
 
     void itemContextMenus()
@@ -740,22 +735,18 @@ private slots:
             << Source::ThisPane << move << document << "document" << int(FolderItemType) << 12 << true << true
             << "document 7 into 12";
         QTest::newRow("document onto empty space, from another browser")
-            << Source::OtherList << move << document << "document" << 0 << 0 << true << true
-            << "document 7 into shown";
+            << Source::OtherList << move << document << "document" << 0 << 0 << true << true << "document 7 into shown";
         QTest::newRow("document onto its own pane's empty space")
             << Source::ThisPane << move << document << "document" << 0 << 0 << true << true << "refused";
-        QTest::newRow("document onto a document item")
-            << Source::ThisPane << move << document << "document" << int(DocumentItemType) << 0 << true << false
-            << "refused";
-        QTest::newRow("document onto a key item")
-            << Source::OtherList << move << document << "document" << int(FolderKeyItemType) << 0 << true
-            << false << "refused";
+        QTest::newRow("document onto a document item") << Source::ThisPane << move << document << "document"
+                                                       << int(DocumentItemType) << 0 << true << false << "refused";
+        QTest::newRow("document onto a key item") << Source::OtherList << move << document << "document"
+                                                  << int(FolderKeyItemType) << 0 << true << false << "refused";
         QTest::newRow("folder onto another folder item")
             << Source::ThisPane << move << folder << "folder" << int(FolderItemType) << 13 << true << true
             << "folder 3 into 13";
         QTest::newRow("folder onto its own item")
-            << Source::ThisPane << move << folder << "folder" << int(FolderItemType) << 3 << true << true
-            << "refused";
+            << Source::ThisPane << move << folder << "folder" << int(FolderItemType) << 3 << true << true << "refused";
         QTest::newRow("folder onto empty space, from another browser")
             << Source::OtherList << move << folder << "folder" << 0 << 0 << true << true << "folder 3 into shown";
         QTest::newRow("both formats: the document wins")
@@ -766,16 +757,13 @@ private slots:
         QTest::newRow("other data") << Source::OtherList << move << QStringList({"text/plain"}) << "document"
                                     << int(FolderItemType) << 12 << false << false << "refused";
         QTest::newRow("from another application")
-            << Source::None << move << document << "document" << int(FolderItemType) << 12 << true << true
-            << "refused";
-        QTest::newRow("from a widget that is no list")
-            << Source::OtherWidget << move << document << "document" << int(FolderItemType) << 12 << true << true
-            << "refused";
-        QTest::newRow("bytes that do not parse")
-            << Source::ThisPane << move << document << "garbage" << int(FolderItemType) << 12 << true << true
-            << "refused";
-        QTest::newRow("no bytes") << Source::ThisPane << move << folder << "empty" << int(FolderItemType) << 12
-                                  << true << true << "refused";
+            << Source::None << move << document << "document" << int(FolderItemType) << 12 << true << true << "refused";
+        QTest::newRow("from a widget that is no list") << Source::OtherWidget << move << document << "document"
+                                                       << int(FolderItemType) << 12 << true << true << "refused";
+        QTest::newRow("bytes that do not parse") << Source::ThisPane << move << document << "garbage"
+                                                 << int(FolderItemType) << 12 << true << true << "refused";
+        QTest::newRow("no bytes") << Source::ThisPane << move << folder << "empty" << int(FolderItemType) << 12 << true
+                                  << true << "refused";
     }
 
     void mainPaneDrops()
@@ -793,10 +781,10 @@ private slots:
             QTest::ignoreMessage(QtCriticalMsg, "document.ParseFromString() error!");
         if (payload == QLatin1String("empty"))
             QTest::ignoreMessage(QtCriticalMsg, "folder.ParseFromString() error!");
-        const QByteArray bytes = payload == QLatin1String("document") ? Bytes(Document(7, 1, "Budget"))
-                                 : payload == QLatin1String("folder") ? Bytes(Folder(3, 1, "Plans"))
+        const QByteArray bytes = payload == QLatin1String("document")  ? Bytes(Document(7, 1, "Budget"))
+                                 : payload == QLatin1String("folder")  ? Bytes(Folder(3, 1, "Plans"))
                                  : payload == QLatin1String("garbage") ? QByteArray("\x0a\xff", 2)
-                                                                        : QByteArray();
+                                                                       : QByteArray();
         const std::unique_ptr<QMimeData> mimeData = Carrying(formats, bytes);
         PaneDragFacts facts;
         facts.source = source;
@@ -826,14 +814,13 @@ private slots:
         const QStringList folder{FolderFormat};
         const int move = Qt::MoveAction;
         QTest::newRow("document onto the home folder")
-            << Source::OtherList << move << document << "document" << int(HomeFolderItemType) << HomeFolderId
-            << true << true << "document 7 into 100";
+            << Source::OtherList << move << document << "document" << int(HomeFolderItemType) << HomeFolderId << true
+            << true << "document 7 into 100";
         QTest::newRow("folder onto a folder shortcut")
             << Source::OtherList << move << folder << "folder" << int(FolderItemType) << 12 << true << true
             << "folder 3 into 12";
         QTest::newRow("folder onto its own shortcut")
-            << Source::OtherList << move << folder << "folder" << int(FolderItemType) << 3 << true << true
-            << "refused";
+            << Source::OtherList << move << folder << "folder" << int(FolderItemType) << 3 << true << true << "refused";
         QTest::newRow("both formats: the document wins")
             << Source::OtherList << move << QStringList({FolderFormat, DocumentFormat}) << "document"
             << int(FolderItemType) << 12 << true << true << "document 7 into 12";
@@ -843,10 +830,10 @@ private slots:
                                            << int(FolderKeyItemType) << 0 << true << false << "refused";
         QTest::newRow("onto a group key") << Source::OtherList << move << document << "document"
                                           << int(GroupKeyItemType) << 0 << true << false << "refused";
-        QTest::newRow("onto a user") << Source::OtherList << move << document << "document" << int(UserItemType)
-                                     << 0 << true << false << "refused";
-        QTest::newRow("onto empty space") << Source::OtherList << move << document << "document" << 0 << 0 << true
-                                          << false << "refused";
+        QTest::newRow("onto a user") << Source::OtherList << move << document << "document" << int(UserItemType) << 0
+                                     << true << false << "refused";
+        QTest::newRow("onto empty space")
+            << Source::OtherList << move << document << "document" << 0 << 0 << true << false << "refused";
         QTest::newRow("from the pane itself") << Source::ThisPane << move << document << "document"
                                               << int(FolderItemType) << 12 << false << false << "refused";
         QTest::newRow("from another application") << Source::None << move << document << "document"
@@ -872,7 +859,7 @@ private slots:
         QFETCH(QString, drop);
         const QByteArray bytes = payload == QLatin1String("document") ? Bytes(Document(7, 1, "Budget"))
                                  : payload == QLatin1String("folder") ? Bytes(Folder(3, 1, "Plans"))
-                                                                       : QByteArray("\x0a\xff", 2);
+                                                                      : QByteArray("\x0a\xff", 2);
         const std::unique_ptr<QMimeData> mimeData = Carrying(formats, bytes);
         PaneDragFacts facts;
         facts.source = source;

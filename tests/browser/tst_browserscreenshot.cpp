@@ -1,9 +1,9 @@
 #include "browserbus.h"
+#include "documentbrowsermainpanelistwidget.h"
+#include "documentbrowsersidepanelistwidget.h"
 #include "documentbrowserview.h"
 #include "keyrules.h"
-#include "documentbrowsermainpanelistwidget.h"
 #include "screenshot.h"
-#include "documentbrowsersidepanelistwidget.h"
 #include "testenvironment.h"
 
 #include "folderkey3.pb.h"
@@ -51,7 +51,8 @@ private slots:
         auto *sidePane = window->findChild<SidePaneListWidget *>();
         auto *mainPane = window->findChild<MainPaneListWidget *>();
         emit window->addFolderKeyShortcutItem(key);
-        QTest::mouseClick(sidePane->viewport(), Qt::LeftButton, {}, sidePane->visualItemRect(sidePane->item(0)).center());
+        QTest::mouseClick(sidePane->viewport(), Qt::LeftButton, {},
+                          sidePane->visualItemRect(sidePane->item(0)).center());
         QCOMPARE(mainPane->count(), 7);
         mainPane->setCurrentRow(4);
 

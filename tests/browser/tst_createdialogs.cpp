@@ -54,10 +54,7 @@ class TestCreateDialogs : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(testsupport::InstallClientTranslation());
-    }
+    void initTestCase() { QVERIFY(testsupport::InstallClientTranslation()); }
 
     void texts_data()
     {
@@ -104,9 +101,14 @@ private slots:
         QTest::addColumn<QString>("description");
         for (const Kind kind : {Kind::Folder, Kind::Document}) {
             const char *prefix = kind == Kind::Folder ? "folder" : "document";
-            QTest::addRow("%s: blanks around, kept inside", prefix)
-                << kind << "  Annual  report \t" << " for the board " << "Annual  report" << "for the board";
-            QTest::addRow("%s: blanks only", prefix) << kind << "    " << "\t" << "" << "";
+            QTest::addRow("%s: blanks around, kept inside", prefix) << kind << "  Annual  report \t"
+                                                                    << " for the board "
+                                                                    << "Annual  report"
+                                                                    << "for the board";
+            QTest::addRow("%s: blanks only", prefix) << kind << "    "
+                                                     << "\t"
+                                                     << ""
+                                                     << "";
             const QString longName(300, QLatin1Char('n'));
             QTest::addRow("%s: long name not cut", prefix) << kind << longName << "" << longName << "";
         }

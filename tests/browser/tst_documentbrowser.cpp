@@ -6,17 +6,17 @@
 #include "common/minortag.h"
 #include "common/sqlc.h"
 #include "dialoganswerer.h"
+#include "documentbrowsermainpanelistwidget.h"
+#include "documentbrowsersidepanelistwidget.h"
 #include "documentbrowserview.h"
 #include "fillnamedialog.h"
 #include "itemrecord.h"
 #include "itemrole.h"
 #include "itemtype.h"
 #include "keyrules.h"
-#include "documentbrowsermainpanelistwidget.h"
 #include "scopedclock.h"
 #include "sentrequests.h"
 #include "serviceconnector.h"
-#include "documentbrowsersidepanelistwidget.h"
 #include "testenvironment.h"
 #include "timezonedatabase.h"
 
@@ -75,7 +75,7 @@ constexpr int Archive = 12;
 constexpr int Drafts = 13; // in Plans
 constexpr int Budget = 21;
 constexpr int Agenda = 22;
-constexpr int Notes = 23; // in Plans
+constexpr int Notes = 23;        // in Plans
 constexpr int SharedFolder = 61; // another user's, opened through a key
 
 MainPaneListWidget *MainPane(const QWidget *window)
@@ -306,10 +306,7 @@ private:
         Click(SidePane(window), QStringLiteral("Shared"));
     }
 
-    void tick()
-    {
-        m_bus.bus().findChild<ServiceConnector *>()->receiveEvent(common::ev::ClockTick, 1, std::string());
-    }
+    void tick() { m_bus.bus().findChild<ServiceConnector *>()->receiveEvent(common::ev::ClockTick, 1, std::string()); }
 
 private slots:
     void initTestCase()
@@ -361,8 +358,8 @@ private slots:
         QCOMPARE(Entries(bar.at(4)->menu()->actions()), QStringList({"About Quillane..."}));
         const auto *toolBar = window->findChild<QToolBar *>(QStringLiteral("StandardToolBar"));
         QCOMPARE(Entries(toolBar->actions()),
-                 QStringList({"Folder...", "Document...", "---", "Copy", "Paste", "---", "Delete", "---",
-                              "Rename...", "Redescribe...", "---", "Open Keyring...", "---", "Search..."}));
+                 QStringList({"Folder...", "Document...", "---", "Copy", "Paste", "---", "Delete", "---", "Rename...",
+                              "Redescribe...", "---", "Open Keyring...", "---", "Search..."}));
         QCOMPARE(Command(window, "NewFolder")->toolTip(),
                  QStringLiteral("New Folder<p><small>Create a new folder.</small></p>"));
         QCOMPARE(Command(window, "FolderDocumentSearchItem")->statusTip(),
@@ -419,9 +416,12 @@ private slots:
     {
         QTest::addColumn<QString>("select");
         QTest::addColumn<QString>("states");
-        QTest::newRow("a folder") << "Plans" << "1110011110";
-        QTest::newRow("a document") << "Budget" << "1111011110";
-        QTest::newRow("nothing, in a folder") << "" << "1100000001";
+        QTest::newRow("a folder") << "Plans"
+                                  << "1110011110";
+        QTest::newRow("a document") << "Budget"
+                                    << "1111011110";
+        QTest::newRow("nothing, in a folder") << ""
+                                              << "1100000001";
     }
 
     void selectionSetsTheCommands()
@@ -451,13 +451,11 @@ private slots:
         QTest::newRow("a subfolder") << "Plans" << QStringList({"44/-38", "41/-38"})
                                      << QStringList({"Drafts", "Notes"});
         QTest::newRow("a group") << "Accounts" << QStringList({"54/1"}) << QStringList({"Fox, Eve", "Hale, Gus"});
-        QTest::newRow("a user") << "Fox, Eve" << QStringList({"43/-6", "40/-5"})
-                                << QStringList({"Shared", "Forecast"});
+        QTest::newRow("a user") << "Fox, Eve" << QStringList({"43/-6", "40/-5"}) << QStringList({"Shared", "Forecast"});
         QTest::newRow("a folder key") << "Shared" << QStringList({"43/-6", "40/-5"})
                                       << QStringList({"Minutes", "Report"});
         QTest::newRow("a document") << "Budget" << QStringList({"41/-35"}) << QStringList();
-        QTest::newRow("an emphasised document key") << "Minutes" << QStringList({"40/-35", "56/-33"})
-                                                    << QStringList();
+        QTest::newRow("an emphasised document key") << "Minutes" << QStringList({"40/-35", "56/-33"}) << QStringList();
         QTest::newRow("a plain document key") << "Report" << QStringList({"40/-35"}) << QStringList();
     }
 
@@ -717,15 +715,20 @@ private slots:
         QTest::addColumn<QString>("sent");    // the name sent, empty when nothing was
         for (const bool folder : {true, false}) {
             const char *kind = folder ? "folder" : "document";
-            QTest::addRow("%s: trimmed, no description", kind) << folder << "  Minutes 2024 " << "  " << true
-                                                               << "" << "Minutes 2024";
-            QTest::addRow("%s: with a description", kind) << folder << "Minutes" << " For the board " << true << ""
+            QTest::addRow("%s: trimmed, no description", kind) << folder << "  Minutes 2024 "
+                                                               << "  " << true << ""
+                                                               << "Minutes 2024";
+            QTest::addRow("%s: with a description", kind) << folder << "Minutes"
+                                                          << " For the board " << true << ""
                                                           << "Minutes";
             QTest::addRow("%s: blanks only", kind)
-                << folder << "   " << "Anything" << true
+                << folder << "   "
+                << "Anything" << true
                 << (folder ? "Folder...|Please enter a folder name." : "Document...|Please enter a document name.")
                 << "";
-            QTest::addRow("%s: cancelled", kind) << folder << "Minutes" << "" << false << "" << "";
+            QTest::addRow("%s: cancelled", kind) << folder << "Minutes"
+                                                 << "" << false << ""
+                                                 << "";
         }
     }
 
@@ -752,7 +755,8 @@ private slots:
         Command(window, folder ? "NewFolder" : "NewDocument")->trigger();
 
         QVERIFY(answerer.waitForAll());
-        QCOMPARE(answerer.seen().first().title, folder ? QStringLiteral("Create Folder") : QStringLiteral("Create Document"));
+        QCOMPARE(answerer.seen().first().title,
+                 folder ? QStringLiteral("Create Folder") : QStringLiteral("Create Document"));
         if (!warning.isEmpty()) {
             QCOMPARE(answerer.lastTitle(), warning.section(QLatin1Char('|'), 0, 0));
             QCOMPARE(answerer.lastText(), warning.section(QLatin1Char('|'), 1, 1));
@@ -815,10 +819,14 @@ private slots:
     {
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("text");
-        QTest::newRow("new folder") << "NewFolder" << "A folder named 'Budget' already exists.";
-        QTest::newRow("new document") << "NewDocument" << "A document named 'Budget' already exists.";
-        QTest::newRow("rename folder") << "RenameFolder" << "A folder named 'Budget' already exists.";
-        QTest::newRow("rename document") << "RenameDocument" << "A document named 'Budget' already exists.";
+        QTest::newRow("new folder") << "NewFolder"
+                                    << "A folder named 'Budget' already exists.";
+        QTest::newRow("new document") << "NewDocument"
+                                      << "A document named 'Budget' already exists.";
+        QTest::newRow("rename folder") << "RenameFolder"
+                                       << "A folder named 'Budget' already exists.";
+        QTest::newRow("rename document") << "RenameDocument"
+                                         << "A document named 'Budget' already exists.";
     }
 
     void aDuplicateNameIsReportedByEveryBrowser()
@@ -834,8 +842,8 @@ private slots:
         if (command.startsWith(QLatin1String("New"))) {
             answerer.expect(CreateDialog(QStringLiteral("Budget"), QString()));
         } else {
-            Select(MainPane(window), command == QLatin1String("RenameFolder") ? QStringLiteral("Plans")
-                                                                             : QStringLiteral("Agenda"));
+            Select(MainPane(window),
+                   command == QLatin1String("RenameFolder") ? QStringLiteral("Plans") : QStringLiteral("Agenda"));
             answerer.expect(Input(QStringLiteral("Budget")));
         }
         answerer.expect(QMessageBox::Ok);
@@ -863,33 +871,64 @@ private slots:
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("dialog"); // title|label|offered
+        QTest::addColumn<QString>("dialog");  // title|label|offered
         QTest::addColumn<QString>("request"); // major/minor, empty when nothing is sent
         QTest::addColumn<QString>("warning"); // title|text
 
-        QTest::newRow("rename folder") << "Plans" << "RenameItem" << "  Goals " << "Rename Folder|New folder name:|Plans"
-                                       << "60/-49" << "";
-        QTest::newRow("rename folder to its own name")
-            << "Plans" << "RenameItem" << "Plans" << "Rename Folder|New folder name:|Plans" << "60/-49" << "";
-        QTest::newRow("rename folder to blanks") << "Plans" << "RenameItem" << "   "
-                                                 << "Rename Folder|New folder name:|Plans" << ""
+        QTest::newRow("rename folder") << "Plans"
+                                       << "RenameItem"
+                                       << "  Goals "
+                                       << "Rename Folder|New folder name:|Plans"
+                                       << "60/-49"
+                                       << "";
+        QTest::newRow("rename folder to its own name") << "Plans"
+                                                       << "RenameItem"
+                                                       << "Plans"
+                                                       << "Rename Folder|New folder name:|Plans"
+                                                       << "60/-49"
+                                                       << "";
+        QTest::newRow("rename folder to blanks") << "Plans"
+                                                 << "RenameItem"
+                                                 << "   "
+                                                 << "Rename Folder|New folder name:|Plans"
+                                                 << ""
                                                  << "Rename Folder|Please enter a folder name.";
-        QTest::newRow("redescribe folder") << "Plans" << "RedescribeItem" << "Next year"
-                                           << "Redescribe Folder|New folder description:|For later" << "60/-46" << "";
-        QTest::newRow("redescribe folder to blanks") << "Plans" << "RedescribeItem" << " "
-                                                     << "Redescribe Folder|New folder description:|For later" << ""
+        QTest::newRow("redescribe folder") << "Plans"
+                                           << "RedescribeItem"
+                                           << "Next year"
+                                           << "Redescribe Folder|New folder description:|For later"
+                                           << "60/-46"
+                                           << "";
+        QTest::newRow("redescribe folder to blanks") << "Plans"
+                                                     << "RedescribeItem"
+                                                     << " "
+                                                     << "Redescribe Folder|New folder description:|For later"
+                                                     << ""
                                                      << "Redescribe Folder|Folder description is empty!";
-        QTest::newRow("rename document") << "Budget" << "RenameItem" << "Budget 2025"
-                                         << "Rename Document|New document name:|Budget" << "57/-48" << "";
-        QTest::newRow("rename document to blanks") << "Budget" << "RenameItem" << ""
-                                                   << "Rename Document|New document name:|Budget" << ""
+        QTest::newRow("rename document") << "Budget"
+                                         << "RenameItem"
+                                         << "Budget 2025"
+                                         << "Rename Document|New document name:|Budget"
+                                         << "57/-48"
+                                         << "";
+        QTest::newRow("rename document to blanks") << "Budget"
+                                                   << "RenameItem"
+                                                   << ""
+                                                   << "Rename Document|New document name:|Budget"
+                                                   << ""
                                                    << "Rename Document|Please enter a document name.";
-        QTest::newRow("redescribe document") << "Budget" << "RedescribeItem" << "Final figures"
+        QTest::newRow("redescribe document") << "Budget"
+                                             << "RedescribeItem"
+                                             << "Final figures"
                                              << "Redescribe Document|New document description:|Draft figures"
-                                             << "57/-45" << "";
-        QTest::newRow("redescribe document to blanks")
-            << "Budget" << "RedescribeItem" << "\t" << "Redescribe Document|New document description:|Draft figures"
-            << "" << "Redescribte Document|Document description is empty!";
+                                             << "57/-45"
+                                             << "";
+        QTest::newRow("redescribe document to blanks") << "Budget"
+                                                       << "RedescribeItem"
+                                                       << "\t"
+                                                       << "Redescribe Document|New document description:|Draft figures"
+                                                       << ""
+                                                       << "Redescribte Document|Document description is empty!";
     }
 
     void renameAndRedescribe()
@@ -1020,12 +1059,16 @@ private slots:
         QTest::addColumn<QString>("request");
         QTest::addColumn<QString>("refusal"); // shown by every browser
         QTest::addColumn<bool>("removed");
-        QTest::newRow("an empty folder") << "Archive" << QMessageBox::Ok << "10/1" << "" << true;
-        QTest::newRow("a folder, cancelled") << "Archive" << QMessageBox::Cancel << "" << "" << false;
-        QTest::newRow("a folder that holds something")
-            << "Plans" << QMessageBox::Ok << "10/1" << "You cannot delete a non-empty folder." << false;
-        QTest::newRow("a document") << "Budget" << QMessageBox::Ok << "7/1" << "" << true;
-        QTest::newRow("a document, cancelled") << "Budget" << QMessageBox::Cancel << "" << "" << false;
+        QTest::newRow("an empty folder") << "Archive" << QMessageBox::Ok << "10/1"
+                                         << "" << true;
+        QTest::newRow("a folder, cancelled") << "Archive" << QMessageBox::Cancel << ""
+                                             << "" << false;
+        QTest::newRow("a folder that holds something") << "Plans" << QMessageBox::Ok << "10/1"
+                                                       << "You cannot delete a non-empty folder." << false;
+        QTest::newRow("a document") << "Budget" << QMessageBox::Ok << "7/1"
+                                    << "" << true;
+        QTest::newRow("a document, cancelled") << "Budget" << QMessageBox::Cancel << ""
+                                               << "" << false;
     }
 
     void deleting()
@@ -1334,8 +1377,9 @@ private slots:
         qorv::data::UpdateDocumentReply done;
         done.set_return_code(1);
 
-        m_bus.bus().findChild<ServiceConnector *>()->receiveReply(common::op::UpdateDocument, common::tag::SaveAndClose, save.SerializeAsString(), 0, 0,
-                                                                   done.SerializeAsString());
+        m_bus.bus().findChild<ServiceConnector *>()->receiveReply(common::op::UpdateDocument, common::tag::SaveAndClose,
+                                                                  save.SerializeAsString(), 0, 0,
+                                                                  done.SerializeAsString());
 
         for (const DocumentBrowserView *browser : {window, other}) {
             const QListWidgetItem *item = MainPane(browser)->item(2);
@@ -1350,11 +1394,16 @@ private slots:
     {
         QTest::addColumn<QString>("shortcut");
         QTest::addColumn<QString>("title"); // empty: no dialog
-        QTest::newRow("the home folder") << "Home Folder" << "Search for Documents in 'Home Folder'";
-        QTest::newRow("a folder") << "Plans" << "Search for Documents in 'Plans'";
-        QTest::newRow("a folder key") << "Shared" << "Search for Documents in 'Shared'";
-        QTest::newRow("the home groups") << "Home Groups" << "";
-        QTest::newRow("a group") << "Accounts" << "";
+        QTest::newRow("the home folder") << "Home Folder"
+                                         << "Search for Documents in 'Home Folder'";
+        QTest::newRow("a folder") << "Plans"
+                                  << "Search for Documents in 'Plans'";
+        QTest::newRow("a folder key") << "Shared"
+                                      << "Search for Documents in 'Shared'";
+        QTest::newRow("the home groups") << "Home Groups"
+                                         << "";
+        QTest::newRow("a group") << "Accounts"
+                                 << "";
     }
 
     void search()

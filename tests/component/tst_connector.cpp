@@ -83,11 +83,12 @@ private slots:
         QTest::newRow("event")
             << QByteArray("deliverEvent(common::Evcode const, common::Evcode const, std::string const &)")
             << QByteArray("receiveEvent(common::Evcode const, common::Evcode const, std::string const &)");
-        QTest::newRow("reply")
-            << QByteArray("deliverReply(common::Opcode const, common::Opcode const, std::string const &, "
-                          "common::Ercode const, common::Ercode const, std::string const &)")
-            << QByteArray("receiveReply(common::Opcode const, common::Opcode const, std::string const &, "
-                          "common::Ercode const, common::Ercode const, std::string const &)");
+        QTest::newRow("reply") << QByteArray(
+            "deliverReply(common::Opcode const, common::Opcode const, std::string const &, "
+            "common::Ercode const, common::Ercode const, std::string const &)")
+                               << QByteArray(
+                                      "receiveReply(common::Opcode const, common::Opcode const, std::string const &, "
+                                      "common::Ercode const, common::Ercode const, std::string const &)");
         QTest::newRow("request")
             << QByteArray("deliverRequest(common::Opcode const, common::Opcode const, std::string const &)")
             << QByteArray("receiveRequest(common::Opcode const, common::Opcode const, std::string const &)");
@@ -101,8 +102,8 @@ private slots:
         QFETCH(QByteArray, slot);
         Component member;
         Connector connector;
-        const int signalIndex
-            = member.metaObject()->indexOfSignal(QMetaObject::normalizedSignature(signal.constData()));
+        const int signalIndex =
+            member.metaObject()->indexOfSignal(QMetaObject::normalizedSignature(signal.constData()));
         const int slotIndex = connector.metaObject()->indexOfSlot(QMetaObject::normalizedSignature(slot.constData()));
         QVERIFY(signalIndex >= 0);
         QVERIFY(slotIndex >= 0);

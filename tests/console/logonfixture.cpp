@@ -62,17 +62,18 @@ bool LogOnFixture::setUp()
     m_responder.setSessionId(4711);
     m_responder.setServerTimestamp("2025-11-03 07:45:30.123456");
     m_server.onRequest(common::op::AuthenticateUser, m_responder.handler());
-    m_server.onRequest(common::op::VerifyMultiFactorAuthenticationAuthcode, [this](const testsupport::TestRequest &request) {
-        qorv::data::VerifyMultiFactorAuthenticationAuthcodeRequest asked;
-        qorv::data::VerifyMultiFactorAuthenticationAuthcodeReply answer;
-        if (asked.ParseFromString(request.payload)) {
-            const std::lock_guard<std::mutex> lock(m_mutex);
-            m_codesSeen.append(QString::fromStdString(asked.multi_factor_authentication_authcode()));
-            answer.set_multi_factor_authentication_authcode_verified(
-                asked.user_id() == UserId && asked.multi_factor_authentication_authcode() == RightCode);
-        }
-        return testsupport::Answer(answer);
-    });
+    m_server.onRequest(
+        common::op::VerifyMultiFactorAuthenticationAuthcode, [this](const testsupport::TestRequest &request) {
+            qorv::data::VerifyMultiFactorAuthenticationAuthcodeRequest asked;
+            qorv::data::VerifyMultiFactorAuthenticationAuthcodeReply answer;
+            if (asked.ParseFromString(request.payload)) {
+                const std::lock_guard<std::mutex> lock(m_mutex);
+                m_codesSeen.append(QString::fromStdString(asked.multi_factor_authentication_authcode()));
+                answer.set_multi_factor_authentication_authcode_verified(
+                    asked.user_id() == UserId && asked.multi_factor_authentication_authcode() == RightCode);
+            }
+            return testsupport::Answer(answer);
+        });
     m_server.onRequest(common::op::SelectDictionary, [](const testsupport::TestRequest &) {
         qorv::data::SelectDictionaryReply reply;
         for (const char *word : {"quillanese", "halvemoorish"})
@@ -147,8 +148,8 @@ qorv::data::User LogOnFixture::Ann(unsigned int properties)
     return user;
 }
 
-void LogOnFixture::answerLogOn(testsupport::DialogAnswerer &answerer, const QString &userName,
-                               const QString &password, const std::optional<QString> &serverName)
+void LogOnFixture::answerLogOn(testsupport::DialogAnswerer &answerer, const QString &userName, const QString &password,
+                               const std::optional<QString> &serverName)
 {
     answerer.expect([=](QWidget *dialog) {
         if (auto *field = dialog->findChild<QLineEdit *>(QStringLiteral("userNameLineEdit")))

@@ -55,8 +55,8 @@ public:
 
     // Queues the answer to the log-on dialog: the two fields typed, the server
     // name replaced when given, then OK.
-    static void answerLogOn(testsupport::DialogAnswerer &answerer, const QString &userName,
-                            const QString &password, const std::optional<QString> &serverName = std::nullopt);
+    static void answerLogOn(testsupport::DialogAnswerer &answerer, const QString &userName, const QString &password,
+                            const std::optional<QString> &serverName = std::nullopt);
     // Queues the answer to one multi-factor code dialog: typed and OK, or
     // cancelled when code is empty.
     static void answerCode(testsupport::DialogAnswerer &answerer, const std::optional<QString> &code);

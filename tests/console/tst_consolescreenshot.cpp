@@ -38,8 +38,10 @@ private slots:
         QVERIFY(answerer.waitForAll());
         QCOMPARE(console->windowTitle(), QStringLiteral("Console [Ann B Lee @ 127.0.0.1]"));
         consoletest::FindAction(console, QStringLiteral("View Log"))->setChecked(true);
-        console->receiveEvent(common::ev::Audit, 1, "CEF:0|Halvemoor|Quillane Client|1.0.0|3|Authenticate User|3|outcome=success");
-        console->receiveEvent(common::ev::Audit, 1, "CEF:0|Halvemoor|Quillane Client|1.0.0|3|Authenticate User|7|outcome=failure");
+        console->receiveEvent(common::ev::Audit, 1,
+                              "CEF:0|Halvemoor|Quillane Client|1.0.0|3|Authenticate User|3|outcome=success");
+        console->receiveEvent(common::ev::Audit, 1,
+                              "CEF:0|Halvemoor|Quillane Client|1.0.0|3|Authenticate User|7|outcome=failure");
 
         const testsupport::Screenshot shot(console, QStringLiteral("console-after-logon"));
         QVERIFY2(shot.isSaved(), qPrintable(shot.path()));

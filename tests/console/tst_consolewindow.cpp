@@ -15,11 +15,11 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QDir>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTemporaryDir>
@@ -160,8 +160,7 @@ private slots:
         ConsoleView console;
         QCOMPARE(consoletest::Entries(console.menuBar()->actions()),
                  QStringList({"File >", "Edit >", "View >", "Tools >", "Help >"}));
-        const QMenu *found = menu == QLatin1String("New") ? Menu(console, QStringLiteral("File"))
-                                                                ->findChild<QMenu *>()
+        const QMenu *found = menu == QLatin1String("New") ? Menu(console, QStringLiteral("File"))->findChild<QMenu *>()
                                                           : Menu(console, menu);
         QVERIFY(found);
         QCOMPARE(consoletest::Entries(found), entries);
@@ -223,20 +222,26 @@ private slots:
         QTest::addColumn<QString>("statusTip");
         QTest::addColumn<QString>("toolTip");
         QTest::addColumn<bool>("icon");
-        QTest::newRow("log on") << "Log on..." << "Log on to access your account."
+        QTest::newRow("log on") << "Log on..."
+                                << "Log on to access your account."
                                 << "Log On<p><small>Log on to access your account.</small></p>" << true;
-        QTest::newRow("log off") << "Log off..." << "Log off to end your session."
+        QTest::newRow("log off") << "Log off..."
+                                 << "Log off to end your session."
                                  << "Log Off<p><small>Log off to end your session.</small></p>" << true;
         QTest::newRow("network settings")
-            << "Network settings..." << "Configure your network settings."
+            << "Network settings..."
+            << "Configure your network settings."
             << "Network Settings<p><small>Configure your network settings.</small></p>" << true;
-        QTest::newRow("view log") << "View Log" << "View the event log."
+        QTest::newRow("view log") << "View Log"
+                                  << "View the event log."
                                   << "View Log<p><small>View the event log.</small></p>" << true;
         QTest::newRow("user groups")
-            << "My User Groups..." << "Create a window to view and edit your user groups."
+            << "My User Groups..."
+            << "Create a window to view and edit your user groups."
             << "User Groups<p><small>Create a window to view and edit your user groups.</small></p>" << true;
         QTest::newRow("document keys")
-            << "My Document Keyring..." << "Create a window to view document keys created for you by other users."
+            << "My Document Keyring..."
+            << "Create a window to view document keys created for you by other users."
             << "My Document Keyring<p><small>Create a window to view document keys created for you by "
                "others.</small></p>"
             << true;
@@ -244,7 +249,9 @@ private slots:
             << "Picture Directories..."
             << "Edit the directories that are searched for pictures when displaying content."
             << "Picture Directories" << true;
-        QTest::newRow("options") << "Options" << "" << "Options" << false;
+        QTest::newRow("options") << "Options"
+                                 << ""
+                                 << "Options" << false;
     }
 
     void actionsCarryTheirTips()
@@ -267,8 +274,7 @@ private slots:
     void optionsIsThePreferencesEntry()
     {
         ConsoleView console;
-        QCOMPARE(consoletest::FindAction(&console, QStringLiteral("Options"))->menuRole(),
-                 QAction::PreferencesRole);
+        QCOMPARE(consoletest::FindAction(&console, QStringLiteral("Options"))->menuRole(), QAction::PreferencesRole);
     }
 
     void launchersSendTheirRequests_data()
@@ -434,7 +440,8 @@ private slots:
     void unreadableLogOnReplyIsNamedInTheCaption()
     {
         ConsoleView console;
-        console.receiveReply(common::op::AuthenticateUser, common::tag::Plain, std::string(), 0, 0, std::string("\xff\xff\xff", 3));
+        console.receiveReply(common::op::AuthenticateUser, common::tag::Plain, std::string(), 0, 0,
+                             std::string("\xff\xff\xff", 3));
         QCOMPARE(console.windowTitle(), QStringLiteral("Cannot parse reply."));
         QCOMPARE(console.getMode(), LoggedOff);
     }
@@ -448,7 +455,8 @@ private slots:
         ConsoleView console;
         testsupport::DialogAnswerer answerer;
         answerer.expect(QMessageBox::Ok);
-        console.receiveReply(common::op::AuthenticateUser, common::tag::Plain, std::string(), 4, 0, accepted.SerializeAsString());
+        console.receiveReply(common::op::AuthenticateUser, common::tag::Plain, std::string(), 4, 0,
+                             accepted.SerializeAsString());
         QVERIFY(answerer.waitForAll());
         QCOMPARE(answerer.seen().at(0).title, QStringLiteral("Authenticate User"));
         QCOMPARE(console.getMode(), LoggedOff);

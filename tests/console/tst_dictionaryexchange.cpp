@@ -205,8 +205,7 @@ private slots:
         // The same word again, with another description: still one entry.
         SpellChecker::instance()->addDictionaryEntry(
             DictionaryEntry("quillanese", "later", "", DictionaryEntry::Private));
-        SpellChecker::instance()->addDictionaryEntry(
-            DictionaryEntry("Halvemoor", "", "", DictionaryEntry::Private));
+        SpellChecker::instance()->addDictionaryEntry(DictionaryEntry("Halvemoor", "", "", DictionaryEntry::Private));
         m_fixture.server().clearRequests();
 
         logOff();

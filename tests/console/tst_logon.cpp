@@ -27,8 +27,8 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QPointer>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QWizard>
@@ -218,10 +218,14 @@ private slots:
         QTest::addColumn<bool>("sessionRefused");
         QTest::addColumn<bool>("emptyReply");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("unknown user") << "bob" << "correct horse" << false << false << "User name not found.";
-        QTest::newRow("wrong password") << "ann" << "wrong horse" << false << false << "User password incorrect.";
-        QTest::newRow("no session") << "ann" << "correct horse" << true << false << "User session not created.";
-        QTest::newRow("reply without payload") << "ann" << "correct horse" << false << true << "User name not found.";
+        QTest::newRow("unknown user") << "bob"
+                                      << "correct horse" << false << false << "User name not found.";
+        QTest::newRow("wrong password") << "ann"
+                                        << "wrong horse" << false << false << "User password incorrect.";
+        QTest::newRow("no session") << "ann"
+                                    << "correct horse" << true << false << "User session not created.";
+        QTest::newRow("reply without payload") << "ann"
+                                               << "correct horse" << false << true << "User name not found.";
     }
 
     void refusalsAreShownInTheStatusBar()
@@ -233,7 +237,8 @@ private slots:
         QFETCH(QString, shown);
         m_fixture.responder().setSessionRefused(sessionRefused);
         if (emptyReply)
-            m_fixture.server().onRequest(common::op::AuthenticateUser, [](const testsupport::TestRequest &) { return testsupport::TestReply{}; });
+            m_fixture.server().onRequest(common::op::AuthenticateUser,
+                                         [](const testsupport::TestRequest &) { return testsupport::TestReply{}; });
         DialogAnswerer answerer;
         LogOnFixture::answerLogOn(answerer, userName, password);
         m_fixture.triggerLogOn();
@@ -266,8 +271,7 @@ private slots:
         QTest::newRow("7") << 7 << 0 << critical
                            << "Cannot prepare a database statement; please contact your Quillane Administrator.";
         QTest::newRow("63") << 63 << 0 << warning << "Incorrect password; please try again.";
-        QTest::newRow("64") << 64 << 0 << critical
-                            << "Bad sequence value: please contact your Quillane Administrator.";
+        QTest::newRow("64") << 64 << 0 << critical << "Bad sequence value: please contact your Quillane Administrator.";
         QTest::newRow("81") << 81 << 0 << critical << "Decryption error: please contact your Quillane Administrator.";
         QTest::newRow("82") << 82 << 0 << critical << "Encryption error: please contact your Quillane Administrator.";
         QTest::newRow("83") << 83 << 0 << critical
@@ -300,9 +304,9 @@ private slots:
         if (major == -1)
             m_fixture.server().injectFault(testsupport::TestFault::noAnswer());
         else
-            m_fixture.server().onRequest(common::op::AuthenticateUser, [major, minor](const testsupport::TestRequest &) {
-                return Reply(AllFlagsTrue(), major, minor);
-            });
+            m_fixture.server().onRequest(
+                common::op::AuthenticateUser,
+                [major, minor](const testsupport::TestRequest &) { return Reply(AllFlagsTrue(), major, minor); });
 
         DialogAnswerer answerer;
         LogOnFixture::answerLogOn(answerer, QString::fromLatin1(LogOnFixture::UserName),
@@ -420,7 +424,7 @@ private slots:
         QFETCH(int, minor);
         // The server's own good answer, with a minor code beside it.
         m_fixture.server().onRequest(common::op::AuthenticateUser, [handler = m_fixture.responder().handler(),
-                                         minor](const testsupport::TestRequest &request) {
+                                                                    minor](const testsupport::TestRequest &request) {
             testsupport::TestReply reply = handler(request);
             reply.minorErcode = minor;
             return reply;
@@ -610,8 +614,10 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("text");
         QTest::addColumn<unsigned int>("propertiesAfter");
-        QTest::newRow("set") << 0 << "Information" << "Your user options have been set." << 0xA4u;
-        QTest::newRow("refused") << 4 << "Warning" << "Your user options cannot be set at this time." << 0xA6u;
+        QTest::newRow("set") << 0 << "Information"
+                             << "Your user options have been set." << 0xA4u;
+        QTest::newRow("refused") << 4 << "Warning"
+                                 << "Your user options cannot be set at this time." << 0xA6u;
     }
 
     void optionsGoOntoTheServersPropertiesWord()
@@ -635,8 +641,7 @@ private slots:
         });
         m_fixture.server().clearRequests();
 
-        const QString documentShared =
-            QCoreApplication::translate("UserOptionsDialog", "DocumentSharedNotifications");
+        const QString documentShared = QCoreApplication::translate("UserOptionsDialog", "DocumentSharedNotifications");
         answerer.expect([documentShared](QWidget *dialog) {
             for (QCheckBox *box : dialog->findChildren<QCheckBox *>()) {
                 if (box->text() == documentShared)

@@ -53,7 +53,8 @@ qorv::data::Document CompleteDocument()
 }
 
 // The ten descriptor fields, as a test table can name them.
-enum DescriptorField {
+enum DescriptorField
+{
     Active,
     ActiveRegion,
     ActiveFrom,
@@ -69,16 +70,36 @@ enum DescriptorField {
 void ClearField(qorv::data::SecurityDescriptor &descriptor, DescriptorField field)
 {
     switch (field) {
-    case Active: descriptor.clear_active_enum(); break;
-    case ActiveRegion: descriptor.clear_active_region_enum(); break;
-    case ActiveFrom: descriptor.clear_active_from_enum(); break;
-    case ActiveTo: descriptor.clear_active_to_enum(); break;
-    case Audits: descriptor.clear_audits_enum(); break;
-    case Password: descriptor.clear_password_enum(); break;
-    case Permissions: descriptor.clear_permissions_enum(); break;
-    case SessionDuration: descriptor.clear_session_duration_enum(); break;
-    case ExpirationDate: descriptor.clear_expiration_date_enum(); break;
-    case ExpirationAction: descriptor.clear_expiration_action_enum(); break;
+    case Active:
+        descriptor.clear_active_enum();
+        break;
+    case ActiveRegion:
+        descriptor.clear_active_region_enum();
+        break;
+    case ActiveFrom:
+        descriptor.clear_active_from_enum();
+        break;
+    case ActiveTo:
+        descriptor.clear_active_to_enum();
+        break;
+    case Audits:
+        descriptor.clear_audits_enum();
+        break;
+    case Password:
+        descriptor.clear_password_enum();
+        break;
+    case Permissions:
+        descriptor.clear_permissions_enum();
+        break;
+    case SessionDuration:
+        descriptor.clear_session_duration_enum();
+        break;
+    case ExpirationDate:
+        descriptor.clear_expiration_date_enum();
+        break;
+    case ExpirationAction:
+        descriptor.clear_expiration_action_enum();
+        break;
     }
 }
 
@@ -116,10 +137,7 @@ class TestDocumentRecords : public QObject
     Q_OBJECT
 
 private slots:
-    void completeDocumentIsValid()
-    {
-        QVERIFY(DocumentReader(CompleteDocument()).isValid());
-    }
+    void completeDocumentIsValid() { QVERIFY(DocumentReader(CompleteDocument()).isValid()); }
 
     void withoutId()
     {
@@ -196,7 +214,9 @@ private slots:
         qorv::data::Document document;
         document.set_document_name("kept");
         const std::string before = document.SerializeAsString();
-        { DocumentWriter writer(document, DocumentProxy::NoDefaults); }
+        {
+            DocumentWriter writer(document, DocumentProxy::NoDefaults);
+        }
         QCOMPARE(document.SerializeAsString(), before);
         QVERIFY(!document.has_document_security_descriptor());
     }
@@ -207,8 +227,7 @@ private slots:
         QTest::addColumn<uint>("active");
         QTest::addColumn<uint>("permissions");
         QTest::addColumn<QString>("expiration");
-        QTest::newRow("permissive") << DocumentProxy::PermissiveDefaults << 0xFFFFFu << 4095u
-                                    << "9999-12-31 00:00:00";
+        QTest::newRow("permissive") << DocumentProxy::PermissiveDefaults << 0xFFFFFu << 4095u << "9999-12-31 00:00:00";
         QTest::newRow("restrictive") << DocumentProxy::RestrictiveDefaults << 0u << 0u << "1400-01-01 00:00:00";
     }
 
@@ -309,7 +328,9 @@ private slots:
     void folderWithoutDefaults()
     {
         qorv::data::Folder folder;
-        { FolderWriter writer(folder, FolderProxy::NoDefaults); }
+        {
+            FolderWriter writer(folder, FolderProxy::NoDefaults);
+        }
         QCOMPARE(folder.ByteSizeLong(), size_t(0));
     }
 
@@ -341,7 +362,9 @@ private slots:
     void descriptorWithoutDefaults()
     {
         qorv::data::SecurityDescriptor descriptor;
-        { SecurityDescriptorWriter writer(descriptor, SecurityDescriptorProxy::NoDefaults); }
+        {
+            SecurityDescriptorWriter writer(descriptor, SecurityDescriptorProxy::NoDefaults);
+        }
         QCOMPARE(descriptor.ByteSizeLong(), size_t(0));
     }
 

@@ -29,8 +29,7 @@ private slots:
         QTest::newRow("a day and an hour") << QByteArray("25:00:00") << QByteArray("01:00 AM") << false;
         QTest::newRow("an hour before the day") << QByteArray("-01:00:00") << QByteArray("11:00 PM") << false;
         QTest::newRow("last hour of the calendar") << QByteArray("70117775:59:59") << QByteArray("11:59 PM") << false;
-        QTest::newRow("first hour of the calendar") << QByteArray("-5268264:00:00") << QByteArray("12:00 AM")
-                                                    << false;
+        QTest::newRow("first hour of the calendar") << QByteArray("-5268264:00:00") << QByteArray("12:00 AM") << false;
         // Not a time of day: reported, and nothing is shown.
         QTest::newRow("empty") << QByteArray() << QByteArray() << true;
         QTest::newRow("words") << QByteArray("eight") << QByteArray() << true;

@@ -79,10 +79,26 @@ private slots:
         QTest::addColumn<QString>("last");
         QTest::addColumn<QString>("reading");
         QTest::addColumn<QString>("sorting");
-        QTest::newRow("first and last") << "Ann" << "" << "Lee" << "Ann Lee" << "Lee, Ann";
-        QTest::newRow("all three") << "Ann" << "B." << "Lee" << "Ann B. Lee" << "Lee, Ann B.";
-        QTest::newRow("first only") << "Ann" << "" << "" << "" << "";
-        QTest::newRow("last and middle") << "" << "B." << "Lee" << "" << "";
+        QTest::newRow("first and last") << "Ann"
+                                        << ""
+                                        << "Lee"
+                                        << "Ann Lee"
+                                        << "Lee, Ann";
+        QTest::newRow("all three") << "Ann"
+                                   << "B."
+                                   << "Lee"
+                                   << "Ann B. Lee"
+                                   << "Lee, Ann B.";
+        QTest::newRow("first only") << "Ann"
+                                    << ""
+                                    << ""
+                                    << ""
+                                    << "";
+        QTest::newRow("last and middle") << ""
+                                         << "B."
+                                         << "Lee"
+                                         << ""
+                                         << "";
     }
 
     void groupKeyDisplayNames()
@@ -105,29 +121,47 @@ private slots:
         QTest::addColumn<QString>("date");
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("warned");
-        QTest::newRow("database form") << "2024-03-05 14:07:09.250000" << "2024-03-05" << false;
-        QTest::newRow("date only") << "2024-03-05" << "2024-03-05" << false;
-        QTest::newRow("slashes") << "2024/3/5" << "2024-03-05" << false;
-        QTest::newRow("month name") << "2024-Mar-05 14:07:09" << "2024-03-05" << false;
-        QTest::newRow("long month name") << "2024-September-05" << "2024-09-05" << false;
-        QTest::newRow("four-digit day") << "2024-03-0005" << "2024-03-05" << false;
+        QTest::newRow("database form") << "2024-03-05 14:07:09.250000"
+                                       << "2024-03-05" << false;
+        QTest::newRow("date only") << "2024-03-05"
+                                   << "2024-03-05" << false;
+        QTest::newRow("slashes") << "2024/3/5"
+                                 << "2024-03-05" << false;
+        QTest::newRow("month name") << "2024-Mar-05 14:07:09"
+                                    << "2024-03-05" << false;
+        QTest::newRow("long month name") << "2024-September-05"
+                                         << "2024-09-05" << false;
+        QTest::newRow("four-digit day") << "2024-03-0005"
+                                        << "2024-03-05" << false;
         // Only the date counts, never converted: late in the UTC day stays
         // on that day.
-        QTest::newRow("late in the day") << "2024-12-31 23:59:59" << "2024-12-31" << false;
-        QTest::newRow("empty") << "" << "" << false;
+        QTest::newRow("late in the day") << "2024-12-31 23:59:59"
+                                         << "2024-12-31" << false;
+        QTest::newRow("empty") << ""
+                               << "" << false;
         // Unreadable texts from the server: the empty text and one warning.
-        QTest::newRow("impossible date") << "2024-02-30 00:00:00" << "" << true;
-        QTest::newRow("not a date") << "yesterday" << "" << true;
-        QTest::newRow("before the calendar") << "1399-12-31" << "" << true;
-        QTest::newRow("non-digits in the month") << "2024-0x-05" << "" << true;
+        QTest::newRow("impossible date") << "2024-02-30 00:00:00"
+                                         << "" << true;
+        QTest::newRow("not a date") << "yesterday"
+                                    << "" << true;
+        QTest::newRow("before the calendar") << "1399-12-31"
+                                             << "" << true;
+        QTest::newRow("non-digits in the month") << "2024-0x-05"
+                                                 << "" << true;
         // Fields of five characters or more never reach the date library,
         // whose number reader overflows inside on some of them.
-        QTest::newRow("overflowing year") << "10111111111111111111111111111)11111111111" << "" << true;
-        QTest::newRow("overflowing month") << "2024-1)11111111111-05" << "" << true;
-        QTest::newRow("overflowing day") << "2024-03-1)11111111111" << "" << true;
-        QTest::newRow("five-digit year") << "20240-03-05" << "" << true;
-        QTest::newRow("five-digit day") << "2024-03-00005" << "" << true;
-        QTest::newRow("signed year") << "+2024-03-05" << "" << true;
+        QTest::newRow("overflowing year") << "10111111111111111111111111111)11111111111"
+                                          << "" << true;
+        QTest::newRow("overflowing month") << "2024-1)11111111111-05"
+                                           << "" << true;
+        QTest::newRow("overflowing day") << "2024-03-1)11111111111"
+                                         << "" << true;
+        QTest::newRow("five-digit year") << "20240-03-05"
+                                         << "" << true;
+        QTest::newRow("five-digit day") << "2024-03-00005"
+                                        << "" << true;
+        QTest::newRow("signed year") << "+2024-03-05"
+                                     << "" << true;
     }
 
     void groupKeyCreationDateDisplay()
@@ -166,14 +200,29 @@ private slots:
         const qorv::data::GroupKey left = SalesMembership();
         qorv::data::GroupKey right = SalesMembership();
         switch (change) {
-        case 1: right.set_group_key_creation_date("2020-01-01 00:00:00"); break;
-        case 2: right.mutable_group_key_group()->set_group_id(43); break;
-        case 3: right.mutable_group_key_group()->set_group_name("Marketing"); break;
-        case 4: right.mutable_group_key_user()->set_user_id(6); break;
-        case 5: right.mutable_group_key_user()->set_user_middle_name("B."); break;
-        case 6: right.clear_group_key_description_enum(); break;
-        case 7: right.set_group_key_properties(3); break;
-        default: break;
+        case 1:
+            right.set_group_key_creation_date("2020-01-01 00:00:00");
+            break;
+        case 2:
+            right.mutable_group_key_group()->set_group_id(43);
+            break;
+        case 3:
+            right.mutable_group_key_group()->set_group_name("Marketing");
+            break;
+        case 4:
+            right.mutable_group_key_user()->set_user_id(6);
+            break;
+        case 5:
+            right.mutable_group_key_user()->set_user_middle_name("B.");
+            break;
+        case 6:
+            right.clear_group_key_description_enum();
+            break;
+        case 7:
+            right.set_group_key_properties(3);
+            break;
+        default:
+            break;
         }
         QCOMPARE(GroupKeyReader(left) == GroupKeyReader(right), equal);
         QCOMPARE(GroupKeyReader(left) != GroupKeyReader(right), !equal);
@@ -216,11 +265,18 @@ private slots:
         QTest::addColumn<QString>("date");
         QTest::addColumn<QString>("iso");
         QTest::addColumn<QString>("display");
-        QTest::newRow("whole seconds") << "2024-03-05 14:07:09" << "20240305T140709Z" << "2024-03-05 14:07:09";
-        QTest::newRow("fraction") << "2024-03-05 14:07:09.250000" << "20240305T140709.250000Z"
+        QTest::newRow("whole seconds") << "2024-03-05 14:07:09"
+                                       << "20240305T140709Z"
+                                       << "2024-03-05 14:07:09";
+        QTest::newRow("fraction") << "2024-03-05 14:07:09.250000"
+                                  << "20240305T140709.250000Z"
                                   << "2024-03-05 14:07:09.250000";
-        QTest::newRow("impossible date") << "2024-02-30 00:00:00" << "" << "";
-        QTest::newRow("present but empty") << "" << "" << "";
+        QTest::newRow("impossible date") << "2024-02-30 00:00:00"
+                                         << ""
+                                         << "";
+        QTest::newRow("present but empty") << ""
+                                           << ""
+                                           << "";
     }
 
     // Shown in UTC, whatever the machine's zone.

@@ -40,10 +40,11 @@ using google::protobuf::util::MessageDifferencer;
 using testsupport::KeyRules;
 using testsupport::Parsed;
 
-enum class Opening {
-    DocumentKey,           // DocumentKeyOpener::open
-    FolderKeyInBrowser,    // FolderKeyOpener::open
-    FolderKeyInNewBrowser  // FolderKeyOpener::openInNewBrowser
+enum class Opening
+{
+    DocumentKey,          // DocumentKeyOpener::open
+    FolderKeyInBrowser,   // FolderKeyOpener::open
+    FolderKeyInNewBrowser // FolderKeyOpener::openInNewBrowser
 };
 
 struct SentRequest
@@ -99,8 +100,8 @@ private:
     }
 
     // The request that opens the key, exactly as the rest of the program gets it.
-    static bool isOpeningRequest(Opening opening, const SentRequest &sent,
-                                 const qorv::data::SecurityDescriptor &rules, int userId)
+    static bool isOpeningRequest(Opening opening, const SentRequest &sent, const qorv::data::SecurityDescriptor &rules,
+                                 int userId)
     {
         switch (opening) {
         case Opening::DocumentKey: {
@@ -341,7 +342,8 @@ private slots:
         };
         for (const auto &row : rows) {
             const QString keys = QString::fromLatin1(row.keys);
-            QTest::addRow("document key, %s", row.name) << Opening::DocumentKey << row.storedPasscode << keys << row.opened;
+            QTest::addRow("document key, %s", row.name)
+                << Opening::DocumentKey << row.storedPasscode << keys << row.opened;
             QTest::addRow("folder key in browser, %s", row.name)
                 << Opening::FolderKeyInBrowser << row.storedPasscode << keys << row.opened;
             QTest::addRow("folder key in new browser, %s", row.name)

@@ -109,23 +109,23 @@ qorv::data::SecurityDescriptor &Descriptor(qorv::data::FolderKey &key)
 // Saturday: the active bits 1 to 19 in order.
 QList<bool> NamedActiveBits(const DocumentKeyReader &reader)
 {
-    return {reader.activeDuringJanuary(),  reader.activeDuringFebruary(), reader.activeDuringMarch(),
-            reader.activeDuringApril(),    reader.activeDuringMay(),      reader.activeDuringJune(),
-            reader.activeDuringJuly(),     reader.activeDuringAugust(),   reader.activeDuringSeptember(),
-            reader.activeDuringOctober(),  reader.activeDuringNovember(), reader.activeDuringDecember(),
-            reader.activeOnSunday(),       reader.activeOnMonday(),       reader.activeOnTuesday(),
-            reader.activeOnWednesday(),    reader.activeOnThursday(),     reader.activeOnFriday(),
+    return {reader.activeDuringJanuary(), reader.activeDuringFebruary(), reader.activeDuringMarch(),
+            reader.activeDuringApril(),   reader.activeDuringMay(),      reader.activeDuringJune(),
+            reader.activeDuringJuly(),    reader.activeDuringAugust(),   reader.activeDuringSeptember(),
+            reader.activeDuringOctober(), reader.activeDuringNovember(), reader.activeDuringDecember(),
+            reader.activeOnSunday(),      reader.activeOnMonday(),       reader.activeOnTuesday(),
+            reader.activeOnWednesday(),   reader.activeOnThursday(),     reader.activeOnFriday(),
             reader.activeOnSaturday()};
 }
 
 QList<bool> NamedActiveBits(const FolderKeyReader &reader)
 {
-    return {reader.activeDuringJanuary(),  reader.activeDuringFebruary(), reader.activeDuringMarch(),
-            reader.activeDuringApril(),    reader.activeDuringMay(),      reader.activeDuringJune(),
-            reader.activeDuringJuly(),     reader.activeDuringAugust(),   reader.activeDuringSeptember(),
-            reader.activeDuringOctober(),  reader.activeDuringNovember(), reader.activeDuringDecember(),
-            reader.activeOnSunday(),       reader.activeOnMonday(),       reader.activeOnTuesday(),
-            reader.activeOnWednesday(),    reader.activeOnThursday(),     reader.activeOnFriday(),
+    return {reader.activeDuringJanuary(), reader.activeDuringFebruary(), reader.activeDuringMarch(),
+            reader.activeDuringApril(),   reader.activeDuringMay(),      reader.activeDuringJune(),
+            reader.activeDuringJuly(),    reader.activeDuringAugust(),   reader.activeDuringSeptember(),
+            reader.activeDuringOctober(), reader.activeDuringNovember(), reader.activeDuringDecember(),
+            reader.activeOnSunday(),      reader.activeOnMonday(),       reader.activeOnTuesday(),
+            reader.activeOnWednesday(),   reader.activeOnThursday(),     reader.activeOnFriday(),
             reader.activeOnSaturday()};
 }
 }
@@ -188,12 +188,11 @@ private slots:
         QVERIFY(reader.description().empty());
         QCOMPARE(reader.properties(), 0u);
         QCOMPARE(reader.sessionDuration(), 0);
-        for (const std::string &text : {reader.password(), reader.activeRegion(), reader.activeFrom(),
-                                        reader.activeTo(), reader.expirationDate(), reader.userDisplayName(),
-                                        reader.userDisplayNameAlphabetical(), reader.activeHoursDisplay(),
-                                        reader.sessionDurationDisplay(), reader.creationDateDisplay(),
-                                        reader.expirationDateDisplay(), reader.documentRevisionDisplay(),
-                                        reader.documentRevisionToolTip()})
+        for (const std::string &text :
+             {reader.password(), reader.activeRegion(), reader.activeFrom(), reader.activeTo(), reader.expirationDate(),
+              reader.userDisplayName(), reader.userDisplayNameAlphabetical(), reader.activeHoursDisplay(),
+              reader.sessionDurationDisplay(), reader.creationDateDisplay(), reader.expirationDateDisplay(),
+              reader.documentRevisionDisplay(), reader.documentRevisionToolTip()})
             QVERIFY(text.empty());
         QVERIFY(!NamedActiveBits(reader).contains(true));
         QVERIFY(!reader.active(DocumentKeyProxy::ActiveStatus));
@@ -249,12 +248,36 @@ private slots:
         QTest::addColumn<QString>("last");
         QTest::addColumn<QString>("reading");
         QTest::addColumn<QString>("sorting");
-        QTest::newRow("with middle name") << "Ann" << "B." << "Lee" << "Ann B. Lee" << "Lee, Ann B.";
-        QTest::newRow("without middle name") << "Ann" << "" << "Lee" << "Ann Lee" << "Lee, Ann";
-        QTest::newRow("no first name") << "" << "B." << "Lee" << "" << "";
-        QTest::newRow("no last name") << "Ann" << "B." << "" << "" << "";
-        QTest::newRow("blanks are names") << " " << "" << " " << "   " << " ,  ";
-        QTest::newRow("percent signs are copied") << "%1%" << "%2%" << "50%" << "%1% %2% 50%" << "50%, %1% %2%";
+        QTest::newRow("with middle name") << "Ann"
+                                          << "B."
+                                          << "Lee"
+                                          << "Ann B. Lee"
+                                          << "Lee, Ann B.";
+        QTest::newRow("without middle name") << "Ann"
+                                             << ""
+                                             << "Lee"
+                                             << "Ann Lee"
+                                             << "Lee, Ann";
+        QTest::newRow("no first name") << ""
+                                       << "B."
+                                       << "Lee"
+                                       << ""
+                                       << "";
+        QTest::newRow("no last name") << "Ann"
+                                      << "B."
+                                      << ""
+                                      << ""
+                                      << "";
+        QTest::newRow("blanks are names") << " "
+                                          << ""
+                                          << " "
+                                          << "   "
+                                          << " ,  ";
+        QTest::newRow("percent signs are copied") << "%1%"
+                                                  << "%2%"
+                                                  << "50%"
+                                                  << "%1% %2% 50%"
+                                                  << "50%, %1% %2%";
     }
 
     void displayNames()
@@ -317,18 +340,38 @@ private slots:
         QTest::addColumn<QString>("from");
         QTest::addColumn<QString>("to");
         QTest::addColumn<QString>("text");
-        QTest::newRow("office hours") << "08:00:00" << "17:00:00" << "08:00 AM - 05:00 PM";
-        QTest::newRow("never reordered") << "17:00:00" << "08:00:00" << "05:00 PM - 08:00 AM";
-        QTest::newRow("midnight and noon") << "00:30:00" << "12:00:00" << "12:30 AM - 12:00 PM";
-        QTest::newRow("equal bounds") << "08:00:00" << "08:00:00" << "";
-        QTest::newRow("no start") << "" << "17:00:00" << "";
-        QTest::newRow("no end") << "08:00:00" << "" << "";
-        QTest::newRow("both midnight") << "00:00:00" << "00:00:00" << "";
+        QTest::newRow("office hours") << "08:00:00"
+                                      << "17:00:00"
+                                      << "08:00 AM - 05:00 PM";
+        QTest::newRow("never reordered") << "17:00:00"
+                                         << "08:00:00"
+                                         << "05:00 PM - 08:00 AM";
+        QTest::newRow("midnight and noon") << "00:30:00"
+                                           << "12:00:00"
+                                           << "12:30 AM - 12:00 PM";
+        QTest::newRow("equal bounds") << "08:00:00"
+                                      << "08:00:00"
+                                      << "";
+        QTest::newRow("no start") << ""
+                                  << "17:00:00"
+                                  << "";
+        QTest::newRow("no end") << "08:00:00"
+                                << ""
+                                << "";
+        QTest::newRow("both midnight") << "00:00:00"
+                                       << "00:00:00"
+                                       << "";
         // A bound that the server stores but no clock can show leaves its
         // side empty; the list that shows the key must not fall over it.
-        QTest::newRow("start past the calendar") << "70200000" << "17:00:00" << " - 05:00 PM";
-        QTest::newRow("end before the calendar") << "08:00:00" << "-99999999" << "08:00 AM - ";
-        QTest::newRow("huge hours at both ends") << "99999999:00:00" << "-99999999:00:00" << " - ";
+        QTest::newRow("start past the calendar") << "70200000"
+                                                 << "17:00:00"
+                                                 << " - 05:00 PM";
+        QTest::newRow("end before the calendar") << "08:00:00"
+                                                 << "-99999999"
+                                                 << "08:00 AM - ";
+        QTest::newRow("huge hours at both ends") << "99999999:00:00"
+                                                 << "-99999999:00:00"
+                                                 << " - ";
     }
 
     void activeHoursDisplay()
@@ -402,15 +445,20 @@ private slots:
         QTest::addColumn<bool>("valid");
         QTest::addColumn<QString>("display");
         QTest::addColumn<QString>("toolTip");
-        QTest::newRow("absent") << false << "" << false << "" << "";
-        QTest::newRow("current revision") << true << "9999-12-31 00:00:00" << false << "" << "";
-        QTest::newRow("late on the last day") << true << "9999-12-31 23:59:59" << false << "" << "";
+        QTest::newRow("absent") << false << "" << false << ""
+                                << "";
+        QTest::newRow("current revision") << true << "9999-12-31 00:00:00" << false << ""
+                                          << "";
+        QTest::newRow("late on the last day") << true << "9999-12-31 23:59:59" << false << ""
+                                              << "";
         QTest::newRow("winter revision") << true << "2024-03-05 14:07:09.250000" << true << "2024-03-05 15:07:09"
                                          << "2024-03-05 15:07:09.250000";
         QTest::newRow("summer revision") << true << "2024-07-01 10:00:00" << true << "2024-07-01 12:00:00"
                                          << "2024-07-01 12:00:00";
-        QTest::newRow("present but empty") << true << "" << true << "" << "";
-        QTest::newRow("unreadable") << true << "yesterday" << true << "" << "";
+        QTest::newRow("present but empty") << true << "" << true << ""
+                                           << "";
+        QTest::newRow("unreadable") << true << "yesterday" << true << ""
+                                    << "";
     }
 
     void documentRevision()
@@ -434,11 +482,18 @@ private slots:
         QTest::addColumn<QString>("date");
         QTest::addColumn<QString>("documentKeyText");
         QTest::addColumn<QString>("folderKeyText");
-        QTest::newRow("fraction of a second") << "2024-03-05 14:07:09.500000" << "2024-03-05 15:07:09.500000"
+        QTest::newRow("fraction of a second") << "2024-03-05 14:07:09.500000"
+                                              << "2024-03-05 15:07:09.500000"
                                               << "2024-03-05 15:07:09";
-        QTest::newRow("whole seconds") << "2024-07-01 10:00:00" << "2024-07-01 12:00:00" << "2024-07-01 12:00:00";
-        QTest::newRow("never") << "9999-12-31 00:00:00" << "9999-12-31 01:00:00" << "9999-12-31 01:00:00";
-        QTest::newRow("no date") << "" << "" << "";
+        QTest::newRow("whole seconds") << "2024-07-01 10:00:00"
+                                       << "2024-07-01 12:00:00"
+                                       << "2024-07-01 12:00:00";
+        QTest::newRow("never") << "9999-12-31 00:00:00"
+                               << "9999-12-31 01:00:00"
+                               << "9999-12-31 01:00:00";
+        QTest::newRow("no date") << ""
+                                 << ""
+                                 << "";
     }
 
     void dateDisplays()
@@ -512,16 +567,19 @@ private slots:
         QTest::newRow("same") << ChangedDocumentKey([](Key &) {}) << true;
         QTest::newRow("owner id") << ChangedDocumentKey([](Key &k) { k.mutable_document_key_owner()->set_user_id(9); })
                                   << true;
-        QTest::newRow("owner name")
-            << ChangedDocumentKey([](Key &k) { k.mutable_document_key_owner()->set_user_last_name("Roe"); }) << true;
+        QTest::newRow("owner name") << ChangedDocumentKey([](Key &k) {
+            k.mutable_document_key_owner()->set_user_last_name("Roe");
+        }) << true;
         QTest::newRow("properties") << ChangedDocumentKey([](Key &k) { k.set_document_key_properties(0); }) << true;
-        QTest::newRow("creation date")
-            << ChangedDocumentKey([](Key &k) { k.set_document_key_creation_date("2020-01-01 00:00:00"); }) << true;
+        QTest::newRow("creation date") << ChangedDocumentKey([](Key &k) {
+            k.set_document_key_creation_date("2020-01-01 00:00:00");
+        }) << true;
         QTest::newRow("audits") << ChangedDocumentKey([](Key &k) { Descriptor(k).set_audits(6); }) << true;
         QTest::newRow("expiration action")
             << ChangedDocumentKey([](Key &k) { Descriptor(k).set_expiration_action(2); }) << true;
-        QTest::newRow("passcode length")
-            << ChangedDocumentKey([](Key &k) { k.set_document_key_security_descriptor_password_length(9); }) << true;
+        QTest::newRow("passcode length") << ChangedDocumentKey([](Key &k) {
+            k.set_document_key_security_descriptor_password_length(9);
+        }) << true;
         QTest::newRow("active bits beyond the weekdays")
             << ChangedDocumentKey([](Key &k) { Descriptor(k).set_active(0xFFFFF | 1u << 25); }) << true;
         QTest::newRow("permission bits beyond the document's")
@@ -529,11 +587,12 @@ private slots:
         QTest::newRow("description removed")
             << ChangedDocumentKey([](Key &k) { k.clear_document_key_description_enum(); }) << false;
 
-        QTest::newRow("document id")
-            << ChangedDocumentKey([](Key &k) { k.mutable_document_key_document()->set_document_id(18); }) << false;
-        QTest::newRow("document name")
-            << ChangedDocumentKey([](Key &k) { k.mutable_document_key_document()->set_document_name("Plan"); })
-            << false;
+        QTest::newRow("document id") << ChangedDocumentKey([](Key &k) {
+            k.mutable_document_key_document()->set_document_id(18);
+        }) << false;
+        QTest::newRow("document name") << ChangedDocumentKey([](Key &k) {
+            k.mutable_document_key_document()->set_document_name("Plan");
+        }) << false;
         QTest::newRow("user id") << ChangedDocumentKey([](Key &k) { k.mutable_document_key_user()->set_user_id(4); })
                                  << false;
         QTest::newRow("user middle name")
@@ -541,27 +600,27 @@ private slots:
         QTest::newRow("description") << ChangedDocumentKey([](Key &k) { k.set_document_key_description("x"); })
                                      << false;
         QTest::newRow("switch") << ChangedDocumentKey([](Key &k) { Descriptor(k).set_active(0xFFFFE); }) << false;
-        QTest::newRow("Saturday")
-            << ChangedDocumentKey([](Key &k) { Descriptor(k).set_active(0xFFFFF & ~(1u << 19)); }) << false;
-        QTest::newRow("December")
-            << ChangedDocumentKey([](Key &k) { Descriptor(k).set_active(0xFFFFF & ~(1u << 12)); }) << false;
-        QTest::newRow("from") << ChangedDocumentKey([](Key &k) { Descriptor(k).set_active_from("09:00:00"); })
-                              << false;
+        QTest::newRow("Saturday") << ChangedDocumentKey([](Key &k) { Descriptor(k).set_active(0xFFFFF & ~(1u << 19)); })
+                                  << false;
+        QTest::newRow("December") << ChangedDocumentKey([](Key &k) { Descriptor(k).set_active(0xFFFFF & ~(1u << 12)); })
+                                  << false;
+        QTest::newRow("from") << ChangedDocumentKey([](Key &k) { Descriptor(k).set_active_from("09:00:00"); }) << false;
         QTest::newRow("to") << ChangedDocumentKey([](Key &k) { Descriptor(k).set_active_to("18:00:00"); }) << false;
         QTest::newRow("region") << ChangedDocumentKey([](Key &k) { Descriptor(k).set_active_region("Asia/Tokyo"); })
                                 << false;
         QTest::newRow("session duration")
             << ChangedDocumentKey([](Key &k) { Descriptor(k).set_session_duration(60); }) << false;
-        QTest::newRow("expiration date")
-            << ChangedDocumentKey([](Key &k) { Descriptor(k).set_expiration_date("2025-06-30 12:00:01"); }) << false;
+        QTest::newRow("expiration date") << ChangedDocumentKey([](Key &k) {
+            Descriptor(k).set_expiration_date("2025-06-30 12:00:01");
+        }) << false;
         QTest::newRow("passcode") << ChangedDocumentKey([](Key &k) { Descriptor(k).set_password("CD34"); }) << false;
         QTest::newRow("print permission")
             << ChangedDocumentKey([](Key &k) { Descriptor(k).set_permissions(0xFFF & ~(1u << 11)); }) << false;
         QTest::newRow("reserved permission")
             << ChangedDocumentKey([](Key &k) { Descriptor(k).set_permissions(0xFFF & ~(1u << 3)); }) << false;
-        QTest::newRow("revision")
-            << ChangedDocumentKey([](Key &k) { k.set_document_key_document_revision("9999-12-31 00:00:00"); })
-            << false;
+        QTest::newRow("revision") << ChangedDocumentKey([](Key &k) {
+            k.set_document_key_document_revision("9999-12-31 00:00:00");
+        }) << false;
     }
 
     void documentKeyEquality()
@@ -604,19 +663,22 @@ private slots:
             << ChangedFolderKey([](Key &k) { Descriptor(k).set_permissions(0x7F | 0xF80); }) << true;
         QTest::newRow("owner") << ChangedFolderKey([](Key &k) { k.mutable_folder_key_owner()->set_user_id(7); })
                                << true;
-        QTest::newRow("creation date")
-            << ChangedFolderKey([](Key &k) { k.set_folder_key_creation_date("2020-01-01 00:00:00"); }) << true;
+        QTest::newRow("creation date") << ChangedFolderKey([](Key &k) {
+            k.set_folder_key_creation_date("2020-01-01 00:00:00");
+        }) << true;
         QTest::newRow("folder id") << ChangedFolderKey([](Key &k) { k.mutable_folder_key_folder()->set_folder_id(1); })
                                    << false;
-        QTest::newRow("folder name")
-            << ChangedFolderKey([](Key &k) { k.mutable_folder_key_folder()->set_folder_name("Old"); }) << false;
+        QTest::newRow("folder name") << ChangedFolderKey([](Key &k) {
+            k.mutable_folder_key_folder()->set_folder_name("Old");
+        }) << false;
         QTest::newRow("search permission")
             << ChangedFolderKey([](Key &k) { Descriptor(k).set_permissions(0x3F); }) << false;
         QTest::newRow("reserved permission")
             << ChangedFolderKey([](Key &k) { Descriptor(k).set_permissions(0x7F & ~(1u << 3)); }) << false;
         QTest::newRow("passcode") << ChangedFolderKey([](Key &k) { Descriptor(k).clear_password_enum(); }) << false;
-        QTest::newRow("user last name")
-            << ChangedFolderKey([](Key &k) { k.mutable_folder_key_user()->set_user_last_name("Li"); }) << false;
+        QTest::newRow("user last name") << ChangedFolderKey([](Key &k) {
+            k.mutable_folder_key_user()->set_user_last_name("Li");
+        }) << false;
     }
 
     void folderKeyEquality()

@@ -84,8 +84,8 @@ private slots:
         row("Berlin 17:00:01", At(2024, 6, 12, 15, 0, 1), office, 0x08);
         row("Berlin in winter 08:00:00", At(2024, 1, 10, 7), office, 0);
         row("Berlin in winter 07:59:59", At(2024, 1, 10, 6, 59, 59), office, 0x08);
-        row("hours with a fraction", At(2024, 6, 12, 15), KeyRules().hours("Europe/Berlin", "08:00:00.5", "17:00:00.25"),
-            0);
+        row("hours with a fraction", At(2024, 6, 12, 15),
+            KeyRules().hours("Europe/Berlin", "08:00:00.5", "17:00:00.25"), 0);
 
         const KeyRules tokyo = KeyRules().hours("Asia/Tokyo", "06:00:00", "23:00:00");
         row("Tokyo 07:00 while UTC is a day behind", At(2024, 6, 11, 22), tokyo, 0);
@@ -155,8 +155,8 @@ private slots:
         row("no permission at all", WednesdayMorning, KeyRules().permissions(0), 0x40);
         row("switched off and expired", WednesdayMorning, KeyRules().active(0xFFFFE).expiration("2024-06-01"), 0x21);
         row("outside hours and no view", At(2024, 6, 12, 20), KeyRules(office).permissions(0), 0x48);
-        row("every reason", At(2024, 6, 12, 20),
-            KeyRules(office).active(0).expiration("2024-06-12").permissions(0), 0x6F);
+        row("every reason", At(2024, 6, 12, 20), KeyRules(office).active(0).expiration("2024-06-12").permissions(0),
+            0x6F);
     }
 
     void flags()
@@ -197,8 +197,8 @@ private slots:
     void flagsDoNotFollowTheClock()
     {
         testsupport::ScopedClock clock(At(2024, 6, 12, 6));
-        const qorv::data::DocumentKey documentKey = testsupport::DocumentKeyWith(
-            KeyRules().hours("Europe/Berlin", "08:00:00", "17:00:00").descriptor());
+        const qorv::data::DocumentKey documentKey =
+            testsupport::DocumentKeyWith(KeyRules().hours("Europe/Berlin", "08:00:00", "17:00:00").descriptor());
         const DocumentKeyValidator validator(documentKey, zones());
         clock.set(At(2024, 6, 12, 20));
         QCOMPARE(validator.getFlags(), quint64(0));

@@ -54,30 +54,31 @@ private slots:
         // 1 April 07:00 in Tokyo.
         const Clock::TimePoint sundayHere = UtcInstant(2024, 3, 31, 22);
         const KeyRules tokyoMornings = KeyRules().hours("Asia/Tokyo", "06:00:00", "23:00:00");
-        QTest::newRow("machine's March and Sunday") << sundayHere
-            << KeyRules(tokyoMornings).active(Switch | March | Sunday).descriptor() << quint64(0);
-        QTest::newRow("region's April and Monday do not count") << sundayHere
-            << KeyRules(tokyoMornings).active(Switch | April | Monday).descriptor() << quint64(0x06);
+        QTest::newRow("machine's March and Sunday")
+            << sundayHere << KeyRules(tokyoMornings).active(Switch | March | Sunday).descriptor() << quint64(0);
+        QTest::newRow("region's April and Monday do not count")
+            << sundayHere << KeyRules(tokyoMornings).active(Switch | April | Monday).descriptor() << quint64(0x06);
         QTest::newRow("hours on the region's date") << sundayHere << tokyoMornings.descriptor() << quint64(0);
 
         // 2024-06-12 06:30 UTC: Tuesday 11 June 23:30 here, 08:30 in Berlin on
         // the 12th. The hours are placed on Berlin's date, not on the machine's.
         const Clock::TimePoint lateHere = UtcInstant(2024, 6, 12, 6, 30);
-        QTest::newRow("Berlin office hours while the machine is a day behind") << lateHere
-            << KeyRules().hours("Europe/Berlin", "08:00:00", "17:00:00").descriptor() << quint64(0);
-        QTest::newRow("machine's Tuesday") << lateHere
-            << KeyRules().active(Switch | AllMonths | Tuesday).descriptor() << quint64(0);
-        QTest::newRow("hours in Los Angeles") << lateHere
-            << KeyRules().hours("America/Los_Angeles", "08:00:00", "17:00:00").descriptor() << quint64(0x08);
+        QTest::newRow("Berlin office hours while the machine is a day behind")
+            << lateHere << KeyRules().hours("Europe/Berlin", "08:00:00", "17:00:00").descriptor() << quint64(0);
+        QTest::newRow("machine's Tuesday")
+            << lateHere << KeyRules().active(Switch | AllMonths | Tuesday).descriptor() << quint64(0);
+        QTest::newRow("hours in Los Angeles")
+            << lateHere << KeyRules().hours("America/Los_Angeles", "08:00:00", "17:00:00").descriptor()
+            << quint64(0x08);
 
         // 2024-04-01 02:00 UTC: still 31 March here; the UTC date has moved on.
         const Clock::TimePoint utcAhead = UtcInstant(2024, 4, 1, 2);
-        QTest::newRow("expires on the UTC date") << utcAhead << KeyRules().expiration("2024-04-01 00:00:00").descriptor()
-                                                 << quint64(0x20);
-        QTest::newRow("expires the next UTC day") << utcAhead
-            << KeyRules().expiration("2024-04-02 00:00:00").descriptor() << quint64(0);
-        QTest::newRow("active days in full") << utcAhead
-            << KeyRules().active(Switch | AllMonths | AllDays).descriptor() << quint64(0);
+        QTest::newRow("expires on the UTC date")
+            << utcAhead << KeyRules().expiration("2024-04-01 00:00:00").descriptor() << quint64(0x20);
+        QTest::newRow("expires the next UTC day")
+            << utcAhead << KeyRules().expiration("2024-04-02 00:00:00").descriptor() << quint64(0);
+        QTest::newRow("active days in full")
+            << utcAhead << KeyRules().active(Switch | AllMonths | AllDays).descriptor() << quint64(0);
     }
 
     void flags()

@@ -27,9 +27,9 @@ QString Q(const std::string &text)
 int PresentFields(const qorv::data::SecurityDescriptor &descriptor)
 {
     return descriptor.has_active() + descriptor.has_active_region() + descriptor.has_active_from()
-        + descriptor.has_active_to() + descriptor.has_audits() + descriptor.has_password()
-        + descriptor.has_permissions() + descriptor.has_session_duration() + descriptor.has_expiration_date()
-        + descriptor.has_expiration_action();
+           + descriptor.has_active_to() + descriptor.has_audits() + descriptor.has_password()
+           + descriptor.has_permissions() + descriptor.has_session_duration() + descriptor.has_expiration_date()
+           + descriptor.has_expiration_action();
 }
 
 template <typename Writer>
@@ -39,15 +39,15 @@ using DaySetter = void (Writer::*)(bool);
 template <typename Writer>
 std::vector<std::pair<DaySetter<Writer>, unsigned int>> NamedSetters()
 {
-    return {{&Writer::setActiveDuringJanuary, 1},  {&Writer::setActiveDuringFebruary, 2},
-            {&Writer::setActiveDuringMarch, 3},    {&Writer::setActiveDuringApril, 4},
-            {&Writer::setActiveDuringMay, 5},      {&Writer::setActiveDuringJune, 6},
-            {&Writer::setActiveDuringJuly, 7},     {&Writer::setActiveDuringAugust, 8},
+    return {{&Writer::setActiveDuringJanuary, 1},   {&Writer::setActiveDuringFebruary, 2},
+            {&Writer::setActiveDuringMarch, 3},     {&Writer::setActiveDuringApril, 4},
+            {&Writer::setActiveDuringMay, 5},       {&Writer::setActiveDuringJune, 6},
+            {&Writer::setActiveDuringJuly, 7},      {&Writer::setActiveDuringAugust, 8},
             {&Writer::setActiveDuringSeptember, 9}, {&Writer::setActiveDuringOctober, 10},
             {&Writer::setActiveDuringNovember, 11}, {&Writer::setActiveDuringDecember, 12},
-            {&Writer::setActiveOnSunday, 13},      {&Writer::setActiveOnMonday, 14},
-            {&Writer::setActiveOnTuesday, 15},     {&Writer::setActiveOnWednesday, 16},
-            {&Writer::setActiveOnThursday, 17},    {&Writer::setActiveOnFriday, 18},
+            {&Writer::setActiveOnSunday, 13},       {&Writer::setActiveOnMonday, 14},
+            {&Writer::setActiveOnTuesday, 15},      {&Writer::setActiveOnWednesday, 16},
+            {&Writer::setActiveOnThursday, 17},     {&Writer::setActiveOnFriday, 18},
             {&Writer::setActiveOnSaturday, 19}};
 }
 }
@@ -71,11 +71,15 @@ private slots:
         qorv::data::DocumentKey key;
         key.set_document_key_description("kept");
         const std::string before = key.SerializeAsString();
-        { DocumentKeyWriter writer(key, initialization); }
+        {
+            DocumentKeyWriter writer(key, initialization);
+        }
         QCOMPARE(key.SerializeAsString(), before);
 
         qorv::data::FolderKey folderKey;
-        { FolderKeyWriter writer(folderKey); }
+        {
+            FolderKeyWriter writer(folderKey);
+        }
         QCOMPARE(folderKey.ByteSizeLong(), size_t(0));
     }
 
@@ -248,12 +252,18 @@ private slots:
     {
         QTest::addColumn<QString>("given");
         QTest::addColumn<QString>("stored");
-        QTest::newRow("never, with a T") << "9999-12-31T00:00:00" << "9999-12-31 00:00:00";
-        QTest::newRow("database form") << "2024-03-05 14:07:09" << "2024-03-05 14:07:09";
-        QTest::newRow("ISO basic") << "20240305T140709" << "2024-03-05 14:07:09";
-        QTest::newRow("fraction and Z") << "2024-03-05T14:07:09.25Z" << "2024-03-05 14:07:09.250000";
-        QTest::newRow("date only") << "2024-03-05" << "2024-03-05 00:00:00";
-        QTest::newRow("quoted") << "'2024-03-05 14:07:09'" << "2024-03-05 14:07:09";
+        QTest::newRow("never, with a T") << "9999-12-31T00:00:00"
+                                         << "9999-12-31 00:00:00";
+        QTest::newRow("database form") << "2024-03-05 14:07:09"
+                                       << "2024-03-05 14:07:09";
+        QTest::newRow("ISO basic") << "20240305T140709"
+                                   << "2024-03-05 14:07:09";
+        QTest::newRow("fraction and Z") << "2024-03-05T14:07:09.25Z"
+                                        << "2024-03-05 14:07:09.250000";
+        QTest::newRow("date only") << "2024-03-05"
+                                   << "2024-03-05 00:00:00";
+        QTest::newRow("quoted") << "'2024-03-05 14:07:09'"
+                                << "2024-03-05 14:07:09";
     }
 
     // A document key stores its dates in the database form; a folder key

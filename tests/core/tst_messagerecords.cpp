@@ -58,12 +58,11 @@ private slots:
         QCOMPARE(reader.permissions(), 0u);
         QVERIFY(reader.messageUserIsSender());
         QVERIFY(!reader.messageUserIsRecipient());
-        for (const std::string &text : {reader.subject(), reader.description(), reader.body(), reader.creationDate(),
-                                        reader.modificationDate(), reader.creationDateDisplay(),
-                                        reader.modificationDateDisplay(), reader.senderLastName(),
-                                        reader.recipientFirstName(), reader.senderDisplayName(),
-                                        reader.senderDisplayNameAlphabetical(), reader.recipientDisplayName(),
-                                        reader.recipientDisplayNameAlphabetical()})
+        for (const std::string &text :
+             {reader.subject(), reader.description(), reader.body(), reader.creationDate(), reader.modificationDate(),
+              reader.creationDateDisplay(), reader.modificationDateDisplay(), reader.senderLastName(),
+              reader.recipientFirstName(), reader.senderDisplayName(), reader.senderDisplayNameAlphabetical(),
+              reader.recipientDisplayName(), reader.recipientDisplayNameAlphabetical()})
             QVERIFY(text.empty());
         for (unsigned int bit = 0; bit < 32; ++bit)
             QVERIFY(!reader.permission(static_cast<MessageProxy::Permission>(bit)));
@@ -116,11 +115,18 @@ private slots:
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("iso");
         QTest::addColumn<QString>("display");
-        QTest::newRow("database form") << "2024-03-05 14:07:09" << "20240305T140709Z" << "2024-03-05 14:07:09";
-        QTest::newRow("fraction") << "2024-03-05 14:07:09.250000" << "20240305T140709.250000Z"
+        QTest::newRow("database form") << "2024-03-05 14:07:09"
+                                       << "20240305T140709Z"
+                                       << "2024-03-05 14:07:09";
+        QTest::newRow("fraction") << "2024-03-05 14:07:09.250000"
+                                  << "20240305T140709.250000Z"
                                   << "2024-03-05 14:07:09.250000";
-        QTest::newRow("unreadable") << "2024-02-30 00:00:00" << "" << "";
-        QTest::newRow("empty") << "" << "" << "";
+        QTest::newRow("unreadable") << "2024-02-30 00:00:00"
+                                    << ""
+                                    << "";
+        QTest::newRow("empty") << ""
+                               << ""
+                               << "";
     }
 
     // Shown in UTC; the record keeps its text whatever the reader makes of it.
@@ -147,11 +153,31 @@ private slots:
         QTest::addColumn<QString>("last");
         QTest::addColumn<QString>("reading");
         QTest::addColumn<QString>("sorting");
-        QTest::newRow("no middle name") << "Anna" << "" << "Smith" << "Anna Smith" << "Smith, Anna";
-        QTest::newRow("middle name") << "Anna" << "Lee" << "Smith" << "Anna Lee Smith" << "Smith, Anna Lee";
-        QTest::newRow("no first name") << "" << "Lee" << "Smith" << "" << "";
-        QTest::newRow("no last name") << "Anna" << "Lee" << "" << "" << "";
-        QTest::newRow("percent sign") << "100%" << "" << "%1%" << "100% %1%" << "%1%, 100%";
+        QTest::newRow("no middle name") << "Anna"
+                                        << ""
+                                        << "Smith"
+                                        << "Anna Smith"
+                                        << "Smith, Anna";
+        QTest::newRow("middle name") << "Anna"
+                                     << "Lee"
+                                     << "Smith"
+                                     << "Anna Lee Smith"
+                                     << "Smith, Anna Lee";
+        QTest::newRow("no first name") << ""
+                                       << "Lee"
+                                       << "Smith"
+                                       << ""
+                                       << "";
+        QTest::newRow("no last name") << "Anna"
+                                      << "Lee"
+                                      << ""
+                                      << ""
+                                      << "";
+        QTest::newRow("percent sign") << "100%"
+                                      << ""
+                                      << "%1%"
+                                      << "100% %1%"
+                                      << "%1%, 100%";
     }
 
     void displayNames()
@@ -163,8 +189,8 @@ private slots:
         QFETCH(QString, sorting);
         const std::string middleName = middle.toStdString();
         qorv::data::Message message;
-        *message.mutable_message_sender() = Person(first.toUtf8().constData(), middleName.c_str(),
-                                                   last.toUtf8().constData());
+        *message.mutable_message_sender() =
+            Person(first.toUtf8().constData(), middleName.c_str(), last.toUtf8().constData());
         *message.mutable_message_recipient() = message.message_sender();
         const MessageReader reader(message);
         QCOMPARE(Q(reader.senderDisplayName()), reading);

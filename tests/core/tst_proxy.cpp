@@ -122,16 +122,17 @@ private slots:
         QCOMPARE(uint(DocumentKeyProxy::ActiveOnWednesday), 16u);
         QCOMPARE(uint(DocumentKeyProxy::ActiveOnSaturday), 19u);
         // Bits 0 to 19: on, in every month and on every day.
-        const unsigned int every = Mask({DocumentKeyProxy::ActiveStatus, DocumentKeyProxy::ActiveDuringJanuary,
-                                         DocumentKeyProxy::ActiveDuringFebruary, DocumentKeyProxy::ActiveDuringMarch,
-                                         DocumentKeyProxy::ActiveDuringApril, DocumentKeyProxy::ActiveDuringMay,
-                                         DocumentKeyProxy::ActiveDuringJune, DocumentKeyProxy::ActiveDuringJuly,
-                                         DocumentKeyProxy::ActiveDuringAugust, DocumentKeyProxy::ActiveDuringSeptember,
-                                         DocumentKeyProxy::ActiveDuringOctober, DocumentKeyProxy::ActiveDuringNovember,
-                                         DocumentKeyProxy::ActiveDuringDecember, DocumentKeyProxy::ActiveOnSunday,
-                                         DocumentKeyProxy::ActiveOnMonday, DocumentKeyProxy::ActiveOnTuesday,
-                                         DocumentKeyProxy::ActiveOnWednesday, DocumentKeyProxy::ActiveOnThursday,
-                                         DocumentKeyProxy::ActiveOnFriday, DocumentKeyProxy::ActiveOnSaturday});
+        const unsigned int every =
+            Mask({DocumentKeyProxy::ActiveStatus,         DocumentKeyProxy::ActiveDuringJanuary,
+                  DocumentKeyProxy::ActiveDuringFebruary, DocumentKeyProxy::ActiveDuringMarch,
+                  DocumentKeyProxy::ActiveDuringApril,    DocumentKeyProxy::ActiveDuringMay,
+                  DocumentKeyProxy::ActiveDuringJune,     DocumentKeyProxy::ActiveDuringJuly,
+                  DocumentKeyProxy::ActiveDuringAugust,   DocumentKeyProxy::ActiveDuringSeptember,
+                  DocumentKeyProxy::ActiveDuringOctober,  DocumentKeyProxy::ActiveDuringNovember,
+                  DocumentKeyProxy::ActiveDuringDecember, DocumentKeyProxy::ActiveOnSunday,
+                  DocumentKeyProxy::ActiveOnMonday,       DocumentKeyProxy::ActiveOnTuesday,
+                  DocumentKeyProxy::ActiveOnWednesday,    DocumentKeyProxy::ActiveOnThursday,
+                  DocumentKeyProxy::ActiveOnFriday,       DocumentKeyProxy::ActiveOnSaturday});
         QCOMPARE(every, 0xFFFFFu);
         // The folder key's word has the same layout.
         QCOMPARE(uint(FolderKeyProxy::ActiveStatus), uint(DocumentKeyProxy::ActiveStatus));
@@ -143,10 +144,10 @@ private slots:
     void permissionLayouts()
     {
         // Document: the reserved bits 2 to 5 are part of the full word 0xFFF.
-        const unsigned int document = Mask({DocumentKeyProxy::View, DocumentKeyProxy::Update, DocumentKeyProxy::Search,
-                                            DocumentKeyProxy::CopyFromClipboard, DocumentKeyProxy::CopyToClipboard,
-                                            DocumentKeyProxy::ExportToTextFile, DocumentKeyProxy::ExportToPdfFile,
-                                            DocumentKeyProxy::Print});
+        const unsigned int document =
+            Mask({DocumentKeyProxy::View, DocumentKeyProxy::Update, DocumentKeyProxy::Search,
+                  DocumentKeyProxy::CopyFromClipboard, DocumentKeyProxy::CopyToClipboard,
+                  DocumentKeyProxy::ExportToTextFile, DocumentKeyProxy::ExportToPdfFile, DocumentKeyProxy::Print});
         QCOMPARE(document, 0xFC3u);
         QCOMPARE(document | Mask({2, 3, 4, 5}), 4095u);
         QCOMPARE(uint(DocumentKeyProxy::Search), 6u);

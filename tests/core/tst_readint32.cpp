@@ -38,7 +38,10 @@ private slots:
         QTest::newRow("one beyond largest") << QByteArray("2147483648") << Number();
         QTest::newRow("one below smallest") << QByteArray("-2147483649") << Number();
         QTest::newRow("far beyond") << QByteArray("99999999999999999999999") << Number();
-        QTest::newRow("zero byte first") << QByteArray("\0" "5", 2) << Number();
+        QTest::newRow("zero byte first") << QByteArray("\0"
+                                                       "5",
+                                                       2)
+                                         << Number();
     }
 
     void reads()

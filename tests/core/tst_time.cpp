@@ -36,10 +36,7 @@ class TestTime : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(testsupport::LoadBuiltInZoneTable(*TimeZoneDatabase::instance()));
-    }
+    void initTestCase() { QVERIFY(testsupport::LoadBuiltInZoneTable(*TimeZoneDatabase::instance())); }
 
     void timeOfDay_data()
     {
@@ -116,23 +113,42 @@ private slots:
 
         const Clock::TimePoint winter = Noon(2025, 1, 15);
         const Clock::TimePoint summer = Noon(2025, 7, 1);
-        QTest::newRow("London to Berlin, standard time") << winter << QByteArray("Europe/London") << 8 << 0 << QByteArray("Europe/Berlin") << QByteArray("09:00 AM");
-        QTest::newRow("London to Tokyo, standard time") << winter << QByteArray("Europe/London") << 8 << 0 << QByteArray("Asia/Tokyo") << QByteArray("05:00 PM");
-        QTest::newRow("London to Tokyo, summer") << summer << QByteArray("Europe/London") << 8 << 0 << QByteArray("Asia/Tokyo") << QByteArray("04:00 PM");
-        QTest::newRow("London to Berlin, summer") << summer << QByteArray("Europe/London") << 8 << 0 << QByteArray("Europe/Berlin") << QByteArray("09:00 AM");
-        QTest::newRow("New York to UTC, summer") << summer << QByteArray("America/New_York") << 17 << 0 << QByteArray("Etc/UTC") << QByteArray("09:00 PM");
-        QTest::newRow("Berlin to New York, date changes") << winter << QByteArray("Europe/Berlin") << 2 << 15 << QByteArray("America/New_York") << QByteArray("08:15 PM");
-        QTest::newRow("same zone") << winter << QByteArray("Europe/Berlin") << 12 << 0 << QByteArray("Europe/Berlin") << QByteArray("12:00 PM");
-        QTest::newRow("unknown region counts as UTC") << winter << QByteArray("Nowhere/Land") << 8 << 0 << QByteArray("Etc/UTC") << QByteArray("08:00 AM");
-        QTest::newRow("conversion into an unknown region shows UTC") << winter << QByteArray("Europe/Berlin") << 8 << 0 << QByteArray("Nowhere/Land") << QByteArray("07:00 AM");
-        QTest::newRow("past midnight is the next day") << winter << QByteArray("Europe/London") << 24 << 30 << QByteArray("Europe/Berlin") << QByteArray("01:30 AM");
-        QTest::newRow("negative is the day before") << winter << QByteArray("Europe/London") << -1 << 0 << QByteArray("Europe/Berlin") << QByteArray("12:00 AM");
+        QTest::newRow("London to Berlin, standard time")
+            << winter << QByteArray("Europe/London") << 8 << 0 << QByteArray("Europe/Berlin") << QByteArray("09:00 AM");
+        QTest::newRow("London to Tokyo, standard time")
+            << winter << QByteArray("Europe/London") << 8 << 0 << QByteArray("Asia/Tokyo") << QByteArray("05:00 PM");
+        QTest::newRow("London to Tokyo, summer")
+            << summer << QByteArray("Europe/London") << 8 << 0 << QByteArray("Asia/Tokyo") << QByteArray("04:00 PM");
+        QTest::newRow("London to Berlin, summer")
+            << summer << QByteArray("Europe/London") << 8 << 0 << QByteArray("Europe/Berlin") << QByteArray("09:00 AM");
+        QTest::newRow("New York to UTC, summer")
+            << summer << QByteArray("America/New_York") << 17 << 0 << QByteArray("Etc/UTC") << QByteArray("09:00 PM");
+        QTest::newRow("Berlin to New York, date changes") << winter << QByteArray("Europe/Berlin") << 2 << 15
+                                                          << QByteArray("America/New_York") << QByteArray("08:15 PM");
+        QTest::newRow("same zone") << winter << QByteArray("Europe/Berlin") << 12 << 0 << QByteArray("Europe/Berlin")
+                                   << QByteArray("12:00 PM");
+        QTest::newRow("unknown region counts as UTC")
+            << winter << QByteArray("Nowhere/Land") << 8 << 0 << QByteArray("Etc/UTC") << QByteArray("08:00 AM");
+        QTest::newRow("conversion into an unknown region shows UTC")
+            << winter << QByteArray("Europe/Berlin") << 8 << 0 << QByteArray("Nowhere/Land") << QByteArray("07:00 AM");
+        QTest::newRow("past midnight is the next day") << winter << QByteArray("Europe/London") << 24 << 30
+                                                       << QByteArray("Europe/Berlin") << QByteArray("01:30 AM");
+        QTest::newRow("negative is the day before") << winter << QByteArray("Europe/London") << -1 << 0
+                                                    << QByteArray("Europe/Berlin") << QByteArray("12:00 AM");
         // Wall-clock times that the zone skips or repeats have no instant.
-        QTest::newRow("Berlin, inside the spring gap") << Noon(2025, 3, 30) << QByteArray("Europe/Berlin") << 2 << 30 << QByteArray("Etc/UTC") << QByteArray("not-a-date-time");
-        QTest::newRow("Berlin, inside the autumn overlap") << Noon(2025, 10, 26) << QByteArray("Europe/Berlin") << 2 << 30 << QByteArray("Etc/UTC") << QByteArray("not-a-date-time");
-        QTest::newRow("New York, inside the spring gap") << Noon(2025, 3, 9) << QByteArray("America/New_York") << 2 << 30 << QByteArray("Europe/Berlin") << QByteArray("not-a-date-time");
-        QTest::newRow("Berlin, just after the gap") << Noon(2025, 3, 30) << QByteArray("Europe/Berlin") << 3 << 0 << QByteArray("Etc/UTC") << QByteArray("01:00 AM");
-        QTest::newRow("gap of another zone does not matter") << Noon(2025, 3, 30) << QByteArray("Europe/London") << 2 << 30 << QByteArray("Europe/Berlin") << QByteArray("03:30 AM");
+        QTest::newRow("Berlin, inside the spring gap") << Noon(2025, 3, 30) << QByteArray("Europe/Berlin") << 2 << 30
+                                                       << QByteArray("Etc/UTC") << QByteArray("not-a-date-time");
+        QTest::newRow("Berlin, inside the autumn overlap")
+            << Noon(2025, 10, 26) << QByteArray("Europe/Berlin") << 2 << 30 << QByteArray("Etc/UTC")
+            << QByteArray("not-a-date-time");
+        QTest::newRow("New York, inside the spring gap")
+            << Noon(2025, 3, 9) << QByteArray("America/New_York") << 2 << 30 << QByteArray("Europe/Berlin")
+            << QByteArray("not-a-date-time");
+        QTest::newRow("Berlin, just after the gap") << Noon(2025, 3, 30) << QByteArray("Europe/Berlin") << 3 << 0
+                                                    << QByteArray("Etc/UTC") << QByteArray("01:00 AM");
+        QTest::newRow("gap of another zone does not matter")
+            << Noon(2025, 3, 30) << QByteArray("Europe/London") << 2 << 30 << QByteArray("Europe/Berlin")
+            << QByteArray("03:30 AM");
     }
 
     void acrossZones()
@@ -158,11 +174,16 @@ private slots:
         QTest::addColumn<int>("hours");
         QTest::addColumn<QByteArray>("local");
         QTest::addColumn<QByteArray>("universal");
-        QTest::newRow("Berlin, winter") << Noon(2025, 1, 15) << QByteArray("Europe/Berlin") << 8 << QByteArray("08:00 AM") << QByteArray("07:00:00");
-        QTest::newRow("Berlin, summer") << Noon(2025, 7, 1) << QByteArray("Europe/Berlin") << 17 << QByteArray("05:00 PM") << QByteArray("15:00:00");
-        QTest::newRow("Tokyo, early") << Noon(2025, 7, 1) << QByteArray("Asia/Tokyo") << 7 << QByteArray("07:00 AM") << QByteArray("22:00:00");
-        QTest::newRow("unknown region") << Noon(2025, 7, 1) << QByteArray("Nowhere/Land") << 0 << QByteArray("12:00 AM") << QByteArray("00:00:00");
-        QTest::newRow("inside a gap") << Noon(2025, 3, 30) << QByteArray("Europe/Berlin") << 2 << QByteArray("not-a-date-time") << QByteArray("not-a-date-time");
+        QTest::newRow("Berlin, winter") << Noon(2025, 1, 15) << QByteArray("Europe/Berlin") << 8
+                                        << QByteArray("08:00 AM") << QByteArray("07:00:00");
+        QTest::newRow("Berlin, summer") << Noon(2025, 7, 1) << QByteArray("Europe/Berlin") << 17
+                                        << QByteArray("05:00 PM") << QByteArray("15:00:00");
+        QTest::newRow("Tokyo, early") << Noon(2025, 7, 1) << QByteArray("Asia/Tokyo") << 7 << QByteArray("07:00 AM")
+                                      << QByteArray("22:00:00");
+        QTest::newRow("unknown region") << Noon(2025, 7, 1) << QByteArray("Nowhere/Land") << 0 << QByteArray("12:00 AM")
+                                        << QByteArray("00:00:00");
+        QTest::newRow("inside a gap") << Noon(2025, 3, 30) << QByteArray("Europe/Berlin") << 2
+                                      << QByteArray("not-a-date-time") << QByteArray("not-a-date-time");
     }
 
     void ownZoneAndUniversalTime()
@@ -186,13 +207,20 @@ private slots:
         QTest::addColumn<QByteArray>("toRegion");
         QTest::addColumn<time_duration>("to");
         QTest::addColumn<QByteArray>("length");
-        QTest::newRow("office hours") << QByteArray("Europe/Berlin") << time_duration(8, 0, 0) << QByteArray("Europe/Berlin") << time_duration(17, 0, 0) << QByteArray("09:00");
-        QTest::newRow("minutes") << QByteArray("Europe/Berlin") << time_duration(0, 30, 0) << QByteArray("Europe/Berlin") << time_duration(23, 15, 0) << QByteArray("22:45");
-        QTest::newRow("seconds are dropped") << QByteArray("Europe/Berlin") << time_duration(8, 0, 0) << QByteArray("Europe/Berlin") << time_duration(8, 0, 59) << QByteArray("00:00");
-        QTest::newRow("equal") << QByteArray("Europe/Berlin") << time_duration(8, 0, 0) << QByteArray("Europe/Berlin") << time_duration(8, 0, 0) << QByteArray("00:00");
+        QTest::newRow("office hours") << QByteArray("Europe/Berlin") << time_duration(8, 0, 0)
+                                      << QByteArray("Europe/Berlin") << time_duration(17, 0, 0) << QByteArray("09:00");
+        QTest::newRow("minutes") << QByteArray("Europe/Berlin") << time_duration(0, 30, 0)
+                                 << QByteArray("Europe/Berlin") << time_duration(23, 15, 0) << QByteArray("22:45");
+        QTest::newRow("seconds are dropped")
+            << QByteArray("Europe/Berlin") << time_duration(8, 0, 0) << QByteArray("Europe/Berlin")
+            << time_duration(8, 0, 59) << QByteArray("00:00");
+        QTest::newRow("equal") << QByteArray("Europe/Berlin") << time_duration(8, 0, 0) << QByteArray("Europe/Berlin")
+                               << time_duration(8, 0, 0) << QByteArray("00:00");
         // Wall-clock times are compared: neither zones nor gaps count.
-        QTest::newRow("different zones") << QByteArray("Europe/London") << time_duration(8, 0, 0) << QByteArray("Asia/Tokyo") << time_duration(17, 0, 0) << QByteArray("09:00");
-        QTest::newRow("past midnight") << QByteArray("Europe/Berlin") << time_duration(22, 0, 0) << QByteArray("Europe/Berlin") << time_duration(26, 0, 0) << QByteArray("04:00");
+        QTest::newRow("different zones") << QByteArray("Europe/London") << time_duration(8, 0, 0)
+                                         << QByteArray("Asia/Tokyo") << time_duration(17, 0, 0) << QByteArray("09:00");
+        QTest::newRow("past midnight") << QByteArray("Europe/Berlin") << time_duration(22, 0, 0)
+                                       << QByteArray("Europe/Berlin") << time_duration(26, 0, 0) << QByteArray("04:00");
     }
 
     void difference()

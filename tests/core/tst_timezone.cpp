@@ -28,10 +28,7 @@ class TestTimeZone : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(testsupport::LoadBuiltInZoneTable(*TimeZoneDatabase::instance()));
-    }
+    void initTestCase() { QVERIFY(testsupport::LoadBuiltInZoneTable(*TimeZoneDatabase::instance())); }
 
     void lookUp_data()
     {
@@ -94,10 +91,12 @@ private slots:
 
         const Clock::TimePoint winter = testsupport::UtcInstant(2025, 1, 15, 12);
         const Clock::TimePoint summer = testsupport::UtcInstant(2025, 7, 1, 12);
-        QTest::newRow("Berlin, winter") << QByteArray("Europe/Berlin") << winter << QByteArray("CET") << QByteArray("CEST")
-                                        << true << QByteArray("CET") << QByteArray("03/30/25 - 10/26/25");
-        QTest::newRow("Berlin, summer") << QByteArray("Europe/Berlin") << summer << QByteArray("CET") << QByteArray("CEST")
-                                        << true << QByteArray("CEST") << QByteArray("03/30/25 - 10/26/25");
+        QTest::newRow("Berlin, winter") << QByteArray("Europe/Berlin") << winter << QByteArray("CET")
+                                        << QByteArray("CEST") << true << QByteArray("CET")
+                                        << QByteArray("03/30/25 - 10/26/25");
+        QTest::newRow("Berlin, summer") << QByteArray("Europe/Berlin") << summer << QByteArray("CET")
+                                        << QByteArray("CEST") << true << QByteArray("CEST")
+                                        << QByteArray("03/30/25 - 10/26/25");
         // On the day of a change the start of the UTC day decides.
         QTest::newRow("Berlin, day daylight saving starts")
             << QByteArray("Europe/Berlin") << testsupport::UtcInstant(2025, 3, 30, 12) << QByteArray("CET")
@@ -108,12 +107,12 @@ private slots:
         QTest::newRow("Berlin, day daylight saving ends")
             << QByteArray("Europe/Berlin") << testsupport::UtcInstant(2025, 10, 26, 12) << QByteArray("CET")
             << QByteArray("CEST") << true << QByteArray("CEST") << QByteArray("03/30/25 - 10/26/25");
-        QTest::newRow("Berlin, another year") << QByteArray("Europe/Berlin") << testsupport::UtcInstant(2026, 1, 15, 12)
-                                              << QByteArray("CET") << QByteArray("CEST") << true << QByteArray("CET")
-                                              << QByteArray("03/29/26 - 10/25/26");
-        QTest::newRow("New York, summer") << QByteArray("America/New_York") << summer << QByteArray("EST")
-                                          << QByteArray("EDT") << true << QByteArray("EDT")
-                                          << QByteArray("03/09/25 - 11/02/25");
+        QTest::newRow("Berlin, another year")
+            << QByteArray("Europe/Berlin") << testsupport::UtcInstant(2026, 1, 15, 12) << QByteArray("CET")
+            << QByteArray("CEST") << true << QByteArray("CET") << QByteArray("03/29/26 - 10/25/26");
+        QTest::newRow("New York, summer")
+            << QByteArray("America/New_York") << summer << QByteArray("EST") << QByteArray("EDT") << true
+            << QByteArray("EDT") << QByteArray("03/09/25 - 11/02/25");
         QTest::newRow("Reykjavik") << QByteArray("Atlantic/Reykjavik") << summer << QByteArray("GMT") << QByteArray()
                                    << false << QByteArray("GMT") << QByteArray();
         // Daylight saving across the new year is never reported.
@@ -147,12 +146,18 @@ private slots:
         QTest::addColumn<QByteArray>("region");
         QTest::addColumn<QByteArray>("wallClock");
         QTest::addColumn<bool>("contained");
-        QTest::newRow("Berlin, before the start") << QByteArray("Europe/Berlin") << QByteArray("2025-03-30 01:59:59") << false;
-        QTest::newRow("Berlin, at the start") << QByteArray("Europe/Berlin") << QByteArray("2025-03-30 02:00:00") << true;
-        QTest::newRow("Berlin, before the end") << QByteArray("Europe/Berlin") << QByteArray("2025-10-26 02:59:59") << true;
-        QTest::newRow("Berlin, at the end") << QByteArray("Europe/Berlin") << QByteArray("2025-10-26 03:00:00") << false;
-        QTest::newRow("Berlin, another year") << QByteArray("Europe/Berlin") << QByteArray("2030-07-01 12:00:00") << true;
-        QTest::newRow("Sydney, its summer") << QByteArray("Australia/Sydney") << QByteArray("2025-01-15 12:00:00") << false;
+        QTest::newRow("Berlin, before the start")
+            << QByteArray("Europe/Berlin") << QByteArray("2025-03-30 01:59:59") << false;
+        QTest::newRow("Berlin, at the start")
+            << QByteArray("Europe/Berlin") << QByteArray("2025-03-30 02:00:00") << true;
+        QTest::newRow("Berlin, before the end")
+            << QByteArray("Europe/Berlin") << QByteArray("2025-10-26 02:59:59") << true;
+        QTest::newRow("Berlin, at the end")
+            << QByteArray("Europe/Berlin") << QByteArray("2025-10-26 03:00:00") << false;
+        QTest::newRow("Berlin, another year")
+            << QByteArray("Europe/Berlin") << QByteArray("2030-07-01 12:00:00") << true;
+        QTest::newRow("Sydney, its summer")
+            << QByteArray("Australia/Sydney") << QByteArray("2025-01-15 12:00:00") << false;
         QTest::newRow("Reykjavik") << QByteArray("Atlantic/Reykjavik") << QByteArray("2025-07-01 12:00:00") << false;
     }
 
@@ -180,18 +185,17 @@ private slots:
         QVERIFY(log.count(QStringLiteral("assertion failed for 'm_timeZone'")) >= 6);
     }
 
-    void locale()
-    {
-        QCOMPARE(i18n::GetLocale(), std::string("C"));
-    }
+    void locale() { QCOMPARE(i18n::GetLocale(), std::string("C")); }
 
     void abbreviationOfTheDefaultRegion_data()
     {
         QTest::addColumn<QByteArray>("region");
         QTest::addColumn<Clock::TimePoint>("now");
         QTest::addColumn<QByteArray>("abbreviation");
-        QTest::newRow("Berlin, summer") << QByteArray("Europe/Berlin") << testsupport::UtcInstant(2025, 7, 1) << QByteArray("CEST");
-        QTest::newRow("Berlin, winter") << QByteArray("Europe/Berlin") << testsupport::UtcInstant(2025, 12, 1) << QByteArray("CET");
+        QTest::newRow("Berlin, summer") << QByteArray("Europe/Berlin") << testsupport::UtcInstant(2025, 7, 1)
+                                        << QByteArray("CEST");
+        QTest::newRow("Berlin, winter") << QByteArray("Europe/Berlin") << testsupport::UtcInstant(2025, 12, 1)
+                                        << QByteArray("CET");
         QTest::newRow("Tokyo") << QByteArray("Asia/Tokyo") << testsupport::UtcInstant(2025, 7, 1) << QByteArray("JST");
     }
 

@@ -36,13 +36,13 @@ QStringList Describe(const TimeZoneDatabase::Database &database)
     QStringList zones;
     for (const std::string &region : database.region_list()) {
         const TimeZoneDatabase::TimeZonePtr zone = database.time_zone_from_region(region);
-        QString text = QString::fromStdString(region + '|' + zone->std_zone_abbrev() + '|' + zone->std_zone_name()
-                                              + '|' + zone->dst_zone_abbrev() + '|' + zone->dst_zone_name() + '|'
+        QString text = QString::fromStdString(region + '|' + zone->std_zone_abbrev() + '|' + zone->std_zone_name() + '|'
+                                              + zone->dst_zone_abbrev() + '|' + zone->dst_zone_name() + '|'
                                               + boost::posix_time::to_simple_string(zone->base_utc_offset()));
         if (zone->has_dst())
             text += QString::fromStdString('|' + boost::posix_time::to_simple_string(zone->dst_offset()) + '|'
-                                           + boost::posix_time::to_simple_string(zone->dst_local_start_time(2025))
-                                           + '|' + boost::posix_time::to_simple_string(zone->dst_local_end_time(2025)));
+                                           + boost::posix_time::to_simple_string(zone->dst_local_start_time(2025)) + '|'
+                                           + boost::posix_time::to_simple_string(zone->dst_local_end_time(2025)));
         zones << text;
     }
     return zones;
@@ -182,7 +182,8 @@ private slots:
         QTest::newRow("ten fields") << QByteArray(
             "\"Nowhere/Ten\",\"NTT\",\"NTT\",\"\",\"\",\"+01:00:00\",\"+00:00:00\",\"\",\"\",\"\"\n");
         QTest::newRow("twelve fields") << QByteArray(
-            "\"Nowhere/Twelve\",\"NTT\",\"NTT\",\"\",\"\",\"+01:00:00\",\"+00:00:00\",\"\",\"\",\"\",\"+00:00:00\",\"\"\n");
+            "\"Nowhere/"
+            "Twelve\",\"NTT\",\"NTT\",\"\",\"\",\"+01:00:00\",\"+00:00:00\",\"\",\"\",\"\",\"+00:00:00\",\"\"\n");
     }
 
     void malformedLineRaises()
@@ -241,10 +242,9 @@ private slots:
         const Outcome expected = Run([&] { reference.load_from_file(fileName.toStdString()); },
                                      [&]() -> const TimeZoneDatabase::Database & { return reference; });
         TimeZoneDatabase database;
-        const Outcome actual = Run([&] { database.loadFromFile(fileName.toStdString()); },
-                                   [&]() -> const TimeZoneDatabase::Database & {
-                                       return database.getTimeZoneDatabase();
-                                   });
+        const Outcome actual =
+            Run([&] { database.loadFromFile(fileName.toStdString()); },
+                [&]() -> const TimeZoneDatabase::Database & { return database.getTimeZoneDatabase(); });
         QCOMPARE(!expected.error.isEmpty(), raises);
         QCOMPARE(actual.error, expected.error);
         QCOMPARE(actual.zones, expected.zones);

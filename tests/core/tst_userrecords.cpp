@@ -82,10 +82,10 @@ private slots:
         const UserReader reader(user);
         QCOMPARE(static_cast<int>(reader.id()), NullId);
         QVERIFY(reader.groupId().null());
-        for (const std::string &text : {reader.userName(), reader.lastName(), reader.firstName(), reader.middleName(),
-                                        reader.description(), reader.emailAddress(), reader.creationDate(),
-                                        reader.creationDateDisplay(), reader.displayName(),
-                                        reader.displayNameAlphabetical()})
+        for (const std::string &text :
+             {reader.userName(), reader.lastName(), reader.firstName(), reader.middleName(), reader.description(),
+              reader.emailAddress(), reader.creationDate(), reader.creationDateDisplay(), reader.displayName(),
+              reader.displayNameAlphabetical()})
             QVERIFY(text.empty());
         QCOMPARE(reader.properties(), 0u);
         QVERIFY(!reader.property(UserProxy::DocumentSharedNotifications));
@@ -105,13 +105,18 @@ private slots:
         QTest::addColumn<Names>("names");
         QTest::addColumn<QString>("reading");
         QTest::addColumn<QString>("sorting");
-        QTest::newRow("first and last") << Names{"Anna", nullptr, "Smith"} << "Anna Smith" << "Smith, Anna";
-        QTest::newRow("with middle name") << Names{"Anna", "Lee", "Smith"} << "Anna Lee Smith" << "Smith, Anna Lee";
-        QTest::newRow("middle name present and empty")
-            << Names{"Anna", "", "Smith"} << "Anna  Smith" << "Smith, Anna ";
-        QTest::newRow("first and last present and empty") << Names{"", nullptr, ""} << " " << ", ";
-        QTest::newRow("no last name") << Names{"Anna", "Lee", nullptr} << "" << "";
-        QTest::newRow("no first name") << Names{nullptr, "Lee", "Smith"} << "" << "";
+        QTest::newRow("first and last") << Names{"Anna", nullptr, "Smith"} << "Anna Smith"
+                                        << "Smith, Anna";
+        QTest::newRow("with middle name") << Names{"Anna", "Lee", "Smith"} << "Anna Lee Smith"
+                                          << "Smith, Anna Lee";
+        QTest::newRow("middle name present and empty") << Names{"Anna", "", "Smith"} << "Anna  Smith"
+                                                       << "Smith, Anna ";
+        QTest::newRow("first and last present and empty") << Names{"", nullptr, ""} << " "
+                                                          << ", ";
+        QTest::newRow("no last name") << Names{"Anna", "Lee", nullptr} << ""
+                                      << "";
+        QTest::newRow("no first name") << Names{nullptr, "Lee", "Smith"} << ""
+                                       << "";
     }
 
     // Presence decides, not content.
@@ -132,12 +137,18 @@ private slots:
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("last");
         QTest::addColumn<bool>("valid");
-        QTest::newRow("complete") << true << 5 << "Anna" << "Smith" << true;
-        QTest::newRow("no group") << false << 5 << "Anna" << "Smith" << false;
-        QTest::newRow("empty first name") << true << 5 << "" << "Smith" << false;
-        QTest::newRow("empty last name") << true << 5 << "Anna" << "" << false;
-        QTest::newRow("null id") << true << NullId << "Anna" << "Smith" << false;
-        QTest::newRow("id 0 is an id") << true << 0 << "Anna" << "Smith" << true;
+        QTest::newRow("complete") << true << 5 << "Anna"
+                                  << "Smith" << true;
+        QTest::newRow("no group") << false << 5 << "Anna"
+                                  << "Smith" << false;
+        QTest::newRow("empty first name") << true << 5 << ""
+                                          << "Smith" << false;
+        QTest::newRow("empty last name") << true << 5 << "Anna"
+                                         << "" << false;
+        QTest::newRow("null id") << true << NullId << "Anna"
+                                 << "Smith" << false;
+        QTest::newRow("id 0 is an id") << true << 0 << "Anna"
+                                       << "Smith" << true;
     }
 
     void isValid()
@@ -224,13 +235,26 @@ private slots:
         testsupport::AceLogCapture log;
         UserWriter writer(user);
         switch (setter) {
-        case 0: writer.setId(NullId); break;
-        case 1: writer.setGroupId(NullId); break;
-        case 2: writer.setName(""); break;
-        case 3: writer.setLastName(""); break;
-        case 4: writer.setFirstName(""); break;
-        case 5: writer.setEmailAddress(""); break;
-        default: QFAIL("no such setter");
+        case 0:
+            writer.setId(NullId);
+            break;
+        case 1:
+            writer.setGroupId(NullId);
+            break;
+        case 2:
+            writer.setName("");
+            break;
+        case 3:
+            writer.setLastName("");
+            break;
+        case 4:
+            writer.setFirstName("");
+            break;
+        case 5:
+            writer.setEmailAddress("");
+            break;
+        default:
+            QFAIL("no such setter");
         }
         QCOMPARE(user.SerializeAsString(), before);
         QCOMPARE(log.count("assertion failed for '" + assertion + "'"), 1);

@@ -60,10 +60,7 @@ private:
     TestServer m_server;
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_server.start());
-    }
+    void initTestCase() { QVERIFY(m_server.start()); }
 
     void init()
     {

@@ -66,10 +66,9 @@ private slots:
     // The set written out code by code, against the ranges the router keeps.
     void servedSetIsExact()
     {
-        const std::set<int> expected = {3,  4,  5,  6,  7,  8,  9,  10, 13, 14, 15, 16, 17, 18, 20, 21,
-                                        22, 23, 24, 25, 28, 29, 30, 31, 32, 33, 39, 40, 41, 43, 44, 45,
-                                        46, 49, 50, 51, 52, 53, 54, 55, 56, 57, 58, 59, 60, 64, 65, 66,
-                                        67, 68};
+        const std::set<int> expected = {3,  4,  5,  6,  7,  8,  9,  10, 13, 14, 15, 16, 17, 18, 20, 21, 22,
+                                        23, 24, 25, 28, 29, 30, 31, 32, 33, 39, 40, 41, 43, 44, 45, 46, 49,
+                                        50, 51, 52, 53, 54, 55, 56, 57, 58, 59, 60, 64, 65, 66, 67, 68};
         std::set<int> actual;
         for (int code = -100; code <= 100; ++code) {
             if (IsServedByServer(code))
@@ -262,8 +261,7 @@ private slots:
         for (const Ercode code : {4, 7, 63, 64, 81, 82, 83, 85, 86, 92}) {
             const QByteArray logOn = LogOnErrorKey(code);
             const QByteArray detail = AuditDetailKey(code);
-            QVERIFY2(logOn != LogOnDefaultErrorKey && detail != AuditUnknownDetailKey,
-                     QByteArray::number(code));
+            QVERIFY2(logOn != LogOnDefaultErrorKey && detail != AuditUnknownDetailKey, QByteArray::number(code));
             QVERIFY(logOn.startsWith("AuthenticateUser") && logOn.endsWith("Er"));
             QCOMPARE(logOn.mid(16, logOn.size() - 18), detail.left(detail.size() - 5));
         }

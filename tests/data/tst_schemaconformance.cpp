@@ -30,8 +30,14 @@ bool StartsWith(const std::string &text, const std::string &prefix)
     return text.compare(0, prefix.size(), prefix) == 0;
 }
 
-bool IsRequest(const std::string &name) { return EndsWith(name, "Request"); }
-bool IsReply(const std::string &name) { return EndsWith(name, "Reply"); }
+bool IsRequest(const std::string &name)
+{
+    return EndsWith(name, "Request");
+}
+bool IsReply(const std::string &name)
+{
+    return EndsWith(name, "Reply");
+}
 
 // Numbering runs from `start` in steps of 10; `inserted` numbers sit between
 // two regular ones and `skipped` regular numbers are left out.
@@ -68,11 +74,11 @@ const std::map<std::string, std::pair<std::string, std::vector<std::string>>> kM
     {"SelectUserRequest", {"id_enum", {"user_id", "user_group_id"}}},
 };
 
-const std::set<std::string> kFourExclusionFlags = {
-    "SelectGroupRequest", "SelectGroupKeyRequest", "SelectMessageUserRequest", "SelectUserGroupUserRequest"};
+const std::set<std::string> kFourExclusionFlags = {"SelectGroupRequest", "SelectGroupKeyRequest",
+                                                   "SelectMessageUserRequest", "SelectUserGroupUserRequest"};
 
-const std::set<std::string> kOperatorMessages = {
-    "SelectDocumentRequest", "SelectDocumentKeyRequest", "SelectMessageRequest", "SelectMessageUserRequest"};
+const std::set<std::string> kOperatorMessages = {"SelectDocumentRequest", "SelectDocumentKeyRequest",
+                                                 "SelectMessageRequest", "SelectMessageUserRequest"};
 
 const std::set<std::string> kRepliesWithoutDiagnostics = {
     "ResetPasswordReply",
@@ -92,10 +98,12 @@ bool IsPlainField(const std::string &message, const pb::FieldDescriptor &field)
         return true;
     if (name == "sql_diag_rec")
         return true;
-    const bool changesRows = StartsWith(message, "Insert") || StartsWith(message, "Update") || StartsWith(message, "Delete");
+    const bool changesRows =
+        StartsWith(message, "Insert") || StartsWith(message, "Update") || StartsWith(message, "Delete");
     if (name == "return_code" && changesRows && IsReply(message))
         return true;
-    if (kFourExclusionFlags.count(message) && StartsWith(name, "exclude_") && field.type() == pb::FieldDescriptor::TYPE_BOOL)
+    if (kFourExclusionFlags.count(message) && StartsWith(name, "exclude_")
+        && field.type() == pb::FieldDescriptor::TYPE_BOOL)
         return true;
     if (message == "SelectUserRequest"
         && (name == "do_not_exclude_administrator_user_id" || name == "do_not_exclude_session_user_id"))
@@ -207,7 +215,8 @@ QStringList Layout(const pb::Descriptor &message)
         if (field.is_repeated())
             line += QLatin1String(" repeated");
         line += QLatin1Char(' ') + QString::fromStdString(field.name()) + QLatin1Char(' ');
-        line += QString::fromStdString(field.message_type() ? field.message_type()->name() : std::string(field.type_name()));
+        line += QString::fromStdString(field.message_type() ? field.message_type()->name()
+                                                            : std::string(field.type_name()));
         if (field.real_containing_oneof())
             line += QLatin1String(" in ") + QString::fromStdString(field.real_containing_oneof()->name());
         lines << line;
@@ -293,7 +302,8 @@ private slots:
         const pb::Descriptor *message = fetchMessage();
         const pb::FileDescriptor *file = message->file();
         std::string expected = message->name();
-        std::transform(expected.begin(), expected.end(), expected.begin(), [](unsigned char c) { return std::tolower(c); });
+        std::transform(expected.begin(), expected.end(), expected.begin(),
+                       [](unsigned char c) { return std::tolower(c); });
         QCOMPARE(B(file->name()), B(expected + "3.proto"));
         QCOMPARE(file->message_type_count(), 1);
         QCOMPARE(file->syntax(), pb::FileDescriptor::SYNTAX_PROTO3);
@@ -481,38 +491,42 @@ private slots:
             {"SelectUserReply", "user User"},
         };
         for (const auto &[name, records] : selects) {
-            QTest::newRow(name) << QByteArray(name)
-                                << QStringList{diagnostics, QString("1010 repeated ") + records, "1020 repeated ckey sint32"};
+            QTest::newRow(name) << QByteArray(
+                name) << QStringList{diagnostics, QString("1010 repeated ") + records, "1020 repeated ckey sint32"};
         }
-        QTest::newRow("SelectFolderReply") << QByteArray("SelectFolderReply")
-                                           << QStringList{diagnostics, "1010 repeated folder Folder"};
+        QTest::newRow("SelectFolderReply")
+            << QByteArray("SelectFolderReply") << QStringList{diagnostics, "1010 repeated folder Folder"};
         QTest::newRow("SelectMessageReply")
             << QByteArray("SelectMessageReply")
-            << QStringList{"1010 sql_diag_rec SQLDiagRec", "1020 repeated message Message", "1030 repeated ckey sint32"};
-        QTest::newRow("SelectMessageFolderReply") << QByteArray("SelectMessageFolderReply")
-                                                  << QStringList{"1010 sql_diag_rec SQLDiagRec",
-                                                                 "1020 repeated message_folder MessageFolder",
-                                                                 "1030 repeated ckey sint32"};
+            << QStringList{"1010 sql_diag_rec SQLDiagRec", "1020 repeated message Message",
+                           "1030 repeated ckey sint32"};
+        QTest::newRow("SelectMessageFolderReply")
+            << QByteArray("SelectMessageFolderReply")
+            << QStringList{"1010 sql_diag_rec SQLDiagRec", "1020 repeated message_folder MessageFolder",
+                           "1030 repeated ckey sint32"};
 
         for (const char *name :
-             {"DeleteDocumentKeyReply", "DeleteDocumentReply", "DeleteDocumentWebpageReply", "DeleteFolderReply",
-              "DeleteMessageDocumentReply", "DeleteMessageFolderReply", "DeleteMessageReply", "DeleteMessageUserReply",
-              "DeleteUserGroupReply", "DeleteUserGroupUserReply", "UpdateDocumentKeyReply", "UpdateDocumentReply",
-              "UpdateDocumentWebpageReply", "UpdateFolderKeyReply", "UpdateFolderReply", "UpdateMessageFolderReply",
-              "UpdateMessageReply", "UpdateMessageUserReply", "UpdateUserGroupReply", "UpdateUserGroupUserReply",
-              "InsertFolderKeyReply", "InsertMessageDocumentReply", "InsertUserGroupUserReply"}) {
+             {"DeleteDocumentKeyReply",     "DeleteDocumentReply",        "DeleteDocumentWebpageReply",
+              "DeleteFolderReply",          "DeleteMessageDocumentReply", "DeleteMessageFolderReply",
+              "DeleteMessageReply",         "DeleteMessageUserReply",     "DeleteUserGroupReply",
+              "DeleteUserGroupUserReply",   "UpdateDocumentKeyReply",     "UpdateDocumentReply",
+              "UpdateDocumentWebpageReply", "UpdateFolderKeyReply",       "UpdateFolderReply",
+              "UpdateMessageFolderReply",   "UpdateMessageReply",         "UpdateMessageUserReply",
+              "UpdateUserGroupReply",       "UpdateUserGroupUserReply",   "InsertFolderKeyReply",
+              "InsertMessageDocumentReply", "InsertUserGroupUserReply"}) {
             QTest::newRow(name) << QByteArray(name) << changed;
         }
         QTest::newRow("UpdateUserReply") << QByteArray("UpdateUserReply")
-                                         << changed + QStringList{"1030 repeated create_group_id sint32",
-                                                                  "1040 repeated delete_group_id sint32"};
+                                         << changed
+                                                + QStringList{"1030 repeated create_group_id sint32",
+                                                              "1040 repeated delete_group_id sint32"};
 
-        for (const auto &[name, id] : std::vector<std::pair<const char *, QString>>{
-                 {"InsertDocumentReply", "document_id"},
-                 {"InsertFolderReply", "folder_id"},
-                 {"InsertMessageFolderReply", "message_folder_id"},
-                 {"InsertMessageReply", "message_id"},
-                 {"InsertUserGroupReply", "user_group_group_id"}}) {
+        for (const auto &[name, id] :
+             std::vector<std::pair<const char *, QString>>{{"InsertDocumentReply", "document_id"},
+                                                           {"InsertFolderReply", "folder_id"},
+                                                           {"InsertMessageFolderReply", "message_folder_id"},
+                                                           {"InsertMessageReply", "message_id"},
+                                                           {"InsertUserGroupReply", "user_group_group_id"}}) {
             QTest::newRow(name) << QByteArray(name)
                                 << QStringList{diagnostics, "1010 " + id + " sint32 in " + id + "_enum",
                                                "1020 return_code sint32", "1030 repeated ckey sint32"};
@@ -525,7 +539,8 @@ private slots:
             << changed + QStringList{"1030 message_user_message Message in message_user_message_enum"};
 
         QTest::newRow("ResetUserNameReply") << QByteArray("ResetUserNameReply") << QStringList{diagnostics};
-        QTest::newRow("ResetUserEmailAddressReply") << QByteArray("ResetUserEmailAddressReply") << QStringList{diagnostics};
+        QTest::newRow("ResetUserEmailAddressReply")
+            << QByteArray("ResetUserEmailAddressReply") << QStringList{diagnostics};
         QTest::newRow("ResetPasswordReply") << QByteArray("ResetPasswordReply") << QStringList();
     }
 
@@ -551,7 +566,8 @@ private slots:
     {
         const pb::Descriptor *message = fetchMessage();
         QVERIFY(message);
-        const QString record = message->name().find("Document") != std::string::npos ? "document Document" : "message Message";
+        const QString record =
+            message->name().find("Document") != std::string::npos ? "document Document" : "message Message";
         const QString field = record.section(' ', 0, 0);
         QCOMPARE(Layout(*message), (QStringList{"1000 " + record + " in " + field + "_enum", "1010 size sint32"}));
     }
@@ -637,8 +653,8 @@ private slots:
         QTest::addColumn<bool>("hasRequest");
         QTest::addColumn<bool>("hasReply");
         for (const ServerOperation &operation : kServerOperations)
-            QTest::newRow(operation.name) << operation.code << QByteArray(operation.name) << operation.hasRequest
-                                          << operation.hasReply;
+            QTest::newRow(operation.name)
+                << operation.code << QByteArray(operation.name) << operation.hasRequest << operation.hasReply;
     }
 
     void operationsNameTheirMessages()
@@ -677,7 +693,8 @@ private slots:
     // Within a verb's group the codes follow the byte order of the request names.
     void codesFollowRequestNameOrder()
     {
-        const std::vector<std::pair<int, int>> groups = {{1, 5}, {6, 19}, {20, 34}, {35, 38}, {39, 55}, {56, 69}, {70, 75}};
+        const std::vector<std::pair<int, int>> groups = {{1, 5},   {6, 19},  {20, 34}, {35, 38},
+                                                         {39, 55}, {56, 69}, {70, 75}};
         for (const auto &[first, last] : groups) {
             std::vector<std::pair<int, std::string>> members;
             for (const ServerOperation &operation : kServerOperations) {

@@ -25,7 +25,11 @@ using namespace qorv::data;
 
 namespace
 {
-enum WireType { Varint = 0, LengthDelimited = 2 };
+enum WireType
+{
+    Varint = 0,
+    LengthDelimited = 2
+};
 
 // Expected bytes are spelled out here rather than taken from the library: a
 // tag is (number << 3) | wire type as a base-128 varint, low group first.
@@ -80,7 +84,8 @@ private slots:
         {
             Document document;
             document.set_document_name("");
-            QTest::newRow("empty name in its oneof is sent") << Serialized(document) << Tag(1030, LengthDelimited) + Bytes({0x00});
+            QTest::newRow("empty name in its oneof is sent")
+                << Serialized(document) << Tag(1030, LengthDelimited) + Bytes({0x00});
         }
         {
             Document document;
@@ -90,7 +95,8 @@ private slots:
         {
             Document document;
             document.mutable_sys_period();
-            QTest::newRow("empty sub-record in its oneof is sent") << Serialized(document) << Tag(1120, LengthDelimited) + Bytes({0x00});
+            QTest::newRow("empty sub-record in its oneof is sent")
+                << Serialized(document) << Tag(1120, LengthDelimited) + Bytes({0x00});
         }
         {
             Document document;
@@ -182,7 +188,8 @@ private slots:
     void zeroInOneofReadsBackAsSet()
     {
         Document document;
-        QVERIFY(document.ParseFromString((Tag(1030, LengthDelimited) + Bytes({0x00}) + Bytes({0xC0, 0x3E, 0x00})).toStdString()));
+        QVERIFY(document.ParseFromString(
+            (Tag(1030, LengthDelimited) + Bytes({0x00}) + Bytes({0xC0, 0x3E, 0x00})).toStdString()));
         QCOMPARE(document.document_name_enum_case(), Document::kDocumentName);
         QCOMPARE(int(document.document_name_enum_case()), 1030);
         QCOMPARE(document.document_id_enum_case(), Document::kDocumentId);

@@ -64,29 +64,44 @@ private slots:
         QTest::addColumn<int>("warnings");
 
         QTest::newRow("database form") << QByteArray("2024-03-05 14:07:09") << QByteArray("2024-03-05 14:07:09") << 0;
-        QTest::newRow("ISO extended with Z") << QByteArray("2024-03-05T14:07:09Z") << QByteArray("2024-03-05 14:07:09") << 0;
+        QTest::newRow("ISO extended with Z")
+            << QByteArray("2024-03-05T14:07:09Z") << QByteArray("2024-03-05 14:07:09") << 0;
         QTest::newRow("ISO basic") << QByteArray("20240305T140709") << QByteArray("2024-03-05 14:07:09") << 0;
         QTest::newRow("quoted") << QByteArray("'2024-03-05 14:07:09'") << QByteArray("2024-03-05 14:07:09") << 0;
-        QTest::newRow("bar between date and time") << QByteArray("2024-03-05|14:07:09") << QByteArray("2024-03-05 14:07:09") << 0;
-        QTest::newRow("dash between date and time") << QByteArray("2024-03-05-14:07:09") << QByteArray("2024-03-05 14:07:09") << 0;
-        QTest::newRow("lower-case t and z, points in the time") << QByteArray("2024-03-05t14.07.09z") << QByteArray("2024-03-05 14:07:09") << 0;
+        QTest::newRow("bar between date and time")
+            << QByteArray("2024-03-05|14:07:09") << QByteArray("2024-03-05 14:07:09") << 0;
+        QTest::newRow("dash between date and time")
+            << QByteArray("2024-03-05-14:07:09") << QByteArray("2024-03-05 14:07:09") << 0;
+        QTest::newRow("lower-case t and z, points in the time")
+            << QByteArray("2024-03-05t14.07.09z") << QByteArray("2024-03-05 14:07:09") << 0;
         QTest::newRow("no separators at all") << QByteArray("20240305140709") << QByteArray("2024-03-05 14:07:09") << 0;
         QTest::newRow("date alone is midnight") << QByteArray("2024-03-05") << QByteArray("2024-03-05 00:00:00") << 0;
-        QTest::newRow("short fraction is scaled") << QByteArray("2024-03-05 14:07:09.5") << QByteArray("2024-03-05 14:07:09.500000") << 0;
-        QTest::newRow("long fraction is cut") << QByteArray("2024-03-05 14:07:09.1234567891") << QByteArray("2024-03-05 14:07:09.123456") << 0;
-        QTest::newRow("fraction is cut, not rounded") << QByteArray("2024-03-05 14:07:09.9999999") << QByteArray("2024-03-05 14:07:09.999999") << 0;
-        QTest::newRow("zero fraction is not written") << QByteArray("2024-03-05 14:07:09.000") << QByteArray("2024-03-05 14:07:09") << 0;
-        QTest::newRow("hour 24 is the next day") << QByteArray("2024-03-05 24:00:00") << QByteArray("2024-03-06 00:00:00") << 0;
-        QTest::newRow("minute 75 carries") << QByteArray("2024-03-05 14:75:00") << QByteArray("2024-03-05 15:15:00") << 0;
-        QTest::newRow("seconds carry over the year") << QByteArray("2024-12-31 23:59:60") << QByteArray("2025-01-01 00:00:00") << 0;
+        QTest::newRow("short fraction is scaled")
+            << QByteArray("2024-03-05 14:07:09.5") << QByteArray("2024-03-05 14:07:09.500000") << 0;
+        QTest::newRow("long fraction is cut")
+            << QByteArray("2024-03-05 14:07:09.1234567891") << QByteArray("2024-03-05 14:07:09.123456") << 0;
+        QTest::newRow("fraction is cut, not rounded")
+            << QByteArray("2024-03-05 14:07:09.9999999") << QByteArray("2024-03-05 14:07:09.999999") << 0;
+        QTest::newRow("zero fraction is not written")
+            << QByteArray("2024-03-05 14:07:09.000") << QByteArray("2024-03-05 14:07:09") << 0;
+        QTest::newRow("hour 24 is the next day")
+            << QByteArray("2024-03-05 24:00:00") << QByteArray("2024-03-06 00:00:00") << 0;
+        QTest::newRow("minute 75 carries")
+            << QByteArray("2024-03-05 14:75:00") << QByteArray("2024-03-05 15:15:00") << 0;
+        QTest::newRow("seconds carry over the year")
+            << QByteArray("2024-12-31 23:59:60") << QByteArray("2025-01-01 00:00:00") << 0;
         QTest::newRow("leap day") << QByteArray("2024-02-29") << QByteArray("2024-02-29 00:00:00") << 0;
         QTest::newRow("minimum") << QByteArray("1400-01-01 00:00:00") << QByteArray("1400-01-01 00:00:00") << 0;
         QTest::newRow("maximum") << QByteArray("9999-12-31 00:00:00") << QByteArray("9999-12-31 00:00:00") << 0;
-        QTest::newRow("last microsecond") << QByteArray("9999-12-31 23:59:59.999999") << QByteArray("9999-12-31 23:59:59.999999") << 0;
+        QTest::newRow("last microsecond")
+            << QByteArray("9999-12-31 23:59:59.999999") << QByteArray("9999-12-31 23:59:59.999999") << 0;
         QTest::newRow("quote at the start only") << QByteArray("'2024-03-05") << QByteArray("2024-03-05 00:00:00") << 0;
-        QTest::newRow("separator without a time") << QByteArray("2024-03-05T") << QByteArray("2024-03-05 00:00:00") << 0;
-        QTest::newRow("bar after the seconds") << QByteArray("2024-03-05 14:07:09|") << QByteArray("2024-03-05 14:07:09") << 0;
-        QTest::newRow("twelve fraction digits") << QByteArray("2024-03-05 14:07:09.123456789012") << QByteArray("2024-03-05 14:07:09.123456") << 0;
+        QTest::newRow("separator without a time")
+            << QByteArray("2024-03-05T") << QByteArray("2024-03-05 00:00:00") << 0;
+        QTest::newRow("bar after the seconds")
+            << QByteArray("2024-03-05 14:07:09|") << QByteArray("2024-03-05 14:07:09") << 0;
+        QTest::newRow("twelve fraction digits")
+            << QByteArray("2024-03-05 14:07:09.123456789012") << QByteArray("2024-03-05 14:07:09.123456") << 0;
 
         // Refused: an impossible calendar date is reported once.
         QTest::newRow("February 30") << QByteArray("2024-02-30 00:00:00") << QByteArray() << 1;
@@ -102,7 +117,8 @@ private slots:
         QTest::newRow("no seconds") << QByteArray("2024-03-05 14:07") << QByteArray() << 0;
         QTest::newRow("trailing text") << QByteArray("2024-03-05 14:07:09 UTC") << QByteArray() << 0;
         QTest::newRow("leading blank") << QByteArray(" 2024-03-05") << QByteArray() << 0;
-        QTest::newRow("thirteen fraction digits") << QByteArray("2024-03-05 14:07:09.1234567890123") << QByteArray() << 0;
+        QTest::newRow("thirteen fraction digits")
+            << QByteArray("2024-03-05 14:07:09.1234567890123") << QByteArray() << 0;
         QTest::newRow("words") << QByteArray("yesterday") << QByteArray() << 0;
         QTest::newRow("point without a fraction") << QByteArray("2024-03-05 14:07:09.") << QByteArray() << 0;
         QTest::newRow("Z without a time") << QByteArray("2024-03-05Z") << QByteArray() << 0;
@@ -132,10 +148,14 @@ private slots:
     {
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QString>("warning");
-        QTest::newRow("day") << QByteArray("2024-02-30") << QStringLiteral("PosixTimeDefaultValue: Day of month is not valid for year");
-        QTest::newRow("year") << QByteArray("1399-01-01") << QStringLiteral("PosixTimeDefaultValue: Year is out of valid range: 1400..9999");
-        QTest::newRow("month") << QByteArray("2024-13-01") << QStringLiteral("PosixTimeDefaultValue: Month number is out of range 1..12");
-        QTest::newRow("day 0") << QByteArray("2024-01-00") << QStringLiteral("PosixTimeDefaultValue: Day of month value is out of range 1..31");
+        QTest::newRow("day") << QByteArray("2024-02-30")
+                             << QStringLiteral("PosixTimeDefaultValue: Day of month is not valid for year");
+        QTest::newRow("year") << QByteArray("1399-01-01")
+                              << QStringLiteral("PosixTimeDefaultValue: Year is out of valid range: 1400..9999");
+        QTest::newRow("month") << QByteArray("2024-13-01")
+                               << QStringLiteral("PosixTimeDefaultValue: Month number is out of range 1..12");
+        QTest::newRow("day 0") << QByteArray("2024-01-00")
+                               << QStringLiteral("PosixTimeDefaultValue: Day of month value is out of range 1..31");
     }
 
     void refusedDateNamesTheCheck()
@@ -157,19 +177,20 @@ private slots:
         QTest::addColumn<QByteArray>("iso");
         QTest::addColumn<QByteArray>("simple");
 
-        QTest::newRow("with fraction")
-            << QByteArray("2024-03-05 14:07:09.25") << QByteArray("2024-03-05 14:07:09.250000")
-            << QByteArray("2024-03-05 14:07:09.250000") << QByteArray("2024-03-05 14:07:09")
-            << QByteArray("2024-03-05T14:07:09.250000Z") << QByteArray("20240305T140709.250000Z")
-            << QByteArray("2024-Mar-05 14:07:09.250000");
-        QTest::newRow("without fraction")
-            << QByteArray("2024-03-05 14:07:09") << QByteArray("2024-03-05 14:07:09") << QByteArray("2024-03-05 14:07:09")
-            << QByteArray("2024-03-05 14:07:09") << QByteArray("2024-03-05T14:07:09Z") << QByteArray("20240305T140709Z")
-            << QByteArray("2024-Mar-05 14:07:09");
-        QTest::newRow("minimum")
-            << QByteArray("1400-01-01 00:00:00") << QByteArray("1400-01-01 00:00:00") << QByteArray("1400-01-01 00:00:00")
-            << QByteArray("1400-01-01 00:00:00") << QByteArray("1400-01-01T00:00:00Z") << QByteArray("14000101T000000Z")
-            << QByteArray("1400-Jan-01 00:00:00");
+        QTest::newRow("with fraction") << QByteArray("2024-03-05 14:07:09.25")
+                                       << QByteArray("2024-03-05 14:07:09.250000")
+                                       << QByteArray("2024-03-05 14:07:09.250000") << QByteArray("2024-03-05 14:07:09")
+                                       << QByteArray("2024-03-05T14:07:09.250000Z")
+                                       << QByteArray("20240305T140709.250000Z")
+                                       << QByteArray("2024-Mar-05 14:07:09.250000");
+        QTest::newRow("without fraction") << QByteArray("2024-03-05 14:07:09") << QByteArray("2024-03-05 14:07:09")
+                                          << QByteArray("2024-03-05 14:07:09") << QByteArray("2024-03-05 14:07:09")
+                                          << QByteArray("2024-03-05T14:07:09Z") << QByteArray("20240305T140709Z")
+                                          << QByteArray("2024-Mar-05 14:07:09");
+        QTest::newRow("minimum") << QByteArray("1400-01-01 00:00:00") << QByteArray("1400-01-01 00:00:00")
+                                 << QByteArray("1400-01-01 00:00:00") << QByteArray("1400-01-01 00:00:00")
+                                 << QByteArray("1400-01-01T00:00:00Z") << QByteArray("14000101T000000Z")
+                                 << QByteArray("1400-Jan-01 00:00:00");
         QTest::newRow("last microsecond")
             << QByteArray("9999-12-31 23:59:59.999999") << QByteArray("9999-12-31 23:59:59.999999")
             << QByteArray("9999-12-31 23:59:59.999999") << QByteArray("9999-12-31 23:59:59")
@@ -213,13 +234,20 @@ private slots:
         QTest::addColumn<bool>("maximum");
         QTest::addColumn<QByteArray>("shown");
 
-        QTest::newRow("minimum text") << QByteArray::fromStdString(DbTimestamp::m_MinTimestamp) << true << true << false << QByteArray();
-        QTest::newRow("later on the minimum date") << QByteArray("1400-01-01 12:00:00") << true << true << false << QByteArray();
-        QTest::newRow("day after the minimum") << QByteArray("1400-01-02") << true << false << false << QByteArray("1400-01-02 00:00:00");
-        QTest::newRow("maximum text") << QByteArray::fromStdString(DbTimestamp::m_MaxTimestamp) << true << false << true << QByteArray();
-        QTest::newRow("end of the maximum date") << QByteArray("9999-12-31 23:59:59") << true << false << true << QByteArray();
-        QTest::newRow("day before the maximum") << QByteArray("9999-12-30 23:59:59") << true << false << false << QByteArray("9999-12-30 23:59:59");
-        QTest::newRow("ordinary") << QByteArray("2024-03-05 14:07:09.5") << true << false << false << QByteArray("2024-03-05 14:07:09");
+        QTest::newRow("minimum text") << QByteArray::fromStdString(DbTimestamp::m_MinTimestamp) << true << true << false
+                                      << QByteArray();
+        QTest::newRow("later on the minimum date")
+            << QByteArray("1400-01-01 12:00:00") << true << true << false << QByteArray();
+        QTest::newRow("day after the minimum")
+            << QByteArray("1400-01-02") << true << false << false << QByteArray("1400-01-02 00:00:00");
+        QTest::newRow("maximum text") << QByteArray::fromStdString(DbTimestamp::m_MaxTimestamp) << true << false << true
+                                      << QByteArray();
+        QTest::newRow("end of the maximum date")
+            << QByteArray("9999-12-31 23:59:59") << true << false << true << QByteArray();
+        QTest::newRow("day before the maximum")
+            << QByteArray("9999-12-30 23:59:59") << true << false << false << QByteArray("9999-12-30 23:59:59");
+        QTest::newRow("ordinary") << QByteArray("2024-03-05 14:07:09.5") << true << false << false
+                                  << QByteArray("2024-03-05 14:07:09");
         QTest::newRow("not valid") << QByteArray("soon") << false << false << false << QByteArray();
     }
 
@@ -267,24 +295,26 @@ private slots:
             << QByteArray("2024-07-01 12:00:00") << newYork << QByteArray("2024-07-01 08:00:00")
             << QByteArray("2024-07-01 08:00:00") << QByteArray("2024-07-01 08:00:00") << QByteArray("20240701T080000")
             << QByteArray("2024-07-01T08:00:00") << QByteArray("2024-Jul-01 08:00:00");
-        QTest::newRow("east, next day")
-            << QByteArray("2024-03-05 20:00:00") << tokyo << QByteArray("2024-03-06 05:00:00")
-            << QByteArray("2024-03-06 05:00:00") << QByteArray("2024-03-06 05:00:00") << QByteArray("20240306T050000")
-            << QByteArray("2024-03-06T05:00:00") << QByteArray("2024-Mar-06 05:00:00");
-        QTest::newRow("maximum, west")
-            << QByteArray::fromStdString(DbTimestamp::m_MaxTimestamp) << newYork << QByteArray("9999-12-30 19:00:00")
-            << QByteArray("9999-12-30 19:00:00") << QByteArray("9999-12-30 19:00:00") << QByteArray("99991230T190000")
-            << QByteArray("9999-12-30T19:00:00") << QByteArray("9999-Dec-30 19:00:00");
-        QTest::newRow("minimum, east")
-            << QByteArray::fromStdString(DbTimestamp::m_MinTimestamp) << tokyo << QByteArray("1400-01-01 09:00:00")
-            << QByteArray("1400-01-01 09:00:00") << QByteArray("1400-01-01 09:00:00") << QByteArray("14000101T090000")
-            << QByteArray("1400-01-01T09:00:00") << QByteArray("1400-Jan-01 09:00:00");
+        QTest::newRow("east, next day") << QByteArray("2024-03-05 20:00:00") << tokyo
+                                        << QByteArray("2024-03-06 05:00:00") << QByteArray("2024-03-06 05:00:00")
+                                        << QByteArray("2024-03-06 05:00:00") << QByteArray("20240306T050000")
+                                        << QByteArray("2024-03-06T05:00:00") << QByteArray("2024-Mar-06 05:00:00");
+        QTest::newRow("maximum, west") << QByteArray::fromStdString(DbTimestamp::m_MaxTimestamp) << newYork
+                                       << QByteArray("9999-12-30 19:00:00") << QByteArray("9999-12-30 19:00:00")
+                                       << QByteArray("9999-12-30 19:00:00") << QByteArray("99991230T190000")
+                                       << QByteArray("9999-12-30T19:00:00") << QByteArray("9999-Dec-30 19:00:00");
+        QTest::newRow("minimum, east") << QByteArray::fromStdString(DbTimestamp::m_MinTimestamp) << tokyo
+                                       << QByteArray("1400-01-01 09:00:00") << QByteArray("1400-01-01 09:00:00")
+                                       << QByteArray("1400-01-01 09:00:00") << QByteArray("14000101T090000")
+                                       << QByteArray("1400-01-01T09:00:00") << QByteArray("1400-Jan-01 09:00:00");
         // Wall-clock years the date library cannot write: shown as blanks
         // instead of an exception out of a window update.
-        QTest::newRow("minimum, west") << QByteArray::fromStdString(DbTimestamp::m_MinTimestamp) << newYork << QByteArray()
-                                       << QByteArray() << QByteArray() << QByteArray() << QByteArray() << QByteArray();
-        QTest::newRow("end of the maximum, east") << QByteArray("9999-12-31 23:59:59") << tokyo << QByteArray()
-                                                  << QByteArray() << QByteArray() << QByteArray() << QByteArray() << QByteArray();
+        QTest::newRow("minimum, west") << QByteArray::fromStdString(DbTimestamp::m_MinTimestamp) << newYork
+                                       << QByteArray() << QByteArray() << QByteArray() << QByteArray() << QByteArray()
+                                       << QByteArray();
+        QTest::newRow("end of the maximum, east")
+            << QByteArray("9999-12-31 23:59:59") << tokyo << QByteArray() << QByteArray() << QByteArray()
+            << QByteArray() << QByteArray() << QByteArray();
         QTest::newRow("not valid") << QByteArray("never") << tokyo << QByteArray() << QByteArray() << QByteArray()
                                    << QByteArray() << QByteArray() << QByteArray();
 
@@ -309,11 +339,12 @@ private slots:
             << QByteArray("1970-01-01T00:00:00") << QByteArray("1970-Jan-01 00:00:00");
         // The C library's conversion starts in 1970: earlier times, the
         // restrictive defaults' minimum among them, show as blanks.
-        QTest::newRow("machine, before 1970") << QByteArray("1969-12-31 23:59:59") << machine << QByteArray()
-                                              << QByteArray() << QByteArray() << QByteArray() << QByteArray() << QByteArray();
-        QTest::newRow("machine, minimum") << QByteArray::fromStdString(DbTimestamp::m_MinTimestamp) << machine
-                                          << QByteArray() << QByteArray() << QByteArray() << QByteArray() << QByteArray()
-                                          << QByteArray();
+        QTest::newRow("machine, before 1970")
+            << QByteArray("1969-12-31 23:59:59") << machine << QByteArray() << QByteArray() << QByteArray()
+            << QByteArray() << QByteArray() << QByteArray();
+        QTest::newRow("machine, minimum")
+            << QByteArray::fromStdString(DbTimestamp::m_MinTimestamp) << machine << QByteArray() << QByteArray()
+            << QByteArray() << QByteArray() << QByteArray() << QByteArray();
     }
 
     void zoneForms()
@@ -359,7 +390,8 @@ private slots:
         QTest::addColumn<QByteArray>("db");
         QTest::addColumn<int>("reports");
 
-        QTest::newRow("ordinary") << QByteArray("2024-03-05 14:07:09.000250") << true << QByteArray("2024-03-05 14:07:09.000250") << 0;
+        QTest::newRow("ordinary") << QByteArray("2024-03-05 14:07:09.000250") << true
+                                  << QByteArray("2024-03-05 14:07:09.000250") << 0;
         QTest::newRow("one microsecond before the minimum") << QByteArray("1399-12-31") << false << QByteArray() << 0;
         QTest::newRow("first instant after 9999") << QByteArray("10000") << false << QByteArray() << 0;
         QTest::newRow("not-a-date-time") << QByteArray("nadt") << false << QByteArray() << 1;
@@ -409,7 +441,8 @@ private slots:
         QTest::addColumn<int>("order");
 
         QTest::newRow("equal") << QByteArray("2024-03-05 14:07:09") << QByteArray("20240305T140709Z") << 0;
-        QTest::newRow("one microsecond earlier") << QByteArray("2024-03-05 14:07:09") << QByteArray("2024-03-05 14:07:09.000001") << -1;
+        QTest::newRow("one microsecond earlier")
+            << QByteArray("2024-03-05 14:07:09") << QByteArray("2024-03-05 14:07:09.000001") << -1;
         QTest::newRow("later year") << QByteArray("2025-01-01") << QByteArray("2024-12-31 23:59:59") << 1;
         QTest::newRow("sentinels") << QByteArray::fromStdString(DbTimestamp::m_MinTimestamp)
                                    << QByteArray::fromStdString(DbTimestamp::m_MaxTimestamp) << -1;
@@ -431,7 +464,7 @@ private slots:
         QCOMPARE(a <= b, order <= 0);
         QCOMPARE(a > b, order > 0);
         QCOMPARE(a >= b, order >= 0);
-        QCOMPARE(b < a, order > 0);
+        QCOMPARE(b<a, order> 0);
     }
 };
 

@@ -51,14 +51,13 @@ void AttachmentStore::install(testsupport::TestServer &server)
         qorv::data::DeleteMessageDocumentRequest request;
         request.ParseFromString(received.payload);
         const std::lock_guard<std::mutex> lock(m_mutex);
-        m_attachments.erase(std::remove_if(m_attachments.begin(), m_attachments.end(),
-                                           [&request](const qorv::data::MessageDocument &held) {
-                                               return held.message_document_message_id()
-                                                          == request.message_document_message_id()
-                                                      && held.message_document_document_id()
-                                                             == request.message_document_document_id();
-                                           }),
-                            m_attachments.end());
+        m_attachments.erase(
+            std::remove_if(m_attachments.begin(), m_attachments.end(),
+                           [&request](const qorv::data::MessageDocument &held) {
+                               return held.message_document_message_id() == request.message_document_message_id()
+                                      && held.message_document_document_id() == request.message_document_document_id();
+                           }),
+            m_attachments.end());
         return testsupport::Done<qorv::data::DeleteMessageDocumentReply>();
     });
 }

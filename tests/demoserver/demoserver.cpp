@@ -154,20 +154,21 @@ DemoServer::DemoServer(const std::string &keyDirectory)
     , m_attachments([this](int documentId) { return m_directory.document(documentId); })
 {
     m_server.setLogOnStartsSession(true);
-    m_server.onRequest(common::op::AuthenticateUser, [this, logOn = m_logOn.handler()](const testsupport::TestRequest &request) {
-        testsupport::TestReply reply = logOn(request);
-        if (reply.nextSessionKey) {
-            const auto found = m_userIds.find(m_logOn.lastUserNameHash());
-            if (found != m_userIds.end()) {
-                m_directory.setSessionUserId(found->second);
-                m_sessionUserId = found->second;
-                const qorv::data::User user = userRecord(found->second);
-                if (m_sessionLog)
-                    m_sessionLog("Logged on as " + user.user_first_name() + " " + user.user_last_name());
+    m_server.onRequest(
+        common::op::AuthenticateUser, [this, logOn = m_logOn.handler()](const testsupport::TestRequest &request) {
+            testsupport::TestReply reply = logOn(request);
+            if (reply.nextSessionKey) {
+                const auto found = m_userIds.find(m_logOn.lastUserNameHash());
+                if (found != m_userIds.end()) {
+                    m_directory.setSessionUserId(found->second);
+                    m_sessionUserId = found->second;
+                    const qorv::data::User user = userRecord(found->second);
+                    if (m_sessionLog)
+                        m_sessionLog("Logged on as " + user.user_first_name() + " " + user.user_last_name());
+                }
             }
-        }
-        return reply;
-    });
+            return reply;
+        });
     // Log-off: the next log-on comes sealed under the all-zero key again.
     m_server.onRequest(common::op::TerminateUserSession, [this](const testsupport::TestRequest &) {
         if (m_sessionLog)
@@ -195,10 +196,9 @@ DemoServer::DemoServer(const std::string &keyDirectory)
     installDocumentLayers();
     installMessageLayers();
     installUserChanges();
-    m_logOn.setPasswordCheck(
-        [this](const std::string &userNameHash, const std::string &passwordHash) {
-            return opensAccount(userNameHash, passwordHash);
-        });
+    m_logOn.setPasswordCheck([this](const std::string &userNameHash, const std::string &passwordHash) {
+        return opensAccount(userNameHash, passwordHash);
+    });
 }
 
 std::unique_ptr<DemoServer> DemoServer::fromSampleFile(const QString &dataPath, const std::string &keyDirectory,
@@ -261,8 +261,9 @@ void DemoServer::seed(const SampleData &data)
         m_webpages.add(webpage);
     for (qorv::data::DocumentKey key : data.documentKeys) {
         Completed(key, m_directory.document(key.document_key_document().document_id()), m_users);
-        EncodePasscode(key.mutable_document_key_security_descriptor(),
-                       [&key](std::int32_t length) { key.set_document_key_security_descriptor_password_length(length); });
+        EncodePasscode(key.mutable_document_key_security_descriptor(), [&key](std::int32_t length) {
+            key.set_document_key_security_descriptor_password_length(length);
+        });
         m_keys.addDocumentKey(key);
     }
     for (qorv::data::FolderKey key : data.folderKeys) {
@@ -386,14 +387,14 @@ void DemoServer::setHostile(std::uint32_t seed, const testsupport::HostileSchedu
     // Shared with the picker, which runs on the server's thread, one reply at
     // a time; a later setHostile drops it once the reply in flight is out.
     auto schedule = std::make_shared<testsupport::HostileSchedule>(seed, options);
-    m_server.setFaultPicker([schedule, log = m_faultLog](const testsupport::TestRequest &request,
-                                                         std::size_t frameLength) {
-        testsupport::HostileSchedule::Decision decision =
-            schedule->next(request.majorOpcode, request.minorOpcode, frameLength);
-        if (decision.kind != testsupport::HostileSchedule::Kind::None && log)
-            log(decision.description);
-        return decision.faults;
-    });
+    m_server.setFaultPicker(
+        [schedule, log = m_faultLog](const testsupport::TestRequest &request, std::size_t frameLength) {
+            testsupport::HostileSchedule::Decision decision =
+                schedule->next(request.majorOpcode, request.minorOpcode, frameLength);
+            if (decision.kind != testsupport::HostileSchedule::Kind::None && log)
+                log(decision.description);
+            return decision.faults;
+        });
 }
 
 void DemoServer::setHostile(std::uint32_t seed, double rate)
@@ -423,7 +424,8 @@ void DemoServer::installUserSelect()
     // record, which then replaces the one of the log-on, so it keeps the
     // name hash and password form the reset-password wizard checks); the
     // directory answers the users of a group.
-    m_server.onRequest(common::op::SelectUser, [this, byGroup = m_server.handler(common::op::SelectUser)](const testsupport::TestRequest &received) {
+    m_server.onRequest(common::op::SelectUser, [this, byGroup = m_server.handler(common::op::SelectUser)](
+                                                   const testsupport::TestRequest &received) {
         qorv::data::SelectUserRequest request;
         if (!request.ParseFromString(received.payload) || !request.has_user_id())
             return byGroup(received);
@@ -436,7 +438,8 @@ void DemoServer::installUserSelect()
 
 void DemoServer::installKeyLayers()
 {
-    m_server.onRequest(common::op::InsertDocumentKey, [this, insert = m_server.handler(common::op::InsertDocumentKey)](const testsupport::TestRequest &received) {
+    m_server.onRequest(common::op::InsertDocumentKey, [this, insert = m_server.handler(common::op::InsertDocumentKey)](
+                                                          const testsupport::TestRequest &received) {
         qorv::data::InsertDocumentKeyRequest request;
         if (!request.ParseFromString(received.payload))
             return insert(received);
@@ -444,7 +447,8 @@ void DemoServer::installKeyLayers()
         Completed(*key, m_directory.document(key->document_key_document().document_id()), m_users);
         return insert(Carrying(received, request));
     });
-    m_server.onRequest(common::op::InsertFolderKey, [this, insert = m_server.handler(common::op::InsertFolderKey)](const testsupport::TestRequest &received) {
+    m_server.onRequest(common::op::InsertFolderKey, [this, insert = m_server.handler(common::op::InsertFolderKey)](
+                                                        const testsupport::TestRequest &received) {
         qorv::data::InsertFolderKeyRequest request;
         if (!request.ParseFromString(received.payload))
             return insert(received);
@@ -455,7 +459,8 @@ void DemoServer::installKeyLayers()
     // A key shows its document as it stands now: body, name and all. A
     // folder key stands for keys to the documents in its folder, and the
     // folder key search dialog's criteria pick among them.
-    m_server.onRequest(common::op::SelectDocumentKey, [this, select = m_server.handler(common::op::SelectDocumentKey)](const testsupport::TestRequest &received) {
+    m_server.onRequest(common::op::SelectDocumentKey, [this, select = m_server.handler(common::op::SelectDocumentKey)](
+                                                          const testsupport::TestRequest &received) {
         const testsupport::TestReply answer = select(received);
         qorv::data::SelectDocumentKeyRequest request;
         qorv::data::SelectDocumentKeyReply reply;
@@ -475,7 +480,8 @@ void DemoServer::installKeyLayers()
         }
         return Replacing(answer, reply);
     });
-    m_server.onRequest(common::op::SelectFolderKey, [this, select = m_server.handler(common::op::SelectFolderKey)](const testsupport::TestRequest &received) {
+    m_server.onRequest(common::op::SelectFolderKey, [this, select = m_server.handler(common::op::SelectFolderKey)](
+                                                        const testsupport::TestRequest &received) {
         const testsupport::TestReply answer = select(received);
         qorv::data::SelectFolderKeyReply reply;
         if (!reply.ParseFromString(answer.payload))
@@ -488,7 +494,8 @@ void DemoServer::installKeyLayers()
 
 void DemoServer::installDocumentLayers()
 {
-    m_server.onRequest(common::op::SelectDocument, [this, list = m_server.handler(common::op::SelectDocument)](const testsupport::TestRequest &received) {
+    m_server.onRequest(common::op::SelectDocument, [this, list = m_server.handler(common::op::SelectDocument)](
+                                                       const testsupport::TestRequest &received) {
         qorv::data::SelectDocumentRequest request;
         if (!request.ParseFromString(received.payload) || request.select_deleted_documents())
             return list(received);
@@ -515,7 +522,8 @@ void DemoServer::installDocumentLayers()
         return testsupport::Answer(reply);
     });
     // A save keeps the version it replaces as a revision.
-    m_server.onRequest(common::op::UpdateDocument, [this, update = m_server.handler(common::op::UpdateDocument)](const testsupport::TestRequest &received) {
+    m_server.onRequest(common::op::UpdateDocument, [this, update = m_server.handler(common::op::UpdateDocument)](
+                                                       const testsupport::TestRequest &received) {
         qorv::data::UpdateDocumentRequest request;
         if ((received.minorOpcode != SaveDocument && received.minorOpcode != SaveDocumentAs)
             || !request.ParseFromString(received.payload))
@@ -534,7 +542,8 @@ void DemoServer::installMessageLayers()
 {
     // Each addressee finds the new copy unread in the root message folder,
     // unless the sender's client named another folder.
-    m_server.onRequest(common::op::InsertMessage, [this, insert = m_server.handler(common::op::InsertMessage)](const testsupport::TestRequest &received) {
+    m_server.onRequest(common::op::InsertMessage, [this, insert = m_server.handler(common::op::InsertMessage)](
+                                                      const testsupport::TestRequest &received) {
         qorv::data::InsertMessageRequest request;
         if (!request.ParseFromString(received.payload))
             return insert(received);
@@ -558,7 +567,8 @@ void DemoServer::installMessageLayers()
         return answer;
     });
     // A recipient the message editor adds finds the copy unread, too.
-    m_server.onRequest(common::op::InsertMessageUser, [this, insert = m_server.handler(common::op::InsertMessageUser)](const testsupport::TestRequest &received) {
+    m_server.onRequest(common::op::InsertMessageUser, [this, insert = m_server.handler(common::op::InsertMessageUser)](
+                                                          const testsupport::TestRequest &received) {
         qorv::data::InsertMessageUserRequest request;
         if (!request.ParseFromString(received.payload))
             return insert(received);
@@ -571,7 +581,8 @@ void DemoServer::installMessageLayers()
     });
     // The search dialogs' criteria, over the user's own messages and the
     // copies received.
-    m_server.onRequest(common::op::SelectMessage, [select = m_server.handler(common::op::SelectMessage)](const testsupport::TestRequest &received) {
+    m_server.onRequest(common::op::SelectMessage, [select = m_server.handler(common::op::SelectMessage)](
+                                                      const testsupport::TestRequest &received) {
         qorv::data::SelectMessageRequest request;
         const testsupport::TestReply answer = select(received);
         qorv::data::SelectMessageReply reply;
@@ -587,7 +598,8 @@ void DemoServer::installMessageLayers()
         }
         return Replacing(answer, matching);
     });
-    m_server.onRequest(common::op::SelectMessageUser, [select = m_server.handler(common::op::SelectMessageUser)](const testsupport::TestRequest &received) {
+    m_server.onRequest(common::op::SelectMessageUser, [select = m_server.handler(common::op::SelectMessageUser)](
+                                                          const testsupport::TestRequest &received) {
         qorv::data::SelectMessageUserRequest request;
         const testsupport::TestReply answer = select(received);
         qorv::data::SelectMessageUserReply reply;
@@ -661,7 +673,8 @@ void DemoServer::installUserChanges()
     });
     // The forgotten password: the responder checks address and code; the new
     // stored form becomes the password of the account with that address.
-    m_server.onRequest(common::op::ResetPassword, [this, reset = m_server.handler(common::op::ResetPassword)](const testsupport::TestRequest &received) {
+    m_server.onRequest(common::op::ResetPassword, [this, reset = m_server.handler(common::op::ResetPassword)](
+                                                      const testsupport::TestRequest &received) {
         const testsupport::TestReply answer = reset(received);
         const std::vector<testsupport::ResetResponder::Reset> resets = m_reset.passwordResets();
         if (answer.majorErcode != 0 || resets.empty())

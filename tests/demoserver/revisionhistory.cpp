@@ -28,8 +28,8 @@ void RevisionHistory::replaced(const qorv::data::Document &version, const std::s
     add(revision);
 }
 
-std::vector<qorv::data::Document> RevisionHistory::select(const qorv::data::Document &current,
-                                                          const std::string &from, const std::string &to) const
+std::vector<qorv::data::Document> RevisionHistory::select(const qorv::data::Document &current, const std::string &from,
+                                                          const std::string &to) const
 {
     std::vector<qorv::data::Document> found;
     {

@@ -35,8 +35,27 @@ public:
     static bool like(const std::string &text, const std::string &pattern);
 
 private:
-    enum class Subject { Name, From, Subject, CreationDate, ModificationDate, Body };
-    enum class Predicate { Equal, NotEqual, Like, NotLike, Less, Greater, LessOrEqual, GreaterOrEqual, Contains };
+    enum class Subject
+    {
+        Name,
+        From,
+        Subject,
+        CreationDate,
+        ModificationDate,
+        Body
+    };
+    enum class Predicate
+    {
+        Equal,
+        NotEqual,
+        Like,
+        NotLike,
+        Less,
+        Greater,
+        LessOrEqual,
+        GreaterOrEqual,
+        Contains
+    };
 
     struct Criterion
     {

@@ -9,8 +9,8 @@
 #include "logoncompletion.h"
 #include "logonfixture.h"
 #include "messagedispatcher.h"
-#include "parsedexchange.h"
 #include "networksettings.h"
+#include "parsedexchange.h"
 #include "registry.h"
 #include "resetpasswordclientpkihandler.h"
 #include "spellchecker.h"
@@ -20,17 +20,11 @@
 #include "authenticateuserrequest3.pb.h"
 #include "deletefolderreply3.pb.h"
 #include "deletefolderrequest3.pb.h"
+#include "insertdictionaryrequest3.pb.h"
 #include "insertdocumentreply3.pb.h"
 #include "insertdocumentrequest3.pb.h"
 #include "insertfolderreply3.pb.h"
 #include "insertfolderrequest3.pb.h"
-#include "selectdocumentkeyreply3.pb.h"
-#include "selectdocumentkeyrequest3.pb.h"
-#include "selectdocumentreply3.pb.h"
-#include "selectdocumentrequest3.pb.h"
-#include "selectfolderreply3.pb.h"
-#include "selectfolderrequest3.pb.h"
-#include "insertdictionaryrequest3.pb.h"
 #include "insertmessagereply3.pb.h"
 #include "insertmessagerequest3.pb.h"
 #include "resetpasswordrequest3.pb.h"
@@ -38,10 +32,16 @@
 #include "resetuseremailaddressrequest3.pb.h"
 #include "selectdictionaryreply3.pb.h"
 #include "selectdictionaryrequest3.pb.h"
+#include "selectdocumentkeyreply3.pb.h"
+#include "selectdocumentkeyrequest3.pb.h"
+#include "selectdocumentreply3.pb.h"
+#include "selectdocumentrequest3.pb.h"
 #include "selectdocumentwebpagereply3.pb.h"
 #include "selectdocumentwebpagerequest3.pb.h"
 #include "selectfolderkeyreply3.pb.h"
 #include "selectfolderkeyrequest3.pb.h"
+#include "selectfolderreply3.pb.h"
+#include "selectfolderrequest3.pb.h"
 #include "selectmessagedocumentreply3.pb.h"
 #include "selectmessagedocumentrequest3.pb.h"
 #include "selectmessagereply3.pb.h"
@@ -141,8 +141,8 @@ bool ResetForgottenPassword(const std::string &address, const std::string &passw
     qorv::data::VerifyPasswordResetRequest verifyRequest;
     if (verify.encryptRequest(verifyRequest) != 0)
         return false;
-    const auto code = demoserver::ParsedExchange<qorv::data::VerifyPasswordResetReply>(
-        common::op::VerifyPasswordReset, 1, verifyRequest);
+    const auto code = demoserver::ParsedExchange<qorv::data::VerifyPasswordResetReply>(common::op::VerifyPasswordReset,
+                                                                                       1, verifyRequest);
     if (!code || verify.decryptReply(*code) != 0)
         return false;
     ResetPasswordClientPkiHandler reset;
@@ -258,7 +258,8 @@ private slots:
         QVERIFY(documentReply);
         QCOMPARE(documentReply->document_size(), 1);
         QCOMPARE(documentReply->document(0).document_name(), std::string("Welcome"));
-        QVERIFY(QString::fromStdString(documentReply->document(0).document_body()).contains(QStringLiteral("home folder")));
+        QVERIFY(
+            QString::fromStdString(documentReply->document(0).document_body()).contains(QStringLiteral("home folder")));
     }
 
     void answersTheKeysAndMessagesOfTheSample()
@@ -297,8 +298,10 @@ private slots:
         QTest::addColumn<QString>("firstName");
         QTest::addColumn<QString>("emailAddress");
 
-        QTest::newRow("ann, who is logged on") << AnnId << "Ann" << "ann@example.org";
-        QTest::newRow("bob, who has no middle name") << BobId << "Bob" << "bob@example.org";
+        QTest::newRow("ann, who is logged on") << AnnId << "Ann"
+                                               << "ann@example.org";
+        QTest::newRow("bob, who has no middle name") << BobId << "Bob"
+                                                     << "bob@example.org";
     }
 
     void answersAUserById()
@@ -321,7 +324,8 @@ private slots:
             // Her own record replaces the log-on's in the options window, and
             // the reset-password wizard then checks name and password with it.
             QCOMPARE(user.user_name(), crypto::HashUserName("ann"));
-            QVERIFY(crypto::DecodePassword(crypto::HashPassword("quillane"), user.user_security_descriptor().password()));
+            QVERIFY(
+                crypto::DecodePassword(crypto::HashPassword("quillane"), user.user_security_descriptor().password()));
         } else {
             // Nobody learns another's secrets from a look-up.
             QVERIFY(!user.has_user_name());
@@ -400,12 +404,12 @@ private slots:
         QTest::addColumn<bool>("anyOf");
         QTest::addColumn<QStringList>("subjects");
 
-        QTest::newRow("own, subject equal") << false << QStringList{"subject=Re: Budget"} << false
-                                            << QStringList{"Re: Budget"};
-        QTest::newRow("own, subject like") << false << QStringList{"subject~%PLAN%"} << false
-                                           << QStringList{"Plan 2027"};
-        QTest::newRow("received, subject equal") << true << QStringList{"subject=Budget"} << false
-                                                 << QStringList{"Budget"};
+        QTest::newRow("own, subject equal")
+            << false << QStringList{"subject=Re: Budget"} << false << QStringList{"Re: Budget"};
+        QTest::newRow("own, subject like")
+            << false << QStringList{"subject~%PLAN%"} << false << QStringList{"Plan 2027"};
+        QTest::newRow("received, subject equal")
+            << true << QStringList{"subject=Budget"} << false << QStringList{"Budget"};
         QTest::newRow("received, sender and body")
             << true << QStringList{"from~Bob%", "body=attached"} << false << QStringList{"Re: Re: Budget"};
         QTest::newRow("received, either") << true << QStringList{"subject=Budget", "body=attached"} << true
@@ -423,7 +427,8 @@ private slots:
             using Request = std::decay_t<decltype(request)>;
             request.set_logical_operator(anyOf ? Request::LOGICAL_OR : Request::LOGICAL_AND);
             for (const QString &criterion : criteria) {
-                const std::string value = criterion.section(QRegularExpression(QStringLiteral("[=~]")), 1).toStdString();
+                const std::string value =
+                    criterion.section(QRegularExpression(QStringLiteral("[=~]")), 1).toStdString();
                 if (criterion.startsWith(QLatin1String("subject=")))
                     request.add_message_subject_equal(value);
                 else if (criterion.startsWith(QLatin1String("subject~")))
@@ -467,16 +472,16 @@ private slots:
         QTest::addColumn<QStringList>("bodies");
 
         QTest::newRow("every revision, the current last")
-            << false << "1400-01-01 00:00:00" << "9999-12-31 00:00:00"
-            << QStringList{"Two goals", "Three goals for the year: the office", "<ol>"};
+            << false << "1400-01-01 00:00:00"
+            << "9999-12-31 00:00:00" << QStringList{"Two goals", "Three goals for the year: the office", "<ol>"};
         QTest::newRow("the one current at an instant")
-            << false << "2026-01-09 00:00:00.000000" << "2026-01-09 00:00:00.000000"
-            << QStringList{"Three goals for the year: the office"};
+            << false << "2026-01-09 00:00:00.000000"
+            << "2026-01-09 00:00:00.000000" << QStringList{"Three goals for the year: the office"};
         QTest::newRow("the one that starts at the instant")
-            << false << "2026-01-08 16:45:00.000000" << "2026-01-08 16:45:00.000000"
-            << QStringList{"Three goals for the year: the office"};
-        QTest::newRow("deleted documents") << true << "1400-01-01 00:00:00" << "9999-12-31 00:00:00"
-                                           << QStringList{"ask Bob for the budget"};
+            << false << "2026-01-08 16:45:00.000000"
+            << "2026-01-08 16:45:00.000000" << QStringList{"Three goals for the year: the office"};
+        QTest::newRow("deleted documents") << true << "1400-01-01 00:00:00"
+                                           << "9999-12-31 00:00:00" << QStringList{"ask Bob for the budget"};
     }
 
     void answersRevisionsAndDeletedDocuments()
@@ -513,11 +518,12 @@ private slots:
         QTest::addColumn<QString>("passcode");
 
         // View, search, copy, export and print; the one to Bob also edits.
-        QTest::newRow("Bob's key to Ann, read") << AnnId << 110 << "Budget 2027" << "Bob" << 0xF41u << "";
-        QTest::newRow("Ann's key to Bob, listed under Ann's folder, edit")
-            << BobId << 120 << "Plan 2027" << "Ann" << 0xFC3u << "";
-        QTest::newRow("Cy's key to Ann, behind a passcode") << AnnId << 132 << "Salaries" << "Cy" << 0xF41u
-                                                            << "quillane";
+        QTest::newRow("Bob's key to Ann, read") << AnnId << 110 << "Budget 2027"
+                                                << "Bob" << 0xF41u << "";
+        QTest::newRow("Ann's key to Bob, listed under Ann's folder, edit") << BobId << 120 << "Plan 2027"
+                                                                           << "Ann" << 0xFC3u << "";
+        QTest::newRow("Cy's key to Ann, behind a passcode") << AnnId << 132 << "Salaries"
+                                                            << "Cy" << 0xF41u << "quillane";
     }
 
     void completesTheKeys()
@@ -560,8 +566,10 @@ private slots:
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("giver");
 
-        QTest::newRow("Bob's folder for Ann") << AnnId << 110 << "Shared with Ann" << "Hart";
-        QTest::newRow("Ann's projects for Bob") << BobId << AnnHomeFolder << "Projects" << "Lee";
+        QTest::newRow("Bob's folder for Ann") << AnnId << 110 << "Shared with Ann"
+                                              << "Hart";
+        QTest::newRow("Ann's projects for Bob") << BobId << AnnHomeFolder << "Projects"
+                                                << "Lee";
     }
 
     void answersFolderKeysUnderTheirGiver()
@@ -594,8 +602,8 @@ private slots:
         QTest::addColumn<QStringList>("names");
 
         QTest::newRow("opened") << BobSharedFolder << false << "" << QStringList{"Minutes"};
-        QTest::newRow("searched with subfolders") << BobSharedFolder << true << "minutes%"
-                                                  << QStringList{"Minutes", "Minutes 2025"};
+        QTest::newRow("searched with subfolders")
+            << BobSharedFolder << true << "minutes%" << QStringList{"Minutes", "Minutes 2025"};
         QTest::newRow("searched by name") << BobSharedFolder << true << "%2025" << QStringList{"Minutes 2025"};
         QTest::newRow("a folder below the key's") << 113 << false << "" << QStringList{"Minutes 2025"};
         QTest::newRow("a folder without a key") << 130 << false << "" << QStringList{};
@@ -667,8 +675,9 @@ private slots:
         copies.set_message_user_message_folder_id(BobMessageFolder);
         const auto found = ParsedExchange<qorv::data::SelectMessageUserReply>(common::op::SelectMessageUser, 0, copies);
         QVERIFY(found);
-        const auto copy = std::find_if(found->message().begin(), found->message().end(),
-                                       [&](const qorv::data::Message &m) { return m.message_id() == inserted->message_id(); });
+        const auto copy =
+            std::find_if(found->message().begin(), found->message().end(),
+                         [&](const qorv::data::Message &m) { return m.message_id() == inserted->message_id(); });
         QVERIFY(copy != found->message().end());
         QCOMPARE(copy->message_user_properties() & 1u, 1u);
 
@@ -798,8 +807,12 @@ private slots:
         QTest::addColumn<QString>("sqls");
         QTest::addColumn<QString>("kept");
 
-        QTest::newRow("a new address") << "ann.lee@example.org" << "" << "ann.lee@example.org";
-        QTest::newRow("Bob's address") << "bob@example.org" << "23505" << "ann.lee@example.org";
+        QTest::newRow("a new address") << "ann.lee@example.org"
+                                       << ""
+                                       << "ann.lee@example.org";
+        QTest::newRow("Bob's address") << "bob@example.org"
+                                       << "23505"
+                                       << "ann.lee@example.org";
     }
 
     // As the options window's "Set..." does it.
@@ -895,11 +908,16 @@ private slots:
         QTest::addColumn<bool>("passwordDecoded");
         QTest::addColumn<int>("userId");
 
-        QTest::newRow("bob") << "bob" << "quillane" << true << true << 43;
-        QTest::newRow("cy") << "cy" << "quillane" << true << true << 44;
-        QTest::newRow("ann") << "ann" << "quillane" << true << true << AnnId;
-        QTest::newRow("a wrong password") << "bob" << "quillan" << true << false << 0;
-        QTest::newRow("an unknown user") << "dan" << "quillane" << false << false << 0;
+        QTest::newRow("bob") << "bob"
+                             << "quillane" << true << true << 43;
+        QTest::newRow("cy") << "cy"
+                            << "quillane" << true << true << 44;
+        QTest::newRow("ann") << "ann"
+                             << "quillane" << true << true << AnnId;
+        QTest::newRow("a wrong password") << "bob"
+                                          << "quillan" << true << false << 0;
+        QTest::newRow("an unknown user") << "dan"
+                                         << "quillane" << false << false << 0;
     }
 
     void logsOnEveryAccountOfTheSample()

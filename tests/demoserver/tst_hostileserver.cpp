@@ -62,8 +62,8 @@ constexpr int BobMessageFolder = 111;
 constexpr int AnnsMessage = 2;
 constexpr std::uint32_t FrameLimit = 128u * 1024u * 1024u;
 
-const Kind EveryKind[] = {Kind::Truncate,   Kind::WrongTag, Kind::HugeLength,  Kind::LengthBeyondFrame,
-                          Kind::Trickle,    Kind::NoAnswer, Kind::WrongOpcode, Kind::Stall};
+const Kind EveryKind[] = {Kind::Truncate, Kind::WrongTag, Kind::HugeLength,  Kind::LengthBeyondFrame,
+                          Kind::Trickle,  Kind::NoAnswer, Kind::WrongOpcode, Kind::Stall};
 
 // A log-on as the console makes it, completed as the server component does.
 bool LogOn(const std::string &userName)
@@ -170,7 +170,8 @@ private slots:
         const int replies = 4000;
         for (int i = 0; i < replies; ++i) {
             const std::size_t length = 112 + static_cast<std::size_t>(i % 300);
-            const HostileSchedule::Decision decision = schedule.next(common::op::SelectMessage, common::tag::Plain, length);
+            const HostileSchedule::Decision decision =
+                schedule.next(common::op::SelectMessage, common::tag::Plain, length);
             ++seen[decision.kind];
             QCOMPARE(decision.faults.empty(), decision.kind == Kind::None);
             for (const testsupport::TestFault &fault : decision.faults) {

@@ -90,8 +90,8 @@ private slots:
                                    "<li>Equipment</li></ul></body></html>");
         document.mutable_document_security_descriptor()->set_permissions(0xFFF);
         // The owner keeps the web addresses on show.
-        SettingsSingleton::instance()->setValue(QStringLiteral("DocumentEditor/Options/UrlAttachmentsDockWidgetDisplay"),
-                                                true);
+        SettingsSingleton::instance()->setValue(
+            QStringLiteral("DocumentEditor/Options/UrlAttachmentsDockWidgetDisplay"), true);
         auto *window = new DocumentEditorView(document);
         window->resize(1000, 700);
         window->show();

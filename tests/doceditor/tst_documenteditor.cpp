@@ -4,12 +4,12 @@
 #include "common/minortag.h"
 #include "crypto.h"
 #include "dialoganswerer.h"
+#include "documentbrowsermainpanelistwidget.h"
+#include "documentbrowsersidepanelistwidget.h"
 #include "documentbrowserview.h"
 #include "documenteditor.h"
 #include "documenteditorview.h"
 #include "linguist.h"
-#include "documentbrowsermainpanelistwidget.h"
-#include "documentbrowsersidepanelistwidget.h"
 #include "testenvironment.h"
 #include "urldockwidget.h"
 #include "urllistwidget.h"
@@ -52,7 +52,8 @@ constexpr int Owner = GroupDirectory::SessionUserId;
 constexpr int Stranger = 77;
 constexpr int BodyLimit = 1048576;
 
-enum Bit : unsigned {
+enum Bit : unsigned
+{
     View = 1u << 0,
     Update = 1u << 1,
     CopyFrom = 1u << 7,
@@ -132,8 +133,7 @@ QString ToolBarStates(const QMainWindow *window)
             formatting = toolBar;
     QString states;
     for (const QToolBar *toolBar : {standard, formatting, icon})
-        states += toolBar && toolBar->isVisibleTo(window) && toolBar->isEnabled() ? QLatin1Char('1')
-                                                                                  : QLatin1Char('0');
+        states += toolBar && toolBar->isVisibleTo(window) && toolBar->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
     return states;
 }
 
@@ -273,26 +273,27 @@ private slots:
         const int editing = Qt::TextEditorInteraction;
         const int selecting = Qt::TextSelectableByMouse;
         const int none = Qt::NoTextInteraction;
-        QTest::newRow("owner, everything")
-            << 0xFFFu << Owner << true << editing << "110" << "11111111001111" << true << true;
+        QTest::newRow("owner, everything") << 0xFFFu << Owner << true << editing << "110"
+                                           << "11111111001111" << true << true;
         QTest::newRow("reader: view and copy to clipboard")
-            << unsigned(View | CopyTo) << Stranger << true << selecting << "100" << "01110000000000" << false
-            << false;
-        QTest::newRow("owner reading: view and copy")
-            << unsigned(View | CopyTo) << Owner << true << selecting << "100" << "11110000000000" << true << true;
-        QTest::newRow("view only") << unsigned(View) << Stranger << true << none << "000" << "01000000000000"
-                                   << false << false;
+            << unsigned(View | CopyTo) << Stranger << true << selecting << "100"
+            << "01110000000000" << false << false;
+        QTest::newRow("owner reading: view and copy") << unsigned(View | CopyTo) << Owner << true << selecting << "100"
+                                                      << "11110000000000" << true << true;
+        QTest::newRow("view only") << unsigned(View) << Stranger << true << none << "000"
+                                   << "01000000000000" << false << false;
         QTest::newRow("view and print") << unsigned(View | Print) << Stranger << true << none << "100"
                                         << "01000011000000" << false << false;
-        QTest::newRow("view and exports") << unsigned(View | ExportText | ExportPdf) << Stranger << true << none
-                                          << "000" << "01001100000000" << false << false;
+        QTest::newRow("view and exports")
+            << unsigned(View | ExportText | ExportPdf) << Stranger << true << none << "000"
+            << "01001100000000" << false << false;
         QTest::newRow("update, no clipboard") << unsigned(View | Update) << Stranger << true << editing << "110"
                                               << "01000000001100" << false << false;
         QTest::newRow("update and both clipboards")
             << unsigned(View | Update | CopyTo | CopyFrom) << Stranger << true << editing << "110"
             << "01110000001111" << false << false;
-        QTest::newRow("no permissions") << 0u << Owner << false << none << "000" << "10000000000000" << true
-                                        << true;
+        QTest::newRow("no permissions") << 0u << Owner << false << none << "000"
+                                        << "10000000000000" << true << true;
     }
 
     void permissionsFromTheDescriptor()
@@ -448,13 +449,14 @@ private slots:
         qorv::data::UpdateDocumentRequest rename;
         rename.mutable_document()->set_document_id(Budget);
         rename.mutable_document()->set_document_name("Budget 2025");
-        DocumentBrowserView *browser = qobject_cast<DocumentBrowserView *>(
-            QApplication::topLevelWidgets().value(0)->window());
+        DocumentBrowserView *browser =
+            qobject_cast<DocumentBrowserView *>(QApplication::topLevelWidgets().value(0)->window());
         for (QWidget *widget : QApplication::topLevelWidgets())
             if (auto *found = qobject_cast<DocumentBrowserView *>(widget))
                 browser = found;
         QVERIFY(browser);
-        emit browser->deliverRequest(common::op::UpdateDocument, common::tag::RenameDocument, rename.SerializeAsString());
+        emit browser->deliverRequest(common::op::UpdateDocument, common::tag::RenameDocument,
+                                     rename.SerializeAsString());
         QVERIFY(Editor(window)->document()->isModified());
         QCOMPARE(window->windowTitle(), QStringLiteral("Budget* [127.0.0.1]"));
 
@@ -582,8 +584,8 @@ private slots:
         QCOMPARE(asked.sys_period().from(), std::string("1400-01-01 00:00:00"));
         QCOMPARE(asked.sys_period().to(), std::string("9999-12-31 00:00:00"));
         auto *list = history->findChild<QListWidget *>();
-        QCOMPARE(Texts(list), QStringList({"Budget revised 2024-03-05 15:07:09",
-                                           "Budget revised 2024-01-02 09:00:00.500000"}));
+        QCOMPARE(Texts(list),
+                 QStringList({"Budget revised 2024-03-05 15:07:09", "Budget revised 2024-01-02 09:00:00.500000"}));
         QCOMPARE(list->item(0)->data(Qt::UserRole).toString(), QStringLiteral("2024-03-05 14:07:09"));
         QCOMPARE(Editor(window)->toPlainText(), QString());
 
@@ -624,8 +626,8 @@ private slots:
                     qorv::data::Document *revision = reply.add_document();
                     revision->set_document_name("Budget");
                     // Newest first, as the server lists them.
-                    const QDateTime from = QDateTime(QDate(2024, 1, 1), QTime(0, 0), QTimeZone::utc())
-                                               .addSecs(qint64(Revisions - n) * 60);
+                    const QDateTime from =
+                        QDateTime(QDate(2024, 1, 1), QTime(0, 0), QTimeZone::utc()).addSecs(qint64(Revisions - n) * 60);
                     revision->mutable_sys_period()->set_from(
                         from.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString());
                 }
@@ -669,8 +671,8 @@ private slots:
         constexpr int Addresses = 3000;
         QStringList expected;
         for (int n = 0; n < Addresses; ++n)
-            expected.append(QStringLiteral("https://%1.example.org/").arg((n * 7919) % Addresses, 4, 10,
-                                                                            QLatin1Char('0')));
+            expected.append(
+                QStringLiteral("https://%1.example.org/").arg((n * 7919) % Addresses, 4, 10, QLatin1Char('0')));
         DocumentEditorView *window = openThroughBrowser(Document(Owner, 0xFFFu));
         QVERIFY(window);
         server().onRequest(42, [&expected](const testsupport::TestRequest &) {
@@ -735,7 +737,8 @@ private slots:
         QCOMPARE(inserted.document_webpage_url(), text);
         QCOMPARE(inserted.document_webpage_url_hash(), crypto::HashUrl(text));
         QCOMPARE(inserted.document_webpage_url_hash().size(), size_t(40));
-        QCOMPARE(inserted.document_webpage_description(), std::string("S\xC3\xBC" "d"));
+        QCOMPARE(inserted.document_webpage_description(), std::string("S\xC3\xBC"
+                                                                      "d"));
         QCOMPARE(inserted.document_webpage_properties(), 0u);
 
         server().clearRequests();
@@ -755,7 +758,8 @@ private slots:
             window->removeUrl(list->item(0));
             QVERIFY(answerer.waitForAll());
             QCOMPARE(answerer.lastText(), QStringLiteral("Delete Webpage Confirmation"));
-            QCOMPARE(answerer.seen().value(0).informativeText, QStringLiteral("Delete webpage (https://a.example.org/)?"));
+            QCOMPARE(answerer.seen().value(0).informativeText,
+                     QStringLiteral("Delete webpage (https://a.example.org/)?"));
         }
         QCOMPARE(list->count(), 2);
         QCOMPARE(Requests(server()), QStringList());

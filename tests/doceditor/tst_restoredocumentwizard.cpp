@@ -79,11 +79,13 @@ private:
     QListWidget *revisions() const { return documentPage()->findChild<QListWidget *>(); }
     QRadioButton *original() const
     {
-        return Choice(documentPage(), QStringLiteral("Automatically restore the document in the folder that contained it"));
+        return Choice(documentPage(),
+                      QStringLiteral("Automatically restore the document in the folder that contained it"));
     }
     QRadioButton *manual() const
     {
-        return Choice(documentPage(), QStringLiteral("Manually select the folder in which the document is to be restored"));
+        return Choice(documentPage(),
+                      QStringLiteral("Manually select the folder in which the document is to be restored"));
     }
 
     void clickName(const QString &name)
@@ -138,8 +140,8 @@ private slots:
     {
         openOnDocumentPage();
         QCOMPARE(Column(table(), 0), QStringList({"Minutes", "Notes", "Old"}));
-        QCOMPARE(Column(table(), 1), QStringList({"2024-03-06 12:00:00", "2024-01-05 10:00:00",
-                                                  "2024-02-02 10:00:00"}));
+        QCOMPARE(Column(table(), 1),
+                 QStringList({"2024-03-06 12:00:00", "2024-01-05 10:00:00", "2024-02-02 10:00:00"}));
         QVERIFY(!m_wizard->button(QWizard::NextButton)->isEnabled());
         clickName(QStringLiteral("Minutes"));
         QCOMPARE(Texts(revisions()), QStringList({"2024-03-06 12:00:00", "2024-03-04 11:00:00"}));

@@ -33,8 +33,8 @@ QStringList Texts(const QListWidget *list)
 QList<QToolButton *> Buttons(const UrlDockWidget &dock)
 {
     return dock.widget()->findChildren<QToolButton *>(Qt::FindDirectChildrenOnly).isEmpty()
-        ? dock.findChildren<QToolButton *>(Qt::FindDirectChildrenOnly)
-        : dock.widget()->findChildren<QToolButton *>(Qt::FindDirectChildrenOnly);
+               ? dock.findChildren<QToolButton *>(Qt::FindDirectChildrenOnly)
+               : dock.widget()->findChildren<QToolButton *>(Qt::FindDirectChildrenOnly);
 }
 
 // "1" for each enabled button, Load, Add, Edit, Remove, Close.
@@ -199,8 +199,8 @@ private slots:
         std::unique_ptr<QMimeData> data(UrlData({"https://b.org", "http://c.org", "https://a.org"}));
         QDropEvent drop(QPointF(1, 1), Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
         dock.dropEvent(&drop);
-        QCOMPARE(events, QStringList({"new https://b.org", "add https://b.org", "new https://a.org",
-                                      "add https://a.org"}));
+        QCOMPARE(events,
+                 QStringList({"new https://b.org", "add https://b.org", "new https://a.org", "add https://a.org"}));
         QCOMPARE(Texts(dock.getListWidget()), QStringList({"https://a.org", "https://b.org"}));
     }
 

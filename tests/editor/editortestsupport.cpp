@@ -64,7 +64,8 @@ PrintAnswers::~PrintAnswers()
 SizeLog::SizeLog(AbstractTextReader *reader)
 {
     auto log = [this](const char *name) {
-        return [this, name](uint count) { entries.append(QStringLiteral("%1 %2").arg(QLatin1String(name)).arg(count)); };
+        return
+            [this, name](uint count) { entries.append(QStringLiteral("%1 %2").arg(QLatin1String(name)).arg(count)); };
     };
     QObject::connect(reader, &AbstractTextReader::copyBytesToClipboard, log("copy"));
     QObject::connect(reader, &AbstractTextReader::exportBytesToTextFile, log("text"));
@@ -76,7 +77,8 @@ SizeLog::SizeLog(AbstractTextEditor *editor)
     : SizeLog(static_cast<AbstractTextReader *>(editor))
 {
     auto log = [this](const char *name) {
-        return [this, name](uint count) { entries.append(QStringLiteral("%1 %2").arg(QLatin1String(name)).arg(count)); };
+        return
+            [this, name](uint count) { entries.append(QStringLiteral("%1 %2").arg(QLatin1String(name)).arg(count)); };
     };
     QObject::connect(editor, &AbstractTextEditor::cutBytesToClipboard, log("cut"));
     QObject::connect(editor, &AbstractTextEditor::pasteBytesFromClipboard, log("paste"));

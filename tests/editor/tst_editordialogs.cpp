@@ -201,10 +201,12 @@ private slots:
         model.setData(model.index(0, 0), QStringLiteral("100"));
         ColumnWidthDelegate delegate;
         QWidget parent;
-        auto *spinBox = qobject_cast<QSpinBox *>(delegate.createEditor(&parent, QStyleOptionViewItem(), model.index(0, 0)));
+        auto *spinBox =
+            qobject_cast<QSpinBox *>(delegate.createEditor(&parent, QStyleOptionViewItem(), model.index(0, 0)));
         QList<QWidget *> committed;
         QList<QWidget *> closed;
-        connect(&delegate, &QAbstractItemDelegate::commitData, this, [&](QWidget *editor) { committed.append(editor); });
+        connect(&delegate, &QAbstractItemDelegate::commitData, this,
+                [&](QWidget *editor) { committed.append(editor); });
         connect(&delegate, &QAbstractItemDelegate::closeEditor, this,
                 [&](QWidget *editor, QAbstractItemDelegate::EndEditHint hint) {
                     QCOMPARE(hint, QAbstractItemDelegate::NoHint);

@@ -72,7 +72,8 @@ private slots:
             "<h2>Quarterly stock</h2>"
             "<p>Counted on the first day; <b>late entries</b> in <span style=\"color:#8b0000;\">dark red</span>.</p>"
             "<table border=\"1\" cellpadding=\"2\" cellspacing=\"1\">"
-            "<tr><td width=\"100\"><b>Item</b></td><td width=\"150\"><b>Count</b></td><td width=\"200\"><b>Remark</b></td></tr>"
+            "<tr><td width=\"100\"><b>Item</b></td><td width=\"150\"><b>Count</b></td><td "
+            "width=\"200\"><b>Remark</b></td></tr>"
             "<tr><td>Paper</td><td>120</td><td>ordered again</td></tr>"
             "<tr><td>Ink</td><td>14</td><td>enough for the month</td></tr></table>"
             "<p>Chart: <img src=\"pictures:chart.png\" width=\"48\" height=\"32\"></p>"));

@@ -15,7 +15,7 @@ QORV_ISOLATE_TEST_ENVIRONMENT()
 
 namespace
 {
-template<typename Widget>
+template <typename Widget>
 Widget *Named(const QWidget *dialog, const QString &text)
 {
     for (Widget *widget : dialog->findChildren<Widget *>()) {
@@ -73,7 +73,8 @@ QStringList Highlights(const QTextEdit &edit)
 {
     QStringList highlighted;
     for (const QTextEdit::ExtraSelection &selection : edit.extraSelections()) {
-        highlighted.append(QStringLiteral("%1-%2").arg(selection.cursor.selectionStart()).arg(selection.cursor.selectionEnd()));
+        highlighted.append(
+            QStringLiteral("%1-%2").arg(selection.cursor.selectionStart()).arg(selection.cursor.selectionEnd()));
         if (selection.format.background() != QBrush(Qt::lightGray, Qt::SolidPattern))
             highlighted.last() += QStringLiteral(" wrong colour");
     }
@@ -190,11 +191,16 @@ private slots:
         QTest::addColumn<bool>("caseSensitive");
         QTest::addColumn<bool>("wholeWords");
         QTest::addColumn<QString>("found");
-        QTest::newRow("case insensitive") << "One one" << "one" << false << false << "0-3";
-        QTest::newRow("case sensitive") << "One one" << "one" << true << false << "4-7";
-        QTest::newRow("part of a word") << "bone one" << "one" << false << false << "1-4";
-        QTest::newRow("whole words") << "bone one" << "one" << false << true << "5-8";
-        QTest::newRow("nothing found") << "bone" << "one" << false << true << "0-0";
+        QTest::newRow("case insensitive") << "One one"
+                                          << "one" << false << false << "0-3";
+        QTest::newRow("case sensitive") << "One one"
+                                        << "one" << true << false << "4-7";
+        QTest::newRow("part of a word") << "bone one"
+                                        << "one" << false << false << "1-4";
+        QTest::newRow("whole words") << "bone one"
+                                     << "one" << false << true << "5-8";
+        QTest::newRow("nothing found") << "bone"
+                                       << "one" << false << true << "0-0";
     }
 
     void caseAndWholeWords()
@@ -302,11 +308,18 @@ private slots:
         QTest::addColumn<QString>("replacement");
         QTest::addColumn<bool>("backward");
         QTest::addColumn<QString>("result");
-        QTest::newRow("every occurrence") << "one two one" << "one" << "1" << false << "1 two 1";
-        QTest::newRow("replacement holds the text") << "one two one" << "one" << "oneone" << false
-                                                    << "oneone two oneone";
-        QTest::newRow("empty replacement deletes") << "one two one" << "one" << "" << false << " two ";
-        QTest::newRow("backward finds nothing") << "one two one" << "one" << "1" << true << "one two one";
+        QTest::newRow("every occurrence") << "one two one"
+                                          << "one"
+                                          << "1" << false << "1 two 1";
+        QTest::newRow("replacement holds the text") << "one two one"
+                                                    << "one"
+                                                    << "oneone" << false << "oneone two oneone";
+        QTest::newRow("empty replacement deletes") << "one two one"
+                                                   << "one"
+                                                   << "" << false << " two ";
+        QTest::newRow("backward finds nothing") << "one two one"
+                                                << "one"
+                                                << "1" << true << "one two one";
     }
 
     void replaceAll()

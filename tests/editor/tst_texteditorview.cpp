@@ -39,7 +39,7 @@ namespace
 // An editor window as the document and message windows make one: the
 // template's editor on a body document as the central widget, then the
 // initializers in their order.
-template<typename T>
+template <typename T>
 class Window : public TextEditorView<T>
 {
 public:
@@ -67,6 +67,8 @@ public:
 
     T *editor() const { return this->m_editor; }
 
+    using AbstractTextEditorView::cursorPositionChanged;
+    using AbstractTextEditorView::m_aboutAction;
     using AbstractTextEditorView::m_alignCenterAction;
     using AbstractTextEditorView::m_alignJustifyAction;
     using AbstractTextEditorView::m_alignLeftAction;
@@ -95,7 +97,6 @@ public:
     using AbstractTextEditorView::m_italicAction;
     using AbstractTextEditorView::m_listStyleActionGroup;
     using AbstractTextEditorView::m_noTextListAction;
-    using AbstractTextEditorView::m_aboutAction;
     using AbstractTextEditorView::m_printAction;
     using AbstractTextEditorView::m_saveAction;
     using AbstractTextEditorView::m_setColumnWidthAction;
@@ -107,7 +108,6 @@ public:
     using AbstractTextEditorView::m_toolsMenu;
     using AbstractTextEditorView::m_underlineAction;
     using AbstractTextEditorView::m_viewMenu;
-    using AbstractTextEditorView::cursorPositionChanged;
     using AbstractTextEditorView::setActionsEnabled;
     using AbstractTextEditorView::setToolBarsEnabled;
     using AbstractTextEditorView::toolbars;
@@ -266,14 +266,14 @@ private slots:
         QCOMPARE(window.m_formattingToolBar->allowedAreas(), Qt::TopToolBarArea | Qt::BottomToolBarArea);
         QCOMPARE(Entries(window.m_formattingToolBar),
                  QStringList({"Bold", "Italic", "Underline", "[FontName]", "[FontSize]", "|", "Align Left",
-                              "Align Center", "Align Right", "Align Justify", "|", "Increase Indent",
-                              "Decrease Indent", "|", "[FontColor]"}));
+                              "Align Center", "Align Right", "Align Justify", "|", "Increase Indent", "Decrease Indent",
+                              "|", "[FontColor]"}));
         QCOMPARE(window.m_iconToolBar->windowTitle(), QStringLiteral("Icon Toolbar"));
 
         // Standard, formatting and icons at the top, each on a row of its
         // own: side by side the first two do not fit in 800 pixels.
-        for (QToolBar *toolBar : {window.m_standardToolBar, window.m_formattingToolBar,
-                                  static_cast<QToolBar *>(window.m_iconToolBar)})
+        for (QToolBar *toolBar :
+             {window.m_standardToolBar, window.m_formattingToolBar, static_cast<QToolBar *>(window.m_iconToolBar)})
             QCOMPARE(window.toolBarArea(toolBar), Qt::TopToolBarArea);
         QVERIFY(window.toolBarBreak(window.m_formattingToolBar));
         QVERIFY(window.toolBarBreak(window.m_iconToolBar));
@@ -356,38 +356,49 @@ private slots:
         QTest::addColumn<QString>("sizeText");
         QTest::addColumn<QString>("colourText");
         const QStringList left{"Align Left"};
-        QTest::newRow("plain") << 400 << int(QFont::StyleNormal) << false << 10.0 << 0 << 0 << QString() << left
-                               << "10" << "Black";
-        QTest::newRow("medium is not bold") << 500 << int(QFont::StyleNormal) << false << 12.0 << 0 << 0 << QString()
-                                            << left << "12" << "Black";
+        QTest::newRow("plain") << 400 << int(QFont::StyleNormal) << false << 10.0 << 0 << 0 << QString() << left << "10"
+                               << "Black";
+        QTest::newRow("medium is not bold")
+            << 500 << int(QFont::StyleNormal) << false << 12.0 << 0 << 0 << QString() << left << "12"
+            << "Black";
         QTest::newRow("demibold is bold") << 600 << int(QFont::StyleNormal) << false << 12.0 << 0 << 0 << QString()
-                                          << QStringList{"Bold", "Align Left"} << "12" << "Black";
+                                          << QStringList{"Bold", "Align Left"} << "12"
+                                          << "Black";
         QTest::newRow("oblique is italic") << 400 << int(QFont::StyleOblique) << false << 10.0 << 0 << 0 << QString()
-                                           << QStringList{"Italic", "Align Left"} << "10" << "Black";
-        QTest::newRow("bold italic underlined")
-            << 700 << int(QFont::StyleItalic) << true << 10.0 << 0 << 0 << QString()
-            << QStringList{"Bold", "Italic", "Underline", "Align Left"} << "10" << "Black";
-        QTest::newRow("13 points is no size offered") << 400 << int(QFont::StyleNormal) << false << 13.0 << 0 << 0
-                                                      << QString() << left << "" << "Black";
+                                           << QStringList{"Italic", "Align Left"} << "10"
+                                           << "Black";
+        QTest::newRow("bold italic underlined") << 700 << int(QFont::StyleItalic) << true << 10.0 << 0 << 0 << QString()
+                                                << QStringList{"Bold", "Italic", "Underline", "Align Left"} << "10"
+                                                << "Black";
+        QTest::newRow("13 points is no size offered")
+            << 400 << int(QFont::StyleNormal) << false << 13.0 << 0 << 0 << QString() << left << ""
+            << "Black";
         QTest::newRow("pixel size") << 400 << int(QFont::StyleNormal) << false << 0.0 << 20 << 0 << QString() << left
-                                    << "" << "Black";
+                                    << ""
+                                    << "Black";
         QTest::newRow("centre both ways") << 400 << int(QFont::StyleNormal) << false << 10.0 << 0
                                           << int(Qt::AlignCenter) << QString() << QStringList{"Align Center"} << "10"
                                           << "Black";
         QTest::newRow("left and right") << 400 << int(QFont::StyleNormal) << false << 10.0 << 0
-                                        << int(Qt::AlignLeft | Qt::AlignRight) << QString() << left << "10" << "Black";
+                                        << int(Qt::AlignLeft | Qt::AlignRight) << QString() << left << "10"
+                                        << "Black";
         QTest::newRow("right") << 400 << int(QFont::StyleNormal) << false << 10.0 << 0 << int(Qt::AlignRight)
-                               << QString() << QStringList{"Align Right"} << "10" << "Black";
+                               << QString() << QStringList{"Align Right"} << "10"
+                               << "Black";
         QTest::newRow("justified") << 400 << int(QFont::StyleNormal) << false << 10.0 << 0 << int(Qt::AlignJustify)
-                                   << QString() << QStringList{"Align Justify"} << "10" << "Black";
+                                   << QString() << QStringList{"Align Justify"} << "10"
+                                   << "Black";
         QTest::newRow("dark red") << 400 << int(QFont::StyleNormal) << false << 18.0 << 0 << 0 << "darkred" << left
-                                  << "18" << "Dark Red";
-        QTest::newRow("light green") << 400 << int(QFont::StyleNormal) << false << 10.0 << 0 << 0 << "#90ee90"
-                                     << left << "10" << "Light Green";
+                                  << "18"
+                                  << "Dark Red";
+        QTest::newRow("light green") << 400 << int(QFont::StyleNormal) << false << 10.0 << 0 << 0 << "#90ee90" << left
+                                     << "10"
+                                     << "Light Green";
         // A colour that is not offered leaves the box on its last colour,
         // Purple here (see below).
-        QTest::newRow("colour not offered") << 400 << int(QFont::StyleNormal) << false << 10.0 << 0 << 0 << "#123456"
-                                            << left << "10" << "Purple";
+        QTest::newRow("colour not offered")
+            << 400 << int(QFont::StyleNormal) << false << 10.0 << 0 << 0 << "#123456" << left << "10"
+            << "Purple";
     }
 
     void controlsFollowTheCursor()
@@ -491,13 +502,13 @@ private slots:
         QTest::newRow("square") << int(QTextListFormat::ListSquare) << "Bullet List Filled Squares";
         QTest::newRow("decimal") << int(QTextListFormat::ListDecimal) << "Ordered List Decimal Values";
         QTest::newRow("lower alpha") << int(QTextListFormat::ListLowerAlpha)
-                                    << "Ordered List Lowercase Latin Characters";
+                                     << "Ordered List Lowercase Latin Characters";
         QTest::newRow("upper alpha") << int(QTextListFormat::ListUpperAlpha)
-                                    << "Ordered List Uppercase Latin Characters";
+                                     << "Ordered List Uppercase Latin Characters";
         QTest::newRow("lower roman") << int(QTextListFormat::ListLowerRoman)
-                                    << "Numbered List Lowercase Roman Numerals";
+                                     << "Numbered List Lowercase Roman Numerals";
         QTest::newRow("upper roman") << int(QTextListFormat::ListUpperRoman)
-                                    << "Numbered List Uppercase Roman Numerals";
+                                     << "Numbered List Uppercase Roman Numerals";
         QTest::newRow("undefined") << int(QTextListFormat::ListStyleUndefined) << "No Text List";
     }
 
@@ -581,12 +592,12 @@ private slots:
         }
         stillEnabled.sort();
         QCOMPARE(stillEnabled, QStringList({"About Quillane...", "Close", "Decrease Indent", "Increase Indent"}));
-        for (QWidget *box : {static_cast<QWidget *>(window.m_fontNameComboBox),
-                             static_cast<QWidget *>(window.m_fontSizeComboBox),
-                             static_cast<QWidget *>(window.m_fontColorComboBox),
-                             static_cast<QWidget *>(window.m_iconToolBar->iconGroupComboBox()),
-                             static_cast<QWidget *>(window.m_iconToolBar->iconSizeComboBox()),
-                             static_cast<QWidget *>(window.m_iconToolBar->iconSelectionToolButton())})
+        for (QWidget *box :
+             {static_cast<QWidget *>(window.m_fontNameComboBox), static_cast<QWidget *>(window.m_fontSizeComboBox),
+              static_cast<QWidget *>(window.m_fontColorComboBox),
+              static_cast<QWidget *>(window.m_iconToolBar->iconGroupComboBox()),
+              static_cast<QWidget *>(window.m_iconToolBar->iconSizeComboBox()),
+              static_cast<QWidget *>(window.m_iconToolBar->iconSelectionToolButton())})
             QVERIFY(!box->isEnabled());
         for (int i = 0; i < IconToolBar::MemorySize; ++i)
             QVERIFY(!window.m_iconToolBar->iconMemoryToolButton(i)->isEnabled());
@@ -623,9 +634,9 @@ private slots:
         QSignalSpy alignments(&window, &AbstractTextEditorView::setAlignment);
         window.editor()->setPlainText(QStringLiteral("one paragraph"));
         const QList<QPair<QAction *, Qt::Alignment>> cases{{window.m_alignCenterAction, Qt::AlignHCenter},
-                                                          {window.m_alignRightAction, Qt::AlignRight},
-                                                          {window.m_alignJustifyAction, Qt::AlignJustify},
-                                                          {window.m_alignLeftAction, Qt::AlignLeft}};
+                                                           {window.m_alignRightAction, Qt::AlignRight},
+                                                           {window.m_alignJustifyAction, Qt::AlignJustify},
+                                                           {window.m_alignLeftAction, Qt::AlignLeft}};
         for (const auto &[action, alignment] : cases) {
             action->trigger();
             QCOMPARE(alignments.takeLast().at(0).value<Qt::Alignment>(), alignment);

@@ -69,14 +69,14 @@ private slots:
         DocumentWindow window;
         window.resize(1100, 720);
         DocumentEditor *editor = window.editor();
-        editor->setHtml(QStringLiteral(
-            "<h2>Quarterly report</h2>"
-            "<p>The <b>figures</b> for the <i>third quarter</i> are below, with the "
-            "<span style=\"color:darkred\">open questions</span> marked.</p>"
-            "<ul><li>Sales rose in every region</li><li>Costs stayed flat</li></ul>"
-            "<table border=\"1\" cellpadding=\"4\"><tr><th>Region</th><th>Sales</th></tr>"
-            "<tr><td>North</td><td>1,204</td></tr><tr><td>South</td><td>987</td></tr></table>"
-            "<p>Status: </p>"));
+        editor->setHtml(
+            QStringLiteral("<h2>Quarterly report</h2>"
+                           "<p>The <b>figures</b> for the <i>third quarter</i> are below, with the "
+                           "<span style=\"color:darkred\">open questions</span> marked.</p>"
+                           "<ul><li>Sales rose in every region</li><li>Costs stayed flat</li></ul>"
+                           "<table border=\"1\" cellpadding=\"4\"><tr><th>Region</th><th>Sales</th></tr>"
+                           "<tr><td>North</td><td>1,204</td></tr><tr><td>South</td><td>987</td></tr></table>"
+                           "<p>Status: </p>"));
 
         // Three icons from the tool bar, remembered on its memory buttons.
         editor->moveCursor(QTextCursor::End);

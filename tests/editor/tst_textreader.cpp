@@ -86,33 +86,50 @@ private slots:
         QTest::addColumn<QByteArray>("written"); // "%PDF" for a PDF file
 
         const QByteArray pdf("%PDF");
-        QTest::newRow("copy two paragraphs") << TwoParagraphs << 8 << "copy" << "" << QStringList{"copy 8"} << QByteArray();
-        QTest::newRow("copy part of a paragraph") << TwoParagraphs << 2 << "copy" << "" << QStringList{"copy 2"} << QByteArray();
-        QTest::newRow("copy outside the BMP") << OutsideBmp << 3 << "copy" << "" << QStringList{"copy 3"} << QByteArray();
-        QTest::newRow("copy without selection") << TwoParagraphs << -1 << "copy" << "" << QStringList() << QByteArray();
-        QTest::newRow("copy empty document") << "" << -1 << "copy" << "" << QStringList() << QByteArray();
-        QTest::newRow("text two paragraphs") << TwoParagraphs << -1 << "text" << "a.txt" << QStringList{"text 8"}
-                                             << TwoParagraphs.toUtf8();
-        QTest::newRow("text outside the BMP") << OutsideBmp << -1 << "text" << "b.txt" << QStringList{"text 3"}
-                                              << OutsideBmp.toUtf8();
-        QTest::newRow("text empty document") << "" << -1 << "text" << "c.txt" << QStringList{"text 0"} << QByteArray("");
+        QTest::newRow("copy two paragraphs") << TwoParagraphs << 8 << "copy"
+                                             << "" << QStringList{"copy 8"} << QByteArray();
+        QTest::newRow("copy part of a paragraph") << TwoParagraphs << 2 << "copy"
+                                                  << "" << QStringList{"copy 2"} << QByteArray();
+        QTest::newRow("copy outside the BMP") << OutsideBmp << 3 << "copy"
+                                              << "" << QStringList{"copy 3"} << QByteArray();
+        QTest::newRow("copy without selection") << TwoParagraphs << -1 << "copy"
+                                                << "" << QStringList() << QByteArray();
+        QTest::newRow("copy empty document") << "" << -1 << "copy"
+                                             << "" << QStringList() << QByteArray();
+        QTest::newRow("text two paragraphs") << TwoParagraphs << -1 << "text"
+                                             << "a.txt" << QStringList{"text 8"} << TwoParagraphs.toUtf8();
+        QTest::newRow("text outside the BMP") << OutsideBmp << -1 << "text"
+                                              << "b.txt" << QStringList{"text 3"} << OutsideBmp.toUtf8();
+        QTest::newRow("text empty document") << "" << -1 << "text"
+                                             << "c.txt" << QStringList{"text 0"} << QByteArray("");
         QTest::newRow("text whole document despite selection")
-            << TwoParagraphs << 2 << "text" << "d.txt" << QStringList{"text 8"} << TwoParagraphs.toUtf8();
-        QTest::newRow("text name without suffix") << TwoParagraphs << -1 << "text" << "notes" << QStringList{"text 8"}
-                                                  << TwoParagraphs.toUtf8();
-        QTest::newRow("text unknown suffix") << TwoParagraphs << -1 << "text" << "notes.xyz" << QStringList{"text 8"}
-                                             << TwoParagraphs.toUtf8();
-        QTest::newRow("text cancelled") << TwoParagraphs << -1 << "text" << "" << QStringList() << QByteArray();
-        QTest::newRow("pdf two paragraphs") << TwoParagraphs << -1 << "pdf" << "e.pdf" << QStringList{"pdf 8"} << pdf;
-        QTest::newRow("pdf outside the BMP") << OutsideBmp << -1 << "pdf" << "f.pdf" << QStringList{"pdf 3"} << pdf;
-        QTest::newRow("pdf empty document") << "" << -1 << "pdf" << "g.pdf" << QStringList{"pdf 0"} << pdf;
-        QTest::newRow("pdf under a text name") << TwoParagraphs << -1 << "pdf" << "h.txt" << QStringList{"pdf 8"} << pdf;
-        QTest::newRow("pdf name without suffix") << TwoParagraphs << -1 << "pdf" << "report" << QStringList{"pdf 8"} << pdf;
-        QTest::newRow("pdf cancelled") << TwoParagraphs << -1 << "pdf" << "" << QStringList() << QByteArray();
-        QTest::newRow("print") << TwoParagraphs << -1 << "print" << "i.pdf" << QStringList{"print 8"} << pdf;
+            << TwoParagraphs << 2 << "text"
+            << "d.txt" << QStringList{"text 8"} << TwoParagraphs.toUtf8();
+        QTest::newRow("text name without suffix") << TwoParagraphs << -1 << "text"
+                                                  << "notes" << QStringList{"text 8"} << TwoParagraphs.toUtf8();
+        QTest::newRow("text unknown suffix") << TwoParagraphs << -1 << "text"
+                                             << "notes.xyz" << QStringList{"text 8"} << TwoParagraphs.toUtf8();
+        QTest::newRow("text cancelled") << TwoParagraphs << -1 << "text"
+                                        << "" << QStringList() << QByteArray();
+        QTest::newRow("pdf two paragraphs") << TwoParagraphs << -1 << "pdf"
+                                            << "e.pdf" << QStringList{"pdf 8"} << pdf;
+        QTest::newRow("pdf outside the BMP") << OutsideBmp << -1 << "pdf"
+                                             << "f.pdf" << QStringList{"pdf 3"} << pdf;
+        QTest::newRow("pdf empty document") << "" << -1 << "pdf"
+                                            << "g.pdf" << QStringList{"pdf 0"} << pdf;
+        QTest::newRow("pdf under a text name") << TwoParagraphs << -1 << "pdf"
+                                               << "h.txt" << QStringList{"pdf 8"} << pdf;
+        QTest::newRow("pdf name without suffix") << TwoParagraphs << -1 << "pdf"
+                                                 << "report" << QStringList{"pdf 8"} << pdf;
+        QTest::newRow("pdf cancelled") << TwoParagraphs << -1 << "pdf"
+                                       << "" << QStringList() << QByteArray();
+        QTest::newRow("print") << TwoParagraphs << -1 << "print"
+                               << "i.pdf" << QStringList{"print 8"} << pdf;
         QTest::newRow("print selection counts the whole document")
-            << QString(100, QLatin1Char('x')) << 10 << "print selection" << "j.pdf" << QStringList{"print 100"} << pdf;
-        QTest::newRow("print cancelled") << TwoParagraphs << -1 << "print cancel" << "k.pdf" << QStringList() << QByteArray();
+            << QString(100, QLatin1Char('x')) << 10 << "print selection"
+            << "j.pdf" << QStringList{"print 100"} << pdf;
+        QTest::newRow("print cancelled") << TwoParagraphs << -1 << "print cancel"
+                                         << "k.pdf" << QStringList() << QByteArray();
     }
 
     void sizes()
@@ -141,7 +158,8 @@ private slots:
             const QString expected = selectionEnd >= 0 ? text.left(selectionEnd) : QStringLiteral("before");
             QCOMPARE(QApplication::clipboard()->text(), expected);
         } else if (operation.startsWith(QLatin1String("print"))) {
-            const auto answer = operation.endsWith(QLatin1String("selection")) ? editortest::PrintAnswers::PrintSelection
+            const auto answer = operation.endsWith(QLatin1String("selection"))
+                                    ? editortest::PrintAnswers::PrintSelection
                                 : operation.endsWith(QLatin1String("cancel")) ? editortest::PrintAnswers::Cancel
                                                                               : editortest::PrintAnswers::PrintAll;
             editortest::PrintAnswers printing(answer, path);

@@ -13,7 +13,7 @@ bool WriteSettings(const QString &configHome, unsigned short serverPort)
     if (!settings.open(QIODevice::WriteOnly))
         return false;
     const QByteArray content = QByteArrayLiteral("[NetworkSettings]\nServerName=127.0.0.1\nServerPort=")
-        + QByteArray::number(serverPort) + '\n';
+                               + QByteArray::number(serverPort) + '\n';
     return settings.write(content) == content.size();
 }
 } // namespace
@@ -97,5 +97,5 @@ bool ClientProgram::sanitizerReported()
 {
     const QByteArray text = errors();
     return text.contains("ERROR: AddressSanitizer") || text.contains("ERROR: LeakSanitizer")
-        || text.contains("runtime error:");
+           || text.contains("runtime error:");
 }

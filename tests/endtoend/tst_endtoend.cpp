@@ -228,7 +228,7 @@ private:
     bool answer(ClientProgram &client, const QString &box)
     {
         return m_xdo.focus(box) && m_xdo.key({Return})
-            && QTest::qWaitFor([&] { return !m_xdo.windowsOf(client.processId()).contains(box); }, WaitMs);
+               && QTest::qWaitFor([&] { return !m_xdo.windowsOf(client.processId()).contains(box); }, WaitMs);
     }
 
     enum class Outcome
@@ -344,7 +344,7 @@ private:
         return std::any_of(requests.begin() + std::ptrdiff_t(std::min(from, requests.size())), requests.end(),
                            [&](const testsupport::TestRequest &request) {
                                return request.authentic && request.majorOpcode == majorOpcode
-                                   && request.minorOpcode == minorOpcode;
+                                      && request.minorOpcode == minorOpcode;
                            });
     }
 
@@ -432,7 +432,7 @@ private:
             return false;
         // The main pane next; typing a name's first letter selects it there.
         return m_xdo.key({QStringLiteral("Tab")}) && m_xdo.type(QStringLiteral("W"))
-            && shoot(QStringLiteral("document-browser"));
+               && shoot(QStringLiteral("document-browser"));
     }
 
     // "Welcome" selected and opened with Return.
@@ -453,7 +453,7 @@ private:
     bool typeAtEnd(const QString &editor, const QString &text)
     {
         return m_xdo.focus(editor) && m_xdo.key({QStringLiteral("ctrl+End")}) && m_xdo.type(text)
-            && !m_xdo.waitForWindow(QStringLiteral("^Welcome\\* \\[")).isEmpty();
+               && !m_xdo.waitForWindow(QStringLiteral("^Welcome\\* \\[")).isEmpty();
     }
 
     // File > New > Message Browser..., and in it "Messages", the root of the
@@ -515,7 +515,7 @@ private:
             return false;
         // Clicked: Return would press the picker's button that has the focus.
         return m_xdo.click(wizard, NextButton) && shoot(shotPrefix + QStringLiteral("key-wizard-confirmation"))
-            && m_xdo.key({Return});
+               && m_xdo.key({Return});
     }
 
     // The inserts of a key on "Welcome" for bob received after the first
@@ -809,7 +809,7 @@ private slots:
             [&] {
                 mark();
                 return m_xdo.focus(browser) && m_xdo.click(browser, HomeGroupsRow)
-                    && m_xdo.click(browser, HomeFolderRow);
+                       && m_xdo.click(browser, HomeFolderRow);
             },
             [&] { return answeredSoundly(from, spoiltBefore, common::op::SelectDocument); }));
         QVERIFY(m_xdo.focus(browser) && m_xdo.key({QStringLiteral("Tab")}) && m_xdo.type(QStringLiteral("W")));
@@ -829,8 +829,8 @@ private slots:
             [&] {
                 mark();
                 return m_xdo.focus(wizard) && m_xdo.click(wizard, HomeGroupsRadio)
-                    && QTest::qWaitFor([&] { return received(from, common::op::SelectGroupKey); }, WaitMs)
-                    && m_xdo.click(wizard, IncludeAllButton);
+                       && QTest::qWaitFor([&] { return received(from, common::op::SelectGroupKey); }, WaitMs)
+                       && m_xdo.click(wizard, IncludeAllButton);
             },
             [&] { return answeredSoundly(from, spoiltBefore, common::op::SelectUser); }));
         const Outcome finished = attempt(
@@ -841,7 +841,7 @@ private slots:
             },
             [&] {
                 return answeredSoundly(from, spoiltBefore, common::op::InsertDocumentKey)
-                    && !m_xdo.windowsOf(client.processId()).contains(wizard);
+                       && !m_xdo.windowsOf(client.processId()).contains(wizard);
             });
         QVERIFY(finished != Outcome::Broken);
         QVERIFY(answerLateBoxes(client, known));
@@ -1086,8 +1086,7 @@ private slots:
         QVERIFY2(!reader.isEmpty(), "the answer did not open for bob");
         QVERIFY(shoot(QStringLiteral("story-bob-reads-the-reply")));
         // Opened, it is read.
-        QTRY_COMPARE_WITH_TIMEOUT(m_server->messages().recipientProperties(replyId, BobUserId) & UnreadBit, 0u,
-                                  WaitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(m_server->messages().recipientProperties(replyId, BobUserId) & UnreadBit, 0u, WaitMs);
         QVERIFY(logOff(bob, console));
         QVERIFY2(!bob.sanitizerReported(), bob.errors().constData());
     }
@@ -1132,12 +1131,11 @@ private slots:
         const QString restore = waitForNewWindow(ann, known);
         QVERIFY2(!restore.isEmpty(), "the restore wizard did not open");
         QVERIFY(m_xdo.focus(restore) && m_xdo.key({Return}));
-        QTRY_VERIFY_WITH_TIMEOUT(
-            !parsedRequests<qorv::data::SelectDocumentRequest>(
-                 before, common::op::SelectDocument,
-                 [](const auto &request) { return request.select_deleted_documents(); })
-                 .empty(),
-            WaitMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!parsedRequests<qorv::data::SelectDocumentRequest>(
+                                      before, common::op::SelectDocument,
+                                      [](const auto &request) { return request.select_deleted_documents(); })
+                                      .empty(),
+                                 WaitMs);
         QVERIFY(shoot(QStringLiteral("tour-restore")));
         QVERIFY(m_xdo.key({Escape}));
         QTRY_VERIFY_WITH_TIMEOUT(!m_xdo.windowsOf(ann.processId()).contains(restore), WaitMs);
@@ -1149,7 +1147,8 @@ private slots:
             {{Down, Down, Right, Down, Down, Down, Return}, common::op::SelectDocumentKey},
             {{Down, Down, Right, Down, Down, Down, Down, Return}, common::op::SelectFolderKey},
         };
-        const QString launcherShots[] = {QStringLiteral("tour-user-groups"), QStringLiteral("tour-received-document-keys"),
+        const QString launcherShots[] = {QStringLiteral("tour-user-groups"),
+                                         QStringLiteral("tour-received-document-keys"),
                                          QStringLiteral("tour-received-folder-keys")};
         for (std::size_t launcher = 0; launcher < std::size(launchers); ++launcher) {
             before = server().requests().size();
@@ -1192,12 +1191,14 @@ private slots:
         known << plan;
         before = server().requests().size();
         QVERIFY(chooseFromMenu(plan, 2, {Up, Return}));
-        QTRY_VERIFY_WITH_TIMEOUT(
-            !parsedRequests<qorv::data::SelectDocumentRequest>(
-                 before, common::op::SelectDocument,
-                 [](const auto &request) { return request.has_sys_period() && request.document_id() == PlanDocumentId; })
-                 .empty(),
-            WaitMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!parsedRequests<qorv::data::SelectDocumentRequest>(before, common::op::SelectDocument,
+                                                                                    [](const auto &request) {
+                                                                                        return request.has_sys_period()
+                                                                                               && request.document_id()
+                                                                                                      == PlanDocumentId;
+                                                                                    })
+                                      .empty(),
+                                 WaitMs);
         QVERIFY(shoot(QStringLiteral("tour-revisions")));
 
         // "Welcome" with its web addresses.
@@ -1267,7 +1268,7 @@ private slots:
         const auto write = [&](const QString &text) {
             typed += text;
             return m_xdo.focus(editor) && m_xdo.click(editor, MessageBody) && m_xdo.key({QStringLiteral("ctrl+End")})
-                && m_xdo.type(text) && !m_xdo.waitForWindow(changedPattern).isEmpty();
+                   && m_xdo.type(text) && !m_xdo.waitForWindow(changedPattern).isEmpty();
         };
         // One send that fails whatever the schedule holds: the connection
         // closes without a reply.

@@ -465,11 +465,10 @@ void GroupDirectory::installFolderHandlers()
         if (holdsSomething)
             return Refusal<qorv::data::DeleteFolderReply>(common::SqlcForeignKeyViolation);
         const auto before = m_folders.size();
-        m_folders.erase(std::remove_if(m_folders.begin(), m_folders.end(),
-                                       [folderId](const qorv::data::Folder &folder) {
-                                           return folder.folder_id() == folderId;
-                                       }),
-                        m_folders.end());
+        m_folders.erase(
+            std::remove_if(m_folders.begin(), m_folders.end(),
+                           [folderId](const qorv::data::Folder &folder) { return folder.folder_id() == folderId; }),
+            m_folders.end());
         return before == m_folders.size() ? Answer(qorv::data::DeleteFolderReply())
                                           : Done<qorv::data::DeleteFolderReply>();
     });

@@ -50,8 +50,7 @@ public:
     // answer from now on (SessionUserId until changed); a server that many
     // accounts log on to follows each log-on.
     void setSessionUserId(int userId);
-    static qorv::data::User User(int id, const std::string &first, const std::string &middle,
-                                 const std::string &last);
+    static qorv::data::User User(int id, const std::string &first, const std::string &middle, const std::string &last);
 
     void addUser(const qorv::data::User &user);
     // A home group of the logged-on user (one of its group keys).

@@ -34,8 +34,8 @@ inline QString States(const QList<const QAbstractButton *> &buttons)
 {
     QString states;
     for (const QAbstractButton *button : buttons)
-        states += (button->isCheckable() ? button->isChecked() : button->isEnabled()) ? QLatin1Char('1')
-                                                                                       : QLatin1Char('0');
+        states +=
+            (button->isCheckable() ? button->isChecked() : button->isEnabled()) ? QLatin1Char('1') : QLatin1Char('0');
     return states;
 }
 }

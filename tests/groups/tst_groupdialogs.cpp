@@ -54,8 +54,7 @@ private slots:
         }
         QCOMPARE(labels, QStringList({"Group name:", "Group description:"}));
         QCOMPARE(dialog.findChild<QPushButton *>(QStringLiteral("okPushButton"))->text(), QStringLiteral("OK"));
-        QCOMPARE(dialog.findChild<QPushButton *>(QStringLiteral("cancelPushButton"))->text(),
-                 QStringLiteral("Cancel"));
+        QCOMPARE(dialog.findChild<QPushButton *>(QStringLiteral("cancelPushButton"))->text(), QStringLiteral("Cancel"));
     }
 
     void valuesComeBackTrimmed_data()
@@ -64,9 +63,18 @@ private slots:
         QTest::addColumn<QString>("description");
         QTest::addColumn<QString>("groupName");
         QTest::addColumn<QString>("groupDescription");
-        QTest::newRow("blanks around") << "  Book club  " << "\tMonday nights " << "Book club" << "Monday nights";
-        QTest::newRow("both empty still accepted") << "" << "" << "" << "";
-        QTest::newRow("only blanks") << "   " << "  " << "" << "";
+        QTest::newRow("blanks around") << "  Book club  "
+                                       << "\tMonday nights "
+                                       << "Book club"
+                                       << "Monday nights";
+        QTest::newRow("both empty still accepted") << ""
+                                                   << ""
+                                                   << ""
+                                                   << "";
+        QTest::newRow("only blanks") << "   "
+                                     << "  "
+                                     << ""
+                                     << "";
     }
 
     void valuesComeBackTrimmed()

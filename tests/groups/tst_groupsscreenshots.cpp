@@ -10,8 +10,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
-#include <QToolButton>
 #include <QToolBar>
+#include <QToolButton>
 
 QORV_ISOLATE_TEST_ENVIRONMENT()
 

@@ -1,8 +1,8 @@
 #include "clienttranslation.h"
 #include "dbid.h"
+#include "dialoganswerer.h"
 #include "dispatchtotestserver.h"
 #include "groupdirectory.h"
-#include "dialoganswerer.h"
 #include "pickerhost.h"
 #include "selectdocumentsdialog.h"
 #include "selectdocumentswidget.h"
@@ -78,7 +78,7 @@ struct Picker
                 widget->folderItemDoubleClicked(items.first());
                 return true;
             }
-            QListWidget *target = where == QLatin1String("folders") ? folders()
+            QListWidget *target = where == QLatin1String("folders")      ? folders()
                                   : where == QLatin1String("unselected") ? unselected()
                                   : where == QLatin1String("selected")   ? selected()
                                                                          : nullptr;
@@ -181,13 +181,11 @@ private slots:
         const QStringList home{"Letters", "Plans"};
         const QStringList homeDocuments{"Agenda", "Budget"};
         QTest::newRow("into a subfolder") << QStringList{"open:Letters"} << QStringList{"Old"} << QStringList() << 2;
-        QTest::newRow("back lists no documents")
-            << QStringList{"open:Letters", "back"} << home << QStringList() << 3;
-        QTest::newRow("back and forward") << QStringList{"open:Letters", "back", "forward"} << QStringList{"Old"}
-                                          << QStringList() << 4;
+        QTest::newRow("back lists no documents") << QStringList{"open:Letters", "back"} << home << QStringList() << 3;
+        QTest::newRow("back and forward")
+            << QStringList{"open:Letters", "back", "forward"} << QStringList{"Old"} << QStringList() << 4;
         QTest::newRow("forward keeps the folder left by back")
-            << QStringList{"open:Letters", "back", "open:Plans", "forward"} << QStringList{"Old"} << QStringList()
-            << 5;
+            << QStringList{"open:Letters", "back", "open:Plans", "forward"} << QStringList{"Old"} << QStringList() << 5;
         QTest::newRow("back at the start does nothing") << QStringList{"back"} << home << homeDocuments << 1;
         QTest::newRow("forward without a back does nothing") << QStringList{"forward"} << home << homeDocuments << 1;
         QTest::newRow("back stops at the first folder")
@@ -223,24 +221,24 @@ private slots:
         QTest::addColumn<QStringList>("selected");
 
         const QStringList all{"Agenda", "Budget", "Reply", "Thanks"};
-        QTest::newRow("a folder selected") << QStringList{"folders:Letters"} << "110000"
-                                           << QStringList{"Letters", "Plans"} << QStringList{"Agenda", "Budget"}
-                                           << QStringList();
-        QTest::newRow("a folder included") << QStringList{"folders:Letters", "include"} << "010100"
-                                           << QStringList{"Plans"} << all << QStringList();
+        QTest::newRow("a folder selected")
+            << QStringList{"folders:Letters"} << "110000" << QStringList{"Letters", "Plans"}
+            << QStringList{"Agenda", "Budget"} << QStringList();
+        QTest::newRow("a folder included")
+            << QStringList{"folders:Letters", "include"} << "010100" << QStringList{"Plans"} << all << QStringList();
         QTest::newRow("all added") << QStringList{"folders:Letters", "include", "addAll"} << "010001"
                                    << QStringList{"Plans"} << QStringList() << all;
         QTest::newRow("all removed") << QStringList{"folders:Letters", "include", "addAll", "removeAll"} << "010100"
                                      << QStringList{"Plans"} << all << QStringList();
-        QTest::newRow("a document selected") << QStringList{"unselected:Agenda"} << "011000"
-                                             << QStringList{"Letters", "Plans"} << QStringList{"Agenda", "Budget"}
-                                             << QStringList();
-        QTest::newRow("a document added") << QStringList{"unselected:Agenda", "add"} << "010001"
-                                          << QStringList{"Letters", "Plans"} << QStringList{"Budget"}
-                                          << QStringList{"Agenda"};
+        QTest::newRow("a document selected")
+            << QStringList{"unselected:Agenda"} << "011000" << QStringList{"Letters", "Plans"}
+            << QStringList{"Agenda", "Budget"} << QStringList();
+        QTest::newRow("a document added")
+            << QStringList{"unselected:Agenda", "add"} << "010001" << QStringList{"Letters", "Plans"}
+            << QStringList{"Budget"} << QStringList{"Agenda"};
         QTest::newRow("an added document selected")
-            << QStringList{"unselected:Agenda", "add", "selected:Agenda"} << "010011"
-            << QStringList{"Letters", "Plans"} << QStringList{"Budget"} << QStringList{"Agenda"};
+            << QStringList{"unselected:Agenda", "add", "selected:Agenda"} << "010011" << QStringList{"Letters", "Plans"}
+            << QStringList{"Budget"} << QStringList{"Agenda"};
         QTest::newRow("all folders included")
             << QStringList{"includeAll"} << "000100" << QStringList()
             << QStringList{"Agenda", "Budget", "Reply", "Roadmap", "Thanks"} << QStringList();

@@ -52,19 +52,16 @@ struct Picker
     QListWidget *groups() const { return find<QListWidget>("userGroupsListWidget"); }
     QListWidget *unselected() const { return find<QListWidget>("unselectedUsersListWidget"); }
     QListWidget *selected() const { return find<QListWidget>("selectedUsersListWidget"); }
-    QAbstractButton *button(const QString &name) const
-    {
-        return host.findChild<QAbstractButton *>(name);
-    }
+    QAbstractButton *button(const QString &name) const { return host.findChild<QAbstractButton *>(name); }
 
     // Home Groups, My Groups (checked), Include, Include All, Add, Add All,
     // Remove, Remove All (enabled).
     QString states() const
     {
         QList<const QAbstractButton *> buttons;
-        for (const char *name : {"homeGroupsRadioButton", "userGroupsRadioButton", "includePushButton",
-                                 "includeAllPushButton", "addPushButton", "addAllPushButton", "removePushButton",
-                                 "removeAllPushButton"})
+        for (const char *name :
+             {"homeGroupsRadioButton", "userGroupsRadioButton", "includePushButton", "includeAllPushButton",
+              "addPushButton", "addAllPushButton", "removePushButton", "removeAllPushButton"})
             buttons.append(button(QLatin1String(name)));
         return groupstest::States(buttons);
     }
@@ -192,23 +189,22 @@ private slots:
         const QString dee = QStringLiteral("Dee, Cy");
         const QString fox = QStringLiteral("Fox, Eve");
         const QString hale = QStringLiteral("Hale, Gus J");
-        QTest::newRow("home groups listed") << QStringList{"init"} << "10010000" << homeGroups << QStringList()
-                                            << QStringList();
+        QTest::newRow("home groups listed")
+            << QStringList{"init"} << "10010000" << homeGroups << QStringList() << QStringList();
         QTest::newRow("a disabled Include does nothing")
             << QStringList{"init", "include"} << "10010000" << homeGroups << QStringList() << QStringList();
-        QTest::newRow("a group selected") << QStringList{"init", "groups:Alpha"} << "10110000" << homeGroups
-                                          << QStringList() << QStringList();
+        QTest::newRow("a group selected")
+            << QStringList{"init", "groups:Alpha"} << "10110000" << homeGroups << QStringList() << QStringList();
         QTest::newRow("and deselected") << QStringList{"init", "groups:Alpha", "groups:Alpha"} << "10010000"
                                         << homeGroups << QStringList() << QStringList();
-        QTest::newRow("a group included")
-            << QStringList{"init", "groups:Alpha", "include"} << "10010100" << QStringList{"Beta", "Gamma"}
-            << QStringList{dee, fox} << QStringList();
-        QTest::newRow("a user selected")
-            << QStringList{"init", "groups:Alpha", "include", "unselected:" + dee} << "10011100"
-            << QStringList{"Beta", "Gamma"} << QStringList{dee, fox} << QStringList();
-        QTest::newRow("a user added")
-            << QStringList{"init", "groups:Alpha", "include", "unselected:" + dee, "add"} << "10010101"
-            << QStringList{"Beta", "Gamma"} << QStringList{fox} << QStringList{dee};
+        QTest::newRow("a group included") << QStringList{"init", "groups:Alpha", "include"} << "10010100"
+                                          << QStringList{"Beta", "Gamma"} << QStringList{dee, fox} << QStringList();
+        QTest::newRow("a user selected") << QStringList{"init", "groups:Alpha", "include", "unselected:" + dee}
+                                         << "10011100" << QStringList{"Beta", "Gamma"} << QStringList{dee, fox}
+                                         << QStringList();
+        QTest::newRow("a user added") << QStringList{"init", "groups:Alpha", "include", "unselected:" + dee, "add"}
+                                      << "10010101" << QStringList{"Beta", "Gamma"} << QStringList{fox}
+                                      << QStringList{dee};
         QTest::newRow("an added user selected")
             << QStringList{"init", "groups:Alpha", "include", "unselected:" + dee, "add", "selected:" + dee}
             << "10010111" << QStringList{"Beta", "Gamma"} << QStringList{fox} << QStringList{dee};
@@ -218,21 +214,18 @@ private slots:
         QTest::newRow("all groups included, a shared member listed once")
             << QStringList{"init", "includeAll"} << "10000100" << QStringList() << QStringList{dee, fox, hale}
             << QStringList();
-        QTest::newRow("all users added")
-            << QStringList{"init", "includeAll", "addAll"} << "10000001" << QStringList() << QStringList()
-            << QStringList{dee, fox, hale};
-        QTest::newRow("all users removed")
-            << QStringList{"init", "includeAll", "addAll", "removeAll"} << "10000100" << QStringList()
-            << QStringList{dee, fox, hale} << QStringList();
+        QTest::newRow("all users added") << QStringList{"init", "includeAll", "addAll"} << "10000001" << QStringList()
+                                         << QStringList() << QStringList{dee, fox, hale};
+        QTest::newRow("all users removed") << QStringList{"init", "includeAll", "addAll", "removeAll"} << "10000100"
+                                           << QStringList() << QStringList{dee, fox, hale} << QStringList();
         QTest::newRow("a group whose members are all chosen adds nothing")
             << QStringList{"init", "groups:Beta", "include", "addAll", "groups:Gamma", "include"} << "10010001"
             << QStringList{"Alpha"} << QStringList() << QStringList{fox, hale};
-        QTest::newRow("user groups listed")
-            << QStringList{"init", "userGroups"} << "01010000" << QStringList{"Colleagues", "Friends"}
-            << QStringList() << QStringList();
+        QTest::newRow("user groups listed") << QStringList{"init", "userGroups"} << "01010000"
+                                            << QStringList{"Colleagues", "Friends"} << QStringList() << QStringList();
         QTest::newRow("a user group included, the logged-on user left out")
-            << QStringList{"init", "userGroups", "groups:Friends", "include"} << "01010100"
-            << QStringList{"Colleagues"} << QStringList{dee, hale} << QStringList();
+            << QStringList{"init", "userGroups", "groups:Friends", "include"} << "01010100" << QStringList{"Colleagues"}
+            << QStringList{dee, hale} << QStringList();
         QTest::newRow("back to the home groups, the chosen users kept")
             << QStringList{"init", "userGroups", "includeAll", "addAll", "homeGroups"} << "10010001" << homeGroups
             << QStringList() << QStringList{dee, fox, hale};
@@ -264,8 +257,10 @@ private slots:
     {
         QTest::addColumn<QString>("groupsButton");
         QTest::addColumn<QString>("includedStates");
-        QTest::newRow("home group") << "homeGroups" << "10010101";
-        QTest::newRow("user group") << "userGroups" << "01010101";
+        QTest::newRow("home group") << "homeGroups"
+                                    << "10010101";
+        QTest::newRow("user group") << "userGroups"
+                                    << "01010101";
     }
 
     void longGroupsEndInListOrder()
@@ -435,8 +430,10 @@ private slots:
         QTest::addColumn<QString>("states");
         // A failed home-groups listing leaves the mode alone; a failed
         // user-groups listing still shows My Groups as chosen.
-        QTest::newRow("home groups") << "homeGroups" << "10000000";
-        QTest::newRow("user groups") << "userGroups" << "01010000";
+        QTest::newRow("home groups") << "homeGroups"
+                                     << "10000000";
+        QTest::newRow("user groups") << "userGroups"
+                                     << "01010000";
     }
 
     void failedListings()

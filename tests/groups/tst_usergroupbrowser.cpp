@@ -19,9 +19,9 @@
 #include "deleteusergroupuserrequest3.pb.h"
 #include "insertusergrouprequest3.pb.h"
 #include "insertusergroupuserrequest3.pb.h"
+#include "selectusergrouprequest3.pb.h"
 #include "selectusergroupuserreply3.pb.h"
 #include "selectusergroupuserrequest3.pb.h"
-#include "selectusergrouprequest3.pb.h"
 #include "selectuserrequest3.pb.h"
 #include "updateusergrouprequest3.pb.h"
 #include "usergroup3.pb.h"
@@ -324,7 +324,8 @@ private slots:
 
         const Actions actions(window);
         QCOMPARE(actions.all.size(), 5);
-        QCOMPARE(actions.newUserGroup()->toolTip(), QStringLiteral("New Group<p><small>Create a new group.</small></p>"));
+        QCOMPARE(actions.newUserGroup()->toolTip(),
+                 QStringLiteral("New Group<p><small>Create a new group.</small></p>"));
         QCOMPARE(actions.deleteUser()->statusTip(), QStringLiteral("Remove the selected user from the group"));
         QStringList bar2;
         for (const QAction *action : window->findChild<QToolBar *>(QStringLiteral("StandardToolBar"))->actions())
@@ -387,13 +388,15 @@ private slots:
         QTest::addColumn<bool>("sent");
         QTest::addColumn<std::string>("sentName");
         QTest::addColumn<std::string>("sentDescription");
-        QTest::newRow("trimmed") << "  Book club " << " Monday nights " << true << true << std::string("Book club")
+        QTest::newRow("trimmed") << "  Book club "
+                                 << " Monday nights " << true << true << std::string("Book club")
                                  << std::string("Monday nights");
-        QTest::newRow("blank description sent empty")
-            << "Team" << "   " << true << true << std::string("Team") << std::string();
-        QTest::newRow("blank name sends nothing") << "   " << "Anything" << true << false << std::string()
-                                                  << std::string();
-        QTest::newRow("cancel sends nothing") << "Team" << "" << false << false << std::string() << std::string();
+        QTest::newRow("blank description sent empty") << "Team"
+                                                      << "   " << true << true << std::string("Team") << std::string();
+        QTest::newRow("blank name sends nothing") << "   "
+                                                  << "Anything" << true << false << std::string() << std::string();
+        QTest::newRow("cancel sends nothing") << "Team"
+                                              << "" << false << false << std::string() << std::string();
     }
 
     void createGroup()
@@ -435,8 +438,7 @@ private slots:
         QVERIFY(group.has_user_group_description());
         QCOMPARE(group.user_group_description(), sentDescription);
         QCOMPARE(group.user_group_creation_date(), std::string("2024-06-01 12:30:05.000250"));
-        QCOMPARE(TreeTexts(window),
-                 QStringList({"Friends", "Colleagues", "Empty", QString::fromStdString(sentName)}));
+        QCOMPARE(TreeTexts(window), QStringList({"Friends", "Colleagues", "Empty", QString::fromStdString(sentName)}));
         // The new item carries the id the server gave it.
         const QTreeWidgetItem *added = Tree(window)->topLevelItem(3);
         QCOMPARE(added->data(0, UserGroupRole).value<qorv::data::UserGroup>().user_group_group_id(), 500);
@@ -712,11 +714,8 @@ private slots:
         const QStringList members = MemberTexts(window);
         const QString states = Actions(window).states();
 
-        const QMap<QString, int> majors{{"create group", 32},
-                                        {"add members", 33},
-                                        {"edit group", 67},
-                                        {"delete group", 17},
-                                        {"remove member", 18}};
+        const QMap<QString, int> majors{
+            {"create group", 32}, {"add members", 33}, {"edit group", 67}, {"delete group", 17}, {"remove member", 18}};
         const int major = majors.value(command);
         std::string refusal;
         {
@@ -779,7 +778,8 @@ private slots:
         QVERIFY(SelectGroup(window, QStringLiteral("Club")));
         // From now on the club reads as empty, so the picker offers Gus, who
         // is a member already: the server refuses him alone.
-        server().reply(common::op::SelectUserGroupUser, common::tag::Plain, qorv::data::SelectUserGroupUserReply().SerializeAsString());
+        server().reply(common::op::SelectUserGroupUser, common::tag::Plain,
+                       qorv::data::SelectUserGroupUserReply().SerializeAsString());
         server().clearRequests();
         DialogAnswerer answerer;
         answerer.expect(PickEverybody());

@@ -63,9 +63,8 @@ private slots:
             input->accept();
         });
         bool ok = false;
-        const QString code =
-            QInputDialog::getText(nullptr, QStringLiteral("Code"), QStringLiteral("Enter the code:"), QLineEdit::Normal,
-                                  QString(), &ok);
+        const QString code = QInputDialog::getText(nullptr, QStringLiteral("Code"), QStringLiteral("Enter the code:"),
+                                                   QLineEdit::Normal, QString(), &ok);
         QVERIFY(ok);
         QCOMPARE(code, QStringLiteral(" 12 34 "));
         QCOMPARE(answerer.lastTitle(), QStringLiteral("Code"));
@@ -134,8 +133,7 @@ private slots:
     void aDialogShownWithoutItsOwnLoopIsFoundToo()
     {
         testsupport::DialogAnswerer answerer;
-        QMessageBox box(QMessageBox::Information, QStringLiteral("Shown"), QStringLiteral("no loop"),
-                        QMessageBox::Ok);
+        QMessageBox box(QMessageBox::Information, QStringLiteral("Shown"), QStringLiteral("no loop"), QMessageBox::Ok);
         box.open();
         QEXPECT_FAIL("", "a dialog that nobody expected fails the test", Continue);
         const bool none = answerer.sawNoDialog();

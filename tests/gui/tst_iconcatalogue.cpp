@@ -9,11 +9,11 @@
 #include <QIcon>
 #include <QMenu>
 #include <QPainter>
-#include <QScreen>
-#include <QStyle>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSet>
+#include <QStyle>
 #include <QSvgRenderer>
 #include <QTest>
 #include <QToolButton>
@@ -32,11 +32,11 @@ struct Folder
     int counts[4]; // 18, 24, 36, 48 px
 };
 const Folder Folders[] = {
-    {"action", {4, 215, 0, 207}},      {"alert", {2, 4, 2, 4}},           {"audiovisual", {3, 80, 0, 79}},
-    {"communication", {0, 50, 0, 46}}, {"content", {0, 41, 0, 40}},       {"device", {40, 90, 0, 79}},
-    {"editor", {52, 68, 0, 67}},       {"file", {5, 14, 0, 14}},          {"hardware", {0, 48, 0, 47}},
-    {"image", {0, 155, 0, 150}},       {"maps", {0, 68, 0, 68}},          {"navigation", {20, 27, 20, 27}},
-    {"notification", {3, 54, 0, 54}},  {"places", {0, 19, 0, 19}},       {"social", {12, 30, 0, 30}},
+    {"action", {4, 215, 0, 207}},      {"alert", {2, 4, 2, 4}},     {"audiovisual", {3, 80, 0, 79}},
+    {"communication", {0, 50, 0, 46}}, {"content", {0, 41, 0, 40}}, {"device", {40, 90, 0, 79}},
+    {"editor", {52, 68, 0, 67}},       {"file", {5, 14, 0, 14}},    {"hardware", {0, 48, 0, 47}},
+    {"image", {0, 155, 0, 150}},       {"maps", {0, 68, 0, 68}},    {"navigation", {20, 27, 20, 27}},
+    {"notification", {3, 54, 0, 54}},  {"places", {0, 19, 0, 19}},  {"social", {12, 30, 0, 30}},
     {"toggle", {0, 8, 0, 5}},
 };
 const char *const Sizes[] = {"18px", "24px", "36px", "48px"};
@@ -111,10 +111,7 @@ class TestIconCatalogue : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(testsupport::InstallClientTranslation());
-    }
+    void initTestCase() { QVERIFY(testsupport::InstallClientTranslation()); }
 
     void folderCounts_data()
     {
@@ -178,9 +175,8 @@ private slots:
         QCOMPARE(files.size(), 2070);
         // ic_<name>_<size>.svg in the folder of its size; eleven device
         // pictures at 24 px are 26 wide.
-        const QRegularExpression pattern(
-            QStringLiteral(R"(^:/content/icons/default/([a-z]+)/svg/production/(\d+px)/)"
-                           R"(ic_([a-z0-9_]+)_(\d+px)\.svg$)"));
+        const QRegularExpression pattern(QStringLiteral(R"(^:/content/icons/default/([a-z]+)/svg/production/(\d+px)/)"
+                                                        R"(ic_([a-z0-9_]+)_(\d+px)\.svg$)"));
         const QRegularExpression wide(QStringLiteral(R"(^ic_[a-z0-9_]+_26x24px\.svg$)"));
         QSet<QString> names;
         QStringList wideFiles;
@@ -235,8 +231,8 @@ private slots:
     // their title; the sizes of one icon show the same drawing.
     void picturesAreTheGlyphsOfTheirNames()
     {
-        const QString file = FolderPath(QStringLiteral("action"), QStringLiteral("24px"))
-                             + QStringLiteral("ic_3d_rotation_24px.svg");
+        const QString file =
+            FolderPath(QStringLiteral("action"), QStringLiteral("24px")) + QStringLiteral("ic_3d_rotation_24px.svg");
         const QByteArray svg = Contents(file);
         QVERIFY(svg.contains("<title>3d rotation</title>"));
         QCOMPARE(svg.count("<path "), 1);
@@ -260,8 +256,8 @@ private slots:
         QComboBox box;
         content::icons::InitIconGroupComboBox(&box);
         QCOMPARE(Texts(box), QStringList({"Action", "Alert", "Audiovisual", "Communication", "Content", "Device",
-                                          "Editor", "File", "Hardware", "Image", "Maps", "Navigation",
-                                          "Notification", "Places", "Social", "Toggle"}));
+                                          "Editor", "File", "Hardware", "Image", "Maps", "Navigation", "Notification",
+                                          "Places", "Social", "Toggle"}));
         QCOMPARE(Data(box), QList<int>({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}));
         QCOMPARE(box.currentIndex(), 0);
         QVERIFY(box.itemIcon(0).isNull());
@@ -281,8 +277,7 @@ private slots:
         QTest::newRow("action") << 0 << QStringList{"18px", "24px", "48px"} << QList<int>{0, 1, 3} << 1;
         QTest::newRow("alert") << 1 << QStringList{"18px", "24px", "36px", "48px"} << QList<int>{0, 1, 2, 3} << 1;
         QTest::newRow("communication") << 3 << QStringList{"24px", "48px"} << QList<int>{1, 3} << 0;
-        QTest::newRow("navigation") << 11 << QStringList{"18px", "24px", "36px", "48px"} << QList<int>{0, 1, 2, 3}
-                                    << 1;
+        QTest::newRow("navigation") << 11 << QStringList{"18px", "24px", "36px", "48px"} << QList<int>{0, 1, 2, 3} << 1;
         QTest::newRow("toggle") << 15 << QStringList{"24px", "48px"} << QList<int>{1, 3} << 0;
         QTest::newRow("out of range") << 16 << QStringList{} << QList<int>{} << -1;
         QTest::newRow("negative") << -1 << QStringList{} << QList<int>{} << -1;

@@ -58,10 +58,7 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(testsupport::InstallClientTranslation());
-    }
+    void initTestCase() { QVERIFY(testsupport::InstallClientTranslation()); }
 
     void stateBeforeAndAfterStart()
     {

@@ -19,8 +19,8 @@ private slots:
         QTest::newRow("empty") << QString() << boundary;
         QTest::newRow("ordinary words") << QStringLiteral("<p>%1</p>").arg(QStringLiteral("word ").repeated(100000))
                                         << boundary;
-        QTest::newRow("a word of a megabyte") << QStringLiteral("<p>%1</p>").arg(QString(1 << 20, QLatin1Char('x')))
-                                              << anywhere;
+        QTest::newRow("a word of a megabyte")
+            << QStringLiteral("<p>%1</p>").arg(QString(1 << 20, QLatin1Char('x'))) << anywhere;
         QTest::newRow("a word just too long") << longWord << anywhere;
         QTest::newRow("the longest word kept") << QStringLiteral("a %1 b").arg(longestWord) << boundary;
         QTest::newRow("a line break ends a word") << longestWord + QLatin1Char('\n') + longestWord << boundary;

@@ -56,10 +56,7 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        m_log.clear();
-    }
+    void init() { m_log.clear(); }
 
     void emptyMachine()
     {
@@ -287,7 +284,8 @@ private slots:
         const int b = mode.registerMode(-1, "b");
         const int c = mode.registerMode(-1, "c");
         mode.registerTran(a, b);
-        QTest::ignoreMessage(QtWarningMsg, "Mode::registerTran: transition from mode a to mode b is already registered!");
+        QTest::ignoreMessage(QtWarningMsg,
+                             "Mode::registerTran: transition from mode a to mode b is already registered!");
         mode.registerTran(a, b);
         QTest::ignoreMessage(QtWarningMsg, "Mode::registerTran: mode set does not contain source mode!");
         mode.registerTran(9, a);

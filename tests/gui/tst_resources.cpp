@@ -51,8 +51,7 @@ QStringList PicturesTheSourcesName()
     QSet<QString> paths;
     for (const char *folder : {"/product", "/library"}) {
         QDirIterator files(QStringLiteral(QORV_SOURCE_ROOT) + QLatin1String(folder),
-                           {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files,
-                           QDirIterator::Subdirectories);
+                           {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files, QDirIterator::Subdirectories);
         while (files.hasNext()) {
             QFile file(files.next());
             if (!file.open(QIODevice::ReadOnly))
@@ -97,31 +96,75 @@ private slots:
         QTest::addColumn<QString>("context");
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("text");
-        QTest::newRow("menu") << "Linguist" << "File" << "File";
-        QTest::newRow("tool bar") << "Linguist" << "StandardToolbar" << "Standard";
-        QTest::newRow("about") << "Linguist" << "AboutQORV" << "About Quillane...";
-        QTest::newRow("ok") << "Linguist" << "Ok" << "OK";
-        QTest::newRow("user groups") << "Linguist" << "UserGroups" << "My Groups";
-        QTest::newRow("save all") << "Linguist" << "SaveAll" << "Select All";
-        QTest::newRow("save all tip") << "Linguist" << "SaveAllStatusTip" << "Save all changes.";
-        QTest::newRow("delete, untranslated") << "Linguist" << "Delete" << "Delete";
-        QTest::newRow("revert, untranslated") << "Linguist" << "Revert" << "Revert";
-        QTest::newRow("revert tip, untranslated") << "Linguist" << "RevertStatusTip" << "RevertStatusTip";
-        QTest::newRow("month shows its key") << "Linguist" << "January" << "January";
-        QTest::newRow("not equal") << "Linguist" << "NotEqual" << "Not equal";
-        QTest::newRow("date time format") << "Linguist" << "QDateTimeFormat" << "yyyy-MM-dd HH:mm:ss";
-        QTest::newRow("keypad spacing") << "Linguist" << "P02BL" << "2  ABC";
-        QTest::newRow("keypad zero") << "Linguist" << "P11BL" << "0     ";
-        QTest::newRow("condition") << "Linguist" << "ConditionKeyHasExpiredDate" << "Key has expired.";
-        QTest::newRow("tool tip markup") << "Linguist" << "SaveToolTip"
+        QTest::newRow("menu") << "Linguist"
+                              << "File"
+                              << "File";
+        QTest::newRow("tool bar") << "Linguist"
+                                  << "StandardToolbar"
+                                  << "Standard";
+        QTest::newRow("about") << "Linguist"
+                               << "AboutQORV"
+                               << "About Quillane...";
+        QTest::newRow("ok") << "Linguist"
+                            << "Ok"
+                            << "OK";
+        QTest::newRow("user groups") << "Linguist"
+                                     << "UserGroups"
+                                     << "My Groups";
+        QTest::newRow("save all") << "Linguist"
+                                  << "SaveAll"
+                                  << "Select All";
+        QTest::newRow("save all tip") << "Linguist"
+                                      << "SaveAllStatusTip"
+                                      << "Save all changes.";
+        QTest::newRow("delete, untranslated") << "Linguist"
+                                              << "Delete"
+                                              << "Delete";
+        QTest::newRow("revert, untranslated") << "Linguist"
+                                              << "Revert"
+                                              << "Revert";
+        QTest::newRow("revert tip, untranslated") << "Linguist"
+                                                  << "RevertStatusTip"
+                                                  << "RevertStatusTip";
+        QTest::newRow("month shows its key") << "Linguist"
+                                             << "January"
+                                             << "January";
+        QTest::newRow("not equal") << "Linguist"
+                                   << "NotEqual"
+                                   << "Not equal";
+        QTest::newRow("date time format") << "Linguist"
+                                          << "QDateTimeFormat"
+                                          << "yyyy-MM-dd HH:mm:ss";
+        QTest::newRow("keypad spacing") << "Linguist"
+                                        << "P02BL"
+                                        << "2  ABC";
+        QTest::newRow("keypad zero") << "Linguist"
+                                     << "P11BL"
+                                     << "0     ";
+        QTest::newRow("condition") << "Linguist"
+                                   << "ConditionKeyHasExpiredDate"
+                                   << "Key has expired.";
+        QTest::newRow("tool tip markup") << "Linguist"
+                                         << "SaveToolTip"
                                          << "Save Changes<p><small>Save your changes.</small></p>";
-        QTest::newRow("permission") << "Linguist" << "PermissionPrintDocumentContents"
+        QTest::newRow("permission") << "Linguist"
+                                    << "PermissionPrintDocumentContents"
                                     << "Allow the contents of the document to be printed";
-        QTest::newRow("revision title") << "DocumentRevisionDialog" << "WindowTitle" << "Document '%1' (revision %2)";
-        QTest::newRow("audit event") << "DeleteDocumentLogEvent" << "Name" << "delete document";
-        QTest::newRow("audit event, untranslated") << "PasteDocumentFromClipboardLogEvent" << "Name" << "Name";
-        QTest::newRow("full stop in key") << "QObject" << "CannotParseReply." << "Cannot parse reply.";
-        QTest::newRow("unknown key") << "Linguist" << "NoSuchKey" << "NoSuchKey";
+        QTest::newRow("revision title") << "DocumentRevisionDialog"
+                                        << "WindowTitle"
+                                        << "Document '%1' (revision %2)";
+        QTest::newRow("audit event") << "DeleteDocumentLogEvent"
+                                     << "Name"
+                                     << "delete document";
+        QTest::newRow("audit event, untranslated") << "PasteDocumentFromClipboardLogEvent"
+                                                   << "Name"
+                                                   << "Name";
+        QTest::newRow("full stop in key") << "QObject"
+                                          << "CannotParseReply."
+                                          << "Cannot parse reply.";
+        QTest::newRow("unknown key") << "Linguist"
+                                     << "NoSuchKey"
+                                     << "NoSuchKey";
     }
 
     void translations()
@@ -233,16 +276,17 @@ private slots:
         const QImage firstImage(QStringLiteral(":icons/32x32/%1.png").arg(first));
         const QImage secondImage(QStringLiteral(":icons/32x32/%1.png").arg(second));
         QVERIFY(!firstImage.isNull() && !secondImage.isNull());
-        QVERIFY(firstImage.convertToFormat(QImage::Format_ARGB32) != secondImage.convertToFormat(QImage::Format_ARGB32));
+        QVERIFY(firstImage.convertToFormat(QImage::Format_ARGB32)
+                != secondImage.convertToFormat(QImage::Format_ARGB32));
     }
 
     void picturesTheWindowsUse_data()
     {
         QTest::addColumn<QString>("path");
-        for (const char *path : {":icons/32x32/shield_key.png", ":icons/32x32/clock_forward.png",
-                                 ":icons/32x32/log_in.png", ":icons/32x32/users_star.png",
-                                 ":icons/32x32/orange_dark_grey/list_style_roman.png", ":icons/32x32/zoom_out.png",
-                                 ":icons/256x256/magic_wand_recycle.png"})
+        for (const char *path :
+             {":icons/32x32/shield_key.png", ":icons/32x32/clock_forward.png", ":icons/32x32/log_in.png",
+              ":icons/32x32/users_star.png", ":icons/32x32/orange_dark_grey/list_style_roman.png",
+              ":icons/32x32/zoom_out.png", ":icons/256x256/magic_wand_recycle.png"})
             QTest::newRow(path) << QString::fromLatin1(path);
     }
 

@@ -72,12 +72,18 @@ private slots:
         QTest::addColumn<unsigned>("seconds");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("style");
-        QTest::newRow("one hour") << 3600u << "Session Duration [01:00]" << "QLabel { color : gray}";
-        QTest::newRow("just under an hour") << 3599u << "Session Duration [00:59]" << "QLabel { color : red}";
-        QTest::newRow("half a minute") << 30u << "Session Duration [00:00]" << "QLabel { color : red}";
-        QTest::newRow("ninety seconds") << 90u << "Session Duration [00:01]" << "QLabel { color : red}";
-        QTest::newRow("a hundred hours") << 360000u << "Session Duration [100:00]" << "QLabel { color : gray}";
-        QTest::newRow("hours and minutes") << 9000u << "Session Duration [02:30]" << "QLabel { color : gray}";
+        QTest::newRow("one hour") << 3600u << "Session Duration [01:00]"
+                                  << "QLabel { color : gray}";
+        QTest::newRow("just under an hour") << 3599u << "Session Duration [00:59]"
+                                            << "QLabel { color : red}";
+        QTest::newRow("half a minute") << 30u << "Session Duration [00:00]"
+                                       << "QLabel { color : red}";
+        QTest::newRow("ninety seconds") << 90u << "Session Duration [00:01]"
+                                        << "QLabel { color : red}";
+        QTest::newRow("a hundred hours") << 360000u << "Session Duration [100:00]"
+                                         << "QLabel { color : gray}";
+        QTest::newRow("hours and minutes") << 9000u << "Session Duration [02:30]"
+                                           << "QLabel { color : gray}";
     }
 
     void startShowsTheFullDuration()

@@ -30,10 +30,7 @@ private:
 private slots:
     void initTestCase() { QVERIFY(testsupport::SetUpLikeTheProgram()); }
 
-    void init()
-    {
-        Settings().clear();
-    }
+    void init() { Settings().clear(); }
 
     void firstOpeningUsesTheDefaults()
     {
@@ -138,7 +135,8 @@ private slots:
         SettingsSingleton::instance()->setPictureDirectories({"/shared"});
         QCOMPARE(Settings().getPictureDirectories(), QStringList({"/shared"}));
         Settings().setValue(QStringLiteral("MessageBrowser/Options/ActivationMode"), 1);
-        QCOMPARE(SettingsSingleton::instance()->value(QStringLiteral("MessageBrowser/Options/ActivationMode")).toInt(), 1);
+        QCOMPARE(SettingsSingleton::instance()->value(QStringLiteral("MessageBrowser/Options/ActivationMode")).toInt(),
+                 1);
     }
 
     void homePictureDirectory()
@@ -164,13 +162,20 @@ private slots:
         QTest::addColumn<QVariant>("index");
         QTest::addColumn<QString>("custom");
         QTest::addColumn<QString>("choice");
-        QTest::newRow("nothing stored") << QVariant() << "" << "HomePageChoice1Url";
-        QTest::newRow("custom") << QVariant(0) << "https://intranet.example/" << "";
-        QTest::newRow("empty custom") << QVariant(0) << "" << "HomePageChoice1Url";
-        QTest::newRow("one") << QVariant(1) << "https://intranet.example/" << "HomePageChoice1Url";
-        QTest::newRow("two") << QVariant(2) << "" << "HomePageChoice2Url";
-        QTest::newRow("five") << QVariant(5) << "" << "HomePageChoice5Url";
-        QTest::newRow("six") << QVariant(6) << "" << "HomePageChoice1Url";
+        QTest::newRow("nothing stored") << QVariant() << ""
+                                        << "HomePageChoice1Url";
+        QTest::newRow("custom") << QVariant(0) << "https://intranet.example/"
+                                << "";
+        QTest::newRow("empty custom") << QVariant(0) << ""
+                                      << "HomePageChoice1Url";
+        QTest::newRow("one") << QVariant(1) << "https://intranet.example/"
+                             << "HomePageChoice1Url";
+        QTest::newRow("two") << QVariant(2) << ""
+                             << "HomePageChoice2Url";
+        QTest::newRow("five") << QVariant(5) << ""
+                              << "HomePageChoice5Url";
+        QTest::newRow("six") << QVariant(6) << ""
+                             << "HomePageChoice1Url";
     }
 
     void homePageUrl()

@@ -132,8 +132,8 @@ private slots:
 
     void entryWithoutAWordConvertsToAnEmptyRecord()
     {
-        const qorv::data::Dictionary record = DictionaryEntry("", "a description", "a definition",
-                                                              DictionaryEntry::Shared);
+        const qorv::data::Dictionary record =
+            DictionaryEntry("", "a description", "a definition", DictionaryEntry::Shared);
         QVERIFY(!record.has_dictionary_word());
         QVERIFY(!record.has_dictionary_description());
         QVERIFY(!record.has_dictionary_definition());
@@ -176,8 +176,8 @@ private slots:
         checker.addDictionaryEntry(DictionaryEntry("quillane", "second", "x", DictionaryEntry::Shared));
         checker.addDictionaryEntry(DictionaryEntry("Quillane", "", "", DictionaryEntry::Private));
         QCOMPARE(checker.getDictionaryEntries().size(), 2);
-        const DictionaryEntry kept = *checker.getDictionaryEntries().find(
-            DictionaryEntry("quillane", "", "", DictionaryEntry::Private));
+        const DictionaryEntry kept =
+            *checker.getDictionaryEntries().find(DictionaryEntry("quillane", "", "", DictionaryEntry::Private));
         QCOMPARE(kept.getDescription(), std::string("first"));
         QCOMPARE(kept.getDefinition(), std::string());
         QCOMPARE(kept.getAccess(), DictionaryEntry::Private);

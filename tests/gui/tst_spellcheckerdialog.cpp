@@ -129,10 +129,13 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("stopsAt");
-        QTest::newRow("misspelt") << "wrold" << "wrold";
+        QTest::newRow("misspelt") << "wrold"
+                                  << "wrold";
         QTest::newRow("correct") << "world" << QString();
-        QTest::newRow("misspelt after a blank") << " wrold" << "wrold";
-        QTest::newRow("misspelt, full stop") << "wrold." << "wrold";
+        QTest::newRow("misspelt after a blank") << " wrold"
+                                                << "wrold";
+        QTest::newRow("misspelt, full stop") << "wrold."
+                                             << "wrold";
     }
 
     void aOneWordTextIsChecked()

@@ -23,10 +23,7 @@ class TestTextDialogs : public QObject
 private slots:
     void initTestCase() { QVERIFY(testsupport::InstallClientTranslation()); }
 
-    void cleanup()
-    {
-        testsupport::SetTimeZone("UTC");
-    }
+    void cleanup() { testsupport::SetTimeZone("UTC"); }
 
     void textDialogShowsTextAsTyped()
     {
@@ -78,8 +75,8 @@ private slots:
 
     void revisionNameIsTakenAsTyped()
     {
-        DocumentRevisionDialog dialog(QStringLiteral("50%2 off %1"), QStringLiteral("2024-03-09 23:00:00"),
-                                      QString(), nullptr);
+        DocumentRevisionDialog dialog(QStringLiteral("50%2 off %1"), QStringLiteral("2024-03-09 23:00:00"), QString(),
+                                      nullptr);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Document '50%2 off %1' (revision 2024-03-09 23:00:00)"));
     }
 
@@ -93,8 +90,8 @@ private slots:
     void unreadableRevisionLeavesTheTitleEmpty()
     {
         QFETCH(QString, revision);
-        QTest::ignoreMessage(QtWarningMsg,
-                             "DocumentRevisionDialog::DocumentRevisionDialog: not documentRevisionDateTimeUTC.isValid()");
+        QTest::ignoreMessage(
+            QtWarningMsg, "DocumentRevisionDialog::DocumentRevisionDialog: not documentRevisionDateTimeUTC.isValid()");
         DocumentRevisionDialog dialog(QStringLiteral("Plan"), revision, QStringLiteral("<p>still shown</p>"), nullptr);
         QCOMPARE(dialog.windowTitle(), QString());
         QCOMPARE(dialog.findChild<QTextEdit *>()->toPlainText(), QStringLiteral("still shown"));

@@ -63,8 +63,8 @@ private:
         QStringList arguments{"-silent", "-locations", "none", "-no-obsolete", "-extensions", "h,cpp"};
         arguments << sources << "-ts" << output;
         lupdate.start(QStringLiteral(QORV_LUPDATE), arguments);
-        *ok = lupdate.waitForFinished(240000) && lupdate.exitStatus() == QProcess::NormalExit
-              && lupdate.exitCode() == 0;
+        *ok =
+            lupdate.waitForFinished(240000) && lupdate.exitStatus() == QProcess::NormalExit && lupdate.exitCode() == 0;
         if (!*ok)
             return {};
         return readMessages(output, ok);
@@ -96,9 +96,9 @@ private slots:
     {
         QTemporaryDir dir;
         bool ok = false;
-        const QList<Message> used = scan({QStringLiteral(QORV_SOURCE_ROOT "/library"),
-                                          QStringLiteral(QORV_SOURCE_ROOT "/product")},
-                                         dir.filePath(QStringLiteral("scan.ts")), &ok);
+        const QList<Message> used =
+            scan({QStringLiteral(QORV_SOURCE_ROOT "/library"), QStringLiteral(QORV_SOURCE_ROOT "/product")},
+                 dir.filePath(QStringLiteral("scan.ts")), &ok);
         QVERIFY2(ok, "lupdate failed");
         QVERIFY(!used.isEmpty());
         const QList<Message> translated = readAllTranslations(&ok);

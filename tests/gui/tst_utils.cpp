@@ -52,11 +52,31 @@ private slots:
         QTest::addColumn<QString>("last");
         QTest::addColumn<QString>("full");
         QTest::addColumn<QString>("alphabetical");
-        QTest::newRow("first and last") << "Ann" << "" << "Lee" << "Ann Lee" << "Lee, Ann";
-        QTest::newRow("with middle") << "Ann" << "Marie" << "Lee" << "Ann Marie Lee" << "Lee, Ann Marie";
-        QTest::newRow("no first") << "" << "Marie" << "Lee" << "" << "";
-        QTest::newRow("no last") << "Ann" << "Marie" << "" << "" << "";
-        QTest::newRow("no names") << "" << "" << "" << "" << "";
+        QTest::newRow("first and last") << "Ann"
+                                        << ""
+                                        << "Lee"
+                                        << "Ann Lee"
+                                        << "Lee, Ann";
+        QTest::newRow("with middle") << "Ann"
+                                     << "Marie"
+                                     << "Lee"
+                                     << "Ann Marie Lee"
+                                     << "Lee, Ann Marie";
+        QTest::newRow("no first") << ""
+                                  << "Marie"
+                                  << "Lee"
+                                  << ""
+                                  << "";
+        QTest::newRow("no last") << "Ann"
+                                 << "Marie"
+                                 << ""
+                                 << ""
+                                 << "";
+        QTest::newRow("no names") << ""
+                                  << ""
+                                  << ""
+                                  << ""
+                                  << "";
         QTest::newRow("UTF-8") << QStringLiteral("Zo\u00eb") << "" << QStringLiteral("M\u00fcller")
                                << QStringLiteral("Zo\u00eb M\u00fcller") << QStringLiteral("M\u00fcller, Zo\u00eb");
     }
@@ -193,7 +213,10 @@ private slots:
         QTest::newRow("CR CR LF") << QByteArray("one\r\r\ntwo") << QByteArray("one\ntwo\n");
         QTest::newRow("NUL") << QByteArray("a\0b\n", 4) << QByteArray("a\0b\n", 4);
         QTest::newRow("byte-order mark") << QByteArray("\xef\xbb\xbfone\ntwo") << QByteArray("one\ntwo\n");
-        QTest::newRow("not UTF-8") << QByteArray("a\xff\xfe" "b\n") << QByteArray("a\xef\xbf\xbd\xef\xbf\xbd" "b\n");
+        QTest::newRow("not UTF-8") << QByteArray("a\xff\xfe"
+                                                 "b\n")
+                                   << QByteArray("a\xef\xbf\xbd\xef\xbf\xbd"
+                                                 "b\n");
         QTest::newRow("cut UTF-8") << QByteArray("\xc3") << QByteArray("\n");
     }
 
@@ -248,16 +271,16 @@ private slots:
                                                        << "/srv/pictures";
         QTest::newRow("typed after the shown folder, nothing typed left")
             << QStringList{shown, "/srv/pictures"} << QString() << "/srv/pictures";
-        QTest::newRow("typed beside a selected row")
-            << QStringList{"/srv/start/a", "/srv/pictures"} << "/srv/pictures" << "/srv/pictures";
-        QTest::newRow("typed relative to the shown folder")
-            << QStringList{"/srv/start/a", "/srv/start/b"} << "b" << "/srv/start/b";
+        QTest::newRow("typed beside a selected row") << QStringList{"/srv/start/a", "/srv/pictures"} << "/srv/pictures"
+                                                     << "/srv/pictures";
+        QTest::newRow("typed relative to the shown folder") << QStringList{"/srv/start/a", "/srv/start/b"} << "b"
+                                                            << "/srv/start/b";
         QTest::newRow("typed from home") << QStringList{shown, home + "/pictures"} << "~/pictures"
                                          << home + "/pictures";
         QTest::newRow("typed with a trailing slash") << QStringList{shown, "/srv/pictures"} << "/srv/pictures/"
                                                      << "/srv/pictures";
-        QTest::newRow("two rows, nothing typed") << QStringList{"/srv/start/a", "/srv/start/b"} << QString()
-                                                 << QString();
+        QTest::newRow("two rows, nothing typed")
+            << QStringList{"/srv/start/a", "/srv/start/b"} << QString() << QString();
         QTest::newRow("nothing reported") << QStringList{} << "/srv/pictures" << QString();
     }
 

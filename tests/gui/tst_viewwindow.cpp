@@ -113,7 +113,8 @@ private slots:
         QFETCH(int, minorErcode);
         QFETCH(QString, expected);
         RecordingView window;
-        window.receiveReply(common::op::SelectDocument, common::tag::OpenFolder, "req", majorErcode, minorErcode, "rep");
+        window.receiveReply(common::op::SelectDocument, common::tag::OpenFolder, "req", majorErcode, minorErcode,
+                            "rep");
         QCOMPARE(window.calls, QStringList({expected}));
     }
 
@@ -150,10 +151,22 @@ private slots:
         QTest::addColumn<QString>("server");
         QTest::addColumn<QString>("user");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("no server") << "Console" << "" << "alice" << "Console";
-        QTest::newRow("server") << "Console" << "srv" << "" << "Console [srv]";
-        QTest::newRow("server and user") << "Console" << "srv" << "alice" << "Console [alice @ srv]";
-        QTest::newRow("server only") << "" << "srv" << "" << "";
+        QTest::newRow("no server") << "Console"
+                                   << ""
+                                   << "alice"
+                                   << "Console";
+        QTest::newRow("server") << "Console"
+                                << "srv"
+                                << ""
+                                << "Console [srv]";
+        QTest::newRow("server and user") << "Console"
+                                         << "srv"
+                                         << "alice"
+                                         << "Console [alice @ srv]";
+        QTest::newRow("server only") << ""
+                                     << "srv"
+                                     << ""
+                                     << "";
     }
 
     void captions()
@@ -215,7 +228,8 @@ private slots:
         QCOMPARE(inMenu->parent(), &menu);
         QCOMPARE(inMenu->statusTip(), QStringLiteral("tip"));
         QVERIFY(menu.actions().contains(inMenu));
-        QAction *shortcut = window.addAction(&window, &menu, QStringLiteral("Cut"), QStringLiteral("Ctrl+X"), QString());
+        QAction *shortcut =
+            window.addAction(&window, &menu, QStringLiteral("Cut"), QStringLiteral("Ctrl+X"), QString());
         QCOMPARE(shortcut->shortcut(), QKeySequence(QStringLiteral("Ctrl+X")));
         QAction *withIcon = window.addAction(&window, &menu, QIcon(), QStringLiteral("Icon"), QStringLiteral("Ctrl+I"),
                                              QStringLiteral("icon tip"));

@@ -104,8 +104,8 @@ qorv::data::DocumentKey KeyringBus::DocumentKey(int documentId, const std::strin
     return key;
 }
 
-qorv::data::FolderKey KeyringBus::FolderKey(int folderId, const std::string &folderName,
-                                            const qorv::data::User &holder, const qorv::data::User &owner,
+qorv::data::FolderKey KeyringBus::FolderKey(int folderId, const std::string &folderName, const qorv::data::User &holder,
+                                            const qorv::data::User &owner,
                                             const qorv::data::SecurityDescriptor &descriptor)
 {
     qorv::data::FolderKey key;

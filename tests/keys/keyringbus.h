@@ -65,8 +65,8 @@ public:
     static qorv::data::DocumentKey DocumentKey(int documentId, const std::string &documentName,
                                                const qorv::data::User &holder, const qorv::data::User &owner,
                                                const qorv::data::SecurityDescriptor &descriptor);
-    static qorv::data::FolderKey FolderKey(int folderId, const std::string &folderName,
-                                           const qorv::data::User &holder, const qorv::data::User &owner,
+    static qorv::data::FolderKey FolderKey(int folderId, const std::string &folderName, const qorv::data::User &holder,
+                                           const qorv::data::User &owner,
                                            const qorv::data::SecurityDescriptor &descriptor);
 
 private:

@@ -55,9 +55,8 @@ template <class Key>
 typename std::vector<Key>::iterator Find(std::vector<Key> &keys, int objectId, int holderId,
                                          int (*objectOf)(const Key &))
 {
-    return std::find_if(keys.begin(), keys.end(), [&](const Key &key) {
-        return objectOf(key) == objectId && HolderId(key) == holderId;
-    });
+    return std::find_if(keys.begin(), keys.end(),
+                        [&](const Key &key) { return objectOf(key) == objectId && HolderId(key) == holderId; });
 }
 }
 
@@ -125,8 +124,8 @@ void KeyStore::install()
         if (const std::int32_t sqlc = refusal(56); sqlc != 0 || !request.ParseFromString(received.payload))
             return Refusal<qorv::data::UpdateDocumentKeyReply>(sqlc != 0 ? sqlc : 1);
         const std::lock_guard<std::mutex> lock(m_mutex);
-        const auto key = Find(m_documentKeys, DocumentId(request.document_key()), HolderId(request.document_key()),
-                              &DocumentId);
+        const auto key =
+            Find(m_documentKeys, DocumentId(request.document_key()), HolderId(request.document_key()), &DocumentId);
         if (key == m_documentKeys.end())
             return Answer(qorv::data::UpdateDocumentKeyReply());
         *key = request.document_key();
@@ -137,8 +136,7 @@ void KeyStore::install()
         if (const std::int32_t sqlc = refusal(59); sqlc != 0 || !request.ParseFromString(received.payload))
             return Refusal<qorv::data::UpdateFolderKeyReply>(sqlc != 0 ? sqlc : 1);
         const std::lock_guard<std::mutex> lock(m_mutex);
-        const auto key =
-            Find(m_folderKeys, FolderId(request.folder_key()), HolderId(request.folder_key()), &FolderId);
+        const auto key = Find(m_folderKeys, FolderId(request.folder_key()), HolderId(request.folder_key()), &FolderId);
         if (key == m_folderKeys.end())
             return Answer(qorv::data::UpdateFolderKeyReply());
         *key = request.folder_key();

@@ -425,28 +425,28 @@ private slots:
         QCOMPARE(wizard.currentId(), SummaryPage);
 
         const QString text = Find<QTextEdit>(&wizard, "summaryTextEdit")->toPlainText();
-        const QStringList
-            expected{"The document key will access the current revision of the document.",
-                     "The document key will have the following permissions associated with it: ",
-                     "Allow the contents of the document to be viewed",
-                     "Allow the contents of the document to be exported to a text file",
-                     "Allow the contents of the document to be printed",
-                     "Allow the contents of the document to be searched",
-                     "The document key will have an active status.",
-                     "The document key will be active during the following months:",
-                     "January",
-                     "December",
-                     "The document key will be active on the following days:",
-                     "Monday",
-                     "Saturday",
-                     "Sunday",
-                     "The document key will be active during the time interval from 8:00 AM to 5:00 PM.",
-                     "The document key will have a session duration of 90 minutes.",
-                     "The document key's expiration date will be Monday, January 11, 2027, in 7 days.",
-                     "The document key will not have a passcode.",
-                     "A document key with these selections will be created for each of the following users:",
-                     "<i>Dee</i>, Cy ",
-                     "Hale, Gus J"};
+        const QStringList expected{
+            "The document key will access the current revision of the document.",
+            "The document key will have the following permissions associated with it: ",
+            "Allow the contents of the document to be viewed",
+            "Allow the contents of the document to be exported to a text file",
+            "Allow the contents of the document to be printed",
+            "Allow the contents of the document to be searched",
+            "The document key will have an active status.",
+            "The document key will be active during the following months:",
+            "January",
+            "December",
+            "The document key will be active on the following days:",
+            "Monday",
+            "Saturday",
+            "Sunday",
+            "The document key will be active during the time interval from 8:00 AM to 5:00 PM.",
+            "The document key will have a session duration of 90 minutes.",
+            "The document key's expiration date will be Monday, January 11, 2027, in 7 days.",
+            "The document key will not have a passcode.",
+            "A document key with these selections will be created for each of the following users:",
+            "<i>Dee</i>, Cy ",
+            "Hale, Gus J"};
         const QStringList lines = text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QCOMPARE(lines, expected);
         QVERIFY(!text.contains(QLatin1String("Update")));

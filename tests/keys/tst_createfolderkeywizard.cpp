@@ -226,8 +226,8 @@ private slots:
         wizard.setField(QStringLiteral("restrictedDuration"), true);
         wizard.setField(QStringLiteral("durationSpinBox"), 2);
         wizard.setField(QStringLiteral("durationComboBox"), 1);
-        for (const char *field : {"february", "march", "april", "may", "june", "july", "august", "september",
-                                  "october", "november", "tuesday", "wednesday", "thursday", "friday"})
+        for (const char *field : {"february", "march", "april", "may", "june", "july", "august", "september", "october",
+                                  "november", "tuesday", "wednesday", "thursday", "friday"})
             wizard.setField(QLatin1String(field), false);
         Find<QRadioButton>(&wizard, "OneWeekExpirationDateRadioButton")->setChecked(true);
         GoTo(wizard, SummaryPage);
@@ -307,11 +307,9 @@ private slots:
 
     void usersWhoHoldAKeyAreNotOffered()
     {
-        m_store->addFolderKey(KeyringBus::FolderKey(FolderId, FolderName.toStdString(),
-                                                    GroupDirectory::User(8, "Eve", "", "Fox"),
-                                                    GroupDirectory::User(GroupDirectory::SessionUserId, "Ann", "B",
-                                                                         "Lee"),
-                                                    KeyRules().descriptor()));
+        m_store->addFolderKey(KeyringBus::FolderKey(
+            FolderId, FolderName.toStdString(), GroupDirectory::User(8, "Eve", "", "Fox"),
+            GroupDirectory::User(GroupDirectory::SessionUserId, "Ann", "B", "Lee"), KeyRules().descriptor()));
         CreateFolderKeyWizard wizard(FolderId, FolderName, nullptr);
         std::vector<testsupport::TestRequest> asked;
         for (const testsupport::TestRequest &request : m_server->requests()) {

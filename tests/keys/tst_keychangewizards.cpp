@@ -176,7 +176,8 @@ private slots:
         if (failure == 0) {
             m_server.reset(); // nobody listens on the port any more
         } else if (failure == 1) {
-            m_server->reply(common::op::SelectDocument, common::tag::ListRevisions, qorv::data::SelectDocumentReply().SerializeAsString());
+            m_server->reply(common::op::SelectDocument, common::tag::ListRevisions,
+                            qorv::data::SelectDocumentReply().SerializeAsString());
         } else if (failure == 2) {
             m_server->reply(common::op::SelectDocument, common::tag::ListRevisions, std::string("\xff\xff\xff", 3));
         } else {

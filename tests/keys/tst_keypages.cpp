@@ -548,7 +548,7 @@ private slots:
     void passcodeValidationOrder_data()
     {
         QTest::addColumn<bool>("withPasscode");
-        QTest::addColumn<QString>("first"); // typed and confirmed with Enter, "" for none
+        QTest::addColumn<QString>("first");  // typed and confirmed with Enter, "" for none
         QTest::addColumn<QString>("second"); // typed, not confirmed
         QTest::addColumn<bool>("passes");
         QTest::addColumn<QString>("warning");

@@ -116,12 +116,11 @@ private slots:
             << DocumentKey(7, KeyRules().descriptor(), "yesterday")
             << QStringList{"Lee, Ann", "", "", "", "Europe/Berlin", "", "9999-12-31 01:00:00"} << all << true;
         QTest::newRow("hours, duration, expiration")
-            << DocumentKey(7,
-                           KeyRules()
-                               .hours("America/New_York", "08:00:00", "17:00:00")
-                               .expiration("2027-12-09 23:00:00")
-                               .permissions(0xFC3)
-                               .descriptor())
+            << DocumentKey(7, KeyRules()
+                                  .hours("America/New_York", "08:00:00", "17:00:00")
+                                  .expiration("2027-12-09 23:00:00")
+                                  .permissions(0xFC3)
+                                  .descriptor())
             << QStringList{"Lee, Ann", "", "", "08:00 AM - 05:00 PM", "America/New_York", "", "2027-12-10 00:00:00"}
             << QStringLiteral("1 11111111 1111111 111111111111") << true;
         qorv::data::DocumentKey session = DocumentKey(7, KeyRules().descriptor());
@@ -130,10 +129,11 @@ private slots:
             << session << QStringList{"Lee, Ann", "", "", "", "Europe/Berlin", "90 minutes", "9999-12-31 01:00:00"}
             << all << true;
         // Switched on, some weekday, some month, but no permission: no use.
-        QTest::newRow("no permission")
-            << DocumentKey(7, KeyRules().active(0x1 | (1u << 14) | (1u << 1)).permissions(0).descriptor())
-            << QStringList{"Lee, Ann", "", "", "", "Europe/Berlin", "", "9999-12-31 01:00:00"}
-            << QStringLiteral("1 00000000 1000000 100000000000") << false;
+        QTest::newRow("no permission") << DocumentKey(
+            7, KeyRules().active(0x1 | (1u << 14) | (1u << 1)).permissions(0).descriptor())
+                                       << QStringList{"Lee, Ann",           "", "", "", "Europe/Berlin", "",
+                                                      "9999-12-31 01:00:00"}
+                                       << QStringLiteral("1 00000000 1000000 100000000000") << false;
         QTest::newRow("switched off") << DocumentKey(7, KeyRules().active(0xFFFFE).descriptor())
                                       << QStringList{"Lee, Ann", "", "", "", "Europe/Berlin", "", "9999-12-31 01:00:00"}
                                       << QStringLiteral("0 10000000 1111111 111111111111") << false;
@@ -329,9 +329,8 @@ private slots:
         pane.updateDocumentKey(saved);
         QCOMPARE(GetDocumentKey(first).SerializeAsString(), saved.SerializeAsString());
         QCOMPARE(GetDocumentKeyBase(first).SerializeAsString(), saved.SerializeAsString());
-        QCOMPARE(Texts(first, 7),
-                 (QStringList{"Lee, Ann", "", "2026-03-01 10:15:02", "09:00 AM - 06:00 PM", "Asia/Tokyo", "",
-                              "9999-12-31 01:00:00"}));
+        QCOMPARE(Texts(first, 7), (QStringList{"Lee, Ann", "", "2026-03-01 10:15:02", "09:00 AM - 06:00 PM",
+                                               "Asia/Tokyo", "", "9999-12-31 01:00:00"}));
         QCOMPARE(AllChecks(first, 1), QStringLiteral("1 10000001 1111111 111111111111"));
         QVERIFY(ShowsIcon(first, KeyIcon));
         QVERIFY(ShowsIcon(second, KeyEditIcon));

@@ -105,8 +105,8 @@ private slots:
 
     void documentKeyring()
     {
-        qorv::data::DocumentKey cy = KeyringBus::DocumentKey(31, "Budget 2027", Cy, Ann,
-                                                             KeyRules().permissions(0xFC3).descriptor());
+        qorv::data::DocumentKey cy =
+            KeyringBus::DocumentKey(31, "Budget 2027", Cy, Ann, KeyRules().permissions(0xFC3).descriptor());
         cy.set_document_key_document_revision("2027-03-01 09:15:02");
         m_bus.store().addDocumentKey(cy);
         qorv::data::DocumentKey eve = KeyringBus::DocumentKey(
@@ -137,8 +137,8 @@ private slots:
     void folderKeyring()
     {
         for (const qorv::data::User &holder : {Gus, Cy, Eve})
-            m_bus.store().addFolderKey(KeyringBus::FolderKey(51, "Projects", holder, Ann,
-                                                             KeyRules().permissions(0x41).descriptor()));
+            m_bus.store().addFolderKey(
+                KeyringBus::FolderKey(51, "Projects", holder, Ann, KeyRules().permissions(0x41).descriptor()));
         FolderKeyringView *window = m_bus.openFolderKeyring(51, "Projects");
         QVERIFY(window);
         auto *pane = window->findChild<FolderKeyringPaneTreeWidget *>();

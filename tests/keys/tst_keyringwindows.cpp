@@ -209,8 +209,8 @@ private slots:
                 KeyringBus::DocumentKey(DocumentId, DocumentName, holder, Ann, KeyRules().descriptor()));
         // Stored in another order than the keyring shows them.
         for (const qorv::data::User &holder : {Gus, Cy, Eve})
-            m_bus.store().addFolderKey(KeyringBus::FolderKey(FolderId, FolderName, holder, Ann,
-                                                             KeyRules().permissions(0x41).descriptor()));
+            m_bus.store().addFolderKey(
+                KeyringBus::FolderKey(FolderId, FolderName, holder, Ann, KeyRules().permissions(0x41).descriptor()));
         // Keys of other objects, which the keyrings never show.
         m_bus.store().addDocumentKey(KeyringBus::DocumentKey(32, "Other", Ivy, Ann, KeyRules().descriptor()));
         m_bus.store().addFolderKey(KeyringBus::FolderKey(52, "Other", Ivy, Ann, KeyRules().descriptor()));
@@ -271,13 +271,19 @@ private slots:
 
         const auto read = [window] {
             QString read;
-            for (const auto &[menu, text] : {std::pair{0, "Revert"}, {0, "Revert All"}, {0, "Save"},
-                                             {0, "Select All"}, {1, "Set Active Hours..."},
-                                             {1, "Set Session Duration..."}, {1, "Set Expiration Date..."},
-                                             {1, "Set Passcode..."}, {1, "Delete"}}) {
+            for (const auto &[menu, text] : {std::pair{0, "Revert"},
+                                             {0, "Revert All"},
+                                             {0, "Save"},
+                                             {0, "Select All"},
+                                             {1, "Set Active Hours..."},
+                                             {1, "Set Session Duration..."},
+                                             {1, "Set Expiration Date..."},
+                                             {1, "Set Passcode..."},
+                                             {1, "Delete"}}) {
                 const QAction *action = Action(window, menu, QLatin1String(text));
-                read.append(action == nullptr ? QLatin1Char('?') : action->isEnabled() ? QLatin1Char('1')
-                                                                                         : QLatin1Char('0'));
+                read.append(action == nullptr     ? QLatin1Char('?')
+                            : action->isEnabled() ? QLatin1Char('1')
+                                                  : QLatin1Char('0'));
             }
             return read;
         };
@@ -355,14 +361,15 @@ private slots:
         constexpr int Keys = 2000;
         QStringList holders{"Dee, Cy", "Fox, Eve", "Hale, Gus J"};
         for (int n = 0; n < Keys; ++n) {
-            const std::string last = QStringLiteral("M%1").arg((n * 7919) % Keys, 4, 10, QLatin1Char('0')).toStdString();
+            const std::string last =
+                QStringLiteral("M%1").arg((n * 7919) % Keys, 4, 10, QLatin1Char('0')).toStdString();
             const qorv::data::User holder = GroupDirectory::User(1000 + n, "U", "", last);
             if (folder)
-                m_bus.store().addFolderKey(KeyringBus::FolderKey(FolderId, FolderName, holder, Ann,
-                                                                 KeyRules().descriptor()));
+                m_bus.store().addFolderKey(
+                    KeyringBus::FolderKey(FolderId, FolderName, holder, Ann, KeyRules().descriptor()));
             else
-                m_bus.store().addDocumentKey(KeyringBus::DocumentKey(DocumentId, DocumentName, holder, Ann,
-                                                                     KeyRules().descriptor()));
+                m_bus.store().addDocumentKey(
+                    KeyringBus::DocumentKey(DocumentId, DocumentName, holder, Ann, KeyRules().descriptor()));
             holders.append(QString::fromStdString(last) + QStringLiteral(", U"));
         }
         if (folder)
@@ -544,7 +551,9 @@ private slots:
         QTest::addColumn<bool>("taken");
 
         for (const int major : {21, 56, 6}) {
-            const QByteArray name = major == common::op::InsertDocumentKey ? "insert" : major == common::op::UpdateDocumentKey ? "update" : "delete";
+            const QByteArray name = major == common::op::InsertDocumentKey   ? "insert"
+                                    : major == common::op::UpdateDocumentKey ? "update"
+                                                                             : "delete";
             QTest::addRow("%s", name.constData()) << major << 1 << DocumentId << 0 << 0 << 0 << true << true;
             QTest::addRow("%s, another document", name.constData())
                 << major << 1 << DocumentId + 1 << 0 << 0 << 0 << true << false;
@@ -554,8 +563,7 @@ private slots:
                 << major << 1 << DocumentId << -1 << 1 << 0 << true << false;
             QTest::addRow("%s, SQL error", name.constData())
                 << major << 1 << DocumentId << 0 << 0 << common::SqlcUniqueViolation << true << false;
-            QTest::addRow("%s, tagged", name.constData()) << major << -33 << DocumentId << 0 << 0 << 0 << true
-                                                          << false;
+            QTest::addRow("%s, tagged", name.constData()) << major << -33 << DocumentId << 0 << 0 << 0 << true << false;
             QTest::addRow("%s, unreadable", name.constData())
                 << major << 1 << DocumentId << 0 << 0 << 0 << false << false;
         }
@@ -576,8 +584,8 @@ private slots:
         DocumentKeyringPaneTreeWidget *pane = Pane(window);
 
         // Eve's key with a session duration, or Ivy's new key.
-        qorv::data::DocumentKey key = KeyringBus::DocumentKey(documentId, DocumentName, major == common::op::InsertDocumentKey ? Ivy : Eve, Ann,
-                                                              KeyRules().descriptor());
+        qorv::data::DocumentKey key = KeyringBus::DocumentKey(
+            documentId, DocumentName, major == common::op::InsertDocumentKey ? Ivy : Eve, Ann, KeyRules().descriptor());
         key.mutable_document_key_security_descriptor()->set_session_duration(3600);
         std::string request;
         std::string reply;
@@ -629,19 +637,24 @@ private slots:
         qorv::data::DeleteFolderKeyRequest erase;
         erase.set_folder_key_folder_id(FolderId + 1);
         erase.set_folder_key_user_id(Eve.user_id());
-        window->receiveReply(common::op::DeleteFolderKey, common::tag::Plain, erase.SerializeAsString(), 0, 0, std::string());
+        window->receiveReply(common::op::DeleteFolderKey, common::tag::Plain, erase.SerializeAsString(), 0, 0,
+                             std::string());
         QCOMPARE(Holders(Pane(window)).size(), 3);
-        window->receiveReply(common::op::DeleteFolderKey, common::tag::ClearEmphasizeName, erase.SerializeAsString(), 0, 0, std::string());
+        window->receiveReply(common::op::DeleteFolderKey, common::tag::ClearEmphasizeName, erase.SerializeAsString(), 0,
+                             0, std::string());
         QCOMPARE(Holders(Pane(window)).size(), 3);
         erase.set_folder_key_folder_id(FolderId);
-        window->receiveReply(common::op::DeleteFolderKey, common::tag::Plain, erase.SerializeAsString(), 0, 3, std::string());
+        window->receiveReply(common::op::DeleteFolderKey, common::tag::Plain, erase.SerializeAsString(), 0, 3,
+                             std::string());
         QCOMPARE(Holders(Pane(window)).size(), 3);
-        window->receiveReply(common::op::DeleteFolderKey, common::tag::Plain, erase.SerializeAsString(), 0, 0, std::string());
+        window->receiveReply(common::op::DeleteFolderKey, common::tag::Plain, erase.SerializeAsString(), 0, 0,
+                             std::string());
         QCOMPARE(Holders(Pane(window)), (QStringList{"Dee, Cy", "Hale, Gus J"}));
 
         qorv::data::InsertFolderKeyRequest insert;
         *insert.mutable_folder_key() = KeyringBus::FolderKey(FolderId, FolderName, Ivy, Ann, KeyRules().descriptor());
-        window->receiveReply(common::op::InsertFolderKey, common::tag::Plain, insert.SerializeAsString(), 0, 0, std::string());
+        window->receiveReply(common::op::InsertFolderKey, common::tag::Plain, insert.SerializeAsString(), 0, 0,
+                             std::string());
         QCOMPARE(Holders(Pane(window)), (QStringList{"Dee, Cy", "Hale, Gus J", "Kay, Ivy"}));
     }
 
@@ -722,8 +735,8 @@ private slots:
     void namesInTheBoxesAreEscaped()
     {
         const qorv::data::User marked = GroupDirectory::User(12, "<b>Bo</b>", "", "Ray & Co");
-        m_bus.store().addDocumentKey(KeyringBus::DocumentKey(DocumentId, DocumentName, marked, Ann,
-                                                             KeyRules().descriptor()));
+        m_bus.store().addDocumentKey(
+            KeyringBus::DocumentKey(DocumentId, DocumentName, marked, Ann, KeyRules().descriptor()));
         DocumentKeyringView *window = documentKeyring();
         QVERIFY(window);
         DocumentKeyringPaneTreeWidget *pane = Pane(window);

@@ -129,11 +129,11 @@ class TestReceivedKeys : public QObject
 private:
     KeyringBus m_bus;
     std::unique_ptr<testsupport::ScopedClock> m_clock;
-    qorv::data::DocumentKey m_budget;   // emphasized, no passcode
-    qorv::data::DocumentKey m_plans;    // an earlier revision, a passcode
+    qorv::data::DocumentKey m_budget; // emphasized, no passcode
+    qorv::data::DocumentKey m_plans;  // an earlier revision, a passcode
     qorv::data::DocumentKey m_expired;
     qorv::data::FolderKey m_projects;
-    qorv::data::FolderKey m_shared;     // a passcode
+    qorv::data::FolderKey m_shared; // a passcode
 
     static DocumentKeysPaneTreeWidget *Pane(const DocumentKeysView *window)
     {
@@ -289,9 +289,9 @@ private slots:
                  (QStringList{"Refresh", "-", "View Months", "View Days", "-", "View Permissions"}));
         QVERIFY(!window->menuBar()->actions().at(1)->isVisible());
         QVERIFY(!window->menuBar()->actions().at(3)->isVisible());
-        QCOMPARE(Entries(window->findChild<QToolBar *>(QStringLiteral("StandardToolBar"))->actions()),
-                 (QStringList{"Open Document...", "-", "Refresh", "-", "View Months", "View Days",
-                              "View Permissions"}));
+        QCOMPARE(
+            Entries(window->findChild<QToolBar *>(QStringLiteral("StandardToolBar"))->actions()),
+            (QStringList{"Open Document...", "-", "Refresh", "-", "View Months", "View Days", "View Permissions"}));
     }
 
     void folderKeysWindowFillsItselfFromTheServer()
@@ -325,11 +325,13 @@ private slots:
         constexpr int Keys = 2000;
         QStringList targets = folder ? QStringList{"Projects", "Shared"} : QStringList{"Budget 2024", "Plans", "Old"};
         for (int n = 0; n < Keys; ++n) {
-            const std::string name = QStringLiteral("T%1").arg((n * 7919) % Keys, 4, 10, QLatin1Char('0')).toStdString();
+            const std::string name =
+                QStringLiteral("T%1").arg((n * 7919) % Keys, 4, 10, QLatin1Char('0')).toStdString();
             if (folder)
                 m_bus.store().addFolderKey(KeyringBus::FolderKey(1000 + n, name, Ann, Bob, KeyRules().descriptor()));
             else
-                m_bus.store().addDocumentKey(KeyringBus::DocumentKey(1000 + n, name, Ann, Bob, KeyRules().descriptor()));
+                m_bus.store().addDocumentKey(
+                    KeyringBus::DocumentKey(1000 + n, name, Ann, Bob, KeyRules().descriptor()));
             targets.append(QString::fromStdString(name));
         }
         AbstractKeysView *window = nullptr;
@@ -375,8 +377,8 @@ private slots:
         DocumentKeysView *window = m_bus.openDocumentKeys();
         QVERIFY(window);
         for (const QTreeWidgetItem *row : AllRows(Pane(window))) {
-            const Qt::ItemFlags expected = row->parent() == nullptr ? Qt::ItemIsSelectable | Qt::ItemIsEnabled
-                                                                    : Qt::ItemFlags(Qt::ItemIsEnabled);
+            const Qt::ItemFlags expected =
+                row->parent() == nullptr ? Qt::ItemIsSelectable | Qt::ItemIsEnabled : Qt::ItemFlags(Qt::ItemIsEnabled);
             QCOMPARE(row->flags(), expected);
         }
         // The boxes still show the key's bits.
@@ -431,13 +433,16 @@ private slots:
         } else if (failure == QLatin1String("tag")) {
             m_bus.server().injectFault(testsupport::TestFault::wrongTag());
         } else if (failure == QLatin1String("pair")) {
-            m_bus.server().reply(common::op::SelectDocumentKey, common::tag::RefreshDocumentKeys, qorv::data::SelectDocumentKeyReply().SerializeAsString(), 0, 4);
+            m_bus.server().reply(common::op::SelectDocumentKey, common::tag::RefreshDocumentKeys,
+                                 qorv::data::SelectDocumentKeyReply().SerializeAsString(), 0, 4);
         } else if (failure == QLatin1String("sqlc")) {
             qorv::data::SelectDocumentKeyReply refusal;
             refusal.mutable_sql_diag_rec()->set_sqlc(common::SqlcForeignKeyViolation);
-            m_bus.server().reply(common::op::SelectDocumentKey, common::tag::RefreshDocumentKeys, refusal.SerializeAsString());
+            m_bus.server().reply(common::op::SelectDocumentKey, common::tag::RefreshDocumentKeys,
+                                 refusal.SerializeAsString());
         } else if (failure == QLatin1String("garbage")) {
-            m_bus.server().reply(common::op::SelectDocumentKey, common::tag::RefreshDocumentKeys, std::string("\x0a\xff", 2));
+            m_bus.server().reply(common::op::SelectDocumentKey, common::tag::RefreshDocumentKeys,
+                                 std::string("\x0a\xff", 2));
         } else {
             m_bus.server().stop();
         }

@@ -51,11 +51,11 @@ bool CMakeLinkGraph::read(const QString &sourceDir, const QString &buildDir, con
     QProcess cmake;
     cmake.setWorkingDirectory(buildDir);
     cmake.setProcessChannelMode(QProcess::MergedChannels);
-    cmake.start(m_cmake, QStringList{QStringLiteral("-S"), sourceDir, QStringLiteral("-B"), buildDir,
-                                     QStringLiteral("-G"), m_generator,
-                                     QStringLiteral("-DCMAKE_CXX_COMPILER=") + m_cxxCompiler,
-                                     QStringLiteral("--graphviz=") + dotFile}
-                                 + definitions);
+    cmake.start(m_cmake,
+                QStringList{QStringLiteral("-S"), sourceDir, QStringLiteral("-B"), buildDir, QStringLiteral("-G"),
+                            m_generator, QStringLiteral("-DCMAKE_CXX_COMPILER=") + m_cxxCompiler,
+                            QStringLiteral("--graphviz=") + dotFile}
+                    + definitions);
     if (!cmake.waitForFinished(ConfigureTimeoutMs) || cmake.exitStatus() != QProcess::NormalExit
         || cmake.exitCode() != 0) {
         cmake.kill();

@@ -42,9 +42,9 @@ private:
 
     const QString m_root;
     const QStringList m_layers;
-    QStringList m_codeFiles;   // .h and .cpp, relative to the root
-    QStringList m_cmakeFiles;  // CMakeLists.txt
-    QStringList m_schemaFiles; // .proto
+    QStringList m_codeFiles;            // .h and .cpp, relative to the root
+    QStringList m_cmakeFiles;           // CMakeLists.txt
+    QStringList m_schemaFiles;          // .proto
     QHash<QString, int> m_targetLayers; // target name -> layer of the CMakeLists.txt defining it
 };
 

@@ -18,8 +18,8 @@ QStringList ConnectionsByName(const QString &root)
     static const QRegularExpression byName(QStringLiteral("\\b(SIGNAL|SLOT)\\s*\\("));
     QStringList findings;
     for (const QString &folder : SourceFolders) {
-        QDirIterator it(root + QLatin1Char('/') + folder, {QStringLiteral("*.h"), QStringLiteral("*.cpp")},
-                        QDir::Files, QDirIterator::Subdirectories);
+        QDirIterator it(root + QLatin1Char('/') + folder, {QStringLiteral("*.h"), QStringLiteral("*.cpp")}, QDir::Files,
+                        QDirIterator::Subdirectories);
         while (it.hasNext()) {
             const QString path = it.next();
             QFile file(path);
@@ -30,7 +30,8 @@ QStringList ConnectionsByName(const QString &root)
                 const QString line = QString::fromUtf8(file.readLine()).trimmed();
                 ++number;
                 if (line.contains(byName))
-                    findings << QStringLiteral("%1:%2: %3").arg(QDir(root).relativeFilePath(path)).arg(number).arg(line);
+                    findings
+                        << QStringLiteral("%1:%2: %3").arg(QDir(root).relativeFilePath(path)).arg(number).arg(line);
             }
         }
     }
@@ -42,7 +43,7 @@ bool Write(const QString &path, const QByteArray &content)
 {
     QFile file(path);
     return QDir().mkpath(QFileInfo(path).absolutePath()) && file.open(QIODevice::WriteOnly)
-        && file.write(content) == content.size();
+           && file.write(content) == content.size();
 }
 }
 
@@ -59,7 +60,8 @@ private slots:
         QVERIFY(Write(root.filePath(QStringLiteral("library/gui/a.cpp")), "int a;\n" + byName));
         QVERIFY(Write(root.filePath(QStringLiteral("tests/t/b.h")), "connect(a, &A::clicked, b, &B::close);\n"));
         QVERIFY(Write(root.filePath(QStringLiteral("build/c.cpp")), byName));
-        QCOMPARE(ConnectionsByName(root.path()), QStringList{"library/gui/a.cpp:2: " + QString::fromUtf8(byName).trimmed()});
+        QCOMPARE(ConnectionsByName(root.path()),
+                 QStringList{"library/gui/a.cpp:2: " + QString::fromUtf8(byName).trimmed()});
     }
 
     void everyConnectionUsesMemberPointers()

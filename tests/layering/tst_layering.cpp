@@ -82,16 +82,14 @@ private slots:
         QTest::addColumn<QStringList>("layers");
         QTest::addColumn<QStringList>("expected");
 
-        QTest::newRow("upward include")
-            << Tree{{"library/low/a.cpp", "#include \"a.h\"\n  #  include \"b.h\"\n"},
-                    {"library/low/a.h", ""},
-                    {"library/high/b.h", ""}}
-            << TwoLayers << QStringList{"library/low/a.cpp includes b.h of library/high"};
-        QTest::newRow("downward and own includes")
-            << Tree{{"library/high/b.cpp", "#include \"b.h\"\n#include <a.h>\n"},
-                    {"library/high/b.h", ""},
-                    {"library/low/a.h", ""}}
-            << TwoLayers << QStringList();
+        QTest::newRow("upward include") << Tree{{"library/low/a.cpp", "#include \"a.h\"\n  #  include \"b.h\"\n"},
+                                                {"library/low/a.h", ""},
+                                                {"library/high/b.h", ""}}
+                                        << TwoLayers << QStringList{"library/low/a.cpp includes b.h of library/high"};
+        QTest::newRow("downward and own includes") << Tree{{"library/high/b.cpp", "#include \"b.h\"\n#include <a.h>\n"},
+                                                           {"library/high/b.h", ""},
+                                                           {"library/low/a.h", ""}}
+                                                   << TwoLayers << QStringList();
         QTest::newRow("headers outside the tree")
             << Tree{{"library/low/a.cpp", "#include <QWidget>\n#include \"builtinkeys.h\"\n#include <vector>\n"}}
             << TwoLayers << QStringList();
@@ -124,28 +122,25 @@ private slots:
             << Tree{{"library/low/a.h", ""}, {"library/extra/helper.cpp", "#include \"a.h\"\n"}} << TwoLayers
             << QStringList{"library/extra/helper.cpp is in no layer"};
 
-        QTest::newRow("upward link")
-            << Tree{{"library/low/CMakeLists.txt",
-                     "add_library(low STATIC a.cpp)\n"
-                     "target_link_libraries(low\n    PUBLIC Qt6::Widgets $<LINK_ONLY:high>\n    PRIVATE high)\n"},
-                    {"library/low/a.cpp", ""},
-                    {"library/high/CMakeLists.txt", "add_library(high STATIC b.cpp)\ntarget_link_libraries(high PUBLIC low)\n"},
-                    {"library/high/b.cpp", ""}}
-            << TwoLayers << QStringList{"low of library/low links high of library/high"};
-        QTest::newRow("links in comments and texts")
-            << Tree{{"library/low/CMakeLists.txt",
-                     "add_library(low STATIC a.cpp) # target_link_libraries(low PRIVATE high)\n"
-                     "message(\"#\") # target_link_libraries(low high)\n"},
-                    {"library/low/a.cpp", ""},
-                    {"library/high/CMakeLists.txt", "add_library(high STATIC b.cpp)\n"},
-                    {"library/high/b.cpp", ""}}
-            << TwoLayers << QStringList();
-        QTest::newRow("a target linked from another folder")
-            << Tree{{"library/low/CMakeLists.txt", "add_library(low STATIC a.cpp)\n"},
-                    {"library/low/a.cpp", ""},
-                    {"library/high/CMakeLists.txt", "add_library(high STATIC b.cpp)\ntarget_link_libraries(low PUBLIC high)\n"},
-                    {"library/high/b.cpp", ""}}
-            << TwoLayers << QStringList{"low of library/low links high of library/high"};
+        QTest::newRow("upward link") << Tree{
+            {"library/low/CMakeLists.txt",
+             "add_library(low STATIC a.cpp)\n"
+             "target_link_libraries(low\n    PUBLIC Qt6::Widgets $<LINK_ONLY:high>\n    PRIVATE high)\n"},
+            {"library/low/a.cpp", ""},
+            {"library/high/CMakeLists.txt", "add_library(high STATIC b.cpp)\ntarget_link_libraries(high PUBLIC low)\n"},
+            {"library/high/b.cpp",
+             ""}} << TwoLayers << QStringList{"low of library/low links high of library/high"};
+        QTest::newRow("links in comments and texts") << Tree{
+            {"library/low/CMakeLists.txt", "add_library(low STATIC a.cpp) # target_link_libraries(low PRIVATE high)\n"
+                                           "message(\"#\") # target_link_libraries(low high)\n"},
+            {"library/low/a.cpp", ""},
+            {"library/high/CMakeLists.txt", "add_library(high STATIC b.cpp)\n"},
+            {"library/high/b.cpp", ""}} << TwoLayers << QStringList();
+        QTest::newRow("a target linked from another folder") << Tree{
+            {"library/low/CMakeLists.txt", "add_library(low STATIC a.cpp)\n"},
+            {"library/low/a.cpp", ""},
+            {"library/high/CMakeLists.txt", "add_library(high STATIC b.cpp)\ntarget_link_libraries(low PUBLIC high)\n"},
+            {"library/high/b.cpp", ""}} << TwoLayers << QStringList{"low of library/low links high of library/high"};
         QTest::newRow("link through a generator expression")
             << Tree{{"library/low/CMakeLists.txt",
                      "add_library(low STATIC a.cpp)\ntarget_link_libraries(low PRIVATE $<BUILD_INTERFACE:high>)\n"},
@@ -154,9 +149,8 @@ private slots:
                     {"library/high/b.cpp", ""}}
             << TwoLayers << QStringList{"low of library/low links high of library/high"};
         QTest::newRow("link through a variable")
-            << Tree{{"library/low/CMakeLists.txt",
-                     "set(QORV_UI_LIBRARIES high)\nadd_library(low STATIC a.cpp)\n"
-                     "target_link_libraries(low PUBLIC ${QORV_UI_LIBRARIES})\n"},
+            << Tree{{"library/low/CMakeLists.txt", "set(QORV_UI_LIBRARIES high)\nadd_library(low STATIC a.cpp)\n"
+                                                   "target_link_libraries(low PUBLIC ${QORV_UI_LIBRARIES})\n"},
                     {"library/low/a.cpp", ""},
                     {"library/high/CMakeLists.txt", "add_library(high STATIC b.cpp)\n"},
                     {"library/high/b.cpp", ""}}
@@ -179,7 +173,8 @@ private slots:
                     {"library/gui/CMakeLists.txt", "add_library(qorv_gui STATIC abstractviewwindow.cpp)\n"},
                     {"product/client/dialog/passcodedialog.h", ""},
                     {"product/client/dialog/passcodedialog.cpp", ""},
-                    {"product/client/dialog/CMakeLists.txt", "add_library(qorv_clientdialog STATIC passcodedialog.cpp)\n"}}
+                    {"product/client/dialog/CMakeLists.txt",
+                     "add_library(qorv_clientdialog STATIC passcodedialog.cpp)\n"}}
             << clientLayers
             << QStringList{"library/core/proxy/documentkeyopener.cpp includes abstractviewwindow.h of library/gui",
                            "library/core/proxy/keyopenerchecks.cpp includes linguist.h of library/gui",

@@ -115,10 +115,8 @@ private slots:
                          &RecordingComponent::receiveRequest);
         QObject::connect(m_serverComponent.get(), &Component::deliverReply, m_router.get(),
                          &ServiceRouter::receiveReply);
-        QObject::connect(m_router.get(), &Connector::deliverEvent, m_windows.get(),
-                         &RecordingComponent::receiveEvent);
-        QObject::connect(m_router.get(), &Connector::deliverReply, m_windows.get(),
-                         &RecordingComponent::receiveReply);
+        QObject::connect(m_router.get(), &Connector::deliverEvent, m_windows.get(), &RecordingComponent::receiveEvent);
+        QObject::connect(m_router.get(), &Connector::deliverReply, m_windows.get(), &RecordingComponent::receiveReply);
     }
 
     void cleanup()
@@ -136,12 +134,13 @@ private slots:
         m_server.reply(common::op::SelectDocument, common::tag::OpenFolder, SelectDocumentsReply({5, 12, 12, 7}));
         testsupport::AceLogCapture capture;
 
-        m_router->receiveRequest(common::op::SelectDocument, common::tag::OpenFolder, qorv::data::SelectDocumentRequest().SerializeAsString());
+        m_router->receiveRequest(common::op::SelectDocument, common::tag::OpenFolder,
+                                 qorv::data::SelectDocumentRequest().SerializeAsString());
 
         QCOMPARE(m_server.requests().size(), std::size_t(1));
         QCOMPARE(m_log.size(), 3);
-        QVERIFY(m_log[0].startsWith(
-            "windows: event -32 -37 CEF:0|Halvemoor|QuillaneClient|1.0.0|41|select document|1|"));
+        QVERIFY(
+            m_log[0].startsWith("windows: event -32 -37 CEF:0|Halvemoor|QuillaneClient|1.0.0|41|select document|1|"));
         QCOMPARE(m_log[1], QStringLiteral("windows: reply 41 -38 0 0"));
         QCOMPARE(m_log[2], QStringLiteral("managers: request 41 -38"));
 
@@ -186,7 +185,8 @@ private slots:
         m_server.reply(common::op::DeleteDocument, common::tag::Plain, std::string(), 90, 0);
         testsupport::AceLogCapture capture;
 
-        m_router->receiveRequest(common::op::DeleteDocument, common::tag::Plain, DeleteDocumentRequest(42, std::string("Pl\0an", 5)));
+        m_router->receiveRequest(common::op::DeleteDocument, common::tag::Plain,
+                                 DeleteDocumentRequest(42, std::string("Pl\0an", 5)));
 
         QCOMPARE(m_log.size(), 3);
         const std::string line = LineOf(m_log[0]);
@@ -274,7 +274,8 @@ private slots:
     {
         SetAuditMask(LineBit(7) | DetailsBit(7));
         testsupport::AceLogCapture capture;
-        m_router->receiveRequest(common::op::LogEventCopyDocumentToClipboard, common::tag::Plain, CopyRequest(42, "Plan", 120));
+        m_router->receiveRequest(common::op::LogEventCopyDocumentToClipboard, common::tag::Plain,
+                                 CopyRequest(42, "Plan", 120));
         const std::string line = LineOf(m_log.value(0));
         QCOMPARE(m_log.size(), 1);
         QVERIFY(line.rfind("CEF:0|Halvemoor|QuillaneClient|1.0.0|4|copy document to clipboard|7|", 0) == 0);

@@ -207,8 +207,8 @@ private slots:
         QTest::newRow("folder key") << 24 << FolderKey(true, true, true, 9, "F", Jane) << QByteArray() << 27
                                     << "insert folder key";
         QTest::newRow("folder") << 25 << NewFolder(true, "F") << NewFolderId(10) << 26 << "insert folder";
-        QTest::newRow("message document") << 28 << Attachment(true, 5, 42) << QByteArray() << 31
-                                          << "insert message document";
+        QTest::newRow("message document")
+            << 28 << Attachment(true, 5, 42) << QByteArray() << 31 << "insert message document";
         QTest::newRow("message") << 30 << NewMessage(true, "Hi") << NewMessageId(6) << 30 << "insert message";
         QTest::newRow("message user") << 31 << Recipient(true, 5, 1001) << QByteArray() << 33 << "insert message user";
     }
@@ -241,9 +241,8 @@ private slots:
             << 21 << DocumentKey(true, true, true, 42, "Plan", Jane) << QByteArray() << 0 << true
             << "cn1=42 cn1Label=documentId cn2=1001 cn2Label=userId cs1=Plan cs1Label=documentName cs2=Doe "
                "cs2Label=userLastName cs3=Jane cs3Label=userFirstName cs4=Q cs4Label=userMiddleName outcome=success";
-        QTest::newRow("document key")
-            << 21 << DocumentKey(true, true, true, 42, "Plan", Jane) << QByteArray() << 0 << false
-            << "cn1=42 cn1Label=documentId cn2=1001 cn2Label=userId outcome=success";
+        QTest::newRow("document key") << 21 << DocumentKey(true, true, true, 42, "Plan", Jane) << QByteArray() << 0
+                                      << false << "cn1=42 cn1Label=documentId cn2=1001 cn2Label=userId outcome=success";
         // Without details the names are neither needed nor looked at.
         QTest::newRow("document key, no names, no details")
             << 21 << DocumentKey(true, true, true, 42, {}, KeyUser{1001, {}, {}, {}}) << QByteArray() << 0 << false
@@ -322,9 +321,8 @@ private slots:
         const QByteArray none;
         QTest::newRow("document key, garbage") << 21 << garbage << none << 0 << false << "ParseFromString failed!";
         QTest::newRow("document key, empty") << 21 << none << none << 0 << false << "Bad document key!";
-        QTest::newRow("document key, no document")
-            << 21 << DocumentKey(true, false, true, 42, "P", Jane) << none << 0 << false
-            << "Bad document key document!";
+        QTest::newRow("document key, no document") << 21 << DocumentKey(true, false, true, 42, "P", Jane) << none << 0
+                                                   << false << "Bad document key document!";
         QTest::newRow("document key, no user")
             << 21 << DocumentKey(true, true, false, 42, "P", Jane) << none << 0 << false << "Bad document key user!";
         QTest::newRow("document key, no document id")
@@ -339,9 +337,8 @@ private slots:
         QTest::newRow("document key, null user id")
             << 21 << DocumentKey(true, true, true, 42, "P", KeyUser{NullId, "D", "J", {}}) << none << 0 << false
             << "Invalid user id!";
-        QTest::newRow("document key, no name")
-            << 21 << DocumentKey(true, true, true, 42, {}, KeyUser{1001, {}, {}, {}}) << none << 0 << true
-            << "Bad document name!";
+        QTest::newRow("document key, no name") << 21 << DocumentKey(true, true, true, 42, {}, KeyUser{1001, {}, {}, {}})
+                                               << none << 0 << true << "Bad document name!";
         QTest::newRow("document key, no last name")
             << 21 << DocumentKey(true, true, true, 42, "P", KeyUser{1001, {}, {}, {}}) << none << 0 << true
             << "Bad user last name!";
@@ -356,9 +353,8 @@ private slots:
             << 24 << FolderKey(true, true, false, 9, "F", Jane) << none << 0 << false << "Bad folder key user!";
         QTest::newRow("folder key, no folder id")
             << 24 << FolderKey(true, true, true, {}, "F", Jane) << none << 0 << false << "Bad folder id!";
-        QTest::newRow("folder key, no user id")
-            << 24 << FolderKey(true, true, true, 9, "F", KeyUser{{}, "D", "J", {}}) << none << 0 << false
-            << "Bad user id!";
+        QTest::newRow("folder key, no user id") << 24 << FolderKey(true, true, true, 9, "F", KeyUser{{}, "D", "J", {}})
+                                                << none << 0 << false << "Bad user id!";
         QTest::newRow("folder key, null folder id")
             << 24 << FolderKey(true, true, true, NullId, "F", Jane) << none << 0 << false << "Invalid folder id!";
         QTest::newRow("folder key, null user id")
@@ -372,60 +368,60 @@ private slots:
         QTest::newRow("folder key, no first name")
             << 24 << FolderKey(true, true, true, 9, "F", KeyUser{1001, "D", {}, {}}) << none << 0 << true
             << "Bad user first name!";
-        QTest::newRow("document, garbage request") << 22 << garbage << NewDocumentId(43) << 0 << false
-                                                   << "ParseFromString failed!";
-        QTest::newRow("document, garbage reply") << 22 << NewDocument(true, "P") << garbage << 0 << false
-                                                 << "ParseFromString failed!";
+        QTest::newRow("document, garbage request")
+            << 22 << garbage << NewDocumentId(43) << 0 << false << "ParseFromString failed!";
+        QTest::newRow("document, garbage reply")
+            << 22 << NewDocument(true, "P") << garbage << 0 << false << "ParseFromString failed!";
         QTest::newRow("document, no document") << 22 << none << NewDocumentId(43) << 0 << false << "Bad document!";
         // A failed exchange brings no id back.
-        QTest::newRow("document failed, empty reply") << 22 << NewDocument(true, "P") << none << -1 << false
-                                                      << "Bad document id!";
-        QTest::newRow("document, null id") << 22 << NewDocument(true, "P") << NewDocumentId(NullId) << 0 << false
-                                           << "Invalid document id!";
-        QTest::newRow("document, no name") << 22 << NewDocument(true, {}) << NewDocumentId(43) << 0 << true
-                                           << "Bad document name!";
-        QTest::newRow("folder, garbage reply") << 25 << NewFolder(true, "F") << garbage << 0 << false
-                                               << "ParseFromString failed!";
-        QTest::newRow("folder failed, empty reply") << 25 << NewFolder(true, "F") << none << 26 << false
-                                                    << "Bad folder id!";
+        QTest::newRow("document failed, empty reply")
+            << 22 << NewDocument(true, "P") << none << -1 << false << "Bad document id!";
+        QTest::newRow("document, null id")
+            << 22 << NewDocument(true, "P") << NewDocumentId(NullId) << 0 << false << "Invalid document id!";
+        QTest::newRow("document, no name")
+            << 22 << NewDocument(true, {}) << NewDocumentId(43) << 0 << true << "Bad document name!";
+        QTest::newRow("folder, garbage reply")
+            << 25 << NewFolder(true, "F") << garbage << 0 << false << "ParseFromString failed!";
+        QTest::newRow("folder failed, empty reply")
+            << 25 << NewFolder(true, "F") << none << 26 << false << "Bad folder id!";
         QTest::newRow("folder, null id") << 25 << NewFolder(true, "F") << NewFolderId(NullId) << 0 << false
                                          << "Invalid folder id!";
-        QTest::newRow("folder, garbage request") << 25 << garbage << NewFolderId(10) << 0 << true
-                                                 << "ParseFromString failed!";
+        QTest::newRow("folder, garbage request")
+            << 25 << garbage << NewFolderId(10) << 0 << true << "ParseFromString failed!";
         QTest::newRow("folder, no folder") << 25 << none << NewFolderId(10) << 0 << true << "Bad folder!";
         QTest::newRow("folder, no name") << 25 << NewFolder(true, {}) << NewFolderId(10) << 0 << true
                                          << "Bad folder name!";
-        QTest::newRow("message, garbage reply") << 30 << NewMessage(true, "Hi") << garbage << 0 << false
-                                                << "ParseFromString failed!";
-        QTest::newRow("message failed, empty reply") << 30 << NewMessage(true, "Hi") << none << -1 << false
-                                                     << "Bad message id!";
-        QTest::newRow("message, null id") << 30 << NewMessage(true, "Hi") << NewMessageId(NullId) << 0 << false
-                                          << "Invalid message id!";
-        QTest::newRow("message, garbage request") << 30 << garbage << NewMessageId(6) << 0 << true
-                                                  << "ParseFromString failed!";
+        QTest::newRow("message, garbage reply")
+            << 30 << NewMessage(true, "Hi") << garbage << 0 << false << "ParseFromString failed!";
+        QTest::newRow("message failed, empty reply")
+            << 30 << NewMessage(true, "Hi") << none << -1 << false << "Bad message id!";
+        QTest::newRow("message, null id")
+            << 30 << NewMessage(true, "Hi") << NewMessageId(NullId) << 0 << false << "Invalid message id!";
+        QTest::newRow("message, garbage request")
+            << 30 << garbage << NewMessageId(6) << 0 << true << "ParseFromString failed!";
         QTest::newRow("message, no message") << 30 << none << NewMessageId(6) << 0 << true << "Bad message!";
-        QTest::newRow("message, no subject") << 30 << NewMessage(true, {}) << NewMessageId(6) << 0 << true
-                                             << "Bad message subject!";
+        QTest::newRow("message, no subject")
+            << 30 << NewMessage(true, {}) << NewMessageId(6) << 0 << true << "Bad message subject!";
         QTest::newRow("message document, garbage") << 28 << garbage << none << 0 << false << "ParseFromString failed!";
         QTest::newRow("message document, empty") << 28 << none << none << 0 << false << "Bad message document!";
-        QTest::newRow("message document, no message id") << 28 << Attachment(true, {}, 42) << none << 0 << false
-                                                         << "Bad message document message id!";
-        QTest::newRow("message document, no document id") << 28 << Attachment(true, 5, {}) << none << 0 << false
-                                                          << "Bad message document document id!";
-        QTest::newRow("message document, null message id") << 28 << Attachment(true, NullId, NullId) << none << 0
-                                                           << false << "Invalid message id!";
-        QTest::newRow("message document, null document id") << 28 << Attachment(true, 5, NullId) << none << 0
-                                                            << false << "Invalid document id!";
+        QTest::newRow("message document, no message id")
+            << 28 << Attachment(true, {}, 42) << none << 0 << false << "Bad message document message id!";
+        QTest::newRow("message document, no document id")
+            << 28 << Attachment(true, 5, {}) << none << 0 << false << "Bad message document document id!";
+        QTest::newRow("message document, null message id")
+            << 28 << Attachment(true, NullId, NullId) << none << 0 << false << "Invalid message id!";
+        QTest::newRow("message document, null document id")
+            << 28 << Attachment(true, 5, NullId) << none << 0 << false << "Invalid document id!";
         QTest::newRow("message user, garbage") << 31 << garbage << none << 0 << false << "ParseFromString failed!";
         QTest::newRow("message user, empty") << 31 << none << none << 0 << false << "Bad message user!";
-        QTest::newRow("message user, no message id") << 31 << Recipient(true, {}, 1001) << none << 0 << false
-                                                     << "Bad message user message id!";
-        QTest::newRow("message user, no user id") << 31 << Recipient(true, 5, {}) << none << 0 << false
-                                                  << "Bad message user user id!";
-        QTest::newRow("message user, null message id") << 31 << Recipient(true, NullId, NullId) << none << 0 << false
-                                                       << "Invalid message id!";
-        QTest::newRow("message user, null user id") << 31 << Recipient(true, 5, NullId) << none << 0 << false
-                                                    << "Invalid user id!";
+        QTest::newRow("message user, no message id")
+            << 31 << Recipient(true, {}, 1001) << none << 0 << false << "Bad message user message id!";
+        QTest::newRow("message user, no user id")
+            << 31 << Recipient(true, 5, {}) << none << 0 << false << "Bad message user user id!";
+        QTest::newRow("message user, null message id")
+            << 31 << Recipient(true, NullId, NullId) << none << 0 << false << "Invalid message id!";
+        QTest::newRow("message user, null user id")
+            << 31 << Recipient(true, 5, NullId) << none << 0 << false << "Invalid user id!";
     }
 
     void refused()

@@ -163,8 +163,7 @@ private slots:
         const std::string expected = "cn1=42 cn1Label=documentId cnt=3 cs1=Plan cs1Label=documentName dst=127.0.0.1 "
                                      "externalId=9 out=120 shost="
                                      + QSysInfo::machineHostName().toStdString()
-                                     + " spid=" + std::to_string(QCoreApplication::applicationPid())
-                                     + " suser=" + user;
+                                     + " spid=" + std::to_string(QCoreApplication::applicationPid()) + " suser=" + user;
         QCOMPARE(event.extension(), expected);
     }
 
@@ -181,8 +180,8 @@ private slots:
 
     void user_data()
     {
-        QTest::addColumn<QByteArray>("user");       // "-" for unset
-        QTest::addColumn<QByteArray>("userName");   // "-" for unset
+        QTest::addColumn<QByteArray>("user");     // "-" for unset
+        QTest::addColumn<QByteArray>("userName"); // "-" for unset
         QTest::addColumn<QString>("expected");
 
         QTest::newRow("USER") << QByteArray("alice") << QByteArray("bob") << "alice";
@@ -224,14 +223,18 @@ private slots:
         QTest::addColumn<int>("severity");
         QTest::addColumn<QString>("expected");
 
-        QTest::newRow("complete") << "QuillaneClient" << "copy document to clipboard" << 4 << 7
+        QTest::newRow("complete") << "QuillaneClient"
+                                  << "copy document to clipboard" << 4 << 7
                                   << "CEF:0|Halvemoor|QuillaneClient|1.0.0|4|copy document to clipboard|7|";
-        QTest::newRow("numbers are not tested") << "QuillaneClient" << "n" << -5 << 0
-                                                << "CEF:0|Halvemoor|QuillaneClient|1.0.0|-5|n|0|";
+        QTest::newRow("numbers are not tested") << "QuillaneClient"
+                                                << "n" << -5 << 0 << "CEF:0|Halvemoor|QuillaneClient|1.0.0|-5|n|0|";
         // Header fields are the program's own texts and pass as they are.
-        QTest::newRow("no escaping") << "Q=C" << "a|b" << 1 << 1 << "CEF:0|Halvemoor|Q=C|1.0.0|1|a|b|1|";
-        QTest::newRow("empty name") << "QuillaneClient" << "" << 4 << 7 << "";
-        QTest::newRow("empty product") << "" << "n" << 4 << 7 << "";
+        QTest::newRow("no escaping") << "Q=C"
+                                     << "a|b" << 1 << 1 << "CEF:0|Halvemoor|Q=C|1.0.0|1|a|b|1|";
+        QTest::newRow("empty name") << "QuillaneClient"
+                                    << "" << 4 << 7 << "";
+        QTest::newRow("empty product") << ""
+                                       << "n" << 4 << 7 << "";
     }
 
     void header()
@@ -323,7 +326,7 @@ private slots:
     {
         QTest::addColumn<int>("severity");
         QTest::addColumn<int>("priority");
-        const int priorities[] = {LM_INFO, LM_WARNING, LM_ERROR, LM_INFO, LM_WARNING,
+        const int priorities[] = {LM_INFO,  LM_WARNING, LM_ERROR, LM_INFO,    LM_WARNING,
                                   LM_ERROR, LM_WARNING, LM_ERROR, LM_WARNING, LM_ERROR};
         for (int severity = 1; severity <= 10; ++severity)
             QTest::addRow("severity %d", severity) << severity << priorities[severity - 1];

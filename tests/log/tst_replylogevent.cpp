@@ -21,7 +21,8 @@ class ProbeReplyEvent : public ReplyLogEvent
 {
 public:
     ProbeReplyEvent(int majorErcode, bool accept)
-        : ReplyLogEvent(common::op::DeleteDocument, common::tag::Plain, std::string(), majorErcode, 0, std::string(), nullptr)
+        : ReplyLogEvent(common::op::DeleteDocument, common::tag::Plain, std::string(), majorErcode, 0, std::string(),
+                        nullptr)
         , m_accept(accept)
     {
         m_cefDeviceEventClassId = 99;
@@ -95,7 +96,8 @@ const QMap<int, QString> &ErrorTexts()
 // The log-on event reads no payload, so the base alone shapes its line.
 std::string LogOnLine(int majorErcode, int minorErcode)
 {
-    return ReplyLine(common::op::AuthenticateUser, common::tag::Plain, std::string(), majorErcode, minorErcode, std::string());
+    return ReplyLine(common::op::AuthenticateUser, common::tag::Plain, std::string(), majorErcode, minorErcode,
+                     std::string());
 }
 }
 
@@ -119,13 +121,27 @@ private slots:
         QTest::addColumn<QString>("reason"); // empty: absent
         QTest::addColumn<QString>("msg");    // empty: absent
 
-        QTest::newRow("(0, 0)") << 0 << 0 << true << "success" << "" << "";
-        QTest::newRow("(0, 7) is a success") << 0 << 7 << true << "success" << "" << "";
-        QTest::newRow("(63, 2) with details") << 63 << 2 << true << "failure" << "63" << "service bad password error";
-        QTest::newRow("(63, 2) without details") << 63 << 2 << false << "failure" << "63" << "";
-        QTest::newRow("no reply, with details") << -1 << 1 << true << "failure" << "-1" << "unknown error";
-        QTest::newRow("no reply, without details") << -1 << 1 << false << "failure" << "-1" << "";
-        QTest::newRow("smallest code") << INT_MIN << 0 << true << "failure" << "-2147483648" << "unknown error";
+        QTest::newRow("(0, 0)") << 0 << 0 << true << "success"
+                                << ""
+                                << "";
+        QTest::newRow("(0, 7) is a success") << 0 << 7 << true << "success"
+                                             << ""
+                                             << "";
+        QTest::newRow("(63, 2) with details") << 63 << 2 << true << "failure"
+                                              << "63"
+                                              << "service bad password error";
+        QTest::newRow("(63, 2) without details") << 63 << 2 << false << "failure"
+                                                 << "63"
+                                                 << "";
+        QTest::newRow("no reply, with details") << -1 << 1 << true << "failure"
+                                                << "-1"
+                                                << "unknown error";
+        QTest::newRow("no reply, without details") << -1 << 1 << false << "failure"
+                                                   << "-1"
+                                                   << "";
+        QTest::newRow("smallest code") << INT_MIN << 0 << true << "failure"
+                                       << "-2147483648"
+                                       << "unknown error";
     }
 
     void outcome()

@@ -53,7 +53,9 @@ std::string MessagePayload(bool withId, int id, bool withSubject, const std::str
 
 bool IsMessageRequest(int major)
 {
-    return major == common::op::LogEventCopyMessageToClipboard || major == common::op::LogEventExportMessageToPdfFile || major == common::op::LogEventExportMessageToTextFile || major == common::op::LogEventPasteMessageFromClipboard || major == common::op::LogEventPrintMessage;
+    return major == common::op::LogEventCopyMessageToClipboard || major == common::op::LogEventExportMessageToPdfFile
+           || major == common::op::LogEventExportMessageToTextFile
+           || major == common::op::LogEventPasteMessageFromClipboard || major == common::op::LogEventPrintMessage;
 }
 
 std::string Payload(int major, int id, const std::string &name, int size)
@@ -99,7 +101,8 @@ private slots:
         QCOMPARE(MessageDispatcher::getServerPort(), 0);
         SetAuditMask(LineBit(7));
         testsupport::AceLogCapture capture;
-        const std::string line = Line(common::op::LogEventPrintDocument, Payload(common::op::LogEventPrintDocument, 42, "Plan", 1));
+        const std::string line =
+            Line(common::op::LogEventPrintDocument, Payload(common::op::LogEventPrintDocument, 42, "Plan", 1));
         QCOMPARE(KeysOf(line), QStringList({"cn1", "cn1Label", "cnt", "shost", "spid", "suser"}));
         QCOMPARE(capture.lines().size(), std::size_t(1));
     }
@@ -119,11 +122,10 @@ private slots:
         const std::string expected = "CEF:0|Halvemoor|QuillaneClient|1.0.0|4|copy document to clipboard|7|"
                                      "cn1=42 cn1Label=documentId cnt=3 cs1=Plan cs1Label=documentName "
                                      "deviceDirection=1 dpt="
-                                     + std::to_string(ServerPort) + " dst=127.0.0.1 externalId="
-                                     + std::to_string(SessionId) + " out=120 shost="
-                                     + QSysInfo::machineHostName().toStdString()
-                                     + " spid=" + std::to_string(QCoreApplication::applicationPid())
-                                     + " suser=" + user;
+                                     + std::to_string(ServerPort)
+                                     + " dst=127.0.0.1 externalId=" + std::to_string(SessionId)
+                                     + " out=120 shost=" + QSysInfo::machineHostName().toStdString()
+                                     + " spid=" + std::to_string(QCoreApplication::applicationPid()) + " suser=" + user;
         QCOMPARE(line, expected);
         QCOMPARE(capture.lines().size(), std::size_t(1));
         QCOMPARE(capture.lines().front().text, expected);
@@ -138,17 +140,27 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("direction");
 
-        QTest::newRow("copy document") << -12 << 4 << 7 << "copy document to clipboard" << "out";
-        QTest::newRow("copy message") << -13 << 5 << 7 << "copy message to clipboard" << "out";
-        QTest::newRow("export document pdf") << -14 << 19 << 7 << "export document to pdf file" << "out";
-        QTest::newRow("export document text") << -15 << 20 << 7 << "export document to text file" << "out";
-        QTest::newRow("export message pdf") << -16 << 21 << 7 << "export message to pdf file" << "out";
-        QTest::newRow("export message text") << -17 << 22 << 7 << "export message to text file" << "out";
+        QTest::newRow("copy document") << -12 << 4 << 7 << "copy document to clipboard"
+                                       << "out";
+        QTest::newRow("copy message") << -13 << 5 << 7 << "copy message to clipboard"
+                                      << "out";
+        QTest::newRow("export document pdf") << -14 << 19 << 7 << "export document to pdf file"
+                                             << "out";
+        QTest::newRow("export document text") << -15 << 20 << 7 << "export document to text file"
+                                              << "out";
+        QTest::newRow("export message pdf") << -16 << 21 << 7 << "export message to pdf file"
+                                            << "out";
+        QTest::newRow("export message text") << -17 << 22 << 7 << "export message to text file"
+                                             << "out";
         // The translation has no name for it, so the key shows.
-        QTest::newRow("paste document") << -18 << 36 << 2 << "Name" << "in";
-        QTest::newRow("paste message") << -19 << 37 << 2 << "paste message from clipboard" << "in";
-        QTest::newRow("print document") << -20 << 38 << 7 << "print document" << "out";
-        QTest::newRow("print message") << -21 << 39 << 7 << "print message" << "out";
+        QTest::newRow("paste document") << -18 << 36 << 2 << "Name"
+                                        << "in";
+        QTest::newRow("paste message") << -19 << 37 << 2 << "paste message from clipboard"
+                                       << "in";
+        QTest::newRow("print document") << -20 << 38 << 7 << "print document"
+                                        << "out";
+        QTest::newRow("print message") << -21 << 39 << 7 << "print message"
+                                       << "out";
     }
 
     void events()
@@ -178,10 +190,7 @@ private slots:
         QCOMPARE(capture.lines().front().priority, LM_WARNING);
     }
 
-    void withoutDetails_data()
-    {
-        events_data();
-    }
+    void withoutDetails_data() { events_data(); }
 
     void withoutDetails()
     {
@@ -189,15 +198,12 @@ private slots:
         QFETCH(int, severity);
         SetAuditMask(LineBit(severity));
         const std::string line = Line(major, Payload(major, -7, "Plan", 120));
-        QCOMPARE(KeysOf(line), QStringList({"cn1", "cn1Label", "cnt", "dpt", "dst", "externalId", "shost", "spid",
-                                            "suser"}));
+        QCOMPARE(KeysOf(line),
+                 QStringList({"cn1", "cn1Label", "cnt", "dpt", "dst", "externalId", "shost", "spid", "suser"}));
         QCOMPARE(ExtensionOf(line).value("cn1"), QStringLiteral("-7"));
     }
 
-    void notSelected_data()
-    {
-        events_data();
-    }
+    void notSelected_data() { events_data(); }
 
     // Another severity's bits select nothing, and a bad payload is not even
     // looked at (no warning).
@@ -290,9 +296,13 @@ private slots:
     void anUnsetSizeReadsZero()
     {
         SetAuditMask(EveryLineWithDetails);
-        QCOMPARE(ExtensionOf(Line(common::op::LogEventCopyDocumentToClipboard, DocumentPayload(true, 42, true, "Plan", false, 0))).value("out"),
+        QCOMPARE(ExtensionOf(Line(common::op::LogEventCopyDocumentToClipboard,
+                                  DocumentPayload(true, 42, true, "Plan", false, 0)))
+                     .value("out"),
                  QStringLiteral("0"));
-        QCOMPARE(ExtensionOf(Line(common::op::LogEventPasteMessageFromClipboard, MessagePayload(true, 42, true, "Hi", false, 0))).value("in"),
+        QCOMPARE(ExtensionOf(Line(common::op::LogEventPasteMessageFromClipboard,
+                                  MessagePayload(true, 42, true, "Hi", false, 0)))
+                     .value("in"),
                  QStringLiteral("0"));
     }
 
@@ -313,7 +323,9 @@ private slots:
         QFETCH(bool, present);
         MessageDispatcher::setSessionId(sessionId);
         SetAuditMask(LineBit(7));
-        const QMap<QString, QString> pairs = ExtensionOf(Line(common::op::LogEventCopyDocumentToClipboard, Payload(common::op::LogEventCopyDocumentToClipboard, 1, "Plan", 1)));
+        const QMap<QString, QString> pairs =
+            ExtensionOf(Line(common::op::LogEventCopyDocumentToClipboard,
+                             Payload(common::op::LogEventCopyDocumentToClipboard, 1, "Plan", 1)));
         QCOMPARE(pairs.contains("externalId"), present);
         if (present)
             QCOMPARE(pairs.value("externalId"), QString::number(sessionId));
@@ -342,7 +354,8 @@ private slots:
         MessageDispatcher::setServerName(name.toStdString());
         MessageDispatcher::setServerPort(port);
         SetAuditMask(LineBit(7));
-        const std::string line = Line(common::op::LogEventCopyDocumentToClipboard, Payload(common::op::LogEventCopyDocumentToClipboard, 1, "Plan", 1));
+        const std::string line = Line(common::op::LogEventCopyDocumentToClipboard,
+                                      Payload(common::op::LogEventCopyDocumentToClipboard, 1, "Plan", 1));
         QVERIFY(!line.empty());
         const QMap<QString, QString> pairs = ExtensionOf(line);
         QCOMPARE(pairs.value("dpt"), dpt);
@@ -356,21 +369,42 @@ private slots:
     void theCounterKeepsRising()
     {
         SetAuditMask(LineBit(7));
-        const unsigned int before = ExtensionOf(Line(common::op::LogEventExportDocumentToPdfFile, Payload(common::op::LogEventExportDocumentToPdfFile, 1, "Plan", 1))).value("cnt").toUInt();
+        const unsigned int before =
+            ExtensionOf(Line(common::op::LogEventExportDocumentToPdfFile,
+                             Payload(common::op::LogEventExportDocumentToPdfFile, 1, "Plan", 1)))
+                .value("cnt")
+                .toUInt();
         QVERIFY(before >= 1);
 
         ClearUser();
         for (int i = 0; i < 9; ++i)
-            QCOMPARE(Line(common::op::LogEventExportDocumentToPdfFile, Payload(common::op::LogEventExportDocumentToPdfFile, 1, "Plan", 1)), std::string());
+            QCOMPARE(Line(common::op::LogEventExportDocumentToPdfFile,
+                          Payload(common::op::LogEventExportDocumentToPdfFile, 1, "Plan", 1)),
+                     std::string());
         SetAuditMask(LineBit(7));
         QTest::ignoreMessage(QtWarningMsg, "Bad document!");
         QCOMPARE(Line(common::op::LogEventExportDocumentToPdfFile, std::string()), std::string());
 
-        QCOMPARE(ExtensionOf(Line(common::op::LogEventExportDocumentToPdfFile, Payload(common::op::LogEventExportDocumentToPdfFile, 1, "Plan", 1))).value("cnt").toUInt(), before + 11);
+        QCOMPARE(ExtensionOf(Line(common::op::LogEventExportDocumentToPdfFile,
+                                  Payload(common::op::LogEventExportDocumentToPdfFile, 1, "Plan", 1)))
+                     .value("cnt")
+                     .toUInt(),
+                 before + 11);
         // Each class counts for itself.
-        const unsigned int text = ExtensionOf(Line(common::op::LogEventExportDocumentToTextFile, Payload(common::op::LogEventExportDocumentToTextFile, 1, "Plan", 1))).value("cnt").toUInt();
-        QCOMPARE(ExtensionOf(Line(common::op::LogEventExportDocumentToTextFile, Payload(common::op::LogEventExportDocumentToTextFile, 1, "Plan", 1))).value("cnt").toUInt(), text + 1);
-        QCOMPARE(ExtensionOf(Line(common::op::LogEventExportDocumentToPdfFile, Payload(common::op::LogEventExportDocumentToPdfFile, 1, "Plan", 1))).value("cnt").toUInt(), before + 12);
+        const unsigned int text = ExtensionOf(Line(common::op::LogEventExportDocumentToTextFile,
+                                                   Payload(common::op::LogEventExportDocumentToTextFile, 1, "Plan", 1)))
+                                      .value("cnt")
+                                      .toUInt();
+        QCOMPARE(ExtensionOf(Line(common::op::LogEventExportDocumentToTextFile,
+                                  Payload(common::op::LogEventExportDocumentToTextFile, 1, "Plan", 1)))
+                     .value("cnt")
+                     .toUInt(),
+                 text + 1);
+        QCOMPARE(ExtensionOf(Line(common::op::LogEventExportDocumentToPdfFile,
+                                  Payload(common::op::LogEventExportDocumentToPdfFile, 1, "Plan", 1)))
+                     .value("cnt")
+                     .toUInt(),
+                 before + 12);
     }
 };
 

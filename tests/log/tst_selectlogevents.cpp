@@ -95,27 +95,38 @@ private slots:
 
         QTest::newRow("documents in the server's order")
             << 41 << Reply(41, {5, 12, 12, 7}) << 0 << 41 << "select document"
-            << "cs1=5, 12, 12, 7 cs1Label=documentIdList outcome=success" << "";
+            << "cs1=5, 12, 12, 7 cs1Label=documentIdList outcome=success"
+            << "";
         QTest::newRow("one document") << 41 << Reply(41, {5}) << 0 << 41 << "select document"
-                                      << "cs1=5 cs1Label=documentIdList outcome=success" << "";
-        QTest::newRow("no documents") << 41 << Reply(41, {}) << 0 << 41 << "select document" << "outcome=success"
+                                      << "cs1=5 cs1Label=documentIdList outcome=success"
                                       << "";
-        QTest::newRow("failed exchange, empty reply")
-            << 41 << QByteArray() << -1 << 41 << "select document" << "outcome=failure reason=-1" << "unknown error";
-        QTest::newRow("server error with records")
-            << 41 << Reply(41, {3}) << 90 << 41 << "select document"
-            << "cs1=3 cs1Label=documentIdList outcome=failure reason=90" << "service no data found error";
+        QTest::newRow("no documents") << 41 << Reply(41, {}) << 0 << 41 << "select document"
+                                      << "outcome=success"
+                                      << "";
+        QTest::newRow("failed exchange, empty reply") << 41 << QByteArray() << -1 << 41 << "select document"
+                                                      << "outcome=failure reason=-1"
+                                                      << "unknown error";
+        QTest::newRow("server error with records") << 41 << Reply(41, {3}) << 90 << 41 << "select document"
+                                                   << "cs1=3 cs1Label=documentIdList outcome=failure reason=90"
+                                                   << "service no data found error";
         QTest::newRow("unset, null and negative ids")
             << 41 << Reply(41, {std::nullopt, INT_MIN, -1, INT_MAX}) << 0 << 41 << "select document"
-            << "cs1=0, -2147483648, -1, 2147483647 cs1Label=documentIdList outcome=success" << "";
+            << "cs1=0, -2147483648, -1, 2147483647 cs1Label=documentIdList outcome=success"
+            << "";
         QTest::newRow("folders") << 44 << Reply(44, {1, 2}) << 0 << 43 << "select folder"
-                                 << "cs1=1, 2 cs1Label=folderIdList outcome=success" << "";
-        QTest::newRow("no folders") << 44 << Reply(44, {}) << 0 << 43 << "select folder" << "outcome=success" << "";
+                                 << "cs1=1, 2 cs1Label=folderIdList outcome=success"
+                                 << "";
+        QTest::newRow("no folders") << 44 << Reply(44, {}) << 0 << 43 << "select folder"
+                                    << "outcome=success"
+                                    << "";
         QTest::newRow("messages") << 50 << Reply(50, {9, 8}) << 0 << 48 << "select message"
-                                  << "cs1=9, 8 cs1Label=messageIdList outcome=success" << "";
+                                  << "cs1=9, 8 cs1Label=messageIdList outcome=success"
+                                  << "";
         QTest::newRow("users") << 54 << Reply(54, {1001, 1002, 1003}) << 0 << 52 << "select user"
-                               << "cs1=1001, 1002, 1003 cs1Label=userIdList outcome=success" << "";
-        QTest::newRow("no users") << 54 << Reply(54, {}) << 4 << 52 << "select user" << "outcome=failure reason=4"
+                               << "cs1=1001, 1002, 1003 cs1Label=userIdList outcome=success"
+                               << "";
+        QTest::newRow("no users") << 54 << Reply(54, {}) << 4 << 52 << "select user"
+                                  << "outcome=failure reason=4"
                                   << "database execute statement error";
     }
 
@@ -182,10 +193,7 @@ private slots:
         QVERIFY(capture.lines().empty());
     }
 
-    void countersKeepRising_data()
-    {
-        anUnreadableReply_data();
-    }
+    void countersKeepRising_data() { anUnreadableReply_data(); }
 
     void countersKeepRising()
     {

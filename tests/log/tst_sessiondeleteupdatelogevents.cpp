@@ -178,8 +178,8 @@ private slots:
         QTest::newRow("session end") << 4 << QByteArray() << header(54, 4, "terminate user session");
         QTest::newRow("delete document") << 7 << DeleteDocument(1, "") << header(7, 5, "delete document");
         QTest::newRow("delete folder") << 10 << DeleteFolder(1, "") << header(9, 5, "delete folder");
-        QTest::newRow("delete message document") << 13 << DeleteMessageDocument(1, 2)
-                                                 << header(14, 5, "delete message document");
+        QTest::newRow("delete message document")
+            << 13 << DeleteMessageDocument(1, 2) << header(14, 5, "delete message document");
         QTest::newRow("delete message") << 15 << DeleteMessage(1, 2, "") << header(13, 5, "delete message");
         QTest::newRow("delete message user") << 16 << DeleteMessageUser(1, 2) << header(16, 5, "delete message user");
         QTest::newRow("update document") << 57 << UpdateDocument(true, 1, {}, {}) << header(56, 4, "update document");
@@ -218,12 +218,12 @@ private slots:
                                                      "outcome=success";
         QTest::newRow("delete document") << 7 << DeleteDocument(42, "Plan") << 0 << false
                                          << "cn1=42 cn1Label=documentId outcome=success";
-        QTest::newRow("delete document, empty name") << 7 << DeleteDocument(42, "") << 0 << true
-                                                     << "cn1=42 cn1Label=documentId outcome=success";
-        QTest::newRow("delete root document") << 7 << DeleteDocument(RootId, "") << 0 << false
-                                              << "cn1=-2147483647 cn1Label=documentId outcome=success";
-        QTest::newRow("delete document, id 0") << 7 << DeleteDocument(0, "") << 0 << false
-                                               << "cn1=0 cn1Label=documentId outcome=success";
+        QTest::newRow("delete document, empty name")
+            << 7 << DeleteDocument(42, "") << 0 << true << "cn1=42 cn1Label=documentId outcome=success";
+        QTest::newRow("delete root document")
+            << 7 << DeleteDocument(RootId, "") << 0 << false << "cn1=-2147483647 cn1Label=documentId outcome=success";
+        QTest::newRow("delete document, id 0")
+            << 7 << DeleteDocument(0, "") << 0 << false << "cn1=0 cn1Label=documentId outcome=success";
         QTest::newRow("delete document failed") << 7 << DeleteDocument(42, "Plan") << -1 << true
                                                 << "cn1=42 cn1Label=documentId cs1=Plan cs1Label=documentName "
                                                    "msg=unknown error outcome=failure reason=-1";
@@ -256,8 +256,8 @@ private slots:
         QTest::newRow("update document, unset name") << 57 << UpdateDocument(true, 42, {}, "About") << 0 << true
                                                      << "cn1=42 cn1Label=documentId cs1=About "
                                                         "cs1Label=documentDescription outcome=success";
-        QTest::newRow("update document, no texts") << 57 << UpdateDocument(true, 42, "", "") << 0 << true
-                                                   << "cn1=42 cn1Label=documentId outcome=success";
+        QTest::newRow("update document, no texts")
+            << 57 << UpdateDocument(true, 42, "", "") << 0 << true << "cn1=42 cn1Label=documentId outcome=success";
         QTest::newRow("update document, no details") << 57 << UpdateDocument(true, 42, "Plan", "About") << 0 << false
                                                      << "cn1=42 cn1Label=documentId outcome=success";
         QTest::newRow("update folder, name") << 60 << UpdateFolder(true, 9, "F", "D") << 0 << true
@@ -270,8 +270,8 @@ private slots:
         QTest::newRow("update message") << 65 << UpdateMessage(true, 5, "Hi there") << 0 << true
                                         << "cn1=5 cn1Label=messageId cs1=Hi there cs1Label=messageSubject "
                                            "outcome=success";
-        QTest::newRow("update message, empty subject") << 65 << UpdateMessage(true, 5, "") << 0 << true
-                                                       << "cn1=5 cn1Label=messageId outcome=success";
+        QTest::newRow("update message, empty subject")
+            << 65 << UpdateMessage(true, 5, "") << 0 << true << "cn1=5 cn1Label=messageId outcome=success";
     }
 
     void lines()
@@ -329,8 +329,8 @@ private slots:
         QTest::newRow("update document, garbage") << 57 << garbage << "ParseFromString failed!";
         QTest::newRow("update document, empty") << 57 << QByteArray() << "Bad document!";
         QTest::newRow("update document, no id") << 57 << UpdateDocument(true, {}, "P", "") << "Bad document id!";
-        QTest::newRow("update document, null id") << 57 << UpdateDocument(true, NullId, "P", "")
-                                                  << "Invalid document id!";
+        QTest::newRow("update document, null id")
+            << 57 << UpdateDocument(true, NullId, "P", "") << "Invalid document id!";
         QTest::newRow("update folder, garbage") << 60 << garbage << "ParseFromString failed!";
         QTest::newRow("update folder, empty") << 60 << QByteArray() << "Bad folder!";
         QTest::newRow("update folder, no id") << 60 << UpdateFolder(true, {}, "F", "") << "Bad folder id!";
@@ -357,10 +357,7 @@ private slots:
     }
 
     // Unselected events read nothing and warn about nothing.
-    void unselectedEventsReadNothing_data()
-    {
-        refused_data();
-    }
+    void unselectedEventsReadNothing_data() { refused_data(); }
 
     void unselectedEventsReadNothing()
     {

@@ -224,9 +224,8 @@ qorv::data::Message MessageStore::receivedCopy(const Recipient &recipient) const
 
 bool MessageStore::isReferenced(int messageId) const
 {
-    return std::any_of(m_messages.begin(), m_messages.end(), [messageId](const auto &entry) {
-        return entry.second.message_parent_id() == messageId;
-    });
+    return std::any_of(m_messages.begin(), m_messages.end(),
+                       [messageId](const auto &entry) { return entry.second.message_parent_id() == messageId; });
 }
 
 bool MessageStore::folderHoldsMessages(int folderId) const
@@ -335,9 +334,8 @@ void MessageStore::install()
         // The rows of a reply's addressees come with the message, which has
         // no id yet on the client's side.
         for (const qorv::data::Message &row : request.message_user())
-            m_recipients.push_back(Recipient{message.message_id(), row.message_user_user_id(),
-                                             row.message_user_field(), row.message_user_message_folder_id(),
-                                             row.message_user_properties()});
+            m_recipients.push_back(Recipient{message.message_id(), row.message_user_user_id(), row.message_user_field(),
+                                             row.message_user_message_folder_id(), row.message_user_properties()});
         qorv::data::InsertMessageReply reply;
         reply.set_message_id(message.message_id());
         reply.set_return_code(1);

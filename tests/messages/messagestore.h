@@ -46,8 +46,8 @@ public:
     // Makes the logged-on user (Ann B Lee, SessionUserId, root message folder
     // RootFolderId) the registry's user.
     static void logOn();
-    static qorv::data::User User(int id, const std::string &first, const std::string &middle,
-                                 const std::string &last, int messageFolderId = 0);
+    static qorv::data::User User(int id, const std::string &first, const std::string &middle, const std::string &last,
+                                 int messageFolderId = 0);
 
     void addUser(const qorv::data::User &user);
     void addFolder(int folderId, int parentId, const std::string &name);

@@ -83,10 +83,7 @@ class TestCreateMessageDialog : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(testsupport::InstallClientTranslation());
-    }
+    void initTestCase() { QVERIFY(testsupport::InstallClientTranslation()); }
 
     void newDialog()
     {
@@ -140,10 +137,14 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("stored");
         QTest::addColumn<bool>("okEnabled");
-        QTest::newRow("plain") << "Lunch" << "Lunch" << true;
-        QTest::newRow("blanks around") << "  Lunch at noon  " << "Lunch at noon" << true;
-        QTest::newRow("blanks only") << "   " << "" << false;
-        QTest::newRow("umlauts") << "Grüße" << "Grüße" << true;
+        QTest::newRow("plain") << "Lunch"
+                               << "Lunch" << true;
+        QTest::newRow("blanks around") << "  Lunch at noon  "
+                                       << "Lunch at noon" << true;
+        QTest::newRow("blanks only") << "   "
+                                     << "" << false;
+        QTest::newRow("umlauts") << "Grüße"
+                                 << "Grüße" << true;
     }
 
     void subject()

@@ -78,10 +78,10 @@ namespace
 constexpr int Work = 701;
 constexpr int Home = 702;
 
-const char *const ModeNames[] = {"modeStart",           "modeMessagesSelected", "modeMessageFolderSelected",
-                                 "modeMessageFolderDeleted", "modeMessageSelected", "modeMessageModified",
-                                 "modeMessageReverted", "modeMessageDeleted",  "modeMessageSaved",
-                                 "modeMessagesSaved"};
+const char *const ModeNames[] = {
+    "modeStart",           "modeMessagesSelected", "modeMessageFolderSelected", "modeMessageFolderDeleted",
+    "modeMessageSelected", "modeMessageModified",  "modeMessageReverted",       "modeMessageDeleted",
+    "modeMessageSaved",    "modeMessagesSaved"};
 
 // The parts of a browser as the user sees them.
 class Browser
@@ -93,7 +93,10 @@ public:
     }
 
     MessageBrowserView *window() const { return m_window; }
-    MessageBrowserSidePaneTreeWidget *folders() const { return m_window->findChild<MessageBrowserSidePaneTreeWidget *>(); }
+    MessageBrowserSidePaneTreeWidget *folders() const
+    {
+        return m_window->findChild<MessageBrowserSidePaneTreeWidget *>();
+    }
     MessageBrowserMainPaneTreeWidget *messages() const
     {
         return m_window->findChild<MessageBrowserMainPaneTreeWidget *>();
@@ -195,10 +198,10 @@ public:
         QWidget *viewport = messages()->viewport();
         const QPoint position = onText(messages(), item);
         const QPoint global = viewport->mapToGlobal(position);
-        for (const auto &[type, buttons] : {std::pair(QEvent::MouseButtonPress, Qt::LeftButton),
-                                            std::pair(QEvent::MouseButtonRelease, Qt::NoButton),
-                                            std::pair(QEvent::MouseButtonDblClick, Qt::LeftButton),
-                                            std::pair(QEvent::MouseButtonRelease, Qt::NoButton)}) {
+        for (const auto &[type, buttons] :
+             {std::pair(QEvent::MouseButtonPress, Qt::LeftButton), std::pair(QEvent::MouseButtonRelease, Qt::NoButton),
+              std::pair(QEvent::MouseButtonDblClick, Qt::LeftButton),
+              std::pair(QEvent::MouseButtonRelease, Qt::NoButton)}) {
             QMouseEvent event(type, position, global, Qt::LeftButton, buttons, Qt::NoModifier);
             QCoreApplication::sendEvent(viewport, &event);
         }
@@ -240,10 +243,12 @@ std::vector<testsupport::TestRequest> Lists(const MessageBus &bus, int majorOpco
     std::vector<testsupport::TestRequest> lists;
     for (const testsupport::TestRequest &request : bus.requests(majorOpcode)) {
         data::SelectMessageUserRequest lookUp;
-        if (majorOpcode == common::op::SelectMessageUser && lookUp.ParseFromString(request.payload) && lookUp.has_message_user_message_id())
+        if (majorOpcode == common::op::SelectMessageUser && lookUp.ParseFromString(request.payload)
+            && lookUp.has_message_user_message_id())
             continue;
         data::SelectMessageRequest chain;
-        if (majorOpcode == common::op::SelectMessage && chain.ParseFromString(request.payload) && chain.has_message_chain_id())
+        if (majorOpcode == common::op::SelectMessage && chain.ParseFromString(request.payload)
+            && chain.has_message_chain_id())
             continue;
         lists.push_back(request);
     }
@@ -602,8 +607,8 @@ private slots:
 
         // The opened window shows the chain the browser showed, and keeps no
         // copy of it to send back.
-        const auto [whole, parents] = MessageViewer::getMessageChain(Edited(browser.row(subject)), false, false,
-                                                                     false, false);
+        const auto [whole, parents] =
+            MessageViewer::getMessageChain(Edited(browser.row(subject)), false, false, false, false);
         const auto shownText = [](const QString &html) {
             QTextDocument document;
             document.setHtml(html);
@@ -636,11 +641,13 @@ private slots:
         const QString shown = browser.reader()->toHtml();
         auto *stray = new QTreeWidgetItem(browser.messages());
 
-        QTest::ignoreMessage(QtWarningMsg, "MessageBrowserMainPaneTreeWidget::getTopLevelItem: no top level item found!");
+        QTest::ignoreMessage(QtWarningMsg,
+                             "MessageBrowserMainPaneTreeWidget::getTopLevelItem: no top level item found!");
         browser.window()->messageItemClicked(stray, 0);
 
         QCOMPARE(browser.reader()->toHtml(), shown);
-        QTest::ignoreMessage(QtWarningMsg, "MessageBrowserMainPaneTreeWidget::getTopLevelItem: no top level item found!");
+        QTest::ignoreMessage(QtWarningMsg,
+                             "MessageBrowserMainPaneTreeWidget::getTopLevelItem: no top level item found!");
         QTest::ignoreMessage(QtWarningMsg, "MessageBrowserView::getMessage: no message found!");
         QCOMPARE(browser.window()->getMessage(stray).SerializeAsString(), std::string());
     }
@@ -726,7 +733,8 @@ private slots:
             m_bus.server().reply(common::op::InsertMessageFolder, common::tag::Plain, refusal.SerializeAsString());
             answerer.expect(EnterText(QStringLiteral("Home")));
         } else {
-            m_bus.server().reply(common::op::DeleteMessageFolder, common::tag::Plain, data::DeleteMessageFolderReply().SerializeAsString());
+            m_bus.server().reply(common::op::DeleteMessageFolder, common::tag::Plain,
+                                 data::DeleteMessageFolderReply().SerializeAsString());
             answerer.expect(QMessageBox::Ok);
         }
 
@@ -775,7 +783,10 @@ private slots:
         QCOMPARE(answerer.seen().value(0).title, QStringLiteral("Delete Message"));
         QCOMPARE(answerer.seen().value(0).text, QStringLiteral("Are you sure you want to delete this folder?"));
         QCOMPARE(answerer.seen().value(0).informativeText, QStringLiteral("Home"));
-        QCOMPARE(Parsed<data::DeleteMessageFolderRequest>(m_bus.requests(common::op::DeleteMessageFolder)).front().message_folder_id(), Home);
+        QCOMPARE(Parsed<data::DeleteMessageFolderRequest>(m_bus.requests(common::op::DeleteMessageFolder))
+                     .front()
+                     .message_folder_id(),
+                 Home);
         for (const Browser &browser : {first, second}) {
             QCOMPARE(browser.folderNames(), QStringList({"Work"}));
             QCOMPARE(browser.modeName(), QStringLiteral("modeMessageFolderDeleted"));
@@ -800,7 +811,8 @@ private slots:
         // Once in each browser.
         for (int index : {1, 2}) {
             QCOMPARE(answerer.seen().value(index).title, QStringLiteral("QuillaneClient"));
-            QCOMPARE(answerer.seen().value(index).text, QStringLiteral("You cannot delete a non-empty message folder."));
+            QCOMPARE(answerer.seen().value(index).text,
+                     QStringLiteral("You cannot delete a non-empty message folder."));
         }
         for (const Browser &browser : {first, second})
             QCOMPARE(browser.folderNames(), QStringList({"Work", "Home"}));
@@ -860,7 +872,8 @@ private slots:
         if (refused)
             answerer.expect(CreateMessage(QStringLiteral("Offsite")));
         else
-            answerer.expect([](QWidget *dialog) { dialog->findChild<QDialogButtonBox *>()->buttons().value(1)->click(); });
+            answerer.expect(
+                [](QWidget *dialog) { dialog->findChild<QDialogButtonBox *>()->buttons().value(1)->click(); });
 
         first.action(1)->trigger();
 

@@ -53,8 +53,8 @@ private:
         store.addMessage(budget);
         store.addRecipient(1, 7, data::Message::TO, 500);
         store.addRecipient(1, 8, data::Message::CC, 600);
-        data::Message answer = MessageStore::Message(2, "RE: Budget for the spring fair", 7, 500, 0x3C9,
-                                                     "2026-03-03 11:40:00");
+        data::Message answer =
+            MessageStore::Message(2, "RE: Budget for the spring fair", 7, 500, 0x3C9, "2026-03-03 11:40:00");
         answer.set_message_parent_id(1);
         answer.set_message_parent_relation(data::Message::PARENT_RELATION_REPLY);
         answer.set_message_body("<p>The catering line looks <i>too low</i> to me; the caterer raised prices.</p>");

@@ -101,8 +101,8 @@ private:
         m_store->addUser(MessageStore::User(8, "Cy", "", "Dee"));
         m_store->addUser(MessageStore::User(MessageStore::SessionUserId, "Ann", "B", "Lee"));
         data::Message first = MessageStore::Message(1, "Lunch", 7, 0, Everything, "2026-01-02 10:00:00");
-        data::Message second = MessageStore::Message(2, "Re lunch", MessageStore::SessionUserId, 0,
-                                               Everything & ~Print, "2026-01-03 10:00:00");
+        data::Message second = MessageStore::Message(2, "Re lunch", MessageStore::SessionUserId, 0, Everything & ~Print,
+                                                     "2026-01-03 10:00:00");
         second.set_message_parent_id(1);
         data::Message third = MessageStore::Message(3, "Re re lunch", 7, 0, Everything, "2026-01-04 10:00:00");
         third.set_message_parent_id(2);
@@ -159,8 +159,7 @@ private slots:
         QTest::newRow("print filter without print") << (View | PdfFile) << false << false << false << true << false;
         QTest::newRow("print filter with print") << (View | Print) << false << false << false << true << true;
         QTest::newRow("all filters, all bits") << Everything << true << true << true << true << true;
-        QTest::newRow("all filters, one bit short") << (Everything & ~PdfFile) << true << true << true << true
-                                                    << false;
+        QTest::newRow("all filters, one bit short") << (Everything & ~PdfFile) << true << true << true << true << false;
         QTest::newRow("all filters, no view") << (Everything & ~View) << true << true << true << true << false;
     }
 
@@ -186,12 +185,18 @@ private slots:
         QTest::addColumn<bool>("hasSubject");
         QTest::addColumn<QString>("subject");
         QTest::addColumn<QString>("reply");
-        QTest::newRow("plain") << true << "Lunch" << "RE: Lunch";
-        QTest::newRow("already an answer") << true << "RE: Lunch" << "RE: RE: Lunch";
-        QTest::newRow("no subject") << false << "" << "RE: ";
-        QTest::newRow("markup stays text") << true << "<b>Fish</b> & chips" << "RE: <b>Fish</b> & chips";
-        QTest::newRow("placeholder stays text") << true << "%1 off" << "RE: %1 off";
-        QTest::newRow("umlauts") << true << "Grüße" << "RE: Grüße";
+        QTest::newRow("plain") << true << "Lunch"
+                               << "RE: Lunch";
+        QTest::newRow("already an answer") << true << "RE: Lunch"
+                                           << "RE: RE: Lunch";
+        QTest::newRow("no subject") << false << ""
+                                    << "RE: ";
+        QTest::newRow("markup stays text") << true << "<b>Fish</b> & chips"
+                                           << "RE: <b>Fish</b> & chips";
+        QTest::newRow("placeholder stays text") << true << "%1 off"
+                                                << "RE: %1 off";
+        QTest::newRow("umlauts") << true << "Grüße"
+                                 << "RE: Grüße";
     }
 
     void replySubject()
@@ -333,8 +338,8 @@ private slots:
     void headerEscapesTextsButNotTheBody()
     {
         m_store->addUser(MessageStore::User(10, "Al & Co", "", "<i>Roe</i>"));
-        data::Message message = MessageStore::Message(20, "<b>Fish</b> & chips %2", 10, 0, Everything,
-                                                "2026-01-02 10:00:00.250000");
+        data::Message message =
+            MessageStore::Message(20, "<b>Fish</b> & chips %2", 10, 0, Everything, "2026-01-02 10:00:00.250000");
         message.set_message_body("<p>a <b>bold</b> body</p>");
         m_store->addMessage(message);
         m_store->addRecipient(20, 10, qorv::data::Message::TO, 0);
@@ -403,12 +408,11 @@ private slots:
         QTest::addColumn<QList<int>>("parentIds");
 
         QTest::newRow("all shown") << Everything << false << QList<int>({3, 2, 1}) << QList<int>({2, 1});
-        QTest::newRow("own not viewable") << (Everything & ~View) << false << QList<int>({2, 1})
-                                          << QList<int>({2, 1});
-        QTest::newRow("printed: the middle one drops out") << Everything << true << QList<int>({3, 1})
-                                                            << QList<int>({1});
-        QTest::newRow("printed, own not printable") << (Everything & ~Print) << true << QList<int>({1})
-                                                     << QList<int>({1});
+        QTest::newRow("own not viewable") << (Everything & ~View) << false << QList<int>({2, 1}) << QList<int>({2, 1});
+        QTest::newRow("printed: the middle one drops out")
+            << Everything << true << QList<int>({3, 1}) << QList<int>({1});
+        QTest::newRow("printed, own not printable")
+            << (Everything & ~Print) << true << QList<int>({1}) << QList<int>({1});
     }
 
     void chainFilters()

@@ -318,7 +318,8 @@ private slots:
 
         std::vector<int> order;
         for (const testsupport::TestRequest &request : m_bus.server().requests()) {
-            if (request.majorOpcode == common::op::InsertMessageUser || request.majorOpcode == common::op::DeleteMessageUser)
+            if (request.majorOpcode == common::op::InsertMessageUser
+                || request.majorOpcode == common::op::DeleteMessageUser)
                 order.push_back(request.majorOpcode);
         }
         QCOMPARE(order, (std::vector<int>{31, 16}));
@@ -359,7 +360,8 @@ private slots:
         list->setCurrentRow(1);
         DialogAnswerer answerer;
         editor->detachDocument();
-        const auto detaches = Parsed<data::DeleteMessageDocumentRequest>(m_bus.requests(common::op::DeleteMessageDocument));
+        const auto detaches =
+            Parsed<data::DeleteMessageDocumentRequest>(m_bus.requests(common::op::DeleteMessageDocument));
         QCOMPARE(detaches.size(), std::size_t(1));
         QCOMPARE(detaches.front().message_document_message_id(), 1);
         QCOMPARE(detaches.front().message_document_document_id(), 31);
@@ -397,7 +399,7 @@ private slots:
         DialogAnswerer answerer;
         for (int box = 0; box < boxes.size(); ++box)
             answerer.expect(box + 1 < boxes.size() || confirmation != 0 || holders.size() < 3 ? QMessageBox::No
-                                                                                             : QMessageBox::Ok);
+                                                                                              : QMessageBox::Ok);
         editor->verifyDocumentKeys(confirmation);
         QCOMPARE(answerer.seen().size(), boxes.size());
         for (int box = 0; box < boxes.size(); ++box)
@@ -430,7 +432,8 @@ private slots:
         QCOMPARE(list->count(), 2);
         QCOMPARE(list->item(0)->text(), QStringLiteral("Map"));
         QCOMPARE(list->item(1)->text(), QStringLiteral("Plan"));
-        const auto inserts = Parsed<data::InsertMessageDocumentRequest>(m_bus.requests(common::op::InsertMessageDocument));
+        const auto inserts =
+            Parsed<data::InsertMessageDocumentRequest>(m_bus.requests(common::op::InsertMessageDocument));
         QCOMPARE(inserts.size(), std::size_t(1));
         QCOMPARE(inserts.front().message_document().message_document_message_id(), 1);
         QCOMPARE(inserts.front().message_document().message_document_document_id(), 32);

@@ -106,7 +106,8 @@ QImage Picture(const QIcon &icon)
 QMimeData *MessageData(const data::Message &message)
 {
     auto *mimeData = new QMimeData;
-    mimeData->setData(QString::fromLatin1(common::mime::Message), QByteArray::fromStdString(message.SerializeAsString()));
+    mimeData->setData(QString::fromLatin1(common::mime::Message),
+                      QByteArray::fromStdString(message.SerializeAsString()));
     return mimeData;
 }
 
@@ -329,8 +330,8 @@ private slots:
         MessageBrowserMainPaneTreeWidget pane;
         pane.addMessageItem(receivedCopy(0x5));
         pane.addMessageItem(stored(1));
-        const QTreeWidgetItem *row = pane.topLevelItem(0)->text(2) == QStringLiteral("Lunch") ? pane.topLevelItem(0)
-                                                                                              : pane.topLevelItem(1);
+        const QTreeWidgetItem *row =
+            pane.topLevelItem(0)->text(2) == QStringLiteral("Lunch") ? pane.topLevelItem(0) : pane.topLevelItem(1);
 
         pane.handleOpenMessage(receivedCopy(0x5));
 
@@ -517,9 +518,11 @@ private slots:
         MessageBrowserMainPaneTreeWidget pane;
         auto *stray = new QTreeWidgetItem(&pane);
 
-        QTest::ignoreMessage(QtWarningMsg, "MessageBrowserMainPaneTreeWidget::getTopLevelItem: no top level item found!");
+        QTest::ignoreMessage(QtWarningMsg,
+                             "MessageBrowserMainPaneTreeWidget::getTopLevelItem: no top level item found!");
         QVERIFY(!pane.getTopLevelItem(stray));
-        QTest::ignoreMessage(QtWarningMsg, "MessageBrowserMainPaneTreeWidget::getTopLevelItem: no top level item found!");
+        QTest::ignoreMessage(QtWarningMsg,
+                             "MessageBrowserMainPaneTreeWidget::getTopLevelItem: no top level item found!");
         QVERIFY(!pane.isMessageModified(stray));
     }
 
@@ -891,7 +894,8 @@ private slots:
         QSignalSpy rootClicks(&pane, &MessageBrowserSidePaneTreeWidget::messagesSelected);
         QSignalSpy folderClicks(&pane, &MessageBrowserSidePaneTreeWidget::messageFolderItemSelected);
 
-        QTest::mouseClick(pane.viewport(), Qt::LeftButton, Qt::NoModifier, pane.visualItemRect(root->child(0)).center());
+        QTest::mouseClick(pane.viewport(), Qt::LeftButton, Qt::NoModifier,
+                          pane.visualItemRect(root->child(0)).center());
         QCOMPARE(folderClicks.size(), 1);
         QCOMPARE(folderClicks.at(0).at(0).value<data::MessageFolder>().message_folder_id(), Work);
         QVERIFY(root->isExpanded());

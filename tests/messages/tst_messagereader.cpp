@@ -122,8 +122,8 @@ private slots:
                                << RecipientRows{{Bob, data::Message::TO}};
         QTest::newRow("reply to all") << "ReplyToAll" << data::Message::PARENT_RELATION_REPLY_ALL
                                       << RecipientRows{{Bob, data::Message::TO},
-                                                                {Cy, data::Message::CC},
-                                                                {Dan, data::Message::CC}};
+                                                       {Cy, data::Message::CC},
+                                                       {Dan, data::Message::CC}};
         QTest::newRow("forward") << "ForwardTo" << data::Message::PARENT_RELATION_FORWARD << RecipientRows{};
     }
 
@@ -172,7 +172,8 @@ private slots:
     {
         MessageReaderView *reader = openReader(ReceivedCopy(2, "Lunch", AllPermissions));
         QVERIFY(reader);
-        m_bus.server().reply(common::op::InsertMessage, common::tag::Plain, data::InsertMessageReply().SerializeAsString(), 4, 0);
+        m_bus.server().reply(common::op::InsertMessage, common::tag::Plain,
+                             data::InsertMessageReply().SerializeAsString(), 4, 0);
         DialogAnswerer answerer;
         answerer.expect(QMessageBox::Ok);
         reader->replyTo();

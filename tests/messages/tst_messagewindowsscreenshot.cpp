@@ -54,8 +54,8 @@ private slots:
         store.addUser(MessageStore::User(Ann, "Ann", "B", "Lee", Root));
         store.addUser(MessageStore::User(7, "Bob", "", "Ray", 500));
         store.addUser(MessageStore::User(8, "Cy", "J", "Dee", 600));
-        data::Message budget = MessageStore::Message(1, "Budget for the spring fair", Ann, Root, 0x7FF,
-                                                     "2026-03-02 09:15:00");
+        data::Message budget =
+            MessageStore::Message(1, "Budget for the spring fair", Ann, Root, 0x7FF, "2026-03-02 09:15:00");
         budget.set_message_body("<p>Here are the figures for the <b>spring fair</b>. Please check the catering "
                                 "line before Friday.</p>");
         store.addMessage(budget);

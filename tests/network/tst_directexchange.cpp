@@ -79,7 +79,9 @@ private slots:
 
         const QByteArray documents = QByteArray::fromStdString(DocumentsReply("Minutes"));
         // A length-delimited field that announces more bytes than follow.
-        const QByteArray truncated("\x0a\x05" "ab", 4);
+        const QByteArray truncated("\x0a\x05"
+                                   "ab",
+                                   4);
         QTest::newRow("clear codes, ignored") << 0 << 0 << documents << false << true << 1;
         QTest::newRow("clear codes, checked") << 0 << 0 << documents << true << true << 1;
         QTest::newRow("empty reply, checked") << 0 << 0 << QByteArray() << true << true << 0;

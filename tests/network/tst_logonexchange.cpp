@@ -143,9 +143,12 @@ private slots:
         QTest::addColumn<bool>("nameFound");
         QTest::addColumn<bool>("passwordDecoded");
 
-        QTest::newRow("unknown user") << "bob" << "correct horse" << false << false << false;
-        QTest::newRow("wrong password") << "ann" << "battery staple" << false << true << false;
-        QTest::newRow("no session") << "ann" << "correct horse" << true << true << true;
+        QTest::newRow("unknown user") << "bob"
+                                      << "correct horse" << false << false << false;
+        QTest::newRow("wrong password") << "ann"
+                                        << "battery staple" << false << true << false;
+        QTest::newRow("no session") << "ann"
+                                    << "correct horse" << true << true << true;
     }
 
     void refusedLogOn()

@@ -12,8 +12,7 @@ namespace
 {
 using Key = std::array<unsigned char, 16>;
 
-const Key SessionKey = {0x00, 0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77,
-                        0x88, 0x99, 0xaa, 0xbb, 0xcc, 0xdd, 0xee, 0xff};
+const Key SessionKey = {0x00, 0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77, 0x88, 0x99, 0xaa, 0xbb, 0xcc, 0xdd, 0xee, 0xff};
 const Key ZeroKey = {};
 
 // A header written by hand, word by word, in the given byte order.
@@ -84,15 +83,48 @@ private slots:
 
         // Twenty little-endian words, session id second; written out by hand.
         QTest::newRow("select with session 42") << 42 << 41 << -38 << QByteArray("hello")
-            << QByteArray::fromHex("01000000" "2a000000" "00000000" "01000000" "00000000"
-                                   "29000000" "daffffff" "01000000" "01000000"
-                                   "e8070000" "02000000" "1d000000" "0d000000" "05000000" "09000000"
-                                   "00000000" "10000000" "10000000" "05000000" "00000000");
-        QTest::newRow("log-on before any session, empty payload") << std::numeric_limits<int>::min() << 3 << 1 << QByteArray()
-            << QByteArray::fromHex("01000000" "00000080" "00000000" "01000000" "00000000"
-                                   "03000000" "01000000" "01000000" "01000000"
-                                   "e8070000" "02000000" "1d000000" "0d000000" "05000000" "09000000"
-                                   "00000000" "10000000" "10000000" "00000000" "00000000");
+                                                << QByteArray::fromHex("01000000"
+                                                                       "2a000000"
+                                                                       "00000000"
+                                                                       "01000000"
+                                                                       "00000000"
+                                                                       "29000000"
+                                                                       "daffffff"
+                                                                       "01000000"
+                                                                       "01000000"
+                                                                       "e8070000"
+                                                                       "02000000"
+                                                                       "1d000000"
+                                                                       "0d000000"
+                                                                       "05000000"
+                                                                       "09000000"
+                                                                       "00000000"
+                                                                       "10000000"
+                                                                       "10000000"
+                                                                       "05000000"
+                                                                       "00000000");
+        QTest::newRow("log-on before any session, empty payload")
+            << std::numeric_limits<int>::min() << 3 << 1 << QByteArray()
+            << QByteArray::fromHex("01000000"
+                                   "00000080"
+                                   "00000000"
+                                   "01000000"
+                                   "00000000"
+                                   "03000000"
+                                   "01000000"
+                                   "01000000"
+                                   "01000000"
+                                   "e8070000"
+                                   "02000000"
+                                   "1d000000"
+                                   "0d000000"
+                                   "05000000"
+                                   "09000000"
+                                   "00000000"
+                                   "10000000"
+                                   "10000000"
+                                   "00000000"
+                                   "00000000");
     }
 
     void headerLayout()
@@ -141,11 +173,26 @@ private slots:
         QFETCH(int, expectedMajorErcode);
         QFETCH(int, expectedMinorErcode);
 
-        const std::array<std::uint32_t, 20> words = {1, 42, 7, 1, 0, 41, static_cast<std::uint32_t>(-38),
+        const std::array<std::uint32_t, 20> words = {1,
+                                                     42,
+                                                     7,
+                                                     1,
+                                                     0,
+                                                     41,
+                                                     static_cast<std::uint32_t>(-38),
                                                      static_cast<std::uint32_t>(majorErcode),
                                                      static_cast<std::uint32_t>(minorErcode),
-                                                     2031, 12, 31, 23, 59, 58,
-                                                     3, 16, 16, 100000, 0};
+                                                     2031,
+                                                     12,
+                                                     31,
+                                                     23,
+                                                     59,
+                                                     58,
+                                                     3,
+                                                     16,
+                                                     16,
+                                                     100000,
+                                                     0};
         Message message(4000, "127.0.0.1");
         message.decodeHeader(HandHeader(words, bigEndian).constData());
 

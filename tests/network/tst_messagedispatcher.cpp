@@ -210,11 +210,26 @@ private slots:
 
         const std::vector<TestRequest> requests = m_server.requests();
         QCOMPARE(requests.size(), std::size_t(1));
-        QCOMPARE(QByteArray::fromStdString(requests.front().rawHeader).toHex(),
-                 QByteArray("01000000" "feffffff" "00000000" "01000000" "00000000"
-                            "39000000" "01000000" "01000000" "01000000"
-                            "e9070000" "0b000000" "03000000" "07000000" "2d000000" "1e000000"
-                            "00000000" "10000000" "10000000" "2c010000" "00000000"));
+        QCOMPARE(QByteArray::fromStdString(requests.front().rawHeader).toHex(), QByteArray("01000000"
+                                                                                           "feffffff"
+                                                                                           "00000000"
+                                                                                           "01000000"
+                                                                                           "00000000"
+                                                                                           "39000000"
+                                                                                           "01000000"
+                                                                                           "01000000"
+                                                                                           "01000000"
+                                                                                           "e9070000"
+                                                                                           "0b000000"
+                                                                                           "03000000"
+                                                                                           "07000000"
+                                                                                           "2d000000"
+                                                                                           "1e000000"
+                                                                                           "00000000"
+                                                                                           "10000000"
+                                                                                           "10000000"
+                                                                                           "2c010000"
+                                                                                           "00000000"));
     }
 
     void emptyPayloadTravelsUnencrypted()
@@ -346,12 +361,9 @@ private slots:
         // anything else is read: the failure pair, as if nothing arrived.
         QTest::newRow("absurd HMAC length")
             << TestFault::segmentLength(TestFault::Segment::Hmac, 0xFFFFFFFFu) << 1 << 1;
-        QTest::newRow("absurd IV length")
-            << TestFault::segmentLength(TestFault::Segment::Ivec, 0xFFFFFFFFu) << 1 << 1;
-        QTest::newRow("IV one byte too long")
-            << TestFault::segmentLength(TestFault::Segment::Ivec, 17) << 5 << 6;
-        QTest::newRow("absurd tag length")
-            << TestFault::segmentLength(TestFault::Segment::Atag, 0x80000000u) << 1 << 1;
+        QTest::newRow("absurd IV length") << TestFault::segmentLength(TestFault::Segment::Ivec, 0xFFFFFFFFu) << 1 << 1;
+        QTest::newRow("IV one byte too long") << TestFault::segmentLength(TestFault::Segment::Ivec, 17) << 5 << 6;
+        QTest::newRow("absurd tag length") << TestFault::segmentLength(TestFault::Segment::Atag, 0x80000000u) << 1 << 1;
         QTest::newRow("absurd code length")
             << TestFault::segmentLength(TestFault::Segment::Code, 0xFFFFFFFFu) << 1 << 1;
         QTest::newRow("code length above the cipher's count")
@@ -428,7 +440,8 @@ private slots:
         QCOMPARE(outcome.majorErcode, 1);
         QCOMPARE(outcome.minorErcode, 1);
         QVERIFY(outcome.reply.empty());
-        QCOMPARE(log.count(QStringLiteral("Message::receive(): reply refused, its segments exceed the frame limit")), 1);
+        QCOMPARE(log.count(QStringLiteral("Message::receive(): reply refused, its segments exceed the frame limit")),
+                 1);
     }
 
     void hmacIsReadPastAndNotKept()
@@ -456,8 +469,8 @@ private slots:
         QFETCH(int, bytesPerWrite);
         QFETCH(int, pauseMs);
         m_server.reply(common::op::SelectDocument, common::tag::Plain, DocumentsReply("Agenda"));
-        m_server.injectFault(TestFault::trickle(static_cast<std::size_t>(bytesPerWrite),
-                                                std::chrono::milliseconds(pauseMs)));
+        m_server.injectFault(
+            TestFault::trickle(static_cast<std::size_t>(bytesPerWrite), std::chrono::milliseconds(pauseMs)));
 
         const Outcome outcome = Exchange(common::op::SelectDocument, common::tag::Plain, "select");
         QVERIFY(outcome.dispatched);
@@ -589,14 +602,14 @@ private slots:
         QTest::addColumn<int>("expectedMinorErcode");
         QTest::addColumn<QString>("step");
 
-        QTest::newRow("accepts and never answers") << TestFault::stallAfterBytes(0) << 1 << 1
-                                                   << QStringLiteral("MessageChannel::receiveExact()");
-        QTest::newRow("stalls inside the header") << TestFault::stallAfterBytes(40) << 1 << 1
-                                                  << QStringLiteral("MessageChannel::receiveExact()");
-        QTest::newRow("stalls after the header") << TestFault::stallAfterBytes(80) << 5 << 6
-                                                 << QStringLiteral("MessageChannel::receiveExact()");
-        QTest::newRow("stalls half-way through the frame") << TestFault::stallAfterBytes(130) << 5 << 6
-                                                           << QStringLiteral("MessageChannel::receiveExact()");
+        QTest::newRow("accepts and never answers")
+            << TestFault::stallAfterBytes(0) << 1 << 1 << QStringLiteral("MessageChannel::receiveExact()");
+        QTest::newRow("stalls inside the header")
+            << TestFault::stallAfterBytes(40) << 1 << 1 << QStringLiteral("MessageChannel::receiveExact()");
+        QTest::newRow("stalls after the header")
+            << TestFault::stallAfterBytes(80) << 5 << 6 << QStringLiteral("MessageChannel::receiveExact()");
+        QTest::newRow("stalls half-way through the frame")
+            << TestFault::stallAfterBytes(130) << 5 << 6 << QStringLiteral("MessageChannel::receiveExact()");
     }
 
     void stalledServerTimesOut()

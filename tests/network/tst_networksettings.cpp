@@ -17,10 +17,7 @@ private slots:
         QCoreApplication::setApplicationName(QStringLiteral("QuillaneClient"));
     }
 
-    void init()
-    {
-        QSettings().clear();
-    }
+    void init() { QSettings().clear(); }
 
     void freshStore()
     {
@@ -40,9 +37,11 @@ private slots:
         }
 
         const QSettings store;
-        QCOMPARE(store.value(QStringLiteral("NetworkSettings/ServerName")).toString(), QStringLiteral("vault.example.org"));
+        QCOMPARE(store.value(QStringLiteral("NetworkSettings/ServerName")).toString(),
+                 QStringLiteral("vault.example.org"));
         QCOMPARE(store.value(QStringLiteral("NetworkSettings/ServerPort")).toUInt(), 4433u);
-        QCOMPARE(store.value(QStringLiteral("NetworkSettings/DefaultTimeZone")).toString(), QStringLiteral("Europe/Lisbon"));
+        QCOMPARE(store.value(QStringLiteral("NetworkSettings/DefaultTimeZone")).toString(),
+                 QStringLiteral("Europe/Lisbon"));
 
         const NetworkSettings settings;
         QCOMPARE(settings.getServerName(), QStringLiteral("vault.example.org"));

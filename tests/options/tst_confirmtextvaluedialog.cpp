@@ -87,7 +87,8 @@ private slots:
         QTest::newRow("8 lower case") << "abcdefgh" << int(QValidator::Acceptable);
         QTest::newRow("upper case and digits only") << "ABCDEFG1" << int(QValidator::Intermediate);
         QTest::newRow("one lower-case letter") << "ABCDEFg1" << int(QValidator::Acceptable);
-        QTest::newRow("non-ASCII lower case does not count") << QString::fromUtf8("ÄBCDEFGé") << int(QValidator::Intermediate);
+        QTest::newRow("non-ASCII lower case does not count")
+            << QString::fromUtf8("ÄBCDEFGé") << int(QValidator::Intermediate);
         QTest::newRow("inner blank") << "abcd efgh" << int(QValidator::Acceptable);
         // Log-on trims the typed password: such a password could never be
         // entered again.

@@ -109,9 +109,12 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("withoutWhiteSpace");
-        QTest::newRow("none") << "K7Q-22X" << "K7Q-22X";
-        QTest::newRow("all kinds") << " K7\tQ-\n22\v\fX\r " << "K7Q-22X";
-        QTest::newRow("only blanks") << " \t " << "";
+        QTest::newRow("none") << "K7Q-22X"
+                              << "K7Q-22X";
+        QTest::newRow("all kinds") << " K7\tQ-\n22\v\fX\r "
+                                   << "K7Q-22X";
+        QTest::newRow("only blanks") << " \t "
+                                     << "";
     }
 
     void helpers()
@@ -146,9 +149,15 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("used");
-        QTest::newRow("typed, trimmed") << "  srv.example.com " << "other" << "srv.example.com";
-        QTest::newRow("none typed: stored, untrimmed") << "   " << " stored " << " stored ";
-        QTest::newRow("none at all") << "" << "" << "";
+        QTest::newRow("typed, trimmed") << "  srv.example.com "
+                                        << "other"
+                                        << "srv.example.com";
+        QTest::newRow("none typed: stored, untrimmed") << "   "
+                                                       << " stored "
+                                                       << " stored ";
+        QTest::newRow("none at all") << ""
+                                     << ""
+                                     << "";
     }
 
     void serverName()
@@ -224,14 +233,14 @@ private slots:
         QTest::addColumn<QString>("typedCode");
         QTest::addColumn<QString>("warning");
         QTest::addColumn<int>("verifyOpcode");
-        QTest::newRow("user name, other letter case")
-            << int(CredentialResetFlow::UserName) << "k7q-22x" << "Invalid User Name Reset Authorization Code" << 75;
-        QTest::newRow("user name, one character more")
-            << int(CredentialResetFlow::UserName) << "K7Q-22XX" << "Invalid User Name Reset Authorization Code" << 75;
-        QTest::newRow("password, empty")
-            << int(CredentialResetFlow::Password) << "" << "Invalid Password Reset Authorization Code" << 73;
-        QTest::newRow("password, inner character changed")
-            << int(CredentialResetFlow::Password) << "K7Q_22X" << "Invalid Password Reset Authorization Code" << 73;
+        QTest::newRow("user name, other letter case") << int(CredentialResetFlow::UserName) << "k7q-22x"
+                                                      << "Invalid User Name Reset Authorization Code" << 75;
+        QTest::newRow("user name, one character more") << int(CredentialResetFlow::UserName) << "K7Q-22XX"
+                                                       << "Invalid User Name Reset Authorization Code" << 75;
+        QTest::newRow("password, empty") << int(CredentialResetFlow::Password) << ""
+                                         << "Invalid Password Reset Authorization Code" << 73;
+        QTest::newRow("password, inner character changed") << int(CredentialResetFlow::Password) << "K7Q_22X"
+                                                           << "Invalid Password Reset Authorization Code" << 73;
     }
 
     void wrongCodeIsWarnedAndNothingIsReset()
@@ -376,7 +385,8 @@ private slots:
         DialogAnswerer answerer;
         expectFullRun(answerer, QString::fromStdString(Code), QStringLiteral("annlee2"));
         QWidget logonDialog;
-        CredentialResetFlow(&logonDialog, CredentialResetFlow::UserName).run(QStringLiteral("127.0.0.1"), server.port());
+        CredentialResetFlow(&logonDialog, CredentialResetFlow::UserName)
+            .run(QStringLiteral("127.0.0.1"), server.port());
         QCOMPARE(answerer.pending(), 0);
         QCOMPARE(answerer.lastText(), done ? UserNameDoneText : UserNameFailedText);
     }
@@ -473,9 +483,10 @@ private slots:
     {
         QFETCH(int, answered);
         QFETCH(std::size_t, requests);
-        const QList<Action> answers = {EnterText(QString::fromStdString(Address)),
-                                       [](QWidget *w) { qobject_cast<QMessageBox *>(w)->button(QMessageBox::Yes)->click(); },
-                                       EnterText(QString::fromStdString(Code))};
+        const QList<Action> answers = {
+            EnterText(QString::fromStdString(Address)),
+            [](QWidget *w) { qobject_cast<QMessageBox *>(w)->button(QMessageBox::Yes)->click(); },
+            EnterText(QString::fromStdString(Code))};
         DialogAnswerer answerer;
         for (int i = 0; i < answered; ++i)
             answerer.expect(answers.at(i));

@@ -59,7 +59,7 @@ int CheckedArea(const QDialog &dialog, const QString &group)
         if (!button->isChecked())
             continue;
         const QString text = button->text();
-        area = text.contains(QLatin1String("Left")) ? 1
+        area = text.contains(QLatin1String("Left"))    ? 1
                : text.contains(QLatin1String("Right")) ? 2
                : text.contains(QLatin1String("Top"))   ? 4
                                                        : 8;
@@ -128,10 +128,7 @@ private:
 private slots:
     void initTestCase() { QVERIFY(testsupport::SetUpLikeTheProgram()); }
 
-    void init()
-    {
-        Store().clear();
-    }
+    void init() { Store().clear(); }
 
     void dialogIsBuiltAsDescribed()
     {
@@ -159,10 +156,7 @@ private slots:
         verifyFactoryWidgets(dialog);
     }
 
-    void saveOnAnEmptyStoreWritesTheFactoryLayout_data()
-    {
-        addFactoryRows();
-    }
+    void saveOnAnEmptyStoreWritesTheFactoryLayout_data() { addFactoryRows(); }
 
     void saveOnAnEmptyStoreWritesTheFactoryLayout()
     {

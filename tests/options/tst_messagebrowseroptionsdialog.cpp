@@ -43,10 +43,7 @@ class TestMessageBrowserOptionsDialog : public QObject
 private slots:
     void initTestCase() { QVERIFY(testsupport::SetUpLikeTheProgram()); }
 
-    void init()
-    {
-        Settings().clear();
-    }
+    void init() { Settings().clear(); }
 
     void dialogIsBuiltAsDescribed()
     {

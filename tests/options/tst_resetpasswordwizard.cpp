@@ -40,7 +40,8 @@ const QString DigitPlain = QStringLiteral("The new password must contain at leas
 const QString DigitOptional = QStringLiteral("Password must contain at least 1 digit (optional)");
 // The symbol list as the check box shows it (each & doubled, as a check box
 // would otherwise take it for a mnemonic).
-const QString SymbolPlain = QStringLiteral("!  #  $  %  &&  (  )  *  +  ,  -  .  /  :  ;  <  =  >  ?  @  [  \\  ]  ^  _  `  {  |  }  ~");
+const QString SymbolPlain =
+    QStringLiteral("!  #  $  %  &&  (  )  *  +  ,  -  .  /  :  ;  <  =  >  ?  @  [  \\  ]  ^  _  `  {  |  }  ~");
 const QString SymbolOptional = QStringLiteral("Password must contain at least 1 symbol (optional)");
 
 const Cryptographer &Crypto()
@@ -52,7 +53,8 @@ QString Light(const QWizardPage &page)
 {
     const QImage shown = page.pixmap(QWizard::LogoPixmap).toImage();
     for (const char *colour : {"red", "yellow", "green"}) {
-        const QImage light = QPixmap(QStringLiteral(":icons/32x32/trafficlight_%1.png").arg(QLatin1String(colour))).toImage();
+        const QImage light =
+            QPixmap(QStringLiteral(":icons/32x32/trafficlight_%1.png").arg(QLatin1String(colour))).toImage();
         if (shown == light)
             return QLatin1String(colour);
     }
@@ -177,7 +179,8 @@ private slots:
         QCOMPARE(symbols.size(), 30);
         for (int code = 0x20; code < 0x7f; ++code) {
             const QChar c(code);
-            const bool punctuation = c.isPrint() && !c.isLetterOrNumber() && code != 0x20 && code != 0x22 && code != 0x27;
+            const bool punctuation =
+                c.isPrint() && !c.isLetterOrNumber() && code != 0x20 && code != 0x22 && code != 0x27;
             QCOMPARE(PasswordCategories(QString(c)).hasSymbol(), punctuation);
         }
     }
@@ -192,21 +195,42 @@ private slots:
         QTest::addColumn<bool>("confirmationEnabled");
         QTest::addColumn<QStringList>("texts");
         const QStringList plain{LowerPlain, UpperPlain, DigitPlain, SymbolPlain};
-        QTest::newRow("empty") << "" << "00000" << "red" << false << plain;
-        QTest::newRow("5 characters, all kinds") << "aB1!x" << "01111" << "red" << false
-                                                 << QStringList{LowerOptional, UpperOptional, DigitOptional, SymbolOptional};
-        QTest::newRow("lower case only") << "abcdefgh" << "11000" << "yellow" << false << plain;
-        QTest::newRow("lower case and digits") << "abc123" << "11010" << "yellow" << false << plain;
-        QTest::newRow("lower, upper, digit") << "Abc123" << "11110" << "green" << true
-                                             << QStringList{LowerPlain, UpperPlain, DigitPlain, SymbolOptional};
-        QTest::newRow("all four") << "Abc12!" << "11111" << "green" << true
+        QTest::newRow("empty") << ""
+                               << "00000"
+                               << "red" << false << plain;
+        QTest::newRow("5 characters, all kinds")
+            << "aB1!x"
+            << "01111"
+            << "red" << false << QStringList{LowerOptional, UpperOptional, DigitOptional, SymbolOptional};
+        QTest::newRow("lower case only") << "abcdefgh"
+                                         << "11000"
+                                         << "yellow" << false << plain;
+        QTest::newRow("lower case and digits") << "abc123"
+                                               << "11010"
+                                               << "yellow" << false << plain;
+        QTest::newRow("lower, upper, digit")
+            << "Abc123"
+            << "11110"
+            << "green" << true << QStringList{LowerPlain, UpperPlain, DigitPlain, SymbolOptional};
+        QTest::newRow("all four") << "Abc12!"
+                                  << "11111"
+                                  << "green" << true
                                   << QStringList{LowerOptional, UpperOptional, DigitOptional, SymbolOptional};
-        QTest::newRow("upper, digit, symbol") << "ABC12#" << "10111" << "green" << true
-                                              << QStringList{LowerOptional, UpperPlain, DigitPlain, SymbolPlain};
-        QTest::newRow("blank, quote, apostrophe are no symbols") << "ab 12\"'" << "11010" << "yellow" << false << plain;
-        QTest::newRow("upper and symbols") << "ABC!!!" << "10101" << "yellow" << false << plain;
-        QTest::newRow("six blanks") << "      " << "10000" << "yellow" << false << plain;
-        QTest::newRow("non-ASCII letters") << QString::fromUtf8("éèêÉÈÊ1") << "10010" << "yellow" << false << plain;
+        QTest::newRow("upper, digit, symbol")
+            << "ABC12#"
+            << "10111"
+            << "green" << true << QStringList{LowerOptional, UpperPlain, DigitPlain, SymbolPlain};
+        QTest::newRow("blank, quote, apostrophe are no symbols") << "ab 12\"'"
+                                                                 << "11010"
+                                                                 << "yellow" << false << plain;
+        QTest::newRow("upper and symbols") << "ABC!!!"
+                                           << "10101"
+                                           << "yellow" << false << plain;
+        QTest::newRow("six blanks") << "      "
+                                    << "10000"
+                                    << "yellow" << false << plain;
+        QTest::newRow("non-ASCII letters") << QString::fromUtf8("éèêÉÈÊ1") << "10010"
+                                           << "yellow" << false << plain;
     }
 
     void passwordRules()
@@ -229,7 +253,8 @@ private slots:
         QCOMPARE(widgets.uppercase->text(), texts.at(1));
         QCOMPARE(widgets.digit->text(), texts.at(2));
         QCOMPARE(widgets.symbol->text(), texts.at(3));
-        QCOMPARE(widgets.length->text(), QStringLiteral("The new password must have a length of at least 6 characters"));
+        QCOMPARE(widgets.length->text(),
+                 QStringLiteral("The new password must have a length of at least 6 characters"));
         QVERIFY(!widgets.length->isEnabled());
     }
 
@@ -256,11 +281,17 @@ private slots:
         QTest::addColumn<QString>("password");
         QTest::addColumn<QString>("warning");
         QTest::newRow("no user name") << "" << CurrentPassword << "Your user name must be entered.";
-        QTest::newRow("no password") << "annlee" << "" << "Your current password must be entered.";
+        QTest::newRow("no password") << "annlee"
+                                     << ""
+                                     << "Your current password must be entered.";
         QTest::newRow("leading blank") << " annlee" << CurrentPassword << "An invalid user name has been entered.";
         QTest::newRow("other name") << "annle" << CurrentPassword << "An invalid user name has been entered.";
-        QTest::newRow("wrong password") << "annlee" << "Current1" << "An invalid password has been entered.";
-        QTest::newRow("password with a blank") << "annlee" << "Current1! " << "An invalid password has been entered.";
+        QTest::newRow("wrong password") << "annlee"
+                                        << "Current1"
+                                        << "An invalid password has been entered.";
+        QTest::newRow("password with a blank") << "annlee"
+                                               << "Current1! "
+                                               << "An invalid password has been entered.";
         QTest::newRow("right") << "annlee" << CurrentPassword << "";
     }
 
@@ -345,18 +376,34 @@ private slots:
         QTest::addColumn<QString>("password");
         QTest::addColumn<QString>("confirmation");
         QTest::addColumn<QString>("warning");
-        QTest::newRow("empty") << "" << "" << "A new password has not been specified.";
-        QTest::newRow("5 characters") << "aB1!x" << "" << "A new password must have a length of at least 6 characters.";
-        QTest::newRow("two categories") << "abc123" << "" << "A new password must satisfy at least 3 of the optional requirements.";
+        QTest::newRow("empty") << ""
+                               << ""
+                               << "A new password has not been specified.";
+        QTest::newRow("5 characters") << "aB1!x"
+                                      << ""
+                                      << "A new password must have a length of at least 6 characters.";
+        QTest::newRow("two categories") << "abc123"
+                                        << ""
+                                        << "A new password must satisfy at least 3 of the optional requirements.";
         QTest::newRow("the current one") << CurrentPassword << ""
                                          << "Your new password must be different from your current password.";
-        QTest::newRow("leading blank") << " NewPass1" << " NewPass1" << "A new password must not begin or end with white space.";
-        QTest::newRow("trailing blank") << "NewPass1 " << "NewPass1 " << "A new password must not begin or end with white space.";
-        QTest::newRow("no confirmation") << "NewPass1" << "" << "You must confirm your new password.";
-        QTest::newRow("other confirmation") << "NewPass1" << "NewPass1x"
-                                            << "The text entered in the confirmation field is not equal to the new password.";
-        QTest::newRow("confirmation in other case") << "NewPass1" << "newpass1"
-                                                    << "The text entered in the confirmation field is not equal to the new password.";
+        QTest::newRow("leading blank") << " NewPass1"
+                                       << " NewPass1"
+                                       << "A new password must not begin or end with white space.";
+        QTest::newRow("trailing blank") << "NewPass1 "
+                                        << "NewPass1 "
+                                        << "A new password must not begin or end with white space.";
+        QTest::newRow("no confirmation") << "NewPass1"
+                                         << ""
+                                         << "You must confirm your new password.";
+        QTest::newRow("other confirmation")
+            << "NewPass1"
+            << "NewPass1x"
+            << "The text entered in the confirmation field is not equal to the new password.";
+        QTest::newRow("confirmation in other case")
+            << "NewPass1"
+            << "newpass1"
+            << "The text entered in the confirmation field is not equal to the new password.";
     }
 
     void newPasswordRefusals()
@@ -445,8 +492,12 @@ private slots:
         QCOMPARE(wizard.currentPage()->title(), QStringLiteral("Introduction"));
         wizard.next();
         QCOMPARE(wizard.currentPage()->title(), QStringLiteral("Reset Password Authentication"));
-        wizard.currentPage()->findChild<QLineEdit *>(QStringLiteral("userNameLineEdit"))->setText(QStringLiteral("annlee"));
-        wizard.currentPage()->findChild<QLineEdit *>(QStringLiteral("currentPasswordLineEdit"))->setText(CurrentPassword);
+        wizard.currentPage()
+            ->findChild<QLineEdit *>(QStringLiteral("userNameLineEdit"))
+            ->setText(QStringLiteral("annlee"));
+        wizard.currentPage()
+            ->findChild<QLineEdit *>(QStringLiteral("currentPasswordLineEdit"))
+            ->setText(CurrentPassword);
         wizard.next();
         QCOMPARE(wizard.currentPage()->title(), QStringLiteral("Reset Password Settings"));
         QCOMPARE(Light(*wizard.currentPage()), QStringLiteral("red"));
@@ -458,7 +509,8 @@ private slots:
         QCOMPARE(updates().size(), std::size_t(1));
 
         const QString summary = wizard.currentPage()->findChild<QTextEdit *>()->toPlainText();
-        QVERIFY2(summary.startsWith(QStringLiteral("The length of your new password is 9 characters.")), qPrintable(summary));
+        QVERIFY2(summary.startsWith(QStringLiteral("The length of your new password is 9 characters.")),
+                 qPrintable(summary));
         QVERIFY(summary.contains(QStringLiteral("In addition, your new password satisfies these requirements:")));
         QVERIFY(summary.contains(QStringLiteral("Password must contain at least 1 lowercase character")));
         QVERIFY(summary.contains(QStringLiteral("Password must contain at least 1 uppercase character")));

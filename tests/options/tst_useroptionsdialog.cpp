@@ -149,7 +149,8 @@ private:
 
     void scriptEmailReset(const qorv::data::ResetUserEmailAddressReply &reply, int majorErcode = 0)
     {
-        m_server.reply(common::op::ResetUserEmailAddress, common::tag::Plain, reply.SerializeAsString(), majorErcode, 0);
+        m_server.reply(common::op::ResetUserEmailAddress, common::tag::Plain, reply.SerializeAsString(), majorErcode,
+                       0);
     }
 
 private slots:
@@ -179,10 +180,12 @@ private slots:
         scriptEmailReset(qorv::data::ResetUserEmailAddressReply());
         qorv::data::VerifyEnableMultiFactorAuthenticationReply enable;
         enable.set_enable_multi_factor_authentication_authcode(EnableCode);
-        m_server.reply(common::op::VerifyEnableMultiFactorAuthentication, common::tag::Plain, enable.SerializeAsString());
+        m_server.reply(common::op::VerifyEnableMultiFactorAuthentication, common::tag::Plain,
+                       enable.SerializeAsString());
         qorv::data::VerifyDisableMultiFactorAuthenticationReply disable;
         disable.set_disable_multi_factor_authentication_authcode(DisableCode);
-        m_server.reply(common::op::VerifyDisableMultiFactorAuthentication, common::tag::Plain, disable.SerializeAsString());
+        m_server.reply(common::op::VerifyDisableMultiFactorAuthentication, common::tag::Plain,
+                       disable.SerializeAsString());
     }
 
     void dialogShowsTheLoadedUser_data()
@@ -216,8 +219,8 @@ private slots:
         QCOMPARE(widgets.multiFactor->isChecked(), multiFactor);
         QVERIFY(!widgets.multiFactor->isEnabled());
         QCOMPARE(widgets.multiFactor->text(), multiFactor ? MfaOn : MfaOff);
-        QCOMPARE(widgets.multiFactor->styleSheet(),
-                 multiFactor ? QStringLiteral("QCheckBox { color: green; }") : QStringLiteral("QCheckBox { color: red; }"));
+        QCOMPARE(widgets.multiFactor->styleSheet(), multiFactor ? QStringLiteral("QCheckBox { color: green; }")
+                                                                : QStringLiteral("QCheckBox { color: red; }"));
         QCOMPARE(widgets.multiFactorButton->text(), multiFactor ? DisableCaption : EnableCaption);
         QCOMPARE(dialog.isDocumentSharedNotificationEnabled(), documentShared);
         QCOMPARE(dialog.isMessageReceivedNotificationEnabled(), messageReceived);
@@ -385,7 +388,8 @@ private slots:
         QFETCH(bool, cancelEntry);
         QFETCH(int, verifyRequests);
         if (!withCode)
-            m_server.reply(common::op::VerifyUserEmailAddressReset, common::tag::Plain, qorv::data::VerifyUserEmailAddressResetReply().SerializeAsString());
+            m_server.reply(common::op::VerifyUserEmailAddressReset, common::tag::Plain,
+                           qorv::data::VerifyUserEmailAddressResetReply().SerializeAsString());
         UserOptionsDialog dialog(nullptr);
         const Widgets widgets(dialog);
         DialogAnswerer answerer;
@@ -459,8 +463,9 @@ private slots:
         QTest::addColumn<int>("codeRequests");
         QTest::addColumn<QString>("warning");
         QTest::newRow("cancelled") << false << QString() << 0 << QString();
-        QTest::newRow("wrong code") << true << "en-1234" << 1
-                                    << "An invalid Enable Multi-Factor Authentication Authorization Code has been entered.";
+        QTest::newRow("wrong code")
+            << true << "en-1234" << 1
+            << "An invalid Enable Multi-Factor Authentication Authorization Code has been entered.";
     }
 
     void multiFactorChangeRefusals()
@@ -490,7 +495,8 @@ private slots:
 
     void emptyMultiFactorCodeEndsQuietly()
     {
-        m_server.reply(common::op::VerifyEnableMultiFactorAuthentication, common::tag::Plain, qorv::data::VerifyEnableMultiFactorAuthenticationReply().SerializeAsString());
+        m_server.reply(common::op::VerifyEnableMultiFactorAuthentication, common::tag::Plain,
+                       qorv::data::VerifyEnableMultiFactorAuthenticationReply().SerializeAsString());
         UserOptionsDialog dialog(nullptr);
         const Widgets widgets(dialog);
         DialogAnswerer answerer;

@@ -55,10 +55,7 @@ class TestApplicationComponent : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup()
-    {
-        qDeleteAll(Consoles());
-    }
+    void cleanup() { qDeleteAll(Consoles()); }
 
     void buildsItsMembersInTheFixedOrder()
     {
@@ -66,12 +63,12 @@ private slots:
         QStringList classes;
         for (const QObject *child : component.children())
             classes.append(QString::fromLatin1(child->metaObject()->className()));
-        QCOMPARE(classes, QStringList({"SystemConnector", "SystemRouter", "ServerComponent", "ServiceConnector",
-                                       "ServiceRouter", "ExecutiveConnector", "ClockComponent", "ConsoleManager",
-                                       "UserGroupBrowserManager", "DocumentBrowserManager", "DocumentEditorManager",
-                                       "FolderKeyringManager", "DocumentKeyringManager", "DocumentKeysManager",
-                                       "FolderKeysManager", "MessageBrowserManager", "MessageEditorManager",
-                                       "MessageReaderManager"}));
+        QCOMPARE(classes,
+                 QStringList({"SystemConnector", "SystemRouter", "ServerComponent", "ServiceConnector", "ServiceRouter",
+                              "ExecutiveConnector", "ClockComponent", "ConsoleManager", "UserGroupBrowserManager",
+                              "DocumentBrowserManager", "DocumentEditorManager", "FolderKeyringManager",
+                              "DocumentKeyringManager", "DocumentKeysManager", "FolderKeysManager",
+                              "MessageBrowserManager", "MessageEditorManager", "MessageReaderManager"}));
     }
 
     void consoleIsOpenOnceConstructed()

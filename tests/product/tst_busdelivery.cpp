@@ -91,10 +91,7 @@ private slots:
         QVERIFY(m_bus->connectAbstractViewWindow(m_window2));
     }
 
-    void cleanup()
-    {
-        m_bus.reset();
-    }
+    void cleanup() { m_bus.reset(); }
 
     void windowRequest_data()
     {
@@ -106,25 +103,28 @@ private slots:
         // before the request that caused it.
         QTest::newRow("audited server request")
             << 41 << -38
-            << QStringList({"server: request 41 -38", "w1: event -32 -37", "w2: event -32 -37",
-                            "w1: reply 41 -38 0 0", "w2: reply 41 -38 0 0", "m1: reply 41 -38 0 0",
-                            "m2: reply 41 -38 0 0", "m1: request 41 -38", "m2: request 41 -38"});
+            << QStringList({"server: request 41 -38", "w1: event -32 -37", "w2: event -32 -37", "w1: reply 41 -38 0 0",
+                            "w2: reply 41 -38 0 0", "m1: reply 41 -38 0 0", "m2: reply 41 -38 0 0",
+                            "m1: request 41 -38", "m2: request 41 -38"});
         QTest::newRow("unaudited server request")
             << 42 << 1
-            << QStringList({"server: request 42 1", "w1: reply 42 1 0 0", "w2: reply 42 1 0 0",
-                            "m1: reply 42 1 0 0", "m2: reply 42 1 0 0", "m1: request 42 1", "m2: request 42 1"});
+            << QStringList({"server: request 42 1", "w1: reply 42 1 0 0", "w2: reply 42 1 0 0", "m1: reply 42 1 0 0",
+                            "m2: reply 42 1 0 0", "m1: request 42 1", "m2: request 42 1"});
         // Reported and stopped at the router: the server never sees it. The
         // managers hang on the executive connector beside the router, so they
         // are handed the request itself, but no audit event.
         QTest::newRow("audited local request")
-            << -12 << 1 << QStringList({"w1: event -32 -6", "w2: event -32 -6", "m1: request -12 1", "m2: request -12 1"});
+            << -12 << 1
+            << QStringList({"w1: event -32 -6", "w2: event -32 -6", "m1: request -12 1", "m2: request -12 1"});
         QTest::newRow("last audited local request")
             << -21 << 1
             << QStringList({"w1: event -32 -36", "w2: event -32 -36", "m1: request -21 1", "m2: request -21 1"});
-        QTest::newRow("local request")
-            << -26 << -36 << QStringList({"server: request -26 -36", "m1: request -26 -36", "m2: request -26 -36"});
-        QTest::newRow("clock start")
-            << -53 << 1 << QStringList({"server: request -53 1", "m1: request -53 1", "m2: request -53 1"});
+        QTest::newRow("local request") << -26 << -36
+                                       << QStringList({"server: request -26 -36", "m1: request -26 -36",
+                                                       "m2: request -26 -36"});
+        QTest::newRow("clock start") << -53 << 1
+                                     << QStringList(
+                                            {"server: request -53 1", "m1: request -53 1", "m2: request -53 1"});
     }
 
     void windowRequest()
@@ -161,9 +161,9 @@ private slots:
         // Down the service connector directly: other managers never see the
         // request itself, only the reply.
         emit m_manager2->deliverRequest(common::op::DeleteDocument, common::tag::Plain, "payload");
-        QCOMPARE(*m_log, QStringList({"server: request 7 1", "w1: event -32 -8", "w2: event -32 -8",
-                                      "w1: reply 7 1 0 0", "w2: reply 7 1 0 0", "m1: reply 7 1 0 0",
-                                      "m2: reply 7 1 0 0"}));
+        QCOMPARE(*m_log,
+                 QStringList({"server: request 7 1", "w1: event -32 -8", "w2: event -32 -8", "w1: reply 7 1 0 0",
+                              "w2: reply 7 1 0 0", "m1: reply 7 1 0 0", "m2: reply 7 1 0 0"}));
     }
 
     void managerEventsAndRepliesReachWindowsOnly()

@@ -122,7 +122,8 @@ private slots:
 
         const auto windows = [&xwininfo, &display] {
             QProcess info;
-            info.start(xwininfo, {QStringLiteral("-display"), display, QStringLiteral("-root"), QStringLiteral("-tree")});
+            info.start(xwininfo,
+                       {QStringLiteral("-display"), display, QStringLiteral("-root"), QStringLiteral("-tree")});
             info.waitForFinished(10000);
             return info.readAllStandardOutput();
         };

@@ -52,8 +52,8 @@ std::string SealForClient(const std::string &text)
     static const std::unique_ptr<EVP_PKEY, PkeyDeleter> key = [] {
         const QByteArray path = QByteArray(QORV_FIXTURE_KEY_DIR) + "/client_public.pem";
         std::unique_ptr<BIO, BioDeleter> file(BIO_new_file(path.constData(), "r"));
-        return std::unique_ptr<EVP_PKEY, PkeyDeleter>(
-            file ? PEM_read_bio_PUBKEY(file.get(), nullptr, nullptr, nullptr) : nullptr);
+        return std::unique_ptr<EVP_PKEY, PkeyDeleter>(file ? PEM_read_bio_PUBKEY(file.get(), nullptr, nullptr, nullptr)
+                                                           : nullptr);
     }();
     if (!key)
         return std::string();
@@ -62,11 +62,13 @@ std::string SealForClient(const std::string &text)
     if (!context || EVP_PKEY_encrypt_init(context.get()) <= 0
         || EVP_PKEY_CTX_set_rsa_padding(context.get(), RSA_PKCS1_PADDING) <= 0
         || EVP_PKEY_encrypt(context.get(), nullptr, &length, reinterpret_cast<const unsigned char *>(text.data()),
-                            text.size()) <= 0)
+                            text.size())
+               <= 0)
         return std::string();
     std::string sealed(length, '\0');
     if (EVP_PKEY_encrypt(context.get(), reinterpret_cast<unsigned char *>(sealed.data()), &length,
-                         reinterpret_cast<const unsigned char *>(text.data()), text.size()) <= 0)
+                         reinterpret_cast<const unsigned char *>(text.data()), text.size())
+        <= 0)
         return std::string();
     sealed.resize(length);
     return sealed;
@@ -246,7 +248,8 @@ private slots:
     void otherRequestIsIgnored_data()
     {
         QTest::addColumn<int>("major");
-        for (int major : {-53, -26, -12, -1, 0, 1, 2, 11, 12, 19, 26, 27, 34, 35, 37, 38, 42, 47, 48, 61, 63, 69, 72, 75})
+        for (int major :
+             {-53, -26, -12, -1, 0, 1, 2, 11, 12, 19, 26, 27, 34, 35, 37, 38, 42, 47, 48, 61, 63, 69, 72, 75})
             QTest::addRow("%d", major) << major;
     }
 
@@ -347,7 +350,8 @@ private slots:
 
     void messageUpdateIsStampedInUtc()
     {
-        testsupport::ScopedClock clock(testsupport::UtcInstant(2024, 3, 5, 14, 7, 9) + std::chrono::microseconds(250000));
+        testsupport::ScopedClock clock(testsupport::UtcInstant(2024, 3, 5, 14, 7, 9)
+                                       + std::chrono::microseconds(250000));
         qorv::data::UpdateMessageRequest update;
         update.mutable_message()->set_message_id(5);
         update.mutable_message()->set_message_subject("Agenda");
@@ -444,8 +448,8 @@ private slots:
             << QByteArray::fromStdString(AcceptedLogOn("\\x00112233445566778899AABBCCDDEEF", "77").SerializeAsString());
         QTest::newRow("key text too long")
             << QByteArray::fromStdString(AcceptedLogOn(SessionKeyText + "0", "77").SerializeAsString());
-        QTest::newRow("key text not hexadecimal")
-            << QByteArray::fromStdString(AcceptedLogOn("\\x0011223344556677889XAABBCCDDEEFF", "77").SerializeAsString());
+        QTest::newRow("key text not hexadecimal") << QByteArray::fromStdString(
+            AcceptedLogOn("\\x0011223344556677889XAABBCCDDEEFF", "77").SerializeAsString());
         QTest::newRow("session id not a number")
             << QByteArray::fromStdString(AcceptedLogOn(SessionKeyText, "none").SerializeAsString());
         QTest::newRow("session id empty")
@@ -532,7 +536,8 @@ private slots:
         QFETCH(int, majorErcode);
         QFETCH(int, minorErcode);
         QFETCH(QString, expected);
-        m_server.reply(common::op::AuthenticateUser, common::tag::Plain, AcceptedLogOn(SessionKeyText, "77").SerializeAsString(), majorErcode, minorErcode);
+        m_server.reply(common::op::AuthenticateUser, common::tag::Plain,
+                       AcceptedLogOn(SessionKeyText, "77").SerializeAsString(), majorErcode, minorErcode);
         m_server.injectFault(TestFault::closeAfterBytes(80));
 
         send(common::op::AuthenticateUser, common::tag::Plain, "log-on request");

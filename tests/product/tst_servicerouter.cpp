@@ -91,8 +91,8 @@ private slots:
 
         router.receiveRequest(major, 1, "payload");
 
-        const QString expected = auditKind ? QStringLiteral("r: event -32 %1").arg(auditKind)
-                                           : QStringLiteral("r: request %1 1").arg(major);
+        const QString expected =
+            auditKind ? QStringLiteral("r: event -32 %1").arg(auditKind) : QStringLiteral("r: request %1 1").arg(major);
         QCOMPARE(log, QStringList({expected}));
     }
 

@@ -175,10 +175,7 @@ private:
                        search.keys ? DocumentKeyReply(documents, emphasized) : DocumentReply(documents));
     }
 
-    static void addSearchColumns()
-    {
-        QTest::addColumn<bool>("keys");
-    }
+    static void addSearchColumns() { QTest::addColumn<bool>("keys"); }
 
     static void addSearchRows(const char *name = "")
     {
@@ -233,7 +230,11 @@ private slots:
                  QStringLiteral("Search for Documents in ''"));
     }
 
-    void dialogStartsEmpty_data() { addSearchColumns(); addSearchRows(); }
+    void dialogStartsEmpty_data()
+    {
+        addSearchColumns();
+        addSearchRows();
+    }
 
     void dialogStartsEmpty()
     {
@@ -297,7 +298,7 @@ private slots:
         QTest::addColumn<int>("predicate");
         QTest::addColumn<QString>("field");
         const char *const names[] = {"equal", "not_equal", "like", "not_like"};
-        const char *const dates[] = {"equal",       "not_equal",          "less_than",
+        const char *const dates[] = {"equal",        "not_equal",          "less_than",
                                      "greater_than", "less_than_or_equal", "greater_than_or_equal"};
         for (const bool keys : {false, true}) {
             const char *dialog = keys ? "folder key" : "folder";
@@ -310,8 +311,7 @@ private slots:
                 QTest::addRow("%s: created %s", dialog, dates[predicate])
                     << keys << 2 << predicate << QStringLiteral("document_creation_date_%1").arg(dates[predicate]);
                 QTest::addRow("%s: modified %s", dialog, dates[predicate])
-                    << keys << 3 << predicate
-                    << QStringLiteral("document_modification_date_%1").arg(dates[predicate]);
+                    << keys << 3 << predicate << QStringLiteral("document_modification_date_%1").arg(dates[predicate]);
             }
         }
     }
@@ -342,15 +342,19 @@ private slots:
                  QStringList{date ? QStringLiteral("2024-03-10 00:00:00") : QStringLiteral("Q1 %Report_")});
     }
 
-    void scopeIsAlwaysSent_data() { addSearchColumns(); addSearchRows(); }
+    void scopeIsAlwaysSent_data()
+    {
+        addSearchColumns();
+        addSearchRows();
+    }
 
     void scopeIsAlwaysSent()
     {
         QFETCH(bool, keys);
         const Search search = makeSearch(keys);
-        const QStringList scope = keys ? QStringList{"document_key_user_id", "document_folder_id", "logical_operator",
-                                                     "search_subfolders"}
-                                       : QStringList{"document_folder_id", "logical_operator", "search_subfolders"};
+        const QStringList scope =
+            keys ? QStringList{"document_key_user_id", "document_folder_id", "logical_operator", "search_subfolders"}
+                 : QStringList{"document_folder_id", "logical_operator", "search_subfolders"};
         // The starting row has no text: only the scope goes out, false and
         // LOGICAL_AND included.
         Button(*search.dialog, QDialogButtonBox::Apply)->click();
@@ -478,7 +482,11 @@ private slots:
         }
     }
 
-    void textBeingTypedIsSearched_data() { addSearchColumns(); addSearchRows(); }
+    void textBeingTypedIsSearched_data()
+    {
+        addSearchColumns();
+        addSearchRows();
+    }
 
     void textBeingTypedIsSearched()
     {
@@ -497,7 +505,11 @@ private slots:
         QCOMPARE(Texts(*request, "document_name_equal"), QStringList{"plan"});
     }
 
-    void resultsListTheRepliedRecords_data() { addSearchColumns(); addSearchRows(); }
+    void resultsListTheRepliedRecords_data()
+    {
+        addSearchColumns();
+        addSearchRows();
+    }
 
     void resultsListTheRepliedRecords()
     {
@@ -523,7 +535,11 @@ private slots:
         QVERIFY(!Button(*search.dialog, QDialogButtonBox::Ok)->isEnabled());
     }
 
-    void sortedRowsOpenThePickedRecord_data() { addSearchColumns(); addSearchRows(); }
+    void sortedRowsOpenThePickedRecord_data()
+    {
+        addSearchColumns();
+        addSearchRows();
+    }
 
     void sortedRowsOpenThePickedRecord()
     {
@@ -657,7 +673,11 @@ private slots:
         QCOMPARE(search.column(0).at(2), QStringLiteral("Agenda"));
     }
 
-    void resetReturnsToTheStart_data() { addSearchColumns(); addSearchRows(); }
+    void resetReturnsToTheStart_data()
+    {
+        addSearchColumns();
+        addSearchRows();
+    }
 
     void resetReturnsToTheStart()
     {
@@ -690,8 +710,7 @@ private slots:
         // The choices stay.
         QVERIFY(search.any().isChecked());
         QVERIFY(search.subfolders().isChecked());
-        QCOMPARE(search.criteria().getStandardItemModel()->headerData(0, Qt::Vertical).toString(),
-                 QStringLiteral("-"));
+        QCOMPARE(search.criteria().getStandardItemModel()->headerData(0, Qt::Vertical).toString(), QStringLiteral("-"));
     }
 };
 

@@ -154,7 +154,8 @@ private slots:
         QVERIFY(testsupport::InstallClientTranslation());
         QVERIFY(testsupport::StartAndDispatchTo(m_server));
         m_server.onRequest(common::op::SelectMessage, [this](const testsupport::TestRequest &) { return answer(50); });
-        m_server.onRequest(common::op::SelectMessageUser, [this](const testsupport::TestRequest &) { return answer(51); });
+        m_server.onRequest(common::op::SelectMessageUser,
+                           [this](const testsupport::TestRequest &) { return answer(51); });
     }
 
     void init()
@@ -203,11 +204,11 @@ private slots:
         QTest::addColumn<int>("predicate");
         QTest::addColumn<QString>("field");
         const char *const texts[] = {"equal", "not_equal", "like", "not_like"};
-        const char *const dates[] = {"equal",       "not_equal",          "less_than",
+        const char *const dates[] = {"equal",        "not_equal",          "less_than",
                                      "greater_than", "less_than_or_equal", "greater_than_or_equal"};
         for (int predicate = 0; predicate < 4; ++predicate) {
-            QTest::addRow("from %s", texts[predicate]) << 0 << predicate
-                                                        << QStringLiteral("message_from_%1").arg(texts[predicate]);
+            QTest::addRow("from %s", texts[predicate])
+                << 0 << predicate << QStringLiteral("message_from_%1").arg(texts[predicate]);
             QTest::addRow("subject %s", texts[predicate])
                 << 1 << predicate << QStringLiteral("message_subject_%1").arg(texts[predicate]);
         }
@@ -300,7 +301,7 @@ private slots:
         QFETCH(QString, sent);
         MessageSearchDialog dialog(FolderId, UserId, nullptr);
         SetTextCriterion(*Criteria(dialog), 0, subject, 0, text);
-        const char *field = subject == 0 ? "message_from_equal"
+        const char *field = subject == 0   ? "message_from_equal"
                             : subject == 1 ? "message_subject_equal"
                                            : "message_body_contains";
         QCOMPARE(Texts(dialog.getSelectMessageRequest(), field), QStringList{sent});
@@ -379,8 +380,8 @@ private slots:
         std::vector<qorv::data::Message> received;
         for (int index = 0; index < 3000; ++index) {
             // Senders out of their order: 7919 shares no factor with 10000.
-            const std::string last = QStringLiteral("Name%1").arg((index * 7919) % 10000, 4, 10, QLatin1Char('0'))
-                                         .toStdString();
+            const std::string last =
+                QStringLiteral("Name%1").arg((index * 7919) % 10000, 4, 10, QLatin1Char('0')).toStdString();
             auto &into = index % 3 == 0 ? received : own;
             into.push_back(MakeMessage(index, last, "Al", "Subject " + std::to_string(index), "2024-03-01 09:00:00",
                                        index % 3 == 0));

@@ -96,10 +96,10 @@ private slots:
         // A character outside the basic plane takes four bytes (and two
         // UTF-16 units).
         const QString emoji = QString::fromUtf8("\xf0\x9f\x98\x80");
-        QTest::newRow("four-byte character, three bytes in") << QString(61, QLatin1Char('a')) + emoji << 64
-                                                              << QString(61, QLatin1Char('a'));
-        QTest::newRow("four-byte character fits") << QString(60, QLatin1Char('a')) + emoji + QStringLiteral("b")
-                                                  << 64 << QString(60, QLatin1Char('a')) + emoji;
+        QTest::newRow("four-byte character, three bytes in")
+            << QString(61, QLatin1Char('a')) + emoji << 64 << QString(61, QLatin1Char('a'));
+        QTest::newRow("four-byte character fits") << QString(60, QLatin1Char('a')) + emoji + QStringLiteral("b") << 64
+                                                  << QString(60, QLatin1Char('a')) + emoji;
         QTest::newRow("only multi-byte characters") << QString(30, QChar(0x20ac)) << 64 << QString(21, QChar(0x20ac));
         QTest::newRow("2,500 ASCII to 2,000")
             << QString(2500, QLatin1Char('c')) << 2000 << QString(2000, QLatin1Char('c'));
@@ -130,14 +130,14 @@ private slots:
                                       << "2024-06-30 22:00:00";
         QTest::newRow("far east") << QByteArray("<+13>-13") << QDate(2024, 1, 1) << "2023-12-31 11:00:00";
         // Eight hours west, on the day the clocks go forward at 02:00.
-        QTest::newRow("west, clock change day") << QByteArray("PST8PDT,M3.2.0,M11.1.0") << QDate(2024, 3, 10)
-                                                << "2024-03-10 08:00:00";
+        QTest::newRow("west, clock change day")
+            << QByteArray("PST8PDT,M3.2.0,M11.1.0") << QDate(2024, 3, 10) << "2024-03-10 08:00:00";
         QTest::newRow("west, summer") << QByteArray("PST8PDT,M3.2.0,M11.1.0") << QDate(2024, 7, 1)
                                       << "2024-07-01 07:00:00";
         // Clocks that go forward at midnight: that day's first hour does not
         // exist, so the day begins at 01:00 local time (UTC-3).
-        QTest::newRow("midnight skipped") << QByteArray("<-04>4<-03>,M9.1.6/24,M4.1.6/24") << QDate(2024, 9, 8)
-                                          << "2024-09-08 04:00:00";
+        QTest::newRow("midnight skipped")
+            << QByteArray("<-04>4<-03>,M9.1.6/24,M4.1.6/24") << QDate(2024, 9, 8) << "2024-09-08 04:00:00";
         QTest::newRow("invalid date") << QByteArray("UTC0") << QDate() << "";
         QTest::newRow("before the database's first day") << QByteArray("UTC0") << QDate(1399, 12, 31) << "";
         QTest::newRow("the database's first day") << QByteArray("UTC0") << QDate(1400, 1, 1) << "1400-01-01 00:00:00";
@@ -161,7 +161,10 @@ private slots:
         QTest::newRow("a row never committed") << QList<Row>{{}} << "";
         QTest::newRow("empty text") << QList<Row>{{0, 2, QString(), day}} << "";
         QTest::newRow("every subject in row order")
-            << QList<Row>{{4, 5, QString(), day}, {0, 3, "ann", day}, {1, 2, "re:%", day}, {2, 0, "budget", day},
+            << QList<Row>{{4, 5, QString(), day},
+                          {0, 3, "ann", day},
+                          {1, 2, "re:%", day},
+                          {2, 0, "budget", day},
                           {3, 1, "ignored", day}}
             << "4/5:2024-03-10 00:00:00|0/3:ann|1/2:re:%|2/0:budget|3/1:2024-03-10 00:00:00";
         QTest::newRow("same subject and predicate twice")

@@ -27,7 +27,7 @@ using namespace searchtest;
 namespace
 {
 const QStringList TextComparisons = {"Equal", "Not equal", "Like", "Not like"};
-const QStringList DateComparisons = {"Equal",     "Not equal",          "Less than",
+const QStringList DateComparisons = {"Equal",        "Not equal",          "Less than",
                                      "Greater than", "Less than or equal", "Greater than or equal"};
 const QStringList DocumentSubjects = {"Document name", "Document content", "Document creation date",
                                       "Document modification date"};
@@ -116,8 +116,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&table));
         QStandardItemModel *model = table.getStandardItemModel();
         QCOMPARE(model->headerData(0, Qt::Horizontal).toString(), QStringLiteral("+"));
-        QCOMPARE(model->headerData(0, Qt::Horizontal, Qt::ForegroundRole).value<QBrush>().color(),
-                 QColor(Qt::green));
+        QCOMPARE(model->headerData(0, Qt::Horizontal, Qt::ForegroundRole).value<QBrush>().color(), QColor(Qt::green));
         QCOMPARE(model->headerData(0, Qt::Horizontal, Qt::ToolTipRole).toString(),
                  QStringLiteral("Add search criteria"));
 
@@ -126,8 +125,7 @@ private slots:
         QCOMPARE(model->rowCount(), 3);
         for (int row = 0; row < 3; ++row) {
             QCOMPARE(model->headerData(row, Qt::Vertical).toString(), QStringLiteral("-"));
-            QCOMPARE(model->headerData(row, Qt::Vertical, Qt::ForegroundRole).value<QBrush>().color(),
-                     QColor(Qt::red));
+            QCOMPARE(model->headerData(row, Qt::Vertical, Qt::ForegroundRole).value<QBrush>().color(), QColor(Qt::red));
             QCOMPARE(model->headerData(row, Qt::Vertical, Qt::ToolTipRole).toString(),
                      QStringLiteral("Delete search criteria"));
             QVERIFY(Editor(table, row));
@@ -264,8 +262,12 @@ private slots:
 
     void subjectTextsAreTranslatedOnce()
     {
-        { DocumentSearchEditor first(nullptr); }
-        { MessageSearchEditor first(nullptr); }
+        {
+            DocumentSearchEditor first(nullptr);
+        }
+        {
+            MessageSearchEditor first(nullptr);
+        }
         // Later editors reuse the texts of the first, whatever the language now.
         QCoreApplication::removeTranslator(&m_translator);
         DocumentSearchEditor document(nullptr);

@@ -53,14 +53,15 @@ std::string Encrypt(EVP_PKEY *publicKey, const std::string &plaintext)
 {
     const EvpPkeyCtxPtr ctx(EVP_PKEY_CTX_new(publicKey, nullptr));
     std::size_t length = 0;
-    if (!ctx || 1 != EVP_PKEY_encrypt_init(ctx.get())
-        || 1 != EVP_PKEY_CTX_set_rsa_padding(ctx.get(), RSA_PKCS1_PADDING)
-        || 1 != EVP_PKEY_encrypt(ctx.get(), nullptr, &length,
-                                 reinterpret_cast<const unsigned char *>(plaintext.data()), plaintext.size()))
+    if (!ctx || 1 != EVP_PKEY_encrypt_init(ctx.get()) || 1 != EVP_PKEY_CTX_set_rsa_padding(ctx.get(), RSA_PKCS1_PADDING)
+        || 1
+               != EVP_PKEY_encrypt(ctx.get(), nullptr, &length,
+                                   reinterpret_cast<const unsigned char *>(plaintext.data()), plaintext.size()))
         return std::string();
     std::string ciphertext(length, '\0');
-    if (1 != EVP_PKEY_encrypt(ctx.get(), reinterpret_cast<unsigned char *>(ciphertext.data()), &length,
-                              reinterpret_cast<const unsigned char *>(plaintext.data()), plaintext.size()))
+    if (1
+        != EVP_PKEY_encrypt(ctx.get(), reinterpret_cast<unsigned char *>(ciphertext.data()), &length,
+                            reinterpret_cast<const unsigned char *>(plaintext.data()), plaintext.size()))
         return std::string();
     ciphertext.resize(length);
     return ciphertext;
@@ -71,13 +72,13 @@ std::string Decrypt(EVP_PKEY *privateKey, const std::string &ciphertext)
     const EvpPkeyCtxPtr ctx(EVP_PKEY_CTX_new(privateKey, nullptr));
     std::size_t length = 0;
     const auto *in = reinterpret_cast<const unsigned char *>(ciphertext.data());
-    if (!ctx || 1 != EVP_PKEY_decrypt_init(ctx.get())
-        || 1 != EVP_PKEY_CTX_set_rsa_padding(ctx.get(), RSA_PKCS1_PADDING)
+    if (!ctx || 1 != EVP_PKEY_decrypt_init(ctx.get()) || 1 != EVP_PKEY_CTX_set_rsa_padding(ctx.get(), RSA_PKCS1_PADDING)
         || 1 != EVP_PKEY_decrypt(ctx.get(), nullptr, &length, in, ciphertext.size()))
         return NotDecryptable;
     std::string plaintext(length, '\0');
-    if (1 != EVP_PKEY_decrypt(ctx.get(), reinterpret_cast<unsigned char *>(plaintext.data()), &length, in,
-                              ciphertext.size()))
+    if (1
+        != EVP_PKEY_decrypt(ctx.get(), reinterpret_cast<unsigned char *>(plaintext.data()), &length, in,
+                            ciphertext.size()))
         return NotDecryptable;
     plaintext.resize(length);
     return plaintext;

@@ -98,8 +98,8 @@ private slots:
         Bytes output(input.size() + 1);
         std::array<unsigned char, 16> computedTag{};
 
-        const int written = crypto::AesGcmEncrypt(input.data(), output.data(), input.size(), key.data(), iv.data(),
-                                                  computedTag.data());
+        const int written =
+            crypto::AesGcmEncrypt(input.data(), output.data(), input.size(), key.data(), iv.data(), computedTag.data());
 
         QCOMPARE(written, static_cast<int>(input.size()));
         QCOMPARE(Hex(output.data(), input.size()), ciphertext);
@@ -127,9 +127,9 @@ private slots:
                 const Bytes expected = FreshSeal(plain, key, iv, expectedTag);
                 Bytes sealed(plain.size());
                 std::array<unsigned char, 16> tag{};
-                QCOMPARE(crypto::AesGcmEncrypt(plain.data(), sealed.data(), plain.size(), key.data(), iv.data(),
-                                               tag.data()),
-                         static_cast<int>(plain.size()));
+                QCOMPARE(
+                    crypto::AesGcmEncrypt(plain.data(), sealed.data(), plain.size(), key.data(), iv.data(), tag.data()),
+                    static_cast<int>(plain.size()));
                 QCOMPARE(sealed, expected);
                 QCOMPARE(Bytes(tag.begin(), tag.end()), expectedTag);
 
@@ -189,7 +189,8 @@ private slots:
         QCOMPARE(crypto::AesGcmDecrypt(ciphertext.data(), decrypted.data(), ciphertext.size(), key.data(), iv.data(),
                                        tag.data()),
                  length);
-        QVERIFY(std::equal(plaintext.begin(), plaintext.end(), reinterpret_cast<const unsigned char *>(decrypted.data())));
+        QVERIFY(
+            std::equal(plaintext.begin(), plaintext.end(), reinterpret_cast<const unsigned char *>(decrypted.data())));
     }
 
     void gcmRefusesTamperedInput_data()
@@ -254,9 +255,8 @@ private slots:
                                << QByteArray("E3B0C44298FC1C149AFBF4C8996FB92427AE41E4649B934CA495991B7852B855");
         QTest::newRow("abc") << QByteArray("abc")
                              << QByteArray("BA7816BF8F01CFEA414140DE5DAE2223B00361A396177A9CB410FF61F20015AD");
-        QTest::newRow("two blocks")
-            << QByteArray("abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq")
-            << QByteArray("248D6A61D20638B8E5C026930C3E6039A33CE45964FF2167F6ECEDD419DB06C1");
+        QTest::newRow("two blocks") << QByteArray("abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq")
+                                    << QByteArray("248D6A61D20638B8E5C026930C3E6039A33CE45964FF2167F6ECEDD419DB06C1");
     }
 
     void hashTextKnownAnswers()

@@ -307,8 +307,7 @@ private slots:
         QTest::newRow("two signs") << QByteArray("user_id") << QByteArray("+-5") << bad << 0LL;
         QTest::newRow("beyond 32 bits") << QByteArray("user_id") << QByteArray("2147483648") << bad << 0LL;
         QTest::newRow("below 32 bits") << QByteArray("user_folder_id") << QByteArray("-2147483649") << bad << 0LL;
-        QTest::newRow("flag word beyond 32 bits")
-            << QByteArray("audits") << QByteArray("4294967295") << bad << 0LL;
+        QTest::newRow("flag word beyond 32 bits") << QByteArray("audits") << QByteArray("4294967295") << bad << 0LL;
         QTest::newRow("last field") << QByteArray("user_message_folder_id") << QByteArray("x1") << bad << 0LL;
     }
 
@@ -499,8 +498,7 @@ private slots:
         QTest::newRow("password not accepted") << QByteArray("user_password_decoded") << QByteArray() << false;
         QTest::newRow("no session") << QByteArray("user_session_inserted") << QByteArray() << false;
         QTest::newRow("short key text") << QByteArray() << QByteArray("\\x00112233445566778899AABBCCDDEEF") << false;
-        QTest::newRow("long key text") << QByteArray() << QByteArray("\\x00112233445566778899AABBCCDDEEFF0")
-                                       << false;
+        QTest::newRow("long key text") << QByteArray() << QByteArray("\\x00112233445566778899AABBCCDDEEFF0") << false;
         QTest::newRow("not a log-on reply") << QByteArray() << QByteArray() << true;
     }
 
@@ -534,10 +532,10 @@ private slots:
         QTest::newRow("session id not a number") << QByteArray("session_id") << QByteArray("session");
         QTest::newRow("session id beyond 32 bits") << QByteArray("session_id") << QByteArray("4294967296");
         QTest::newRow("session id blank") << QByteArray("session_id") << QByteArray("  ");
-        QTest::newRow("key digit not hex") << QByteArray("encryption_key")
-                                           << QByteArray("\\x00112233445566778899AABBCCDDEEFG");
-        QTest::newRow("key with a blank") << QByteArray("encryption_key")
-                                          << QByteArray("\\x00112233445566778899AABBCCDDEE F");
+        QTest::newRow("key digit not hex")
+            << QByteArray("encryption_key") << QByteArray("\\x00112233445566778899AABBCCDDEEFG");
+        QTest::newRow("key with a blank")
+            << QByteArray("encryption_key") << QByteArray("\\x00112233445566778899AABBCCDDEE F");
         QTest::newRow("user field not a number") << QByteArray("user_group_id") << QByteArray("seven");
         QTest::newRow("session id beyond int") << QByteArray("session_id") << QByteArray("2147483648");
         QTest::newRow("user folder id not a number") << QByteArray("user_folder_id") << QByteArray("home");

@@ -121,19 +121,19 @@ private slots:
         QCOMPARE(handler.encryptDataWithPublicKey("by file", encrypted, encryptedLength,
                                                   fixture::KeyPath("server_public.pem").toStdString()),
                  AUTH_CODE_SUCCESS);
-        QCOMPARE(handler.decryptEncryptedDataWithPrivateKey(encrypted.get(), encryptedLength, decrypted, decryptedLength,
-                                                            privatePem.c_str(), static_cast<int>(privatePem.size()),
-                                                            nullptr),
+        QCOMPARE(handler.decryptEncryptedDataWithPrivateKey(encrypted.get(), encryptedLength, decrypted,
+                                                            decryptedLength, privatePem.c_str(),
+                                                            static_cast<int>(privatePem.size()), nullptr),
                  AUTH_CODE_SUCCESS);
         QCOMPARE(Text(decrypted, decryptedLength), std::string("by file"));
 
         QCOMPARE(handler.encryptDataWithPublicKey("by text", encrypted, encryptedLength, publicPem.c_str(),
                                                   static_cast<int>(publicPem.size())),
                  AUTH_CODE_SUCCESS);
-        QCOMPARE(handler.decryptEncryptedDataWithPrivateKey(encrypted.get(), encryptedLength, decrypted, decryptedLength,
-                                                            fixture::KeyPath("server_private.pem").toStdString(),
-                                                            nullptr),
-                 AUTH_CODE_SUCCESS);
+        QCOMPARE(
+            handler.decryptEncryptedDataWithPrivateKey(encrypted.get(), encryptedLength, decrypted, decryptedLength,
+                                                       fixture::KeyPath("server_private.pem").toStdString(), nullptr),
+            AUTH_CODE_SUCCESS);
         QCOMPARE(Text(decrypted, decryptedLength), std::string("by text"));
     }
 
@@ -291,10 +291,10 @@ private slots:
         QTest::addColumn<bool>("giveTheVariable");
         QTest::addColumn<int>("code");
         QTest::newRow("plain key") << QByteArray() << QByteArray() << false << AUTH_CODE_SUCCESS;
-        QTest::newRow("right pass phrase") << QByteArray("open sesame") << QByteArray("open sesame") << true
-                                           << AUTH_CODE_SUCCESS;
-        QTest::newRow("wrong pass phrase") << QByteArray("open sesame") << QByteArray("open barley") << true
-                                           << AUTH_CODE_PRIVATE_KEY_READ_FAILED;
+        QTest::newRow("right pass phrase")
+            << QByteArray("open sesame") << QByteArray("open sesame") << true << AUTH_CODE_SUCCESS;
+        QTest::newRow("wrong pass phrase")
+            << QByteArray("open sesame") << QByteArray("open barley") << true << AUTH_CODE_PRIVATE_KEY_READ_FAILED;
         QTest::newRow("no pass phrase") << QByteArray("open sesame") << QByteArray() << false
                                         << AUTH_CODE_PRIVATE_KEY_READ_FAILED;
     }

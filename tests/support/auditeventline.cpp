@@ -12,8 +12,8 @@ namespace
 const char *const NoEvent = "no event";
 }
 
-std::string ReplyLine(int majorOpcode, int minorOpcode, const std::string &request, int majorErcode,
-                      int minorErcode, const std::string &reply)
+std::string ReplyLine(int majorOpcode, int minorOpcode, const std::string &request, int majorErcode, int minorErcode,
+                      const std::string &reply)
 {
     const std::unique_ptr<ReplyLogEvent> event =
         MakeReplyLogEvent(majorOpcode, minorOpcode, request, majorErcode, minorErcode, reply);

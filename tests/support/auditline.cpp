@@ -88,8 +88,9 @@ QStringList HeaderOf(const std::string &line)
 
 QStringList HeaderFields(int classId, const QString &name, int severity)
 {
-    return {QStringLiteral("CEF:0"), QStringLiteral("Halvemoor"), QStringLiteral("QuillaneClient"),
-            QStringLiteral("1.0.0"), QString::number(classId), name, QString::number(severity)};
+    return {QStringLiteral("CEF:0"),  QStringLiteral("Halvemoor"), QStringLiteral("QuillaneClient"),
+            QStringLiteral("1.0.0"),  QString::number(classId),    name,
+            QString::number(severity)};
 }
 
 unsigned int CountOf(const std::string &line)

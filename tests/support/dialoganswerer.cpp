@@ -148,8 +148,8 @@ void DialogAnswerer::refuse(QWidget *dialog)
     seen.expected = false;
     m_seen.append(seen);
     dismiss(dialog);
-    const QString message = QStringLiteral("Unexpected modal dialog %1 \"%2\": %3")
-                                .arg(seen.className, seen.title, seen.text);
+    const QString message =
+        QStringLiteral("Unexpected modal dialog %1 \"%2\": %3").arg(seen.className, seen.title, seen.text);
     QTest::qFail(qPrintable(message), __FILE__, __LINE__);
 }
 

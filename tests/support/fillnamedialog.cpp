@@ -6,9 +6,8 @@
 
 namespace testsupport
 {
-DialogAnswerer::Action FillNameDialog(const QString &nameField, const QString &descriptionField,
-                                      const QString &name, const QString &description, bool ok,
-                                      const std::function<void()> &beforeAnswer)
+DialogAnswerer::Action FillNameDialog(const QString &nameField, const QString &descriptionField, const QString &name,
+                                      const QString &description, bool ok, const std::function<void()> &beforeAnswer)
 {
     return [=](QWidget *shown) {
         auto *nameEdit = shown->findChild<QLineEdit *>(nameField);

@@ -15,8 +15,11 @@ void IsolateEnvironment();
 void SetTimeZone(const QByteArray &tz);
 }
 
-#define QORV_ISOLATE_TEST_ENVIRONMENT()                                        \
-    static void qorvIsolate() { ::testsupport::IsolateEnvironment(); }         \
+#define QORV_ISOLATE_TEST_ENVIRONMENT()                                                                                \
+    static void qorvIsolate()                                                                                          \
+    {                                                                                                                  \
+        ::testsupport::IsolateEnvironment();                                                                           \
+    }                                                                                                                  \
     Q_COREAPP_STARTUP_FUNCTION(qorvIsolate)
 
 #endif // TESTENVIRONMENT_H

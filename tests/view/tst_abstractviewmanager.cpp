@@ -61,7 +61,8 @@ private slots:
         QFETCH(QString, expected);
         RoutingManager manager;
 
-        manager.receiveReply(common::op::SelectDocument, common::tag::OpenDocumentEditor, "question", majorErcode, minorErcode, "answer");
+        manager.receiveReply(common::op::SelectDocument, common::tag::OpenDocumentEditor, "question", majorErcode,
+                             minorErcode, "answer");
 
         QCOMPARE(manager.calls, QStringList({expected}));
     }

@@ -6,6 +6,7 @@
 #include "consoleview.h"
 #include "dbid.h"
 #include "documentbrowsermanager.h"
+#include "documentbrowsersidepanelistwidget.h"
 #include "documentbrowserview.h"
 #include "documenteditormanager.h"
 #include "documenteditorview.h"
@@ -30,7 +31,6 @@
 #include "messagereaderview.h"
 #include "recordingcomponent.h"
 #include "serviceconnector.h"
-#include "documentbrowsersidepanelistwidget.h"
 #include "testenvironment.h"
 #include "usergroupbrowsermanager.h"
 
@@ -98,8 +98,8 @@ bool TakeOffTheBus(const ApplicationComponent &bus, AbstractViewWindow *window)
 {
     const auto *connector = bus.findChild<ExecutiveConnector *>();
     return QObject::disconnect(connector, &Connector::deliverEvent, window, &AbstractMainWindow::receiveEvent)
-        && QObject::disconnect(connector, &Connector::deliverReply, window, &AbstractMainWindow::receiveReply)
-        && QObject::disconnect(window, &AbstractMainWindow::deliverRequest, connector, &Connector::receiveRequest);
+           && QObject::disconnect(connector, &Connector::deliverReply, window, &AbstractMainWindow::receiveReply)
+           && QObject::disconnect(window, &AbstractMainWindow::deliverRequest, connector, &Connector::receiveRequest);
 }
 
 // A bus on which no window can be linked.
@@ -323,8 +323,7 @@ QList<int> EditorDocumentIds()
 
 QList<int> DocumentKeyringIds()
 {
-    return SortedKeys<DocumentKeyringView>(
-        [](const DocumentKeyringView &keyring) { return keyring.getDocumentId(); });
+    return SortedKeys<DocumentKeyringView>([](const DocumentKeyringView &keyring) { return keyring.getDocumentId(); });
 }
 
 QList<int> FolderKeyringIds()
@@ -572,34 +571,27 @@ private slots:
                                          << QList<int>({5, 7, 9}) << 3;
         QTest::newRow("no document") << -35 << SelectDocumentRequest() << SelectDocumentReply({}) << 0 << 0
                                      << QList<int>() << 0;
-        QTest::newRow("same document twice") << -35 << SelectDocumentRequest() << SelectDocumentReply({4, 4})
-                                             << 0 << 0 << QList<int>({4}) << 3;
-        QTest::newRow("document without id") << -35 << SelectDocumentRequest()
-                                             << Bytes([] {
-                                                    qorv::data::SelectDocumentReply reply;
-                                                    reply.add_document()->set_document_name("untitled");
-                                                    return reply;
-                                                }())
-                                             << 0 << 0 << QList<int>({0}) << 1;
-        QTest::newRow("empty request") << -35 << QByteArray() << threeDocuments << 0 << 0
-                                       << QList<int>({5, 7, 9}) << 3;
-        QTest::newRow("sql error") << -35 << SelectDocumentRequest() << SelectDocumentReply({5}, 123) << 0
-                                   << 0 << QList<int>() << 0;
-        QTest::newRow("minor error") << -35 << SelectDocumentRequest() << threeDocuments << 0 << 5
-                                     << QList<int>() << 0;
-        QTest::newRow("link failure") << -35 << SelectDocumentRequest() << threeDocuments << -1 << 1
-                                      << QList<int>() << 0;
-        QTest::newRow("major error") << -35 << SelectDocumentRequest() << threeDocuments << 3 << 0
-                                     << QList<int>() << 0;
-        QTest::newRow("unparsable reply") << -35 << SelectDocumentRequest() << Unparsable << 0 << 0
-                                          << QList<int>() << 0;
-        QTest::newRow("unparsable request") << -35 << Unparsable << threeDocuments << 0 << 0 << QList<int>() << 0;
-        QTest::newRow("untagged select") << 1 << SelectDocumentRequest() << threeDocuments << 0 << 0
-                                         << QList<int>() << 0;
-        QTest::newRow("other tag") << -38 << SelectDocumentRequest() << threeDocuments << 0 << 0
+        QTest::newRow("same document twice")
+            << -35 << SelectDocumentRequest() << SelectDocumentReply({4, 4}) << 0 << 0 << QList<int>({4}) << 3;
+        QTest::newRow("document without id") << -35 << SelectDocumentRequest() << Bytes([] {
+            qorv::data::SelectDocumentReply reply;
+            reply.add_document()->set_document_name("untitled");
+            return reply;
+        }()) << 0 << 0 << QList<int>({0}) << 1;
+        QTest::newRow("empty request") << -35 << QByteArray() << threeDocuments << 0 << 0 << QList<int>({5, 7, 9}) << 3;
+        QTest::newRow("sql error") << -35 << SelectDocumentRequest() << SelectDocumentReply({5}, 123) << 0 << 0
                                    << QList<int>() << 0;
-        QTest::newRow("keyring tag") << -34 << SelectDocumentRequest() << threeDocuments << 0 << 0
-                                     << QList<int>() << 0;
+        QTest::newRow("minor error") << -35 << SelectDocumentRequest() << threeDocuments << 0 << 5 << QList<int>() << 0;
+        QTest::newRow("link failure") << -35 << SelectDocumentRequest() << threeDocuments << -1 << 1 << QList<int>()
+                                      << 0;
+        QTest::newRow("major error") << -35 << SelectDocumentRequest() << threeDocuments << 3 << 0 << QList<int>() << 0;
+        QTest::newRow("unparsable reply")
+            << -35 << SelectDocumentRequest() << Unparsable << 0 << 0 << QList<int>() << 0;
+        QTest::newRow("unparsable request") << -35 << Unparsable << threeDocuments << 0 << 0 << QList<int>() << 0;
+        QTest::newRow("untagged select") << 1 << SelectDocumentRequest() << threeDocuments << 0 << 0 << QList<int>()
+                                         << 0;
+        QTest::newRow("other tag") << -38 << SelectDocumentRequest() << threeDocuments << 0 << 0 << QList<int>() << 0;
+        QTest::newRow("keyring tag") << -34 << SelectDocumentRequest() << threeDocuments << 0 << 0 << QList<int>() << 0;
     }
 
     void selectDocumentReply()
@@ -646,7 +638,8 @@ private slots:
         QFETCH(int, minorErcode);
         QFETCH(QList<int>, editors);
 
-        reply(common::op::SelectDocumentKey, common::tag::OpenDocumentEditor, SelectDocumentKeyRequest(8), replyPayload, 0, minorErcode);
+        reply(common::op::SelectDocumentKey, common::tag::OpenDocumentEditor, SelectDocumentKeyRequest(8), replyPayload,
+              0, minorErcode);
 
         QCOMPARE(EditorDocumentIds(), editors);
     }
@@ -658,7 +651,8 @@ private slots:
         key.mutable_document_key_document()->mutable_document_security_descriptor()->set_password("owner");
         key.mutable_document_key_security_descriptor()->set_password("holder");
 
-        reply(common::op::SelectDocumentKey, common::tag::OpenDocumentEditor, SelectDocumentKeyRequest(8), SelectDocumentKeyReply({key}));
+        reply(common::op::SelectDocumentKey, common::tag::OpenDocumentEditor, SelectDocumentKeyRequest(8),
+              SelectDocumentKeyReply({key}));
 
         const QList<DocumentEditorView *> editors = OpenWindows<DocumentEditorView>();
         QCOMPARE(editors.size(), 1);
@@ -672,7 +666,8 @@ private slots:
         qorv::data::DocumentKey key = DocumentKey(8, 2);
         key.mutable_document_key_document()->mutable_document_security_descriptor()->set_password("owner");
 
-        reply(common::op::SelectDocumentKey, common::tag::OpenDocumentEditor, SelectDocumentKeyRequest(8), SelectDocumentKeyReply({key}));
+        reply(common::op::SelectDocumentKey, common::tag::OpenDocumentEditor, SelectDocumentKeyRequest(8),
+              SelectDocumentKeyReply({key}));
 
         const QList<DocumentEditorView *> editors = OpenWindows<DocumentEditorView>();
         QCOMPARE(editors.size(), 1);
@@ -692,7 +687,8 @@ private slots:
         qorv::data::DocumentKey key = DocumentKey(8, 2);
         key.mutable_document_key_document()->set_document_name("from the key");
         ExpectRaises(1);
-        reply(common::op::SelectDocumentKey, common::tag::OpenDocumentEditor, SelectDocumentKeyRequest(8), SelectDocumentKeyReply({key}));
+        reply(common::op::SelectDocumentKey, common::tag::OpenDocumentEditor, SelectDocumentKeyRequest(8),
+              SelectDocumentKeyReply({key}));
 
         QCOMPARE(OpenWindows<DocumentEditorView>(), QList<DocumentEditorView *>({editor}));
         QCOMPARE(editor->getDocument().document_name(), std::string("from the browser"));
@@ -723,10 +719,8 @@ private slots:
         QTest::newRow("deleted") << DeleteDocumentRequest(5) << 0 << 0 << QList<int>({6}) << QList<int>({6});
         QTest::newRow("other document") << DeleteDocumentRequest(4) << 0 << 0 << QList<int>({5, 6})
                                         << QList<int>({5, 6});
-        QTest::newRow("minor error") << DeleteDocumentRequest(5) << 0 << 1 << QList<int>({5, 6})
-                                     << QList<int>({5, 6});
-        QTest::newRow("major error") << DeleteDocumentRequest(5) << 2 << 0 << QList<int>({5, 6})
-                                     << QList<int>({5, 6});
+        QTest::newRow("minor error") << DeleteDocumentRequest(5) << 0 << 1 << QList<int>({5, 6}) << QList<int>({5, 6});
+        QTest::newRow("major error") << DeleteDocumentRequest(5) << 2 << 0 << QList<int>({5, 6}) << QList<int>({5, 6});
         QTest::newRow("link failure") << DeleteDocumentRequest(5) << -1 << 1 << QList<int>({5, 6})
                                       << QList<int>({5, 6});
         QTest::newRow("unparsable request") << Unparsable << 0 << 0 << QList<int>({5, 6}) << QList<int>({5, 6});
@@ -739,9 +733,12 @@ private slots:
         QFETCH(int, minorErcode);
         QFETCH(QList<int>, editors);
         QFETCH(QList<int>, keyrings);
-        reply(common::op::SelectDocument, common::tag::OpenDocumentEditor, SelectDocumentRequest(), SelectDocumentReply({5, 6}));
-        reply(common::op::SelectDocumentKey, common::tag::OpenDocumentKeyring, SelectDocumentKeyRequest(5), SelectDocumentKeyReply({}));
-        reply(common::op::SelectDocumentKey, common::tag::OpenDocumentKeyring, SelectDocumentKeyRequest(6), SelectDocumentKeyReply({}));
+        reply(common::op::SelectDocument, common::tag::OpenDocumentEditor, SelectDocumentRequest(),
+              SelectDocumentReply({5, 6}));
+        reply(common::op::SelectDocumentKey, common::tag::OpenDocumentKeyring, SelectDocumentKeyRequest(5),
+              SelectDocumentKeyReply({}));
+        reply(common::op::SelectDocumentKey, common::tag::OpenDocumentKeyring, SelectDocumentKeyRequest(6),
+              SelectDocumentKeyReply({}));
         QList<QPointer<AbstractViewWindow>> windows;
         for (AbstractViewWindow *window : OpenWindows<AbstractViewWindow>())
             windows.append(window);
@@ -775,8 +772,10 @@ private slots:
         QFETCH(QByteArray, replyPayload);
         QFETCH(int, minorErcode);
         QFETCH(QList<int>, keyrings);
-        reply(common::op::SelectFolderKey, common::tag::OpenFolderKeyring, SelectFolderKeyRequest(5), SelectFolderKeyReply({}));
-        reply(common::op::SelectFolderKey, common::tag::OpenFolderKeyring, SelectFolderKeyRequest(6), SelectFolderKeyReply({}));
+        reply(common::op::SelectFolderKey, common::tag::OpenFolderKeyring, SelectFolderKeyRequest(5),
+              SelectFolderKeyReply({}));
+        reply(common::op::SelectFolderKey, common::tag::OpenFolderKeyring, SelectFolderKeyRequest(6),
+              SelectFolderKeyReply({}));
 
         reply(common::op::DeleteFolder, common::tag::Plain, DeleteFolderRequest(5), replyPayload, 0, minorErcode);
 
@@ -785,8 +784,10 @@ private slots:
 
     void deleteWithTheNullIdLeavesKeyringsOpen()
     {
-        reply(common::op::SelectFolderKey, common::tag::OpenFolderKeyring, SelectFolderKeyRequest(DbId::m_NullId), SelectFolderKeyReply({}));
-        reply(common::op::SelectDocumentKey, common::tag::OpenDocumentKeyring, SelectDocumentKeyRequest(DbId::m_NullId), SelectDocumentKeyReply({}));
+        reply(common::op::SelectFolderKey, common::tag::OpenFolderKeyring, SelectFolderKeyRequest(DbId::m_NullId),
+              SelectFolderKeyReply({}));
+        reply(common::op::SelectDocumentKey, common::tag::OpenDocumentKeyring, SelectDocumentKeyRequest(DbId::m_NullId),
+              SelectDocumentKeyReply({}));
         QCOMPARE(FolderKeyringIds(), QList<int>({DbId::m_NullId}));
         QCOMPARE(DocumentKeyringIds(), QList<int>({DbId::m_NullId}));
 
@@ -811,12 +812,11 @@ private slots:
         QTest::newRow("keys") << -34 << SelectDocumentKeyRequest(5, "Zürich") << keys << 0 << true;
         QTest::newRow("no key") << -34 << SelectDocumentKeyRequest(5, "Zürich") << SelectDocumentKeyReply({}) << 0
                                 << true;
-        QTest::newRow("sql error") << -34 << SelectDocumentKeyRequest(5, "Zürich") << SelectDocumentKeyReply({}, 9)
-                                   << 0 << false;
+        QTest::newRow("sql error") << -34 << SelectDocumentKeyRequest(5, "Zürich") << SelectDocumentKeyReply({}, 9) << 0
+                                   << false;
         QTest::newRow("error pair") << -34 << SelectDocumentKeyRequest(5, "Zürich") << keys << 2 << false;
         QTest::newRow("unparsable request") << -34 << Unparsable << keys << 0 << false;
-        QTest::newRow("unparsable reply") << -34 << SelectDocumentKeyRequest(5, "Zürich") << Unparsable << 0
-                                          << false;
+        QTest::newRow("unparsable reply") << -34 << SelectDocumentKeyRequest(5, "Zürich") << Unparsable << 0 << false;
         QTest::newRow("editor tag") << -36 << SelectDocumentKeyRequest(5, "Zürich") << keys << 0 << false;
         QTest::newRow("untagged") << 1 << SelectDocumentKeyRequest(5, "Zürich") << keys << 0 << false;
     }
@@ -863,12 +863,11 @@ private slots:
 
         const QByteArray keys = SelectFolderKeyReply({FolderKey(5, "Lee", "Ann")});
         QTest::newRow("keys") << -37 << SelectFolderKeyRequest(5, "Märkte") << keys << 0 << true;
-        QTest::newRow("sql error") << -37 << SelectFolderKeyRequest(5, "Märkte") << SelectFolderKeyReply({}, 9)
-                                   << 0 << false;
+        QTest::newRow("sql error") << -37 << SelectFolderKeyRequest(5, "Märkte") << SelectFolderKeyReply({}, 9) << 0
+                                   << false;
         QTest::newRow("error pair") << -37 << SelectFolderKeyRequest(5, "Märkte") << keys << 2 << false;
         QTest::newRow("unparsable request") << -37 << Unparsable << keys << 0 << false;
-        QTest::newRow("unparsable reply") << -37 << SelectFolderKeyRequest(5, "Märkte") << Unparsable << 0
-                                          << false;
+        QTest::newRow("unparsable reply") << -37 << SelectFolderKeyRequest(5, "Märkte") << Unparsable << 0 << false;
         QTest::newRow("untagged") << 1 << SelectFolderKeyRequest(5, "Märkte") << keys << 0 << false;
     }
 
@@ -925,16 +924,17 @@ private slots:
                                        : FolderKey(5, names.value(0).toStdString(), names.value(1).toStdString()));
         }
 
-        reply(common::op::SelectFolderKey, common::tag::OpenFolderKeyring, SelectFolderKeyRequest(5), SelectFolderKeyReply(keys));
+        reply(common::op::SelectFolderKey, common::tag::OpenFolderKeyring, SelectFolderKeyRequest(5),
+              SelectFolderKeyReply(keys));
 
         const QList<FolderKeyringView *> keyrings = OpenWindows<FolderKeyringView>();
         QCOMPARE(keyrings.size(), 1);
         QStringList order;
         for (const qorv::data::FolderKey &key : KeysOf(*keyrings.first())) {
             const qorv::data::User &user = key.folder_key_user();
-            order.append(key.has_folder_key_user() ? QString::fromStdString(user.user_last_name() + ", "
-                                                                             + user.user_first_name())
-                                                   : QString());
+            order.append(key.has_folder_key_user()
+                             ? QString::fromStdString(user.user_last_name() + ", " + user.user_first_name())
+                             : QString());
         }
         QCOMPARE(order, expected);
     }
@@ -953,16 +953,15 @@ private slots:
                                   << QList<int>();
         QTest::newRow("edit unmarked") << -41 << OpenMessageRequest(3, Copy::Unmarked) << QList<int>({3})
                                        << QList<int>() << QList<int>();
-        QTest::newRow("edit without message") << -41 << QByteArray() << QList<int>({0}) << QList<int>()
-                                              << QList<int>();
-        QTest::newRow("edit received") << -41 << OpenMessageRequest(3, Copy::Received) << QList<int>()
-                                       << QList<int>() << QList<int>();
+        QTest::newRow("edit without message") << -41 << QByteArray() << QList<int>({0}) << QList<int>() << QList<int>();
+        QTest::newRow("edit received") << -41 << OpenMessageRequest(3, Copy::Received) << QList<int>() << QList<int>()
+                                       << QList<int>();
         QTest::newRow("read received") << -43 << OpenMessageRequest(3, Copy::Received) << QList<int>()
                                        << QList<int>({3}) << QList<int>({3});
         QTest::newRow("read own") << -43 << OpenMessageRequest(3, Copy::Own) << QList<int>() << QList<int>()
                                   << QList<int>();
-        QTest::newRow("read unmarked") << -43 << OpenMessageRequest(3, Copy::Unmarked) << QList<int>()
-                                       << QList<int>() << QList<int>();
+        QTest::newRow("read unmarked") << -43 << OpenMessageRequest(3, Copy::Unmarked) << QList<int>() << QList<int>()
+                                       << QList<int>();
         QTest::newRow("edit unparsable") << -41 << Unparsable << QList<int>() << QList<int>() << QList<int>();
         QTest::newRow("read unparsable") << -43 << Unparsable << QList<int>() << QList<int>() << QList<int>();
     }
@@ -1046,14 +1045,16 @@ private slots:
 
     void closedWindowNoLongerCounts()
     {
-        reply(common::op::SelectDocument, common::tag::OpenDocumentEditor, SelectDocumentRequest(), SelectDocumentReply({5}));
+        reply(common::op::SelectDocument, common::tag::OpenDocumentEditor, SelectDocumentRequest(),
+              SelectDocumentReply({5}));
         QPointer<DocumentEditorView> first = OpenWindows<DocumentEditorView>().value(0);
         QVERIFY(first);
         QVERIFY(first->close());
         // Deletion is deferred: the closed editor still exists here.
         QVERIFY(first);
 
-        reply(common::op::SelectDocument, common::tag::OpenDocumentEditor, SelectDocumentRequest(), SelectDocumentReply({5}));
+        reply(common::op::SelectDocument, common::tag::OpenDocumentEditor, SelectDocumentRequest(),
+              SelectDocumentReply({5}));
 
         QCOMPARE(EditorDocumentIds(), QList<int>({5}));
         QVERIFY(!OpenWindows<DocumentEditorView>().contains(first.data()));
@@ -1068,7 +1069,8 @@ private slots:
         second->show();
 
         ExpectRaises(2);
-        reply(common::op::SelectDocument, common::tag::OpenDocumentEditor, SelectDocumentRequest(), SelectDocumentReply({5}));
+        reply(common::op::SelectDocument, common::tag::OpenDocumentEditor, SelectDocumentRequest(),
+              SelectDocumentReply({5}));
         QCOMPARE(EditorDocumentIds(), QList<int>({5, 5}));
 
         reply(common::op::DeleteDocument, common::tag::Plain, DeleteDocumentRequest(5), QByteArray());
@@ -1094,30 +1096,27 @@ private slots:
         *twoKeys.add_folder_key() = FolderKey(11);
         *twoKeys.add_folder_key() = FolderKey(12);
 
-        QTest::newRow("user groups") << false << -31 << 1 << QByteArray() << QByteArray()
-                                     << "UserGroupBrowserView" << 1;
-        QTest::newRow("document browser") << false << -26 << 1 << QByteArray() << QByteArray()
-                                          << "DocumentBrowserView" << 1;
-        QTest::newRow("document browsers through keys") << false << -26 << -36 << Bytes(twoKeys) << QByteArray()
-                                                        << "DocumentBrowserView" << 2;
-        QTest::newRow("document keys") << false << -27 << 1 << QByteArray() << QByteArray()
-                                       << "DocumentKeysView" << 1;
-        QTest::newRow("folder keys") << false << -28 << 1 << QByteArray() << QByteArray()
-                                     << "FolderKeysView" << 1;
-        QTest::newRow("message browser") << false << -29 << 1 << QByteArray() << QByteArray()
-                                         << "MessageBrowserView" << 1;
+        QTest::newRow("user groups") << false << -31 << 1 << QByteArray() << QByteArray() << "UserGroupBrowserView"
+                                     << 1;
+        QTest::newRow("document browser")
+            << false << -26 << 1 << QByteArray() << QByteArray() << "DocumentBrowserView" << 1;
+        QTest::newRow("document browsers through keys")
+            << false << -26 << -36 << Bytes(twoKeys) << QByteArray() << "DocumentBrowserView" << 2;
+        QTest::newRow("document keys") << false << -27 << 1 << QByteArray() << QByteArray() << "DocumentKeysView" << 1;
+        QTest::newRow("folder keys") << false << -28 << 1 << QByteArray() << QByteArray() << "FolderKeysView" << 1;
+        QTest::newRow("message browser") << false << -29 << 1 << QByteArray() << QByteArray() << "MessageBrowserView"
+                                         << 1;
         QTest::newRow("message editor") << false << -41 << 1 << OpenMessageRequest(3, Copy::Own) << QByteArray()
                                         << "MessageEditorView" << 1;
-        QTest::newRow("message reader") << false << -43 << 1 << OpenMessageRequest(3, Copy::Received)
-                                        << QByteArray() << "MessageReaderView" << 1;
-        QTest::newRow("document editors") << true << 41 << -35 << SelectDocumentRequest()
-                                          << SelectDocumentReply({5, 7}) << "DocumentEditorView" << 2;
+        QTest::newRow("message reader") << false << -43 << 1 << OpenMessageRequest(3, Copy::Received) << QByteArray()
+                                        << "MessageReaderView" << 1;
+        QTest::newRow("document editors")
+            << true << 41 << -35 << SelectDocumentRequest() << SelectDocumentReply({5, 7}) << "DocumentEditorView" << 2;
         QTest::newRow("document keyring") << true << 40 << -34 << SelectDocumentKeyRequest(5, "Zürich")
-                                          << SelectDocumentKeyReply({DocumentKey(5, 10)})
-                                          << "DocumentKeyringView" << 1;
+                                          << SelectDocumentKeyReply({DocumentKey(5, 10)}) << "DocumentKeyringView" << 1;
         QTest::newRow("folder keyring") << true << 43 << -37 << SelectFolderKeyRequest(5, "Märkte")
-                                        << SelectFolderKeyReply({FolderKey(5, "Lee", "Ann")})
-                                        << "FolderKeyringView" << 1;
+                                        << SelectFolderKeyReply({FolderKey(5, "Lee", "Ann")}) << "FolderKeyringView"
+                                        << 1;
     }
 
     void windowOffTheBusIsNotOpened()
@@ -1139,9 +1138,8 @@ private slots:
             new FolderKeysManager(bus, &owner),       new MessageBrowserManager(bus, &owner),
             new MessageEditorManager(bus, &owner),    new MessageReaderManager(bus, &owner),
         };
-        const QByteArray warning = QStringLiteral("A %1 could not be linked into the bus; it is not opened.")
-                                       .arg(windowClass)
-                                       .toUtf8();
+        const QByteArray warning =
+            QStringLiteral("A %1 could not be linked into the bus; it is not opened.").arg(windowClass).toUtf8();
         for (int i = 0; i < windows; ++i)
             QTest::ignoreMessage(QtWarningMsg, warning.constData());
 

@@ -8,8 +8,21 @@
 namespace
 {
 // The fields of a zone line, in the date library's order.
-enum Field { Id, StdAbbreviation, StdName, DstAbbreviation, DstName, UtcOffset, DstAdjustment, StartRule, StartTime,
-             EndRule, EndTime, FieldCount };
+enum Field
+{
+    Id,
+    StdAbbreviation,
+    StdName,
+    DstAbbreviation,
+    DstName,
+    UtcOffset,
+    DstAdjustment,
+    StartRule,
+    StartTime,
+    EndRule,
+    EndTime,
+    FieldCount
+};
 using Fields = std::array<std::string_view, FieldCount>;
 
 bool IsDigit(char c)

@@ -9,10 +9,10 @@ namespace common
 void AssertionFailed(const char *file, int line, const char *expression);
 }
 
-#define QORV_ASSERT(expression)                                                 \
-    do {                                                                        \
-        if (!(expression))                                                      \
-            ::common::AssertionFailed(__FILE__, __LINE__, #expression);         \
+#define QORV_ASSERT(expression)                                                                                        \
+    do {                                                                                                               \
+        if (!(expression))                                                                                             \
+            ::common::AssertionFailed(__FILE__, __LINE__, #expression);                                                \
     } while (false)
 
 #endif // QORVASSERT_H

@@ -1,8 +1,8 @@
 #include "qorvtime.h"
 
 #include "clock.h"
-#include "i18n.h"
 #include "datetimefields.h"
+#include "i18n.h"
 #include "timezone.h"
 
 #include <boost/date_time/c_time.hpp>
@@ -21,7 +21,8 @@ using boost::posix_time::time_duration;
 time_duration TimeOfDay(int hours, int minutes, int seconds)
 {
     const time_duration length = boost::posix_time::hours(std::llabs(hours))
-        + boost::posix_time::minutes(std::llabs(minutes)) + boost::posix_time::seconds(std::llabs(seconds));
+                                 + boost::posix_time::minutes(std::llabs(minutes))
+                                 + boost::posix_time::seconds(std::llabs(seconds));
     const bool negative = hours < 0 || minutes < 0 || seconds < 0;
     return negative ? length.invert_sign() : length;
 }

@@ -36,13 +36,13 @@ void Registry::setUser(const qorv::data::User &user)
 
 void Registry::setUserName(const std::string &userName)
 {
-    QORV_ASSERT(! userName.empty());
+    QORV_ASSERT(!userName.empty());
     m_user.set_user_name(userName);
 }
 
 void Registry::setUserPassword(const std::string &userPassword)
 {
-    QORV_ASSERT(! userPassword.empty());
+    QORV_ASSERT(!userPassword.empty());
     m_user.mutable_user_security_descriptor()->set_password(userPassword);
 }
 

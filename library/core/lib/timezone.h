@@ -18,7 +18,8 @@ public:
     using TimeZonePtr = boost::shared_ptr<boost::date_time::time_zone_base<boost::posix_time::ptime, char>>;
 
     // Any value other than UtcRegion selects the default region.
-    enum Region : int {
+    enum Region : int
+    {
         UtcRegion = 0,
         DefaultRegion = 1
     };

@@ -10,7 +10,8 @@ public:
     // The descriptor's permissions word. Bits 2 to 5 are reserved; a new
     // document gets 0xFFF, reserved bits included, and "no permissions" means
     // bits 0 to 11 all clear.
-    enum Permission : unsigned int {
+    enum Permission : unsigned int
+    {
         View = 0,
         Update = 1,
         Search = 6,
@@ -25,7 +26,8 @@ public:
     static constexpr unsigned int PermissionMask = 0xFFFu;
 
     // How a writer fills a new record.
-    enum Initialization {
+    enum Initialization
+    {
         NoDefaults = 0,
         PermissiveDefaults = 1,
         RestrictiveDefaults = 2

@@ -10,7 +10,8 @@ public:
     // How a writer fills a new record: nothing; the defaults with everything
     // active, every permission and no expiration (permissive); or the defaults
     // with nothing active, no permission and a date long past (restrictive).
-    enum Initialization {
+    enum Initialization
+    {
         NoDefaults = 0,
         PermissiveDefaults = 1,
         RestrictiveDefaults = 2

@@ -9,7 +9,8 @@ class FolderKeyProxy : public KeyProxy
 public:
     // Bits 1 to 5 are reserved; a new folder gets 0x7F, and "no permissions"
     // means bits 0 to 6 all clear.
-    enum Permission : unsigned int {
+    enum Permission : unsigned int
+    {
         View = 0,
         Search = 6
     };

@@ -101,10 +101,10 @@ std::string GroupKeyReader::creationDateDisplay() const
 bool operator==(const GroupKeyReader &left, const GroupKeyReader &right)
 {
     return left.groupId() == right.groupId() && left.userId() == right.userId()
-        && left.userLastName() == right.userLastName() && left.userFirstName() == right.userFirstName()
-        && left.userMiddleName() == right.userMiddleName() && left.userDisplayName() == right.userDisplayName()
-        && left.userDisplayNameAlphabetical() == right.userDisplayNameAlphabetical()
-        && left.description() == right.description() && left.groupName() == right.groupName();
+           && left.userLastName() == right.userLastName() && left.userFirstName() == right.userFirstName()
+           && left.userMiddleName() == right.userMiddleName() && left.userDisplayName() == right.userDisplayName()
+           && left.userDisplayNameAlphabetical() == right.userDisplayNameAlphabetical()
+           && left.description() == right.description() && left.groupName() == right.groupName();
 }
 
 bool operator!=(const GroupKeyReader &left, const GroupKeyReader &right)

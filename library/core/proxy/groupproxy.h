@@ -8,7 +8,9 @@ class GroupProxy : public Proxy
 {
 public:
     // group_properties: no bit is used.
-    enum Property : unsigned int {};
+    enum Property : unsigned int
+    {
+    };
 
     ~GroupProxy() override;
 };

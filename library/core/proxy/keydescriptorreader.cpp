@@ -320,17 +320,28 @@ using qorv::data::FolderKey;
 
 using DocumentKeyReaderBase = KeyDescriptorReader<DocumentKeyProxy, DocumentKey, Document>;
 template <>
-const DocumentKeyReaderBase::Fields DocumentKeyReaderBase::KeyFields{
-    &DocumentKey::document_key_document, &Document::has_document_id, &Document::document_id, &Document::document_name,
-    &DocumentKey::document_key_user, &DocumentKey::document_key_owner, &DocumentKey::document_key_security_descriptor,
-    &DocumentKey::document_key_description, &DocumentKey::document_key_properties,
-    &DocumentKey::document_key_creation_date};
+const DocumentKeyReaderBase::Fields DocumentKeyReaderBase::KeyFields{&DocumentKey::document_key_document,
+                                                                     &Document::has_document_id,
+                                                                     &Document::document_id,
+                                                                     &Document::document_name,
+                                                                     &DocumentKey::document_key_user,
+                                                                     &DocumentKey::document_key_owner,
+                                                                     &DocumentKey::document_key_security_descriptor,
+                                                                     &DocumentKey::document_key_description,
+                                                                     &DocumentKey::document_key_properties,
+                                                                     &DocumentKey::document_key_creation_date};
 template class KeyDescriptorReader<DocumentKeyProxy, DocumentKey, Document>;
 
 using FolderKeyReaderBase = KeyDescriptorReader<FolderKeyProxy, FolderKey, Folder>;
 template <>
-const FolderKeyReaderBase::Fields FolderKeyReaderBase::KeyFields{
-    &FolderKey::folder_key_folder, &Folder::has_folder_id, &Folder::folder_id, &Folder::folder_name,
-    &FolderKey::folder_key_user, &FolderKey::folder_key_owner, &FolderKey::folder_key_security_descriptor,
-    &FolderKey::folder_key_description, &FolderKey::folder_key_properties, &FolderKey::folder_key_creation_date};
+const FolderKeyReaderBase::Fields FolderKeyReaderBase::KeyFields{&FolderKey::folder_key_folder,
+                                                                 &Folder::has_folder_id,
+                                                                 &Folder::folder_id,
+                                                                 &Folder::folder_name,
+                                                                 &FolderKey::folder_key_user,
+                                                                 &FolderKey::folder_key_owner,
+                                                                 &FolderKey::folder_key_security_descriptor,
+                                                                 &FolderKey::folder_key_description,
+                                                                 &FolderKey::folder_key_properties,
+                                                                 &FolderKey::folder_key_creation_date};
 template class KeyDescriptorReader<FolderKeyProxy, FolderKey, Folder>;

@@ -170,17 +170,26 @@ using qorv::data::FolderKey;
 using DocumentKeyWriterBase = KeyDescriptorWriter<DocumentKeyProxy, DocumentKey, Document>;
 template <>
 const DocumentKeyWriterBase::Fields DocumentKeyWriterBase::KeyFields{
-    &DocumentKey::mutable_document_key_document, &Document::set_document_id, &Document::mutable_document_name,
-    &DocumentKey::mutable_document_key_user, &DocumentKey::mutable_document_key_security_descriptor,
-    &DocumentKey::mutable_document_key_description, &DocumentKey::document_key_properties,
-    &DocumentKey::set_document_key_properties, &DocumentKey::mutable_document_key_creation_date};
+    &DocumentKey::mutable_document_key_document,
+    &Document::set_document_id,
+    &Document::mutable_document_name,
+    &DocumentKey::mutable_document_key_user,
+    &DocumentKey::mutable_document_key_security_descriptor,
+    &DocumentKey::mutable_document_key_description,
+    &DocumentKey::document_key_properties,
+    &DocumentKey::set_document_key_properties,
+    &DocumentKey::mutable_document_key_creation_date};
 template class KeyDescriptorWriter<DocumentKeyProxy, DocumentKey, Document>;
 
 using FolderKeyWriterBase = KeyDescriptorWriter<FolderKeyProxy, FolderKey, Folder>;
 template <>
-const FolderKeyWriterBase::Fields FolderKeyWriterBase::KeyFields{
-    &FolderKey::mutable_folder_key_folder, &Folder::set_folder_id, &Folder::mutable_folder_name,
-    &FolderKey::mutable_folder_key_user, &FolderKey::mutable_folder_key_security_descriptor,
-    &FolderKey::mutable_folder_key_description, &FolderKey::folder_key_properties,
-    &FolderKey::set_folder_key_properties, &FolderKey::mutable_folder_key_creation_date};
+const FolderKeyWriterBase::Fields FolderKeyWriterBase::KeyFields{&FolderKey::mutable_folder_key_folder,
+                                                                 &Folder::set_folder_id,
+                                                                 &Folder::mutable_folder_name,
+                                                                 &FolderKey::mutable_folder_key_user,
+                                                                 &FolderKey::mutable_folder_key_security_descriptor,
+                                                                 &FolderKey::mutable_folder_key_description,
+                                                                 &FolderKey::folder_key_properties,
+                                                                 &FolderKey::set_folder_key_properties,
+                                                                 &FolderKey::mutable_folder_key_creation_date};
 template class KeyDescriptorWriter<FolderKeyProxy, FolderKey, Folder>;

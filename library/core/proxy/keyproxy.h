@@ -10,14 +10,16 @@ class KeyProxy : public Proxy
 {
 public:
     // The key's properties word: bits 1 to 31 mean nothing to the client.
-    enum Property : unsigned int {
+    enum Property : unsigned int
+    {
         EmphasizeName = 0 // name drawn in bold; cleared once the key is opened
     };
 
     // The descriptor's active word: the switch, the months by number and the
     // weekdays from Sunday. 0xFFFFF is on in every month and on every day;
     // bits 20 to 31 are written as 0.
-    enum Active : unsigned int {
+    enum Active : unsigned int
+    {
         ActiveStatus = 0,
         ActiveDuringJanuary = 1,
         ActiveDuringFebruary = 2,
@@ -43,10 +45,13 @@ public:
     // The descriptor's audits word has the audit mask's layout: bit n (1 to
     // 10) audits severity n, bit n + 10 adds its details. Keys carry 0, so no
     // position is named.
-    enum Audit : unsigned int {};
+    enum Audit : unsigned int
+    {
+    };
 
     // The descriptor's expiration_action word, stored whole.
-    enum Action : unsigned int {
+    enum Action : unsigned int
+    {
         NoAction = 0
     };
 

@@ -9,7 +9,8 @@ class MessageProxy : public Proxy
 public:
     // The descriptor's permissions word. Bits 1 and 2 are reserved; reply and
     // forward copy them with the rest.
-    enum Permission : unsigned int {
+    enum Permission : unsigned int
+    {
         View = 0,
         CopyToClipboard = 3,
         ExportToTextFile = 4,
@@ -22,7 +23,8 @@ public:
     };
 
     // message_body_format.
-    enum TextFormat {
+    enum TextFormat
+    {
         HtmlFormat = 0 // the rich-text editor's HTML
     };
 

@@ -9,7 +9,8 @@ class SecurityDescriptorProxy : public Proxy
 public:
     // How a writer fills a new descriptor: nothing, or its defaults with the
     // expiration at the maximum (permissive) or minimum (restrictive) timestamp.
-    enum Initialization {
+    enum Initialization
+    {
         NoDefaults = 0,
         PermissiveDefaults = 1,
         RestrictiveDefaults = 2

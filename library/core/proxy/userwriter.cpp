@@ -15,7 +15,7 @@ UserWriter::~UserWriter() = default;
 void UserWriter::setId(int id)
 {
     const DbId dbId(id);
-    QORV_ASSERT(! dbId.null());
+    QORV_ASSERT(!dbId.null());
     if (dbId.null())
         return;
     m_user->set_user_id(id);
@@ -24,7 +24,7 @@ void UserWriter::setId(int id)
 void UserWriter::setGroupId(int id)
 {
     const DbId dbId(id);
-    QORV_ASSERT(! dbId.null());
+    QORV_ASSERT(!dbId.null());
     if (dbId.null())
         return;
     m_user->set_user_group_id(id);
@@ -32,7 +32,7 @@ void UserWriter::setGroupId(int id)
 
 void UserWriter::setName(const std::string &name)
 {
-    QORV_ASSERT(! name.empty());
+    QORV_ASSERT(!name.empty());
     if (name.empty())
         return;
     m_user->set_user_name(name);
@@ -40,7 +40,7 @@ void UserWriter::setName(const std::string &name)
 
 void UserWriter::setLastName(const std::string &name)
 {
-    QORV_ASSERT(! name.empty());
+    QORV_ASSERT(!name.empty());
     if (name.empty())
         return;
     m_user->set_user_last_name(name);
@@ -48,7 +48,7 @@ void UserWriter::setLastName(const std::string &name)
 
 void UserWriter::setFirstName(const std::string &name)
 {
-    QORV_ASSERT(! name.empty());
+    QORV_ASSERT(!name.empty());
     if (name.empty())
         return;
     m_user->set_user_first_name(name);
@@ -66,7 +66,7 @@ void UserWriter::setDescription(const std::string &description)
 
 void UserWriter::setEmailAddress(const std::string &address)
 {
-    QORV_ASSERT(! address.empty());
+    QORV_ASSERT(!address.empty());
     if (address.empty())
         return;
     m_user->set_user_email_address(address);

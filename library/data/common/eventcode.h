@@ -7,9 +7,9 @@
 // is the audit kind of the line (see auditkind.h).
 namespace common::ev
 {
-inline constexpr Evcode Started = -1;              // every component is built and connected
-inline constexpr Evcode ClockTick = -3;            // once a minute while the clock runs
-inline constexpr Evcode Audit = -32;               // text: the audit line, possibly empty
+inline constexpr Evcode Started = -1;   // every component is built and connected
+inline constexpr Evcode ClockTick = -3; // once a minute while the clock runs
+inline constexpr Evcode Audit = -32;    // text: the audit line, possibly empty
 inline constexpr Evcode EditorOptionsChanged = -47;
 }
 

@@ -13,8 +13,7 @@ struct OpcodeRange
 // 3 and 65 have handlers of their own in the server component (log-on, and
 // the message's modification stamp); the rest go through its default handler.
 constexpr OpcodeRange kServed[] = {
-    {3, 3},   {65, 65}, {4, 10},  {13, 18}, {20, 25}, {28, 33},
-    {39, 41}, {43, 46}, {49, 60}, {64, 64}, {66, 68},
+    {3, 3}, {65, 65}, {4, 10}, {13, 18}, {20, 25}, {28, 33}, {39, 41}, {43, 46}, {49, 60}, {64, 64}, {66, 68},
 };
 }
 

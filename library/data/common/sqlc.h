@@ -11,7 +11,7 @@ namespace common
 // distance from '0' masked to six bits.
 std::int32_t PackSqlState(std::string_view sqlState);
 
-inline constexpr std::int32_t SqlcSuccess = 0;          // "00000"
+inline constexpr std::int32_t SqlcSuccess = 0;                    // "00000"
 inline constexpr std::int32_t SqlcUniqueViolation = 83906754;     // "23505"
 inline constexpr std::int32_t SqlcForeignKeyViolation = 50352322; // "23503"
 }

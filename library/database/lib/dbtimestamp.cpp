@@ -68,7 +68,8 @@ private:
 
     void skipIf(const char *oneOf)
     {
-        if (m_position < m_text.size() && std::strchr(oneOf, m_text[m_position]) != nullptr && m_text[m_position] != '\0')
+        if (m_position < m_text.size() && std::strchr(oneOf, m_text[m_position]) != nullptr
+            && m_text[m_position] != '\0')
             ++m_position;
     }
 
@@ -154,7 +155,8 @@ const std::locale &FormatLocale(const char *format)
     thread_local std::map<const char *, std::locale> locales;
     auto found = locales.find(format);
     if (found == locales.end())
-        found = locales.emplace(format, std::locale(std::locale::classic(), new boost::posix_time::time_facet(format))).first;
+        found = locales.emplace(format, std::locale(std::locale::classic(), new boost::posix_time::time_facet(format)))
+                    .first;
     return found->second;
 }
 

@@ -11,9 +11,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-AbstractCreateDialog::AbstractCreateDialog(QWidget *parent, const QString &nameLabel,
-                                           const QString &descriptionLabel, const QString &title,
-                                           const QIcon &icon)
+AbstractCreateDialog::AbstractCreateDialog(QWidget *parent, const QString &nameLabel, const QString &descriptionLabel,
+                                           const QString &title, const QIcon &icon)
     : QDialog(parent)
     , m_nameLabel(new QLabel(nameLabel))
     , m_descriptionLabel(new QLabel(descriptionLabel))

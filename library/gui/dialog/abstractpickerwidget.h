@@ -42,8 +42,7 @@ protected:
     // letter per control (T true, F false, - untouched), written to the
     // property "checked" of the first checkedControls controls and "enabled"
     // of the others.
-    void bindControls(const char *const *bindings, std::initializer_list<QObject *> controls,
-                      int checkedControls = 0);
+    void bindControls(const char *const *bindings, std::initializer_list<QObject *> controls, int checkedControls = 0);
     void enter(int mode);
 
     // Every item of the list in list order. Row by row: a wildcard match

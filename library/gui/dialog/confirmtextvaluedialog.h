@@ -18,8 +18,8 @@ class ConfirmTextValueDialog : public QDialog
     Q_OBJECT
 
 public:
-    ConfirmTextValueDialog(QWidget *parent, const QString &title, const QString &firstLabel,
-                           const QString &secondLabel, QLineEdit::EchoMode echoMode);
+    ConfirmTextValueDialog(QWidget *parent, const QString &title, const QString &firstLabel, const QString &secondLabel,
+                           QLineEdit::EchoMode echoMode);
     ~ConfirmTextValueDialog() override;
 
     // Installs the validator on the first field, once; a second call keeps

@@ -54,11 +54,11 @@ struct FlowTexts
     const char *codeTitle;
     const char *codeLabel;
     const char *invalidCode;
-    const char *newValueTitle;    // shared
-    const char *enterNewValue;    // shared
-    const char *confirmNewValue;  // shared
-    const char *doneTitle;        // shared
-    const char *doneText;         // shared
+    const char *newValueTitle;   // shared
+    const char *enterNewValue;   // shared
+    const char *confirmNewValue; // shared
+    const char *doneTitle;       // shared
+    const char *doneText;        // shared
     const char *failed;
 };
 
@@ -197,7 +197,7 @@ void CredentialResetFlow::run(const QString &dialogServerName, int serverPort)
         return;
     }
 
-    QORV_ASSERT(! address.empty() && ! m_serverName.empty() && ! code.empty() && ! value->empty() && m_serverPort);
+    QORV_ASSERT(!address.empty() && !m_serverName.empty() && !code.empty() && !value->empty() && m_serverPort);
     report(reset(address, code.get(), value->get()));
 }
 
@@ -310,7 +310,8 @@ void CredentialResetFlow::report(Outcome outcome) const
         QMessageBox::information(m_dialog, SharedText(texts.doneTitle), SharedText(texts.doneText));
         break;
     case Outcome::NotUnique:
-        QMessageBox::warning(m_dialog, Linguist::tr("Warning"), QCoreApplication::translate("LogonDialog", "SetUserNameErrUniqueViolation"),
+        QMessageBox::warning(m_dialog, Linguist::tr("Warning"),
+                             QCoreApplication::translate("LogonDialog", "SetUserNameErrUniqueViolation"),
                              QMessageBox::Ok);
         break;
     case Outcome::Failed:

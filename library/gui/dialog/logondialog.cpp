@@ -172,9 +172,9 @@ void LogonDialog::initializeLayout()
 
     // The base made the network fields and the buttons before the user's
     // fields existed; Tab follows the screen, not the order of making.
-    QWidget *const tabOrder[] = {m_userNameLineEdit,    m_userPasswordLineEdit,    m_serverNameLineEdit,
-                                 m_serverPortSpinBox,   m_defaultTimeZoneComboBox, m_okPushButton,
-                                 m_cancelPushButton,    m_showPasswordCheckBox,    m_optionsCheckBox};
+    QWidget *const tabOrder[] = {m_userNameLineEdit,  m_userPasswordLineEdit,    m_serverNameLineEdit,
+                                 m_serverPortSpinBox, m_defaultTimeZoneComboBox, m_okPushButton,
+                                 m_cancelPushButton,  m_showPasswordCheckBox,    m_optionsCheckBox};
     for (std::size_t index = 1; index < std::size(tabOrder); ++index)
         setTabOrder(tabOrder[index - 1], tabOrder[index]);
 }
@@ -231,9 +231,8 @@ void LogonDialog::toggleShowPassword(int state)
 void LogonDialog::optionsStateChanged(int state)
 {
     const bool visible = state == Qt::Checked;
-    QWidget *const networkWidgets[] = {m_serverNameLabel,      m_serverNameLineEdit,
-                                       m_serverPortLabel,      m_serverPortSpinBox,
-                                       m_defaultTimeZoneLabel, m_defaultTimeZoneComboBox};
+    QWidget *const networkWidgets[] = {m_serverNameLabel,   m_serverNameLineEdit,   m_serverPortLabel,
+                                       m_serverPortSpinBox, m_defaultTimeZoneLabel, m_defaultTimeZoneComboBox};
     for (QWidget *widget : networkWidgets)
         widget->setVisible(visible);
     setFocusUserName();

@@ -207,9 +207,9 @@ void SelectDocumentsWidget::selectFolder(int folderId)
     if (network::DirectExchange(common::op::SelectFolder, request, reply, network::ReplyErrorCodes::Ignored)) {
         const ListFillGuard fill(m_foldersListWidget);
         for (const qorv::data::Folder &folder : reply.folder()) {
-            auto *item
-                = new QListWidgetItem(utils::ActionIcon("folder.png"), QString::fromStdString(folder.folder_name()),
-                                      m_foldersListWidget, FolderItemType);
+            auto *item =
+                new QListWidgetItem(utils::ActionIcon("folder.png"), QString::fromStdString(folder.folder_name()),
+                                    m_foldersListWidget, FolderItemType);
             item->setData(FolderRole, itemrecord::ToVariant(folder));
         }
         m_backHistory.append(folderId);
@@ -373,8 +373,7 @@ void SelectDocumentsWidget::initializeMode()
 
 void SelectDocumentsWidget::initializeWindow()
 {
-    for (QListWidget *list :
-         {m_foldersListWidget, m_unselectedDocumentsListWidget, m_selectedDocumentsListWidget}) {
+    for (QListWidget *list : {m_foldersListWidget, m_unselectedDocumentsListWidget, m_selectedDocumentsListWidget}) {
         list->setSelectionMode(QAbstractItemView::MultiSelection);
         list->setSortingEnabled(true);
     }

@@ -262,8 +262,7 @@ void SelectUsersWidget::userGroupsListWidgetItemSelectionChanged()
 
 void SelectUsersWidget::unselectedUsersListWidgetItemSelectionChanged()
 {
-    enter(m_unselectedUsersListWidget->selectedItems().isEmpty() ? NoUnselectedUserSelected
-                                                                 : UnselectedUserSelected);
+    enter(m_unselectedUsersListWidget->selectedItems().isEmpty() ? NoUnselectedUserSelected : UnselectedUserSelected);
 }
 
 void SelectUsersWidget::selectedUsersListWidgetItemSelectionChanged()
@@ -285,8 +284,7 @@ void SelectUsersWidget::include()
                 if (const auto group = itemrecord::FromVariant<qorv::data::Group>(item->data(GroupRole)))
                     includeGroup(*group);
             } else if (item->type() == UserGroupItemType) {
-                if (const auto userGroup
-                    = itemrecord::FromVariant<qorv::data::UserGroup>(item->data(UserGroupRole)))
+                if (const auto userGroup = itemrecord::FromVariant<qorv::data::UserGroup>(item->data(UserGroupRole)))
                     includeUserGroup(*userGroup);
             } else {
                 qCritical("SelectUsersWidget::include: unknown list widget item type!");

@@ -81,11 +81,12 @@ QString GlyphPicture::svg(char32_t codePoint, int width, int height, const QStri
     const qreal viewWidth = qreal(m_emSize) * width / height;
     outline.translate((viewWidth - m_emSize) / 2, m_font.ascent());
 
-    return QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                          "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%2\" viewBox=\"0 0 %3 %4\">\n"
-                          "<title>%5</title>\n"
-                          "<path fill=\"#212121\" d=\"%6\"/>\n"
-                          "</svg>\n")
+    return QStringLiteral(
+               "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+               "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%2\" viewBox=\"0 0 %3 %4\">\n"
+               "<title>%5</title>\n"
+               "<path fill=\"#212121\" d=\"%6\"/>\n"
+               "</svg>\n")
         .arg(width)
         .arg(height)
         .arg(Number(viewWidth))

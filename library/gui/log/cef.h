@@ -9,7 +9,8 @@
 namespace cef
 {
 // An event's severity, 1 (lowest) to 10 in a written line; 0 means unset.
-enum Severity : std::int32_t {
+enum Severity : std::int32_t
+{
     NullSeverity = 0
 };
 
@@ -17,7 +18,8 @@ enum Severity : std::int32_t {
 inline constexpr std::int32_t NullClassId = 0;
 
 // What the line's "outcome" key says; None leaves the key out.
-enum class Outcome : std::int32_t {
+enum class Outcome : std::int32_t
+{
     Failure = 0,
     Success = 1,
     None = 2

@@ -29,7 +29,11 @@ public:
 
 protected:
     // Whether the record must carry its name or subject, even an empty one.
-    enum class NameRule { Optional, Required };
+    enum class NameRule
+    {
+        Optional,
+        Required
+    };
 
     // Sets the header fields that say which event this is.
     void setIdentity(const EventIdentity &identity);

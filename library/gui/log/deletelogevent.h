@@ -26,7 +26,7 @@ protected:
     {
         Request request;
         return parse(m_request, &request)
-            && addRecordKeys(
+               && addRecordKeys(
                    {&kind, true, (request.*hasId)(), (request.*id)(), (request.*hasName)(), (request.*name)()},
                    NameRule::Required);
     }

@@ -22,5 +22,5 @@ bool InsertDocumentLogEvent::handleEvent()
     document.id = reply.document_id();
     // The name matters only to the details, and only then must it be there.
     return addRecordId(document, NameRule::Optional)
-        && (!addEventDetails() || addRecordName(document, NameRule::Required));
+           && (!addEventDetails() || addRecordName(document, NameRule::Required));
 }

@@ -35,7 +35,7 @@ protected:
         const AuditedRecord target = Audited(&(key.*recordOf)());
         const RecordKind &kind = *target.kind;
         return require((request.*hasKey)(), kind.missingKey) && require((key.*hasRecord)(), kind.missingKeyRecord)
-            && require((key.*hasUser)(), kind.missingKeyUser) && addKeyGrant(target, (key.*userOf)());
+               && require((key.*hasUser)(), kind.missingKeyUser) && addKeyGrant(target, (key.*userOf)());
     }
 
 private:

@@ -13,5 +13,5 @@ bool InsertMessageDocumentLogEvent::handleEvent()
 {
     qorv::data::InsertMessageDocumentRequest request;
     return parse(m_request, &request) && require(request.has_message_document(), "Bad message document!")
-        && addIdPair(AttachmentIds(request.message_document()));
+           && addIdPair(AttachmentIds(request.message_document()));
 }

@@ -14,5 +14,5 @@ bool InsertMessageUserLogEvent::handleEvent()
     qorv::data::InsertMessageUserRequest request;
     // The recipient travels as a message record that holds the pair.
     return parse(m_request, &request) && require(request.has_message(), "Bad message user!")
-        && addIdPair(RecipientIds(request.message()));
+           && addIdPair(RecipientIds(request.message()));
 }

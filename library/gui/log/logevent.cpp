@@ -127,8 +127,8 @@ bool LogEvent::refuse(const char *cause)
 
 std::string LogEvent::header() const
 {
-    if (m_cefVersion.empty() || m_cefDeviceVendor.empty() || m_cefDeviceProduct.empty()
-        || m_cefDeviceVersion.empty() || m_cefName.empty())
+    if (m_cefVersion.empty() || m_cefDeviceVendor.empty() || m_cefDeviceProduct.empty() || m_cefDeviceVersion.empty()
+        || m_cefName.empty())
         return std::string();
     return m_cefVersion + '|' + m_cefDeviceVendor + '|' + m_cefDeviceProduct + '|' + m_cefDeviceVersion + '|'
            + std::to_string(m_cefDeviceEventClassId) + '|' + m_cefName + '|'

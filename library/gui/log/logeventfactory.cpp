@@ -56,8 +56,8 @@ std::unique_ptr<ReplyLogEvent> MakeReplyLogEvent(common::Opcode majorOpcode, com
                                                  const std::string &request, common::Ercode majorErcode,
                                                  common::Ercode minorErcode, const std::string &reply)
 {
-    using Make = std::unique_ptr<ReplyLogEvent> (*)(common::Opcode, common::Opcode, const std::string &,
-                                                    common::Ercode, common::Ercode, const std::string &);
+    using Make = std::unique_ptr<ReplyLogEvent> (*)(common::Opcode, common::Opcode, const std::string &, common::Ercode,
+                                                    common::Ercode, const std::string &);
     struct Route
     {
         common::Opcode major;

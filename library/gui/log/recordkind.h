@@ -15,21 +15,27 @@ struct RecordKind
     const char *idLabel, *nameLabel, *descriptionLabel;
 };
 
-inline constexpr RecordKind DocumentKind{
-    "Bad document!",     "Bad document id!",           "Bad document name!",    "Invalid document id!",
-    "Bad document key!", "Bad document key document!", "Bad document key user!",
-    "documentId",        "documentName",               "documentDescription"};
+inline constexpr RecordKind DocumentKind{"Bad document!",          "Bad document id!",  "Bad document name!",
+                                         "Invalid document id!",   "Bad document key!", "Bad document key document!",
+                                         "Bad document key user!", "documentId",        "documentName",
+                                         "documentDescription"};
 
-inline constexpr RecordKind FolderKind{
-    "Bad folder!",     "Bad folder id!",         "Bad folder name!",    "Invalid folder id!",
-    "Bad folder key!", "Bad folder key folder!", "Bad folder key user!",
-    "folderId",        "folderName",             "folderDescription"};
+inline constexpr RecordKind FolderKind{"Bad folder!",          "Bad folder id!",  "Bad folder name!",
+                                       "Invalid folder id!",   "Bad folder key!", "Bad folder key folder!",
+                                       "Bad folder key user!", "folderId",        "folderName",
+                                       "folderDescription"};
 
 // A message goes by its subject where the others go by their name; it has
 // neither keys nor a description.
-inline constexpr RecordKind MessageKind{
-    "Bad message!", "Bad message id!", "Bad message subject!", "Invalid message id!",
-    nullptr,        nullptr,           nullptr,
-    "messageId",    "messageSubject",  nullptr};
+inline constexpr RecordKind MessageKind{"Bad message!",
+                                        "Bad message id!",
+                                        "Bad message subject!",
+                                        "Invalid message id!",
+                                        nullptr,
+                                        nullptr,
+                                        nullptr,
+                                        "messageId",
+                                        "messageSubject",
+                                        nullptr};
 
 #endif // RECORDKIND_H

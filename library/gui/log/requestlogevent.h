@@ -24,7 +24,11 @@ public:
 protected:
     // Whether the text left the document or message (copy, print, export) or
     // came into it (paste).
-    enum class Direction { In, Out };
+    enum class Direction
+    {
+        In,
+        Out
+    };
 
     // Reads the request payload as a Request that carries the document or
     // message in the given field and the size of the text in its size field,
@@ -36,7 +40,7 @@ protected:
     {
         Request request;
         return parse(m_request, &request)
-            && addActionKeys(Audited(request, has, record), nameRule, request.size(), direction);
+               && addActionKeys(Audited(request, has, record), nameRule, request.size(), direction);
     }
 
     common::Opcode m_majorOpcode;

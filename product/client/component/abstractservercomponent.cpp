@@ -24,8 +24,8 @@ void AbstractServerComponent::defaultRequestHandler(int majorOpcode, int minorOp
     if (dispatcher.dispatch()) {
         // Reply handlers run with the normal cursor: some of them open dialogs.
         waitCursor.restore();
-        emit deliverReply(majorOpcode, minorOpcode, request, dispatcher.getMajorErcode(),
-                          dispatcher.getMinorErcode(), dispatcher.getReply());
+        emit deliverReply(majorOpcode, minorOpcode, request, dispatcher.getMajorErcode(), dispatcher.getMinorErcode(),
+                          dispatcher.getReply());
         return;
     }
     if (dispatcher.getMajorErcode() == common::er::HeaderUnset

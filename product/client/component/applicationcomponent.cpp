@@ -36,18 +36,13 @@ ApplicationComponent::ApplicationComponent(QObject *parent)
 {
     // Link order is delivery order: the managers see every reply in this order,
     // always after every window. The chain stops at the first failed link.
-    const bool linked = connectClockComponent()
-        && connectAbstractViewManager(m_consoleManager)
-        && connectAbstractViewManager(m_userGroupBrowserManager)
-        && connectAbstractViewManager(m_documentBrowserManager)
-        && connectAbstractViewManager(m_documentEditorManager)
-        && connectAbstractViewManager(m_folderKeyringManager)
-        && connectAbstractViewManager(m_documentKeyringManager)
-        && connectAbstractViewManager(m_documentKeysManager)
-        && connectAbstractViewManager(m_folderKeysManager)
-        && connectAbstractViewManager(m_messageBrowserManager)
-        && connectAbstractViewManager(m_messageEditorManager)
-        && connectAbstractViewManager(m_messageReaderManager);
+    const bool linked =
+        connectClockComponent() && connectAbstractViewManager(m_consoleManager)
+        && connectAbstractViewManager(m_userGroupBrowserManager) && connectAbstractViewManager(m_documentBrowserManager)
+        && connectAbstractViewManager(m_documentEditorManager) && connectAbstractViewManager(m_folderKeyringManager)
+        && connectAbstractViewManager(m_documentKeyringManager) && connectAbstractViewManager(m_documentKeysManager)
+        && connectAbstractViewManager(m_folderKeysManager) && connectAbstractViewManager(m_messageBrowserManager)
+        && connectAbstractViewManager(m_messageEditorManager) && connectAbstractViewManager(m_messageReaderManager);
     if (!linked)
         qWarning("The clock and the view managers could not all be linked into the bus.");
 
@@ -71,6 +66,6 @@ bool ApplicationComponent::connectClockComponent()
     // The clock's own receive slot is protected; the public one of its base
     // is virtual and reaches the clock's all the same.
     return connect(m_clockComponent, &Component::deliverEvent, m_systemConnector, &Connector::receiveEvent)
-        && connect(m_clockComponent, &Component::deliverReply, m_systemConnector, &Connector::receiveReply)
-        && connect(m_systemConnector, &Connector::deliverRequest, m_clockComponent, &Component::receiveRequest);
+           && connect(m_clockComponent, &Component::deliverReply, m_systemConnector, &Connector::receiveReply)
+           && connect(m_systemConnector, &Connector::deliverRequest, m_clockComponent, &Component::receiveRequest);
 }

@@ -90,8 +90,9 @@ void ServerComponent::authenticateUserRequestHandler(int majorOpcode, int minorO
                 majorErcode = common::er::NoReply;
                 minorErcode = common::er::UnusableReplyMinor;
             }
-        } else if (!exchanged && ((majorErcode == common::er::HeaderUnset && minorErcode == common::er::HeaderUnset)
-                                  || (majorErcode == common::er::Success && minorErcode == common::er::Success))) {
+        } else if (!exchanged
+                   && ((majorErcode == common::er::HeaderUnset && minorErcode == common::er::HeaderUnset)
+                       || (majorErcode == common::er::Success && minorErcode == common::er::Success))) {
             // No usable reply. A header that said "success" but was followed by
             // nothing is a failed exchange too, not an empty accepted log-on.
             majorErcode = common::er::NoReply;

@@ -21,8 +21,7 @@ volatile std::sig_atomic_t reported = 0;
 
 const char *MessageFor(int signal) noexcept
 {
-    return signal == SIGINT ? "Quillane Client received SIGINT signal!"
-                            : "Quillane Client received SIGTERM signal!";
+    return signal == SIGINT ? "Quillane Client received SIGINT signal!" : "Quillane Client received SIGTERM signal!";
 }
 
 // Signal context: write(2) and _exit(2) only. The line has the form the
@@ -42,8 +41,7 @@ void FinishInSignalContext(int) noexcept
 bool MakeNonBlocking(int fd)
 {
     const int flags = ::fcntl(fd, F_GETFL);
-    return flags != -1 && ::fcntl(fd, F_SETFL, flags | O_NONBLOCK) != -1
-        && ::fcntl(fd, F_SETFD, FD_CLOEXEC) != -1;
+    return flags != -1 && ::fcntl(fd, F_SETFL, flags | O_NONBLOCK) != -1 && ::fcntl(fd, F_SETFD, FD_CLOEXEC) != -1;
 }
 }
 
@@ -95,8 +93,7 @@ void SignalRelay::handlePosted()
 {
     using namespace signalrelay;
     char bytes[16];
-    while (::read(pipeEnds[0], bytes, sizeof bytes) > 0) {
-    }
+    while (::read(pipeEnds[0], bytes, sizeof bytes) > 0) { }
     ::alarm(0);
     reported = 1;
     qCritical("%s", MessageFor(pendingSignal));

@@ -39,7 +39,10 @@ std::string Pattern(std::uint32_t value)
 
 struct AuthenticateUserResponder::State
 {
-    explicit State(const std::string &keyDirectory) : rsa(keyDirectory) {}
+    explicit State(const std::string &keyDirectory)
+        : rsa(keyDirectory)
+    {
+    }
 
     struct Account
     {
@@ -211,7 +214,8 @@ TestReply AuthenticateUserResponder::State::answer(const TestRequest &request)
         const std::string &expectedPassword = account ? account->passwordHash : passwordHash;
         const bool nameFound =
             name && (accounts.empty() ? userNameHash.empty() || *name == userNameHash : account != nullptr);
-        const bool passwordDecoded = nameFound && password
+        const bool passwordDecoded =
+            nameFound && password
             && (account && passwordCheck ? passwordCheck(*name, *password)
                                          : expectedPassword.empty() || *password == expectedPassword);
         const bool sessionInserted = passwordDecoded && !sessionRefused;
@@ -247,28 +251,40 @@ bool AuthenticateUserResponder::State::fill(qorv::data::AuthenticateUserReply &r
         {keyText, &Reply::mutable_encrypted_encryption_key, &Reply::set_encrypted_encryption_key_len},
         {sessionIdPlain, &Reply::mutable_encrypted_session_id, &Reply::set_encrypted_session_id_len},
         {Decimal(user.user_id()), &Reply::mutable_encrypted_user_id, &Reply::set_encrypted_user_id_len},
-        {Decimal(user.user_group_id()), &Reply::mutable_encrypted_user_group_id, &Reply::set_encrypted_user_group_id_len},
+        {Decimal(user.user_group_id()), &Reply::mutable_encrypted_user_group_id,
+         &Reply::set_encrypted_user_group_id_len},
         {user.user_name(), &Reply::mutable_encrypted_user_name, &Reply::set_encrypted_user_name_len},
         {user.user_last_name(), &Reply::mutable_encrypted_user_last_name, &Reply::set_encrypted_user_last_name_len},
         {user.user_first_name(), &Reply::mutable_encrypted_user_first_name, &Reply::set_encrypted_user_first_name_len},
-        {user.user_middle_name(), &Reply::mutable_encrypted_user_middle_name, &Reply::set_encrypted_user_middle_name_len},
-        {user.user_description(), &Reply::mutable_encrypted_user_description, &Reply::set_encrypted_user_description_len},
-        {user.user_email_address(), &Reply::mutable_encrypted_user_email_address, &Reply::set_encrypted_user_email_address_len},
-        {Pattern(user.user_properties()), &Reply::mutable_encrypted_user_properties, &Reply::set_encrypted_user_properties_len},
-        {user.user_creation_date(), &Reply::mutable_encrypted_user_creation_date, &Reply::set_encrypted_user_creation_date_len},
+        {user.user_middle_name(), &Reply::mutable_encrypted_user_middle_name,
+         &Reply::set_encrypted_user_middle_name_len},
+        {user.user_description(), &Reply::mutable_encrypted_user_description,
+         &Reply::set_encrypted_user_description_len},
+        {user.user_email_address(), &Reply::mutable_encrypted_user_email_address,
+         &Reply::set_encrypted_user_email_address_len},
+        {Pattern(user.user_properties()), &Reply::mutable_encrypted_user_properties,
+         &Reply::set_encrypted_user_properties_len},
+        {user.user_creation_date(), &Reply::mutable_encrypted_user_creation_date,
+         &Reply::set_encrypted_user_creation_date_len},
         {Pattern(descriptor.active()), &Reply::mutable_encrypted_active, &Reply::set_encrypted_active_len},
         {descriptor.active_region(), &Reply::mutable_encrypted_active_region, &Reply::set_encrypted_active_region_len},
         {descriptor.active_from(), &Reply::mutable_encrypted_active_from, &Reply::set_encrypted_active_from_len},
         {descriptor.active_to(), &Reply::mutable_encrypted_active_to, &Reply::set_encrypted_active_to_len},
         {Pattern(descriptor.audits()), &Reply::mutable_encrypted_audits, &Reply::set_encrypted_audits_len},
         {descriptor.password(), &Reply::mutable_encrypted_password, &Reply::set_encrypted_password_len},
-        {Pattern(descriptor.permissions()), &Reply::mutable_encrypted_permissions, &Reply::set_encrypted_permissions_len},
-        {Decimal(descriptor.session_duration()), &Reply::mutable_encrypted_session_duration, &Reply::set_encrypted_session_duration_len},
-        {descriptor.expiration_date(), &Reply::mutable_encrypted_expiration_date, &Reply::set_encrypted_expiration_date_len},
-        {Pattern(descriptor.expiration_action()), &Reply::mutable_encrypted_expiration_action, &Reply::set_encrypted_expiration_action_len},
-        {Decimal(user.user_security_descriptor_password_length()), &Reply::mutable_encrypted_user_security_descriptor_password_length,
+        {Pattern(descriptor.permissions()), &Reply::mutable_encrypted_permissions,
+         &Reply::set_encrypted_permissions_len},
+        {Decimal(descriptor.session_duration()), &Reply::mutable_encrypted_session_duration,
+         &Reply::set_encrypted_session_duration_len},
+        {descriptor.expiration_date(), &Reply::mutable_encrypted_expiration_date,
+         &Reply::set_encrypted_expiration_date_len},
+        {Pattern(descriptor.expiration_action()), &Reply::mutable_encrypted_expiration_action,
+         &Reply::set_encrypted_expiration_action_len},
+        {Decimal(user.user_security_descriptor_password_length()),
+         &Reply::mutable_encrypted_user_security_descriptor_password_length,
          &Reply::set_encrypted_user_security_descriptor_password_length_len},
-        {Decimal(user.user_folder_id()), &Reply::mutable_encrypted_user_folder_id, &Reply::set_encrypted_user_folder_id_len},
+        {Decimal(user.user_folder_id()), &Reply::mutable_encrypted_user_folder_id,
+         &Reply::set_encrypted_user_folder_id_len},
         {Decimal(user.user_message_folder_id()), &Reply::mutable_encrypted_user_message_folder_id,
          &Reply::set_encrypted_user_message_folder_id_len},
     };

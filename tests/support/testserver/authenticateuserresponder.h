@@ -45,8 +45,7 @@ public:
     // One more account with its own record. Once any is added, a log-on is
     // matched against these accounts by its user-name hash, and the single
     // account above is no longer consulted.
-    void addAccount(const std::string &userNameHash, const std::string &passwordHash,
-                    const qorv::data::User &user);
+    void addAccount(const std::string &userNameHash, const std::string &passwordHash, const qorv::data::User &user);
     // Decides, instead of comparing with the account's password hash, whether
     // a log-on's password hash opens the account of that user-name hash: for
     // a server that keeps only the stored password form, as a password change

@@ -78,7 +78,7 @@ std::size_t HostileSchedule::below(std::size_t bound)
 
 std::vector<HostileSchedule::Kind> HostileSchedule::kinds() const
 {
-    std::vector<Kind> all = {Kind::Truncate, Kind::WrongTag,  Kind::HugeLength,  Kind::LengthBeyondFrame,
+    std::vector<Kind> all = {Kind::Truncate, Kind::WrongTag, Kind::HugeLength, Kind::LengthBeyondFrame,
                              Kind::Trickle,  Kind::NoAnswer, Kind::WrongOpcode};
     if (m_options.stalls)
         all.push_back(Kind::Stall);

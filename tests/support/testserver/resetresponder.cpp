@@ -25,7 +25,10 @@ constexpr std::int32_t PackedUniqueViolation = 83906754;
 
 struct ResetResponder::State
 {
-    explicit State(const std::string &keyDirectory) : rsa(keyDirectory) {}
+    explicit State(const std::string &keyDirectory)
+        : rsa(keyDirectory)
+    {
+    }
 
     ServerRsa rsa;
     mutable std::mutex mutex;
@@ -110,8 +113,8 @@ TestReply ResetResponder::State::resetUserName(const TestRequest &request)
     if (!reset.ParseFromString(request.payload))
         return refusal();
     Reset opened;
-    opened.userEmailAddress = open(reset.encrypted_user_email_address(), reset.encrypted_user_email_address_len())
-                                  .value_or(std::string());
+    opened.userEmailAddress =
+        open(reset.encrypted_user_email_address(), reset.encrypted_user_email_address_len()).value_or(std::string());
     opened.authcode = open(reset.encrypted_user_name_reset_authcode(), reset.encrypted_user_name_reset_authcode_len())
                           .value_or(std::string());
     opened.value = open(reset.encrypted_user_name(), reset.encrypted_user_name_len()).value_or(std::string());
@@ -139,8 +142,8 @@ TestReply ResetResponder::State::resetPassword(const TestRequest &request)
     if (!reset.ParseFromString(request.payload))
         return refusal();
     Reset opened;
-    opened.userEmailAddress = open(reset.encrypted_user_email_address(), reset.encrypted_user_email_address_len())
-                                  .value_or(std::string());
+    opened.userEmailAddress =
+        open(reset.encrypted_user_email_address(), reset.encrypted_user_email_address_len()).value_or(std::string());
     opened.authcode = open(reset.encrypted_password_reset_authcode(), reset.encrypted_password_reset_authcode_len())
                           .value_or(std::string());
     opened.value = open(reset.encrypted_user_password(), reset.encrypted_user_password_len()).value_or(std::string());

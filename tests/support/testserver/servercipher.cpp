@@ -30,7 +30,8 @@ const unsigned char *Bytes(const std::string &text)
 }
 }
 
-bool ServerCipher::seal(const TestSessionKey &key, const std::string &plain, std::string &iv, std::string &code, std::string &tag)
+bool ServerCipher::seal(const TestSessionKey &key, const std::string &plain, std::string &iv, std::string &code,
+                        std::string &tag)
 {
     iv.assign(IvBufferLength, '\0');
     tag.assign(TagLength, '\0');
@@ -41,11 +42,12 @@ bool ServerCipher::seal(const TestSessionKey &key, const std::string &plain, std
     CipherContext context(EVP_CIPHER_CTX_new());
     int written = 0;
     int finalWritten = 0;
-    if (!context
-        || EVP_EncryptInit_ex(context.get(), EVP_aes_128_gcm(), nullptr, nullptr, nullptr) != 1
+    if (!context || EVP_EncryptInit_ex(context.get(), EVP_aes_128_gcm(), nullptr, nullptr, nullptr) != 1
         || EVP_CIPHER_CTX_ctrl(context.get(), EVP_CTRL_GCM_SET_IVLEN, NonceLength, nullptr) != 1
         || EVP_EncryptInit_ex(context.get(), nullptr, nullptr, key.data(), Bytes(iv)) != 1
-        || (!plain.empty() && EVP_EncryptUpdate(context.get(), Bytes(code), &written, Bytes(plain), static_cast<int>(plain.size())) != 1)
+        || (!plain.empty()
+            && EVP_EncryptUpdate(context.get(), Bytes(code), &written, Bytes(plain), static_cast<int>(plain.size()))
+                   != 1)
         || EVP_EncryptFinal_ex(context.get(), Bytes(code) + written, &finalWritten) != 1
         || EVP_CIPHER_CTX_ctrl(context.get(), EVP_CTRL_GCM_GET_TAG, TagLength, Bytes(tag)) != 1)
         return false;
@@ -53,7 +55,8 @@ bool ServerCipher::seal(const TestSessionKey &key, const std::string &plain, std
     return true;
 }
 
-bool ServerCipher::open(const TestSessionKey &key, const std::string &iv, const std::string &code, const std::string &tag, std::string &plain)
+bool ServerCipher::open(const TestSessionKey &key, const std::string &iv, const std::string &code,
+                        const std::string &tag, std::string &plain)
 {
     if (iv.size() != IvBufferLength || tag.size() != TagLength)
         return false;
@@ -62,11 +65,12 @@ bool ServerCipher::open(const TestSessionKey &key, const std::string &iv, const 
     CipherContext context(EVP_CIPHER_CTX_new());
     int written = 0;
     int finalWritten = 0;
-    if (!context
-        || EVP_DecryptInit_ex(context.get(), EVP_aes_128_gcm(), nullptr, nullptr, nullptr) != 1
+    if (!context || EVP_DecryptInit_ex(context.get(), EVP_aes_128_gcm(), nullptr, nullptr, nullptr) != 1
         || EVP_CIPHER_CTX_ctrl(context.get(), EVP_CTRL_GCM_SET_IVLEN, NonceLength, nullptr) != 1
         || EVP_DecryptInit_ex(context.get(), nullptr, nullptr, key.data(), Bytes(iv)) != 1
-        || (!code.empty() && EVP_DecryptUpdate(context.get(), Bytes(result), &written, Bytes(code), static_cast<int>(code.size())) != 1)
+        || (!code.empty()
+            && EVP_DecryptUpdate(context.get(), Bytes(result), &written, Bytes(code), static_cast<int>(code.size()))
+                   != 1)
         || EVP_CIPHER_CTX_ctrl(context.get(), EVP_CTRL_GCM_SET_TAG, TagLength, Bytes(expectedTag)) != 1
         || EVP_DecryptFinal_ex(context.get(), Bytes(result) + written, &finalWritten) != 1)
         return false;

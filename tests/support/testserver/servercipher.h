@@ -14,9 +14,11 @@ class ServerCipher
 {
 public:
     // Fills iv with random bytes, seals plain into code and tag.
-    static bool seal(const TestSessionKey &key, const std::string &plain, std::string &iv, std::string &code, std::string &tag);
+    static bool seal(const TestSessionKey &key, const std::string &plain, std::string &iv, std::string &code,
+                     std::string &tag);
     // False when the tag does not verify under key.
-    static bool open(const TestSessionKey &key, const std::string &iv, const std::string &code, const std::string &tag, std::string &plain);
+    static bool open(const TestSessionKey &key, const std::string &iv, const std::string &code, const std::string &tag,
+                     std::string &plain);
 };
 }
 

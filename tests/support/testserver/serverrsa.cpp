@@ -73,7 +73,9 @@ std::optional<std::string> ServerRsa::encryptForClient(const std::string &plain)
         || EVP_PKEY_encrypt(context.get(), nullptr, &length, Bytes(plain), plain.size()) != 1)
         return std::nullopt;
     std::string cipher(length, '\0');
-    if (EVP_PKEY_encrypt(context.get(), reinterpret_cast<unsigned char *>(&cipher[0]), &length, Bytes(plain), plain.size()) != 1)
+    if (EVP_PKEY_encrypt(context.get(), reinterpret_cast<unsigned char *>(&cipher[0]), &length, Bytes(plain),
+                         plain.size())
+        != 1)
         return std::nullopt;
     cipher.resize(length);
     return cipher;
@@ -90,7 +92,9 @@ std::optional<std::string> ServerRsa::decryptFromClient(const std::string &ciphe
         || EVP_PKEY_decrypt(context.get(), nullptr, &length, Bytes(cipher), cipher.size()) != 1)
         return std::nullopt;
     std::string plain(length, '\0');
-    if (EVP_PKEY_decrypt(context.get(), reinterpret_cast<unsigned char *>(&plain[0]), &length, Bytes(cipher), cipher.size()) != 1)
+    if (EVP_PKEY_decrypt(context.get(), reinterpret_cast<unsigned char *>(&plain[0]), &length, Bytes(cipher),
+                         cipher.size())
+        != 1)
         return std::nullopt;
     plain.resize(length);
     return plain;

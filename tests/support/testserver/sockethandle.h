@@ -8,10 +8,16 @@ class SocketHandle
 {
 public:
     SocketHandle() = default;
-    explicit SocketHandle(int fd) : m_fd(fd) {}
+    explicit SocketHandle(int fd)
+        : m_fd(fd)
+    {
+    }
     ~SocketHandle() { reset(); }
 
-    SocketHandle(SocketHandle &&other) noexcept : m_fd(other.release()) {}
+    SocketHandle(SocketHandle &&other) noexcept
+        : m_fd(other.release())
+    {
+    }
     SocketHandle &operator=(SocketHandle &&other) noexcept;
     SocketHandle(const SocketHandle &) = delete;
     SocketHandle &operator=(const SocketHandle &) = delete;

@@ -5,16 +5,16 @@
 #include "serverframe.h"
 #include "sockethandle.h"
 
-#include <arpa/inet.h>
 #include <algorithm>
+#include <arpa/inet.h>
 #include <atomic>
 #include <chrono>
 #include <csignal>
 #include <fcntl.h>
 #include <map>
 #include <mutex>
-#include <optional>
 #include <netinet/in.h>
+#include <optional>
 #include <poll.h>
 #include <sys/socket.h>
 #include <thread>

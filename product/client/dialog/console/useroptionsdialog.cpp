@@ -172,8 +172,8 @@ void UserOptionsDialog::setUserEmailAddress()
                                   tr("ConfirmNewUserEmailAddress"), QLineEdit::Normal);
     dialog.setMinimumWidth(480);
     dialog.setWindowIcon(utils::ActionIcon("mail.png"));
-    dialog.setValidator(new QRegularExpressionValidator(
-        QRegularExpression(credentials::UserEmailAddressPattern()), &dialog));
+    dialog.setValidator(
+        new QRegularExpressionValidator(QRegularExpression(credentials::UserEmailAddressPattern()), &dialog));
     if (dialog.exec() != QDialog::Accepted)
         return;
     const std::string address = dialog.getTextValue().toStdString();
@@ -243,8 +243,7 @@ std::string UserOptionsDialog::requestDisableCode() const
     request.mutable_user()->CopyFrom(LoggedOnUser());
     std::string bytes;
     qorv::data::VerifyDisableMultiFactorAuthenticationReply reply;
-    if (!Exchange(common::op::VerifyDisableMultiFactorAuthentication, request, &bytes)
-        || !reply.ParseFromString(bytes))
+    if (!Exchange(common::op::VerifyDisableMultiFactorAuthentication, request, &bytes) || !reply.ParseFromString(bytes))
         return std::string();
     return reply.disable_multi_factor_authentication_authcode();
 }
@@ -289,10 +288,9 @@ void UserOptionsDialog::disableMultiFactorAuthentication()
     const std::string code = requestDisableCode();
     if (code.empty())
         return;
-    if (!credentials::ConfirmAuthorizationCode(
-            this, tr("DisableMultiFactorAuthenticationAuthorizationCodeDialogTitle"),
-            tr("DisableMultiFactorAuthenticationAuthorizationCodeDialogLabel"),
-            tr("InvalidDisableMultiFactorAuthenticationAuthorizationCode"), code))
+    if (!credentials::ConfirmAuthorizationCode(this, tr("DisableMultiFactorAuthenticationAuthorizationCodeDialogTitle"),
+                                               tr("DisableMultiFactorAuthenticationAuthorizationCodeDialogLabel"),
+                                               tr("InvalidDisableMultiFactorAuthenticationAuthorizationCode"), code))
         return;
     showMultiFactorAuthentication(false);
 }

@@ -107,11 +107,11 @@ void DocumentEditorOptionsDialog::showStoredValues()
 void DocumentEditorOptionsDialog::reset()
 {
     // The factory layout is the layout of a store that holds nothing.
-    showValues(opt::StandardToolBarDisplayDefault, opt::FormattingToolBarDisplayDefault,
-               opt::IconToolBarDisplayDefault, opt::UrlAttachmentsDockWidgetDisplayDefault,
-               opt::StandardToolBarAreaDefault, opt::FormattingToolBarAreaDefault, opt::IconToolBarAreaDefault,
-               opt::UrlAttachmentsDockWidgetAreaDefault, opt::RevisionHistoryDockWidgetAreaDefault,
-               opt::StandardToolBarBreakDefault, opt::FormattingToolBarBreakDefault, opt::IconToolBarBreakDefault);
+    showValues(opt::StandardToolBarDisplayDefault, opt::FormattingToolBarDisplayDefault, opt::IconToolBarDisplayDefault,
+               opt::UrlAttachmentsDockWidgetDisplayDefault, opt::StandardToolBarAreaDefault,
+               opt::FormattingToolBarAreaDefault, opt::IconToolBarAreaDefault, opt::UrlAttachmentsDockWidgetAreaDefault,
+               opt::RevisionHistoryDockWidgetAreaDefault, opt::StandardToolBarBreakDefault,
+               opt::FormattingToolBarBreakDefault, opt::IconToolBarBreakDefault);
 }
 
 void DocumentEditorOptionsDialog::showValues(bool standardDisplay, bool formattingDisplay, bool iconDisplay,

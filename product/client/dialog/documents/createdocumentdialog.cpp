@@ -6,8 +6,7 @@
 
 CreateDocumentDialog::CreateDocumentDialog(QWidget *parent)
     : AbstractCreateDialog(parent, tr("DocumentName:"), tr("DocumentDescription:"),
-                           tr("CreateDocumentDialogWindowTitle"),
-                           utils::ActionIcon("document_empty_add.png"))
+                           tr("CreateDocumentDialogWindowTitle"), utils::ActionIcon("document_empty_add.png"))
 {
 }
 

@@ -32,8 +32,7 @@ CreateMessageDialog::CreateMessageDialog(qorv::data::Message *message, QWidget *
     m_tabWidget->addTab(m_generalTab, tr("GeneralTab"));
     m_tabWidget->addTab(m_messageContentPermissionsTab, utils::ActionIcon("mail_open2.png"),
                         tr("MessageContentPermissionsTab"));
-    m_tabWidget->addTab(m_messageUserPermissionsTab, utils::ActionIcon("user.png"),
-                        tr("MessageUserPermissionsTab"));
+    m_tabWidget->addTab(m_messageUserPermissionsTab, utils::ActionIcon("user.png"), tr("MessageUserPermissionsTab"));
     // The tab titles are long: the dialog widens to show them whole rather
     // than cut them short behind scroll arrows.
     m_tabWidget->setElideMode(Qt::ElideNone);

@@ -86,10 +86,9 @@ void CreateMessageDialogMessageContentPermissionsTab::messageReadOnlyStateChange
     Set(m_message, m_permissionPrintMessageContentsCheckBox, MessageProxy::Print, false);
     Set(m_message, m_permissionSearchMessageContentsCheckBox, MessageProxy::Search, false);
     const bool editable = state != Qt::Checked;
-    for (QCheckBox *checkBox : {m_permissionViewMessageContentsCheckBox,
-                                m_permissionCopyMessageContentsToClipboardCheckBox,
-                                m_permissionExportMessageContentsToTextFileCheckBox,
-                                m_permissionExportMessageContentsToPdfFileCheckBox,
-                                m_permissionPrintMessageContentsCheckBox, m_permissionSearchMessageContentsCheckBox})
+    for (QCheckBox *checkBox :
+         {m_permissionViewMessageContentsCheckBox, m_permissionCopyMessageContentsToClipboardCheckBox,
+          m_permissionExportMessageContentsToTextFileCheckBox, m_permissionExportMessageContentsToPdfFileCheckBox,
+          m_permissionPrintMessageContentsCheckBox, m_permissionSearchMessageContentsCheckBox})
         checkBox->setEnabled(editable);
 }

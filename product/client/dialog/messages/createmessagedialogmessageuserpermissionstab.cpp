@@ -8,8 +8,8 @@
 using messagepermissionform::Set;
 using messagepermissionform::Write;
 
-CreateMessageDialogMessageUserPermissionsTab::CreateMessageDialogMessageUserPermissionsTab(
-    qorv::data::Message *message, QWidget *parent)
+CreateMessageDialogMessageUserPermissionsTab::CreateMessageDialogMessageUserPermissionsTab(qorv::data::Message *message,
+                                                                                           QWidget *parent)
     : QWidget(parent)
     , m_message(message)
     , m_permissionReplyCheckBox(new QCheckBox)

@@ -17,8 +17,7 @@ MessageBrowserOptionsDialogGeneralTab::MessageBrowserOptionsDialogGeneralTab(int
     , m_showMessagesNotAssignedToFolders(new QRadioButton(tr("MessagesActivationModeShowMessagesNotAssignedToFolders")))
 {
     m_buttonGroup->addButton(m_showAllMessages, messagebrowser::ShowAllMessages);
-    m_buttonGroup->addButton(m_showMessagesNotAssignedToFolders,
-                             messagebrowser::ShowMessagesNotAssignedToFolders);
+    m_buttonGroup->addButton(m_showMessagesNotAssignedToFolders, messagebrowser::ShowMessagesNotAssignedToFolders);
 
     auto *groupBox = new QGroupBox(tr("MessagesActivationMode"));
     auto *groupLayout = new QVBoxLayout(groupBox);

@@ -25,8 +25,7 @@ bool IsValidTimestamp(const std::string &text)
 }
 }
 
-FolderKeyDocumentSearchDialog::FolderKeyDocumentSearchDialog(const qorv::data::FolderKey &folderKey,
-                                                             QWidget *parent)
+FolderKeyDocumentSearchDialog::FolderKeyDocumentSearchDialog(const qorv::data::FolderKey &folderKey, QWidget *parent)
     : DocumentSearchDialog(parent)
     , m_folderKey(folderKey)
     , m_searchSubfoldersCheckBox(new QCheckBox(tr("SearchSubfolders")))

@@ -133,8 +133,7 @@ void MessageSearchDialog::search()
     replaceResults(ownCount + received.message_size(), [&](int row) {
         // A message that both replies hold is listed twice, once from each.
         const qorv::data::Message &message = row < ownCount ? own.message(row) : received.message(row - ownCount);
-        QTableWidgetItem *from =
-            search::ResultItem(MessageReader(message).senderDisplayNameAlphabetical());
+        QTableWidgetItem *from = search::ResultItem(MessageReader(message).senderDisplayNameAlphabetical());
         from->setData(MessageRole, itemrecord::ToVariant(message));
         m_resultsTableWidget->setItem(row, 0, from);
         m_resultsTableWidget->setItem(row, 1, search::ResultItem(message.message_subject()));

@@ -24,8 +24,8 @@ public:
             Date
         };
         Kind kind;
-        int predicates;         // valid predicate indices are 0 to predicates - 1
-        std::size_t byteLimit;  // texts only: the most UTF-8 bytes sent
+        int predicates;        // valid predicate indices are 0 to predicates - 1
+        std::size_t byteLimit; // texts only: the most UTF-8 bytes sent
     };
 
     struct Entry

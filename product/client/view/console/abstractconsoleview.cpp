@@ -89,8 +89,7 @@ void AbstractConsoleView::receiveEvent(common::Evcode majorEvcode, common::Evcod
         return;
     }
     const QDateTime now = QDateTime::fromSecsSinceEpoch(static_cast<qint64>(Clock::nowTimeT()));
-    const QString prefix = QLocale::c().toString(now, LogTimeFormat) + QLatin1Char(' ') + hostName
-                           + QLatin1Char(' ');
+    const QString prefix = QLocale::c().toString(now, LogTimeFormat) + QLatin1Char(' ') + hostName + QLatin1Char(' ');
     // The span makes the whole paragraph rich text, with or without a marker.
     m_logTextEdit->append(QStringLiteral("<span>%1</span>").arg(prefix.toHtmlEscaped() + line));
 }
@@ -124,8 +123,8 @@ void AbstractConsoleView::initializeLogTextEdit()
     m_logTextEdit->setLineWrapMode(QTextEdit::NoWrap);
 }
 
-void AbstractConsoleView::authenticateUserReplyHandler(int, int, const std::string &, int majorErcode,
-                                                       int minorErcode, const std::string &)
+void AbstractConsoleView::authenticateUserReplyHandler(int, int, const std::string &, int majorErcode, int minorErcode,
+                                                       const std::string &)
 {
     // Keyed by the major code alone: a minor code beside a major 0 is no failure.
     if (majorErcode == common::er::Success)

@@ -158,9 +158,9 @@ ConsoleView::ConsoleView(QWidget *parent)
     m_resetPasswordAction->setToolTip(tr("ResetPasswordToolTip"));
     m_optionsAction->setMenuRole(QAction::PreferencesRole);
 
-    for (QAction *action : {m_userGroupBrowserAction, m_messageBrowserAction, m_documentBrowserAction,
-                            m_documentKeysAction, m_folderKeysAction, m_pictureDirectoriesAction,
-                            m_restoreDocumentAction, m_resetPasswordAction})
+    for (QAction *action :
+         {m_userGroupBrowserAction, m_messageBrowserAction, m_documentBrowserAction, m_documentKeysAction,
+          m_folderKeysAction, m_pictureDirectoriesAction, m_restoreDocumentAction, m_resetPasswordAction})
         action->setIconVisibleInMenu(true);
 
     initializeMode();
@@ -178,8 +178,8 @@ ConsoleView::~ConsoleView()
     Settings().saveWidgetGeometrySettings(this, Settings::ClassName);
 }
 
-bool ConsoleView::logOnWithNamePassword(const QString &userName, const QString &userPassword,
-                                        const QString &serverName, int serverPort, const QString &defaultTimeZone)
+bool ConsoleView::logOnWithNamePassword(const QString &userName, const QString &userPassword, const QString &serverName,
+                                        int serverPort, const QString &defaultTimeZone)
 {
     // The dispatcher cannot go anywhere without a server name. Refusing here,
     // before anything is cleared, keeps the session state as it was.
@@ -398,8 +398,8 @@ void ConsoleView::authenticateUserReplyHandler(int majorOpcode, int minorOpcode,
         return;
     }
     if (majorErcode != common::er::Success) {
-        AbstractConsoleView::authenticateUserReplyHandler(majorOpcode, minorOpcode, request, majorErcode,
-                                                          minorErcode, reply);
+        AbstractConsoleView::authenticateUserReplyHandler(majorOpcode, minorOpcode, request, majorErcode, minorErcode,
+                                                          reply);
         return;
     }
 

@@ -27,8 +27,7 @@ public:
     // Prepares the session state and sends the log-on request; false when it
     // was not sent.
     [[nodiscard]] bool logOnWithNamePassword(const QString &userName, const QString &userPassword,
-                                             const QString &serverName, int serverPort,
-                                             const QString &defaultTimeZone);
+                                             const QString &serverName, int serverPort, const QString &defaultTimeZone);
 
 public slots:
     void receiveReply(common::Opcode majorOpcode, common::Opcode minorOpcode = 1,
@@ -49,8 +48,8 @@ public slots:
     bool logOff() override;
 
 protected:
-    void authenticateUserReplyHandler(int majorOpcode, int minorOpcode, const std::string &request,
-                                      int majorErcode, int minorErcode, const std::string &reply) override;
+    void authenticateUserReplyHandler(int majorOpcode, int minorOpcode, const std::string &request, int majorErcode,
+                                      int minorErcode, const std::string &reply) override;
 
     void initializeMode();
     void initializeWindow();

@@ -20,8 +20,7 @@ using DocumentAction = ViewWindowAction;
 bool DocumentEditorViewExists(int documentId, DocumentAction action)
 {
     return ApplyToViewWindows<DocumentEditorView>(
-        documentId, [](const DocumentEditorView &editor) { return editor.getDocument().document_id(); },
-        action);
+        documentId, [](const DocumentEditorView &editor) { return editor.getDocument().document_id(); }, action);
 }
 
 void OpenDocument(const IViewWindowBus &viewWindowBus, const qorv::data::Document &document)

@@ -73,10 +73,7 @@ public:
         *m_key.mutable_document_key_security_descriptor() = securityDescriptor;
     }
 
-    bool has(DocumentKeyProxy::Permission permission) const
-    {
-        return DocumentKeyReader(m_key).permission(permission);
-    }
+    bool has(DocumentKeyProxy::Permission permission) const { return DocumentKeyReader(m_key).permission(permission); }
 
     int sessionDuration() const { return DocumentKeyReader(m_key).sessionDuration(); }
 
@@ -97,7 +94,7 @@ QString DecodeBody(const std::string &body)
 bool ValidArea(int area)
 {
     return area == options::LeftArea || area == options::RightArea || area == options::TopArea
-        || area == options::BottomArea;
+           || area == options::BottomArea;
 }
 
 std::string UrlHash(const Url &url)
@@ -105,7 +102,7 @@ std::string UrlHash(const Url &url)
     return crypto::HashUrl(static_cast<std::string>(url));
 }
 
-template<class Request>
+template <class Request>
 std::string Serialized(const Request &request)
 {
     std::string payload;
@@ -243,8 +240,9 @@ void DocumentEditorView::initializeDocumentEditor()
 
 void DocumentEditorView::initializeUrlAttachmentsDockWidget()
 {
-    m_urlAttachmentsDockWidget->setWindowTitle(QStringLiteral("%1 %2 %3").arg(
-        tr("UrlAttachments"), tr("for"), QString::fromStdString(m_document.document_name())));
+    m_urlAttachmentsDockWidget->setWindowTitle(
+        QStringLiteral("%1 %2 %3")
+            .arg(tr("UrlAttachments"), tr("for"), QString::fromStdString(m_document.document_name())));
     m_urlAttachmentsDockWidget->setAllowedAreas(Qt::BottomDockWidgetArea);
     m_urlAttachmentsDockWidget->setFeatures(QDockWidget::DockWidgetClosable);
     addDockWidget(Qt::BottomDockWidgetArea, m_urlAttachmentsDockWidget);
@@ -260,8 +258,9 @@ void DocumentEditorView::initializeUrlAttachmentsDockWidget()
 
 void DocumentEditorView::initializeRevisionHistoryDockWidget()
 {
-    m_revisionHistoryDockWidget->setWindowTitle(QStringLiteral("%1 %2 %3").arg(
-        tr("RevisionHistory"), tr("for"), QString::fromStdString(m_document.document_name())));
+    m_revisionHistoryDockWidget->setWindowTitle(
+        QStringLiteral("%1 %2 %3")
+            .arg(tr("RevisionHistory"), tr("for"), QString::fromStdString(m_document.document_name())));
     m_revisionHistoryDockWidget->setWidget(m_revisionListWidget);
     m_revisionHistoryDockWidget->setFeatures(QDockWidget::DockWidgetClosable);
     connect(m_revisionHistoryDockWidget->toggleViewAction(), &QAction::toggled, this,
@@ -421,16 +420,38 @@ void DocumentEditorView::enableActions(const qorv::data::SecurityDescriptor &sec
     m_pasteAction->setEnabled(update && permissions.has(DocumentKeyProxy::CopyFromClipboard));
     if (!update)
         return;
-    for (QAction *action :
-         {m_saveAction, m_undoAction, m_redoAction, m_replaceAction, m_insertHorizontalRulerAction,
-          m_insertPictureAction, m_insertTableAction, m_insertTextListCircleAction, m_insertTextListDiscAction,
-          m_insertTextListSquareAction, m_insertTextListDecimalAction, m_insertTextListUpperAlphaAction,
-          m_insertTextListLowerAlphaAction, m_insertTextListUpperRomanAction, m_insertTextListLowerRomanAction,
-          m_boldAction, m_italicAction, m_underlineAction, m_alignLeftAction, m_alignCenterAction,
-          m_alignRightAction, m_alignJustifyAction, m_noTextListAction, m_textListCircleAction,
-          m_textListDiscAction, m_textListSquareAction, m_textListDecimalAction, m_textListUpperAlphaAction,
-          m_textListLowerAlphaAction, m_textListUpperRomanAction, m_textListLowerRomanAction,
-          m_checkSpellingAction})
+    for (QAction *action : {m_saveAction,
+                            m_undoAction,
+                            m_redoAction,
+                            m_replaceAction,
+                            m_insertHorizontalRulerAction,
+                            m_insertPictureAction,
+                            m_insertTableAction,
+                            m_insertTextListCircleAction,
+                            m_insertTextListDiscAction,
+                            m_insertTextListSquareAction,
+                            m_insertTextListDecimalAction,
+                            m_insertTextListUpperAlphaAction,
+                            m_insertTextListLowerAlphaAction,
+                            m_insertTextListUpperRomanAction,
+                            m_insertTextListLowerRomanAction,
+                            m_boldAction,
+                            m_italicAction,
+                            m_underlineAction,
+                            m_alignLeftAction,
+                            m_alignCenterAction,
+                            m_alignRightAction,
+                            m_alignJustifyAction,
+                            m_noTextListAction,
+                            m_textListCircleAction,
+                            m_textListDiscAction,
+                            m_textListSquareAction,
+                            m_textListDecimalAction,
+                            m_textListUpperAlphaAction,
+                            m_textListLowerAlphaAction,
+                            m_textListUpperRomanAction,
+                            m_textListLowerRomanAction,
+                            m_checkSpellingAction})
         action->setEnabled(true);
     m_fontNameComboBox->setEnabled(true);
     m_fontColorComboBox->setEnabled(true);
@@ -476,9 +497,9 @@ bool DocumentEditorView::isOwnSave(common::Opcode majorOpcode, common::Opcode mi
                                    const std::string &request) const
 {
     return majorOpcode == common::op::UpdateDocument
-        && (minorOpcode == common::tag::Save || minorOpcode == common::tag::SaveAndClose
-            || minorOpcode == common::tag::Plain)
-        && !m_pendingSave.empty() && request == m_pendingSave;
+           && (minorOpcode == common::tag::Save || minorOpcode == common::tag::SaveAndClose
+               || minorOpcode == common::tag::Plain)
+           && !m_pendingSave.empty() && request == m_pendingSave;
 }
 
 void DocumentEditorView::processReply(common::Opcode majorOpcode, common::Opcode minorOpcode,
@@ -502,8 +523,7 @@ void DocumentEditorView::processReply(common::Opcode majorOpcode, common::Opcode
 }
 
 void DocumentEditorView::processError(common::Opcode majorOpcode, common::Opcode minorOpcode,
-                                      const std::string &request, common::Ercode, common::Ercode,
-                                      const std::string &)
+                                      const std::string &request, common::Ercode, common::Ercode, const std::string &)
 {
     if (!isOwnSave(majorOpcode, minorOpcode, request))
         return;
@@ -527,8 +547,8 @@ void DocumentEditorView::closeEvent(QCloseEvent *event)
     }
     QMessageBox box(QMessageBox::Question, QCoreApplication::applicationName(),
                     QStringLiteral("%1 %2%3").arg(tr("DoYouWantToSaveChangesYouMadeTo"),
-                                                 QString::fromStdString(m_document.document_name()),
-                                                 tr("QuestionMark")),
+                                                  QString::fromStdString(m_document.document_name()),
+                                                  tr("QuestionMark")),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
     box.setDefaultButton(QMessageBox::Save);
     switch (box.exec()) {
@@ -545,8 +565,7 @@ void DocumentEditorView::closeEvent(QCloseEvent *event)
     }
 }
 
-void DocumentEditorView::receiveEvent(common::Evcode majorEvcode, common::Evcode minorEvcode,
-                                      const std::string &event)
+void DocumentEditorView::receiveEvent(common::Evcode majorEvcode, common::Evcode minorEvcode, const std::string &event)
 {
     if (majorEvcode == common::ev::EditorOptionsChanged) {
         if (userOwnsDocument())
@@ -604,7 +623,7 @@ void DocumentEditorView::pasteDocumentFromClipboard()
 
 namespace
 {
-template<class Request>
+template <class Request>
 std::string AuditPayload(const qorv::data::Document &document, uint bytes)
 {
     Request request;
@@ -689,11 +708,12 @@ void DocumentEditorView::selectDocumentRevisionsHandler(const std::string &reply
         const DbTimestamp from(revision.sys_period().from());
         if (!from.isValid())
             continue;
-        auto *item = new QListWidgetItem(
-            icon,
-            QStringLiteral("%1 %2 %3").arg(QString::fromStdString(revision.document_name()), revised,
-                                           QString::fromStdString(from.toLocalDbString(DbTimestamp::TimeZonePtr()))),
-            m_revisionListWidget);
+        auto *item =
+            new QListWidgetItem(icon,
+                                QStringLiteral("%1 %2 %3")
+                                    .arg(QString::fromStdString(revision.document_name()), revised,
+                                         QString::fromStdString(from.toLocalDbString(DbTimestamp::TimeZonePtr()))),
+                                m_revisionListWidget);
         item->setData(Qt::UserRole, QString::fromStdString(revision.sys_period().from()));
     }
     if (m_revisionListWidget->count() > 0)

@@ -161,8 +161,7 @@ void UrlDockWidget::editUrl()
         dialog.setTextValue(url.getDescription());
         const QString title = QStringLiteral("%1 [%2]").arg(tr("EditUrlDescription"), url.toString());
         dialog.setWindowTitle(title);
-        dialog.resize(QFontMetrics(dialog.font()).horizontalAdvance(title) + InputDialogExtraWidth,
-                      dialog.height());
+        dialog.resize(QFontMetrics(dialog.font()).horizontalAdvance(title) + InputDialogExtraWidth, dialog.height());
         if (dialog.exec() != QDialog::Accepted)
             continue;
         const QString text = dialog.textValue();

@@ -17,7 +17,8 @@ class UrlDockWidget : public QDockWidget
     Q_OBJECT
 
 public:
-    enum Buttons {
+    enum Buttons
+    {
         AllButtons = 0,
         LoadButton = 1,
         AddButton = 2,

@@ -127,11 +127,9 @@ MainPaneListWidget::MainPaneListWidget(QWidget *parent)
     : AbstractMainPaneListWidget(parent)
     , m_openAction(new QAction(Linguist::tr("Open"), this))
     , m_copyAction(new QAction(utils::ActionIcon("copy.png"), Linguist::tr("Copy"), this))
-    , m_deleteAction(
-          new QAction(utils::ActionIcon("folder_document_delete.png"), Linguist::tr("Delete"), this))
+    , m_deleteAction(new QAction(utils::ActionIcon("folder_document_delete.png"), Linguist::tr("Delete"), this))
     , m_renameAction(new QAction(utils::ActionIcon("text_field.png"), Linguist::tr("Rename"), this))
-    , m_redescribeAction(
-          new QAction(utils::ActionIcon("tool_tip.png"), Linguist::tr("Redescribe"), this))
+    , m_redescribeAction(new QAction(utils::ActionIcon("tool_tip.png"), Linguist::tr("Redescribe"), this))
     , m_openKeyringAction(new QAction(utils::ActionIcon("keys.png"), tr("OpenItemKeyring"), this))
     , m_dragStartPosition(0, 0)
     , m_index(new ListItemIndex(this))
@@ -411,8 +409,7 @@ void MainPaneListWidget::addDocumentKeyItem(const qorv::data::DocumentKey &docum
 
 void MainPaneListWidget::updateDocumentKeyItem(const qorv::data::DocumentKey &documentKey)
 {
-    QListWidgetItem *listed =
-        m_index->find(DocumentKeyItemType, DocumentKeyAdapter(documentKey).targetId());
+    QListWidgetItem *listed = m_index->find(DocumentKeyItemType, DocumentKeyAdapter(documentKey).targetId());
     if (!listed)
         return;
     SetWeight(listed, (documentKey.document_key_properties() & 1u) ? QFont::Bold : QFont::Normal);
@@ -552,7 +549,8 @@ void MainPaneListWidget::showEmptySpaceMenu(const QPoint &globalPosition)
     if (!window)
         return;
     QList<QAction *> offered;
-    for (const QString &name : {QStringLiteral("PasteItem"), QStringLiteral("NewFolder"), QStringLiteral("NewDocument")}) {
+    for (const QString &name :
+         {QStringLiteral("PasteItem"), QStringLiteral("NewFolder"), QStringLiteral("NewDocument")}) {
         QAction *action = window->findChild<QAction *>(name);
         if (action && action->isEnabled())
             offered.append(action);

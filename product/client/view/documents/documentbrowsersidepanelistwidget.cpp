@@ -26,22 +26,22 @@ namespace sidepanelistwidget
 {
 namespace
 {
-    QString Text(const std::string &utf8)
-    {
-        return QString::fromStdString(utf8);
-    }
+QString Text(const std::string &utf8)
+{
+    return QString::fromStdString(utf8);
+}
 
-    QListWidgetItem *NewItem(const QString &text, const char *icon, int type)
-    {
-        auto *item = new QListWidgetItem(text, nullptr, type);
-        item->setIcon(utils::ActionIcon(icon));
-        return item;
-    }
+QListWidgetItem *NewItem(const QString &text, const char *icon, int type)
+{
+    auto *item = new QListWidgetItem(text, nullptr, type);
+    item->setIcon(utils::ActionIcon(icon));
+    return item;
+}
 
-    int FolderId(const QListWidgetItem *item)
-    {
-        return itemrecord::Get<qorv::data::Folder>(item, FolderRole).folder_id();
-    }
+int FolderId(const QListWidgetItem *item)
+{
+    return itemrecord::Get<qorv::data::Folder>(item, FolderRole).folder_id();
+}
 }
 }
 

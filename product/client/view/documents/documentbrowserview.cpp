@@ -207,8 +207,7 @@ bool DocumentBrowserView::currentFolderId(int &folderId) const
     return true;
 }
 
-void DocumentBrowserView::receiveEvent(common::Evcode majorEvcode, common::Evcode minorEvcode,
-                                       const std::string &event)
+void DocumentBrowserView::receiveEvent(common::Evcode majorEvcode, common::Evcode minorEvcode, const std::string &event)
 {
     if (majorEvcode == common::ev::ClockTick)
         timeoutEventHandler(majorEvcode, minorEvcode, event);
@@ -293,9 +292,9 @@ void DocumentBrowserView::openHomeFolder()
     if (!self)
         return;
     setActionsEnabled({m_newFolderAction, m_newDocumentAction}, true);
-    setActionsEnabled({m_openItemAction, m_deleteItemAction, m_renameItemAction, m_redescribeItemAction,
-                       m_openItemKeyringAction},
-                      false);
+    setActionsEnabled(
+        {m_openItemAction, m_deleteItemAction, m_renameItemAction, m_redescribeItemAction, m_openItemKeyringAction},
+        false);
 }
 
 void DocumentBrowserView::openHomeGroups()
@@ -307,8 +306,8 @@ void DocumentBrowserView::openHomeGroups()
     send(common::op::SelectGroupKey, common::tag::Plain, request);
     if (!self)
         return;
-    setActionsEnabled({m_newFolderAction, m_newDocumentAction, m_openItemAction, m_deleteItemAction,
-                       m_renameItemAction, m_redescribeItemAction, m_openItemKeyringAction},
+    setActionsEnabled({m_newFolderAction, m_newDocumentAction, m_openItemAction, m_deleteItemAction, m_renameItemAction,
+                       m_redescribeItemAction, m_openItemKeyringAction},
                       false);
 }
 
@@ -338,8 +337,8 @@ void DocumentBrowserView::newFolder()
 
 void DocumentBrowserView::noItemSelected()
 {
-    setActionsEnabled({m_openItemAction, m_copyItemAction, m_pasteItemAction, m_deleteItemAction,
-                       m_renameItemAction, m_redescribeItemAction, m_openItemKeyringAction},
+    setActionsEnabled({m_openItemAction, m_copyItemAction, m_pasteItemAction, m_deleteItemAction, m_renameItemAction,
+                       m_redescribeItemAction, m_openItemKeyringAction},
                       false);
     int folderId = 0;
     if (currentFolderId(folderId)) {
@@ -352,8 +351,8 @@ void DocumentBrowserView::noItemSelected()
 
 void DocumentBrowserView::folderItemSelected(const qorv::data::Folder &)
 {
-    setActionsEnabled({m_newFolderAction, m_newDocumentAction, m_openItemAction, m_deleteItemAction,
-                       m_renameItemAction, m_redescribeItemAction, m_openItemKeyringAction},
+    setActionsEnabled({m_newFolderAction, m_newDocumentAction, m_openItemAction, m_deleteItemAction, m_renameItemAction,
+                       m_redescribeItemAction, m_openItemKeyringAction},
                       true);
     setActionsEnabled({m_copyItemAction, m_pasteItemAction, m_folderDocumentSearchAction}, false);
 }
@@ -369,9 +368,8 @@ void DocumentBrowserView::folderShortcutItemSelected(const qorv::data::Folder &)
 
 void DocumentBrowserView::folderKeyShortcutItemSelected(const qorv::data::FolderKey &folderKey)
 {
-    setActionsEnabled({m_newFolderAction, m_newDocumentAction, m_openItemAction, m_copyItemAction,
-                       m_pasteItemAction, m_deleteItemAction, m_renameItemAction, m_redescribeItemAction,
-                       m_openItemKeyringAction},
+    setActionsEnabled({m_newFolderAction, m_newDocumentAction, m_openItemAction, m_copyItemAction, m_pasteItemAction,
+                       m_deleteItemAction, m_renameItemAction, m_redescribeItemAction, m_openItemKeyringAction},
                       false);
     m_folderDocumentSearchAction->setEnabled(FolderKeyReader(folderKey).permission(FolderKeyReader::Search));
 }
@@ -387,8 +385,8 @@ void DocumentBrowserView::documentItemSelected(const qorv::data::Document &)
 void DocumentBrowserView::groupKeyItemSelected(const qorv::data::GroupKey &)
 {
     m_openItemAction->setEnabled(true);
-    setActionsEnabled({m_newFolderAction, m_newDocumentAction, m_copyItemAction, m_pasteItemAction,
-                       m_deleteItemAction, m_renameItemAction, m_redescribeItemAction, m_openItemKeyringAction,
+    setActionsEnabled({m_newFolderAction, m_newDocumentAction, m_copyItemAction, m_pasteItemAction, m_deleteItemAction,
+                       m_renameItemAction, m_redescribeItemAction, m_openItemKeyringAction,
                        m_folderDocumentSearchAction},
                       false);
 }
@@ -401,8 +399,8 @@ void DocumentBrowserView::userItemSelected(const qorv::data::User &)
 void DocumentBrowserView::folderKeyItemSelected(const qorv::data::FolderKey &folderKey)
 {
     m_openItemAction->setEnabled(true);
-    setActionsEnabled({m_newFolderAction, m_newDocumentAction, m_copyItemAction, m_pasteItemAction,
-                       m_deleteItemAction, m_renameItemAction, m_redescribeItemAction, m_openItemKeyringAction},
+    setActionsEnabled({m_newFolderAction, m_newDocumentAction, m_copyItemAction, m_pasteItemAction, m_deleteItemAction,
+                       m_renameItemAction, m_redescribeItemAction, m_openItemKeyringAction},
                       false);
     m_folderDocumentSearchAction->setEnabled(FolderKeyReader(folderKey).permission(FolderKeyReader::Search));
 }
@@ -453,8 +451,8 @@ void DocumentBrowserView::renameFolder(const qorv::data::Folder &folder)
 void DocumentBrowserView::redescribeFolder(const qorv::data::Folder &folder)
 {
     const QString description =
-        askText(tr("RedescribeFolderDialogWindowTitle"), tr("NewFolderDescription:"),
-                Text(folder.folder_description()), tr("RedescribeFolder"), tr("FolderDescriptionIsEmptyWarning"));
+        askText(tr("RedescribeFolderDialogWindowTitle"), tr("NewFolderDescription:"), Text(folder.folder_description()),
+                tr("RedescribeFolder"), tr("FolderDescriptionIsEmptyWarning"));
     if (description.isEmpty())
         return;
     qorv::data::UpdateFolderRequest request;
@@ -557,8 +555,8 @@ void DocumentBrowserView::pasteItem()
 
 void DocumentBrowserView::deleteDocument(const qorv::data::Document &document)
 {
-    if (!confirmDeletion(tr("DeleteDocumentWindowTitle"), "document_empty_delete.png",
-                         tr("DeleteDocumentConfirmation"), Text(document.document_name())))
+    if (!confirmDeletion(tr("DeleteDocumentWindowTitle"), "document_empty_delete.png", tr("DeleteDocumentConfirmation"),
+                         Text(document.document_name())))
         return;
     qorv::data::DeleteDocumentRequest request;
     request.set_document_id(document.document_id());
@@ -743,7 +741,8 @@ void DocumentBrowserView::initializeMainPane()
     connect(m_mainPane, &Main::documentKeyItemSelected, this, &View::documentKeyItemSelected);
     connect(m_mainPane, &Main::renameFolder, this, &View::renameFolder);
     connect(m_mainPane, &Main::redescribeFolder, this, &View::redescribeFolder);
-    connect(m_mainPane, qOverload<const Folder &>(&Main::moveFolder), this, qOverload<const Folder &>(&View::moveFolder));
+    connect(m_mainPane, qOverload<const Folder &>(&Main::moveFolder), this,
+            qOverload<const Folder &>(&View::moveFolder));
     connect(m_mainPane, qOverload<const Folder &, int>(&Main::moveFolder), this,
             qOverload<const Folder &, int>(&View::moveFolder));
     connect(m_mainPane, &Main::openFolder, this, &View::openFolder);
@@ -788,10 +787,9 @@ void DocumentBrowserView::initializeFileMenu()
 
 void DocumentBrowserView::initializeEditMenu()
 {
-    const std::initializer_list<QAction *> edits = {m_copyItemAction,       m_pasteItemAction,
-                                                    m_deleteItemAction,     m_renameItemAction,
-                                                    m_redescribeItemAction, m_openItemKeyringAction,
-                                                    m_folderDocumentSearchAction};
+    const std::initializer_list<QAction *> edits = {
+        m_copyItemAction,       m_pasteItemAction,       m_deleteItemAction,          m_renameItemAction,
+        m_redescribeItemAction, m_openItemKeyringAction, m_folderDocumentSearchAction};
     for (QAction *action : edits)
         action->setIconVisibleInMenu(true);
     m_copyItemAction->setStatusTip(tr("CopyItemStatusTip"));
@@ -1010,8 +1008,7 @@ void DocumentBrowserView::insertFolderReplyHandler(const std::string &requestPay
     }
 }
 
-void DocumentBrowserView::insertDocumentReplyHandler(const std::string &requestPayload,
-                                                     const std::string &replyPayload)
+void DocumentBrowserView::insertDocumentReplyHandler(const std::string &requestPayload, const std::string &replyPayload)
 {
     qorv::data::InsertDocumentRequest request;
     qorv::data::InsertDocumentReply reply;

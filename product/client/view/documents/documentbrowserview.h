@@ -153,11 +153,9 @@ private:
     void insertFolderReplyHandler(const std::string &request, const std::string &reply);
     void insertDocumentReplyHandler(const std::string &request, const std::string &reply);
     void updateFolderReplyHandler(common::Opcode minorOpcode, const std::string &request, const std::string &reply);
-    void updateDocumentReplyHandler(common::Opcode minorOpcode, const std::string &request,
-                                    const std::string &reply);
+    void updateDocumentReplyHandler(common::Opcode minorOpcode, const std::string &request, const std::string &reply);
     void deleteFolderReplyHandler(const std::string &request, const std::string &reply);
-    void deleteDocumentReplyHandler(common::Opcode minorOpcode, const std::string &request,
-                                    const std::string &reply);
+    void deleteDocumentReplyHandler(common::Opcode minorOpcode, const std::string &request, const std::string &reply);
     void moveFolderHandler(const qorv::data::Folder &folder);
     void moveDocumentHandler(const qorv::data::Document &document);
 

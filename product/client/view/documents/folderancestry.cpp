@@ -26,10 +26,9 @@ FolderAncestry::Parent ServerParentOf(int folderId)
     qorv::data::SelectFolderReply reply;
     if (!network::DirectExchange(common::op::SelectFolder, request, reply, network::ReplyErrorCodes::Checked))
         return parent;
-    const auto found = std::find_if(reply.folder().begin(), reply.folder().end(),
-                                    [folderId](const qorv::data::Folder &folder) {
-                                        return folder.folder_id() == folderId;
-                                    });
+    const auto found =
+        std::find_if(reply.folder().begin(), reply.folder().end(),
+                     [folderId](const qorv::data::Folder &folder) { return folder.folder_id() == folderId; });
     if (found == reply.folder().end() || !found->has_folder_parent_id()) {
         parent.kind = FolderAncestry::Parent::Kind::Top;
         return parent;

@@ -1,8 +1,8 @@
 #ifndef MAINPANEDROP_H
 #define MAINPANEDROP_H
 
-#include "panedrop.h"
 #include "panedragfacts.h"
+#include "panedrop.h"
 
 // The drag-and-drop rules of the browser's main pane. It takes a document or
 // a folder, moved, from any list of the program: onto one of its folder

@@ -1,8 +1,8 @@
 #ifndef SIDEPANEDROP_H
 #define SIDEPANEDROP_H
 
-#include "panedrop.h"
 #include "panedragfacts.h"
+#include "panedrop.h"
 
 // The drag-and-drop rules of the browser's side pane. It takes a document or
 // a folder, moved, from another list of the program, onto the home folder or

@@ -69,8 +69,7 @@ std::string Utf8(const QString &text)
 // Parses the echoed request and the reply; false when either does not parse
 // or the server refused the operation.
 template <class Request, class Reply>
-bool ParseAccepted(const std::string &requestPayload, const std::string &replyPayload, Request &request,
-                   Reply &reply)
+bool ParseAccepted(const std::string &requestPayload, const std::string &replyPayload, Request &request, Reply &reply)
 {
     return request.ParseFromString(requestPayload) && reply.ParseFromString(replyPayload)
            && reply.sql_diag_rec().sqlc() == common::SqlcSuccess;
@@ -326,8 +325,7 @@ void UserGroupBrowserView::initializeWindow()
     setWindowCaption(tr("UserGroupBrowserWindowTitle"), QString::fromStdString(MessageDispatcher::getServerName()),
                      QString());
     setWindowIcon(utils::ActionIcon("users_star.png"));
-    connect(this, &UserGroupBrowserView::addUserGroupItem, m_sidePane,
-            &UserGroupSidePaneTreeWidget::addUserGroupItem);
+    connect(this, &UserGroupBrowserView::addUserGroupItem, m_sidePane, &UserGroupSidePaneTreeWidget::addUserGroupItem);
     connect(this, &UserGroupBrowserView::updateUserGroup, m_sidePane, &UserGroupSidePaneTreeWidget::updateUserGroup);
     connect(this, &UserGroupBrowserView::removeUserGroupItem, m_sidePane,
             &UserGroupSidePaneTreeWidget::removeUserGroupItem);
@@ -342,8 +340,7 @@ void UserGroupBrowserView::initializeSidePane()
     connect(m_sidePane, qOverload<int>(&Tree::deleteUserGroup), this, &UserGroupBrowserView::deleteUserGroup);
     connect(m_sidePane, qOverload<const qorv::data::UserGroup &>(&Tree::editUserGroup), this,
             &UserGroupBrowserView::editUserGroup);
-    connect(m_sidePane, qOverload<const qorv::data::UserGroup &>(&Tree::newUser), this,
-            &UserGroupBrowserView::newUser);
+    connect(m_sidePane, qOverload<const qorv::data::UserGroup &>(&Tree::newUser), this, &UserGroupBrowserView::newUser);
     connect(m_sidePane, &Tree::userGroupNotInserted, this, &UserGroupBrowserView::userGroupNotInserted);
     connect(m_sidePane, &Tree::userGroupNotSelected, this, &UserGroupBrowserView::userGroupNotSelected);
     connect(m_sidePane, &Tree::userGroupSelected, this, &UserGroupBrowserView::userGroupSelected);
@@ -489,8 +486,7 @@ void UserGroupBrowserView::handleInsertUserGroup(const std::string &requestPaylo
     emit addUserGroupItem(userGroup);
 }
 
-void UserGroupBrowserView::handleInsertUserGroupUser(const std::string &requestPayload,
-                                                     const std::string &replyPayload)
+void UserGroupBrowserView::handleInsertUserGroupUser(const std::string &requestPayload, const std::string &replyPayload)
 {
     qorv::data::InsertUserGroupUserRequest request;
     qorv::data::InsertUserGroupUserReply reply;

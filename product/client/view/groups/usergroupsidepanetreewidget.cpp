@@ -63,8 +63,8 @@ void UserGroupSidePaneTreeWidget::newUser()
 {
     QTreeWidgetItem *item = getSelectedTreeWidgetItem();
     if (!item) {
-        QMessageBox box(QMessageBox::Warning, tr("NoUserGroupWarning"), tr("CreateUserGroupRequest"),
-                        QMessageBox::Ok, this);
+        QMessageBox box(QMessageBox::Warning, tr("NoUserGroupWarning"), tr("CreateUserGroupRequest"), QMessageBox::Ok,
+                        this);
         box.exec();
         return;
     }

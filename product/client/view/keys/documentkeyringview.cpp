@@ -173,8 +173,7 @@ void DocumentKeyringView::deleteKey()
 void DocumentKeyringView::setActiveHours()
 {
     changeKey([this](qorv::data::DocumentKey &documentKey, const QString &userName) {
-        const std::optional<keyrules::ActiveHours> hours =
-            keyrulechanges::ActiveHours(m_documentName, userName, this);
+        const std::optional<keyrules::ActiveHours> hours = keyrulechanges::ActiveHours(m_documentName, userName, this);
         if (!hours)
             return false;
         DocumentKeyWriter writer(documentKey, DocumentKeyProxy::NoDefaults);
@@ -278,13 +277,12 @@ void DocumentKeyringView::initializeDocumentKeyringPaneTreeWidget()
     connect(m_viewPermissionsAction, &QAction::toggled, pane, &DocumentKeyringPaneTreeWidget::viewPermissionsToggled);
     connect(m_viewDaysAction, &QAction::toggled, pane, &DocumentKeyringPaneTreeWidget::viewDaysToggled);
     connect(m_viewMonthsAction, &QAction::toggled, pane, &DocumentKeyringPaneTreeWidget::viewMonthsToggled);
-    followPane(
-        pane,
-        [this] {
-            QTreeWidgetItem *item = currentKeyItem();
-            return CurrentKey{item != nullptr, item != nullptr && IsModified(item)};
-        },
-        {m_setRevisionAction});
+    followPane(pane,
+               [this] {
+                   QTreeWidgetItem *item = currentKeyItem();
+                   return CurrentKey{item != nullptr, item != nullptr && IsModified(item)};
+               },
+               {m_setRevisionAction});
 }
 
 bool DocumentKeyringView::saveKey(QTreeWidgetItem *item)

@@ -31,8 +31,7 @@ std::vector<const qorv::data::FolderKey *> SortedByUserName(const qorv::data::Se
     named.reserve(static_cast<std::size_t>(reply.folder_key_size()));
     for (const qorv::data::FolderKey &folderKey : reply.folder_key())
         named.emplace_back(UserReader(folderKey.folder_key_user()).displayNameAlphabetical(), &folderKey);
-    std::sort(named.begin(), named.end(),
-              [](const auto &left, const auto &right) { return left.first < right.first; });
+    std::sort(named.begin(), named.end(), [](const auto &left, const auto &right) { return left.first < right.first; });
     std::vector<const qorv::data::FolderKey *> sorted;
     sorted.reserve(named.size());
     for (const auto &entry : named)

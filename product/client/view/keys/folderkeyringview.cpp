@@ -81,9 +81,8 @@ bool FolderKeyringView::isModified() const
     return false;
 }
 
-void FolderKeyringView::receiveReply(common::Opcode majorOpcode, common::Opcode minorOpcode,
-                                     const std::string &request, common::Ercode majorErcode,
-                                     common::Ercode minorErcode, const std::string &reply)
+void FolderKeyringView::receiveReply(common::Opcode majorOpcode, common::Opcode minorOpcode, const std::string &request,
+                                     common::Ercode majorErcode, common::Ercode minorErcode, const std::string &reply)
 {
     switch (majorOpcode) {
     case common::op::InsertFolderKey:
@@ -169,8 +168,7 @@ void FolderKeyringView::deleteKey()
 void FolderKeyringView::setActiveHours()
 {
     changeKey([this](qorv::data::FolderKey &folderKey, const QString &userName) {
-        const std::optional<keyrules::ActiveHours> hours =
-            keyrulechanges::ActiveHours(m_folderName, userName, this);
+        const std::optional<keyrules::ActiveHours> hours = keyrulechanges::ActiveHours(m_folderName, userName, this);
         if (!hours)
             return false;
         FolderKeyWriter writer(folderKey);
@@ -250,13 +248,12 @@ void FolderKeyringView::initializeFolderKeyringPaneTreeWidget()
     connect(m_viewPermissionsAction, &QAction::toggled, pane, &FolderKeyringPaneTreeWidget::viewPermissionsToggled);
     connect(m_viewDaysAction, &QAction::toggled, pane, &FolderKeyringPaneTreeWidget::viewDaysToggled);
     connect(m_viewMonthsAction, &QAction::toggled, pane, &FolderKeyringPaneTreeWidget::viewMonthsToggled);
-    followPane(
-        pane,
-        [this] {
-            QTreeWidgetItem *item = currentKeyItem();
-            return CurrentKey{item != nullptr, item != nullptr && IsModified(item)};
-        },
-        {});
+    followPane(pane,
+               [this] {
+                   QTreeWidgetItem *item = currentKeyItem();
+                   return CurrentKey{item != nullptr, item != nullptr && IsModified(item)};
+               },
+               {});
 }
 
 bool FolderKeyringView::saveKey(QTreeWidgetItem *item)

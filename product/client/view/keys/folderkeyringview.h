@@ -70,15 +70,12 @@ private:
     void changeKey(const KeyChange &change);
     QTreeWidgetItem *currentKeyItem() const;
 
-    void insertFolderKeyReplyHandler(common::Opcode majorOpcode, common::Opcode minorOpcode,
-                                     const std::string &request, common::Ercode majorErcode,
-                                     common::Ercode minorErcode, const std::string &reply);
-    void updateFolderKeyReplyHandler(common::Opcode majorOpcode, common::Opcode minorOpcode,
-                                     const std::string &request, common::Ercode majorErcode,
-                                     common::Ercode minorErcode, const std::string &reply);
-    void deleteFolderKeyReplyHandler(common::Opcode majorOpcode, common::Opcode minorOpcode,
-                                     const std::string &request, common::Ercode majorErcode,
-                                     common::Ercode minorErcode, const std::string &reply);
+    void insertFolderKeyReplyHandler(common::Opcode majorOpcode, common::Opcode minorOpcode, const std::string &request,
+                                     common::Ercode majorErcode, common::Ercode minorErcode, const std::string &reply);
+    void updateFolderKeyReplyHandler(common::Opcode majorOpcode, common::Opcode minorOpcode, const std::string &request,
+                                     common::Ercode majorErcode, common::Ercode minorErcode, const std::string &reply);
+    void deleteFolderKeyReplyHandler(common::Opcode majorOpcode, common::Opcode minorOpcode, const std::string &request,
+                                     common::Ercode majorErcode, common::Ercode minorErcode, const std::string &reply);
 
     const int m_folderId;
     const QString m_folderName;

@@ -133,8 +133,8 @@ struct KeyringPaneRows
     static bool isKeyRow(const QTreeWidgetItem *item)
     {
         int kind = -1;
-        return item != nullptr && item->parent() == nullptr
-               && keytree::ReadKind(item, UserColumn, RowKindRole, &kind) && kind == KeyRowKind;
+        return item != nullptr && item->parent() == nullptr && keytree::ReadKind(item, UserColumn, RowKindRole, &kind)
+               && kind == KeyRowKind;
     }
 
     static QTreeWidgetItem *keyRow(QTreeWidgetItem *item)
@@ -155,10 +155,7 @@ private:
         return bit;
     }
 
-    static QIcon KeyIcon(bool modified)
-    {
-        return utils::ActionIcon(modified ? "key_edit.png" : "key.png");
-    }
+    static QIcon KeyIcon(bool modified) { return utils::ActionIcon(modified ? "key_edit.png" : "key.png"); }
 
     static Key record(const QTreeWidgetItem *item, int role)
     {

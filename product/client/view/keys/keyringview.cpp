@@ -93,8 +93,8 @@ void KeyringView::closeEvent(QCloseEvent *event)
     }
     QMessageBox question(this);
     question.setWindowTitle(QCoreApplication::applicationName());
-    question.setText(QStringLiteral("%1%2").arg(Linguist::tr("DoYouWantToSaveYourChanges"),
-                                                 Linguist::tr("QuestionMark")));
+    question.setText(
+        QStringLiteral("%1%2").arg(Linguist::tr("DoYouWantToSaveYourChanges"), Linguist::tr("QuestionMark")));
     question.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
     question.setDefaultButton(QMessageBox::Save);
     switch (question.exec()) {

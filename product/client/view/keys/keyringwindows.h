@@ -22,7 +22,8 @@ template <class Keyring>
 bool KeyringViewExists(int id, ViewWindowAction action)
 {
     using View = typename Keyring::View;
-    return ApplyToViewWindows<View>(id, [](const View &keyring) { return Keyring::id(keyring); }, action);
+    return ApplyToViewWindows<View>(
+        id, [](const View &keyring) { return Keyring::id(keyring); }, action);
 }
 
 // For the successful select reply tagged for the keyring: opens the keyring

@@ -61,8 +61,7 @@ std::optional<std::string> Password(const QString &name, const QString &user, QW
     return wizard.passcode();
 }
 
-std::optional<std::string> DocumentRevision(const QString &name, const QString &user, QWidget *window,
-                                            int documentId)
+std::optional<std::string> DocumentRevision(const QString &name, const QString &user, QWidget *window, int documentId)
 {
     SetRevisionWizard wizard(name, user, window, documentId);
     if (wizard.exec() != QDialog::Accepted)

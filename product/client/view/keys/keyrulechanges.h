@@ -34,8 +34,7 @@ std::optional<std::string> Password(const QString &name, const QString &user, QW
 
 // The revision a document key shows: the maximum timestamp for the current
 // one, else the start of the chosen revision as the revision list holds it.
-std::optional<std::string> DocumentRevision(const QString &name, const QString &user, QWidget *window,
-                                            int documentId);
+std::optional<std::string> DocumentRevision(const QString &name, const QString &user, QWidget *window, int documentId);
 }
 
 #endif // KEYRULECHANGES_H

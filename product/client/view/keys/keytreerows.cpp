@@ -1,11 +1,11 @@
 #include "keytreerows.h"
 
+#include "datetimefields.h"
 #include "dbtimestamp.h"
 #include "documentkeyproxy.h"
 #include "folderkeyproxy.h"
 #include "keydisplaytext.h"
 #include "linguist.h"
-#include "datetimefields.h"
 
 #include "securitydescriptor3.pb.h"
 

@@ -14,8 +14,8 @@
 #include <QIcon>
 
 MessageAttachmentItem::MessageAttachmentItem(const qorv::data::Document &document, QListWidget *list)
-    : QListWidgetItem(utils::ActionIcon("document_attachment.png"),
-                      QString::fromStdString(document.document_name()), list, DocumentItemType)
+    : QListWidgetItem(utils::ActionIcon("document_attachment.png"), QString::fromStdString(document.document_name()),
+                      list, DocumentItemType)
 {
     setData(DocumentRole, itemrecord::ToVariant(document));
 }
@@ -32,8 +32,7 @@ void MessageAttachmentItem::addAttachments(int messageId, QListWidget *list)
     qorv::data::SelectMessageDocumentRequest request;
     request.set_message_document_message_id(messageId);
     qorv::data::SelectMessageDocumentReply reply;
-    if (!network::DirectExchange(common::op::SelectMessageDocument, request, reply,
-                                 network::ReplyErrorCodes::Ignored))
+    if (!network::DirectExchange(common::op::SelectMessageDocument, request, reply, network::ReplyErrorCodes::Ignored))
         return;
     // A list kept sorted is sorted once, when every attachment is in.
     const ListFillGuard fill(list);

@@ -26,8 +26,8 @@ std::string Payload(const qorv::data::Message &message, unsigned size)
 }
 }
 
-void DeliverMessageAudit(AbstractMainWindow &window, common::Opcode majorOpcode,
-                         const qorv::data::Message &message, unsigned size)
+void DeliverMessageAudit(AbstractMainWindow &window, common::Opcode majorOpcode, const qorv::data::Message &message,
+                         unsigned size)
 {
     std::string payload;
     switch (majorOpcode) {

@@ -15,7 +15,7 @@ class Message;
 // each carrying the window's message and the count of UTF-16 code units. The
 // router writes the line and nothing comes back. Any other opcode sends
 // nothing.
-void DeliverMessageAudit(AbstractMainWindow &window, common::Opcode majorOpcode,
-                         const qorv::data::Message &message, unsigned size);
+void DeliverMessageAudit(AbstractMainWindow &window, common::Opcode majorOpcode, const qorv::data::Message &message,
+                         unsigned size);
 
 #endif // MESSAGEAUDIT_H

@@ -462,8 +462,7 @@ QTreeWidgetItem *MessageBrowserMainPaneTreeWidget::findMessageItem(int messageId
 bool MessageBrowserMainPaneTreeWidget::currentMessage(qorv::data::Message &message) const
 {
     const QTreeWidgetItem *item = currentItem();
-    const std::optional<qorv::data::Message> edited =
-        item && !item->parent() ? EditedMessage(item) : std::nullopt;
+    const std::optional<qorv::data::Message> edited = item && !item->parent() ? EditedMessage(item) : std::nullopt;
     if (!edited)
         return false;
     message = *edited;

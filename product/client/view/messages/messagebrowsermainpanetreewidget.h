@@ -60,8 +60,7 @@ public:
     bool isMessageModified() const;
     bool isMessageModified(const QTreeWidgetItem *item) const;
     // Also hands out the row's edited and saved messages.
-    bool isMessageModified(const QTreeWidgetItem *item, qorv::data::Message &edited,
-                           qorv::data::Message &saved) const;
+    bool isMessageModified(const QTreeWidgetItem *item, qorv::data::Message &edited, qorv::data::Message &saved) const;
     // Appends the subject of every modified row.
     bool isMessageModified(QStringList &subjects) const;
 
@@ -115,9 +114,9 @@ private:
     bool currentMessage(qorv::data::Message &message) const;
     void fillMessageItem(QTreeWidgetItem *item, const qorv::data::Message &message, bool withCreationDate);
 
-    int m_messageFolderId; // the folder whose messages the window shows here
+    int m_messageFolderId;      // the folder whose messages the window shows here
     QPoint m_dragStartPosition; // of the last left-button press, in the viewport
-    TreeItemIndex *m_index; // message id -> message row
+    TreeItemIndex *m_index;     // message id -> message row
 };
 
 #endif // MESSAGEBROWSERMAINPANETREEWIDGET_H

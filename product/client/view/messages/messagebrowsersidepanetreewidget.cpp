@@ -159,11 +159,10 @@ void MessageBrowserSidePaneTreeWidget::dropEvent(QDropEvent *event)
 {
     // The message may come from this window's message tree or another's.
     const QTreeWidgetItem *item = itemAt(event->position().toPoint());
-    const bool onFolder =
-        item && (item->type() == MessageFolderRootItemType || item->type() == MessageFolderItemType);
-    const std::optional<qorv::data::Message> message =
-        event->proposedAction() == Qt::MoveAction && onFolder ? messagemimedata::Message(event->mimeData())
-                                                              : std::nullopt;
+    const bool onFolder = item && (item->type() == MessageFolderRootItemType || item->type() == MessageFolderItemType);
+    const std::optional<qorv::data::Message> message = event->proposedAction() == Qt::MoveAction && onFolder
+                                                           ? messagemimedata::Message(event->mimeData())
+                                                           : std::nullopt;
     const std::optional<qorv::data::MessageFolder> target = message ? FolderOf(item) : std::nullopt;
     if (!target || MessageReader(*message).folderId() == target->message_folder_id()) {
         event->ignore();

@@ -336,8 +336,8 @@ void MessageBrowserView::editMessage(const qorv::data::Message &message)
     qorv::data::OpenMessageRequest request;
     *request.mutable_message() = message;
     utils::WaitCursor waitCursor(true);
-    send(IsReceivedCopy(message) ? common::op::OpenMessageReader : common::op::OpenMessageEditor,
-         common::tag::Plain, request, Asking::Active);
+    send(IsReceivedCopy(message) ? common::op::OpenMessageReader : common::op::OpenMessageEditor, common::tag::Plain,
+         request, Asking::Active);
 }
 
 void MessageBrowserView::updateMessage(const qorv::data::Message &message)

@@ -35,8 +35,8 @@ class MessageFolder;
 // asked: each request is sent with the browser marked as the class-wide
 // active view, and the mark is gone once the request returns.
 class MessageBrowserView
-    : public AbstractBrowserView<MessageBrowserMainPaneTreeWidget, MessageBrowserSidePaneTreeWidget>
-    , public MessageViewer
+    : public AbstractBrowserView<MessageBrowserMainPaneTreeWidget, MessageBrowserSidePaneTreeWidget>,
+      public MessageViewer
 {
     Q_OBJECT
 

@@ -1,8 +1,8 @@
 #ifndef MESSAGEEDITORMANAGER_H
 #define MESSAGEEDITORMANAGER_H
 
-#include "messagewindowmanager.h"
 #include "messageeditorview.h"
+#include "messagewindowmanager.h"
 
 // Keeps at most one editor per message of the user's own: the request (-41)
 // opens the editor of the message it carries, or brings the open one to the

@@ -5,8 +5,8 @@
 #include "createdocumentkeywizard.h"
 #include "currenttimestamp.h"
 #include "dbtimestamp.h"
-#include "edithistoryactions.h"
 #include "directexchange.h"
+#include "edithistoryactions.h"
 #include "linguist.h"
 #include "messageattachmentitem.h"
 #include "messageaudit.h"
@@ -187,8 +187,8 @@ MessageEditorView::MessageEditorView(const qorv::data::Message &message, QWidget
     connect(m_exportToPdfFileAction, &QAction::triggered, this, &MessageEditorView::exportMessageToPdfFile);
     connect(m_printAction, &QAction::triggered, this, &MessageEditorView::printMessage);
     connect(m_printPreviewAction, &QAction::triggered, this, &MessageEditorView::printPreviewMessage);
-    for (AbstractTextReader *widget : {static_cast<AbstractTextReader *>(m_editor),
-                                       static_cast<AbstractTextReader *>(m_textReader.data())}) {
+    for (AbstractTextReader *widget :
+         {static_cast<AbstractTextReader *>(m_editor), static_cast<AbstractTextReader *>(m_textReader.data())}) {
         connect(widget, &AbstractTextReader::exportBytesToTextFile, this, &MessageEditorView::exportBytesToTextFile);
         connect(widget, &AbstractTextReader::exportBytesToPdfFile, this, &MessageEditorView::exportBytesToPdfFile);
         connect(widget, &AbstractTextReader::printBytes, this, &MessageEditorView::printBytes);
@@ -198,8 +198,7 @@ MessageEditorView::MessageEditorView(const qorv::data::Message &message, QWidget
     connect(m_copyAction, &QAction::triggered, this, &MessageEditorView::copyMessageToClipboard);
     connect(m_pasteAction, &QAction::triggered, this, &MessageEditorView::pasteMessageFromClipboard);
     connect(m_editor, &AbstractTextEditor::cutBytesToClipboard, this, &MessageEditorView::cutBytesToClipboard);
-    connect(m_editor, &AbstractTextEditor::pasteBytesFromClipboard, this,
-            &MessageEditorView::pasteBytesFromClipboard);
+    connect(m_editor, &AbstractTextEditor::pasteBytesFromClipboard, this, &MessageEditorView::pasteBytesFromClipboard);
     connect(m_sendButton, &QPushButton::clicked, this, qOverload<>(&MessageEditorView::send));
     connect(m_discardButton, &QPushButton::clicked, this, &MessageEditorView::discard);
     connect(m_toButton, &QPushButton::clicked, this, &MessageEditorView::addUsersTo);
@@ -321,9 +320,9 @@ void MessageEditorView::initializeAddresseeToolBar()
     row->addLayout(commands);
     auto *grid = new QGridLayout;
     const QList<QPair<QPushButton *, QLineEdit *>> lines = {{m_toButton, m_toLineEdit},
-                                                           {m_ccButton, m_ccLineEdit},
-                                                           {m_bccButton, m_bccLineEdit},
-                                                           {m_subjectButton, m_subjectLineEdit}};
+                                                            {m_ccButton, m_ccLineEdit},
+                                                            {m_bccButton, m_bccLineEdit},
+                                                            {m_subjectButton, m_subjectLineEdit}};
     for (int index = 0; index < lines.size(); ++index) {
         grid->addWidget(lines[index].first, index, 1);
         grid->addWidget(lines[index].second, index, 2);
@@ -385,8 +384,9 @@ void MessageEditorView::displayMessageParentChain()
     if (!network::DirectExchange(common::op::SelectMessage, request, reply, network::ReplyErrorCodes::Ignored)
         || reply.message_size() != 1)
         return;
-    displayMessageChain(reply.message(0), IsChecked(m_filterEditCopyCheckBox), IsChecked(m_filterExportToTextFileCheckBox),
-                        IsChecked(m_filterExportToPdfFileCheckBox), IsChecked(m_filterPrintCheckBox));
+    displayMessageChain(reply.message(0), IsChecked(m_filterEditCopyCheckBox),
+                        IsChecked(m_filterExportToTextFileCheckBox), IsChecked(m_filterExportToPdfFileCheckBox),
+                        IsChecked(m_filterPrintCheckBox));
 }
 
 void MessageEditorView::routeToEditor()
@@ -437,9 +437,9 @@ void MessageEditorView::focusInTextEditor(QFocusEvent *)
 {
     setActionsEnabled(true);
     m_editHistoryActions->setPermitted(true);
-    for (QWidget *widget : std::initializer_list<QWidget *>{m_filterLabel, m_filterEditCopyCheckBox,
-                                                            m_filterExportToTextFileCheckBox,
-                                                            m_filterExportToPdfFileCheckBox, m_filterPrintCheckBox})
+    for (QWidget *widget :
+         std::initializer_list<QWidget *>{m_filterLabel, m_filterEditCopyCheckBox, m_filterExportToTextFileCheckBox,
+                                          m_filterExportToPdfFileCheckBox, m_filterPrintCheckBox})
         widget->setEnabled(false);
     routeToEditor();
 }
@@ -448,9 +448,9 @@ void MessageEditorView::focusInMessageReader(QFocusEvent *)
 {
     setActionsEnabled(false);
     m_editHistoryActions->setPermitted(false);
-    for (QWidget *widget : std::initializer_list<QWidget *>{m_filterLabel, m_filterEditCopyCheckBox,
-                                                            m_filterExportToTextFileCheckBox,
-                                                            m_filterExportToPdfFileCheckBox, m_filterPrintCheckBox})
+    for (QWidget *widget :
+         std::initializer_list<QWidget *>{m_filterLabel, m_filterEditCopyCheckBox, m_filterExportToTextFileCheckBox,
+                                          m_filterExportToPdfFileCheckBox, m_filterPrintCheckBox})
         widget->setEnabled(true);
     m_findAction->setEnabled(true);
     routeToReader();
@@ -642,10 +642,9 @@ void MessageEditorView::send()
 void MessageEditorView::editSubject()
 {
     bool accepted = false;
-    const QString answer =
-        QInputDialog::getText(this, tr("EditMessageInputDialog"), tr("MessageSubject:"), QLineEdit::Normal,
-                              m_subjectLineEdit->text(), &accepted)
-            .trimmed();
+    const QString answer = QInputDialog::getText(this, tr("EditMessageInputDialog"), tr("MessageSubject:"),
+                                                 QLineEdit::Normal, m_subjectLineEdit->text(), &accepted)
+                               .trimmed();
     if (!accepted || answer.isEmpty())
         return;
     std::string body;
@@ -755,8 +754,8 @@ void MessageEditorView::handleUpdateMessage(const std::string &requestPayload, c
     modificationChanged(false);
 }
 
-void MessageEditorView::processError(common::Opcode majorOpcode, common::Opcode, const std::string &,
-                                     common::Ercode, common::Ercode, const std::string &reply)
+void MessageEditorView::processError(common::Opcode majorOpcode, common::Opcode, const std::string &, common::Ercode,
+                                     common::Ercode, const std::string &reply)
 {
     if (majorOpcode != common::op::DeleteMessage || !isActiveView())
         return;
@@ -770,7 +769,9 @@ bool MessageEditorView::addUsers(const qorv::data::Message &message, QString &te
     const qorv::data::Users to = SelectMessageUsers(message, qorv::data::Message::TO);
     const qorv::data::Users cc = SelectMessageUsers(message, qorv::data::Message::CC);
     const qorv::data::Users bcc = SelectMessageUsers(message, qorv::data::Message::BCC);
-    const qorv::data::Users &current = field == qorv::data::Message::TO ? to : field == qorv::data::Message::CC ? cc : bcc;
+    const qorv::data::Users &current = field == qorv::data::Message::TO   ? to
+                                       : field == qorv::data::Message::CC ? cc
+                                                                          : bcc;
 
     SelectUsersDialog dialog(this);
     for (const qorv::data::User &user : current.user())
@@ -794,7 +795,8 @@ bool MessageEditorView::addUsers(const qorv::data::Message &message, QString &te
 
     QStringList names;
     for (const qorv::data::User &user : picked.user())
-        names.append(utils::GetAlphabeticalName(user.user_first_name(), user.user_middle_name(), user.user_last_name()));
+        names.append(
+            utils::GetAlphabeticalName(user.user_first_name(), user.user_middle_name(), user.user_last_name()));
     text = names.join(QStringLiteral("; "));
     return true;
 }

@@ -1,8 +1,8 @@
 #ifndef MESSAGEREADERMANAGER_H
 #define MESSAGEREADERMANAGER_H
 
-#include "messagewindowmanager.h"
 #include "messagereaderview.h"
+#include "messagewindowmanager.h"
 
 // Keeps at most one reader per received message: the request (-43) opens the
 // reader of the message it carries, or brings the open one to the front, if

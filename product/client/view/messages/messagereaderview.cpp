@@ -286,8 +286,8 @@ void MessageReaderView::answer(qorv::data::Message_rfield relation)
         for (const auto field : {qorv::data::Message::TO, qorv::data::Message::CC})
             others.MergeFrom(SelectMessageUsers(m_message, field));
     }
-    const qorv::data::InsertMessageRequest request = MessageReplyRequest::make(
-        m_message, relation, SessionUser(), others, records::CurrentTimestamp().toDbString());
+    const qorv::data::InsertMessageRequest request =
+        MessageReplyRequest::make(m_message, relation, SessionUser(), others, records::CurrentTimestamp().toDbString());
     std::string payload;
     if (!request.SerializeToString(&payload))
         return;

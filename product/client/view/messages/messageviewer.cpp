@@ -43,8 +43,7 @@ std::pair<QString, QString> MessageViewer::getMessageChain(const qorv::data::Mes
                                                            bool filterPrint)
 {
     const auto displayable = [&](const qorv::data::Message &candidate) {
-        return canDisplayMessage(candidate, filterEditCopy, filterExportToTextFile, filterExportToPdfFile,
-                                 filterPrint);
+        return canDisplayMessage(candidate, filterEditCopy, filterExportToTextFile, filterExportToPdfFile, filterPrint);
     };
     const QString own = displayable(message) ? FormatMessageReplyContent(message) : QString();
 

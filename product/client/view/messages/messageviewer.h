@@ -33,8 +33,8 @@ public:
 
     // Whether the author lets the message be viewed and, for each filter
     // that is on, used that way.
-    static bool canDisplayMessage(const qorv::data::Message &message, bool filterEditCopy,
-                                  bool filterExportToTextFile, bool filterExportToPdfFile, bool filterPrint);
+    static bool canDisplayMessage(const qorv::data::Message &message, bool filterEditCopy, bool filterExportToTextFile,
+                                  bool filterExportToPdfFile, bool filterPrint);
 
     // The whole chain (the message, when it may be shown, then the messages it
     // answers) and the chain of its parents alone, as the server has them

@@ -34,8 +34,7 @@ public:
                       common::Ercode minorErcode = 0, const std::string &reply = std::string()) override;
 
 protected:
-    MessageWindowManager(const IViewWindowBus &viewWindowBus, common::Opcode openOpcode, Side side,
-                         QObject *parent);
+    MessageWindowManager(const IViewWindowBus &viewWindowBus, common::Opcode openOpcode, Side side, QObject *parent);
 
 private:
     static bool messageViewExists(int messageId, ViewWindowAction action);
@@ -48,8 +47,8 @@ private:
 };
 
 template <class MessageView>
-MessageWindowManager<MessageView>::MessageWindowManager(const IViewWindowBus &viewWindowBus,
-                                                        common::Opcode openOpcode, Side side, QObject *parent)
+MessageWindowManager<MessageView>::MessageWindowManager(const IViewWindowBus &viewWindowBus, common::Opcode openOpcode,
+                                                        Side side, QObject *parent)
     : AbstractViewManager(parent)
     , m_viewWindowBus(viewWindowBus)
     , m_openOpcode(openOpcode)

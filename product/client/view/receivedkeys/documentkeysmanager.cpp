@@ -1,8 +1,8 @@
 #include "documentkeysmanager.h"
 
 #include "common/majorcode.h"
-#include "showonbus.h"
 #include "documentkeysview.h"
+#include "showonbus.h"
 
 DocumentKeysManager::DocumentKeysManager(const IViewWindowBus &viewWindowBus, QObject *parent)
     : AbstractViewManager(parent)

@@ -63,20 +63,12 @@ bool DocumentKeysView::selectKeys()
 
 AbstractKeysView::Texts DocumentKeysView::texts()
 {
-    return {tr("DocumentKeysViewTitle"),
-            tr("OpenDocument"),
-            tr("OpenDocumentStatusTip"),
-            tr("OpenDocumentToolTip"),
-            tr("RefreshStatusTip"),
-            tr("RefreshToolTip"),
-            Linguist::tr("ViewMonths"),
-            tr("ViewMonthsStatusTip"),
-            tr("ViewMonthsToolTip"),
-            Linguist::tr("ViewDays"),
-            tr("ViewDaysStatusTip"),
-            tr("ViewDaysToolTip"),
-            Linguist::tr("ViewPermissions"),
-            tr("ViewPermissionsStatusTip"),
-            tr("ViewPermissionsToolTip"),
-            tr("DocumentKeysNotRead")};
+    return {tr("DocumentKeysViewTitle"),     tr("OpenDocument"),
+            tr("OpenDocumentStatusTip"),     tr("OpenDocumentToolTip"),
+            tr("RefreshStatusTip"),          tr("RefreshToolTip"),
+            Linguist::tr("ViewMonths"),      tr("ViewMonthsStatusTip"),
+            tr("ViewMonthsToolTip"),         Linguist::tr("ViewDays"),
+            tr("ViewDaysStatusTip"),         tr("ViewDaysToolTip"),
+            Linguist::tr("ViewPermissions"), tr("ViewPermissionsStatusTip"),
+            tr("ViewPermissionsToolTip"),    tr("DocumentKeysNotRead")};
 }

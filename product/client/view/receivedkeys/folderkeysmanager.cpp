@@ -1,8 +1,8 @@
 #include "folderkeysmanager.h"
 
 #include "common/majorcode.h"
-#include "showonbus.h"
 #include "folderkeysview.h"
+#include "showonbus.h"
 
 FolderKeysManager::FolderKeysManager(const IViewWindowBus &viewWindowBus, QObject *parent)
     : AbstractViewManager(parent)

@@ -25,8 +25,7 @@ FolderKeysView::FolderKeysView(QWidget *parent)
     Settings().restoreWidgetGeometrySettings(this, Settings::ClassName, QSize(640, 480), QPoint(64, 48));
     setPane(m_folderKeysPaneTreeWidget);
     connect(openAction(), &QAction::triggered, this, &FolderKeysView::openFolder);
-    connect(this, &FolderKeysView::addFolderKey, m_folderKeysPaneTreeWidget,
-            &FolderKeysPaneTreeWidget::addFolderKey);
+    connect(this, &FolderKeysView::addFolderKey, m_folderKeysPaneTreeWidget, &FolderKeysPaneTreeWidget::addFolderKey);
     refresh();
 }
 

@@ -2,9 +2,9 @@
 
 #include "resourceicon.h"
 
+#include <QIcon>
 #include <QLabel>
 #include <QTextEdit>
-#include <QIcon>
 #include <QVBoxLayout>
 #include <QWizard>
 #include <QWizardPage>

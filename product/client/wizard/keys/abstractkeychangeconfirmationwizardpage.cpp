@@ -6,11 +6,8 @@
 #include <QTextEdit>
 #include <QWizard>
 
-AbstractKeyChangeConfirmationWizardPage::AbstractKeyChangeConfirmationWizardPage(const QString &name,
-                                                                                 const QString &user,
-                                                                                 const QString &title,
-                                                                                 const QString &subTitle,
-                                                                                 QWizard *wizard)
+AbstractKeyChangeConfirmationWizardPage::AbstractKeyChangeConfirmationWizardPage(
+    const QString &name, const QString &user, const QString &title, const QString &subTitle, QWizard *wizard)
     : QWizardPage(wizard)
     , m_name(name)
     , m_user(user)

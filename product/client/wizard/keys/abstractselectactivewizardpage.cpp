@@ -15,8 +15,7 @@ AbstractSelectActiveWizardPage::AbstractSelectActiveWizardPage(QWidget *parent, 
 {
     setTitle(look.title);
     setSubTitle(look.subTitle);
-    setPixmap(QWizard::LogoPixmap,
-              QPixmap(QStringLiteral(":icons/32x32/") + QLatin1String(look.pixmapFileName)));
+    setPixmap(QWizard::LogoPixmap, QPixmap(QStringLiteral(":icons/32x32/") + QLatin1String(look.pixmapFileName)));
 
     m_groupBox->setObjectName(QStringLiteral("groupBox"));
     m_groupBox->setTitle(look.groupTitle);

@@ -78,8 +78,8 @@ void CreateDocumentKeyConfirmationWizardPage::initializePage()
     facts.hasActiveHours = !reader.activeFrom().empty() && !reader.activeTo().empty();
     facts.limitsSession = reader.sessionDuration() != 0;
     facts.expires = !reader.expirationDate().empty();
-    html += rulesSummary(ruleTexts(), facts, descriptor,
-                         m_wizard->getSelectDocumentKeyUserWizardPage()->selectedItems());
+    html +=
+        rulesSummary(ruleTexts(), facts, descriptor, m_wizard->getSelectDocumentKeyUserWizardPage()->selectedItems());
 
     setSummary(html);
 }

@@ -39,8 +39,7 @@ void CreateFolderKeyConfirmationWizardPage::initializePage()
     facts.hasActiveHours = !reader.activeFrom().empty() && !reader.activeTo().empty();
     facts.limitsSession = reader.sessionDuration() != 0;
     facts.expires = !reader.expirationDate().empty();
-    html += rulesSummary(ruleTexts(), facts, descriptor,
-                         m_wizard->getSelectFolderKeyUserWizardPage()->selectedItems());
+    html += rulesSummary(ruleTexts(), facts, descriptor, m_wizard->getSelectFolderKeyUserWizardPage()->selectedItems());
 
     setSummary(html);
 }

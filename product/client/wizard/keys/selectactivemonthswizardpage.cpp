@@ -6,12 +6,12 @@ namespace
 const std::vector<const char *> &Labels()
 {
     static const std::vector<const char *> labels = {
-    QT_TRANSLATE_NOOP("Linguist", "January"),   QT_TRANSLATE_NOOP("Linguist", "February"),
-    QT_TRANSLATE_NOOP("Linguist", "March"),     QT_TRANSLATE_NOOP("Linguist", "April"),
-    QT_TRANSLATE_NOOP("Linguist", "May"),       QT_TRANSLATE_NOOP("Linguist", "June"),
-    QT_TRANSLATE_NOOP("Linguist", "July"),      QT_TRANSLATE_NOOP("Linguist", "August"),
-    QT_TRANSLATE_NOOP("Linguist", "September"), QT_TRANSLATE_NOOP("Linguist", "October"),
-    QT_TRANSLATE_NOOP("Linguist", "November"),  QT_TRANSLATE_NOOP("Linguist", "December"),
+        QT_TRANSLATE_NOOP("Linguist", "January"),   QT_TRANSLATE_NOOP("Linguist", "February"),
+        QT_TRANSLATE_NOOP("Linguist", "March"),     QT_TRANSLATE_NOOP("Linguist", "April"),
+        QT_TRANSLATE_NOOP("Linguist", "May"),       QT_TRANSLATE_NOOP("Linguist", "June"),
+        QT_TRANSLATE_NOOP("Linguist", "July"),      QT_TRANSLATE_NOOP("Linguist", "August"),
+        QT_TRANSLATE_NOOP("Linguist", "September"), QT_TRANSLATE_NOOP("Linguist", "October"),
+        QT_TRANSLATE_NOOP("Linguist", "November"),  QT_TRANSLATE_NOOP("Linguist", "December"),
     };
     return labels;
 }
@@ -19,8 +19,8 @@ const std::vector<const char *> &Labels()
 
 SelectActiveMonthsWizardPage::SelectActiveMonthsWizardPage(QWidget *parent)
     : AbstractSelectActiveWizardPage(parent,
-                                     {tr("SelectActiveMonthsWizardPageTitle"), tr("SelectActiveMonthsWizardPageSubTitle"), "calendar.png",
-                                      tr("ActiveMonths")},
+                                     {tr("SelectActiveMonthsWizardPageTitle"),
+                                      tr("SelectActiveMonthsWizardPageSubTitle"), "calendar.png", tr("ActiveMonths")},
                                      Labels())
 {
 }

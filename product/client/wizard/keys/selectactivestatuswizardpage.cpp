@@ -31,7 +31,6 @@ void SelectActiveStatusWizardPage::cleanupPage()
 
 void SelectActiveStatusWizardPage::toggleActiveStatus(int state)
 {
-    setPixmap(QWizard::LogoPixmap,
-              QPixmap(state != 0 ? QStringLiteral(":icons/32x32/key_play.png")
-                                 : QStringLiteral(":icons/32x32/key_stop.png")));
+    setPixmap(QWizard::LogoPixmap, QPixmap(state != 0 ? QStringLiteral(":icons/32x32/key_play.png")
+                                                      : QStringLiteral(":icons/32x32/key_stop.png")));
 }

@@ -7,7 +7,8 @@
 #include "selectdocumentkeyreply3.pb.h"
 #include "selectdocumentkeyrequest3.pb.h"
 
-namespace {
+namespace
+{
 
 // A failed look-up excludes nobody but the logged-on user, whom the picker
 // leaves out anyway.
@@ -28,8 +29,8 @@ QList<int> KeyHolderIds(const QWidget *parent)
 } // namespace
 
 SelectDocumentKeyUserWizardPage::SelectDocumentKeyUserWizardPage(QWidget *parent)
-    : AbstractSelectKeyUserWizardPage(tr("SelectDocumentKeyUserWizardPageTitle"), tr("SelectDocumentKeyUserWizardPageSubTitle"),
-                                      KeyHolderIds(parent), parent)
+    : AbstractSelectKeyUserWizardPage(tr("SelectDocumentKeyUserWizardPageTitle"),
+                                      tr("SelectDocumentKeyUserWizardPageSubTitle"), KeyHolderIds(parent), parent)
 {
 }
 

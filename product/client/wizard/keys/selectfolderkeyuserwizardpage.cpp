@@ -7,7 +7,8 @@
 #include "selectfolderkeyreply3.pb.h"
 #include "selectfolderkeyrequest3.pb.h"
 
-namespace {
+namespace
+{
 
 // A failed look-up excludes nobody but the logged-on user, whom the picker
 // leaves out anyway.
@@ -28,8 +29,8 @@ QList<int> KeyHolderIds(const QWidget *parent)
 } // namespace
 
 SelectFolderKeyUserWizardPage::SelectFolderKeyUserWizardPage(QWidget *parent)
-    : AbstractSelectKeyUserWizardPage(tr("SelectFolderKeyUserWizardPageTitle"), tr("SelectFolderKeyUserWizardPageSubTitle"),
-                                      KeyHolderIds(parent), parent)
+    : AbstractSelectKeyUserWizardPage(tr("SelectFolderKeyUserWizardPageTitle"),
+                                      tr("SelectFolderKeyUserWizardPageSubTitle"), KeyHolderIds(parent), parent)
 {
 }
 

@@ -32,6 +32,6 @@ bool SetActiveHoursConfirmationWizardPage::isComplete() const
     if (!field(QStringLiteral("restrictedHours")).toBool())
         return true;
     return field(QStringLiteral("fromTime")).toDateTime().time().isValid()
-        && field(QStringLiteral("toTime")).toDateTime().time().isValid()
-        && !field(QStringLiteral("region")).toString().isEmpty();
+           && field(QStringLiteral("toTime")).toDateTime().time().isValid()
+           && !field(QStringLiteral("region")).toString().isEmpty();
 }

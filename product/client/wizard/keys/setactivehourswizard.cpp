@@ -1,8 +1,8 @@
 #include "setactivehourswizard.h"
 
+#include "selectactivehourswizardpage.h"
 #include "setactivehoursconfirmationwizardpage.h"
 #include "setactivehoursintroductionwizardpage.h"
-#include "selectactivehourswizardpage.h"
 #include "wizardpagewidgets.h"
 
 SetActiveHoursWizard::SetActiveHoursWizard(const QString &name, const QString &user, QWidget *parent)

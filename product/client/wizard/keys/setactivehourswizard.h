@@ -2,8 +2,8 @@
 #define SETACTIVEHOURSWIZARD_H
 
 #include <QString>
-#include <QWizard>
 #include <QTime>
+#include <QWizard>
 
 class SetActiveHoursConfirmationWizardPage;
 class SetActiveHoursIntroductionWizardPage;

@@ -17,8 +17,8 @@ SetExpirationDateConfirmationWizardPage::~SetExpirationDateConfirmationWizardPag
 
 void SetExpirationDateConfirmationWizardPage::initializePage()
 {
-    setSummary(keysummary::Expiration(field(QStringLiteral("expirationDateCalendar")).toDate(),
-                                              tr("Translation0"), tr("Translation1"), tr("TranslationN")));
+    setSummary(keysummary::Expiration(field(QStringLiteral("expirationDateCalendar")).toDate(), tr("Translation0"),
+                                      tr("Translation1"), tr("TranslationN")));
 }
 
 bool SetExpirationDateConfirmationWizardPage::isComplete() const

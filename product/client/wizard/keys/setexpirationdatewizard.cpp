@@ -1,8 +1,8 @@
 #include "setexpirationdatewizard.h"
 
+#include "selectexpirationdatewizardpage.h"
 #include "setexpirationdateconfirmationwizardpage.h"
 #include "setexpirationdateintroductionwizardpage.h"
-#include "selectexpirationdatewizardpage.h"
 #include "wizardpagewidgets.h"
 
 SetExpirationDateWizard::SetExpirationDateWizard(const QString &name, const QString &user, QWidget *parent)

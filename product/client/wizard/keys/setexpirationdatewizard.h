@@ -1,9 +1,9 @@
 #ifndef SETEXPIRATIONDATEWIZARD_H
 #define SETEXPIRATIONDATEWIZARD_H
 
+#include <QDate>
 #include <QString>
 #include <QWizard>
-#include <QDate>
 
 class SetExpirationDateConfirmationWizardPage;
 class SetExpirationDateIntroductionWizardPage;

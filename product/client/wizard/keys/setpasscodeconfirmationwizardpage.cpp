@@ -2,7 +2,6 @@
 
 #include "setpasscodewizard.h"
 
-
 SetPasscodeConfirmationWizardPage::SetPasscodeConfirmationWizardPage(const QString &name, const QString &user,
                                                                      SetPasscodeWizard *wizard)
     : AbstractKeyChangeConfirmationWizardPage(name, user, tr("SetPasscodeConfirmationWizardPageTitle"),

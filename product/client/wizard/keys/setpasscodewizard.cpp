@@ -1,9 +1,9 @@
 #include "setpasscodewizard.h"
 
-#include "setpasscodeconfirmationwizardpage.h"
-#include "setpasscodeintroductionwizardpage.h"
 #include "keyrules.h"
 #include "selectpasscodewizardpage.h"
+#include "setpasscodeconfirmationwizardpage.h"
+#include "setpasscodeintroductionwizardpage.h"
 #include "wizardpagewidgets.h"
 
 SetPasscodeWizard::SetPasscodeWizard(const QString &name, const QString &user, QWidget *parent)

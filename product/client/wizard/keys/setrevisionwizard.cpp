@@ -1,8 +1,8 @@
 #include "setrevisionwizard.h"
 
+#include "selectrevisionwizardpage.h"
 #include "setrevisionconfirmationwizardpage.h"
 #include "setrevisionintroductionwizardpage.h"
-#include "selectrevisionwizardpage.h"
 #include "wizardpagewidgets.h"
 
 SetRevisionWizard::SetRevisionWizard(const QString &name, const QString &user, QWidget *parent, int documentId)
@@ -23,7 +23,7 @@ SetRevisionWizard::~SetRevisionWizard() = default;
 bool SetRevisionWizard::currentRevision() const
 {
     return field(QStringLiteral("currentRevision")).toBool()
-        || field(QStringLiteral("revisionSysStart")).toString().isEmpty();
+           || field(QStringLiteral("revisionSysStart")).toString().isEmpty();
 }
 
 std::string SetRevisionWizard::revisionDateTime() const

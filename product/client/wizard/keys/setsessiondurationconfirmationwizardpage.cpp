@@ -3,7 +3,6 @@
 #include "keysummary.h"
 #include "setsessiondurationwizard.h"
 
-
 SetSessionDurationConfirmationWizardPage::SetSessionDurationConfirmationWizardPage(const QString &name,
                                                                                    const QString &user,
                                                                                    SetSessionDurationWizard *wizard)

@@ -1,8 +1,8 @@
 #include "setsessiondurationwizard.h"
 
+#include "selectsessiondurationwizardpage.h"
 #include "setsessiondurationconfirmationwizardpage.h"
 #include "setsessiondurationintroductionwizardpage.h"
-#include "selectsessiondurationwizardpage.h"
 #include "wizardpagewidgets.h"
 
 SetSessionDurationWizard::SetSessionDurationWizard(const QString &name, const QString &user, QWidget *parent)

@@ -15,8 +15,8 @@ bool IsWizardDataValid(const QWizard *wizard)
     const QVariant document = wizard->property("document");
     const QVariant folderId = wizard->property("documentFolderId");
     const QVariant folderName = wizard->property("documentFolderName");
-    if (document.metaType() != QMetaType::fromType<qorv::data::Document>()
-        || !folderName.canConvert<QString>() || !folderId.canConvert<int>())
+    if (document.metaType() != QMetaType::fromType<qorv::data::Document>() || !folderName.canConvert<QString>()
+        || !folderId.canConvert<int>())
         return false;
     return folderId.toInt() == RestoreDocumentWizard::HomeFolderId() || !folderName.toString().isEmpty();
 }
@@ -46,8 +46,7 @@ void RestoreDocumentConfirmationWizardPage::initializePage()
     const QString folder = folderId == RestoreDocumentWizard::HomeFolderId()
                                ? Linguist::tr("HomeFolder")
                                : wizard()->property("documentFolderName").toString();
-    m_textEdit->setText(
-        tr("ConfirmationText").arg(QString::fromStdString(document.document_name()), revision, folder));
+    m_textEdit->setText(tr("ConfirmationText").arg(QString::fromStdString(document.document_name()), revision, folder));
 }
 
 bool RestoreDocumentConfirmationWizardPage::validatePage()

@@ -81,8 +81,8 @@ void HandleSelectDeletedDocumentReply(const qorv::data::SelectDocumentReply &rep
                                           QString::fromStdString(document.document_name()));
         name->setFlags(SelectableFlags());
         name->setData(DocumentRole, QVariant::fromValue(document));
-        auto *deleted = new QTableWidgetItem(utils::ActionIcon("clock_back.png"),
-                                             LocalText(document.sys_period().to()));
+        auto *deleted =
+            new QTableWidgetItem(utils::ActionIcon("clock_back.png"), LocalText(document.sys_period().to()));
         deleted->setFlags(SelectableFlags());
         table->setItem(row, 0, name);
         table->setItem(row, 1, deleted);
@@ -278,7 +278,7 @@ bool RestoreDocumentSelectDocumentWizardPage::isComplete() const
     // The folder was looked up when its document was clicked; one chosen
     // otherwise is looked up on Next.
     return m_folderExists.value(document->document_folder_id(), true)
-        || document->document_folder_id() == RestoreDocumentWizard::HomeFolderId();
+           || document->document_folder_id() == RestoreDocumentWizard::HomeFolderId();
 }
 
 void RestoreDocumentSelectDocumentWizardPage::warn(const QString &text)

@@ -49,8 +49,7 @@ void RestoreDocumentSelectFolderWizardPage::initializeWindow()
     m_homeToolButton->setIcon(utils::ActionIcon("home.png"));
     connect(m_backToolButton, &QToolButton::clicked, this, &RestoreDocumentSelectFolderWizardPage::undoSelectFolder);
     connect(m_homeToolButton, &QToolButton::clicked, this, &RestoreDocumentSelectFolderWizardPage::selectHomeFolder);
-    connect(m_forwardToolButton, &QToolButton::clicked, this,
-            &RestoreDocumentSelectFolderWizardPage::redoSelectFolder);
+    connect(m_forwardToolButton, &QToolButton::clicked, this, &RestoreDocumentSelectFolderWizardPage::redoSelectFolder);
     connect(m_folderListWidget, &QListWidget::itemClicked, this,
             &RestoreDocumentSelectFolderWizardPage::folderItemClicked);
     connect(m_folderListWidget, &QListWidget::itemDoubleClicked, this,
@@ -87,9 +86,9 @@ void RestoreDocumentSelectFolderWizardPage::selectFolder(int folderId)
     qorv::data::SelectFolderReply reply;
     if (network::DirectExchange(common::op::SelectFolder, request, reply, network::ReplyErrorCodes::Ignored)) {
         for (const qorv::data::Folder &folder : reply.folder()) {
-            auto *item = new QListWidgetItem(utils::ActionIcon("folder.png"),
-                                             QString::fromStdString(folder.folder_name()), m_folderListWidget,
-                                             FolderItemType);
+            auto *item =
+                new QListWidgetItem(utils::ActionIcon("folder.png"), QString::fromStdString(folder.folder_name()),
+                                    m_folderListWidget, FolderItemType);
             item->setData(FolderRole, QVariant::fromValue(folder));
         }
         m_backHistory.append(folderId);

@@ -27,7 +27,8 @@ class RestoreDocumentWizard : public QWizard
     Q_PROPERTY(QString documentFolderName READ getDocumentFolderName WRITE setDocumentFolderName)
 
 public:
-    enum PageId {
+    enum PageId
+    {
         IntroductionPage = 0,
         SelectDocumentPage = 1,
         SelectFolderPage = 2,

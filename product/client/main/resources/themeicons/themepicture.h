@@ -33,8 +33,7 @@ public:
     QImage render(const ThemePictureSpec &spec, QString *error) const;
 
 private:
-    bool drawIcon(QPainter &painter, const QString &name, const QRectF &area, const QColor &tint,
-                  QString *error) const;
+    bool drawIcon(QPainter &painter, const QString &name, const QRectF &area, const QColor &tint, QString *error) const;
     bool drawBadge(QPainter &painter, const QString &name, const QRectF &iconArea, QString *error) const;
 
     const ThemeIconIndex &m_index;
