@@ -210,12 +210,12 @@ private slots:
     {
         QTest::addColumn<int>("setter");
         QTest::addColumn<QString>("assertion");
-        QTest::newRow("null id") << 0 << "! dbId.null()";
-        QTest::newRow("null group id") << 1 << "! dbId.null()";
-        QTest::newRow("empty user name") << 2 << "! name.empty()";
-        QTest::newRow("empty last name") << 3 << "! name.empty()";
-        QTest::newRow("empty first name") << 4 << "! name.empty()";
-        QTest::newRow("empty e-mail address") << 5 << "! address.empty()";
+        QTest::newRow("null id") << 0 << "!dbId.null()";
+        QTest::newRow("null group id") << 1 << "!dbId.null()";
+        QTest::newRow("empty user name") << 2 << "!name.empty()";
+        QTest::newRow("empty last name") << 3 << "!name.empty()";
+        QTest::newRow("empty first name") << 4 << "!name.empty()";
+        QTest::newRow("empty e-mail address") << 5 << "!address.empty()";
     }
 
     // The value is reported and not written: the field keeps its value.
