@@ -24,7 +24,7 @@ namespace
 struct Entry
 {
     QString path;
-    ThemePictureSpec spec;
+    ThemePictureRecipe recipe;
 };
 
 // "path icon [+badge] [#tint] [@WxH]"; the size comes from an "NxN" folder of
@@ -35,28 +35,28 @@ bool Parse(const QString &line, Entry &entry)
     if (words.size() < 2)
         return false;
     entry.path = words.at(0);
-    entry.spec.icon = words.at(1);
+    entry.recipe.icon = words.at(1);
     for (const QString &word : words.mid(2)) {
         if (word.startsWith(QLatin1Char('+'))) {
-            entry.spec.badge = word.mid(1);
+            entry.recipe.badge = word.mid(1);
         } else if (word.startsWith(QLatin1Char('#'))) {
-            entry.spec.tint = QColor::fromString(word);
-            if (!entry.spec.tint.isValid())
+            entry.recipe.tint = QColor::fromString(word);
+            if (!entry.recipe.tint.isValid())
                 return false;
         } else if (word.startsWith(QLatin1Char('@'))) {
-            entry.spec.size = QSize(word.mid(1).section(QLatin1Char('x'), 0, 0).toInt(),
-                                    word.section(QLatin1Char('x'), 1, 1).toInt());
+            entry.recipe.size = QSize(word.mid(1).section(QLatin1Char('x'), 0, 0).toInt(),
+                                      word.section(QLatin1Char('x'), 1, 1).toInt());
         } else {
             return false;
         }
     }
-    if (!entry.spec.size.isValid()) {
+    if (!entry.recipe.size.isValid()) {
         static const QRegularExpression Folder(QStringLiteral("/(\\d+)x\\1/"));
         const QRegularExpressionMatch size = Folder.match(entry.path);
         if (size.hasMatch())
-            entry.spec.size = QSize(size.captured(1).toInt(), size.captured(1).toInt());
+            entry.recipe.size = QSize(size.captured(1).toInt(), size.captured(1).toInt());
     }
-    return !entry.spec.size.isEmpty();
+    return !entry.recipe.size.isEmpty();
 }
 
 bool Write(QImage image, const QString &fileName)
@@ -109,7 +109,7 @@ int main(int argc, char *argv[])
             return 1;
         }
         QString error;
-        const QImage image = pictures.render(entry.spec, &error);
+        const QImage image = pictures.render(entry.recipe, &error);
         if (image.isNull()) {
             std::fprintf(stderr, "%s:%d: %s\n", argv[1], lineNumber, qPrintable(error));
             return 1;

@@ -20,27 +20,27 @@ ThemePicture::ThemePicture(const ThemeIconIndex &index)
 {
 }
 
-QImage ThemePicture::render(const ThemePictureSpec &spec, QString *error) const
+QImage ThemePicture::render(const ThemePictureRecipe &recipe, QString *error) const
 {
-    QImage image(spec.size, QImage::Format_ARGB32_Premultiplied);
+    QImage image(recipe.size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
 
-    const int side = qMin(spec.size.width(), spec.size.height());
+    const int side = qMin(recipe.size.width(), recipe.size.height());
     QRectF iconArea(0, 0, side, side);
-    if (spec.size.width() > spec.size.height()) {
-        QLinearGradient band(0, 0, spec.size.width(), spec.size.height());
+    if (recipe.size.width() > recipe.size.height()) {
+        QLinearGradient band(0, 0, recipe.size.width(), recipe.size.height());
         band.setColorAt(0, QColor(0x1d, 0x99, 0xf3));
         band.setColorAt(1, QColor(0x1a, 0x4f, 0x8a));
         painter.fillRect(image.rect(), band);
         const qreal margin = side * 0.12;
         iconArea = QRectF(margin * 2, margin, side - 2 * margin, side - 2 * margin);
     }
-    if (!drawIcon(painter, spec.icon, iconArea, spec.tint, error))
+    if (!drawIcon(painter, recipe.icon, iconArea, recipe.tint, error))
         return {};
-    if (!spec.badge.isEmpty() && !drawBadge(painter, spec.badge, iconArea, error))
+    if (!recipe.badge.isEmpty() && !drawBadge(painter, recipe.badge, iconArea, error))
         return {};
     painter.end();
     return image;

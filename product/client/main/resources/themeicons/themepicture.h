@@ -14,7 +14,7 @@ class ThemeIconIndex;
 // another colour and with a second icon as a badge in its lower right corner,
 // at a pixel size. A picture wider than high is a banner: the icon stands at
 // the left of a band in the theme's own blues.
-struct ThemePictureSpec
+struct ThemePictureRecipe
 {
     QString icon;
     QString badge;
@@ -30,7 +30,7 @@ public:
 
     // A null image, with the reason in *error, when an icon is missing from
     // the theme or its drawing cannot be read.
-    QImage render(const ThemePictureSpec &spec, QString *error) const;
+    QImage render(const ThemePictureRecipe &recipe, QString *error) const;
 
 private:
     bool drawIcon(QPainter &painter, const QString &name, const QRectF &area, const QColor &tint, QString *error) const;
