@@ -233,11 +233,14 @@ void UpdateKeyRowFont(QTreeWidgetItem *keyRow, bool inactive)
     keyRow->setFont(0, font);
 }
 
-void SetReadOnlyFlags(QTreeWidget *tree)
+void SetReadOnlyFlags(QTreeWidgetItem *keyRow)
 {
-    for (QTreeWidgetItemIterator it(tree); *it != nullptr; ++it) {
-        QTreeWidgetItem *row = *it;
-        row->setFlags(row->parent() == nullptr ? Qt::ItemIsSelectable | Qt::ItemIsEnabled : Qt::ItemIsEnabled);
+    if (keyRow->parent() == nullptr)
+        keyRow->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    for (int index = 0; index < keyRow->childCount(); ++index) {
+        QTreeWidgetItem *child = keyRow->child(index);
+        child->setFlags(Qt::ItemIsEnabled);
+        SetReadOnlyFlags(child);
     }
 }
 

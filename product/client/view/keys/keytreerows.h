@@ -92,9 +92,12 @@ bool ReadKind(const QTreeWidgetItem *item, int column, int kindRole, int *kind);
 // that cannot (switched off, or no day, month or permission at all).
 void UpdateKeyRowFont(QTreeWidgetItem *keyRow, bool inactive);
 
-// Leaves a filled pane of received keys for looking only: key rows can be
-// selected, no row can be ticked, child rows cannot even be selected.
-void SetReadOnlyFlags(QTreeWidget *tree);
+// Leaves a received key's row for looking only: the key row can be selected,
+// no row can be ticked, its child rows cannot even be selected. Done as each
+// row is built: done over a filled pane, every flag change makes the tree
+// look its row up among all the rows shown, which grows with the square of
+// the keys.
+void SetReadOnlyFlags(QTreeWidgetItem *keyRow);
 
 // Walks every row in pre-order: key rows are expanded when view is true, and
 // the headings of that kind expanded or collapsed to follow view.

@@ -62,7 +62,6 @@ void AbstractKeysView::refresh()
         // An empty pane alone would say that nobody gave the user a key.
         m_refreshFailedLabel->setText(m_keysNotRead);
     }
-    keytree::SetReadOnlyFlags(m_pane);
 }
 
 void AbstractKeysView::setPane(AbstractKeyPaneTreeWidget *pane)

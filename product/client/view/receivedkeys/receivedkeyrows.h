@@ -60,6 +60,7 @@ struct ReceivedKeyRows
         keytree::AddSubtree(item, subtrees.permissions, kindRole, descriptor);
         keytree::AddSubtree(item, subtrees.days, kindRole, descriptor);
         keytree::AddSubtree(item, subtrees.months, kindRole, descriptor);
+        keytree::SetReadOnlyFlags(item);
     }
 };
 
