@@ -142,7 +142,6 @@ void UserGroupBrowserView::newUser(const qorv::data::UserGroup &userGroup)
 {
     SelectUsersDialog dialog(this);
     const qorv::data::Users members = usergroupbrowserview::GetGroupUsers(userGroup);
-    const ListFillGuard fill(m_mainPane);
     for (const qorv::data::User &member : members.user())
         dialog.addExcludedUser(member.user_id());
     dialog.addExcludedUserGroup(userGroup.user_group_group_id());

@@ -2,10 +2,8 @@
 
 #include "common/majorcode.h"
 #include "common/minortag.h"
-#include "documentkeyringpanetreewidget.h"
 #include "documentkeyringview.h"
 #include "keyringwindows.h"
-#include "listfillguard.h"
 
 #include "deletedocumentrequest3.pb.h"
 #include "selectdocumentkeyreply3.pb.h"
@@ -26,8 +24,6 @@ struct DocumentKeyring
 
     static void addKeys(View &keyring, const SelectReply &reply)
     {
-        const ListFillGuard fill(keyring.findChild<DocumentKeyringPaneTreeWidget *>(),
-                                 ListFillGuard::ResizeColumnsToContents);
         for (const qorv::data::DocumentKey &documentKey : reply.document_key())
             emit keyring.addDocumentKey(documentKey);
     }

@@ -2,10 +2,8 @@
 
 #include "common/majorcode.h"
 #include "common/minortag.h"
-#include "folderkeyringpanetreewidget.h"
 #include "folderkeyringview.h"
 #include "keyringwindows.h"
-#include "listfillguard.h"
 #include "userreader.h"
 
 #include "deletefolderreply3.pb.h"
@@ -52,8 +50,6 @@ struct FolderKeyring
 
     static void addKeys(View &keyring, const SelectReply &reply)
     {
-        const ListFillGuard fill(keyring.findChild<FolderKeyringPaneTreeWidget *>(),
-                                 ListFillGuard::ResizeColumnsToContents);
         for (const qorv::data::FolderKey *folderKey : SortedByUserName(reply))
             emit keyring.addFolderKey(*folderKey);
     }

@@ -1,7 +1,9 @@
 #ifndef KEYRINGWINDOWS_H
 #define KEYRINGWINDOWS_H
 
+#include "abstractkeypanetreewidget.h"
 #include "dbid.h"
+#include "listfillguard.h"
 #include "showonbus.h"
 #include "viewwindowlookup.h"
 
@@ -44,7 +46,12 @@ void OpenKeyring(const IViewWindowBus &viewWindowBus, const std::string &request
     if (!selectReply.ParseFromString(reply) || selectReply.sql_diag_rec().sqlc() != 0)
         return;
     auto *keyring = new typename Keyring::View(id, QString::fromStdString(Keyring::name(selectRequest)), nullptr);
-    Keyring::addKeys(*keyring, selectReply);
+    {
+        // The pane fits its columns once, after the last key.
+        const ListFillGuard fill(keyring->template findChild<AbstractKeyPaneTreeWidget *>(),
+                                 ListFillGuard::ResizeColumnsToContents);
+        Keyring::addKeys(*keyring, selectReply);
+    }
     ShowOnBus(viewWindowBus, keyring);
 }
 

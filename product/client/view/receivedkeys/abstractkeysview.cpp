@@ -3,6 +3,7 @@
 #include "abstractkeypanetreewidget.h"
 #include "keytreerows.h"
 #include "linguist.h"
+#include "listfillguard.h"
 #include "messagedispatcher.h"
 #include "utils.h"
 
@@ -56,6 +57,8 @@ void AbstractKeysView::refresh()
     for (QAction *action : {m_viewMonthsAction, m_viewDaysAction, m_viewPermissionsAction})
         action->setChecked(false);
     m_pane->clear();
+    // The pane fits its columns once, after the last key of the reply.
+    const ListFillGuard fill(m_pane, ListFillGuard::ResizeColumnsToContents);
     if (selectKeys()) {
         m_refreshFailedLabel->clear();
     } else {

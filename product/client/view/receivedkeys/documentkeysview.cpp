@@ -8,7 +8,6 @@
 #include "itemrecord.h"
 #include "keyopenerwindow.h"
 #include "linguist.h"
-#include "listfillguard.h"
 #include "receivedkeysexchange.h"
 #include "registry.h"
 #include "settings.h"
@@ -55,7 +54,6 @@ bool DocumentKeysView::selectKeys()
     qorv::data::SelectDocumentKeyReply reply;
     if (!receivedkeys::Select(common::op::SelectDocumentKey, common::tag::RefreshDocumentKeys, request, reply))
         return false;
-    const ListFillGuard fill(m_documentKeysPaneTreeWidget, ListFillGuard::ResizeColumnsToContents);
     for (const qorv::data::DocumentKey &documentKey : reply.document_key())
         emit addDocumentKey(documentKey);
     return true;

@@ -8,7 +8,6 @@
 #include "itemrecord.h"
 #include "keyopenerwindow.h"
 #include "linguist.h"
-#include "listfillguard.h"
 #include "receivedkeysexchange.h"
 #include "registry.h"
 #include "settings.h"
@@ -54,7 +53,6 @@ bool FolderKeysView::selectKeys()
     qorv::data::SelectFolderKeyReply reply;
     if (!receivedkeys::Select(common::op::SelectFolderKey, common::tag::RefreshFolderKeys, request, reply))
         return false;
-    const ListFillGuard fill(m_folderKeysPaneTreeWidget, ListFillGuard::ResizeColumnsToContents);
     for (const qorv::data::FolderKey &folderKey : reply.folder_key())
         emit addFolderKey(folderKey);
     return true;
