@@ -1,5 +1,7 @@
 #include "linearwrap.h"
 
+#include <QTextEdit>
+
 namespace
 {
 // Far more than a line holds, and little enough that the search for the end
@@ -27,4 +29,12 @@ QTextOption::WrapMode LinearWrapMode(QStringView html)
             return QTextOption::WrapAnywhere;
     }
     return QTextOption::WrapAtWordBoundaryOrAnywhere;
+}
+
+QTextOption::WrapMode SetHtmlInLinearTime(QTextEdit *edit, const QString &html)
+{
+    const QTextOption::WrapMode mode = LinearWrapMode(html);
+    edit->setWordWrapMode(mode);
+    edit->setHtml(html);
+    return mode;
 }

@@ -4,6 +4,8 @@
 #include <QStringView>
 #include <QTextOption>
 
+class QTextEdit;
+
 // The wrap mode under which a rich text lays out in time linear in its
 // length. Breaking lines at word boundaries, and anywhere only in a word
 // longer than a line, looks for the end of that word again on every line the
@@ -12,5 +14,8 @@
 // than a few pages (markup not counted) therefore breaks anywhere; any other
 // text breaks at word boundaries.
 QTextOption::WrapMode LinearWrapMode(QStringView html);
+
+// Shows the rich text in the edit under that wrap mode, and returns the mode.
+QTextOption::WrapMode SetHtmlInLinearTime(QTextEdit *edit, const QString &html);
 
 #endif // LINEARWRAP_H

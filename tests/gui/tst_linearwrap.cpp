@@ -1,6 +1,8 @@
 #include "linearwrap.h"
 
+#include <QStringList>
 #include <QTest>
+#include <QTextEdit>
 
 // Which texts break anywhere so that they lay out in linear time.
 class TestLinearWrap : public QObject
@@ -36,7 +38,27 @@ private slots:
         QFETCH(int, mode);
         QCOMPARE(int(LinearWrapMode(html)), mode);
     }
+
+    void editShowsTheTextUnderThatMode_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("mode");
+        QTest::newRow("words") << QStringList(2000, QStringLiteral("word")).join(QLatin1Char(' '))
+                               << int(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        QTest::newRow("one long word") << QString(5000, QLatin1Char('x')) << int(QTextOption::WrapAnywhere);
+    }
+
+    void editShowsTheTextUnderThatMode()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, mode);
+        QTextEdit edit;
+        edit.setWordWrapMode(QTextOption::NoWrap);
+        QCOMPARE(int(SetHtmlInLinearTime(&edit, QStringLiteral("<p>%1</p>").arg(text))), mode);
+        QCOMPARE(int(edit.wordWrapMode()), mode);
+        QCOMPARE(edit.toPlainText(), text);
+    }
 };
 
-QTEST_APPLESS_MAIN(TestLinearWrap)
+QTEST_MAIN(TestLinearWrap)
 #include "tst_linearwrap.moc"

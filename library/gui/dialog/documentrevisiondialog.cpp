@@ -1,5 +1,6 @@
 #include "documentrevisiondialog.h"
 
+#include "linearwrap.h"
 #include "linguist.h"
 #include "utils.h"
 
@@ -41,7 +42,8 @@ DocumentRevisionDialog::DocumentRevisionDialog(const QString &documentName, cons
     layout->addWidget(separator);
     layout->addWidget(m_buttonBox);
 
-    m_textEdit->setHtml(m_html);
+    // A revision that is one unbroken word still shows at once.
+    SetHtmlInLinearTime(m_textEdit, m_html);
     m_textEdit->setReadOnly(true);
     m_textEdit->setTextInteractionFlags(Qt::NoTextInteraction);
 

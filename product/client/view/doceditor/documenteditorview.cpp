@@ -229,9 +229,7 @@ void DocumentEditorView::initializeDocumentEditor()
 {
     m_editor->setDocument(m_mainTextDocument);
     const QString body = DecodeBody(m_document.document_body());
-    m_mainWrapMode = LinearWrapMode(body);
-    m_editor->setWordWrapMode(m_mainWrapMode);
-    m_editor->setHtml(body);
+    m_mainWrapMode = SetHtmlInLinearTime(m_editor, body);
     m_editor->setFocus(Qt::OtherFocusReason);
     // Only now: loading the body is no edit.
     connect(m_mainTextDocument, &QTextDocument::modificationChanged, this, &DocumentEditorView::modificationChanged);
@@ -741,8 +739,7 @@ void DocumentEditorView::displayDocumentRevisionHandler(const std::string &reply
     qorv::data::SelectDocumentReply selectDocumentReply;
     if (selectDocumentReply.ParseFromString(reply) && selectDocumentReply.document_size() == 1) {
         const QString body = DecodeBody(selectDocumentReply.document(0).document_body());
-        m_editor->setWordWrapMode(LinearWrapMode(body));
-        m_editor->setHtml(body);
+        SetHtmlInLinearTime(m_editor, body);
     }
 }
 
