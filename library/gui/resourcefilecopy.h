@@ -4,7 +4,6 @@
 #include <memory>
 #include <string>
 
-class QString;
 class QTemporaryFile;
 
 // A file on disk for a reader that takes only file names (Hunspell): a name
@@ -24,11 +23,6 @@ public:
     // resource is asked for, so that it can be read again; empty when it
     // could not be made.
     std::string fileFor(const std::string &name);
-
-    // Copies a text resource line by line (UTF-8, LF line ends) into file,
-    // which it opens and leaves open; returns the file's native path, or an
-    // empty text on any failure.
-    static QString copyToTemporaryFile(const QString &resourceName, QTemporaryFile &file);
 
 private:
     std::string m_resource;

@@ -1,14 +1,16 @@
 #include "utils.h"
 
 #include "linguist.h"
-#include "resourcefilecopy.h"
 #include "resourceicon.h"
 
 #include <QDate>
 #include <QDateTime>
+#include <QDir>
+#include <QFile>
 #include <QIcon>
 #include <QString>
 #include <QTemporaryFile>
+#include <QTextStream>
 #include <QTime>
 #include <QVariant>
 
@@ -79,6 +81,33 @@ QDateTime GetDateTimeFromStringDateTime(const std::string &text, Qt::TimeSpec ti
 
 QString CopyResourceToTempororyFile(const QString &resourceName, QTemporaryFile &file)
 {
-    return ResourceFileCopy::copyToTemporaryFile(resourceName, file);
+    if (resourceName.isEmpty())
+        return QString();
+    if (!file.open())
+        return QString();
+    QFile resource(resourceName);
+    if (!resource.open(QIODevice::ReadOnly | QIODevice::Text))
+        return QString();
+    const QString path = QDir::toNativeSeparators(file.fileName());
+    // The text mode has taken out every carriage return. What is left of a
+    // plain ASCII text reads and writes as itself, line by line, so it is
+    // copied in one piece; anything else goes through the text streams, which
+    // drop a byte-order mark and replace bytes that are not UTF-8.
+    const QByteArray content = resource.readAll();
+    if (std::all_of(content.cbegin(), content.cend(), [](char c) { return (c & 0x80) == 0; })) {
+        file.write(content);
+        if (!content.isEmpty() && !content.endsWith('\n'))
+            file.write("\n", 1);
+        file.flush();
+        return path;
+    }
+    resource.seek(0);
+    {
+        QTextStream input(&resource);
+        QTextStream output(&file);
+        while (!input.atEnd())
+            output << input.readLine() << '\n';
+    } // the output stream flushes into the file here
+    return path;
 }
 }

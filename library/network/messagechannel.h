@@ -1,7 +1,7 @@
 #ifndef MESSAGECHANNEL_H
 #define MESSAGECHANNEL_H
 
-#include <ace/SOCK_Connector.h>
+#include <ace/INET_Addr.h>
 #include <ace/SOCK_Stream.h>
 
 #include <array>
@@ -30,7 +30,6 @@ public:
 
     unsigned short getPort() const { return m_port; }
     const std::string &getHost() const { return m_host; }
-    ACE_SOCK_Connector &getSockConnector() { return m_sockConnector; }
     ACE_SOCK_Stream &getSockStream() { return m_sockStream; }
 
     // 0 when connected to the host and port, -1 otherwise.
@@ -67,7 +66,6 @@ private:
     std::size_t m_aheadBegin = 0;
     std::size_t m_aheadEnd = 0;
     ACE_SOCK_Stream m_sockStream;
-    ACE_SOCK_Connector m_sockConnector;
 };
 
 #endif // MESSAGECHANNEL_H
