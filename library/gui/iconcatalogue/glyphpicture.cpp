@@ -50,11 +50,6 @@ QString PathData(const QPainterPath &path)
     }
     return data;
 }
-
-QString Escaped(const QString &text)
-{
-    return text.toHtmlEscaped();
-}
 }
 
 GlyphPicture::GlyphPicture(const QString &fontFile, int emSize)
@@ -91,5 +86,5 @@ QString GlyphPicture::svg(char32_t codePoint, int width, int height, const QStri
         .arg(height)
         .arg(Number(viewWidth))
         .arg(m_emSize)
-        .arg(Escaped(title), PathData(outline));
+        .arg(title.toHtmlEscaped(), PathData(outline));
 }

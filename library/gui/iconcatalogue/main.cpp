@@ -107,9 +107,9 @@ bool Write(const QString &fileName, const QString &text)
 
 int main(int argc, char *argv[])
 {
-    // Reading a font needs the GUI library, not a screen.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Reading a font needs the GUI library, never a screen, whatever the build's
+    // environment says.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
     if (argc != 5) {
         std::fprintf(stderr, "usage: iconcatalogue <manifest> <code points> <font> <output directory>\n");

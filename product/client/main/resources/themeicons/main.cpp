@@ -75,9 +75,9 @@ bool Write(QImage image, const QString &fileName)
 
 int main(int argc, char *argv[])
 {
-    // Rendering needs the GUI library, not a screen.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Rendering needs the GUI library, never a screen, whatever the build's
+    // environment says.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
     if (argc != 4) {
         std::fprintf(stderr, "usage: themeicons <picture list> <theme folder> <output directory>\n");
