@@ -316,8 +316,9 @@ private slots:
         const QByteArray text = file.readAll();
         for (const char c : text)
             QVERIFY2(static_cast<unsigned char>(c) < 0x80, "the licence is plain ASCII");
-        for (const char *notice : {"END-USER LICENCE AGREEMENT", "Qt 6", "ACE", "OpenSSL", "Protocol Buffers",
-                                   "Hunspell", "SCOWL", "Boost Software License", "time-zone table"})
+        for (const char *notice :
+             {"END-USER LICENCE AGREEMENT", "Qt 6", "ACE", "OpenSSL", "Protocol Buffers", "Hunspell", "SCOWL",
+              "Boost Software License", "time-zone table", "Breeze icons", "Material Design icons"})
             QVERIFY2(text.contains(notice), notice);
     }
 };

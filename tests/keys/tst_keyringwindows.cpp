@@ -9,6 +9,7 @@
 #include "folderkeyringview.h"
 #include "keyringbus.h"
 #include "keyrules.h"
+#include "layoutcheck.h"
 #include "scopedclock.h"
 #include "selectdocumentkeyuserwizardpage.h"
 #include "selectfolderkeyuserwizardpage.h"
@@ -94,18 +95,6 @@ QStringList Holders(const QTreeWidget *pane)
     for (int row = 0; row < pane->topLevelItemCount(); ++row)
         holders.append(pane->topLevelItem(row)->text(0));
     return holders;
-}
-
-// True when fitting the columns to their contents again changes nothing.
-bool ColumnsFitTheirContents(QTreeWidget *pane)
-{
-    for (int column = 0; column < pane->columnCount(); ++column) {
-        const int width = pane->columnWidth(column);
-        pane->resizeColumnToContents(column);
-        if (pane->columnWidth(column) != width)
-            return false;
-    }
-    return true;
 }
 
 // What a message box shows of a text that it reads as rich text.
@@ -383,7 +372,7 @@ private slots:
             pane = Pane(window);
             QCOMPARE(Holders(pane), holders);
             QVERIFY(pane->currentItem() == nullptr);
-            QVERIFY(ColumnsFitTheirContents(pane));
+            QVERIFY(testsupport::ColumnsFitTheirContents(pane));
             emit window->addFolderKey(KeyringBus::FolderKey(FolderId, FolderName, late, Ann, KeyRules().descriptor()));
         } else {
             DocumentKeyringView *window = documentKeyring();
@@ -391,14 +380,14 @@ private slots:
             pane = Pane(window);
             QCOMPARE(Holders(pane), holders);
             QVERIFY(pane->currentItem() == nullptr);
-            QVERIFY(ColumnsFitTheirContents(pane));
+            QVERIFY(testsupport::ColumnsFitTheirContents(pane));
             emit window->addDocumentKey(
                 KeyringBus::DocumentKey(DocumentId, DocumentName, late, Ann, KeyRules().descriptor()));
         }
 
         holders.append(QStringLiteral("%1, A").arg(QString(80, QLatin1Char('W'))));
         QCOMPARE(Holders(pane), holders);
-        QVERIFY(ColumnsFitTheirContents(pane));
+        QVERIFY(testsupport::ColumnsFitTheirContents(pane));
     }
 
     // Saving

@@ -9,6 +9,7 @@
 #include "keypad.h"
 #include "keyringbus.h"
 #include "keyrules.h"
+#include "layoutcheck.h"
 #include "scopedclock.h"
 #include "serialized.h"
 #include "testenvironment.h"
@@ -98,18 +99,6 @@ std::string StoredPasscode(const char *digits)
 {
     const Cryptographer *cryptographer = CryptographerSingleton::instance();
     return cryptographer->encodePassword(cryptographer->hashPassword(digits).value());
-}
-
-// True when fitting the columns to their contents again changes nothing.
-bool ColumnsFitTheirContents(QTreeWidget *pane)
-{
-    for (int column = 0; column < pane->columnCount(); ++column) {
-        const int width = pane->columnWidth(column);
-        pane->resizeColumnToContents(column);
-        if (pane->columnWidth(column) != width)
-            return false;
-    }
-    return true;
 }
 
 DialogAnswerer::Action TypePasscode(const QString &keys)
@@ -349,7 +338,7 @@ private slots:
 
         QCOMPARE(Rows(pane, 1), targets);
         QVERIFY(pane->currentItem() == nullptr);
-        QVERIFY(ColumnsFitTheirContents(pane));
+        QVERIFY(testsupport::ColumnsFitTheirContents(pane));
 
         const std::string late(60, 'W');
         if (folder)
@@ -359,7 +348,7 @@ private slots:
         window->refresh();
         targets.append(QString::fromStdString(late));
         QCOMPARE(Rows(pane, 1), targets);
-        QVERIFY(ColumnsFitTheirContents(pane));
+        QVERIFY(testsupport::ColumnsFitTheirContents(pane));
     }
 
     void everyCommandOpensAnotherWindow()

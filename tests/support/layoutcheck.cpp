@@ -4,6 +4,7 @@
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTreeView>
 
 namespace testsupport
 {
@@ -28,6 +29,17 @@ bool ShowsEveryTabWhole(const QTabWidget *tabs)
         const int needed = metrics.horizontalAdvance(bar->tabText(index))
                            + (bar->tabIcon(index).isNull() ? 0 : bar->iconSize().width());
         if (!bar->rect().contains(tab) || tab.width() < needed)
+            return false;
+    }
+    return true;
+}
+
+bool ColumnsFitTheirContents(QTreeView *tree)
+{
+    for (int column = 0; column < tree->model()->columnCount(); ++column) {
+        const int width = tree->columnWidth(column);
+        tree->resizeColumnToContents(column);
+        if (tree->columnWidth(column) != width)
             return false;
     }
     return true;

@@ -3,6 +3,7 @@
 
 class QTabWidget;
 class QToolBar;
+class QTreeView;
 
 namespace testsupport
 {
@@ -13,6 +14,10 @@ bool ShowsEveryItem(const QToolBar *toolBar);
 // True when every title of the shown tab widget is whole: nothing is elided
 // and no scroll arrows stand in for tabs that did not fit.
 bool ShowsEveryTabWhole(const QTabWidget *tabs);
+
+// True when every column of the tree is as wide as its contents make it: a
+// fit done again changes nothing.
+bool ColumnsFitTheirContents(QTreeView *tree);
 }
 
 #endif // LAYOUTCHECK_H
