@@ -394,8 +394,11 @@ private slots:
         Click(SidePane(window), QStringLiteral("Home Folder"));
 
         QCOMPARE(Requests(server()), QStringList({"44/-38", "41/-38"}));
-        QCOMPARE(Sent<qorv::data::SelectFolderRequest>(server(), 44).first().folder_parent_id(), Home);
-        QCOMPARE(Sent<qorv::data::SelectDocumentRequest>(server(), 41).first().document_folder_id(), Home);
+        QCOMPARE(Sent<qorv::data::SelectFolderRequest>(server(), common::op::SelectFolder).first().folder_parent_id(),
+                 Home);
+        QCOMPARE(
+            Sent<qorv::data::SelectDocumentRequest>(server(), common::op::SelectDocument).first().document_folder_id(),
+            Home);
         QCOMPARE(Texts(MainPane(window)), QStringList({"Plans", "Archive", "Budget", "Agenda"}));
         QCOMPARE(MainPane(window)->item(0)->type(), int(FolderItemType));
         QCOMPARE(MainPane(window)->item(2)->type(), int(DocumentItemType));
@@ -496,37 +499,53 @@ private slots:
         QVERIFY(answerer.sawNoDialog());
         const int session = GroupDirectory::SessionUserId;
         if (open == QLatin1String("Plans")) {
-            QCOMPARE(Sent<qorv::data::SelectFolderRequest>(server(), 44).first().folder_parent_id(), Plans);
+            QCOMPARE(
+                Sent<qorv::data::SelectFolderRequest>(server(), common::op::SelectFolder).first().folder_parent_id(),
+                Plans);
             QCOMPARE(Texts(SidePane(window)), QStringList({"Home Folder", "Home Groups", "Plans"}));
             int folderId = 0;
             QVERIFY(window->currentFolderId(folderId));
             QCOMPARE(folderId, Plans);
         } else if (open == QLatin1String("Home Groups")) {
-            QCOMPARE(Sent<qorv::data::SelectGroupKeyRequest>(server(), 45).first().group_key_user_id(), session);
+            QCOMPARE(Sent<qorv::data::SelectGroupKeyRequest>(server(), common::op::SelectGroupKey)
+                         .first()
+                         .group_key_user_id(),
+                     session);
             QCOMPARE(States(window), QStringLiteral("0000000000"));
         } else if (open == QLatin1String("Accounts")) {
-            QCOMPARE(Sent<qorv::data::SelectUserRequest>(server(), 54).first().user_group_id(), 30);
+            QCOMPARE(Sent<qorv::data::SelectUserRequest>(server(), common::op::SelectUser).first().user_group_id(), 30);
         } else if (open == QLatin1String("Fox, Eve")) {
-            const auto folderKeys = Sent<qorv::data::SelectFolderKeyRequest>(server(), 43).first();
+            const auto folderKeys =
+                Sent<qorv::data::SelectFolderKeyRequest>(server(), common::op::SelectFolderKey).first();
             QCOMPARE(folderKeys.folder_parent_id(), 600);
             QCOMPARE(folderKeys.folder_key_user_id(), session);
-            const auto documentKeys = Sent<qorv::data::SelectDocumentKeyRequest>(server(), 40).first();
+            const auto documentKeys =
+                Sent<qorv::data::SelectDocumentKeyRequest>(server(), common::op::SelectDocumentKey).first();
             QCOMPARE(documentKeys.document_folder_id(), 600);
             QCOMPARE(documentKeys.document_key_user_id(), session);
             QCOMPARE(Texts(SidePane(window)), QStringList({"Home Folder", "Home Groups", "Accounts", "Fox, Eve"}));
         } else if (open == QLatin1String("Shared")) {
-            QCOMPARE(Sent<qorv::data::SelectFolderKeyRequest>(server(), 43).first().folder_parent_id(), SharedFolder);
-            QCOMPARE(Sent<qorv::data::SelectDocumentKeyRequest>(server(), 40).first().document_folder_id(),
+            QCOMPARE(Sent<qorv::data::SelectFolderKeyRequest>(server(), common::op::SelectFolderKey)
+                         .first()
+                         .folder_parent_id(),
+                     SharedFolder);
+            QCOMPARE(Sent<qorv::data::SelectDocumentKeyRequest>(server(), common::op::SelectDocumentKey)
+                         .first()
+                         .document_folder_id(),
                      SharedFolder);
             // Permission 6 of the key allows the search.
             QVERIFY(Command(window, "FolderDocumentSearchItem")->isEnabled());
         } else if (open == QLatin1String("Budget")) {
-            QCOMPARE(Sent<qorv::data::SelectDocumentRequest>(server(), 41).first().document_id(), Budget);
+            QCOMPARE(
+                Sent<qorv::data::SelectDocumentRequest>(server(), common::op::SelectDocument).first().document_id(),
+                Budget);
         } else if (open == QLatin1String("Minutes")) {
-            const auto opened = Sent<qorv::data::SelectDocumentKeyRequest>(server(), 40).first();
+            const auto opened =
+                Sent<qorv::data::SelectDocumentKeyRequest>(server(), common::op::SelectDocumentKey).first();
             QCOMPARE(opened.document_key_document_id(), 31);
             QCOMPARE(opened.document_key_user_id(), session);
-            const auto cleared = Sent<qorv::data::UpdateDocumentKeyRequest>(server(), 56).first();
+            const auto cleared =
+                Sent<qorv::data::UpdateDocumentKeyRequest>(server(), common::op::UpdateDocumentKey).first();
             QCOMPARE(cleared.document_key().document_key_properties(), 0u);
             QCOMPARE(cleared.document_key().document_key_document().document_name(), std::string("Minutes"));
         }
@@ -545,10 +564,11 @@ private slots:
         Command(window, "OpenItemKeyring")->trigger();
 
         QCOMPARE(Requests(server()), QStringList({"43/-37", "40/-34"}));
-        const auto folder = Sent<qorv::data::SelectFolderKeyRequest>(server(), 43).first();
+        const auto folder = Sent<qorv::data::SelectFolderKeyRequest>(server(), common::op::SelectFolderKey).first();
         QCOMPARE(folder.folder_key_folder_id(), Plans);
         QCOMPARE(folder.folder_key_folder_name(), std::string("Plans"));
-        const auto document = Sent<qorv::data::SelectDocumentKeyRequest>(server(), 40).first();
+        const auto document =
+            Sent<qorv::data::SelectDocumentKeyRequest>(server(), common::op::SelectDocumentKey).first();
         QCOMPARE(document.document_key_document_id(), Budget);
         QCOMPARE(document.document_key_document_name(), std::string("Budget"));
         // The browser itself does not change.
@@ -770,7 +790,8 @@ private slots:
         const std::string creationDate = "2024-06-12 10:00:00.250000";
         const std::string trimmedDescription = description.trimmed().toStdString();
         if (folder) {
-            const qorv::data::Folder inserted = Sent<qorv::data::InsertFolderRequest>(server(), 25).first().folder();
+            const qorv::data::Folder inserted =
+                Sent<qorv::data::InsertFolderRequest>(server(), common::op::InsertFolder).first().folder();
             QCOMPARE(inserted.folder_name(), sent.toStdString());
             QVERIFY(inserted.has_folder_description());
             QCOMPARE(inserted.folder_description(), trimmedDescription);
@@ -782,7 +803,7 @@ private slots:
             QCOMPARE(inserted.folder_security_descriptor().expiration_date(), std::string("9999-12-31 00:00:00"));
         } else {
             const qorv::data::Document inserted =
-                Sent<qorv::data::InsertDocumentRequest>(server(), 22).first().document();
+                Sent<qorv::data::InsertDocumentRequest>(server(), common::op::InsertDocument).first().document();
             QCOMPARE(inserted.document_name(), sent.toStdString());
             QVERIFY(inserted.has_document_description());
             QCOMPARE(inserted.document_description(), trimmedDescription);
@@ -979,20 +1000,23 @@ private slots:
         const QString entered = typed.trimmed();
         const QListWidgetItem *changed = MainPane(window)->item(item == QLatin1String("Plans") ? 0 : 1);
         if (request == QLatin1String("60/-49")) {
-            const auto sentFolder = Sent<qorv::data::UpdateFolderRequest>(server(), 60).first().folder();
+            const auto sentFolder =
+                Sent<qorv::data::UpdateFolderRequest>(server(), common::op::UpdateFolder).first().folder();
             QCOMPARE(sentFolder.folder_id(), Plans);
             QCOMPARE(sentFolder.folder_name(), entered.toStdString());
             QVERIFY(!sentFolder.has_folder_description() && !sentFolder.has_folder_parent_id());
             QCOMPARE(changed->text(), entered);
             QCOMPARE(Texts(SidePane(window)).last(), entered);
         } else if (request == QLatin1String("60/-46")) {
-            const auto sentFolder = Sent<qorv::data::UpdateFolderRequest>(server(), 60).first().folder();
+            const auto sentFolder =
+                Sent<qorv::data::UpdateFolderRequest>(server(), common::op::UpdateFolder).first().folder();
             QCOMPARE(sentFolder.folder_description(), entered.toStdString());
             QVERIFY(!sentFolder.has_folder_name());
             QCOMPARE(changed->toolTip(), entered);
             QCOMPARE(SidePane(window)->item(2)->toolTip(), entered);
         } else if (request == QLatin1String("57/-48")) {
-            const auto sentDocument = Sent<qorv::data::UpdateDocumentRequest>(server(), 57).first().document();
+            const auto sentDocument =
+                Sent<qorv::data::UpdateDocumentRequest>(server(), common::op::UpdateDocument).first().document();
             QCOMPARE(sentDocument.document_id(), Budget);
             QCOMPARE(sentDocument.document_name(), entered.toStdString());
             QVERIFY(!sentDocument.has_document_body() && !sentDocument.has_document_description());
@@ -1000,7 +1024,8 @@ private slots:
             QCOMPARE(changed->toolTip(), QStringLiteral("Draft figures"));
         } else {
             // The whole document as the pane holds it, with the new text.
-            const auto sentDocument = Sent<qorv::data::UpdateDocumentRequest>(server(), 57).first().document();
+            const auto sentDocument =
+                Sent<qorv::data::UpdateDocumentRequest>(server(), common::op::UpdateDocument).first().document();
             QCOMPARE(sentDocument.document_description(), entered.toStdString());
             QCOMPARE(sentDocument.document_body(), std::string("<p>1, 2, 3</p>"));
             QCOMPARE(sentDocument.document_name(), std::string("Budget"));
@@ -1037,7 +1062,8 @@ private slots:
             Item(MainPane(window), QStringLiteral("Budget 2025"))->data(DocumentRole));
         emit MainPane(window)->moveDocument(*copied, Plans);
 
-        const auto moved = Sent<qorv::data::UpdateDocumentRequest>(server(), 57).first().document();
+        const auto moved =
+            Sent<qorv::data::UpdateDocumentRequest>(server(), common::op::UpdateDocument).first().document();
         QCOMPARE(moved.document_name(), std::string("Budget 2025"));
         QCOMPARE(moved.document_body(), std::string("<p>figures</p>"));
         QCOMPARE(moved.document_description(), std::string("Draft"));
@@ -1116,7 +1142,8 @@ private slots:
             QCOMPARE(Item(MainPane(browser), item) == nullptr, removed);
         QCOMPARE(Texts(SidePane(window)).contains(QStringLiteral("Archive")), !(removed && item == "Archive"));
         if (request == QLatin1String("7/1")) {
-            const auto sentRequest = Sent<qorv::data::DeleteDocumentRequest>(server(), 7).first();
+            const auto sentRequest =
+                Sent<qorv::data::DeleteDocumentRequest>(server(), common::op::DeleteDocument).first();
             QCOMPARE(sentRequest.document_id(), Budget);
             QCOMPARE(sentRequest.document_name(), std::string("Budget"));
         }
@@ -1221,7 +1248,8 @@ private slots:
             return;
         }
         QCOMPARE(Requests(server()), QStringList({"22/1"}));
-        const qorv::data::Document copy = Sent<qorv::data::InsertDocumentRequest>(server(), 22).first().document();
+        const qorv::data::Document copy =
+            Sent<qorv::data::InsertDocumentRequest>(server(), common::op::InsertDocument).first().document();
         const QString name = QString::fromStdString(copy.document_name());
         QCOMPARE(name, QString::fromStdString(foreign.document_name()) + " - Copy (12:00:00.250)");
         QVERIFY(name.size() <= 63);
@@ -1320,13 +1348,15 @@ private slots:
         QCOMPARE(Texts(MainPane(other)), home);
         QCOMPARE(Texts(MainPane(showingPlans)), plans);
         if (request == QLatin1String("60/-23")) {
-            const auto moved = Sent<qorv::data::UpdateFolderRequest>(server(), 60).first().folder();
+            const auto moved =
+                Sent<qorv::data::UpdateFolderRequest>(server(), common::op::UpdateFolder).first().folder();
             QCOMPARE(moved.folder_parent_id(), into);
             QCOMPARE(moved.folder_name(), what.toStdString());
             QCOMPARE(directory().folder(Archive).folder_parent_id(), Plans);
         }
         if (request == QLatin1String("57/-22")) {
-            const auto moved = Sent<qorv::data::UpdateDocumentRequest>(server(), 57).first().document();
+            const auto moved =
+                Sent<qorv::data::UpdateDocumentRequest>(server(), common::op::UpdateDocument).first().document();
             QCOMPARE(moved.document_folder_id(), into == 0 ? Home : into);
             QCOMPARE(moved.document_name(), what.toStdString());
         }
@@ -1448,7 +1478,10 @@ private slots:
         } else {
             QCOMPARE(requests, QStringList({"41/1", "41/-35"}));
             const int folderId = shortcut == QLatin1String("Plans") ? Plans : Home;
-            QCOMPARE(Sent<qorv::data::SelectDocumentRequest>(server(), 41).first().document_folder_id(), folderId);
+            QCOMPARE(Sent<qorv::data::SelectDocumentRequest>(server(), common::op::SelectDocument)
+                         .first()
+                         .document_folder_id(),
+                     folderId);
         }
     }
 

@@ -281,11 +281,11 @@ private slots:
     {
         QTest::addColumn<QString>("action");
         QTest::addColumn<int>("major");
-        QTest::newRow("user groups") << "My User Groups..." << -31;
-        QTest::newRow("message browser") << "Message Browser..." << -29;
-        QTest::newRow("document browser") << "Document Browser..." << -26;
-        QTest::newRow("document keys") << "My Document Keyring..." << -27;
-        QTest::newRow("folder keys") << "My Folder Keyring..." << -28;
+        QTest::newRow("user groups") << "My User Groups..." << common::op::OpenUserGroupBrowser;
+        QTest::newRow("message browser") << "Message Browser..." << common::op::OpenMessageBrowser;
+        QTest::newRow("document browser") << "Document Browser..." << common::op::OpenDocumentBrowser;
+        QTest::newRow("document keys") << "My Document Keyring..." << common::op::OpenDocumentKeys;
+        QTest::newRow("folder keys") << "My Folder Keyring..." << common::op::OpenFolderKeys;
     }
 
     void launchersSendTheirRequests()
@@ -299,7 +299,8 @@ private slots:
         launcher->trigger();
         // Each use asks again: whether another window opens is not the console's to decide.
         launcher->trigger();
-        QCOMPARE(log.requests, QList<Request>({Request(major, 1, ""), Request(major, 1, "")}));
+        QCOMPARE(log.requests,
+                 QList<Request>({Request(major, common::tag::Plain, ""), Request(major, common::tag::Plain, "")}));
     }
 
     void logViewShowsAuditLinesOnlyWhileSwitchedOn()
@@ -413,7 +414,7 @@ private slots:
         answerer.expect(QMessageBox::Yes);
         QVERIFY(console->close());
         QVERIFY(answerer.waitForAll());
-        QCOMPARE(log.requests, QList<Request>({Request(4, 1, "")}));
+        QCOMPARE(log.requests, QList<Request>({Request(common::op::TerminateUserSession, common::tag::Plain, "")}));
         QCOMPARE(RegistrySingleton::instance()->getUser().has_user_id(), false);
         QTRY_VERIFY(!alive);
     }

@@ -152,7 +152,7 @@ private slots:
         // Loaded words are the server's already: none waits to be stored.
         QVERIFY(SpellChecker::instance()->getDictionaryEntries().isEmpty());
 
-        const std::vector<testsupport::TestRequest> selects = requestsOf(39);
+        const std::vector<testsupport::TestRequest> selects = requestsOf(common::op::SelectDictionary);
         QCOMPARE(selects.size(), std::size_t(1));
         QCOMPARE(selects.at(0).minorOpcode, common::tag::Plain);
         qorv::data::SelectDictionaryRequest select;
@@ -211,7 +211,7 @@ private slots:
         logOff();
         QCOMPARE(m_fixture.majors(), QList<int>({20, 20, 4}));
         QList<std::string> words;
-        for (const testsupport::TestRequest &request : requestsOf(20)) {
+        for (const testsupport::TestRequest &request : requestsOf(common::op::InsertDictionary)) {
             QCOMPARE(request.minorOpcode, common::tag::Plain);
             qorv::data::InsertDictionaryRequest insert;
             QVERIFY(insert.ParseFromString(request.payload));

@@ -463,7 +463,7 @@ private slots:
         server().clearRequests();
         Action(window, "AbstractTextEditorView", "Save")->trigger();
         QCOMPARE(Requests(server()), QStringList({"57/0"}));
-        const auto sent = Last<qorv::data::UpdateDocumentRequest>(server(), 57).document();
+        const auto sent = Last<qorv::data::UpdateDocumentRequest>(server(), common::op::UpdateDocument).document();
         QCOMPARE(sent.document_id(), Budget);
         QVERIFY(!sent.has_document_name());
         QVERIFY(!sent.has_document_security_descriptor());
@@ -579,7 +579,7 @@ private slots:
         QVERIFY(history);
         history->toggleViewAction()->trigger();
         QCOMPARE(Requests(server()), QStringList({"41/-52"}));
-        const auto asked = Last<qorv::data::SelectDocumentRequest>(server(), 41);
+        const auto asked = Last<qorv::data::SelectDocumentRequest>(server(), common::op::SelectDocument);
         QCOMPARE(asked.document_id(), Budget);
         QCOMPARE(asked.sys_period().from(), std::string("1400-01-01 00:00:00"));
         QCOMPARE(asked.sys_period().to(), std::string("9999-12-31 00:00:00"));
@@ -591,7 +591,7 @@ private slots:
 
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
         QCOMPARE(Requests(server()), QStringList({"41/-52", "41/-4"}));
-        QCOMPARE(Last<qorv::data::SelectDocumentRequest>(server(), 41).sys_period().to(),
+        QCOMPARE(Last<qorv::data::SelectDocumentRequest>(server(), common::op::SelectDocument).sys_period().to(),
                  std::string("2024-03-05 14:07:09"));
         QCOMPARE(Editor(window)->toPlainText(), QStringLiteral("Old \u00E9t\u00E9"));
 
@@ -619,9 +619,9 @@ private slots:
         DocumentEditorView *window = openThroughBrowser(Document(Owner, 0xFFFu));
         QVERIFY(window);
         QVERIFY(activate(window));
-        server().onRequest(41, [&word](const testsupport::TestRequest &received) {
+        server().onRequest(common::op::SelectDocument, [&word](const testsupport::TestRequest &received) {
             qorv::data::SelectDocumentReply reply;
-            if (received.minorOpcode == -52) {
+            if (received.minorOpcode == common::tag::ListRevisions) {
                 for (int n = 0; n < Revisions; ++n) {
                     qorv::data::Document *revision = reply.add_document();
                     revision->set_document_name("Budget");
@@ -631,7 +631,7 @@ private slots:
                     revision->mutable_sys_period()->set_from(
                         from.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString());
                 }
-            } else if (received.minorOpcode == -4) {
+            } else if (received.minorOpcode == common::tag::ShowRevision) {
                 reply.add_document()->set_document_body(
                     QStringLiteral("<html><body><p>%1</p></body></html>").arg(word).toStdString());
             }
@@ -675,7 +675,7 @@ private slots:
                 QStringLiteral("https://%1.example.org/").arg((n * 7919) % Addresses, 4, 10, QLatin1Char('0')));
         DocumentEditorView *window = openThroughBrowser(Document(Owner, 0xFFFu));
         QVERIFY(window);
-        server().onRequest(42, [&expected](const testsupport::TestRequest &) {
+        server().onRequest(common::op::SelectDocumentWebpage, [&expected](const testsupport::TestRequest &) {
             qorv::data::SelectDocumentWebpageReply reply;
             const auto add = [&reply](const QString &url) {
                 qorv::data::DocumentWebpage *webpage = reply.add_document_webpage();
@@ -731,7 +731,9 @@ private slots:
         window->newUrl(added);
         window->newUrl(Url(QStringLiteral("http://insecure.example.org/")));
         QCOMPARE(Requests(server()), QStringList({"23/1"}));
-        const auto inserted = Last<qorv::data::InsertDocumentWebpageRequest>(server(), 23).document_webpage();
+        const auto inserted =
+            Last<qorv::data::InsertDocumentWebpageRequest>(server(), common::op::InsertDocumentWebpage)
+                .document_webpage();
         const std::string text = added.toString().toStdString();
         QCOMPARE(inserted.document_webpage_document_id(), Budget);
         QCOMPARE(inserted.document_webpage_url(), text);
@@ -745,7 +747,8 @@ private slots:
         Url edited(QStringLiteral("https://a.example.org/"));
         edited.setDescription(QStringLiteral("New"));
         window->editUrl(edited);
-        const auto updated = Last<qorv::data::UpdateDocumentWebpageRequest>(server(), 58).document_webpage();
+        const auto updated = Last<qorv::data::UpdateDocumentWebpageRequest>(server(), common::op::UpdateDocumentWebpage)
+                                 .document_webpage();
         QCOMPARE(Requests(server()), QStringList({"58/1"}));
         QCOMPARE(updated.document_webpage_url_hash(), crypto::HashUrl("https://a.example.org/"));
         QVERIFY(!updated.has_document_webpage_url());
@@ -771,7 +774,8 @@ private slots:
         }
         QCOMPARE(Texts(list), QStringList({"https://b.example.org/"}));
         QCOMPARE(Requests(server()), QStringList({"8/1"}));
-        const auto removed = Last<qorv::data::DeleteDocumentWebpageRequest>(server(), 8);
+        const auto removed =
+            Last<qorv::data::DeleteDocumentWebpageRequest>(server(), common::op::DeleteDocumentWebpage);
         QCOMPARE(removed.document_webpage_document_id(), Budget);
         QCOMPARE(removed.document_webpage_user_id(), Owner);
         QCOMPARE(removed.document_webpage_url_hash(), crypto::HashUrl("https://a.example.org/"));

@@ -1,4 +1,5 @@
 #include "clienttranslation.h"
+#include "common/majorcode.h"
 #include "dbid.h"
 #include "dialoganswerer.h"
 #include "dispatchtotestserver.h"
@@ -118,7 +119,10 @@ class TestSelectDocuments : public QObject
 private:
     std::unique_ptr<TestServer> m_server;
     std::unique_ptr<GroupDirectory> m_directory;
-    int folderRequests() const { return Sent<qorv::data::SelectFolderRequest>(*m_server, 44).size(); }
+    int folderRequests() const
+    {
+        return Sent<qorv::data::SelectFolderRequest>(*m_server, common::op::SelectFolder).size();
+    }
 
 private slots:
     void initTestCase()
@@ -163,10 +167,10 @@ private slots:
         QCOMPARE(groupstest::Texts(picker.unselected()), QStringList({"Agenda", "Budget"}));
         // Documents are listed, but Add All waits for an include or a remove.
         QCOMPARE(picker.states(), QStringLiteral("010000"));
-        const auto folders = Sent<qorv::data::SelectFolderRequest>(*m_server, 44);
+        const auto folders = Sent<qorv::data::SelectFolderRequest>(*m_server, common::op::SelectFolder);
         QCOMPARE(folders.size(), 1);
         QCOMPARE(folders.first().folder_parent_id(), GroupDirectory::HomeFolderId);
-        const auto documents = Sent<qorv::data::SelectDocumentRequest>(*m_server, 41);
+        const auto documents = Sent<qorv::data::SelectDocumentRequest>(*m_server, common::op::SelectDocument);
         QCOMPARE(documents.size(), 1);
         QCOMPARE(documents.first().document_folder_id(), GroupDirectory::HomeFolderId);
     }
@@ -321,7 +325,7 @@ private slots:
         picker.widget->init();
         QVERIFY(picker.run(QStringLiteral("includeAll")));
 
-        const auto requests = Sent<qorv::data::SelectDocumentRequest>(*m_server, 41);
+        const auto requests = Sent<qorv::data::SelectDocumentRequest>(*m_server, common::op::SelectDocument);
         QCOMPARE(requests.size(), 3);
         for (const auto &request : requests)
             QCOMPARE(QList<int>(request.exclude_document_id().begin(), request.exclude_document_id().end()),

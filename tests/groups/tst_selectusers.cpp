@@ -1,4 +1,5 @@
 #include "clienttranslation.h"
+#include "common/majorcode.h"
 #include "dialoganswerer.h"
 #include "dispatchtotestserver.h"
 #include "groupdirectory.h"
@@ -323,18 +324,19 @@ private slots:
         QVERIFY(picker.run(QStringLiteral("userGroups")));
         QVERIFY(picker.run(QStringLiteral("includeAll")));
 
-        const auto keys = Sent<qorv::data::SelectGroupKeyRequest>(*m_server, 45);
+        const auto keys = Sent<qorv::data::SelectGroupKeyRequest>(*m_server, common::op::SelectGroupKey);
         QCOMPARE(keys.size(), 1);
         QCOMPARE(keys.first().group_key_user_id(), GroupDirectory::SessionUserId);
-        const auto homeMembers = Sent<qorv::data::SelectUserRequest>(*m_server, 54);
+        const auto homeMembers = Sent<qorv::data::SelectUserRequest>(*m_server, common::op::SelectUser);
         QCOMPARE(homeMembers.size(), 3);
         for (const auto &request : homeMembers)
             QCOMPARE(Ids(request.exclude_user_id()), QList<int>({GroupDirectory::SessionUserId, 7, 9}));
-        const auto userGroups = Sent<qorv::data::SelectUserGroupRequest>(*m_server, 52);
+        const auto userGroups = Sent<qorv::data::SelectUserGroupRequest>(*m_server, common::op::SelectUserGroup);
         QCOMPARE(userGroups.size(), 1);
         QCOMPARE(userGroups.first().user_group_user_id(), GroupDirectory::SessionUserId);
         QCOMPARE(Ids(userGroups.first().exclude_group_id()), QList<int>({21}));
-        const auto groupMembers = Sent<qorv::data::SelectUserGroupUserRequest>(*m_server, 53);
+        const auto groupMembers =
+            Sent<qorv::data::SelectUserGroupUserRequest>(*m_server, common::op::SelectUserGroupUser);
         QCOMPARE(groupMembers.size(), 1);
         QCOMPARE(groupMembers.first().user_group_user_user_group_group_id(), 20);
         QCOMPARE(Ids(groupMembers.first().exclude_user_id()), QList<int>({GroupDirectory::SessionUserId, 7, 9}));
@@ -379,7 +381,7 @@ private slots:
         dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Reset)->click();
         QCOMPARE(groupstest::Texts(groups), QStringList({"Beta"}));
 
-        const auto keys = Sent<qorv::data::SelectGroupKeyRequest>(*m_server, 45);
+        const auto keys = Sent<qorv::data::SelectGroupKeyRequest>(*m_server, common::op::SelectGroupKey);
         QCOMPARE(keys.size(), 3);
         for (const auto &request : keys) {
             QCOMPARE(request.group_key_user_id(), GroupDirectory::SessionUserId);
@@ -503,7 +505,7 @@ private slots:
         QCOMPARE(users.user_size(), 2);
         QCOMPARE(users.user(0).user_id(), 7);
         QCOMPARE(users.user(1).user_id(), 8);
-        QCOMPARE(Sent<qorv::data::SelectGroupKeyRequest>(*m_server, 45).size(), 2);
+        QCOMPARE(Sent<qorv::data::SelectGroupKeyRequest>(*m_server, common::op::SelectGroupKey).size(), 2);
     }
 
     void dialogAcceptsWithTheChoice_data()

@@ -243,9 +243,9 @@ private slots:
         QCOMPARE(Actions(window).states(), QStringLiteral("11111"));
         // Both look-ups went straight to the server; nothing was sent on the bus.
         QCOMPARE(m_bus.majors(), QList<int>({52, 53}));
-        const auto groups = Sent<qorv::data::SelectUserGroupRequest>(server(), 52);
+        const auto groups = Sent<qorv::data::SelectUserGroupRequest>(server(), common::op::SelectUserGroup);
         QCOMPARE(groups.first().user_group_user_id(), GroupDirectory::SessionUserId);
-        const auto members = Sent<qorv::data::SelectUserGroupUserRequest>(server(), 53);
+        const auto members = Sent<qorv::data::SelectUserGroupUserRequest>(server(), common::op::SelectUserGroupUser);
         QCOMPARE(members.first().user_group_user_user_group_group_id(), 20);
         QVERIFY(members.first().exclude_session_user_id());
         QCOMPARE(members.first().exclude_user_id_size(), 0);
@@ -420,7 +420,7 @@ private slots:
 
         QVERIFY(answerer.waitForAll());
         QCOMPARE(answerer.lastTitle(), QStringLiteral("Create Group"));
-        const auto requests = Sent<qorv::data::InsertUserGroupRequest>(server(), 32);
+        const auto requests = Sent<qorv::data::InsertUserGroupRequest>(server(), common::op::InsertUserGroup);
         QCOMPARE(requests.size(), sent ? 1 : 0);
         QCOMPARE(server().requests().size(), size_t(sent ? 1 : 0));
         // Either way the window keeps showing what it showed.
@@ -467,7 +467,7 @@ private slots:
         QCOMPARE(answerer.lastTitle(), QStringLiteral("Edit Group"));
         QCOMPARE(shownName, QStringLiteral("Colleagues"));
         QCOMPARE(shownDescription, QStringLiteral("Work"));
-        const auto requests = Sent<qorv::data::UpdateUserGroupRequest>(server(), 67);
+        const auto requests = Sent<qorv::data::UpdateUserGroupRequest>(server(), common::op::UpdateUserGroup);
         QCOMPARE(requests.size(), 1);
         const qorv::data::UserGroup &sent = requests.first().user_group();
         QCOMPARE(sent.user_group_group_id(), 21);
@@ -542,7 +542,7 @@ private slots:
         Actions(window).deleteUserGroup()->trigger();
 
         QVERIFY(answerer.waitForAll());
-        const auto requests = Sent<qorv::data::DeleteUserGroupRequest>(server(), 17);
+        const auto requests = Sent<qorv::data::DeleteUserGroupRequest>(server(), common::op::DeleteUserGroup);
         QCOMPARE(requests.size(), 1);
         QVERIFY(!directory().userGroupIds().contains(requests.first().user_group_group_id()));
         QCOMPARE(TreeTexts(window), left);
@@ -596,13 +596,13 @@ private slots:
         QCOMPARE(answerer.lastTitle(), QStringLiteral("Select Users"));
         QCOMPARE(userGroupsOffered, QStringList({"Empty", "Friends"}));
         // The current member went to the picker as an exclusion.
-        const auto memberRead = Sent<qorv::data::SelectUserGroupUserRequest>(server(), 53);
+        const auto memberRead = Sent<qorv::data::SelectUserGroupUserRequest>(server(), common::op::SelectUserGroupUser);
         QCOMPARE(memberRead.size(), 1);
         QCOMPARE(memberRead.first().user_group_user_user_group_group_id(), 21);
-        for (const auto &request : Sent<qorv::data::SelectUserRequest>(server(), 54))
+        for (const auto &request : Sent<qorv::data::SelectUserRequest>(server(), common::op::SelectUser))
             QCOMPARE(QList<int>(request.exclude_user_id().begin(), request.exclude_user_id().end()),
                      QList<int>({GroupDirectory::SessionUserId, 8}));
-        const auto inserts = Sent<qorv::data::InsertUserGroupUserRequest>(server(), 33);
+        const auto inserts = Sent<qorv::data::InsertUserGroupUserRequest>(server(), common::op::InsertUserGroupUser);
         QCOMPARE(inserts.size(), 3);
         QList<int> insertedIds;
         for (const auto &insert : inserts) {
@@ -670,7 +670,7 @@ private slots:
         Actions(window).deleteUser()->trigger();
 
         QVERIFY(answerer.waitForAll());
-        const auto requests = Sent<qorv::data::DeleteUserGroupUserRequest>(server(), 18);
+        const auto requests = Sent<qorv::data::DeleteUserGroupUserRequest>(server(), common::op::DeleteUserGroupUser);
         QCOMPARE(requests.size(), 1);
         QCOMPARE(requests.first().user_group_user_user_group_group_id(), 20);
         QCOMPARE(requests.first().user_group_user_user_id(), userId);
@@ -724,9 +724,9 @@ private slots:
             refusal = reply.SerializeAsString();
         }
         if (failure == QLatin1String("error reply"))
-            server().reply(major, 1, std::string(), 0, 4);
+            server().reply(major, common::tag::Plain, std::string(), 0, 4);
         else if (failure == QLatin1String("refused"))
-            server().reply(major, 1, refusal);
+            server().reply(major, common::tag::Plain, refusal);
         // The server goes away just before the command's own request, after
         // the look-ups that come before it.
         const bool serverGone = failure == QLatin1String("server gone");
@@ -788,7 +788,7 @@ private slots:
         Actions(window).newUser()->trigger();
 
         QVERIFY(answerer.waitForAll());
-        QCOMPARE(Sent<qorv::data::InsertUserGroupUserRequest>(server(), 33).size(), 4);
+        QCOMPARE(Sent<qorv::data::InsertUserGroupUserRequest>(server(), common::op::InsertUserGroupUser).size(), 4);
         QCOMPARE(answerer.lastText(), QStringLiteral("These users could not be added to the group:"));
         QCOMPARE(answerer.seen().last().informativeText, QStringLiteral("Gus J Hale"));
         QCOMPARE(MemberTexts(window), QStringList({"Hale, Gus J", "Dee, Cy", "Fox, Eve", "Ma, Lou"}));

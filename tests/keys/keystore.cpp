@@ -105,7 +105,8 @@ void KeyStore::install()
     });
     m_server.onRequest(common::op::InsertDocumentKey, [this](const TestRequest &received) {
         qorv::data::InsertDocumentKeyRequest request;
-        if (const std::int32_t sqlc = refusal(21); sqlc != 0 || !request.ParseFromString(received.payload))
+        if (const std::int32_t sqlc = refusal(common::op::InsertDocumentKey);
+            sqlc != 0 || !request.ParseFromString(received.payload))
             return Refusal<qorv::data::InsertDocumentKeyReply>(sqlc != 0 ? sqlc : 1);
         const std::lock_guard<std::mutex> lock(m_mutex);
         m_documentKeys.push_back(request.document_key());
@@ -113,7 +114,8 @@ void KeyStore::install()
     });
     m_server.onRequest(common::op::InsertFolderKey, [this](const TestRequest &received) {
         qorv::data::InsertFolderKeyRequest request;
-        if (const std::int32_t sqlc = refusal(24); sqlc != 0 || !request.ParseFromString(received.payload))
+        if (const std::int32_t sqlc = refusal(common::op::InsertFolderKey);
+            sqlc != 0 || !request.ParseFromString(received.payload))
             return Refusal<qorv::data::InsertFolderKeyReply>(sqlc != 0 ? sqlc : 1);
         const std::lock_guard<std::mutex> lock(m_mutex);
         m_folderKeys.push_back(request.folder_key());
@@ -121,7 +123,8 @@ void KeyStore::install()
     });
     m_server.onRequest(common::op::UpdateDocumentKey, [this](const TestRequest &received) {
         qorv::data::UpdateDocumentKeyRequest request;
-        if (const std::int32_t sqlc = refusal(56); sqlc != 0 || !request.ParseFromString(received.payload))
+        if (const std::int32_t sqlc = refusal(common::op::UpdateDocumentKey);
+            sqlc != 0 || !request.ParseFromString(received.payload))
             return Refusal<qorv::data::UpdateDocumentKeyReply>(sqlc != 0 ? sqlc : 1);
         const std::lock_guard<std::mutex> lock(m_mutex);
         const auto key =
@@ -133,7 +136,8 @@ void KeyStore::install()
     });
     m_server.onRequest(common::op::UpdateFolderKey, [this](const TestRequest &received) {
         qorv::data::UpdateFolderKeyRequest request;
-        if (const std::int32_t sqlc = refusal(59); sqlc != 0 || !request.ParseFromString(received.payload))
+        if (const std::int32_t sqlc = refusal(common::op::UpdateFolderKey);
+            sqlc != 0 || !request.ParseFromString(received.payload))
             return Refusal<qorv::data::UpdateFolderKeyReply>(sqlc != 0 ? sqlc : 1);
         const std::lock_guard<std::mutex> lock(m_mutex);
         const auto key = Find(m_folderKeys, FolderId(request.folder_key()), HolderId(request.folder_key()), &FolderId);
@@ -144,7 +148,8 @@ void KeyStore::install()
     });
     m_server.onRequest(common::op::DeleteDocumentKey, [this](const TestRequest &received) {
         qorv::data::DeleteDocumentKeyRequest request;
-        if (const std::int32_t sqlc = refusal(6); sqlc != 0 || !request.ParseFromString(received.payload))
+        if (const std::int32_t sqlc = refusal(common::op::DeleteDocumentKey);
+            sqlc != 0 || !request.ParseFromString(received.payload))
             return Refusal<qorv::data::DeleteDocumentKeyReply>(sqlc != 0 ? sqlc : 1);
         const std::lock_guard<std::mutex> lock(m_mutex);
         const auto key =
@@ -159,7 +164,8 @@ void KeyStore::install()
     m_server.onRequest(common::op::DeleteFolderKey, [this](const TestRequest &received) {
         qorv::data::DeleteFolderKeyRequest request;
         TestReply answer;
-        if (const std::int32_t sqlc = refusal(9); sqlc != 0 || !request.ParseFromString(received.payload)) {
+        if (const std::int32_t sqlc = refusal(common::op::DeleteFolderKey);
+            sqlc != 0 || !request.ParseFromString(received.payload)) {
             answer.minorErcode = 4;
             return answer;
         }

@@ -503,7 +503,7 @@ private slots:
         QTreeWidgetItem *row = pane->topLevelItem(0);
         Click(pane, row->child(0)->child(1), 0);
         if (refusal == QLatin1String("sqlc"))
-            m_bus.store().refuse(56, common::SqlcForeignKeyViolation);
+            m_bus.store().refuse(common::op::UpdateDocumentKey, common::SqlcForeignKeyViolation);
         else if (refusal == QLatin1String("pair"))
             m_bus.server().reply(common::op::UpdateDocumentKey, common::tag::Plain, std::string(), 0, 4);
         else
@@ -539,22 +539,25 @@ private slots:
         QTest::addColumn<bool>("readable");
         QTest::addColumn<bool>("taken");
 
-        for (const int major : {21, 56, 6}) {
+        for (const int major :
+             {common::op::InsertDocumentKey, common::op::UpdateDocumentKey, common::op::DeleteDocumentKey}) {
             const QByteArray name = major == common::op::InsertDocumentKey   ? "insert"
                                     : major == common::op::UpdateDocumentKey ? "update"
                                                                              : "delete";
-            QTest::addRow("%s", name.constData()) << major << 1 << DocumentId << 0 << 0 << 0 << true << true;
+            QTest::addRow("%s", name.constData())
+                << major << common::tag::Plain << DocumentId << 0 << 0 << 0 << true << true;
             QTest::addRow("%s, another document", name.constData())
-                << major << 1 << DocumentId + 1 << 0 << 0 << 0 << true << false;
+                << major << common::tag::Plain << DocumentId + 1 << 0 << 0 << 0 << true << false;
             QTest::addRow("%s, error pair", name.constData())
-                << major << 1 << DocumentId << 0 << 7 << 0 << true << false;
+                << major << common::tag::Plain << DocumentId << 0 << 7 << 0 << true << false;
             QTest::addRow("%s, no valid reply", name.constData())
-                << major << 1 << DocumentId << -1 << 1 << 0 << true << false;
+                << major << common::tag::Plain << DocumentId << -1 << 1 << 0 << true << false;
             QTest::addRow("%s, SQL error", name.constData())
-                << major << 1 << DocumentId << 0 << 0 << common::SqlcUniqueViolation << true << false;
-            QTest::addRow("%s, tagged", name.constData()) << major << -33 << DocumentId << 0 << 0 << 0 << true << false;
+                << major << common::tag::Plain << DocumentId << 0 << 0 << common::SqlcUniqueViolation << true << false;
+            QTest::addRow("%s, tagged", name.constData())
+                << major << common::tag::ClearEmphasizeName << DocumentId << 0 << 0 << 0 << true << false;
             QTest::addRow("%s, unreadable", name.constData())
-                << major << 1 << DocumentId << 0 << 0 << 0 << false << false;
+                << major << common::tag::Plain << DocumentId << 0 << 0 << 0 << false << false;
         }
     }
 
@@ -672,7 +675,7 @@ private slots:
         DocumentKeyringView *window = documentKeyring();
         QVERIFY(window);
         if (refused)
-            m_bus.store().refuse(6, common::SqlcForeignKeyViolation);
+            m_bus.store().refuse(common::op::DeleteDocumentKey, common::SqlcForeignKeyViolation);
         DocumentKeyringPaneTreeWidget *pane = Pane(window);
         pane->setCurrentItem(pane->topLevelItem(1)->child(2)->child(3));
 
@@ -730,7 +733,7 @@ private slots:
         QVERIFY(window);
         DocumentKeyringPaneTreeWidget *pane = Pane(window);
         pane->setCurrentItem(pane->topLevelItem(3));
-        m_bus.store().refuse(6, common::SqlcForeignKeyViolation);
+        m_bus.store().refuse(common::op::DeleteDocumentKey, common::SqlcForeignKeyViolation);
 
         // What the labels of each box show, read as the labels read them.
         QStringList shown;
@@ -824,7 +827,7 @@ private slots:
     {
         DocumentKeyringView *window = documentKeyring();
         QVERIFY(window);
-        m_bus.store().refuse(21, common::SqlcUniqueViolation);
+        m_bus.store().refuse(common::op::InsertDocumentKey, common::SqlcUniqueViolation);
         DialogAnswerer answerer;
         answerer.expect(Finish([](QWizard *dialog) {
             SelectUsersWidget *picker = qobject_cast<CreateDocumentKeyWizard *>(dialog)
@@ -1021,7 +1024,7 @@ private slots:
         if (modified)
             Click(pane, pane->topLevelItem(0)->child(1)->child(0), 1);
         if (refused)
-            m_bus.store().refuse(56, common::SqlcForeignKeyViolation);
+            m_bus.store().refuse(common::op::UpdateDocumentKey, common::SqlcForeignKeyViolation);
 
         DialogAnswerer answerer;
         if (answer == QLatin1String("Save"))

@@ -261,7 +261,7 @@ private slots:
             QTest::ignoreMessage(QtWarningMsg, "Bad message!");
         testsupport::AceLogCapture capture;
 
-        m_router->receiveRequest(major, 1, payload.toStdString());
+        m_router->receiveRequest(major, common::tag::Plain, payload.toStdString());
 
         QCOMPARE(m_log.size(), 1);
         QVERIFY(m_log[0].startsWith(QStringLiteral("windows: event -32 %1").arg(kind)));
@@ -295,7 +295,7 @@ private slots:
     {
         QFETCH(int, major);
         SetAuditMask(EveryLineWithDetails);
-        m_router->receiveRequest(major, 1, std::string("payload"));
+        m_router->receiveRequest(major, common::tag::Plain, std::string("payload"));
         QCOMPARE(m_log, QStringList({QStringLiteral("managers: request %1 1").arg(major)}));
     }
 };

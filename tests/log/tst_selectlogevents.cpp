@@ -166,7 +166,8 @@ private slots:
         }
         SetAuditMask(LineBit(1));
         testsupport::AceLogCapture capture;
-        QCOMPARE(ExtensionOf(Line(common::op::SelectDocument, Reply(41, ids))).value("cs1"), texts.join(", "));
+        QCOMPARE(ExtensionOf(Line(common::op::SelectDocument, Reply(common::op::SelectDocument, ids))).value("cs1"),
+                 texts.join(", "));
     }
 
     void anUnreadableReply_data()

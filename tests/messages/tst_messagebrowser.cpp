@@ -889,8 +889,8 @@ private slots:
     {
         QTest::addColumn<QString>("subject");
         QTest::addColumn<int>("major");
-        QTest::newRow("own message") << "Budget" << 65;
-        QTest::newRow("received copy") << "Lunch" << 66;
+        QTest::newRow("own message") << "Budget" << common::op::UpdateMessage;
+        QTest::newRow("received copy") << "Lunch" << common::op::UpdateMessageUser;
     }
 
     void movingOntoAFolder()
@@ -959,8 +959,8 @@ private slots:
     {
         QTest::addColumn<QString>("subject");
         QTest::addColumn<int>("major");
-        QTest::newRow("own message") << "Plans" << 15;
-        QTest::newRow("received copy") << "Lunch" << 16;
+        QTest::newRow("own message") << "Plans" << common::op::DeleteMessage;
+        QTest::newRow("received copy") << "Lunch" << common::op::DeleteMessageUser;
     }
 
     void deletingMessages()

@@ -233,14 +233,18 @@ private slots:
         QTest::addColumn<QString>("typedCode");
         QTest::addColumn<QString>("warning");
         QTest::addColumn<int>("verifyOpcode");
-        QTest::newRow("user name, other letter case") << int(CredentialResetFlow::UserName) << "k7q-22x"
-                                                      << "Invalid User Name Reset Authorization Code" << 75;
-        QTest::newRow("user name, one character more") << int(CredentialResetFlow::UserName) << "K7Q-22XX"
-                                                       << "Invalid User Name Reset Authorization Code" << 75;
+        QTest::newRow("user name, other letter case")
+            << int(CredentialResetFlow::UserName) << "k7q-22x"
+            << "Invalid User Name Reset Authorization Code" << common::op::VerifyUserNameReset;
+        QTest::newRow("user name, one character more")
+            << int(CredentialResetFlow::UserName) << "K7Q-22XX"
+            << "Invalid User Name Reset Authorization Code" << common::op::VerifyUserNameReset;
         QTest::newRow("password, empty") << int(CredentialResetFlow::Password) << ""
-                                         << "Invalid Password Reset Authorization Code" << 73;
-        QTest::newRow("password, inner character changed") << int(CredentialResetFlow::Password) << "K7Q_22X"
-                                                           << "Invalid Password Reset Authorization Code" << 73;
+                                         << "Invalid Password Reset Authorization Code"
+                                         << common::op::VerifyPasswordReset;
+        QTest::newRow("password, inner character changed")
+            << int(CredentialResetFlow::Password) << "K7Q_22X"
+            << "Invalid Password Reset Authorization Code" << common::op::VerifyPasswordReset;
     }
 
     void wrongCodeIsWarnedAndNothingIsReset()
@@ -321,8 +325,10 @@ private slots:
         QTest::addColumn<QString>("newValue");
         QTest::addColumn<int>("verifyOpcode");
         QTest::addColumn<QString>("warning");
-        QTest::newRow("user name") << int(CredentialResetFlow::UserName) << "annlee2" << 75 << UserNameFailedText;
-        QTest::newRow("password") << int(CredentialResetFlow::Password) << "Secret99" << 73 << PasswordFailedText;
+        QTest::newRow("user name") << int(CredentialResetFlow::UserName) << "annlee2" << common::op::VerifyUserNameReset
+                                   << UserNameFailedText;
+        QTest::newRow("password") << int(CredentialResetFlow::Password) << "Secret99" << common::op::VerifyPasswordReset
+                                  << PasswordFailedText;
     }
 
     void resetWithoutTheLockSendsNoReset()

@@ -228,7 +228,7 @@ private slots:
 
         // The load is one direct exchange for the user's id, and the server's
         // record replaces the session's.
-        QCOMPARE(countRequests(54), 1);
+        QCOMPARE(countRequests(common::op::SelectUser), 1);
         QCOMPARE(RegistrySingleton::instance()->getUser().user_first_name(), std::string("Ann"));
         QVERIFY(widgets.buttons->button(QDialogButtonBox::Save)->isEnabled());
         widgets.buttons->button(QDialogButtonBox::Save)->click();
@@ -295,11 +295,12 @@ private slots:
         QCOMPARE(answerer.seen().at(0).title, QStringLiteral("New Email Address"));
         QCOMPARE(answerer.seen().at(1).title, QStringLiteral("Email Address Reset Authorizaton Code"));
 
-        const auto verify = lastRequest<qorv::data::VerifyUserEmailAddressResetRequest>(74);
+        const auto verify =
+            lastRequest<qorv::data::VerifyUserEmailAddressResetRequest>(common::op::VerifyUserEmailAddressReset);
         QCOMPARE(verify.user().user_id(), 7);
         QCOMPARE(verify.user().user_email_address(), OldAddress);
         QCOMPARE(verify.user_email_address(), NewAddress);
-        const auto reset = lastRequest<qorv::data::ResetUserEmailAddressRequest>(36);
+        const auto reset = lastRequest<qorv::data::ResetUserEmailAddressRequest>(common::op::ResetUserEmailAddress);
         QCOMPARE(reset.user_id(), 7);
         QCOMPARE(reset.user_email_address(), NewAddress);
         QCOMPARE(reset.user_email_address_reset_authcode(), EmailCode);
@@ -369,7 +370,7 @@ private slots:
         QCOMPARE(answerer.lastTitle(), QStringLiteral("Warning"));
         QCOMPARE(answerer.lastText(),
                  QStringLiteral("An invalid Email Address Reset Authorization Code has been entered."));
-        QCOMPARE(countRequests(36), 0);
+        QCOMPARE(countRequests(common::op::ResetUserEmailAddress), 0);
         QCOMPARE(RegistrySingleton::instance()->getUser().user_email_address(), OldAddress);
     }
 
@@ -400,8 +401,8 @@ private slots:
         widgets.setAddress->click();
         QCOMPARE(answerer.pending(), 0);
         QCOMPARE(answerer.seen().size(), 1);
-        QCOMPARE(countRequests(74), verifyRequests);
-        QCOMPARE(countRequests(36), 0);
+        QCOMPARE(countRequests(common::op::VerifyUserEmailAddressReset), verifyRequests);
+        QCOMPARE(countRequests(common::op::ResetUserEmailAddress), 0);
     }
 
     void invalidAddressCannotBeConfirmed()
@@ -414,7 +415,7 @@ private slots:
         widgets.setAddress->click();
         QCOMPARE(answerer.pending(), 0);
         QVERIFY(!okEnabled);
-        QCOMPARE(countRequests(74), 0);
+        QCOMPARE(countRequests(common::op::VerifyUserEmailAddressReset), 0);
     }
 
     void multiFactorCanBeSwitchedOnAndOffAgain()
@@ -436,7 +437,11 @@ private slots:
         QVERIFY(dialog.isMultiFactorAuthenticationEnabled());
         QCOMPARE(widgets.multiFactor->text(), MfaOn);
         QCOMPARE(widgets.multiFactorButton->text(), DisableCaption);
-        QCOMPARE(lastRequest<qorv::data::VerifyEnableMultiFactorAuthenticationRequest>(71).user().user_id(), 7);
+        QCOMPARE(lastRequest<qorv::data::VerifyEnableMultiFactorAuthenticationRequest>(
+                     common::op::VerifyEnableMultiFactorAuthentication)
+                     .user()
+                     .user_id(),
+                 7);
 
         // The button now runs the other flow.
         DialogAnswerer again;
@@ -450,10 +455,10 @@ private slots:
         QVERIFY(!dialog.isMultiFactorAuthenticationEnabled());
         QCOMPARE(widgets.multiFactor->text(), MfaOff);
         QCOMPARE(widgets.multiFactorButton->text(), EnableCaption);
-        QCOMPARE(countRequests(71), 1);
-        QCOMPARE(countRequests(70), 1);
+        QCOMPARE(countRequests(common::op::VerifyEnableMultiFactorAuthentication), 1);
+        QCOMPARE(countRequests(common::op::VerifyDisableMultiFactorAuthentication), 1);
         // Nothing of the switch reaches the server from here.
-        QCOMPARE(countRequests(69), 0);
+        QCOMPARE(countRequests(common::op::UpdateUser), 0);
     }
 
     void multiFactorChangeRefusals_data()
@@ -486,7 +491,7 @@ private slots:
         }
         widgets.multiFactorButton->click();
         QCOMPARE(answerer.pending(), 0);
-        QCOMPARE(countRequests(71), codeRequests);
+        QCOMPARE(countRequests(common::op::VerifyEnableMultiFactorAuthentication), codeRequests);
         if (!warning.isEmpty())
             QCOMPARE(answerer.lastText(), warning);
         QVERIFY(!dialog.isMultiFactorAuthenticationEnabled());

@@ -102,27 +102,27 @@ private slots:
         // Audit event first, windows before managers, managers see the reply
         // before the request that caused it.
         QTest::newRow("audited server request")
-            << 41 << -38
+            << common::op::SelectDocument << common::tag::OpenFolder
             << QStringList({"server: request 41 -38", "w1: event -32 -37", "w2: event -32 -37", "w1: reply 41 -38 0 0",
                             "w2: reply 41 -38 0 0", "m1: reply 41 -38 0 0", "m2: reply 41 -38 0 0",
                             "m1: request 41 -38", "m2: request 41 -38"});
         QTest::newRow("unaudited server request")
-            << 42 << 1
+            << common::op::SelectDocumentWebpage << common::tag::Plain
             << QStringList({"server: request 42 1", "w1: reply 42 1 0 0", "w2: reply 42 1 0 0", "m1: reply 42 1 0 0",
                             "m2: reply 42 1 0 0", "m1: request 42 1", "m2: request 42 1"});
         // Reported and stopped at the router: the server never sees it. The
         // managers hang on the executive connector beside the router, so they
         // are handed the request itself, but no audit event.
         QTest::newRow("audited local request")
-            << -12 << 1
+            << common::op::LogEventCopyDocumentToClipboard << common::tag::Plain
             << QStringList({"w1: event -32 -6", "w2: event -32 -6", "m1: request -12 1", "m2: request -12 1"});
         QTest::newRow("last audited local request")
-            << -21 << 1
+            << common::op::LogEventPrintMessage << common::tag::Plain
             << QStringList({"w1: event -32 -36", "w2: event -32 -36", "m1: request -21 1", "m2: request -21 1"});
-        QTest::newRow("local request") << -26 << -36
+        QTest::newRow("local request") << common::op::OpenDocumentBrowser << common::tag::OpenFolderKey
                                        << QStringList({"server: request -26 -36", "m1: request -26 -36",
                                                        "m2: request -26 -36"});
-        QTest::newRow("clock start") << -53 << 1
+        QTest::newRow("clock start") << common::op::StartClock << common::tag::Plain
                                      << QStringList(
                                             {"server: request -53 1", "m1: request -53 1", "m2: request -53 1"});
     }
@@ -169,7 +169,7 @@ private slots:
     void managerEventsAndRepliesReachWindowsOnly()
     {
         emit m_manager1->deliverEvent(-5, 2, "text");
-        emit m_manager1->deliverReply(40, -35, "a", 0, 0, "b");
+        emit m_manager1->deliverReply(common::op::SelectDocumentKey, common::tag::OpenDocumentEditor, "a", 0, 0, "b");
         QCOMPARE(*m_log, QStringList({"w1: event -5 2 text", "w2: event -5 2 text", "w1: reply 40 -35 0 0",
                                       "w2: reply 40 -35 0 0"}));
     }

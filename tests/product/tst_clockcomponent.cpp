@@ -1,5 +1,6 @@
 #include "clockcomponent.h"
 #include "common/majorcode.h"
+#include "common/minortag.h"
 #include "recordingcomponent.h"
 #include "systemconnector.h"
 
@@ -16,7 +17,7 @@ private:
 
     static void send(ClockComponent &clock, common::Opcode major)
     {
-        static_cast<IComponent &>(clock).receiveRequest(major, 1, std::string());
+        static_cast<IComponent &>(clock).receiveRequest(major, common::tag::Plain, std::string());
     }
 
 private slots:

@@ -220,9 +220,9 @@ private slots:
     void forwardedRequestIsExchanged()
     {
         QFETCH(int, major);
-        m_server.reply(major, -38, "answer");
+        m_server.reply(major, common::tag::OpenFolder, "answer");
 
-        send(major, -38, "question");
+        send(major, common::tag::OpenFolder, "question");
 
         const std::vector<TestRequest> requests = m_server.requests();
         QCOMPARE(requests.size(), size_t(1));
@@ -256,7 +256,7 @@ private slots:
     void otherRequestIsIgnored()
     {
         QFETCH(int, major);
-        send(major, 1, "question");
+        send(major, common::tag::Plain, "question");
         QVERIFY(m_server.requests().empty());
         QVERIFY(m_log.isEmpty());
     }
@@ -264,9 +264,9 @@ private slots:
     void noServerGivesNoReplyCodes_data()
     {
         QTest::addColumn<int>("major");
-        QTest::newRow("default handler") << 41;
-        QTest::newRow("log-on") << 3;
-        QTest::newRow("message update") << 65;
+        QTest::newRow("default handler") << common::op::SelectDocument;
+        QTest::newRow("log-on") << common::op::AuthenticateUser;
+        QTest::newRow("message update") << common::op::UpdateMessage;
     }
 
     void noServerGivesNoReplyCodes()
@@ -278,7 +278,7 @@ private slots:
         closed.stop();
         MessageDispatcher::setServerPort(port);
 
-        send(major, 1, qorv::data::UpdateMessageRequest().SerializeAsString());
+        send(major, common::tag::Plain, qorv::data::UpdateMessageRequest().SerializeAsString());
 
         QCOMPARE(m_log, QStringList({QStringLiteral("window: reply %1 1 -1 1").arg(major)}));
         QCOMPARE(m_window->lastReply(), std::string());
@@ -308,8 +308,8 @@ private slots:
     void stalledServerGivesNoReplyCodes_data()
     {
         QTest::addColumn<int>("major");
-        QTest::newRow("default handler") << 41;
-        QTest::newRow("log-on") << 3;
+        QTest::newRow("default handler") << common::op::SelectDocument;
+        QTest::newRow("log-on") << common::op::AuthenticateUser;
     }
 
     void stalledServerGivesNoReplyCodes()
@@ -318,7 +318,7 @@ private slots:
         m_server.injectFault(TestFault::stallAfterBytes(0));
         MessageChannel::setInactivityTimeout(std::chrono::milliseconds(300));
 
-        send(major, 1, "question");
+        send(major, common::tag::Plain, "question");
         MessageChannel::setInactivityTimeout(MessageChannel::m_DefaultInactivityTimeout);
 
         QCOMPARE(m_log, QStringList({QStringLiteral("window: reply %1 1 -1 1").arg(major)}));
@@ -329,8 +329,8 @@ private slots:
     void oversizedReplyGivesNoReplyCodes_data()
     {
         QTest::addColumn<int>("major");
-        QTest::newRow("default handler") << 41;
-        QTest::newRow("log-on") << 3;
+        QTest::newRow("default handler") << common::op::SelectDocument;
+        QTest::newRow("log-on") << common::op::AuthenticateUser;
     }
 
     void oversizedReplyGivesNoReplyCodes()
@@ -338,10 +338,10 @@ private slots:
         // A header that announces more than any reply may hold is refused
         // before a byte of the rest is read, and the window hears of it.
         QFETCH(int, major);
-        m_server.reply(major, 1, "answer");
+        m_server.reply(major, common::tag::Plain, "answer");
         m_server.injectFault(TestFault::segmentLength(TestFault::Segment::Code, 1u << 30));
 
-        send(major, 1, "question");
+        send(major, common::tag::Plain, "question");
 
         QCOMPARE(m_log, QStringList({QStringLiteral("window: reply %1 1 -1 1").arg(major)}));
         QCOMPARE(m_window->lastReply(), std::string());

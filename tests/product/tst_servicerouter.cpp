@@ -1,4 +1,5 @@
 #include "common/eventcode.h"
+#include "common/minortag.h"
 #include "recordingcomponent.h"
 #include "servicerouter.h"
 
@@ -51,7 +52,7 @@ private slots:
         RecordingComponent recorder(QStringLiteral("r"), &log);
         LinkAll(&router, &recorder);
 
-        router.receiveReply(major, -38, "request", majorErcode, majorErcode ? 1 : 0, "reply");
+        router.receiveReply(major, common::tag::OpenFolder, "request", majorErcode, majorErcode ? 1 : 0, "reply");
 
         QStringList expected;
         // Emitted with the line the event gives, empty while no audit mask
@@ -89,7 +90,7 @@ private slots:
         RecordingComponent recorder(QStringLiteral("r"), &log);
         LinkAll(&router, &recorder);
 
-        router.receiveRequest(major, 1, "payload");
+        router.receiveRequest(major, common::tag::Plain, "payload");
 
         const QString expected =
             auditKind ? QStringLiteral("r: event -32 %1").arg(auditKind) : QStringLiteral("r: request %1 1").arg(major);

@@ -1,6 +1,7 @@
 #include "abstractsearcheditor.h"
 #include "clienttranslation.h"
 #include "common/majorcode.h"
+#include "common/minortag.h"
 #include "dispatchtotestserver.h"
 #include "itemrole.h"
 #include "messagesearchdialog.h"
@@ -136,15 +137,22 @@ private:
     {
         if (opcode == m_unansweredOpcode)
             m_server.injectFault(TestFault::noAnswer());
-        return opcode == 50 ? m_ownReply : m_receivedReply;
+        return opcode == common::op::SelectMessage ? m_ownReply : m_receivedReply;
     }
 
-    QList<int> sentOpcodes() const
+    // The (major, minor) opcodes of the requests that reached the server, in order.
+    QList<QPair<int, int>> sentOpcodes() const
     {
-        QList<int> opcodes;
+        QList<QPair<int, int>> opcodes;
         for (const auto &request : m_server.requests())
-            opcodes << request.majorOpcode * 10 + request.minorOpcode;
+            opcodes << qMakePair(request.majorOpcode, request.minorOpcode);
         return opcodes;
+    }
+
+    // A search: the user's own messages, then the copies received.
+    static QList<QPair<int, int>> searchOpcodes()
+    {
+        return {{common::op::SelectMessage, common::tag::Plain}, {common::op::SelectMessageUser, common::tag::Plain}};
     }
 
 private slots:
@@ -153,9 +161,10 @@ private slots:
         testsupport::SetTimeZone("UTC0");
         QVERIFY(testsupport::InstallClientTranslation());
         QVERIFY(testsupport::StartAndDispatchTo(m_server));
-        m_server.onRequest(common::op::SelectMessage, [this](const testsupport::TestRequest &) { return answer(50); });
+        m_server.onRequest(common::op::SelectMessage,
+                           [this](const testsupport::TestRequest &) { return answer(common::op::SelectMessage); });
         m_server.onRequest(common::op::SelectMessageUser,
-                           [this](const testsupport::TestRequest &) { return answer(51); });
+                           [this](const testsupport::TestRequest &) { return answer(common::op::SelectMessageUser); });
     }
 
     void init()
@@ -235,7 +244,7 @@ private slots:
         const QStringList expected{date ? QStringLiteral("2024-03-10 00:00:00") : QStringLiteral("Re: 50%")};
 
         Button(dialog, QDialogButtonBox::Apply)->click();
-        QCOMPARE(sentOpcodes(), (QList<int>{501, 511}));
+        QCOMPARE(sentOpcodes(), searchOpcodes());
         qorv::data::SelectMessageRequest own;
         QVERIFY(own.ParseFromString(m_server.requests().at(0).payload));
         qorv::data::SelectMessageUserRequest received;
@@ -329,7 +338,7 @@ private slots:
         QVERIFY(ShowActive(dialog));
         answerWith(OwnReply(Own()), ReceivedReply(Received()));
         Button(dialog, QDialogButtonBox::Apply)->click();
-        QCOMPARE(sentOpcodes(), (QList<int>{501, 511}));
+        QCOMPARE(sentOpcodes(), searchOpcodes());
         qorv::data::SelectMessageRequest own;
         QVERIFY(own.ParseFromString(m_server.requests().at(0).payload));
         QCOMPARE(own.SerializeAsString(), dialog.getSelectMessageRequest().SerializeAsString());
@@ -438,10 +447,10 @@ private slots:
         } else if (failure == QLatin1String("unparsable")) {
             failing.payload = std::string("\x08", 1);
         } else {
-            m_unansweredOpcode = firstFails ? 50 : 51;
+            m_unansweredOpcode = firstFails ? common::op::SelectMessage : common::op::SelectMessageUser;
         }
         Button(dialog, QDialogButtonBox::Apply)->click();
-        QCOMPARE(sentOpcodes(), (QList<int>{501, 511}));
+        QCOMPARE(sentOpcodes(), searchOpcodes());
         QCOMPARE(Column(*results, 1), (QStringList{"Re: Budget draft", "Agenda"}));
         QVERIFY(notice->isVisible());
         QCOMPARE(notice->text(), SearchFailed);

@@ -469,15 +469,18 @@ private slots:
         QTest::addColumn<int>("major");
         QTest::addColumn<int>("minor");
         QTest::addColumn<QString>("windowClass");
-        QTest::newRow("user groups") << -31 << 1 << "UserGroupBrowserView";
-        QTest::newRow("user groups, any minor") << -31 << -7 << "UserGroupBrowserView";
-        QTest::newRow("document browser") << -26 << 1 << "DocumentBrowserView";
-        QTest::newRow("document keys") << -27 << 1 << "DocumentKeysView";
-        QTest::newRow("document keys, any minor") << -27 << 4 << "DocumentKeysView";
-        QTest::newRow("folder keys") << -28 << 1 << "FolderKeysView";
-        QTest::newRow("folder keys, any minor") << -28 << -2 << "FolderKeysView";
-        QTest::newRow("message browser") << -29 << 1 << "MessageBrowserView";
-        QTest::newRow("message browser, any minor") << -29 << 9 << "MessageBrowserView";
+        QTest::newRow("user groups") << common::op::OpenUserGroupBrowser << common::tag::Plain
+                                     << "UserGroupBrowserView";
+        QTest::newRow("user groups, any minor") << common::op::OpenUserGroupBrowser << -7 << "UserGroupBrowserView";
+        QTest::newRow("document browser")
+            << common::op::OpenDocumentBrowser << common::tag::Plain << "DocumentBrowserView";
+        QTest::newRow("document keys") << common::op::OpenDocumentKeys << common::tag::Plain << "DocumentKeysView";
+        QTest::newRow("document keys, any minor") << common::op::OpenDocumentKeys << 4 << "DocumentKeysView";
+        QTest::newRow("folder keys") << common::op::OpenFolderKeys << common::tag::Plain << "FolderKeysView";
+        QTest::newRow("folder keys, any minor") << common::op::OpenFolderKeys << -2 << "FolderKeysView";
+        QTest::newRow("message browser") << common::op::OpenMessageBrowser << common::tag::Plain
+                                         << "MessageBrowserView";
+        QTest::newRow("message browser, any minor") << common::op::OpenMessageBrowser << 9 << "MessageBrowserView";
     }
 
     void launcherOpensANewWindowEveryTime()
@@ -516,14 +519,15 @@ private slots:
         *sameKeyTwice.add_folder_key() = UsableFolderKey(11);
         *sameKeyTwice.add_folder_key() = UsableFolderKey(11);
 
-        QTest::newRow("plain") << 1 << QByteArray() << 1 << QList<int>();
-        QTest::newRow("plain ignores its payload") << 1 << Bytes(twoKeys) << 1 << QList<int>();
-        QTest::newRow("two folder keys") << -36 << Bytes(twoKeys) << 0 << QList<int>({11, 12});
-        QTest::newRow("the same key twice") << -36 << Bytes(sameKeyTwice) << 0 << QList<int>({11, 11});
-        QTest::newRow("no folder key") << -36 << QByteArray() << 0 << QList<int>();
-        QTest::newRow("unparsable keys") << -36 << Unparsable << 0 << QList<int>();
+        QTest::newRow("plain") << common::tag::Plain << QByteArray() << 1 << QList<int>();
+        QTest::newRow("plain ignores its payload") << common::tag::Plain << Bytes(twoKeys) << 1 << QList<int>();
+        QTest::newRow("two folder keys") << common::tag::OpenFolderKey << Bytes(twoKeys) << 0 << QList<int>({11, 12});
+        QTest::newRow("the same key twice")
+            << common::tag::OpenFolderKey << Bytes(sameKeyTwice) << 0 << QList<int>({11, 11});
+        QTest::newRow("no folder key") << common::tag::OpenFolderKey << QByteArray() << 0 << QList<int>();
+        QTest::newRow("unparsable keys") << common::tag::OpenFolderKey << Unparsable << 0 << QList<int>();
         QTest::newRow("other minor") << 5 << Bytes(twoKeys) << 0 << QList<int>();
-        QTest::newRow("another tag") << -35 << Bytes(twoKeys) << 0 << QList<int>();
+        QTest::newRow("another tag") << common::tag::OpenDocumentEditor << Bytes(twoKeys) << 0 << QList<int>();
     }
 
     void documentBrowserRequest()
@@ -567,31 +571,37 @@ private slots:
         QTest::addColumn<int>("raises"); // over both deliveries of the reply
 
         const QByteArray threeDocuments = SelectDocumentReply({7, 5, 9});
-        QTest::newRow("three documents") << -35 << SelectDocumentRequest() << threeDocuments << 0 << 0
-                                         << QList<int>({5, 7, 9}) << 3;
-        QTest::newRow("no document") << -35 << SelectDocumentRequest() << SelectDocumentReply({}) << 0 << 0
-                                     << QList<int>() << 0;
-        QTest::newRow("same document twice")
-            << -35 << SelectDocumentRequest() << SelectDocumentReply({4, 4}) << 0 << 0 << QList<int>({4}) << 3;
-        QTest::newRow("document without id") << -35 << SelectDocumentRequest() << Bytes([] {
+        QTest::newRow("three documents") << common::tag::OpenDocumentEditor << SelectDocumentRequest() << threeDocuments
+                                         << 0 << 0 << QList<int>({5, 7, 9}) << 3;
+        QTest::newRow("no document") << common::tag::OpenDocumentEditor << SelectDocumentRequest()
+                                     << SelectDocumentReply({}) << 0 << 0 << QList<int>() << 0;
+        QTest::newRow("same document twice") << common::tag::OpenDocumentEditor << SelectDocumentRequest()
+                                             << SelectDocumentReply({4, 4}) << 0 << 0 << QList<int>({4}) << 3;
+        QTest::newRow("document without id") << common::tag::OpenDocumentEditor << SelectDocumentRequest() << Bytes([] {
             qorv::data::SelectDocumentReply reply;
             reply.add_document()->set_document_name("untitled");
             return reply;
         }()) << 0 << 0 << QList<int>({0}) << 1;
-        QTest::newRow("empty request") << -35 << QByteArray() << threeDocuments << 0 << 0 << QList<int>({5, 7, 9}) << 3;
-        QTest::newRow("sql error") << -35 << SelectDocumentRequest() << SelectDocumentReply({5}, 123) << 0 << 0
-                                   << QList<int>() << 0;
-        QTest::newRow("minor error") << -35 << SelectDocumentRequest() << threeDocuments << 0 << 5 << QList<int>() << 0;
-        QTest::newRow("link failure") << -35 << SelectDocumentRequest() << threeDocuments << -1 << 1 << QList<int>()
-                                      << 0;
-        QTest::newRow("major error") << -35 << SelectDocumentRequest() << threeDocuments << 3 << 0 << QList<int>() << 0;
+        QTest::newRow("empty request") << common::tag::OpenDocumentEditor << QByteArray() << threeDocuments << 0 << 0
+                                       << QList<int>({5, 7, 9}) << 3;
+        QTest::newRow("sql error") << common::tag::OpenDocumentEditor << SelectDocumentRequest()
+                                   << SelectDocumentReply({5}, 123) << 0 << 0 << QList<int>() << 0;
+        QTest::newRow("minor error") << common::tag::OpenDocumentEditor << SelectDocumentRequest() << threeDocuments
+                                     << 0 << 5 << QList<int>() << 0;
+        QTest::newRow("link failure") << common::tag::OpenDocumentEditor << SelectDocumentRequest() << threeDocuments
+                                      << -1 << 1 << QList<int>() << 0;
+        QTest::newRow("major error") << common::tag::OpenDocumentEditor << SelectDocumentRequest() << threeDocuments
+                                     << 3 << 0 << QList<int>() << 0;
         QTest::newRow("unparsable reply")
-            << -35 << SelectDocumentRequest() << Unparsable << 0 << 0 << QList<int>() << 0;
-        QTest::newRow("unparsable request") << -35 << Unparsable << threeDocuments << 0 << 0 << QList<int>() << 0;
-        QTest::newRow("untagged select") << 1 << SelectDocumentRequest() << threeDocuments << 0 << 0 << QList<int>()
-                                         << 0;
-        QTest::newRow("other tag") << -38 << SelectDocumentRequest() << threeDocuments << 0 << 0 << QList<int>() << 0;
-        QTest::newRow("keyring tag") << -34 << SelectDocumentRequest() << threeDocuments << 0 << 0 << QList<int>() << 0;
+            << common::tag::OpenDocumentEditor << SelectDocumentRequest() << Unparsable << 0 << 0 << QList<int>() << 0;
+        QTest::newRow("unparsable request")
+            << common::tag::OpenDocumentEditor << Unparsable << threeDocuments << 0 << 0 << QList<int>() << 0;
+        QTest::newRow("untagged select") << common::tag::Plain << SelectDocumentRequest() << threeDocuments << 0 << 0
+                                         << QList<int>() << 0;
+        QTest::newRow("other tag") << common::tag::OpenFolder << SelectDocumentRequest() << threeDocuments << 0 << 0
+                                   << QList<int>() << 0;
+        QTest::newRow("keyring tag") << common::tag::OpenDocumentKeyring << SelectDocumentRequest() << threeDocuments
+                                     << 0 << 0 << QList<int>() << 0;
     }
 
     void selectDocumentReply()
@@ -809,16 +819,20 @@ private slots:
         QTest::addColumn<bool>("opens");
 
         const QByteArray keys = SelectDocumentKeyReply({DocumentKey(5, 30), DocumentKey(5, 10), DocumentKey(5, 20)});
-        QTest::newRow("keys") << -34 << SelectDocumentKeyRequest(5, "Zürich") << keys << 0 << true;
-        QTest::newRow("no key") << -34 << SelectDocumentKeyRequest(5, "Zürich") << SelectDocumentKeyReply({}) << 0
-                                << true;
-        QTest::newRow("sql error") << -34 << SelectDocumentKeyRequest(5, "Zürich") << SelectDocumentKeyReply({}, 9) << 0
-                                   << false;
-        QTest::newRow("error pair") << -34 << SelectDocumentKeyRequest(5, "Zürich") << keys << 2 << false;
-        QTest::newRow("unparsable request") << -34 << Unparsable << keys << 0 << false;
-        QTest::newRow("unparsable reply") << -34 << SelectDocumentKeyRequest(5, "Zürich") << Unparsable << 0 << false;
-        QTest::newRow("editor tag") << -36 << SelectDocumentKeyRequest(5, "Zürich") << keys << 0 << false;
-        QTest::newRow("untagged") << 1 << SelectDocumentKeyRequest(5, "Zürich") << keys << 0 << false;
+        QTest::newRow("keys") << common::tag::OpenDocumentKeyring << SelectDocumentKeyRequest(5, "Zürich") << keys << 0
+                              << true;
+        QTest::newRow("no key") << common::tag::OpenDocumentKeyring << SelectDocumentKeyRequest(5, "Zürich")
+                                << SelectDocumentKeyReply({}) << 0 << true;
+        QTest::newRow("sql error") << common::tag::OpenDocumentKeyring << SelectDocumentKeyRequest(5, "Zürich")
+                                   << SelectDocumentKeyReply({}, 9) << 0 << false;
+        QTest::newRow("error pair") << common::tag::OpenDocumentKeyring << SelectDocumentKeyRequest(5, "Zürich") << keys
+                                    << 2 << false;
+        QTest::newRow("unparsable request") << common::tag::OpenDocumentKeyring << Unparsable << keys << 0 << false;
+        QTest::newRow("unparsable reply")
+            << common::tag::OpenDocumentKeyring << SelectDocumentKeyRequest(5, "Zürich") << Unparsable << 0 << false;
+        QTest::newRow("editor tag") << common::tag::OpenFolderKey << SelectDocumentKeyRequest(5, "Zürich") << keys << 0
+                                    << false;
+        QTest::newRow("untagged") << common::tag::Plain << SelectDocumentKeyRequest(5, "Zürich") << keys << 0 << false;
     }
 
     void documentKeyringReply()
@@ -862,13 +876,16 @@ private slots:
         QTest::addColumn<bool>("opens");
 
         const QByteArray keys = SelectFolderKeyReply({FolderKey(5, "Lee", "Ann")});
-        QTest::newRow("keys") << -37 << SelectFolderKeyRequest(5, "Märkte") << keys << 0 << true;
-        QTest::newRow("sql error") << -37 << SelectFolderKeyRequest(5, "Märkte") << SelectFolderKeyReply({}, 9) << 0
-                                   << false;
-        QTest::newRow("error pair") << -37 << SelectFolderKeyRequest(5, "Märkte") << keys << 2 << false;
-        QTest::newRow("unparsable request") << -37 << Unparsable << keys << 0 << false;
-        QTest::newRow("unparsable reply") << -37 << SelectFolderKeyRequest(5, "Märkte") << Unparsable << 0 << false;
-        QTest::newRow("untagged") << 1 << SelectFolderKeyRequest(5, "Märkte") << keys << 0 << false;
+        QTest::newRow("keys") << common::tag::OpenFolderKeyring << SelectFolderKeyRequest(5, "Märkte") << keys << 0
+                              << true;
+        QTest::newRow("sql error") << common::tag::OpenFolderKeyring << SelectFolderKeyRequest(5, "Märkte")
+                                   << SelectFolderKeyReply({}, 9) << 0 << false;
+        QTest::newRow("error pair") << common::tag::OpenFolderKeyring << SelectFolderKeyRequest(5, "Märkte") << keys
+                                    << 2 << false;
+        QTest::newRow("unparsable request") << common::tag::OpenFolderKeyring << Unparsable << keys << 0 << false;
+        QTest::newRow("unparsable reply")
+            << common::tag::OpenFolderKeyring << SelectFolderKeyRequest(5, "Märkte") << Unparsable << 0 << false;
+        QTest::newRow("untagged") << common::tag::Plain << SelectFolderKeyRequest(5, "Märkte") << keys << 0 << false;
     }
 
     void folderKeyringReply()
@@ -949,20 +966,22 @@ private slots:
         QTest::addColumn<QList<int>>("readers");
         QTest::addColumn<QList<int>>("readInBrowser");
 
-        QTest::newRow("edit own") << -41 << OpenMessageRequest(3, Copy::Own) << QList<int>({3}) << QList<int>()
-                                  << QList<int>();
-        QTest::newRow("edit unmarked") << -41 << OpenMessageRequest(3, Copy::Unmarked) << QList<int>({3})
-                                       << QList<int>() << QList<int>();
-        QTest::newRow("edit without message") << -41 << QByteArray() << QList<int>({0}) << QList<int>() << QList<int>();
-        QTest::newRow("edit received") << -41 << OpenMessageRequest(3, Copy::Received) << QList<int>() << QList<int>()
-                                       << QList<int>();
-        QTest::newRow("read received") << -43 << OpenMessageRequest(3, Copy::Received) << QList<int>()
-                                       << QList<int>({3}) << QList<int>({3});
-        QTest::newRow("read own") << -43 << OpenMessageRequest(3, Copy::Own) << QList<int>() << QList<int>()
-                                  << QList<int>();
-        QTest::newRow("read unmarked") << -43 << OpenMessageRequest(3, Copy::Unmarked) << QList<int>() << QList<int>()
-                                       << QList<int>();
-        QTest::newRow("edit unparsable") << -41 << Unparsable << QList<int>() << QList<int>() << QList<int>();
+        QTest::newRow("edit own") << common::op::OpenMessageEditor << OpenMessageRequest(3, Copy::Own)
+                                  << QList<int>({3}) << QList<int>() << QList<int>();
+        QTest::newRow("edit unmarked") << common::op::OpenMessageEditor << OpenMessageRequest(3, Copy::Unmarked)
+                                       << QList<int>({3}) << QList<int>() << QList<int>();
+        QTest::newRow("edit without message")
+            << common::op::OpenMessageEditor << QByteArray() << QList<int>({0}) << QList<int>() << QList<int>();
+        QTest::newRow("edit received") << common::op::OpenMessageEditor << OpenMessageRequest(3, Copy::Received)
+                                       << QList<int>() << QList<int>() << QList<int>();
+        QTest::newRow("read received") << common::op::OpenMessageReader << OpenMessageRequest(3, Copy::Received)
+                                       << QList<int>() << QList<int>({3}) << QList<int>({3});
+        QTest::newRow("read own") << common::op::OpenMessageReader << OpenMessageRequest(3, Copy::Own) << QList<int>()
+                                  << QList<int>() << QList<int>();
+        QTest::newRow("read unmarked") << common::op::OpenMessageReader << OpenMessageRequest(3, Copy::Unmarked)
+                                       << QList<int>() << QList<int>() << QList<int>();
+        QTest::newRow("edit unparsable") << common::op::OpenMessageEditor << Unparsable << QList<int>() << QList<int>()
+                                         << QList<int>();
         QTest::newRow("read unparsable") << -43 << Unparsable << QList<int>() << QList<int>() << QList<int>();
     }
 
@@ -978,11 +997,11 @@ private slots:
         request(common::op::OpenMessageBrowser, common::tag::Plain);
         request(common::op::OpenMessageBrowser, common::tag::Plain);
 
-        request(major, 1, payload);
+        request(major, common::tag::Plain, payload);
         // The same message again brings its window to the front, and marks it
         // read again.
         ExpectRaises(editors.size() + readers.size());
-        request(major, 1, payload);
+        request(major, common::tag::Plain, payload);
 
         QCOMPARE(MessageEditorIds(), editors);
         QCOMPARE(MessageReaderIds(), readers);
@@ -1096,25 +1115,32 @@ private slots:
         *twoKeys.add_folder_key() = FolderKey(11);
         *twoKeys.add_folder_key() = FolderKey(12);
 
-        QTest::newRow("user groups") << false << -31 << 1 << QByteArray() << QByteArray() << "UserGroupBrowserView"
-                                     << 1;
-        QTest::newRow("document browser")
-            << false << -26 << 1 << QByteArray() << QByteArray() << "DocumentBrowserView" << 1;
+        QTest::newRow("user groups") << false << common::op::OpenUserGroupBrowser << common::tag::Plain << QByteArray()
+                                     << QByteArray() << "UserGroupBrowserView" << 1;
+        QTest::newRow("document browser") << false << common::op::OpenDocumentBrowser << common::tag::Plain
+                                          << QByteArray() << QByteArray() << "DocumentBrowserView" << 1;
         QTest::newRow("document browsers through keys")
-            << false << -26 << -36 << Bytes(twoKeys) << QByteArray() << "DocumentBrowserView" << 2;
-        QTest::newRow("document keys") << false << -27 << 1 << QByteArray() << QByteArray() << "DocumentKeysView" << 1;
-        QTest::newRow("folder keys") << false << -28 << 1 << QByteArray() << QByteArray() << "FolderKeysView" << 1;
-        QTest::newRow("message browser") << false << -29 << 1 << QByteArray() << QByteArray() << "MessageBrowserView"
-                                         << 1;
-        QTest::newRow("message editor") << false << -41 << 1 << OpenMessageRequest(3, Copy::Own) << QByteArray()
-                                        << "MessageEditorView" << 1;
-        QTest::newRow("message reader") << false << -43 << 1 << OpenMessageRequest(3, Copy::Received) << QByteArray()
-                                        << "MessageReaderView" << 1;
+            << false << common::op::OpenDocumentBrowser << common::tag::OpenFolderKey << Bytes(twoKeys) << QByteArray()
+            << "DocumentBrowserView" << 2;
+        QTest::newRow("document keys") << false << common::op::OpenDocumentKeys << common::tag::Plain << QByteArray()
+                                       << QByteArray() << "DocumentKeysView" << 1;
+        QTest::newRow("folder keys") << false << common::op::OpenFolderKeys << common::tag::Plain << QByteArray()
+                                     << QByteArray() << "FolderKeysView" << 1;
+        QTest::newRow("message browser") << false << common::op::OpenMessageBrowser << common::tag::Plain
+                                         << QByteArray() << QByteArray() << "MessageBrowserView" << 1;
+        QTest::newRow("message editor") << false << common::op::OpenMessageEditor << common::tag::Plain
+                                        << OpenMessageRequest(3, Copy::Own) << QByteArray() << "MessageEditorView" << 1;
+        QTest::newRow("message reader") << false << common::op::OpenMessageReader << common::tag::Plain
+                                        << OpenMessageRequest(3, Copy::Received) << QByteArray() << "MessageReaderView"
+                                        << 1;
         QTest::newRow("document editors")
-            << true << 41 << -35 << SelectDocumentRequest() << SelectDocumentReply({5, 7}) << "DocumentEditorView" << 2;
-        QTest::newRow("document keyring") << true << 40 << -34 << SelectDocumentKeyRequest(5, "Zürich")
+            << true << common::op::SelectDocument << common::tag::OpenDocumentEditor << SelectDocumentRequest()
+            << SelectDocumentReply({5, 7}) << "DocumentEditorView" << 2;
+        QTest::newRow("document keyring") << true << common::op::SelectDocumentKey << common::tag::OpenDocumentKeyring
+                                          << SelectDocumentKeyRequest(5, "Zürich")
                                           << SelectDocumentKeyReply({DocumentKey(5, 10)}) << "DocumentKeyringView" << 1;
-        QTest::newRow("folder keyring") << true << 43 << -37 << SelectFolderKeyRequest(5, "Märkte")
+        QTest::newRow("folder keyring") << true << common::op::SelectFolderKey << common::tag::OpenFolderKeyring
+                                        << SelectFolderKeyRequest(5, "Märkte")
                                         << SelectFolderKeyReply({FolderKey(5, "Lee", "Ann")}) << "FolderKeyringView"
                                         << 1;
     }
