@@ -1,11 +1,10 @@
 // The audit line of a select reply listing 1,000 documents, as the service
 // router builds it for the log, against parsing the same reply and joining its
 // ids by hand.
-#include "benchpair.h"
+#include "listfillbench.h"
 
 #include <benchmark/benchmark.h>
 
-#include "registry.h"
 #include "selectdocumentlogevent.h"
 
 #include "selectdocumentreply3.pb.h"
@@ -35,10 +34,7 @@ std::string SelectReply()
 // A logged-on user whose audit mask selects the select events' severity.
 void AuditSelects()
 {
-    qorv::data::User user;
-    user.set_user_id(42);
-    user.mutable_user_security_descriptor()->set_audits(1u << 1);
-    RegistrySingleton::instance()->setUser(user);
+    bench::LogOn(42, [](qorv::data::User &user) { user.mutable_user_security_descriptor()->set_audits(1u << 1); });
 }
 
 constexpr int CallsPerRound = 200;

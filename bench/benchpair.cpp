@@ -97,8 +97,7 @@ void RunPair(benchmark::State &state, const std::string &name, const Side &proje
                 projectTimes.push_back(projectSeconds);
                 bareTimes.push_back(bareSeconds);
                 ratios.push_back(bareSeconds > 0 ? projectSeconds / bareSeconds : 0);
-                const double elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-                if (index + 1 >= FewestRounds && elapsed > budget)
+                if (index + 1 >= FewestRounds && SecondsSince(start) > budget)
                     break;
             }
             PairResult result;
@@ -144,13 +143,18 @@ void RegisterPair(const std::string &name, Side project, Side bare, PairOptions 
         ->Unit(benchmark::kMillisecond);
 }
 
+double SecondsSince(const std::chrono::steady_clock::time_point &start)
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
 Round Repeated(int calls, std::function<void()> call)
 {
     return [calls, call = std::move(call)] {
         const auto start = std::chrono::steady_clock::now();
         for (int index = 0; index < calls; ++index)
             call();
-        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() / calls;
+        return SecondsSince(start) / calls;
     };
 }
 }

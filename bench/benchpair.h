@@ -1,6 +1,7 @@
 #ifndef BENCHPAIR_H
 #define BENCHPAIR_H
 
+#include <chrono>
 #include <functional>
 #include <stdexcept>
 #include <string>
@@ -34,6 +35,9 @@ struct PairOptions
 // in odd ones), so that a load that comes and goes weighs on both alike. The
 // closing table shows the median of the per-round ratios with its spread.
 void RegisterPair(const std::string &name, Side project, Side bare, PairOptions options = {});
+
+// Seconds since a steady-clock start.
+double SecondsSince(const std::chrono::steady_clock::time_point &start);
 
 // A round of work that lasts microseconds: calls it `calls` times and gives
 // the seconds of one call.

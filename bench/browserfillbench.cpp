@@ -6,7 +6,6 @@
 
 #include "documentbrowsermainpanelistwidget.h"
 #include "documentbrowserview.h"
-#include "registry.h"
 
 #include "selectdocumentreply3.pb.h"
 #include "selectdocumentrequest3.pb.h"
@@ -49,13 +48,9 @@ std::string SelectReply(int count)
 
 bench::Round ProjectFill(int count)
 {
-    qorv::data::User ann;
-    ann.set_user_id(42);
-    ann.set_user_folder_id(HomeFolderId);
-    RegistrySingleton::instance()->setUser(ann);
+    bench::LogOn(42, [](qorv::data::User &ann) { ann.set_user_folder_id(HomeFolderId); });
     auto window = std::make_shared<DocumentBrowserView>();
-    if (!bench::WaitUntilActive(window.get()))
-        throw bench::Failure("the browser did not become the active window");
+    bench::WaitUntilActive(window.get(), "the browser");
     auto *mainPane = window->findChild<MainPaneListWidget *>();
     qorv::data::SelectDocumentRequest request;
     request.set_document_folder_id(HomeFolderId);
@@ -66,8 +61,7 @@ bench::Round ProjectFill(int count)
         mainPane->clear();
         // The browser takes a select reply only while it is the active
         // window; the bare list's rounds take that from it.
-        if (!bench::WaitUntilActive(window.get()))
-            throw bench::Failure("the browser did not become the active window");
+        bench::WaitUntilActive(window.get(), "the browser");
         const auto start = std::chrono::steady_clock::now();
         window->receiveReply(SelectDocument, OpenFolder, requestPayload, 0, 0, replyPayload);
         bench::LayOutAndPaint(mainPane);
@@ -82,8 +76,7 @@ bench::Round BareFill(int count)
 {
     auto list = std::make_shared<QListWidget>();
     list->resize(800, 600);
-    if (!bench::WaitUntilActive(list.get()))
-        throw bench::Failure("the list did not become the active window");
+    bench::WaitUntilActive(list.get(), "the list");
     QStringList names;
     for (int index = 0; index < count; ++index)
         names.append(Name(index));

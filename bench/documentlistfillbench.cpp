@@ -7,7 +7,6 @@
 #include "listfillbench.h"
 
 #include "documenteditorview.h"
-#include "registry.h"
 #include "revisionhistorylistwidget.h"
 #include "selectrevisionwizardpage.h"
 #include "testserver.h"
@@ -19,7 +18,6 @@
 #include "documentwebpage3.pb.h"
 #include "selectdocumentreply3.pb.h"
 #include "selectdocumentwebpagereply3.pb.h"
-#include "user3.pb.h"
 
 #include <QCoreApplication>
 #include <QIcon>
@@ -54,8 +52,6 @@ QString Address(int index)
 bench::Round ProjectRevisions(int count)
 {
     std::shared_ptr<testsupport::TestServer> server = bench::StartServer();
-    if (!server)
-        throw bench::Failure("the test server did not start");
     qorv::data::SelectDocumentReply reply;
     for (int index = 0; index < count; ++index) {
         qorv::data::Document *revision = reply.add_document();
@@ -65,8 +61,7 @@ bench::Round ProjectRevisions(int count)
     server->reply(common::op::SelectDocument, common::tag::ListRevisions, reply.SerializeAsString());
     auto page = std::make_shared<SelectRevisionWizardPage>(nullptr, DocumentId);
     page->resize(640, 480);
-    if (!bench::WaitUntilActive(page.get()))
-        throw bench::Failure("the page did not become the active window");
+    bench::WaitUntilActive(page.get(), "the page");
     auto *list = page->findChild<RevisionHistoryListWidget *>();
     return [server, page, list, count] {
         page->toggleCurrentRevision(true);
@@ -86,8 +81,7 @@ bench::Round BareRevisions(int count)
 {
     auto list = std::make_shared<QListWidget>();
     list->resize(640, 480);
-    if (!bench::WaitUntilActive(list.get()))
-        throw bench::Failure("the list did not become the active window");
+    bench::WaitUntilActive(list.get(), "the list");
     QStringList starts;
     for (int index = 0; index < count; ++index)
         starts.append(RevisionStart(index, count));
@@ -110,11 +104,7 @@ bench::Round BareRevisions(int count)
 bench::Round ProjectAddresses(int count)
 {
     std::shared_ptr<testsupport::TestServer> server = bench::StartServer();
-    if (!server)
-        throw bench::Failure("the test server did not start");
-    qorv::data::User ann;
-    ann.set_user_id(AnnId);
-    RegistrySingleton::instance()->setUser(ann);
+    bench::LogOn(AnnId);
     qorv::data::SelectDocumentWebpageReply reply;
     for (int index = 0; index < count; ++index) {
         qorv::data::DocumentWebpage *webpage = reply.add_document_webpage();
@@ -131,8 +121,7 @@ bench::Round ProjectAddresses(int count)
     document.mutable_document_security_descriptor()->set_permissions(0xFFF);
     auto window = std::make_shared<DocumentEditorView>(document);
     window->resize(800, 600);
-    if (!bench::WaitUntilActive(window.get()))
-        throw bench::Failure("the editor did not become the active window");
+    bench::WaitUntilActive(window.get(), "the editor");
     auto *list = window->findChild<UrlListWidget *>();
     return [server, window, list, count] {
         list->clear();
@@ -153,8 +142,7 @@ bench::Round BareAddresses(int count)
     auto list = std::make_shared<QListWidget>();
     list->resize(300, 600);
     list->setSortingEnabled(true);
-    if (!bench::WaitUntilActive(list.get()))
-        throw bench::Failure("the list did not become the active window");
+    bench::WaitUntilActive(list.get(), "the list");
     QStringList addresses;
     for (int index = 0; index < count; ++index)
         addresses.append(Address(index));

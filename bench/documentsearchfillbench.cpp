@@ -62,8 +62,7 @@ template <typename Dialog>
 bench::Round SearchRound(std::shared_ptr<testsupport::TestServer> server, std::shared_ptr<Dialog> dialog, int count)
 {
     dialog->resize(800, 600);
-    if (!bench::WaitUntilActive(dialog.get()))
-        throw bench::Failure("the dialog did not become the active window");
+    bench::WaitUntilActive(dialog.get(), "the dialog");
     auto *results = dialog->template findChild<QTableWidget *>();
     return [server, dialog, results, count] {
         dialog->reset();
@@ -82,8 +81,6 @@ bench::Round SearchRound(std::shared_ptr<testsupport::TestServer> server, std::s
 bench::Round FolderSearch(int count)
 {
     std::shared_ptr<testsupport::TestServer> server = bench::StartServer();
-    if (!server)
-        throw bench::Failure("the test server did not start");
     server->reply(common::op::SelectDocument, 1, Documents(count));
     qorv::data::Folder folder;
     folder.set_folder_id(FolderId);
@@ -94,8 +91,6 @@ bench::Round FolderSearch(int count)
 bench::Round FolderKeySearch(int count)
 {
     std::shared_ptr<testsupport::TestServer> server = bench::StartServer();
-    if (!server)
-        throw bench::Failure("the test server did not start");
     server->reply(common::op::SelectDocumentKey, 1, DocumentKeys(count));
     qorv::data::FolderKey folderKey;
     folderKey.mutable_folder_key_folder()->set_folder_id(FolderId);
@@ -108,8 +103,7 @@ bench::Round BareTable(int count)
     auto table = std::make_shared<QTableWidget>(0, 3);
     table->resize(800, 600);
     table->setSortingEnabled(true);
-    if (!bench::WaitUntilActive(table.get()))
-        throw bench::Failure("the table did not become the active window");
+    bench::WaitUntilActive(table.get(), "the table");
     QStringList names;
     for (int index = 0; index < count; ++index)
         names.append(QString::fromStdString(Name(index)));

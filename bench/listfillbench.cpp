@@ -1,13 +1,14 @@
 #include "listfillbench.h"
 
 #include "dispatchtotestserver.h"
+#include "registry.h"
 #include "testserver.h"
+
+#include "user3.pb.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QElapsedTimer>
-
-#include <chrono>
 
 namespace bench
 {
@@ -28,7 +29,7 @@ void RegisterFillPairs(const std::string &name, const std::string &records, Size
     }
 }
 
-bool WaitUntilActive(QWidget *window)
+void WaitUntilActive(QWidget *window, const std::string &what)
 {
     window->show();
     window->activateWindow();
@@ -36,25 +37,33 @@ bool WaitUntilActive(QWidget *window)
     waited.start();
     while (QApplication::activeWindow() != window && waited.elapsed() < 5000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-    return QApplication::activeWindow() == window;
+    if (QApplication::activeWindow() != window)
+        throw Failure(what + " did not become the active window");
 }
 
-void LayOutAndPaint(QAbstractItemView *view)
+void LayOutAndPaint(QWidget *widget)
 {
     QCoreApplication::processEvents();
-    view->viewport()->repaint();
+    if (auto *view = qobject_cast<QAbstractItemView *>(widget))
+        view->viewport()->repaint();
+    else
+        widget->repaint();
 }
 
 std::unique_ptr<testsupport::TestServer> StartServer()
 {
     auto server = std::make_unique<testsupport::TestServer>();
     if (!testsupport::StartAndDispatchTo(*server))
-        return nullptr;
+        throw Failure("the test server did not start");
     return server;
 }
 
-double SecondsSince(const std::chrono::steady_clock::time_point &start)
+void LogOn(int userId, const std::function<void(qorv::data::User &)> &more)
 {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    qorv::data::User user;
+    user.set_user_id(userId);
+    if (more)
+        more(user);
+    RegistrySingleton::instance()->setUser(user);
 }
 }

@@ -33,8 +33,6 @@ QString Name(int index)
 bench::Round ProjectFill(int count)
 {
     std::shared_ptr<testsupport::TestServer> server = bench::StartServer();
-    if (!server)
-        throw bench::Failure("the test server did not start");
     qorv::data::SelectMessageDocumentReply reply;
     for (int index = 0; index < count; ++index) {
         qorv::data::MessageDocument *attachment = reply.add_message_document();
@@ -48,8 +46,7 @@ bench::Round ProjectFill(int count)
     auto list = std::make_shared<QListWidget>();
     list->resize(300, 600);
     list->setSortingEnabled(true);
-    if (!bench::WaitUntilActive(list.get()))
-        throw bench::Failure("the list did not become the active window");
+    bench::WaitUntilActive(list.get(), "the list");
 
     return [server, list, count] {
         list->clear();
@@ -70,8 +67,7 @@ bench::Round BareFill(int count)
     auto list = std::make_shared<QListWidget>();
     list->resize(300, 600);
     list->setSortingEnabled(true);
-    if (!bench::WaitUntilActive(list.get()))
-        throw bench::Failure("the list did not become the active window");
+    bench::WaitUntilActive(list.get(), "the list");
     const QIcon icon(QStringLiteral(":icons/32x32/document_attachment.png"));
     QStringList names;
     for (int index = 0; index < count; ++index)

@@ -59,8 +59,6 @@ double LayOut(QTextEdit *edit)
 bench::Round ProjectFill(int count)
 {
     std::shared_ptr<testsupport::TestServer> server = bench::StartServer();
-    if (!server)
-        throw bench::Failure("the test server did not start");
     qorv::data::SelectMessageReply reply;
     for (int index = 0; index < count; ++index)
         *reply.add_message() = Parent(index);

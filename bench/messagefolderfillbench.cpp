@@ -6,7 +6,6 @@
 
 #include "messagebrowsersidepanetreewidget.h"
 #include "messagebrowserview.h"
-#include "registry.h"
 
 #include "messagefolder3.pb.h"
 #include "selectmessagefolderreply3.pb.h"
@@ -33,14 +32,10 @@ QString Name(int index)
 
 bench::Round ProjectFill(int count)
 {
-    qorv::data::User ann;
-    ann.set_user_id(AnnId);
-    ann.set_user_message_folder_id(RootFolderId);
-    RegistrySingleton::instance()->setUser(ann);
+    bench::LogOn(AnnId, [](qorv::data::User &ann) { ann.set_user_message_folder_id(RootFolderId); });
     auto window = std::make_shared<MessageBrowserView>();
     window->resize(800, 600);
-    if (!bench::WaitUntilActive(window.get()))
-        throw bench::Failure("the browser did not become the active window");
+    bench::WaitUntilActive(window.get(), "the browser");
     auto *pane = window->findChild<MessageBrowserSidePaneTreeWidget *>();
     pane->showPane();
     qorv::data::SelectMessageFolderRequest request;
@@ -78,8 +73,7 @@ bench::Round BareFill(int count)
     tree->setHeaderHidden(true);
     auto *root = new QTreeWidgetItem(tree.get(), {QStringLiteral("Messages")});
     root->setExpanded(true);
-    if (!bench::WaitUntilActive(tree.get()))
-        throw bench::Failure("the tree did not become the active window");
+    bench::WaitUntilActive(tree.get(), "the tree");
     const QIcon icon(QStringLiteral(":icons/32x32/folder3.png"));
     QStringList names;
     for (int index = 0; index < count; ++index)

@@ -9,7 +9,6 @@
 
 #include "messagebrowsermainpanetreewidget.h"
 #include "messagebrowserview.h"
-#include "registry.h"
 #include "testserver.h"
 
 #include "message3.pb.h"
@@ -73,16 +72,10 @@ qorv::data::SelectMessageReply Reply(int count)
 bench::Round ProjectFill(int count)
 {
     std::shared_ptr<testsupport::TestServer> server = bench::StartServer();
-    if (!server)
-        throw bench::Failure("the test server did not start");
-    qorv::data::User ann;
-    ann.set_user_id(AnnId);
-    ann.set_user_message_folder_id(RootFolderId);
-    RegistrySingleton::instance()->setUser(ann);
+    bench::LogOn(AnnId, [](qorv::data::User &ann) { ann.set_user_message_folder_id(RootFolderId); });
     auto window = std::make_shared<MessageBrowserView>();
     window->resize(800, 600);
-    if (!bench::WaitUntilActive(window.get()))
-        throw bench::Failure("the browser did not become the active window");
+    bench::WaitUntilActive(window.get(), "the browser");
     auto *pane = window->findChild<MessageBrowserMainPaneTreeWidget *>();
     qorv::data::SelectMessageRequest request;
     request.set_message_user_id(AnnId);
@@ -112,8 +105,7 @@ bench::Round BareFill(int count)
     tree->setHeaderLabels({"To", "From", "Subject", "Created", "Modified"});
     tree->setSortingEnabled(true);
     tree->sortByColumn(4, Qt::DescendingOrder);
-    if (!bench::WaitUntilActive(tree.get()))
-        throw bench::Failure("the tree did not become the active window");
+    bench::WaitUntilActive(tree.get(), "the tree");
     auto reply = std::make_shared<const qorv::data::SelectMessageReply>(Reply(count));
 
     return [tree, reply, count] {

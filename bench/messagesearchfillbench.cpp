@@ -42,13 +42,10 @@ qorv::data::SelectMessageReply Reply(int count)
 bench::Round ProjectFill(int count)
 {
     std::shared_ptr<testsupport::TestServer> server = bench::StartServer();
-    if (!server)
-        throw bench::Failure("the test server did not start");
     server->reply(SelectMessage, 1, Reply(count).SerializeAsString());
     auto dialog = std::make_shared<MessageSearchDialog>(FolderId, AnnId, nullptr);
     dialog->resize(800, 600);
-    if (!bench::WaitUntilActive(dialog.get()))
-        throw bench::Failure("the dialog did not become the active window");
+    bench::WaitUntilActive(dialog.get(), "the dialog");
     auto *results = dialog->findChild<QTableWidget *>();
 
     return [server, dialog, results, count] {
@@ -70,8 +67,7 @@ bench::Round BareFill(int count)
     auto table = std::make_shared<QTableWidget>(0, 4);
     table->resize(800, 600);
     table->setSortingEnabled(true);
-    if (!bench::WaitUntilActive(table.get()))
-        throw bench::Failure("the table did not become the active window");
+    bench::WaitUntilActive(table.get(), "the table");
     auto reply = std::make_shared<const qorv::data::SelectMessageReply>(Reply(count));
 
     return [table, reply, count] {

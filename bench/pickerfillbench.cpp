@@ -6,7 +6,6 @@
 // against bare QListWidgets given the same names and moved the same way.
 #include "listfillbench.h"
 
-#include "registry.h"
 #include "selectdocumentswidget.h"
 #include "selectuserswidget.h"
 #include "testserver.h"
@@ -41,12 +40,10 @@ QString Name(const char *stem, int index)
     return QStringLiteral("%1 %2").arg(QLatin1String(stem)).arg((index * 7919) % 1000003, 7, 10, QLatin1Char('0'));
 }
 
-void LogOnAnn()
+// What the pickers need of the logged-on user besides the id.
+void WithHomeFolder(qorv::data::User &ann)
 {
-    qorv::data::User ann;
-    ann.set_user_id(AnnId);
     ann.set_user_folder_id(HomeFolderId);
-    RegistrySingleton::instance()->setUser(ann);
 }
 
 std::string GroupKeys(int count)
@@ -87,28 +84,19 @@ std::string Documents(int count)
     return reply.SerializeAsString();
 }
 
-void Paint(QWidget *widget)
-{
-    QCoreApplication::processEvents();
-    widget->repaint();
-}
-
 template <typename Picker>
 std::shared_ptr<Picker> ShownPicker()
 {
     auto picker = std::make_shared<Picker>();
     picker->resize(800, 600);
-    if (!bench::WaitUntilActive(picker.get()))
-        throw bench::Failure("the picker did not become the active window");
+    bench::WaitUntilActive(picker.get(), "the picker");
     return picker;
 }
 
 bench::Round UserPicker(int count)
 {
     std::shared_ptr<testsupport::TestServer> server = bench::StartServer();
-    if (!server)
-        throw bench::Failure("the test server did not start");
-    LogOnAnn();
+    bench::LogOn(AnnId, WithHomeFolder);
     server->reply(common::op::SelectGroupKey, 1, GroupKeys(1));
     server->reply(common::op::SelectUser, 1, Users(count));
     std::shared_ptr<SelectUsersWidget> picker = ShownPicker<SelectUsersWidget>();
@@ -121,7 +109,7 @@ bench::Round UserPicker(int count)
         picker->init();
         picker->includeAll();
         picker->addAll();
-        Paint(picker.get());
+        bench::LayOutAndPaint(picker.get());
         const double seconds = bench::SecondsSince(start);
         if (picker->selectedItems().size() != count)
             throw bench::Failure("the picker did not take every user");
@@ -132,9 +120,7 @@ bench::Round UserPicker(int count)
 bench::Round DocumentPicker(int count)
 {
     std::shared_ptr<testsupport::TestServer> server = bench::StartServer();
-    if (!server)
-        throw bench::Failure("the test server did not start");
-    LogOnAnn();
+    bench::LogOn(AnnId, WithHomeFolder);
     server->reply(common::op::SelectDocument, 1, Documents(count));
     std::shared_ptr<SelectDocumentsWidget> picker = ShownPicker<SelectDocumentsWidget>();
     return [server, picker, count] {
@@ -145,7 +131,7 @@ bench::Round DocumentPicker(int count)
         const auto start = std::chrono::steady_clock::now();
         picker->init();
         picker->addAll();
-        Paint(picker.get());
+        bench::LayOutAndPaint(picker.get());
         const double seconds = bench::SecondsSince(start);
         if (picker->selectedItems().size() != count)
             throw bench::Failure("the picker did not take every document");
@@ -156,9 +142,7 @@ bench::Round DocumentPicker(int count)
 bench::Round GroupPicker(int count)
 {
     std::shared_ptr<testsupport::TestServer> server = bench::StartServer();
-    if (!server)
-        throw bench::Failure("the test server did not start");
-    LogOnAnn();
+    bench::LogOn(AnnId, WithHomeFolder);
     server->reply(common::op::SelectGroupKey, 1, GroupKeys(count));
     server->reply(common::op::SelectUser, 1, Users(1));
     std::shared_ptr<SelectUsersWidget> picker = ShownPicker<SelectUsersWidget>();
@@ -170,7 +154,7 @@ bench::Round GroupPicker(int count)
         const auto start = std::chrono::steady_clock::now();
         picker->init();
         picker->includeAll();
-        Paint(picker.get());
+        bench::LayOutAndPaint(picker.get());
         const double seconds = bench::SecondsSince(start);
         if (server->requests().size() != static_cast<std::size_t>(count) + 1)
             throw bench::Failure("the picker did not include every group");
@@ -244,8 +228,7 @@ bench::SizedSide BareLists(const char *stem, const char *iconName, BareMove move
 {
     return [stem, iconName, move](int count) -> bench::Round {
         auto picker = std::make_shared<BarePicker>();
-        if (!bench::WaitUntilActive(picker.get()))
-            throw bench::Failure("the lists did not become the active window");
+        bench::WaitUntilActive(picker.get(), "the lists");
         QStringList names;
         for (int index = 0; index < count; ++index)
             names.append(Name(stem, index));
@@ -259,7 +242,7 @@ bench::SizedSide BareLists(const char *stem, const char *iconName, BareMove move
                 picker->moveAll();
             else
                 picker->dropAll();
-            Paint(picker.get());
+            bench::LayOutAndPaint(picker.get());
             return bench::SecondsSince(start);
         };
     };

@@ -8,39 +8,13 @@
 #include "childstartup.h"
 #include "xvfbdisplay.h"
 
-#include <cstdlib>
-#include <filesystem>
+#include <QTemporaryDir>
+
 #include <memory>
 #include <string>
-#include <system_error>
 
 namespace
 {
-// A home folder of the child's own, gone with the last round.
-class TemporaryHome
-{
-public:
-    TemporaryHome()
-    {
-        char pattern[] = "/tmp/qorv-bench-home-XXXXXX";
-        if (const char *made = ::mkdtemp(pattern))
-            m_path = made;
-    }
-    ~TemporaryHome()
-    {
-        std::error_code ignored;
-        if (!m_path.empty())
-            std::filesystem::remove_all(m_path, ignored);
-    }
-    TemporaryHome(const TemporaryHome &) = delete;
-    TemporaryHome &operator=(const TemporaryHome &) = delete;
-
-    const std::string &path() const { return m_path; }
-
-private:
-    std::string m_path;
-};
-
 // The one X server of the pair, started by whichever side gets ready first.
 class SharedDisplay
 {
@@ -64,11 +38,12 @@ private:
 bench::Round StartUp(SharedDisplay &shared, const std::string &program)
 {
     std::shared_ptr<bench::XvfbDisplay> display = shared.get();
-    auto home = std::make_shared<TemporaryHome>();
-    if (home->path().empty())
+    // A home folder of the child's own, gone with the last round.
+    auto home = std::make_shared<QTemporaryDir>(QStringLiteral("/tmp/qorv-bench-home-XXXXXX"));
+    if (!home->isValid())
         throw bench::Failure("no home folder for the child");
-    return [display, home, program] {
-        const double seconds = bench::SecondsToFirstPaint(program, home->path(), display->name());
+    return [display, home, homePath = home->path().toStdString(), program] {
+        const double seconds = bench::SecondsToFirstPaint(program, homePath, display->name());
         if (seconds < 0)
             throw bench::Failure("the program painted no window");
         return seconds;

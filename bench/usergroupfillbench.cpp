@@ -6,7 +6,6 @@
 // QListWidget given the same names the same way.
 #include "listfillbench.h"
 
-#include "registry.h"
 #include "testserver.h"
 #include "usergroupbrowserview.h"
 #include "usergroupmainpanelistwidget.h"
@@ -43,19 +42,10 @@ QString LastName(int index)
     return QStringLiteral("Lee%1").arg((index * 7919) % 1000003, 7, 10, QLatin1Char('0'));
 }
 
-void LogOnAnn()
-{
-    qorv::data::User ann;
-    ann.set_user_id(AnnId);
-    RegistrySingleton::instance()->setUser(ann);
-}
-
 bench::Round ProjectGroups(int count)
 {
     std::shared_ptr<testsupport::TestServer> server = bench::StartServer();
-    if (!server)
-        throw bench::Failure("the test server did not start");
-    LogOnAnn();
+    bench::LogOn(AnnId);
     qorv::data::SelectUserGroupReply reply;
     for (int index = 0; index < count; ++index) {
         qorv::data::UserGroup *group = reply.add_user_group();
@@ -114,9 +104,7 @@ bench::Round BareGroups(int count)
 bench::Round ProjectMembers(int count)
 {
     std::shared_ptr<testsupport::TestServer> server = bench::StartServer();
-    if (!server)
-        throw bench::Failure("the test server did not start");
-    LogOnAnn();
+    bench::LogOn(AnnId);
     qorv::data::SelectUserGroupUserReply reply;
     for (int index = 0; index < count; ++index) {
         qorv::data::UserGroupUser *member = reply.add_user_group_user();
@@ -129,8 +117,7 @@ bench::Round ProjectMembers(int count)
     server->reply(common::op::SelectUserGroupUser, 1, reply.SerializeAsString());
     auto window = std::make_shared<UserGroupBrowserView>();
     window->resize(800, 600);
-    if (!bench::WaitUntilActive(window.get()))
-        throw bench::Failure("the browser did not become the active window");
+    bench::WaitUntilActive(window.get(), "the browser");
     auto *members = window->findChild<UserGroupMainPaneListWidget *>();
     qorv::data::UserGroup group;
     group.set_user_group_group_id(GroupId);
@@ -154,8 +141,7 @@ bench::Round BareMembers(int count)
 {
     auto list = std::make_shared<QListWidget>();
     list->resize(500, 600);
-    if (!bench::WaitUntilActive(list.get()))
-        throw bench::Failure("the list did not become the active window");
+    bench::WaitUntilActive(list.get(), "the list");
     QStringList names;
     for (int index = 0; index < count; ++index)
         names.append(LastName(index) + QStringLiteral(", Ann"));
