@@ -9,7 +9,7 @@ UrlListWidget::UrlListWidget(QWidget *parent)
 {
     setSortingEnabled(true);
     setAcceptDrops(false);
-    connect(model(), &QAbstractItemModel::rowsAboutToBeRemoved, this, &UrlListWidget::rowsAboutToBeRemoved);
+    connect(model(), &QAbstractItemModel::rowsAboutToBeRemoved, this, &UrlListWidget::forgetRows);
     connect(model(), &QAbstractItemModel::modelAboutToBeReset, this, [this] { m_texts.clear(); });
 }
 
@@ -31,7 +31,7 @@ void UrlListWidget::addUrl(const Url &url)
     m_texts.insert(text);
 }
 
-void UrlListWidget::rowsAboutToBeRemoved(const QModelIndex &parent, int first, int last)
+void UrlListWidget::forgetRows(const QModelIndex &parent, int first, int last)
 {
     if (parent.isValid())
         return;

@@ -24,7 +24,9 @@ private slots:
     void addUrl(const Url &url);
 
 private:
-    void rowsAboutToBeRemoved(const QModelIndex &parent, int first, int last);
+    // Named apart from the view's own handler of the same signal, which must
+    // still run.
+    void forgetRows(const QModelIndex &parent, int first, int last);
 
     // The texts listed, so that an address is checked against the list
     // without a search of every row; it follows every removal.
