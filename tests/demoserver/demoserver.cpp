@@ -1,6 +1,7 @@
 #include "demoserver.h"
 
 #include "common/majorcode.h"
+#include "common/minortag.h"
 #include "common/sqlc.h"
 #include "crypto.h"
 #include "sampledata.h"
@@ -59,10 +60,6 @@ qorv::data::Message AuthorsCopy(const qorv::data::Message &message)
 
 constexpr unsigned int Unread = 1;
 const std::string EndOfTime = "9999-12-31 00:00:00";
-
-// The editor's save and save-as: the updates that replace a version.
-constexpr int SaveDocument = 0;
-constexpr int SaveDocumentAs = -1;
 
 template <class Ids>
 bool Contains(const Ids &ids, int id)
@@ -521,11 +518,12 @@ void DemoServer::installDocumentLayers()
         }
         return testsupport::Answer(reply);
     });
-    // A save keeps the version it replaces as a revision.
+    // The editor's save, and its save-and-close, keep the version they
+    // replace as a revision.
     m_server.onRequest(common::op::UpdateDocument, [this, update = m_server.handler(common::op::UpdateDocument)](
                                                        const testsupport::TestRequest &received) {
         qorv::data::UpdateDocumentRequest request;
-        if ((received.minorOpcode != SaveDocument && received.minorOpcode != SaveDocumentAs)
+        if ((received.minorOpcode != common::tag::Save && received.minorOpcode != common::tag::SaveAndClose)
             || !request.ParseFromString(received.payload))
             return update(received);
         const qorv::data::Document current = m_directory.document(request.document().document_id());
