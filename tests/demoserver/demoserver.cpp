@@ -20,8 +20,6 @@
 #include "selectdocumentreply3.pb.h"
 #include "selectdocumentrequest3.pb.h"
 #include "selectfolderkeyreply3.pb.h"
-#include "selectfolderreply3.pb.h"
-#include "selectfolderrequest3.pb.h"
 #include "selectmessagereply3.pb.h"
 #include "selectmessageuserreply3.pb.h"
 #include "selectuserreply3.pb.h"
@@ -178,8 +176,6 @@ DemoServer::DemoServer(const std::string &keyDirectory)
     // (54), which the message store would answer with every user.
     m_messages.install();
     m_directory.install();
-    m_listFolders = m_server.handler(common::op::SelectFolder);
-    m_listDocuments = m_server.handler(common::op::SelectDocument);
     // The key store after the directory: it keeps every key, given and held,
     // so its selects, inserts, updates and deletes are the ones answered.
     m_keys.install();
@@ -290,29 +286,10 @@ std::vector<int> DemoServer::folderTree(int folderId, bool subfolders) const
 {
     std::vector<int> folderIds{folderId};
     for (std::size_t i = 0; subfolders && i < folderIds.size(); ++i) {
-        qorv::data::SelectFolderRequest children;
-        children.set_folder_parent_id(folderIds[i]);
-        testsupport::TestRequest request;
-        request.payload = children.SerializeAsString();
-        qorv::data::SelectFolderReply found;
-        if (found.ParseFromString(m_listFolders(request).payload)) {
-            for (const qorv::data::Folder &folder : found.folder())
-                folderIds.push_back(folder.folder_id());
-        }
+        for (const qorv::data::Folder &folder : m_directory.folders(folderIds[i]))
+            folderIds.push_back(folder.folder_id());
     }
     return folderIds;
-}
-
-std::vector<qorv::data::Document> DemoServer::documentsIn(int folderId) const
-{
-    qorv::data::SelectDocumentRequest inFolder;
-    inFolder.set_document_folder_id(folderId);
-    testsupport::TestRequest request;
-    request.payload = inFolder.SerializeAsString();
-    qorv::data::SelectDocumentReply found;
-    if (!found.ParseFromString(m_listDocuments(request).payload))
-        return {};
-    return {found.document().begin(), found.document().end()};
 }
 
 std::optional<qorv::data::FolderKey> DemoServer::coveringFolderKey(int holderId, int folderId) const
@@ -341,7 +318,7 @@ void DemoServer::addFolderKeyDocuments(const qorv::data::SelectDocumentKeyReques
     for (const qorv::data::DocumentKey &key : reply.document_key())
         held.push_back(key.document_key_document().document_id());
     for (const int folderId : folderTree(request.document_folder_id(), request.search_subfolders())) {
-        for (const qorv::data::Document &document : documentsIn(folderId)) {
+        for (const qorv::data::Document &document : m_directory.documents(folderId)) {
             if (Contains(held, document.document_id()))
                 continue;
             qorv::data::DocumentKey key;
@@ -510,7 +487,7 @@ void DemoServer::installDocumentLayers()
         if (!request.has_document_folder_id() || (criteria.isEmpty() && !request.search_subfolders()))
             return list(received);
         for (const int folderId : folderTree(request.document_folder_id(), request.search_subfolders())) {
-            for (const qorv::data::Document &document : documentsIn(folderId)) {
+            for (const qorv::data::Document &document : m_directory.documents(folderId)) {
                 if (!Contains(request.exclude_document_id(), document.document_id())
                     && (criteria.isEmpty() || criteria.matches(document)))
                     *reply.add_document() = document;

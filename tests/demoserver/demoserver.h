@@ -93,8 +93,6 @@ public:
     const DictionaryStore &dictionary() const { return m_dictionary; }
 
 private:
-    using Handler = testsupport::TestServer::Handler;
-
     // Each puts a layer over the stores' handlers of some major opcodes.
     void installUserSelect();
     void installKeyLayers();
@@ -108,7 +106,6 @@ private:
     qorv::data::User userRecord(int userId) const;
     // The folder, and with subfolders every folder below it, breadth first.
     std::vector<int> folderTree(int folderId, bool subfolders) const;
-    std::vector<qorv::data::Document> documentsIn(int folderId) const;
     // The folder key the holder holds on the folder or on a folder above it.
     std::optional<qorv::data::FolderKey> coveringFolderKey(int holderId, int folderId) const;
     // The document keys a folder key stands for: one for each document in
@@ -135,9 +132,6 @@ private:
     int m_sessionUserId = 0;
     FaultLog m_faultLog;
     FaultLog m_sessionLog;
-    // The directory's own lists, under the layers put over them.
-    Handler m_listFolders;
-    Handler m_listDocuments;
 };
 }
 

@@ -197,6 +197,28 @@ qorv::data::Document GroupDirectory::document(int documentId) const
     return {};
 }
 
+std::vector<qorv::data::Folder> GroupDirectory::folders(int parentId) const
+{
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    std::vector<qorv::data::Folder> found;
+    for (const qorv::data::Folder &folder : m_folders) {
+        if (folder.folder_parent_id() == parentId)
+            found.push_back(folder);
+    }
+    return found;
+}
+
+std::vector<qorv::data::Document> GroupDirectory::documents(int folderId) const
+{
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    std::vector<qorv::data::Document> found;
+    for (const qorv::data::Document &document : m_documents) {
+        if (document.document_folder_id() == folderId)
+            found.push_back(document);
+    }
+    return found;
+}
+
 qorv::data::DocumentKey GroupDirectory::documentKey(int documentId) const
 {
     const std::lock_guard<std::mutex> lock(m_mutex);

@@ -73,6 +73,10 @@ public:
     // What the directory holds now (a record without id when there is none).
     qorv::data::Folder folder(int folderId) const;
     qorv::data::Document document(int documentId) const;
+    // The folders right under a folder, and the documents in a folder, as a
+    // select by parent or by folder answers them.
+    std::vector<qorv::data::Folder> folders(int parentId) const;
+    std::vector<qorv::data::Document> documents(int folderId) const;
     qorv::data::DocumentKey documentKey(int documentId) const;
 
     QList<int> userGroupMembers(int groupId) const;
