@@ -133,6 +133,29 @@ testsupport::TestReply Replacing(const testsupport::TestReply &answer, const Mes
     return changed;
 }
 
+// A message select's answer narrowed to the messages its search dialog's
+// criteria match; a select without criteria answered as it was.
+template <class Request, class Reply>
+testsupport::TestServer::Handler FilteredBySearch(testsupport::TestServer::Handler select)
+{
+    return [select = std::move(select)](const testsupport::TestRequest &received) {
+        Request request;
+        const testsupport::TestReply answer = select(received);
+        Reply reply;
+        if (!request.ParseFromString(received.payload) || !reply.ParseFromString(answer.payload))
+            return answer;
+        const SearchCriteria criteria = SearchCriteria::of(request);
+        if (criteria.isEmpty())
+            return answer;
+        Reply matching;
+        for (const qorv::data::Message &message : reply.message()) {
+            if (criteria.matches(message))
+                *matching.add_message() = message;
+        }
+        return Replacing(answer, matching);
+    };
+}
+
 // The time of a change, as the database writes it.
 std::string Now()
 {
@@ -556,40 +579,12 @@ void DemoServer::installMessageLayers()
     });
     // The search dialogs' criteria, over the user's own messages and the
     // copies received.
-    m_server.onRequest(common::op::SelectMessage, [select = m_server.handler(common::op::SelectMessage)](
-                                                      const testsupport::TestRequest &received) {
-        qorv::data::SelectMessageRequest request;
-        const testsupport::TestReply answer = select(received);
-        qorv::data::SelectMessageReply reply;
-        if (!request.ParseFromString(received.payload) || !reply.ParseFromString(answer.payload))
-            return answer;
-        const SearchCriteria criteria = SearchCriteria::of(request);
-        if (criteria.isEmpty())
-            return answer;
-        qorv::data::SelectMessageReply matching;
-        for (const qorv::data::Message &message : reply.message()) {
-            if (criteria.matches(message))
-                *matching.add_message() = message;
-        }
-        return Replacing(answer, matching);
-    });
-    m_server.onRequest(common::op::SelectMessageUser, [select = m_server.handler(common::op::SelectMessageUser)](
-                                                          const testsupport::TestRequest &received) {
-        qorv::data::SelectMessageUserRequest request;
-        const testsupport::TestReply answer = select(received);
-        qorv::data::SelectMessageUserReply reply;
-        if (!request.ParseFromString(received.payload) || !reply.ParseFromString(answer.payload))
-            return answer;
-        const SearchCriteria criteria = SearchCriteria::of(request);
-        if (criteria.isEmpty())
-            return answer;
-        qorv::data::SelectMessageUserReply matching;
-        for (const qorv::data::Message &message : reply.message()) {
-            if (criteria.matches(message))
-                *matching.add_message() = message;
-        }
-        return Replacing(answer, matching);
-    });
+    m_server.onRequest(common::op::SelectMessage,
+                       FilteredBySearch<qorv::data::SelectMessageRequest, qorv::data::SelectMessageReply>(
+                           m_server.handler(common::op::SelectMessage)));
+    m_server.onRequest(common::op::SelectMessageUser,
+                       FilteredBySearch<qorv::data::SelectMessageUserRequest, qorv::data::SelectMessageUserReply>(
+                           m_server.handler(common::op::SelectMessageUser)));
 }
 
 void DemoServer::installUserChanges()
