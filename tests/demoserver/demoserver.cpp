@@ -260,11 +260,8 @@ void DemoServer::seed(const SampleData &data)
     }
     for (const SampleData::Group &group : data.homeGroups)
         m_directory.addHomeGroup(group.groupId, group.name, group.members);
-    for (const SampleData::Group &group : data.userGroups) {
-        m_directory.setSessionUserId(group.ownerId);
-        m_directory.addUserGroup(group.groupId, group.name, group.members, group.description);
-    }
-    m_directory.setSessionUserId(groupstest::GroupDirectory::SessionUserId);
+    for (const SampleData::Group &group : data.userGroups)
+        m_directory.addUserGroup(group.groupId, group.name, group.members, group.description, group.ownerId);
     for (const qorv::data::Folder &folder : data.folders)
         m_directory.addFolder(folder);
     for (const qorv::data::Document &document : data.documents)
