@@ -250,9 +250,8 @@ void DemoServer::seed(const SampleData &data)
         user.set_user_name(nameHash);
         user.mutable_user_security_descriptor()->set_password(
             crypto::EncodePassword(crypto::HashPassword(account.password)));
-        m_logOn.addAccount(nameHash, crypto::HashPassword(account.password), user);
+        keep(user);
         m_userIds[nameHash] = user.user_id();
-        m_users[user.user_id()] = user;
         m_directory.addUser(Person(user));
         m_messages.addUser(Person(user));
         if (!user.user_email_address().empty())

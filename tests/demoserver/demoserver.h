@@ -99,8 +99,9 @@ private:
     void installDocumentLayers();
     void installMessageLayers();
     void installUserChanges();
-    // Makes the changed record the account's, for the look-ups and the next
-    // log-on.
+    // Makes the record, as seeded or changed, the account's, for the look-ups
+    // and the next log-on (which opensAccount decides on its stored password
+    // form).
     void keep(const qorv::data::User &user);
     bool opensAccount(const std::string &userNameHash, const std::string &passwordHash) const;
     qorv::data::User userRecord(int userId) const;
