@@ -16,6 +16,7 @@
 #include "insertmessageuserrequest3.pb.h"
 #include "resetuseremailaddressreply3.pb.h"
 #include "resetuseremailaddressrequest3.pb.h"
+#include "resetusernamereply3.pb.h"
 #include "selectdocumentkeyreply3.pb.h"
 #include "selectdocumentreply3.pb.h"
 #include "selectdocumentrequest3.pb.h"
@@ -636,6 +637,38 @@ void DemoServer::installUserChanges()
             user.mutable_user_security_descriptor()->set_password(request.user().user_security_descriptor().password());
         keep(user);
         return testsupport::Answer(qorv::data::UpdateUserReply());
+    });
+    // The forgotten user name: the responder checks address and code; the new
+    // hash becomes the user name of the account with that address, and the
+    // old one opens no account any more. Another account's name is refused
+    // as the database refuses it.
+    m_server.onRequest(common::op::ResetUserName, [this, reset = m_server.handler(common::op::ResetUserName)](
+                                                      const testsupport::TestRequest &received) {
+        const testsupport::TestReply answer = reset(received);
+        const std::vector<testsupport::ResetResponder::Reset> resets = m_reset.userNameResets();
+        if (answer.majorErcode != 0 || resets.empty())
+            return answer;
+        const std::string &nameHash = resets.back().value;
+        for (const auto &[id, record] : m_users) {
+            if (record.user_email_address() != resets.back().userEmailAddress)
+                continue;
+            if (const auto holder = m_userIds.find(nameHash); holder != m_userIds.end() && holder->second != id) {
+                qorv::data::ResetUserNameReply taken;
+                taken.mutable_sql_diag_rec()->set_sqlc(common::SqlcUniqueViolation);
+                taken.mutable_sql_diag_rec()->set_sqls("23505");
+                testsupport::TestReply refused = testsupport::Answer(taken);
+                refused.majorErcode = 4;
+                return refused;
+            }
+            qorv::data::User user = record;
+            m_userIds.erase(user.user_name());
+            m_logOn.removeAccount(user.user_name());
+            user.set_user_name(nameHash);
+            m_userIds[nameHash] = id;
+            keep(user);
+            break;
+        }
+        return answer;
     });
     // The forgotten password: the responder checks address and code; the new
     // stored form becomes the password of the account with that address.

@@ -46,7 +46,8 @@ class SampleData;
 // and the versions a save replaces; a new message's copies unread in each
 // addressee's root folder, with its attachments; the words each user adds to
 // the dictionary; and the forgotten user name and password exchanges for
-// every account's address (the code is ResetAuthcode).
+// every account's address (the code is ResetAuthcode), whose new user name or
+// password is the account's from then on.
 //
 // A hostile mode spoils a share of the replies (see HostileSchedule); it can
 // be switched on and off from any thread while the server runs.

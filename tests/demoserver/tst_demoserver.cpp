@@ -13,8 +13,10 @@
 #include "parsedexchange.h"
 #include "registry.h"
 #include "resetpasswordclientpkihandler.h"
+#include "resetusernameclientpkihandler.h"
 #include "spellchecker.h"
 #include "verifypasswordresetclientpkihandler.h"
+#include "verifyusernameresetclientpkihandler.h"
 
 #include "authenticateuserreply3.pb.h"
 #include "authenticateuserrequest3.pb.h"
@@ -30,6 +32,8 @@
 #include "resetpasswordrequest3.pb.h"
 #include "resetuseremailaddressreply3.pb.h"
 #include "resetuseremailaddressrequest3.pb.h"
+#include "resetusernamereply3.pb.h"
+#include "resetusernamerequest3.pb.h"
 #include "selectdictionaryreply3.pb.h"
 #include "selectdictionaryrequest3.pb.h"
 #include "selectdocumentkeyreply3.pb.h"
@@ -55,6 +59,8 @@
 #include "verifypasswordresetrequest3.pb.h"
 #include "verifyuseremailaddressresetreply3.pb.h"
 #include "verifyuseremailaddressresetrequest3.pb.h"
+#include "verifyusernameresetreply3.pb.h"
+#include "verifyusernameresetrequest3.pb.h"
 
 #include <QFile>
 #include <QProcess>
@@ -155,6 +161,31 @@ bool ResetForgottenPassword(const std::string &address, const std::string &passw
     const std::string payload = resetRequest.SerializeAsString();
     MessageDispatcher dispatcher(common::op::ResetPassword, 1, payload);
     return dispatcher.dispatch() && dispatcher.noEr();
+}
+
+// The forgotten-user-name flow of the log-on dialog: the code for the
+// address, then the new user name's hash with that code.
+bool ResetForgottenUserName(const std::string &address, const std::string &userName)
+{
+    VerifyUserNameResetClientPkiHandler verify;
+    verify.setUserEmailAddress(address);
+    qorv::data::VerifyUserNameResetRequest verifyRequest;
+    if (verify.encryptRequest(verifyRequest) != 0)
+        return false;
+    const auto code = demoserver::ParsedExchange<qorv::data::VerifyUserNameResetReply>(common::op::VerifyUserNameReset,
+                                                                                       1, verifyRequest);
+    if (!code || verify.decryptReply(*code) != 0)
+        return false;
+    ResetUserNameClientPkiHandler reset;
+    reset.setUserEmailAddress(address);
+    reset.setUserNameResetAuthcode(verify.getDecryptedUserNameResetAuthcode());
+    reset.setUserName(crypto::HashUserName(userName));
+    qorv::data::ResetUserNameRequest resetRequest;
+    if (reset.encryptRequest(resetRequest) != 0)
+        return false;
+    const auto reply =
+        demoserver::ParsedExchange<qorv::data::ResetUserNameReply>(common::op::ResetUserName, 1, resetRequest);
+    return reply && reply->sql_diag_rec().sqls().empty();
 }
 
 std::optional<qorv::data::User> UserById(int userId)
@@ -843,14 +874,18 @@ private slots:
         QCOMPARE(QString::fromStdString(user->user_email_address()), kept);
     }
 
+    // A new password, or (forgotten, with a new user name) a new user name,
+    // opens the account from then on, and the old one no longer does.
     void keepsANewPassword_data()
     {
         QTest::addColumn<bool>("forgotten");
         QTest::addColumn<QString>("userName");
         QTest::addColumn<int>("userId");
+        QTest::addColumn<QString>("newUserName");
 
-        QTest::newRow("the reset-password wizard") << false << "cy" << CyId;
-        QTest::newRow("the forgotten password") << true << "bob" << BobId;
+        QTest::newRow("the reset-password wizard") << false << "cy" << CyId << "";
+        QTest::newRow("the forgotten password") << true << "bob" << BobId << "";
+        QTest::newRow("the forgotten user name") << true << "bob" << BobId << "robert";
     }
 
     void keepsANewPassword()
@@ -858,28 +893,42 @@ private slots:
         QFETCH(bool, forgotten);
         QFETCH(QString, userName);
         QFETCH(int, userId);
+        QFETCH(QString, newUserName);
         const std::string name = userName.toStdString();
-        const std::string newPassword = "Lantern#27";
+        const std::string address = name + "@example.org";
+        const bool renamed = !newUserName.isEmpty();
+        const std::string newName = renamed ? newUserName.toStdString() : name;
+        const std::string newPassword = renamed ? "quillane" : "Lantern#27";
 
-        if (forgotten)
-            QVERIFY(ResetForgottenPassword(name + "@example.org", newPassword));
+        if (renamed) {
+            QVERIFY(ResetForgottenUserName(address, newName));
+            // Another account's user name is refused.
+            QVERIFY(!ResetForgottenUserName(address, "cy"));
+        } else if (forgotten)
+            QVERIFY(ResetForgottenPassword(address, newPassword));
         else
             QVERIFY(ChangePasswordAsTheWizardDoes(userId, newPassword));
 
         const auto old = LogOn(name, "quillane");
         QVERIFY(old);
-        QVERIFY(old->user_name_found());
+        QCOMPARE(old->user_name_found(), !renamed);
         QVERIFY(!old->user_password_decoded());
-        const auto renewed = LogOn(name, newPassword);
+        const auto renewed = LogOn(newName, newPassword);
         QVERIFY(renewed);
         QVERIFY(renewed->user_password_decoded());
         const qorv::data::User &user = RegistrySingleton::instance()->getUser();
         QCOMPARE(user.user_id(), userId);
-        // The wizard checks the current password against this form.
+        // The wizard checks the current user name and password against these.
+        QCOMPARE(user.user_name(), crypto::HashUserName(newName));
         QVERIFY(crypto::DecodePassword(crypto::HashPassword(newPassword), user.user_security_descriptor().password()));
 
-        // Back to the sample's password, for the log-ons that follow.
-        QVERIFY(ChangePasswordAsTheWizardDoes(userId, "quillane"));
+        // Back to the sample's user name and password, for the log-ons that
+        // follow.
+        if (renamed)
+            QVERIFY(ResetForgottenUserName(address, name));
+        else
+            QVERIFY(ChangePasswordAsTheWizardDoes(userId, "quillane"));
+        QVERIFY(LogOn(name, "quillane"));
         QVERIFY(LogOn("ann", "quillane"));
     }
 
