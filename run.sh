@@ -21,12 +21,19 @@ fi
 
 ./scripts/install-deps.sh
 
+# Runs the client program, under Xvfb when there is no display. With "exec"
+# first, the client takes the place of this script.
 start_client() {
+    run=""
+    if [ "$1" = exec ]; then
+        run="exec"
+        shift
+    fi
     if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
         echo "No display found: starting the client under Xvfb."
-        xvfb-run -a -s "-screen 0 1280x1024x24" "$1"
+        $run xvfb-run -a -s "-screen 0 1280x1024x24" "$1"
     else
-        "$1"
+        $run "$1"
     fi
 }
 
@@ -45,11 +52,7 @@ configure() {
 if [ "$demo" -eq 0 ]; then
     configure OFF
     cmake --build build --target QuillaneClient
-    if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-        echo "No display found: starting the client under Xvfb."
-        exec xvfb-run -a -s "-screen 0 1280x1024x24" ./build/bin/QuillaneClient
-    fi
-    exec ./build/bin/QuillaneClient
+    start_client exec ./build/bin/QuillaneClient
 fi
 
 configure ON

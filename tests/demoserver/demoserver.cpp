@@ -1,6 +1,7 @@
 #include "demoserver.h"
 
 #include "common/majorcode.h"
+#include "common/minortag.h"
 #include "common/sqlc.h"
 #include "crypto.h"
 #include "sampledata.h"
@@ -15,12 +16,11 @@
 #include "insertmessageuserrequest3.pb.h"
 #include "resetuseremailaddressreply3.pb.h"
 #include "resetuseremailaddressrequest3.pb.h"
+#include "resetusernamereply3.pb.h"
 #include "selectdocumentkeyreply3.pb.h"
 #include "selectdocumentreply3.pb.h"
 #include "selectdocumentrequest3.pb.h"
 #include "selectfolderkeyreply3.pb.h"
-#include "selectfolderreply3.pb.h"
-#include "selectfolderrequest3.pb.h"
 #include "selectmessagereply3.pb.h"
 #include "selectmessageuserreply3.pb.h"
 #include "selectuserreply3.pb.h"
@@ -59,10 +59,6 @@ qorv::data::Message AuthorsCopy(const qorv::data::Message &message)
 
 constexpr unsigned int Unread = 1;
 const std::string EndOfTime = "9999-12-31 00:00:00";
-
-// The editor's save and save-as: the updates that replace a version.
-constexpr int SaveDocument = 0;
-constexpr int SaveDocumentAs = -1;
 
 template <class Ids>
 bool Contains(const Ids &ids, int id)
@@ -138,6 +134,29 @@ testsupport::TestReply Replacing(const testsupport::TestReply &answer, const Mes
     return changed;
 }
 
+// A message select's answer narrowed to the messages its search dialog's
+// criteria match; a select without criteria answered as it was.
+template <class Request, class Reply>
+testsupport::TestServer::Handler FilteredBySearch(testsupport::TestServer::Handler select)
+{
+    return [select = std::move(select)](const testsupport::TestRequest &received) {
+        Request request;
+        const testsupport::TestReply answer = select(received);
+        Reply reply;
+        if (!request.ParseFromString(received.payload) || !reply.ParseFromString(answer.payload))
+            return answer;
+        const SearchCriteria criteria = SearchCriteria::of(request);
+        if (criteria.isEmpty())
+            return answer;
+        Reply matching;
+        for (const qorv::data::Message &message : reply.message()) {
+            if (criteria.matches(message))
+                *matching.add_message() = message;
+        }
+        return Replacing(answer, matching);
+    };
+}
+
 // The time of a change, as the database writes it.
 std::string Now()
 {
@@ -181,8 +200,6 @@ DemoServer::DemoServer(const std::string &keyDirectory)
     // (54), which the message store would answer with every user.
     m_messages.install();
     m_directory.install();
-    m_listFolders = m_server.handler(common::op::SelectFolder);
-    m_listDocuments = m_server.handler(common::op::SelectDocument);
     // The key store after the directory: it keeps every key, given and held,
     // so its selects, inserts, updates and deletes are the ones answered.
     m_keys.install();
@@ -234,9 +251,8 @@ void DemoServer::seed(const SampleData &data)
         user.set_user_name(nameHash);
         user.mutable_user_security_descriptor()->set_password(
             crypto::EncodePassword(crypto::HashPassword(account.password)));
-        m_logOn.addAccount(nameHash, crypto::HashPassword(account.password), user);
+        keep(user);
         m_userIds[nameHash] = user.user_id();
-        m_users[user.user_id()] = user;
         m_directory.addUser(Person(user));
         m_messages.addUser(Person(user));
         if (!user.user_email_address().empty())
@@ -244,11 +260,8 @@ void DemoServer::seed(const SampleData &data)
     }
     for (const SampleData::Group &group : data.homeGroups)
         m_directory.addHomeGroup(group.groupId, group.name, group.members);
-    for (const SampleData::Group &group : data.userGroups) {
-        m_directory.setSessionUserId(group.ownerId);
-        m_directory.addUserGroup(group.groupId, group.name, group.members, group.description);
-    }
-    m_directory.setSessionUserId(groupstest::GroupDirectory::SessionUserId);
+    for (const SampleData::Group &group : data.userGroups)
+        m_directory.addUserGroup(group.groupId, group.name, group.members, group.description, group.ownerId);
     for (const qorv::data::Folder &folder : data.folders)
         m_directory.addFolder(folder);
     for (const qorv::data::Document &document : data.documents)
@@ -293,29 +306,10 @@ std::vector<int> DemoServer::folderTree(int folderId, bool subfolders) const
 {
     std::vector<int> folderIds{folderId};
     for (std::size_t i = 0; subfolders && i < folderIds.size(); ++i) {
-        qorv::data::SelectFolderRequest children;
-        children.set_folder_parent_id(folderIds[i]);
-        testsupport::TestRequest request;
-        request.payload = children.SerializeAsString();
-        qorv::data::SelectFolderReply found;
-        if (found.ParseFromString(m_listFolders(request).payload)) {
-            for (const qorv::data::Folder &folder : found.folder())
-                folderIds.push_back(folder.folder_id());
-        }
+        for (const qorv::data::Folder &folder : m_directory.folders(folderIds[i]))
+            folderIds.push_back(folder.folder_id());
     }
     return folderIds;
-}
-
-std::vector<qorv::data::Document> DemoServer::documentsIn(int folderId) const
-{
-    qorv::data::SelectDocumentRequest inFolder;
-    inFolder.set_document_folder_id(folderId);
-    testsupport::TestRequest request;
-    request.payload = inFolder.SerializeAsString();
-    qorv::data::SelectDocumentReply found;
-    if (!found.ParseFromString(m_listDocuments(request).payload))
-        return {};
-    return {found.document().begin(), found.document().end()};
 }
 
 std::optional<qorv::data::FolderKey> DemoServer::coveringFolderKey(int holderId, int folderId) const
@@ -344,7 +338,7 @@ void DemoServer::addFolderKeyDocuments(const qorv::data::SelectDocumentKeyReques
     for (const qorv::data::DocumentKey &key : reply.document_key())
         held.push_back(key.document_key_document().document_id());
     for (const int folderId : folderTree(request.document_folder_id(), request.search_subfolders())) {
-        for (const qorv::data::Document &document : documentsIn(folderId)) {
+        for (const qorv::data::Document &document : m_directory.documents(folderId)) {
             if (Contains(held, document.document_id()))
                 continue;
             qorv::data::DocumentKey key;
@@ -513,7 +507,7 @@ void DemoServer::installDocumentLayers()
         if (!request.has_document_folder_id() || (criteria.isEmpty() && !request.search_subfolders()))
             return list(received);
         for (const int folderId : folderTree(request.document_folder_id(), request.search_subfolders())) {
-            for (const qorv::data::Document &document : documentsIn(folderId)) {
+            for (const qorv::data::Document &document : m_directory.documents(folderId)) {
                 if (!Contains(request.exclude_document_id(), document.document_id())
                     && (criteria.isEmpty() || criteria.matches(document)))
                     *reply.add_document() = document;
@@ -521,11 +515,12 @@ void DemoServer::installDocumentLayers()
         }
         return testsupport::Answer(reply);
     });
-    // A save keeps the version it replaces as a revision.
+    // The editor's save, and its save-and-close, keep the version they
+    // replace as a revision.
     m_server.onRequest(common::op::UpdateDocument, [this, update = m_server.handler(common::op::UpdateDocument)](
                                                        const testsupport::TestRequest &received) {
         qorv::data::UpdateDocumentRequest request;
-        if ((received.minorOpcode != SaveDocument && received.minorOpcode != SaveDocumentAs)
+        if ((received.minorOpcode != common::tag::Save && received.minorOpcode != common::tag::SaveAndClose)
             || !request.ParseFromString(received.payload))
             return update(received);
         const qorv::data::Document current = m_directory.document(request.document().document_id());
@@ -581,40 +576,12 @@ void DemoServer::installMessageLayers()
     });
     // The search dialogs' criteria, over the user's own messages and the
     // copies received.
-    m_server.onRequest(common::op::SelectMessage, [select = m_server.handler(common::op::SelectMessage)](
-                                                      const testsupport::TestRequest &received) {
-        qorv::data::SelectMessageRequest request;
-        const testsupport::TestReply answer = select(received);
-        qorv::data::SelectMessageReply reply;
-        if (!request.ParseFromString(received.payload) || !reply.ParseFromString(answer.payload))
-            return answer;
-        const SearchCriteria criteria = SearchCriteria::of(request);
-        if (criteria.isEmpty())
-            return answer;
-        qorv::data::SelectMessageReply matching;
-        for (const qorv::data::Message &message : reply.message()) {
-            if (criteria.matches(message))
-                *matching.add_message() = message;
-        }
-        return Replacing(answer, matching);
-    });
-    m_server.onRequest(common::op::SelectMessageUser, [select = m_server.handler(common::op::SelectMessageUser)](
-                                                          const testsupport::TestRequest &received) {
-        qorv::data::SelectMessageUserRequest request;
-        const testsupport::TestReply answer = select(received);
-        qorv::data::SelectMessageUserReply reply;
-        if (!request.ParseFromString(received.payload) || !reply.ParseFromString(answer.payload))
-            return answer;
-        const SearchCriteria criteria = SearchCriteria::of(request);
-        if (criteria.isEmpty())
-            return answer;
-        qorv::data::SelectMessageUserReply matching;
-        for (const qorv::data::Message &message : reply.message()) {
-            if (criteria.matches(message))
-                *matching.add_message() = message;
-        }
-        return Replacing(answer, matching);
-    });
+    m_server.onRequest(common::op::SelectMessage,
+                       FilteredBySearch<qorv::data::SelectMessageRequest, qorv::data::SelectMessageReply>(
+                           m_server.handler(common::op::SelectMessage)));
+    m_server.onRequest(common::op::SelectMessageUser,
+                       FilteredBySearch<qorv::data::SelectMessageUserRequest, qorv::data::SelectMessageUserReply>(
+                           m_server.handler(common::op::SelectMessageUser)));
 }
 
 void DemoServer::installUserChanges()
@@ -670,6 +637,38 @@ void DemoServer::installUserChanges()
             user.mutable_user_security_descriptor()->set_password(request.user().user_security_descriptor().password());
         keep(user);
         return testsupport::Answer(qorv::data::UpdateUserReply());
+    });
+    // The forgotten user name: the responder checks address and code; the new
+    // hash becomes the user name of the account with that address, and the
+    // old one opens no account any more. Another account's name is refused
+    // as the database refuses it.
+    m_server.onRequest(common::op::ResetUserName, [this, reset = m_server.handler(common::op::ResetUserName)](
+                                                      const testsupport::TestRequest &received) {
+        const testsupport::TestReply answer = reset(received);
+        const std::vector<testsupport::ResetResponder::Reset> resets = m_reset.userNameResets();
+        if (answer.majorErcode != 0 || resets.empty())
+            return answer;
+        const std::string &nameHash = resets.back().value;
+        for (const auto &[id, record] : m_users) {
+            if (record.user_email_address() != resets.back().userEmailAddress)
+                continue;
+            if (const auto holder = m_userIds.find(nameHash); holder != m_userIds.end() && holder->second != id) {
+                qorv::data::ResetUserNameReply taken;
+                taken.mutable_sql_diag_rec()->set_sqlc(common::SqlcUniqueViolation);
+                taken.mutable_sql_diag_rec()->set_sqls("23505");
+                testsupport::TestReply refused = testsupport::Answer(taken);
+                refused.majorErcode = 4;
+                return refused;
+            }
+            qorv::data::User user = record;
+            m_userIds.erase(user.user_name());
+            m_logOn.removeAccount(user.user_name());
+            user.set_user_name(nameHash);
+            m_userIds[nameHash] = id;
+            keep(user);
+            break;
+        }
+        return answer;
     });
     // The forgotten password: the responder checks address and code; the new
     // stored form becomes the password of the account with that address.

@@ -46,7 +46,8 @@ class SampleData;
 // and the versions a save replaces; a new message's copies unread in each
 // addressee's root folder, with its attachments; the words each user adds to
 // the dictionary; and the forgotten user name and password exchanges for
-// every account's address (the code is ResetAuthcode).
+// every account's address (the code is ResetAuthcode), whose new user name or
+// password is the account's from then on.
 //
 // A hostile mode spoils a share of the replies (see HostileSchedule); it can
 // be switched on and off from any thread while the server runs.
@@ -93,22 +94,20 @@ public:
     const DictionaryStore &dictionary() const { return m_dictionary; }
 
 private:
-    using Handler = testsupport::TestServer::Handler;
-
     // Each puts a layer over the stores' handlers of some major opcodes.
     void installUserSelect();
     void installKeyLayers();
     void installDocumentLayers();
     void installMessageLayers();
     void installUserChanges();
-    // Makes the changed record the account's, for the look-ups and the next
-    // log-on.
+    // Makes the record, as seeded or changed, the account's, for the look-ups
+    // and the next log-on (which opensAccount decides on its stored password
+    // form).
     void keep(const qorv::data::User &user);
     bool opensAccount(const std::string &userNameHash, const std::string &passwordHash) const;
     qorv::data::User userRecord(int userId) const;
     // The folder, and with subfolders every folder below it, breadth first.
     std::vector<int> folderTree(int folderId, bool subfolders) const;
-    std::vector<qorv::data::Document> documentsIn(int folderId) const;
     // The folder key the holder holds on the folder or on a folder above it.
     std::optional<qorv::data::FolderKey> coveringFolderKey(int holderId, int folderId) const;
     // The document keys a folder key stands for: one for each document in
@@ -135,9 +134,6 @@ private:
     int m_sessionUserId = 0;
     FaultLog m_faultLog;
     FaultLog m_sessionLog;
-    // The directory's own lists, under the layers put over them.
-    Handler m_listFolders;
-    Handler m_listDocuments;
 };
 }
 

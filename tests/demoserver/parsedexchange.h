@@ -1,8 +1,15 @@
 #ifndef PARSEDEXCHANGE_H
 #define PARSEDEXCHANGE_H
 
+#include "authenticateuserclientpkihandler.h"
 #include "common/majorcode.h"
+#include "common/minortag.h"
+#include "crypto.h"
+#include "logoncompletion.h"
 #include "messagedispatcher.h"
+
+#include "authenticateuserreply3.pb.h"
+#include "authenticateuserrequest3.pb.h"
 
 #include <optional>
 #include <string>
@@ -21,6 +28,40 @@ std::optional<Reply> ParsedExchange(common::Opcode major, common::Opcode minor, 
     if (!dispatcher.dispatch() || !dispatcher.noEr() || !reply.ParseFromString(dispatcher.getReply()))
         return std::nullopt;
     return reply;
+}
+
+// The password of every account of the sample.
+inline constexpr const char *SamplePassword = "quillane";
+
+// A log-on as the console makes it: the server's answer, and, when the
+// password opened the account, the session installed as the console installs
+// it. Nothing when the request could not be built, the exchange failed, the
+// server answered with an error, the reply did not parse or the session could
+// not be installed.
+inline std::optional<qorv::data::AuthenticateUserReply> LogOn(const std::string &userName,
+                                                              const std::string &password = SamplePassword)
+{
+    AuthenticateUserClientPkiHandler handler;
+    handler.setUserNameHash(crypto::HashUserName(userName));
+    handler.setUserPasswordHash(crypto::HashPassword(password));
+    qorv::data::AuthenticateUserRequest request;
+    if (handler.encryptRequest(request) != 0)
+        return std::nullopt;
+    const std::string payload = request.SerializeAsString();
+    MessageDispatcher dispatcher(common::op::AuthenticateUser, common::tag::Plain, payload);
+    qorv::data::AuthenticateUserReply reply;
+    if (!dispatcher.dispatch() || !dispatcher.noEr() || !reply.ParseFromString(dispatcher.getReply()))
+        return std::nullopt;
+    if (reply.user_password_decoded() && !LogOnCompletion().complete(dispatcher.getReply()))
+        return std::nullopt;
+    return reply;
+}
+
+// Whether a log-on opened the account and installed its session.
+inline bool LogsOn(const std::string &userName, const std::string &password = SamplePassword)
+{
+    const std::optional<qorv::data::AuthenticateUserReply> reply = LogOn(userName, password);
+    return reply && reply->user_password_decoded();
 }
 }
 

@@ -1,23 +1,22 @@
 #include "applicationcomponent.h"
-#include "authenticateuserclientpkihandler.h"
 #include "common/majorcode.h"
+#include "common/minortag.h"
 #include "common/sqlc.h"
 #include "consoletestsupport.h"
 #include "consoleview.h"
 #include "crypto.h"
 #include "dialoganswerer.h"
-#include "logoncompletion.h"
 #include "logonfixture.h"
 #include "messagedispatcher.h"
 #include "networksettings.h"
 #include "parsedexchange.h"
 #include "registry.h"
 #include "resetpasswordclientpkihandler.h"
+#include "resetusernameclientpkihandler.h"
 #include "spellchecker.h"
 #include "verifypasswordresetclientpkihandler.h"
+#include "verifyusernameresetclientpkihandler.h"
 
-#include "authenticateuserreply3.pb.h"
-#include "authenticateuserrequest3.pb.h"
 #include "deletefolderreply3.pb.h"
 #include "deletefolderrequest3.pb.h"
 #include "insertdictionaryrequest3.pb.h"
@@ -30,6 +29,8 @@
 #include "resetpasswordrequest3.pb.h"
 #include "resetuseremailaddressreply3.pb.h"
 #include "resetuseremailaddressrequest3.pb.h"
+#include "resetusernamereply3.pb.h"
+#include "resetusernamerequest3.pb.h"
 #include "selectdictionaryreply3.pb.h"
 #include "selectdictionaryrequest3.pb.h"
 #include "selectdocumentkeyreply3.pb.h"
@@ -55,6 +56,8 @@
 #include "verifypasswordresetrequest3.pb.h"
 #include "verifyuseremailaddressresetreply3.pb.h"
 #include "verifyuseremailaddressresetrequest3.pb.h"
+#include "verifyusernameresetreply3.pb.h"
+#include "verifyusernameresetrequest3.pb.h"
 
 #include <QFile>
 #include <QProcess>
@@ -69,6 +72,7 @@
 
 using testsupport::DialogAnswerer;
 
+using demoserver::LogOn;
 using demoserver::ParsedExchange;
 
 namespace
@@ -89,32 +93,6 @@ bool WriteFile(const QString &path, const QByteArray &content)
     return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
 }
 
-// The log-on request as the console builds it.
-std::string LogOnRequest(const std::string &userName, const std::string &password)
-{
-    AuthenticateUserClientPkiHandler handler;
-    handler.setUserNameHash(crypto::HashUserName(userName));
-    handler.setUserPasswordHash(crypto::HashPassword(password));
-    qorv::data::AuthenticateUserRequest request;
-    if (handler.encryptRequest(request) != 0)
-        return std::string();
-    return request.SerializeAsString();
-}
-
-// The answer to a log-on, installed as the console installs it when the
-// password opened the account.
-std::optional<qorv::data::AuthenticateUserReply> LogOn(const std::string &userName, const std::string &password)
-{
-    const std::string request = LogOnRequest(userName, password);
-    MessageDispatcher dispatcher(common::op::AuthenticateUser, 1, request);
-    qorv::data::AuthenticateUserReply reply;
-    if (!dispatcher.dispatch() || !dispatcher.noEr() || !reply.ParseFromString(dispatcher.getReply()))
-        return std::nullopt;
-    if (reply.user_password_decoded() && !LogOnCompletion().complete(dispatcher.getReply()))
-        return std::nullopt;
-    return reply;
-}
-
 // The stored form the password windows send for a typed password.
 std::string StoredForm(const std::string &password)
 {
@@ -128,7 +106,7 @@ bool ChangePasswordAsTheWizardDoes(int userId, const std::string &password)
     request.mutable_user()->set_user_id(userId);
     request.mutable_user()->mutable_user_security_descriptor()->set_password(StoredForm(password));
     const std::string payload = request.SerializeAsString();
-    MessageDispatcher dispatcher(common::op::UpdateUser, 1, payload);
+    MessageDispatcher dispatcher(common::op::UpdateUser, common::tag::Plain, payload);
     return dispatcher.dispatch() && dispatcher.noEr();
 }
 
@@ -141,8 +119,8 @@ bool ResetForgottenPassword(const std::string &address, const std::string &passw
     qorv::data::VerifyPasswordResetRequest verifyRequest;
     if (verify.encryptRequest(verifyRequest) != 0)
         return false;
-    const auto code = demoserver::ParsedExchange<qorv::data::VerifyPasswordResetReply>(common::op::VerifyPasswordReset,
-                                                                                       1, verifyRequest);
+    const auto code = demoserver::ParsedExchange<qorv::data::VerifyPasswordResetReply>(
+        common::op::VerifyPasswordReset, common::tag::Plain, verifyRequest);
     if (!code || verify.decryptReply(*code) != 0)
         return false;
     ResetPasswordClientPkiHandler reset;
@@ -153,15 +131,41 @@ bool ResetForgottenPassword(const std::string &address, const std::string &passw
     if (reset.encryptRequest(resetRequest) != 0)
         return false;
     const std::string payload = resetRequest.SerializeAsString();
-    MessageDispatcher dispatcher(common::op::ResetPassword, 1, payload);
+    MessageDispatcher dispatcher(common::op::ResetPassword, common::tag::Plain, payload);
     return dispatcher.dispatch() && dispatcher.noEr();
+}
+
+// The forgotten-user-name flow of the log-on dialog: the code for the
+// address, then the new user name's hash with that code.
+bool ResetForgottenUserName(const std::string &address, const std::string &userName)
+{
+    VerifyUserNameResetClientPkiHandler verify;
+    verify.setUserEmailAddress(address);
+    qorv::data::VerifyUserNameResetRequest verifyRequest;
+    if (verify.encryptRequest(verifyRequest) != 0)
+        return false;
+    const auto code = demoserver::ParsedExchange<qorv::data::VerifyUserNameResetReply>(
+        common::op::VerifyUserNameReset, common::tag::Plain, verifyRequest);
+    if (!code || verify.decryptReply(*code) != 0)
+        return false;
+    ResetUserNameClientPkiHandler reset;
+    reset.setUserEmailAddress(address);
+    reset.setUserNameResetAuthcode(verify.getDecryptedUserNameResetAuthcode());
+    reset.setUserName(crypto::HashUserName(userName));
+    qorv::data::ResetUserNameRequest resetRequest;
+    if (reset.encryptRequest(resetRequest) != 0)
+        return false;
+    const auto reply = demoserver::ParsedExchange<qorv::data::ResetUserNameReply>(common::op::ResetUserName,
+                                                                                  common::tag::Plain, resetRequest);
+    return reply && reply->sql_diag_rec().sqls().empty();
 }
 
 std::optional<qorv::data::User> UserById(int userId)
 {
     qorv::data::SelectUserRequest request;
     request.set_user_id(userId);
-    const auto reply = demoserver::ParsedExchange<qorv::data::SelectUserReply>(common::op::SelectUser, 1, request);
+    const auto reply =
+        demoserver::ParsedExchange<qorv::data::SelectUserReply>(common::op::SelectUser, common::tag::Plain, request);
     if (!reply || reply->user_size() != 1)
         return std::nullopt;
     return reply->user(0);
@@ -244,7 +248,8 @@ private slots:
     {
         qorv::data::SelectFolderRequest folders;
         folders.set_folder_parent_id(AnnHomeFolder);
-        const auto folderReply = ParsedExchange<qorv::data::SelectFolderReply>(common::op::SelectFolder, 0, folders);
+        const auto folderReply =
+            ParsedExchange<qorv::data::SelectFolderReply>(common::op::SelectFolder, common::tag::Plain, folders);
         QVERIFY(folderReply);
         QStringList folderNames;
         for (const qorv::data::Folder &folder : folderReply->folder())
@@ -254,7 +259,7 @@ private slots:
         qorv::data::SelectDocumentRequest documents;
         documents.set_document_folder_id(AnnHomeFolder);
         const auto documentReply =
-            ParsedExchange<qorv::data::SelectDocumentReply>(common::op::SelectDocument, 0, documents);
+            ParsedExchange<qorv::data::SelectDocumentReply>(common::op::SelectDocument, common::tag::Plain, documents);
         QVERIFY(documentReply);
         QCOMPARE(documentReply->document_size(), 1);
         QCOMPARE(documentReply->document(0).document_name(), std::string("Welcome"));
@@ -269,7 +274,8 @@ private slots:
         qorv::data::SelectDocumentKeyRequest held;
         held.set_document_key_user_id(AnnId);
         held.set_document_folder_id(110);
-        const auto keys = ParsedExchange<qorv::data::SelectDocumentKeyReply>(common::op::SelectDocumentKey, 0, held);
+        const auto keys =
+            ParsedExchange<qorv::data::SelectDocumentKeyReply>(common::op::SelectDocumentKey, common::tag::Plain, held);
         QVERIFY(keys);
         QCOMPARE(keys->document_key_size(), 1);
         QCOMPARE(keys->document_key(0).document_key_document().document_name(), std::string("Budget 2027"));
@@ -282,7 +288,8 @@ private slots:
 
         qorv::data::SelectMessageRequest written;
         written.set_message_user_id(AnnId);
-        const auto messages = ParsedExchange<qorv::data::SelectMessageReply>(common::op::SelectMessage, 0, written);
+        const auto messages =
+            ParsedExchange<qorv::data::SelectMessageReply>(common::op::SelectMessage, common::tag::Plain, written);
         QVERIFY(messages);
         QStringList subjects;
         for (const qorv::data::Message &message : messages->message()) {
@@ -312,7 +319,8 @@ private slots:
 
         qorv::data::SelectUserRequest request;
         request.set_user_id(userId);
-        const auto reply = ParsedExchange<qorv::data::SelectUserReply>(common::op::SelectUser, 0, request);
+        const auto reply =
+            ParsedExchange<qorv::data::SelectUserReply>(common::op::SelectUser, common::tag::Plain, request);
         QVERIFY(reply);
         QCOMPARE(reply->user_size(), 1);
         const qorv::data::User &user = reply->user(0);
@@ -387,7 +395,7 @@ private slots:
         QFETCH(QStringList, names);
 
         const std::string payload = request.toStdString();
-        MessageDispatcher dispatcher(common::op::SelectDocument, 0, payload);
+        MessageDispatcher dispatcher(common::op::SelectDocument, common::tag::Plain, payload);
         QVERIFY(dispatcher.dispatch() && dispatcher.noEr());
         qorv::data::SelectDocumentReply reply;
         QVERIFY(reply.ParseFromString(dispatcher.getReply()));
@@ -445,8 +453,8 @@ private slots:
             request.set_message_user_user_id(AnnId);
             request.set_message_user_message_folder_id(AnnMessageFolder);
             fill(request);
-            const auto reply =
-                ParsedExchange<qorv::data::SelectMessageUserReply>(common::op::SelectMessageUser, 0, request);
+            const auto reply = ParsedExchange<qorv::data::SelectMessageUserReply>(common::op::SelectMessageUser,
+                                                                                  common::tag::Plain, request);
             QVERIFY(reply);
             messages = reply->message();
         } else {
@@ -454,7 +462,8 @@ private slots:
             request.set_message_user_id(AnnId);
             request.set_message_folder_id(AnnMessageFolder);
             fill(request);
-            const auto reply = ParsedExchange<qorv::data::SelectMessageReply>(common::op::SelectMessage, 0, request);
+            const auto reply =
+                ParsedExchange<qorv::data::SelectMessageReply>(common::op::SelectMessage, common::tag::Plain, request);
             QVERIFY(reply);
             messages = reply->message();
         }
@@ -498,7 +507,8 @@ private slots:
             request.set_document_id(PlanDocument);
         request.mutable_sys_period()->set_from(from.toStdString());
         request.mutable_sys_period()->set_to(to.toStdString());
-        const auto reply = ParsedExchange<qorv::data::SelectDocumentReply>(common::op::SelectDocument, 0, request);
+        const auto reply =
+            ParsedExchange<qorv::data::SelectDocumentReply>(common::op::SelectDocument, common::tag::Plain, request);
         QVERIFY(reply);
         QCOMPARE(reply->document_size(), bodies.size());
         for (int i = 0; i < bodies.size(); ++i) {
@@ -538,8 +548,8 @@ private slots:
         qorv::data::SelectDocumentKeyRequest request;
         request.set_document_key_user_id(holderId);
         request.set_document_folder_id(folderId);
-        const auto reply =
-            ParsedExchange<qorv::data::SelectDocumentKeyReply>(common::op::SelectDocumentKey, 0, request);
+        const auto reply = ParsedExchange<qorv::data::SelectDocumentKeyReply>(common::op::SelectDocumentKey,
+                                                                              common::tag::Plain, request);
         QVERIFY(reply);
         QCOMPARE(reply->document_key_size(), 1);
         const qorv::data::DocumentKey &key = reply->document_key(0);
@@ -582,7 +592,8 @@ private slots:
         qorv::data::SelectFolderKeyRequest request;
         request.set_folder_key_user_id(holderId);
         request.set_folder_parent_id(giversHomeFolder);
-        const auto reply = ParsedExchange<qorv::data::SelectFolderKeyReply>(common::op::SelectFolderKey, 0, request);
+        const auto reply =
+            ParsedExchange<qorv::data::SelectFolderKeyReply>(common::op::SelectFolderKey, common::tag::Plain, request);
         QVERIFY(reply);
         QCOMPARE(reply->folder_key_size(), 1);
         const qorv::data::FolderKey &key = reply->folder_key(0);
@@ -622,8 +633,8 @@ private slots:
         request.set_search_subfolders(subfolders);
         if (!nameLike.isEmpty())
             request.add_document_name_like(nameLike.toStdString());
-        const auto reply =
-            ParsedExchange<qorv::data::SelectDocumentKeyReply>(common::op::SelectDocumentKey, 0, request);
+        const auto reply = ParsedExchange<qorv::data::SelectDocumentKeyReply>(common::op::SelectDocumentKey,
+                                                                              common::tag::Plain, request);
         QVERIFY(reply);
         QStringList found;
         for (const qorv::data::DocumentKey &key : reply->document_key()) {
@@ -640,8 +651,8 @@ private slots:
     {
         qorv::data::SelectDocumentWebpageRequest request;
         request.set_document_webpage_document_id(PlanDocument);
-        const auto reply =
-            ParsedExchange<qorv::data::SelectDocumentWebpageReply>(common::op::SelectDocumentWebpage, 0, request);
+        const auto reply = ParsedExchange<qorv::data::SelectDocumentWebpageReply>(common::op::SelectDocumentWebpage,
+                                                                                  common::tag::Plain, request);
         QVERIFY(reply);
         QCOMPARE(reply->document_webpage_size(), 1);
         const qorv::data::DocumentWebpage &webpage = reply->document_webpage(0);
@@ -666,14 +677,16 @@ private slots:
         row->set_message_user_properties(0);
         qorv::data::MessageDocument *attachment = insert.add_message_document();
         attachment->set_message_document_document_id(PlanDocument);
-        const auto inserted = ParsedExchange<qorv::data::InsertMessageReply>(common::op::InsertMessage, 0, insert);
+        const auto inserted =
+            ParsedExchange<qorv::data::InsertMessageReply>(common::op::InsertMessage, common::tag::Plain, insert);
         QVERIFY(inserted);
         QVERIFY(inserted->message_id() > 0);
 
         qorv::data::SelectMessageUserRequest copies;
         copies.set_message_user_user_id(BobId);
         copies.set_message_user_message_folder_id(BobMessageFolder);
-        const auto found = ParsedExchange<qorv::data::SelectMessageUserReply>(common::op::SelectMessageUser, 0, copies);
+        const auto found = ParsedExchange<qorv::data::SelectMessageUserReply>(common::op::SelectMessageUser,
+                                                                              common::tag::Plain, copies);
         QVERIFY(found);
         const auto copy =
             std::find_if(found->message().begin(), found->message().end(),
@@ -683,8 +696,8 @@ private slots:
 
         qorv::data::SelectMessageDocumentRequest attachments;
         attachments.set_message_document_message_id(inserted->message_id());
-        const auto listed =
-            ParsedExchange<qorv::data::SelectMessageDocumentReply>(common::op::SelectMessageDocument, 0, attachments);
+        const auto listed = ParsedExchange<qorv::data::SelectMessageDocumentReply>(common::op::SelectMessageDocument,
+                                                                                   common::tag::Plain, attachments);
         QVERIFY(listed);
         QCOMPARE(listed->message_document_size(), 1);
         QCOMPARE(listed->message_document(0).message_document_document().document_name(), std::string("Plan 2027"));
@@ -696,18 +709,20 @@ private slots:
         insert.mutable_dictionary()->set_dictionary_user_id(AnnId);
         insert.mutable_dictionary()->set_dictionary_word("Quillane");
         const std::string payload = insert.SerializeAsString();
-        MessageDispatcher dispatcher(common::op::InsertDictionary, 1, payload);
+        MessageDispatcher dispatcher(common::op::InsertDictionary, common::tag::Plain, payload);
         QVERIFY(dispatcher.dispatch());
         QVERIFY(dispatcher.noEr());
 
         qorv::data::SelectDictionaryRequest select;
         select.set_dictionary_user_id(AnnId);
-        const auto words = ParsedExchange<qorv::data::SelectDictionaryReply>(common::op::SelectDictionary, 1, select);
+        const auto words =
+            ParsedExchange<qorv::data::SelectDictionaryReply>(common::op::SelectDictionary, common::tag::Plain, select);
         QVERIFY(words);
         QCOMPARE(words->dictionary_size(), 1);
         QCOMPARE(words->dictionary(0).dictionary_word(), std::string("Quillane"));
         select.set_dictionary_user_id(BobId);
-        const auto others = ParsedExchange<qorv::data::SelectDictionaryReply>(common::op::SelectDictionary, 1, select);
+        const auto others =
+            ParsedExchange<qorv::data::SelectDictionaryReply>(common::op::SelectDictionary, common::tag::Plain, select);
         QVERIFY(others);
         QCOMPARE(others->dictionary_size(), 0);
     }
@@ -732,20 +747,23 @@ private slots:
             qorv::data::InsertFolderRequest request;
             request.mutable_folder()->set_folder_parent_id(AnnHomeFolder);
             request.mutable_folder()->set_folder_name("Projects");
-            const auto reply = ParsedExchange<qorv::data::InsertFolderReply>(common::op::InsertFolder, 0, request);
+            const auto reply =
+                ParsedExchange<qorv::data::InsertFolderReply>(common::op::InsertFolder, common::tag::Plain, request);
             QVERIFY(reply);
             refused = reply->sql_diag_rec().sqlc();
         } else if (operation == 1) {
             qorv::data::InsertDocumentRequest request;
             request.mutable_document()->set_document_folder_id(AnnHomeFolder);
             request.mutable_document()->set_document_name("Letters");
-            const auto reply = ParsedExchange<qorv::data::InsertDocumentReply>(common::op::InsertDocument, 0, request);
+            const auto reply = ParsedExchange<qorv::data::InsertDocumentReply>(common::op::InsertDocument,
+                                                                               common::tag::Plain, request);
             QVERIFY(reply);
             refused = reply->sql_diag_rec().sqlc();
         } else {
             qorv::data::DeleteFolderRequest request;
             request.set_folder_id(120);
-            const auto reply = ParsedExchange<qorv::data::DeleteFolderReply>(common::op::DeleteFolder, 0, request);
+            const auto reply =
+                ParsedExchange<qorv::data::DeleteFolderReply>(common::op::DeleteFolder, common::tag::Plain, request);
             QVERIFY(reply);
             refused = reply->sql_diag_rec().sqlc();
         }
@@ -757,14 +775,16 @@ private slots:
         qorv::data::InsertFolderRequest insert;
         insert.mutable_folder()->set_folder_parent_id(AnnHomeFolder);
         insert.mutable_folder()->set_folder_name("Drafts");
-        const auto inserted = ParsedExchange<qorv::data::InsertFolderReply>(common::op::InsertFolder, 0, insert);
+        const auto inserted =
+            ParsedExchange<qorv::data::InsertFolderReply>(common::op::InsertFolder, common::tag::Plain, insert);
         QVERIFY(inserted);
         QCOMPARE(inserted->sql_diag_rec().sqlc(), common::SqlcSuccess);
         QVERIFY(inserted->folder_id() > 0);
 
         qorv::data::SelectFolderRequest select;
         select.set_folder_id(inserted->folder_id());
-        const auto found = ParsedExchange<qorv::data::SelectFolderReply>(common::op::SelectFolder, 0, select);
+        const auto found =
+            ParsedExchange<qorv::data::SelectFolderReply>(common::op::SelectFolder, common::tag::Plain, select);
         QVERIFY(found);
         QCOMPARE(found->folder_size(), 1);
         QCOMPARE(found->folder(0).folder_name(), std::string("Drafts"));
@@ -826,7 +846,7 @@ private slots:
         *verify.mutable_user() = RegistrySingleton::instance()->getUser();
         verify.set_user_email_address(address.toStdString());
         const auto code = ParsedExchange<qorv::data::VerifyUserEmailAddressResetReply>(
-            common::op::VerifyUserEmailAddressReset, 1, verify);
+            common::op::VerifyUserEmailAddressReset, common::tag::Plain, verify);
         QVERIFY(code);
         QVERIFY(!code->user_email_address_reset_authcode().empty());
 
@@ -834,8 +854,8 @@ private slots:
         reset.set_user_id(AnnId);
         reset.set_user_email_address(address.toStdString());
         reset.set_user_email_address_reset_authcode(code->user_email_address_reset_authcode());
-        const auto reply =
-            ParsedExchange<qorv::data::ResetUserEmailAddressReply>(common::op::ResetUserEmailAddress, 1, reset);
+        const auto reply = ParsedExchange<qorv::data::ResetUserEmailAddressReply>(common::op::ResetUserEmailAddress,
+                                                                                  common::tag::Plain, reset);
         QVERIFY(reply);
         QCOMPARE(QString::fromStdString(reply->sql_diag_rec().sqls()), sqls);
         const auto user = UserById(AnnId);
@@ -843,14 +863,18 @@ private slots:
         QCOMPARE(QString::fromStdString(user->user_email_address()), kept);
     }
 
+    // A new password, or (forgotten, with a new user name) a new user name,
+    // opens the account from then on, and the old one no longer does.
     void keepsANewPassword_data()
     {
         QTest::addColumn<bool>("forgotten");
         QTest::addColumn<QString>("userName");
         QTest::addColumn<int>("userId");
+        QTest::addColumn<QString>("newUserName");
 
-        QTest::newRow("the reset-password wizard") << false << "cy" << CyId;
-        QTest::newRow("the forgotten password") << true << "bob" << BobId;
+        QTest::newRow("the reset-password wizard") << false << "cy" << CyId << "";
+        QTest::newRow("the forgotten password") << true << "bob" << BobId << "";
+        QTest::newRow("the forgotten user name") << true << "bob" << BobId << "robert";
     }
 
     void keepsANewPassword()
@@ -858,28 +882,42 @@ private slots:
         QFETCH(bool, forgotten);
         QFETCH(QString, userName);
         QFETCH(int, userId);
+        QFETCH(QString, newUserName);
         const std::string name = userName.toStdString();
-        const std::string newPassword = "Lantern#27";
+        const std::string address = name + "@example.org";
+        const bool renamed = !newUserName.isEmpty();
+        const std::string newName = renamed ? newUserName.toStdString() : name;
+        const std::string newPassword = renamed ? "quillane" : "Lantern#27";
 
-        if (forgotten)
-            QVERIFY(ResetForgottenPassword(name + "@example.org", newPassword));
+        if (renamed) {
+            QVERIFY(ResetForgottenUserName(address, newName));
+            // Another account's user name is refused.
+            QVERIFY(!ResetForgottenUserName(address, "cy"));
+        } else if (forgotten)
+            QVERIFY(ResetForgottenPassword(address, newPassword));
         else
             QVERIFY(ChangePasswordAsTheWizardDoes(userId, newPassword));
 
         const auto old = LogOn(name, "quillane");
         QVERIFY(old);
-        QVERIFY(old->user_name_found());
+        QCOMPARE(old->user_name_found(), !renamed);
         QVERIFY(!old->user_password_decoded());
-        const auto renewed = LogOn(name, newPassword);
+        const auto renewed = LogOn(newName, newPassword);
         QVERIFY(renewed);
         QVERIFY(renewed->user_password_decoded());
         const qorv::data::User &user = RegistrySingleton::instance()->getUser();
         QCOMPARE(user.user_id(), userId);
-        // The wizard checks the current password against this form.
+        // The wizard checks the current user name and password against these.
+        QCOMPARE(user.user_name(), crypto::HashUserName(newName));
         QVERIFY(crypto::DecodePassword(crypto::HashPassword(newPassword), user.user_security_descriptor().password()));
 
-        // Back to the sample's password, for the log-ons that follow.
-        QVERIFY(ChangePasswordAsTheWizardDoes(userId, "quillane"));
+        // Back to the sample's user name and password, for the log-ons that
+        // follow.
+        if (renamed)
+            QVERIFY(ResetForgottenUserName(address, name));
+        else
+            QVERIFY(ChangePasswordAsTheWizardDoes(userId, "quillane"));
+        QVERIFY(LogOn(name, "quillane"));
         QVERIFY(LogOn("ann", "quillane"));
     }
 
@@ -889,7 +927,7 @@ private slots:
         request.mutable_user()->set_user_id(AnnId);
         request.mutable_user()->set_user_properties(0x6u);
         const std::string payload = request.SerializeAsString();
-        MessageDispatcher dispatcher(common::op::UpdateUser, 1, payload);
+        MessageDispatcher dispatcher(common::op::UpdateUser, common::tag::Plain, payload);
         QVERIFY(dispatcher.dispatch());
         QVERIFY(dispatcher.noEr());
         const auto user = UserById(AnnId);
@@ -909,9 +947,9 @@ private slots:
         QTest::addColumn<int>("userId");
 
         QTest::newRow("bob") << "bob"
-                             << "quillane" << true << true << 43;
+                             << "quillane" << true << true << BobId;
         QTest::newRow("cy") << "cy"
-                            << "quillane" << true << true << 44;
+                            << "quillane" << true << true << CyId;
         QTest::newRow("ann") << "ann"
                              << "quillane" << true << true << AnnId;
         QTest::newRow("a wrong password") << "bob"
@@ -928,19 +966,14 @@ private slots:
         QFETCH(bool, passwordDecoded);
         QFETCH(int, userId);
 
-        const std::string request = LogOnRequest(userName.toStdString(), password.toStdString());
-        QVERIFY(!request.empty());
-        MessageDispatcher dispatcher(common::op::AuthenticateUser, 1, request);
-        QVERIFY(dispatcher.dispatch());
-        QVERIFY(dispatcher.noEr());
-        qorv::data::AuthenticateUserReply reply;
-        QVERIFY(reply.ParseFromString(dispatcher.getReply()));
-        QCOMPARE(reply.user_name_found(), nameFound);
-        QCOMPARE(reply.user_password_decoded(), passwordDecoded);
-        QCOMPARE(reply.user_session_inserted(), passwordDecoded);
+        // LogOn installs the session when the password opens the account.
+        const auto reply = LogOn(userName.toStdString(), password.toStdString());
+        QVERIFY(reply);
+        QCOMPARE(reply->user_name_found(), nameFound);
+        QCOMPARE(reply->user_password_decoded(), passwordDecoded);
+        QCOMPARE(reply->user_session_inserted(), passwordDecoded);
         if (!passwordDecoded)
             return;
-        QVERIFY(LogOnCompletion().complete(dispatcher.getReply()));
         const qorv::data::User &user = RegistrySingleton::instance()->getUser();
         QCOMPARE(user.user_id(), userId);
         // The server keeps the hash of the name, as the reset-password wizard

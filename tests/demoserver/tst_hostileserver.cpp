@@ -1,19 +1,14 @@
-#include "authenticateuserclientpkihandler.h"
 #include "common/majorcode.h"
 #include "common/minortag.h"
 #include "common/sqlc.h"
-#include "crypto.h"
 #include "cryptographer.h"
 #include "demoserver.h"
 #include "hostileschedule.h"
-#include "logoncompletion.h"
 #include "messagechannel.h"
 #include "messagedispatcher.h"
 #include "parsedexchange.h"
 #include "registry.h"
 
-#include "authenticateuserreply3.pb.h"
-#include "authenticateuserrequest3.pb.h"
 #include "deletemessagereply3.pb.h"
 #include "deletemessagerequest3.pb.h"
 #include "deletemessageuserreply3.pb.h"
@@ -42,6 +37,7 @@
 #include <QtTest>
 
 #include <chrono>
+#include <iterator>
 #include <map>
 #include <mutex>
 #include <optional>
@@ -50,6 +46,7 @@
 using testsupport::HostileSchedule;
 using Kind = testsupport::HostileSchedule::Kind;
 
+using demoserver::LogsOn;
 using demoserver::ParsedExchange;
 
 namespace
@@ -62,22 +59,13 @@ constexpr int BobMessageFolder = 111;
 constexpr int AnnsMessage = 2;
 constexpr std::uint32_t FrameLimit = 128u * 1024u * 1024u;
 
+// The majors of the exchanges tried below.
+const common::Opcode Majors[] = {common::op::AuthenticateUser,  common::op::SelectFolder,  common::op::SelectDocument,
+                                 common::op::SelectDocumentKey, common::op::SelectMessage, common::op::InsertFolder,
+                                 common::op::UpdateMessage};
+
 const Kind EveryKind[] = {Kind::Truncate, Kind::WrongTag, Kind::HugeLength,  Kind::LengthBeyondFrame,
                           Kind::Trickle,  Kind::NoAnswer, Kind::WrongOpcode, Kind::Stall};
-
-// A log-on as the console makes it, completed as the server component does.
-bool LogOn(const std::string &userName)
-{
-    AuthenticateUserClientPkiHandler handler;
-    handler.setUserNameHash(crypto::HashUserName(userName));
-    handler.setUserPasswordHash(crypto::HashPassword("quillane"));
-    qorv::data::AuthenticateUserRequest request;
-    if (handler.encryptRequest(request) != 0)
-        return false;
-    const std::string payload = request.SerializeAsString();
-    MessageDispatcher dispatcher(common::op::AuthenticateUser, 1, payload);
-    return dispatcher.dispatch() && dispatcher.noEr() && LogOnCompletion().complete(dispatcher.getReply());
-}
 
 std::string KindOfLine(const std::string &line)
 {
@@ -126,7 +114,7 @@ private slots:
     {
         m_server->setHostile(std::nullopt);
         QVERIFY(CryptographerSingleton::instance()->clear());
-        QVERIFY(LogOn("ann"));
+        QVERIFY(LogsOn("ann"));
         takeLines();
     }
 
@@ -141,13 +129,13 @@ private slots:
         HostileSchedule other(2028, options);
         bool differs = false;
         for (int i = 0; i < 400; ++i) {
-            const std::int32_t major = 40 + i % 20;
+            const common::Opcode major = Majors[static_cast<std::size_t>(i) % std::size(Majors)];
             const std::size_t length = 112 + static_cast<std::size_t>(i) * 7;
-            const HostileSchedule::Decision a = first.next(major, 1, length);
-            const HostileSchedule::Decision b = again.next(major, 1, length);
+            const HostileSchedule::Decision a = first.next(major, common::tag::Plain, length);
+            const HostileSchedule::Decision b = again.next(major, common::tag::Plain, length);
             QCOMPARE(a.description, b.description);
             QCOMPARE(a.faults.size(), b.faults.size());
-            differs = differs || a.description != other.next(major, 1, length).description;
+            differs = differs || a.description != other.next(major, common::tag::Plain, length).description;
         }
         QVERIFY(differs);
     }
@@ -229,7 +217,8 @@ private slots:
             case 0: {
                 qorv::data::SelectFolderRequest request;
                 request.set_folder_parent_id(AnnHomeFolder);
-                const auto reply = ParsedExchange<qorv::data::SelectFolderReply>(common::op::SelectFolder, 1, request);
+                const auto reply = ParsedExchange<qorv::data::SelectFolderReply>(common::op::SelectFolder,
+                                                                                 common::tag::Plain, request);
                 ok = reply.has_value();
                 if (ok) {
                     QCOMPARE(reply->folder_size(), 2);
@@ -240,8 +229,8 @@ private slots:
             case 1: {
                 qorv::data::SelectDocumentRequest request;
                 request.set_document_folder_id(AnnHomeFolder);
-                const auto reply =
-                    ParsedExchange<qorv::data::SelectDocumentReply>(common::op::SelectDocument, 1, request);
+                const auto reply = ParsedExchange<qorv::data::SelectDocumentReply>(common::op::SelectDocument,
+                                                                                   common::tag::Plain, request);
                 ok = reply.has_value();
                 if (ok) {
                     QCOMPARE(reply->document_size(), 1);
@@ -253,8 +242,8 @@ private slots:
                 qorv::data::SelectDocumentKeyRequest request;
                 request.set_document_key_user_id(AnnId);
                 request.set_document_folder_id(110);
-                const auto reply =
-                    ParsedExchange<qorv::data::SelectDocumentKeyReply>(common::op::SelectDocumentKey, 1, request);
+                const auto reply = ParsedExchange<qorv::data::SelectDocumentKeyReply>(common::op::SelectDocumentKey,
+                                                                                      common::tag::Plain, request);
                 ok = reply.has_value();
                 if (ok) {
                     QCOMPARE(reply->document_key_size(), 1);
@@ -266,8 +255,8 @@ private slots:
             case 3: {
                 qorv::data::SelectMessageRequest request;
                 request.set_message_user_id(AnnId);
-                const auto reply =
-                    ParsedExchange<qorv::data::SelectMessageReply>(common::op::SelectMessage, 1, request);
+                const auto reply = ParsedExchange<qorv::data::SelectMessageReply>(common::op::SelectMessage,
+                                                                                  common::tag::Plain, request);
                 ok = reply.has_value();
                 if (ok) {
                     QCOMPARE(reply->message_size(), 2);
@@ -279,7 +268,8 @@ private slots:
                 qorv::data::InsertFolderRequest request;
                 request.mutable_folder()->set_folder_parent_id(LettersFolder);
                 request.mutable_folder()->set_folder_name("Hostile " + std::to_string(i));
-                const auto reply = ParsedExchange<qorv::data::InsertFolderReply>(common::op::InsertFolder, 1, request);
+                const auto reply = ParsedExchange<qorv::data::InsertFolderReply>(common::op::InsertFolder,
+                                                                                 common::tag::Plain, request);
                 ok = reply.has_value();
                 if (ok) {
                     QCOMPARE(reply->sql_diag_rec().sqlc(), common::SqlcSuccess);
@@ -291,8 +281,8 @@ private slots:
                 qorv::data::UpdateMessageRequest request;
                 *request.mutable_message() = MessageOfAnn();
                 request.mutable_message()->set_message_description("round " + std::to_string(i));
-                const auto reply =
-                    ParsedExchange<qorv::data::UpdateMessageReply>(common::op::UpdateMessage, 1, request);
+                const auto reply = ParsedExchange<qorv::data::UpdateMessageReply>(common::op::UpdateMessage,
+                                                                                  common::tag::Plain, request);
                 ok = reply.has_value();
                 if (ok)
                     QVERIFY(reply->return_code() != 0);
@@ -301,7 +291,7 @@ private slots:
             default:
                 // The log-on is spoilt like any other reply; a failed one
                 // leaves the client on the session it had.
-                ok = LogOn("ann");
+                ok = LogsOn("ann");
                 if (ok)
                     QCOMPARE(RegistrySingleton::instance()->getUser().user_id(), AnnId);
                 break;
@@ -329,10 +319,11 @@ private slots:
         // Nothing left behind: the same session answers soundly again.
         qorv::data::SelectMessageRequest request;
         request.set_message_id(AnnsMessage);
-        const auto reply = ParsedExchange<qorv::data::SelectMessageReply>(common::op::SelectMessage, 1, request);
+        const auto reply =
+            ParsedExchange<qorv::data::SelectMessageReply>(common::op::SelectMessage, common::tag::Plain, request);
         QVERIFY(reply);
         QCOMPARE(reply->message_size(), 1);
-        QVERIFY(LogOn("ann"));
+        QVERIFY(LogsOn("ann"));
         QVERIFY(takeLines().empty());
     }
 
@@ -344,10 +335,10 @@ private slots:
         // Spoilt for certain; whether the client could still use it depends
         // on the kind.
         [[maybe_unused]] const auto spoilt =
-            ParsedExchange<qorv::data::SelectFolderReply>(common::op::SelectFolder, 1, request);
+            ParsedExchange<qorv::data::SelectFolderReply>(common::op::SelectFolder, common::tag::Plain, request);
         QCOMPARE(takeLines().size(), std::size_t(1));
         m_server->setHostile(std::nullopt);
-        QVERIFY(ParsedExchange<qorv::data::SelectFolderReply>(common::op::SelectFolder, 1, request));
+        QVERIFY(ParsedExchange<qorv::data::SelectFolderReply>(common::op::SelectFolder, common::tag::Plain, request));
         QVERIFY(takeLines().empty());
     }
 
@@ -356,10 +347,10 @@ private slots:
     void logOnAfterAClientThatNeverLoggedOff()
     {
         QVERIFY(CryptographerSingleton::instance()->clear());
-        QVERIFY(LogOn("ann"));
+        QVERIFY(LogsOn("ann"));
         qorv::data::SelectFolderRequest request;
         request.set_folder_parent_id(AnnHomeFolder);
-        QVERIFY(ParsedExchange<qorv::data::SelectFolderReply>(common::op::SelectFolder, 1, request));
+        QVERIFY(ParsedExchange<qorv::data::SelectFolderReply>(common::op::SelectFolder, common::tag::Plain, request));
     }
 
     void groupsFollowTheLoggedOnAccount_data()
@@ -374,14 +365,15 @@ private slots:
     {
         QFETCH(QString, userName);
         QFETCH(int, userId);
-        QVERIFY(LogOn(userName.toStdString()));
+        QVERIFY(LogsOn(userName.toStdString()));
         qorv::data::SelectGroupKeyRequest request;
         request.set_group_key_user_id(userId);
-        const auto reply = ParsedExchange<qorv::data::SelectGroupKeyReply>(common::op::SelectGroupKey, 1, request);
+        const auto reply =
+            ParsedExchange<qorv::data::SelectGroupKeyReply>(common::op::SelectGroupKey, common::tag::Plain, request);
         QVERIFY(reply);
         QCOMPARE(reply->group_key_size(), 1);
         QCOMPARE(reply->group_key(0).group_key_group().group_name(), std::string("Staff"));
-        QVERIFY(LogOn("ann"));
+        QVERIFY(LogsOn("ann"));
     }
 
     // Ann writes to Bob as the message editor does: the message, then Bob's
@@ -396,7 +388,8 @@ private slots:
         message->set_message_subject("Lunch");
         message->set_message_body("<p>At noon?</p>");
         *message->mutable_message_sender() = RegistrySingleton::instance()->getUser();
-        const auto inserted = ParsedExchange<qorv::data::InsertMessageReply>(common::op::InsertMessage, 1, insert);
+        const auto inserted =
+            ParsedExchange<qorv::data::InsertMessageReply>(common::op::InsertMessage, common::tag::Plain, insert);
         QVERIFY(inserted);
         QVERIFY(inserted->return_code() != 0);
         const int messageId = inserted->message_id();
@@ -410,14 +403,17 @@ private slots:
         row.mutable_message()->set_message_user_message_folder_id(BobMessageFolder);
         row.mutable_message()->set_message_user_field(qorv::data::Message::TO);
         row.mutable_message()->set_message_user_properties(0);
-        const auto added = ParsedExchange<qorv::data::InsertMessageUserReply>(common::op::InsertMessageUser, 1, row);
+        const auto added =
+            ParsedExchange<qorv::data::InsertMessageUserReply>(common::op::InsertMessageUser, common::tag::Plain, row);
         QVERIFY(added);
         QCOMPARE(added->sql_diag_rec().sqlc(), common::SqlcSuccess);
-        const auto twice = ParsedExchange<qorv::data::InsertMessageUserReply>(common::op::InsertMessageUser, 1, row);
+        const auto twice =
+            ParsedExchange<qorv::data::InsertMessageUserReply>(common::op::InsertMessageUser, common::tag::Plain, row);
         QVERIFY(twice);
         QCOMPARE(twice->sql_diag_rec().sqlc(), common::SqlcUniqueViolation);
         row.mutable_message()->set_message_user_message_id(99999);
-        const auto orphan = ParsedExchange<qorv::data::InsertMessageUserReply>(common::op::InsertMessageUser, 1, row);
+        const auto orphan =
+            ParsedExchange<qorv::data::InsertMessageUserReply>(common::op::InsertMessageUser, common::tag::Plain, row);
         QVERIFY(orphan);
         QCOMPARE(orphan->sql_diag_rec().sqlc(), common::SqlcForeignKeyViolation);
 
@@ -425,14 +421,16 @@ private slots:
         *update.mutable_message() = insert.message();
         update.mutable_message()->set_message_id(messageId);
         update.mutable_message()->set_message_body("<p>At one?</p>");
-        const auto updated = ParsedExchange<qorv::data::UpdateMessageReply>(common::op::UpdateMessage, 1, update);
+        const auto updated =
+            ParsedExchange<qorv::data::UpdateMessageReply>(common::op::UpdateMessage, common::tag::Plain, update);
         QVERIFY(updated && updated->return_code() != 0);
 
-        QVERIFY(LogOn("bob"));
+        QVERIFY(LogsOn("bob"));
         qorv::data::SelectMessageUserRequest received;
         received.set_message_user_user_id(BobId);
         received.set_message_user_message_folder_id(BobMessageFolder);
-        auto copies = ParsedExchange<qorv::data::SelectMessageUserReply>(common::op::SelectMessageUser, 1, received);
+        auto copies = ParsedExchange<qorv::data::SelectMessageUserReply>(common::op::SelectMessageUser,
+                                                                         common::tag::Plain, received);
         QVERIFY(copies);
         std::optional<qorv::data::Message> copy;
         for (const qorv::data::Message &one : copies->message()) {
@@ -448,21 +446,25 @@ private slots:
         qorv::data::DeleteMessageUserRequest drop;
         drop.set_message_user_message_id(messageId);
         drop.set_message_user_user_id(BobId);
-        const auto dropped = ParsedExchange<qorv::data::DeleteMessageUserReply>(common::op::DeleteMessageUser, 1, drop);
+        const auto dropped =
+            ParsedExchange<qorv::data::DeleteMessageUserReply>(common::op::DeleteMessageUser, common::tag::Plain, drop);
         QVERIFY(dropped && dropped->return_code() != 0);
-        copies = ParsedExchange<qorv::data::SelectMessageUserReply>(common::op::SelectMessageUser, 1, received);
+        copies = ParsedExchange<qorv::data::SelectMessageUserReply>(common::op::SelectMessageUser, common::tag::Plain,
+                                                                    received);
         QVERIFY(copies);
         for (const qorv::data::Message &one : copies->message())
             QVERIFY(one.message_id() != messageId);
 
-        QVERIFY(LogOn("ann"));
+        QVERIFY(LogsOn("ann"));
         qorv::data::DeleteMessageRequest erase;
         erase.set_message_id(messageId);
-        const auto erased = ParsedExchange<qorv::data::DeleteMessageReply>(common::op::DeleteMessage, 1, erase);
+        const auto erased =
+            ParsedExchange<qorv::data::DeleteMessageReply>(common::op::DeleteMessage, common::tag::Plain, erase);
         QVERIFY(erased && erased->return_code() != 0);
         qorv::data::SelectMessageRequest own;
         own.set_message_id(messageId);
-        const auto gone = ParsedExchange<qorv::data::SelectMessageReply>(common::op::SelectMessage, 1, own);
+        const auto gone =
+            ParsedExchange<qorv::data::SelectMessageReply>(common::op::SelectMessage, common::tag::Plain, own);
         QVERIFY(gone);
         QCOMPARE(gone->message_size(), 0);
     }
@@ -481,20 +483,21 @@ private slots:
         row->set_message_user_user_id(BobId);
         row->set_message_user_message_folder_id(BobMessageFolder);
         row->set_message_user_field(qorv::data::Message::TO);
-        const auto inserted = ParsedExchange<qorv::data::InsertMessageReply>(common::op::InsertMessage, 1, insert);
+        const auto inserted =
+            ParsedExchange<qorv::data::InsertMessageReply>(common::op::InsertMessage, common::tag::Plain, insert);
         QVERIFY(inserted);
 
-        QVERIFY(LogOn("bob"));
+        QVERIFY(LogsOn("bob"));
         qorv::data::SelectMessageUserRequest received;
         received.set_message_user_user_id(BobId);
-        const auto copies =
-            ParsedExchange<qorv::data::SelectMessageUserReply>(common::op::SelectMessageUser, 1, received);
+        const auto copies = ParsedExchange<qorv::data::SelectMessageUserReply>(common::op::SelectMessageUser,
+                                                                               common::tag::Plain, received);
         QVERIFY(copies);
         QStringList subjects;
         for (const qorv::data::Message &one : copies->message())
             subjects.append(QString::fromStdString(one.message_subject()));
         QVERIFY2(subjects.contains(QStringLiteral("RE: Budget")), qPrintable(subjects.join(u',')));
-        QVERIFY(LogOn("ann"));
+        QVERIFY(LogsOn("ann"));
     }
 
 private:

@@ -116,7 +116,7 @@ void GroupDirectory::addHomeGroup(int groupId, const std::string &name, const QL
 }
 
 void GroupDirectory::addUserGroup(int groupId, const std::string &name, const QList<int> &memberIds,
-                                  const std::string &description)
+                                  const std::string &description, std::optional<int> ownerId)
 {
     UserGroupEntry entry;
     entry.record.set_user_group_group_id(groupId);
@@ -125,7 +125,7 @@ void GroupDirectory::addUserGroup(int groupId, const std::string &name, const QL
     entry.record.set_user_group_creation_date("2024-03-05 14:07:09.000000");
     entry.members = memberIds;
     const std::lock_guard<std::mutex> lock(m_mutex);
-    entry.record.set_user_group_user_id(m_sessionUserId);
+    entry.record.set_user_group_user_id(ownerId.value_or(m_sessionUserId));
     m_userGroups.push_back(entry);
 }
 
@@ -195,6 +195,28 @@ qorv::data::Document GroupDirectory::document(int documentId) const
             return document;
     }
     return {};
+}
+
+std::vector<qorv::data::Folder> GroupDirectory::folders(int parentId) const
+{
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    std::vector<qorv::data::Folder> found;
+    for (const qorv::data::Folder &folder : m_folders) {
+        if (folder.folder_parent_id() == parentId)
+            found.push_back(folder);
+    }
+    return found;
+}
+
+std::vector<qorv::data::Document> GroupDirectory::documents(int folderId) const
+{
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    std::vector<qorv::data::Document> found;
+    for (const qorv::data::Document &document : m_documents) {
+        if (document.document_folder_id() == folderId)
+            found.push_back(document);
+    }
+    return found;
 }
 
 qorv::data::DocumentKey GroupDirectory::documentKey(int documentId) const

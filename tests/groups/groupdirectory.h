@@ -15,6 +15,7 @@
 
 #include <map>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -55,9 +56,9 @@ public:
     void addUser(const qorv::data::User &user);
     // A home group of the logged-on user (one of its group keys).
     void addHomeGroup(int groupId, const std::string &name, const QList<int> &memberIds);
-    // A user group of the logged-on user.
+    // A user group of the given owner, or of the logged-on user.
     void addUserGroup(int groupId, const std::string &name, const QList<int> &memberIds,
-                      const std::string &description = std::string());
+                      const std::string &description = std::string(), std::optional<int> ownerId = std::nullopt);
     void addFolder(int folderId, int parentId, const std::string &name);
     void addFolder(const qorv::data::Folder &folder);
     void addDocument(int documentId, int folderId, const std::string &name);
@@ -73,6 +74,10 @@ public:
     // What the directory holds now (a record without id when there is none).
     qorv::data::Folder folder(int folderId) const;
     qorv::data::Document document(int documentId) const;
+    // The folders right under a folder, and the documents in a folder, as a
+    // select by parent or by folder answers them.
+    std::vector<qorv::data::Folder> folders(int parentId) const;
+    std::vector<qorv::data::Document> documents(int folderId) const;
     qorv::data::DocumentKey documentKey(int documentId) const;
 
     QList<int> userGroupMembers(int groupId) const;

@@ -112,6 +112,12 @@ void AuthenticateUserResponder::addAccount(const std::string &userNameHash, cons
     m_state->accounts[userNameHash] = State::Account{passwordHash, user};
 }
 
+void AuthenticateUserResponder::removeAccount(const std::string &userNameHash)
+{
+    const std::lock_guard<std::mutex> lock(m_state->mutex);
+    m_state->accounts.erase(userNameHash);
+}
+
 void AuthenticateUserResponder::setPasswordCheck(PasswordCheck check)
 {
     const std::lock_guard<std::mutex> lock(m_state->mutex);

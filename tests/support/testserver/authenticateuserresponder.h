@@ -46,6 +46,9 @@ public:
     // matched against these accounts by its user-name hash, and the single
     // account above is no longer consulted.
     void addAccount(const std::string &userNameHash, const std::string &passwordHash, const qorv::data::User &user);
+    // Forgets an added account: a log-on with its user-name hash finds no
+    // name, as after the account's user name was changed.
+    void removeAccount(const std::string &userNameHash);
     // Decides, instead of comparing with the account's password hash, whether
     // a log-on's password hash opens the account of that user-name hash: for
     // a server that keeps only the stored password form, as a password change
