@@ -14,6 +14,7 @@
 #include "resetpasswordclientpkihandler.h"
 #include "resetusernameclientpkihandler.h"
 #include "spellchecker.h"
+#include "userreader.h"
 #include "verifypasswordresetclientpkihandler.h"
 #include "verifyusernameresetclientpkihandler.h"
 
@@ -307,8 +308,8 @@ private slots:
 
         QTest::newRow("ann, who is logged on") << AnnId << "Ann"
                                                << "ann@example.org";
-        QTest::newRow("bob, who has no middle name") << BobId << "Bob"
-                                                     << "bob@example.org";
+        QTest::newRow("bob, who is not") << BobId << "Bob"
+                                         << "bob@example.org";
     }
 
     void answersAUserById()
@@ -945,17 +946,18 @@ private slots:
         QTest::addColumn<bool>("nameFound");
         QTest::addColumn<bool>("passwordDecoded");
         QTest::addColumn<int>("userId");
+        QTest::addColumn<QString>("displayName");
 
         QTest::newRow("bob") << "bob"
-                             << "quillane" << true << true << BobId;
+                             << "quillane" << true << true << BobId << "Bob J Hart";
         QTest::newRow("cy") << "cy"
-                            << "quillane" << true << true << CyId;
+                            << "quillane" << true << true << CyId << "Cy R Moor";
         QTest::newRow("ann") << "ann"
-                             << "quillane" << true << true << AnnId;
+                             << "quillane" << true << true << AnnId << "Ann B Lee";
         QTest::newRow("a wrong password") << "bob"
-                                          << "quillan" << true << false << 0;
+                                          << "quillan" << true << false << 0 << QString();
         QTest::newRow("an unknown user") << "dan"
-                                         << "quillane" << false << false << 0;
+                                         << "quillane" << false << false << 0 << QString();
     }
 
     void logsOnEveryAccountOfTheSample()
@@ -965,6 +967,7 @@ private slots:
         QFETCH(bool, nameFound);
         QFETCH(bool, passwordDecoded);
         QFETCH(int, userId);
+        QFETCH(QString, displayName);
 
         // LogOn installs the session when the password opens the account.
         const auto reply = LogOn(userName.toStdString(), password.toStdString());
@@ -976,6 +979,9 @@ private slots:
             return;
         const qorv::data::User &user = RegistrySingleton::instance()->getUser();
         QCOMPARE(user.user_id(), userId);
+        // The log-on hands every name on, an empty one as present, so an
+        // account without a middle name would read "Bob  Hart" in captions.
+        QCOMPARE(QString::fromStdString(UserReader(user).displayName()), displayName);
         // The server keeps the hash of the name, as the reset-password wizard
         // compares it, and the stored form of the password.
         QCOMPARE(user.user_name(), crypto::HashUserName(userName.toStdString()));

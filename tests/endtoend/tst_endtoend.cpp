@@ -56,7 +56,7 @@ const QPoint HomeFolderRow(72, 71);
 // "Home Groups", the row below it.
 const QPoint HomeGroupsRow(72, 97);
 // The rows of the document browser's main pane: among the members of Staff
-// "Hart, Bob" is second; among his keys to Ann the folder comes first.
+// "Hart, Bob J" is second; among his keys to Ann the folder comes first.
 const QPoint MainPaneFirstRow(322, 71);
 const QPoint MainPaneSecondRow(322, 97);
 // In the folder key's search dialog, from its corner.
@@ -967,7 +967,7 @@ private slots:
             const QString browser = m_xdo.waitForWindow(QStringLiteral("^Document Browser"));
             QVERIFY(!browser.isEmpty());
 
-            // Home Groups › Staff › Hart, Bob: the keys Bob gave Ann.
+            // Home Groups › Staff › Hart, Bob J: the keys Bob gave Ann.
             std::size_t before = server().requests().size();
             QVERIFY(m_xdo.focus(browser) && m_xdo.click(browser, HomeGroupsRow));
             QTRY_VERIFY_WITH_TIMEOUT(received(before, common::op::SelectGroupKey), WaitMs);
