@@ -78,6 +78,15 @@ const QPoint PickerAdd(335, 530);
 const QPoint PickerOk(665, 576);
 // The first row of the message browser's main pane.
 const QPoint FirstMessageRow(333, 85);
+// In the restore wizard, from its corner: the first deleted document and the
+// first of its revisions.
+const QPoint FirstDeletedDocument(89, 203);
+const QPoint FirstDeletedRevision(940, 183);
+// The first row of the document editor's revision history, from its corner.
+const QPoint FirstRevision(93, 90);
+// In the message search dialog, from its corner.
+const QPoint MessageCriterionValue(467, 103);
+const QPoint MessageSearchButton(588, 478);
 // On the user page of the key wizard, from the wizard's corner.
 const QPoint HomeGroupsRadio(28, 79);
 const QPoint IncludeAllButton(208, 528);
@@ -1133,7 +1142,24 @@ private slots:
                                       .empty(),
                                  WaitMs);
         QVERIFY(shoot(QStringLiteral("tour-restore")));
-        QVERIFY(m_xdo.key({Escape}));
+        // "Old notes" picked: its revisions, the newest current; the newest
+        // opened shows its body.
+        before = server().requests().size();
+        QVERIFY(m_xdo.click(restore, FirstDeletedDocument));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !parsedRequests<qorv::data::SelectDocumentRequest>(
+                 before, common::op::SelectDocument,
+                 [](const auto &request) { return request.select_deleted_documents() && request.document_id() != 0; })
+                 .empty(),
+            WaitMs);
+        QVERIFY(shoot(QStringLiteral("tour-restore-revisions")));
+        QVERIFY(m_xdo.click(restore, FirstDeletedRevision, 2));
+        const QString revision = waitForNewWindow(ann, known);
+        QVERIFY2(!revision.isEmpty(), "the deleted document's revision did not open");
+        QVERIFY(shoot(QStringLiteral("tour-restore-revision")));
+        QVERIFY(m_xdo.focus(revision) && m_xdo.key({Escape}));
+        QTRY_VERIFY_WITH_TIMEOUT(!m_xdo.windowsOf(ann.processId()).contains(revision), WaitMs);
+        QVERIFY(m_xdo.focus(restore) && m_xdo.key({Escape}));
         QTRY_VERIFY_WITH_TIMEOUT(!m_xdo.windowsOf(ann.processId()).contains(restore), WaitMs);
 
         // File > New > My User Groups..., My Document Keyring..., My Folder
@@ -1196,6 +1222,11 @@ private slots:
                                       .empty(),
                                  WaitMs);
         QVERIFY(shoot(QStringLiteral("tour-revisions")));
+        // The oldest revision shown in the editor.
+        before = server().requests().size();
+        QVERIFY(m_xdo.click(plan, FirstRevision));
+        QTRY_VERIFY_WITH_TIMEOUT(received(before, common::op::SelectDocument, common::tag::ShowRevision), WaitMs);
+        QVERIFY(shoot(QStringLiteral("tour-revision-shown")));
 
         // "Welcome" with its web addresses.
         before = server().requests().size();
@@ -1216,7 +1247,17 @@ private slots:
         QVERIFY(chooseFromMenu(messages, 1, {Up, Return}));
         const QString search = waitForNewWindow(ann, known);
         QVERIFY2(!search.isEmpty(), "the message search did not open");
-        QVERIFY(shoot(QStringLiteral("tour-message-search")));
+        // Messages from Bob: his copies to her.
+        before = server().requests().size();
+        QVERIFY(m_xdo.focus(search) && m_xdo.click(search, MessageCriterionValue) && m_xdo.type(QStringLiteral("Bob")));
+        QVERIFY(shoot(QStringLiteral("tour-message-search")) && m_xdo.click(search, MessageSearchButton));
+        std::string payload;
+        QTRY_VERIFY_WITH_TIMEOUT(received(before, common::op::SelectMessageUser, std::nullopt, &payload), WaitMs);
+        qorv::data::SelectMessageUserRequest searched;
+        QVERIFY(searched.ParseFromString(payload));
+        QCOMPARE(searched.message_from_equal_size(), 1);
+        QCOMPARE(searched.message_from_equal(0), std::string("Bob"));
+        QVERIFY(shoot(QStringLiteral("tour-message-search-results")));
         QVERIFY(m_xdo.focus(search) && m_xdo.key({Escape}));
         QTRY_VERIFY_WITH_TIMEOUT(!m_xdo.windowsOf(ann.processId()).contains(search), WaitMs);
 
