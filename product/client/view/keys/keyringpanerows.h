@@ -45,7 +45,9 @@ struct KeyringPaneRows
 
     static void add(AbstractKeyPaneTreeWidget *pane, const Key &key)
     {
-        auto *item = new QTreeWidgetItem(pane->invisibleRootItem());
+        // Built whole before it joins the pane: every cell set and child
+        // added on a row the pane already shows is announced to its view.
+        auto *item = new QTreeWidgetItem;
         const QVariant record = itemrecord::ToVariant(key);
         item->setText(UserColumn, QString::fromStdString(typename Traits::Reader(key).userDisplayNameAlphabetical()));
         item->setIcon(UserColumn, KeyIcon(false));
@@ -60,6 +62,7 @@ struct KeyringPaneRows
         keytree::AddSubtree(item, subtrees.days, RowKindRole, Traits::descriptor(key));
         keytree::AddSubtree(item, subtrees.months, RowKindRole, Traits::descriptor(key));
         updateFont(key, item);
+        pane->addTopLevelItem(item);
         pane->resizeColumnsToContents();
         item->setHidden(false);
     }

@@ -18,8 +18,11 @@ DocumentKeysPaneTreeWidget::~DocumentKeysPaneTreeWidget() = default;
 
 void DocumentKeysPaneTreeWidget::addDocumentKey(const qorv::data::DocumentKey &documentKey)
 {
-    auto *item = new QTreeWidgetItem(invisibleRootItem());
+    // Filled before it joins the pane, which would announce every cell and
+    // child of a shown row to its view.
+    auto *item = new QTreeWidgetItem;
     Rows::fill(documentKey, item, KeyRole, KindRole, subtrees());
+    addTopLevelItem(item);
     resizeColumnsToContents();
     item->setHidden(false);
 }

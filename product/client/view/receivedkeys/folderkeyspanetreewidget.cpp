@@ -18,8 +18,11 @@ FolderKeysPaneTreeWidget::~FolderKeysPaneTreeWidget() = default;
 
 void FolderKeysPaneTreeWidget::addFolderKey(const qorv::data::FolderKey &folderKey)
 {
-    auto *item = new QTreeWidgetItem(invisibleRootItem());
+    // Filled before it joins the pane, which would announce every cell and
+    // child of a shown row to its view.
+    auto *item = new QTreeWidgetItem;
     Rows::fill(folderKey, item, KeyRole, KindRole, subtrees());
+    addTopLevelItem(item);
     resizeColumnsToContents();
     item->setHidden(false);
 }
