@@ -30,6 +30,16 @@ std::optional<Reply> ParsedExchange(common::Opcode major, common::Opcode minor, 
     return reply;
 }
 
+// One exchange through the client's dispatcher whose reply is not needed:
+// whether it went through and the server answered without an error.
+template <class Request>
+bool AcceptedExchange(common::Opcode major, common::Opcode minor, const Request &request)
+{
+    const std::string payload = request.SerializeAsString();
+    MessageDispatcher dispatcher(major, minor, payload);
+    return dispatcher.dispatch() && dispatcher.noEr();
+}
+
 // The password of every account of the sample.
 inline constexpr const char *SamplePassword = "quillane";
 

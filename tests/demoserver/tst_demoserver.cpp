@@ -106,9 +106,7 @@ bool ChangePasswordAsTheWizardDoes(int userId, const std::string &password)
     qorv::data::UpdateUserRequest request;
     request.mutable_user()->set_user_id(userId);
     request.mutable_user()->mutable_user_security_descriptor()->set_password(StoredForm(password));
-    const std::string payload = request.SerializeAsString();
-    MessageDispatcher dispatcher(common::op::UpdateUser, common::tag::Plain, payload);
-    return dispatcher.dispatch() && dispatcher.noEr();
+    return demoserver::AcceptedExchange(common::op::UpdateUser, common::tag::Plain, request);
 }
 
 // The forgotten-password flow of the log-on dialog: the code for the address,
@@ -131,9 +129,7 @@ bool ResetForgottenPassword(const std::string &address, const std::string &passw
     qorv::data::ResetPasswordRequest resetRequest;
     if (reset.encryptRequest(resetRequest) != 0)
         return false;
-    const std::string payload = resetRequest.SerializeAsString();
-    MessageDispatcher dispatcher(common::op::ResetPassword, common::tag::Plain, payload);
-    return dispatcher.dispatch() && dispatcher.noEr();
+    return demoserver::AcceptedExchange(common::op::ResetPassword, common::tag::Plain, resetRequest);
 }
 
 // The forgotten-user-name flow of the log-on dialog: the code for the
@@ -709,10 +705,7 @@ private slots:
         qorv::data::InsertDictionaryRequest insert;
         insert.mutable_dictionary()->set_dictionary_user_id(AnnId);
         insert.mutable_dictionary()->set_dictionary_word("Quillane");
-        const std::string payload = insert.SerializeAsString();
-        MessageDispatcher dispatcher(common::op::InsertDictionary, common::tag::Plain, payload);
-        QVERIFY(dispatcher.dispatch());
-        QVERIFY(dispatcher.noEr());
+        QVERIFY(demoserver::AcceptedExchange(common::op::InsertDictionary, common::tag::Plain, insert));
 
         qorv::data::SelectDictionaryRequest select;
         select.set_dictionary_user_id(AnnId);
@@ -927,10 +920,7 @@ private slots:
         qorv::data::UpdateUserRequest request;
         request.mutable_user()->set_user_id(AnnId);
         request.mutable_user()->set_user_properties(0x6u);
-        const std::string payload = request.SerializeAsString();
-        MessageDispatcher dispatcher(common::op::UpdateUser, common::tag::Plain, payload);
-        QVERIFY(dispatcher.dispatch());
-        QVERIFY(dispatcher.noEr());
+        QVERIFY(demoserver::AcceptedExchange(common::op::UpdateUser, common::tag::Plain, request));
         const auto user = UserById(AnnId);
         QVERIFY(user);
         QCOMPARE(user->user_properties(), 0x6u);
